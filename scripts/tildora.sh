@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what Tildora needs on Debian 12, builds it, and then either starts it with the
+# shipped exercise files ("run") or runs every test ("test").
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+mode=${1:-run}
+build="$here/build"
+
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+          libgl1-mesa-dev fonts-comic-neue xdg-utils xvfb xauth wspanish)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+fi
+
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --parallel 2
+
+case "$mode" in
+    run)
+        cd "$here/data"
+        exec "$build/tildora"
+        ;;
+    test)
+        cd "$build"
+        ctest --output-on-failure
+        ;;
+    *)
+        echo "uso: $0 run|test" >&2
+        exit 2
+        ;;
+esac

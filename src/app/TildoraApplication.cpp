@@ -1,0 +1,44 @@
+// The application object and its error guard.
+#include "app/TildoraApplication.h"
+
+#include "shared/AppError.h"
+#include "shared/DialogService.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+
+TildoraApplication::TildoraApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Tildora"));
+    setStyle(QStringLiteral("Fusion"));
+    installSpanishTranslations();
+}
+
+void TildoraApplication::installSpanishTranslations()
+{
+    // Before any widget exists, so that every standard button reads "Sí", "No", "Cancelar".
+    if (m_qtTranslator.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTranslator);
+}
+
+bool TildoraApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const SilentAbort &) {
+    } catch (const AppError &error) {
+        showError(error.message());
+    } catch (const std::exception &error) {
+        showError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        showError(QStringLiteral("Error desconocido."));
+    }
+    return false;
+}
+
+void TildoraApplication::showError(const QString &text)
+{
+    DialogService::instance().message(activeWindow(), text, applicationName(), MessageIcon::Error,
+                                      MessageButtons::Ok);
+}

@@ -1,0 +1,12 @@
+// The information window TAboutBox.
+#pragma once
+
+#include <QDialog>
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget *parent = nullptr);
+};
+
+extern TAboutBox *AboutBox;

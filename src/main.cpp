@@ -1,0 +1,7 @@
+// Tildora: practice of Spanish written accentuation.
+#include "app/Project1.h"
+
+int main(int argc, char **argv)
+{
+    return runTildora(argc, argv);
+}

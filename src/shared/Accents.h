@@ -1,0 +1,18 @@
+// Letter-case and accent helpers for the program's Spanish words. Only the letters A-Z change
+// case: accented capitals and Ñ stay as they are, as the exercises expect.
+#pragma once
+
+#include <QString>
+
+namespace Accents {
+
+QString lowerAsciiLetters(const QString &text);
+QString upperAsciiLetters(const QString &text);
+
+// Lower-cases A-Z and removes the written accent from á é í ó ú; ü, ñ and capitals stay.
+QString plainForm(const QString &word);
+
+// The accented form of a plain vowel a e i o u, or a null QChar for any other character.
+QChar accentedVowel(QChar plain);
+
+} // namespace Accents

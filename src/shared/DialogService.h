@@ -1,0 +1,66 @@
+// Every message box and file dialog the program shows goes through this service, so that
+// tests can answer them with a scripted fake and check the exact texts.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    QString title;
+    QString initialFolder;
+    // Filter in the described form: "Text (*.TXT)|*.TXT|Rich text (*.RTF)|*.RTF".
+    QString filter;
+    int filterIndex = 1;
+    QString defaultExtension;
+    QString fileName;
+};
+
+struct FileDialogResult {
+    bool accepted = false;
+    QString path;
+    int filterIndex = 1;
+};
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+
+    // Lines joined by CR alone are shown on lines of their own.
+    virtual MessageAnswer message(QWidget *parent, const QString &text, const QString &caption,
+                                  MessageIcon icon, MessageButtons buttons) = 0;
+    virtual FileDialogResult openFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    virtual FileDialogResult saveFile(QWidget *parent, const FileDialogRequest &request) = 0;
+
+    // The service in use; the real one unless a test installed another.
+    static DialogService &instance();
+    // Installs a service (not owned); nullptr goes back to the real one.
+    static void setInstance(DialogService *service);
+};
+
+// The service that shows real Qt dialogs.
+class QtDialogService : public DialogService {
+public:
+    MessageAnswer message(QWidget *parent, const QString &text, const QString &caption,
+                          MessageIcon icon, MessageButtons buttons) override;
+    FileDialogResult openFile(QWidget *parent, const FileDialogRequest &request) override;
+    FileDialogResult saveFile(QWidget *parent, const FileDialogRequest &request) override;
+};
+
+namespace DialogText {
+
+// A lone CR (code 13 without a following LF) as a real line break; QLabel ignores it.
+QString withLineBreaks(const QString &text);
+
+// "Text (*.TXT)|*.TXT|..." as Qt name filters. File names on Linux are case-sensitive, so each
+// pattern is listed in both cases while the description stays as written.
+QString qtNameFilters(const QString &describedFilter);
+
+// The file name with the default extension added when it has none.
+QString withDefaultExtension(const QString &path, const QString &extension);
+
+} // namespace DialogText

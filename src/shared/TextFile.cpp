@@ -1,0 +1,137 @@
+// Reading and writing the program's text files.
+#include "shared/TextFile.h"
+
+#include "shared/AppError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace TextFile {
+
+namespace {
+
+bool hasNonAscii(const QByteArray &bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    return false;
+}
+
+// Qt's converter knows Windows-1252 through ICU; without it, Latin-1 is the closest fallback
+// (it differs only in 0x80-0x9F: curly quotes, the euro sign, dashes).
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    if (decoder.isValid())
+        return decoder.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+QString displayName(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes)
+{
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(body.mid(3));
+    if (hasNonAscii(body)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(body);
+        if (!utf8.hasError())
+            return text;
+    }
+    return decodeWindows1252(body);
+}
+
+QByteArray encodeWindows1252(const QString &text)
+{
+    QStringEncoder whole("windows-1252", QStringEncoder::Flag::Stateless);
+    if (whole.isValid()) {
+        QByteArray bytes = whole.encode(text);
+        if (!whole.hasError())
+            return bytes;
+    }
+    // Some character has no place in the code page: go one character at a time so that only
+    // those become '?'.
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar ch : text) {
+        QStringEncoder single("windows-1252", QStringEncoder::Flag::Stateless);
+        const QByteArray one = single.isValid() ? QByteArray(single.encode(QStringView(&ch, 1))) : QByteArray();
+        if (single.isValid() && !single.hasError() && one.size() == 1)
+            bytes += one;
+        else if (!single.isValid() && ch.unicode() < 0x100)
+            bytes += static_cast<char>(ch.unicode());
+        else
+            bytes += '?';
+    }
+    return bytes;
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = text[i];
+        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
+            lines.append(text.mid(start, i - start));
+            if (ch == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("No se puede leer el archivo %1.").arg(displayName(path)));
+    return bytes;
+}
+
+QString readText(const QString &path)
+{
+    return decode(readBytes(path));
+}
+
+QStringList readLines(const QString &path)
+{
+    return splitLines(readText(path));
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        file.cancelWriting();
+        throw AppError(QStringLiteral("No se puede escribir el archivo %1.").arg(displayName(path)));
+    }
+}
+
+void writeLines(const QString &path, const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QLatin1String("\r\n");
+    writeBytes(path, encodeWindows1252(text));
+}
+
+} // namespace TextFile

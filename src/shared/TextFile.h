@@ -1,0 +1,33 @@
+// Reading and writing the program's text files: Windows-1252 by default, UTF-8 when a file's
+// bytes are valid UTF-8 with non-ASCII characters (files made on Linux).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace TextFile {
+
+// Bytes to text: UTF-8 (an optional BOM dropped) when the bytes are valid UTF-8 and hold
+// non-ASCII characters, Windows-1252 otherwise. A Windows-1252 file with accents is never
+// valid UTF-8, so the guess cannot take such a file for UTF-8.
+QString decode(const QByteArray &bytes);
+
+// Text to Windows-1252 bytes; characters the code page lacks become '?'.
+QByteArray encodeWindows1252(const QString &text);
+
+// Text split into lines at CR LF, LF or CR; a final line break adds no empty line.
+QStringList splitLines(const QString &text);
+
+// Whole file as text or as lines. Throws AppError with a Spanish message naming the file when
+// it cannot be read.
+QByteArray readBytes(const QString &path);
+QString readText(const QString &path);
+QStringList readLines(const QString &path);
+
+// Writes the lines in Windows-1252, each ended by CR LF, through a save file so that a failed
+// write leaves the previous file untouched. Throws AppError on failure.
+void writeLines(const QString &path, const QStringList &lines);
+void writeBytes(const QString &path, const QByteArray &bytes);
+
+} // namespace TextFile
