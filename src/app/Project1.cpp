@@ -28,9 +28,8 @@ int runTildora(int argc, char **argv)
     DatosBox = datosBox.get();
 
     // Closing the practice window ends the program, whichever other windows are open.
-    app.setQuitOnLastWindowClosed(false);
-    QObject::connect(form1.get(), &QObject::destroyed, &app, &QCoreApplication::quit);
-    form1->setAttribute(Qt::WA_DeleteOnClose, false);
+    for (QWidget *window : std::initializer_list<QWidget *>{MainForm, AboutBox, Ayuda, DatosBox})
+        window->setAttribute(Qt::WA_QuitOnClose, false);
     form1->show();
     const int code = app.exec();
 

@@ -1,8 +1,7 @@
 // The application object and its error guard.
 #include "app/TildoraApplication.h"
 
-#include "shared/AppError.h"
-#include "shared/DialogService.h"
+#include "shared/ErrorGuard.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -26,19 +25,8 @@ bool TildoraApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const SilentAbort &) {
-    } catch (const AppError &error) {
-        showError(error.message());
-    } catch (const std::exception &error) {
-        showError(QString::fromUtf8(error.what()));
     } catch (...) {
-        showError(QStringLiteral("Error desconocido."));
+        ErrorGuard::reportCurrentException();
     }
     return false;
-}
-
-void TildoraApplication::showError(const QString &text)
-{
-    DialogService::instance().message(activeWindow(), text, applicationName(), MessageIcon::Error,
-                                      MessageButtons::Ok);
 }

@@ -12,9 +12,6 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // The standard error box, with the exception's text.
-    static void showError(const QString &text);
-
 private:
     void installSpanishTranslations();
 

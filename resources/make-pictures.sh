@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Draws the program's pictures with ImageMagick. The PNGs are committed; run this again only
+# to change them (needs imagemagick and fonts-comic-neue).
+set -euo pipefail
+cd "$(dirname "$0")"
+font=$(fc-match -f '%{file}' 'Comic Neue:bold')
+
+# Open a board: a folder with a sheet of words.
+convert -size 32x32 xc:none \
+    -fill '#f4c542' -stroke '#8a6d1c' -draw 'roundrectangle 2,8 29,28 2,2' \
+    -fill white -stroke '#777777' -draw 'rectangle 7,4 24,20' \
+    -stroke '#2a5db0' -draw 'line 10,9 21,9' -draw 'line 10,13 21,13' -draw 'line 10,17 18,17' \
+    -fill '#ffd95a' -stroke '#8a6d1c' -draw 'polygon 2,14 12,14 14,12 29,12 29,28 2,28' abrir.png
+
+# Exercises: an open book with an accent mark.
+convert -size 32x32 xc:none \
+    -fill white -stroke '#1f3f7a' -strokewidth 1.5 \
+    -draw 'polygon 2,8 15,11 15,29 2,26' -draw 'polygon 30,8 17,11 17,29 30,26' \
+    -stroke '#c0392b' -strokewidth 3 -draw 'line 19,7 24,1' ejercicios.png
+
+# Send the results: an envelope.
+convert -size 24x24 xc:none \
+    -fill '#fdfdf5' -stroke '#1f3f7a' -strokewidth 1.5 -draw 'rectangle 2,5 21,19' \
+    -fill none -draw 'polyline 2,5 12,13 21,5' enviar.png
+
+# Leave: a door with an arrow.
+convert -size 32x32 xc:none \
+    -fill '#9c5a2b' -stroke '#5c3216' -draw 'rectangle 5,3 19,29' \
+    -fill '#e0b040' -stroke none -draw 'circle 16,16 17,17' \
+    -stroke '#c0392b' -strokewidth 3 -draw 'line 20,16 29,16' \
+    -fill '#c0392b' -stroke none -draw 'polygon 30,16 24,11 24,21' salir.png
+
+# The banner of the tool bar.
+convert -size 381x45 gradient:'#1f3f7a'-'#3d7cc9' \
+    -font "$font" -pointsize 30 -fill '#ffe14d' -gravity west -annotate +14+0 'Tildora' \
+    -pointsize 16 -fill white -annotate +150+2 'Practica la acentuación' banner.png
+
+# The student beside the score strip.
+convert -size 81x113 xc:'#004080' \
+    -fill '#f2c9a0' -stroke '#5c3216' -draw 'circle 40,30 40,14' \
+    -fill '#2a5db0' -stroke '#102a55' -draw 'roundrectangle 18,50 62,108 8,8' \
+    -fill white -stroke '#555555' -draw 'rectangle 26,64 54,92' \
+    -fill '#c0392b' -stroke none -font "$font" -pointsize 22 -gravity center -annotate +0+22 'á' alumno.png
+
+# The window icon: an accented a.
+convert -size 48x48 xc:none -fill '#1f3f7a' -draw 'roundrectangle 1,1 46,46 8,8' \
+    -font "$font" -pointsize 40 -fill '#ffe14d' -gravity center -annotate +0+0 'á' tildora.png

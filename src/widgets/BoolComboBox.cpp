@@ -1,0 +1,303 @@
+// TBoolComboBox: two-value and accent-variant drop-down list.
+#include "widgets/BoolComboBox.h"
+
+#include "platform/SystemBeep.h"
+#include "shared/Accents.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace {
+
+// The window type-ahead keeps collecting keys typed within this time.
+constexpr int typeAheadMilliseconds = 500;
+
+// Focus moves that are not the control being entered or left: its own pop-up list opening or
+// closing, and the whole window losing or regaining activation.
+bool isOwnFocusMove(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
+TBoolComboBox::TBoolComboBox(QWidget *parent) : QComboBox(parent)
+{
+    resize(65, height());
+    connect(this, &QComboBox::activated, this, &TBoolComboBox::ListChoice);
+    if (parent)
+        BuildVariantList(m_boolFormat);
+}
+
+bool TBoolComboBox::event(QEvent *event)
+{
+    const bool result = QComboBox::event(event);
+    // Placed on a (new) parent: the list is built in the current format.
+    if (event->type() == QEvent::ParentChange && parentWidget())
+        BuildVariantList(m_boolFormat);
+    return result;
+}
+
+void TBoolComboBox::SetCaption(const QString &word)
+{
+    m_caption = Accents::lowerAsciiLetters(word).left(captionLimit);
+    BuildVariantList(bfAccent);
+}
+
+void TBoolComboBox::SetBoolFormat(int format)
+{
+    if (format < bfTrueFalse || format > bfAccent || format == m_boolFormat)
+        return;
+    m_boolFormat = static_cast<TBoolFormat>(format);
+    BuildVariantList(m_boolFormat);
+}
+
+void TBoolComboBox::SetValue(int value)
+{
+    if (value == bNull && !m_allowNull)
+        return;
+    m_value = static_cast<quint8>(value);
+    setEditText(QString());
+    selectByValue();
+}
+
+void TBoolComboBox::SetAllowNull(bool allow)
+{
+    if (allow == m_allowNull)
+        return;
+    m_allowNull = allow;
+    // The design-time step (an allowed null turning item 0 into no value) has no place while
+    // the program runs; only the fallback to a value applies.
+    if (!m_allowNull && currentIndex() < 0)
+        SetValue(bFalse);
+}
+
+void TBoolComboBox::SetColor(TColor color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    update();
+}
+
+void TBoolComboBox::BuildVariantList(TBoolFormat format)
+{
+    const QString plain = Accents::plainForm(m_caption);
+    clear();
+    switch (format) {
+    case bfTrueFalse:
+        addItems({QStringLiteral("NO"), QStringLiteral("SÍ")});
+        m_maxLength = 5;
+        break;
+    case bfYesNo:
+        addItems({QStringLiteral("No"), QStringLiteral("Yes")});
+        m_maxLength = 3;
+        break;
+    case bfOnOff:
+        addItems({QStringLiteral("Off"), QStringLiteral("On")});
+        m_maxLength = 3;
+        break;
+    case bfByte:
+        addItems({QStringLiteral("0"), QStringLiteral("1")});
+        m_maxLength = 1;
+        break;
+    case bfAccent: {
+        QStringList variants{plain};
+        for (qsizetype i = 0; i < plain.size(); ++i) {
+            const QChar accented = Accents::accentedVowel(plain[i]);
+            if (accented.isNull())
+                continue;
+            QString variant = plain;
+            variant[i] = accented;
+            variants.append(variant);
+        }
+        addItems(variants);
+        break;
+    }
+    }
+    selectByValue();
+}
+
+void TBoolComboBox::selectByValue()
+{
+    // An index past the end of the list selects nothing.
+    setCurrentIndex(m_value == bNull || m_value >= count() ? -1 : m_value);
+}
+
+void TBoolComboBox::ListChoice(int index)
+{
+    if (index >= 0) {
+        m_value = static_cast<quint8>(index & 0xFF);
+    } else if (m_allowNull) {
+        m_value = bNull;
+    } else {
+        setCurrentIndex(0);
+        m_value = bFalse;
+    }
+    Change();
+}
+
+void TBoolComboBox::Change()
+{
+    IsRight = currentText() == m_caption;
+    emit OnChange(this);
+    if (!m_allowNull && currentText().isEmpty())
+        SetValue(bFalse);
+}
+
+void TBoolComboBox::DoExit()
+{
+    if (currentText().isEmpty()) {
+        if (!m_allowNull) {
+            SetValue(bFalse);
+            emit OnChange(this);
+        } else if (m_value != bNull) {
+            SetValue(bNull);
+            emit OnChange(this);
+        }
+    }
+    emit OnExit(this);
+}
+
+void TBoolComboBox::DblClick()
+{
+    emit OnDblClick(this);
+    switch (currentIndex()) {
+    case -1:
+        SetValue(bFalse);
+        break;
+    case 0:
+        SetValue(bTrue);
+        break;
+    case 1:
+        SetValue(m_allowNull ? bNull : bFalse);
+        break;
+    default:
+        break;
+    }
+    emit OnChange(this);
+}
+
+bool TBoolComboBox::typeAhead(QChar key)
+{
+    if (m_lastKey.isValid() && m_lastKey.elapsed() < typeAheadMilliseconds)
+        m_typedKeys += key;
+    else
+        m_typedKeys = key;
+    m_lastKey.start();
+    for (int i = 0; i < count(); ++i) {
+        if (itemText(i).startsWith(m_typedKeys, Qt::CaseInsensitive)) {
+            setCurrentIndex(i);
+            Change();
+            return true;
+        }
+    }
+    return false;
+}
+
+QString TBoolComboBox::textWithTypedKey(QChar key) const
+{
+    // A list-only box shows its text wholly selected, so the typed key replaces it; an
+    // editable one inserts the key at the caret over any selection.
+    const QLineEdit *edit = lineEdit();
+    if (!edit)
+        return QString(key);
+    QString text = edit->text();
+    int caret = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        caret = edit->selectionStart();
+        text.remove(caret, edit->selectedText().size());
+    }
+    return text.insert(caret, key);
+}
+
+bool TBoolComboBox::KeyPress(QChar key)
+{
+    emit OnKeyPress(this, key);
+    if (typeAhead(key))
+        return true;
+    const int found = FindItemByPrefix(textWithTypedKey(key));
+    if (found < 0) {
+        SystemBeep::exclamation();
+        return true;
+    }
+    setCurrentIndex(found);
+    SetValue(found);
+    emit OnChange(this);
+    return true;
+}
+
+int TBoolComboBox::FindItemByPrefix(const QString &text) const
+{
+    if (text.isEmpty() || count() == 0)
+        return -1;
+    const QString wanted = Accents::upperAsciiLetters(text);
+    auto prefixOf = [&](int index) {
+        return Accents::upperAsciiLetters(itemText(index).left(wanted.size()));
+    };
+    if (!m_sorted) {
+        for (int i = 0; i < count(); ++i)
+            if (prefixOf(i) == wanted)
+                return i;
+        return -1;
+    }
+    // Bisection for the first item whose prefix is not below the text.
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (prefixOf(middle) < wanted)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low < count() && prefixOf(low) == wanted ? low : -1;
+}
+
+void TBoolComboBox::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    if (!isOwnFocusMove(event->reason()))
+        emit OnEnter(this);
+}
+
+void TBoolComboBox::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    if (!isOwnFocusMove(event->reason()))
+        DoExit();
+}
+
+void TBoolComboBox::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    const bool plainKey = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plainKey && text.size() == 1 && text[0].unicode() > 31 && text[0].unicode() != 127) {
+        KeyPress(text[0]);
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void TBoolComboBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QComboBox::mouseDoubleClickEvent(event);
+    DblClick();
+}
+
+void TBoolComboBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QColor background = Colors::toQColor(m_color, palette());
+    option.palette.setColor(QPalette::Button, background);
+    option.palette.setColor(QPalette::Base, background);
+    option.palette.setColor(QPalette::Window, background);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}

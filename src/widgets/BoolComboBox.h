@@ -1,0 +1,91 @@
+// TBoolComboBox: a drop-down list that offers a yes/no choice in one of four wordings, or, in
+// the accent format, a word in all its one-accent variants, telling whether the right one
+// was chosen.
+#pragma once
+
+#include "shared/Colors.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+
+enum TBoolFormat : quint8 { bfTrueFalse = 0, bfYesNo = 1, bfOnOff = 2, bfByte = 3, bfAccent = 4 };
+enum TBoolean : quint8 { bFalse = 0, bTrue = 1, bNull = 2 };
+
+class TBoolComboBox : public QComboBox {
+    Q_OBJECT
+    Q_PROPERTY(bool AllowNull READ AllowNull WRITE SetAllowNull)
+    Q_PROPERTY(int BoolFormat READ BoolFormat WRITE SetBoolFormat)
+    Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool IsRight MEMBER IsRight)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+
+public:
+    static constexpr int captionLimit = 25;
+
+    explicit TBoolComboBox(QWidget *parent = nullptr);
+
+    bool AllowNull() const { return m_allowNull; }
+    void SetAllowNull(bool allow);
+    TBoolFormat BoolFormat() const { return m_boolFormat; }
+    void SetBoolFormat(int format);
+    // The current value: after a choice from the list, the chosen item's index (low byte).
+    quint8 Value() const { return m_value; }
+    void SetValue(int value);
+    // The correct word, lower-cased (A-Z only) and cut to 25 characters.
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString &word);
+    int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int length) { m_maxLength = length; }
+    // Background colour, resolved from the palette when drawn.
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+
+    // First item starting with text (compared with a-z upper-cased), or -1.
+    int FindItemByPrefix(const QString &text) const;
+    // Whether the list is searched as sorted (by bisection) or item by item.
+    bool Sorted() const { return m_sorted; }
+    void SetSorted(bool sorted) { m_sorted = sorted; }
+
+    // The last choice from the list was exactly Caption. Read by the board, reset by it.
+    bool IsRight = false;
+
+signals:
+    void OnChange(TBoolComboBox *sender);
+    void OnEnter(TBoolComboBox *sender);
+    void OnExit(TBoolComboBox *sender);
+    void OnDblClick(TBoolComboBox *sender);
+    void OnKeyPress(TBoolComboBox *sender, QChar key);
+
+protected:
+    void Change();
+    void DoExit();
+    void DblClick();
+    // Returns whether the key was consumed.
+    bool KeyPress(QChar key);
+
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void BuildVariantList(TBoolFormat format);
+    void selectByValue();
+    void ListChoice(int index);
+    bool typeAhead(QChar key);
+    QString textWithTypedKey(QChar key) const;
+
+    TBoolFormat m_boolFormat = bfTrueFalse;
+    quint8 m_value = bFalse;
+    bool m_allowNull = false;
+    QString m_caption;
+    int m_maxLength = 0;
+    bool m_sorted = false;
+    TColor m_color = Colors::clWindow;
+    QString m_typedKeys;
+    QElapsedTimer m_lastKey;
+};

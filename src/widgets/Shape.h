@@ -1,0 +1,31 @@
+// TShape: a plain filled rectangle or rounded rectangle with a one-pixel outline.
+#pragma once
+
+#include "shared/Colors.h"
+
+#include <QWidget>
+
+class TShape : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool Rounded READ Rounded WRITE SetRounded)
+    Q_PROPERTY(quint32 BrushColor READ BrushColor WRITE SetBrushColor)
+    Q_PROPERTY(quint32 PenColor READ PenColor WRITE SetPenColor)
+
+public:
+    explicit TShape(QWidget *parent = nullptr);
+
+    bool Rounded() const { return m_rounded; }
+    void SetRounded(bool rounded);
+    TColor BrushColor() const { return m_brushColor; }
+    void SetBrushColor(TColor color);
+    TColor PenColor() const { return m_penColor; }
+    void SetPenColor(TColor color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_rounded = false;
+    TColor m_brushColor = Colors::clWhite;
+    TColor m_penColor = Colors::clBlack;
+};

@@ -1,0 +1,280 @@
+// The accent-variant selector: variant lists, the right choice, values, type-ahead, search.
+#include "platform/SystemBeep.h"
+#include "widgets/BoolComboBox.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QStringList items(const QComboBox &box)
+{
+    QStringList texts;
+    for (int i = 0; i < box.count(); ++i)
+        texts << box.itemText(i);
+    return texts;
+}
+
+// What the list does for a choice made with the mouse or the arrow keys.
+void choose(TBoolComboBox &box, int index)
+{
+    box.setCurrentIndex(index);
+    emit box.activated(index);
+}
+
+} // namespace
+
+class TestBoolComboBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_beeps = 0;
+        SystemBeep::setHandler([this] { ++m_beeps; });
+    }
+    void cleanup() { SystemBeep::setHandler({}); }
+
+    void variantList_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addRow("conspiración") << "conspiración"
+                                      << QStringList{"conspiracion", "cónspiracion", "conspíracion",
+                                                     "conspirácion", "conspiracíon", "conspiración"};
+        QTest::addRow("diaeresis never accented") << "pingüino"
+                                                  << QStringList{"pingüino", "píngüino", "pingüíno", "pingüinó"};
+        QTest::addRow("y is no vowel") << "hoy" << QStringList{"hoy", "hóy"};
+        QTest::addRow("accented capital kept") << "Árbol" << QStringList{"Árbol", "Árból"};
+        QTest::addRow("only A-Z lowered") << "CAMIÓN" << QStringList{"camiÓn", "cámiÓn", "camíÓn"};
+        QTest::addRow("ñ and spaces kept") << "año nuevo"
+                                           << QStringList{"año nuevo", "áño nuevo", "añó nuevo", "año núevo",
+                                                          "año nuévo", "año nuevó"};
+        QTest::addRow("empty") << "" << QStringList{""};
+        const QString thirty = QStringLiteral("abcdefghijklmnopqrstuvwxyzabcd");
+        QStringList cut{thirty.left(25)};
+        const QString plain = thirty.left(25);
+        for (int i = 0; i < plain.size(); ++i) {
+            const int vowel = QStringLiteral("aeiou").indexOf(plain[i]);
+            if (vowel >= 0) {
+                QString variant = plain;
+                variant[i] = QStringLiteral("áéíóú")[vowel];
+                cut << variant;
+            }
+        }
+        QTest::addRow("cut to 25") << thirty << cut;
+    }
+    void variantList()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QStringList, expected);
+        QWidget parent;
+        TBoolComboBox box(&parent);
+        box.SetCaption(caption);
+        QCOMPARE(items(box), expected);
+        QCOMPARE(box.currentIndex(), 0);
+        for (const QString &item : expected)
+            QVERIFY(item.size() <= TBoolComboBox::captionLimit);
+    }
+
+    void rightChoice_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("right");
+        QTest::addRow("accented word, right") << "conspiración" << 5 << true;
+        QTest::addRow("accented word, plain form") << "conspiración" << 0 << false;
+        QTest::addRow("accented word, accent misplaced") << "conspiración" << 4 << false;
+        QTest::addRow("word without accent, plain") << "examen" << 0 << true;
+        QTest::addRow("word without accent, accented") << "examen" << 2 << false;
+        QTest::addRow("capitalised word, plain") << "Árbol" << 0 << true;
+        QTest::addRow("empty caption") << "" << 0 << true;
+    }
+    void rightChoice()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, chosen);
+        QFETCH(bool, right);
+        QWidget parent;
+        TBoolComboBox box(&parent);
+        box.SetCaption(caption);
+        box.IsRight = !right;
+        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
+        choose(box, chosen);
+        QCOMPARE(box.IsRight, right);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(int(box.Value()), chosen);
+    }
+
+    void valueCarriedToNewCaption_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("newCaption");
+        QTest::addColumn<int>("selected");
+        QTest::addRow("item 3 of a longer word") << 3 << "murciélago" << 3;
+        QTest::addRow("item 2 past a two-item list") << 2 << "hoy" << -1;
+        QTest::addRow("item 0") << 0 << "sol" << 0;
+    }
+    void valueCarriedToNewCaption()
+    {
+        QFETCH(int, chosen);
+        QFETCH(QString, newCaption);
+        QFETCH(int, selected);
+        QWidget parent;
+        TBoolComboBox box(&parent);
+        box.SetCaption(QStringLiteral("conspiración"));
+        choose(box, chosen);
+        box.SetCaption(newCaption);
+        QCOMPARE(box.currentIndex(), selected);
+    }
+
+    void twoValueFormats_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("maxLength");
+        QTest::addRow("true/false") << int(bfTrueFalse) << QStringList{"NO", "SÍ"} << 5;
+        QTest::addRow("yes/no") << int(bfYesNo) << QStringList{"No", "Yes"} << 3;
+        QTest::addRow("on/off") << int(bfOnOff) << QStringList{"Off", "On"} << 3;
+        QTest::addRow("byte") << int(bfByte) << QStringList{"0", "1"} << 1;
+    }
+    void twoValueFormats()
+    {
+        QFETCH(int, format);
+        QFETCH(QStringList, expected);
+        QFETCH(int, maxLength);
+        QWidget parent;
+        TBoolComboBox box(&parent);
+        box.SetBoolFormat(bfAccent);
+        box.SetBoolFormat(format);
+        QCOMPARE(items(box), expected);
+        QCOMPARE(box.MaxLength(), maxLength);
+    }
+
+    void placedOnParentBuildsTheTwoValueList()
+    {
+        QWidget parent;
+        TBoolComboBox box;
+        QCOMPARE(box.count(), 0);
+        box.setParent(&parent);
+        QCOMPARE(items(box), (QStringList{"NO", "SÍ"}));
+    }
+
+    void nullValue()
+    {
+        QWidget parent;
+        TBoolComboBox box(&parent);
+        box.SetValue(bNull);
+        QCOMPARE(int(box.Value()), int(bFalse));
+        QCOMPARE(box.currentIndex(), 0);
+        box.SetAllowNull(true);
+        box.SetValue(bNull);
+        QCOMPARE(int(box.Value()), int(bNull));
+        QCOMPARE(box.currentIndex(), -1);
+        box.SetAllowNull(false);
+        QCOMPARE(int(box.Value()), int(bFalse));
+        QCOMPARE(box.currentIndex(), 0);
+    }
+
+    void doubleClickStepsTheValue_data()
+    {
+        QTest::addColumn<bool>("allowNull");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addRow("false to true") << false << 0 << 1;
+        QTest::addRow("true to false") << false << 1 << 0;
+        QTest::addRow("true to null") << true << 1 << -1;
+        QTest::addRow("null to false") << true << -1 << 0;
+    }
+    void doubleClickStepsTheValue()
+    {
+        QFETCH(bool, allowNull);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QWidget parent;
+        TBoolComboBox box(&parent);
+        box.SetAllowNull(allowNull);
+        box.setCurrentIndex(from);
+        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
+        QSignalSpy doubleClicks(&box, &TBoolComboBox::OnDblClick);
+        QTest::mouseDClick(&box, Qt::LeftButton);
+        QCOMPARE(doubleClicks.count(), 1);
+        QCOMPARE(box.currentIndex(), to);
+        QVERIFY(changes.count() >= 1);
+    }
+
+    void typeAheadSelectsAndUnknownKeyBeeps()
+    {
+        QWidget parent;
+        TBoolComboBox box(&parent);
+        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
+        QTest::keyClick(&box, 's');
+        QCOMPARE(box.currentText(), QStringLiteral("SÍ"));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(m_beeps, 0);
+
+        box.SetCaption(QStringLiteral("camión"));
+        box.setCurrentIndex(2);
+        QTest::qWait(600);
+        QTest::keyClick(&box, 'x');
+        QCOMPARE(m_beeps, 1);
+        QCOMPARE(box.currentIndex(), 2);
+        QCOMPARE(changes.count(), 1);
+    }
+
+    void exitWithEmptyTextFallsBackToFalse()
+    {
+        QWidget window;
+        TBoolComboBox box(&window);
+        auto *other = new QWidget(&window);
+        other->setFocusPolicy(Qt::StrongFocus);
+        box.SetCaption(QStringLiteral("sol"));
+        box.setCurrentIndex(-1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box.setFocus();
+        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
+        QSignalSpy exits(&box, &TBoolComboBox::OnExit);
+        other->setFocus();
+        QCOMPARE(exits.count(), 1);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(box.currentIndex(), 0);
+    }
+
+    void findItemByPrefix_data()
+    {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        const QStringList unsorted{"sol", "Casa", "camión", "cama"};
+        const QStringList sorted{"cama", "camión", "Casa", "sol"};
+        QTest::addRow("unsorted, first match") << unsorted << false << "ca" << 1;
+        QTest::addRow("unsorted, case folded") << unsorted << false << "CAM" << 2;
+        QTest::addRow("unsorted, none") << unsorted << false << "x" << -1;
+        QTest::addRow("unsorted, empty text") << unsorted << false << "" << -1;
+        QTest::addRow("unsorted, longer than item") << unsorted << false << "solar" << -1;
+        QTest::addRow("sorted, first of several") << QStringList{"cama", "camión", "Casa", "sol"} << true << "cam" << 0;
+        QTest::addRow("sorted, middle") << sorted << true << "cas" << 2;
+        QTest::addRow("sorted, last") << sorted << true << "s" << 3;
+        QTest::addRow("sorted, none") << sorted << true << "d" << -1;
+        QTest::addRow("empty list") << QStringList{} << false << "a" << -1;
+    }
+    void findItemByPrefix()
+    {
+        QFETCH(QStringList, list);
+        QFETCH(bool, sorted);
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        TBoolComboBox box;
+        box.addItems(list);
+        box.SetSorted(sorted);
+        QCOMPARE(box.FindItemByPrefix(text), expected);
+    }
+
+private:
+    int m_beeps = 0;
+};
+
+QTEST_MAIN(TestBoolComboBox)
+#include "tst_boolcombobox.moc"
