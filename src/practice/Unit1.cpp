@@ -1,10 +1,462 @@
-// The practice window TForm1.
+// The practice window TForm1: layout, menus, start-up of the board and its handlers.
 #include "practice/Unit1.h"
 
+#include "editor/REMain.h"
+#include "editor/Reabout.h"
+#include "help/UnitAyuda.h"
+#include "practice/BoardRules.h"
+#include "practice/DatosAcentos.h"
+#include "shared/AppError.h"
+#include "shared/DialogService.h"
+#include "shared/ErrorGuard.h"
+#include "shared/RunScores.h"
+#include "shared/TextFile.h"
+#include "widgets/BoolComboBox.h"
+#include "widgets/LCDControl.h"
+#include "widgets/Shape.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+
 TForm1 *Form1 = nullptr;
+
+namespace {
+
+const QString boardFilter = QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF");
+const QString completeBoardText = QStringLiteral("¡TABLERO COMPLETO!");
+const QString departmentCaption = QStringLiteral("Departamento de Lengua Castellana y Literatura");
+
+QFont pixelFont(const QString &family, int pixels, bool bold = false, bool italic = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+void setTextColor(QWidget *widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Colors::toQColor(color, palette));
+    palette.setColor(QPalette::Text, Colors::toQColor(color, palette));
+    widget->setPalette(palette);
+}
+
+template <typename Widget>
+Widget *place(QWidget *parent, const char *name, int left, int top, int width = -1, int height = -1)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->move(left, top);
+    if (width >= 0)
+        widget->resize(width, height);
+    return widget;
+}
+
+QLabel *placeLabel(QWidget *parent, const char *name, int left, int top, const QString &caption,
+                   const QFont &font, TColor color)
+{
+    auto *label = place<QLabel>(parent, name, left, top);
+    label->setText(caption);
+    label->setFont(font);
+    setTextColor(label, color);
+    label->adjustSize();
+    return label;
+}
+
+QLabel *placePicture(QWidget *parent, const char *name, int left, int top, int width, int height,
+                     const QString &resource)
+{
+    auto *picture = place<QLabel>(parent, name, left, top, width, height);
+    picture->setPixmap(QPixmap(resource));
+    picture->setScaledContents(true);
+    return picture;
+}
+
+QFrame *placeBevel(QWidget *parent, const char *name, int left, int top, int width, int height,
+                   QFrame::Shape shape)
+{
+    auto *bevel = place<QFrame>(parent, name, left, top, width, height);
+    bevel->setFrameStyle(shape | QFrame::Sunken);
+    return bevel;
+}
+
+QToolButton *placeSpeedButton(QWidget *parent, const char *name, int left, int width,
+                              const QString &caption, const QString &picture)
+{
+    auto *button = place<QToolButton>(parent, name, left, 0, width, 41);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(32, 32));
+    button->setText(caption);
+    button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+} // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tildora"));
+    setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
+    setFont(pixelFont(QStringLiteral("Comic Sans MS"), 13));
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(729, 439);
+    setCentralWidget(client);
+    createToolBar(client);
+    createCounters(client);
+    createBoard(client);
+    createScoreStrip(client);
+    createMenus();
+    // A fixed single border: the window keeps the size of its client area and menu.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(729 / 2, 439 / 2));
+
+    // The creation handler runs as the window is made; an error in it ends it there and the
+    // window goes on with what it had.
+    ErrorGuard::run([this] { FormCreate(); });
+}
+
+TForm1::~TForm1()
+{
+    // The selectors lose the focus while the window is torn down: that is not a miss.
+    for (int n = 1; n <= boardSize; ++n)
+        if (TBoolComboBox *box = BoolComboBox(n))
+            box->disconnect(this);
+}
+
+void TForm1::createToolBar(QWidget *client)
+{
+    Panel2 = place<QFrame>(client, "Panel2", 0, 0, 729, 41);
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    SpeedButton1 = placeSpeedButton(Panel2, "SpeedButton1", 5, 44, QString(), QStringLiteral(":/resources/abrir.png"));
+    Bevel1 = placeBevel(Panel2, "Bevel1", 48, 0, 3, 48, QFrame::VLine);
+    SpeedButton3 = placeSpeedButton(Panel2, "SpeedButton3", 48, 113, QStringLiteral("Ejercicios"),
+                                    QStringLiteral(":/resources/ejercicios.png"));
+    Bevel3 = placeBevel(Panel2, "Bevel3", 160, 0, 3, 48, QFrame::VLine);
+    Op1 = place<QPushButton>(Panel2, "Op1", 166, 0, 139, 41);
+    Op1->setText(QStringLiteral("Enviar resultados"));
+    Op1->setIcon(QIcon(QStringLiteral(":/resources/enviar.png")));
+    Op1->setIconSize(QSize(24, 24));
+    Image2 = placePicture(Panel2, "Image2", 303, -3, 381, 45, QStringLiteral(":/resources/banner.png"));
+    SpeedButton2 = placeSpeedButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
+    SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
+    SpeedButton2->setToolTip(QStringLiteral("Salir"));
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::Abrir1Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::Salir1Click);
+
+    // Label10 lies behind Label11, two pixels right and down: a shadowed caption.
+    const QFont captionFont = pixelFont(QStringLiteral("Comic Sans MS"), 12, true, true);
+    Label10 = placeLabel(client, "Label10", 10, 46, departmentCaption, captionFont, Colors::clTeal);
+    Label11 = placeLabel(client, "Label11", 8, 44, departmentCaption, captionFont, Colors::clRed);
+
+    OK = place<QPushButton>(client, "OK", 632, 48, 81, 33);
+    OK->setText(QStringLiteral("Resultados"));
+
+    memo1 = place<QTextEdit>(client, "memo1", 160, 48, 321, 25);
+    memo1->hide();
+
+    multishape = place<QLineEdit>(client, "multishape", 176, 72, 377, 33);
+    multishape->setFrame(false);
+    multishape->setReadOnly(true);
+    multishape->setFocusPolicy(Qt::NoFocus);
+    multishape->setAlignment(Qt::AlignCenter);
+    multishape->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 27, true, true));
+    QPalette bannerPalette = multishape->palette();
+    bannerPalette.setColor(QPalette::Base, Colors::toQColor(Colors::clYellow));
+    bannerPalette.setColor(QPalette::Text, Colors::toQColor(Colors::clRed));
+    multishape->setPalette(bannerPalette);
+    multishape->setText(QStringLiteral("tablero"));
+    multishape->hide();
+
+    Memo2 = place<QPlainTextEdit>(client, "Memo2", 136, 88, 433, 17);
+    Memo2->hide();
+}
+
+void TForm1::createCounters(QWidget *client)
+{
+    const QFont counterFont = pixelFont(QStringLiteral("MS Sans Serif"), 16);
+    Label3 = placeLabel(client, "Label3", 16, 88, QStringLiteral("Aciertos"), counterFont, Colors::clNavy);
+    Label4 = placeLabel(client, "Label4", 656, 88, QStringLiteral("Fallos"), counterFont, Colors::clRed);
+
+    LCDControl1 = place<TLCDControl>(client, "LCDControl1", 16, 112, 57, 201);
+    Panel1 = place<QFrame>(client, "Panel1", 640, 104, 73, 215);
+    LCDControl2 = place<TLCDControl>(Panel1, "LCDControl2", 8, 8, 57, 201);
+    for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
+        counter->SetNumberType(ntNone);
+        counter->SetNumber(0);
+        counter->SetNumberMax(40);
+    }
+}
+
+void TForm1::createBoard(QWidget *client)
+{
+    const QFont selectorFont = pixelFont(QStringLiteral("MS Sans Serif"), 16, true);
+    for (int n = 1; n <= boardSize; ++n) {
+        const int column = (n - 1) % 5;
+        const int row = (n - 1) / 5;
+        auto *box = new TBoolComboBox(client);
+        box->setObjectName(QStringLiteral("BoolComboBox%1").arg(n));
+        box->setGeometry(80 + 112 * column, 112 + 24 * row, 137, 28);
+        box->setFont(selectorFont);
+        box->SetMaxLength(12);
+        box->SetAllowNull(false);
+        // As designed, before any board is loaded.
+        box->SetCaption(QStringLiteral("conspiración"));
+        connect(box, &TBoolComboBox::OnEnter, this, &TForm1::BoolComboBox1Enter);
+        connect(box, &TBoolComboBox::OnChange, this, &TForm1::BoolComboBox1Change);
+        connect(box, &TBoolComboBox::OnExit, this, &TForm1::BoolComboBox1Exit);
+    }
+}
+
+void TForm1::createScoreStrip(QWidget *client)
+{
+    Shape1 = place<TShape>(client, "Shape1", 16, 320, 705, 121);
+    Shape1->SetRounded(true);
+    Shape1->SetBrushColor(Colors::rgb(0, 64, 128));
+    Shape1->lower();
+
+    Label1 = place<QLabel>(client, "Label1", 608, 336);
+    Label1->setText(QStringLiteral("0"));
+    Label1->hide();
+    Label2 = place<QLabel>(client, "Label2", 608, 384);
+    Label2->setText(QStringLiteral("0"));
+    Label2->hide();
+    Image1 = placePicture(client, "Image1", 624, 323, 81, 113, QStringLiteral(":/resources/alumno.png"));
+}
+
+void TForm1::createMenus()
+{
+    // Access keys on every caption, as the menu's own automatic ones would be.
+    QMenu *archivo = menuBar()->addMenu(QStringLiteral("A&rchivo"));
+    archivo->setObjectName(QStringLiteral("Archivo1"));
+    Abrir1 = archivo->addAction(QStringLiteral("&Abrir"), this, &TForm1::Abrir1Click);
+    Abrir1->setObjectName(QStringLiteral("Abrir1"));
+    Salir1 = archivo->addAction(QStringLiteral("&Salir"), this, &TForm1::Salir1Click);
+    Salir1->setObjectName(QStringLiteral("Salir1"));
+
+    QMenu *edicion = menuBar()->addMenu(QStringLiteral("&Edición"));
+    edicion->setObjectName(QStringLiteral("Edicin1"));
+    Datos = edicion->addAction(QStringLiteral("&Datos alumno"), this, &TForm1::DatosClick);
+    Datos->setObjectName(QStringLiteral("Datos"));
+    Modificar1 = edicion->addAction(QStringLiteral("&Modificar"), this, &TForm1::Modificar1Click);
+    Modificar1->setObjectName(QStringLiteral("Modificar1"));
+
+    QMenu *ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
+    ayuda->setObjectName(QStringLiteral("Ayuda1"));
+    Instrucciones1 = ayuda->addAction(QStringLiteral("&Instrucciones"), this, &TForm1::Instrucciones1Click);
+    Instrucciones1->setObjectName(QStringLiteral("Instrucciones1"));
+    Info = ayuda->addAction(QStringLiteral("I&nformación"), this, &TForm1::InfoClick);
+    Info->setObjectName(QStringLiteral("Info"));
+}
+
+TBoolComboBox *TForm1::BoolComboBox(int n) const
+{
+    return centralWidget()->findChild<TBoolComboBox *>(QStringLiteral("BoolComboBox%1").arg(n),
+                                                       Qt::FindDirectChildrenOnly);
+}
+
+QString TForm1::memoLine(int n) const
+{
+    const QTextBlock block = memo1->document()->findBlockByNumber(n - 1);
+    return block.isValid() ? block.text() : QString();
+}
+
+void TForm1::loadBoardFile(const QString &path)
+{
+    const QByteArray bytes = TextFile::readBytes(path);
+    if (bytes.trimmed().startsWith("{\\rtf"))
+        throw AppError(QStringLiteral("El archivo %1 está en formato RTF, que el tablero todavía no sabe leer.")
+                           .arg(QDir::toNativeSeparators(path)));
+    memo1->setPlainText(TextFile::splitLines(TextFile::decode(bytes)).join(QLatin1Char('\n')));
+}
+
+void TForm1::FormCreate()
+{
+    if (QFileInfo::exists(QStringLiteral("nivel1.txt")))
+        loadBoardFile(QStringLiteral("nivel1.txt"));
+    else
+        Abrir1Click();
+    RunScores &scores = runScores();
+    scores.boardHits = 0;
+    scores.boardMisses = 0;
+    scores.nextWordLine = 40;
+    multishape->clear();
+    for (int n = 1; n <= boardSize; ++n)
+        BoolComboBox(n)->SetCaption(memoLine(n));
+    scores.exampleAttempts = 0;
+    aboutShown = false;
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TForm1::FormActivate()
+{
+    OK->setFocus();
+}
+
+void TForm1::Abrir1Click()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Abrir");
+    request.initialFolder = QDir::currentPath();
+    request.filter = boardFilter;
+    request.filterIndex = 1;
+    request.defaultExtension = QStringLiteral("txt");
+    const FileDialogResult chosen = DialogService::instance().openFile(this, request);
+    if (!chosen.accepted)
+        return;
+
+    memo1->clear();
+    loadBoardFile(chosen.path);
+
+    RunScores &scores = runScores();
+    scores.boardHits = 0;
+    scores.boardMisses = 0;
+    Label1->setText(QStringLiteral("0"));
+    Label2->setText(QStringLiteral("0"));
+    scores.nextWordLine = 40;
+    for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
+        counter->SetNumber(0);
+        counter->SetNumberMax(40);
+    }
+    for (int n = 1; n <= boardSize; ++n) {
+        TBoolComboBox *box = BoolComboBox(n);
+        box->SetColor(Colors::clWindow);
+        box->SetCaption(memoLine(n));
+        box->setCurrentIndex(0);
+        box->IsRight = false;
+    }
+    multishape->hide();
+}
+
+void TForm1::Salir1Click()
+{
+    const MessageAnswer answer = DialogService::instance().message(
+        this, QStringLiteral("Vas a salir del programa. ¿Quieres terminar ahora?"),
+        QStringLiteral("Información"), MessageIcon::Information, MessageButtons::YesNo);
+    if (answer == MessageAnswer::Yes)
+        close();
+}
+
+void TForm1::Instrucciones1Click()
+{
+    const QStringList lines = {
+        QStringLiteral(" Tildora.  "),
+        QStringLiteral(" "),
+        QStringLiteral(" El programa consta de 4 apartados:"),
+        QStringLiteral("    Tablero, Ejemplos, Prácticas y Cuestiones "),
+        QStringLiteral("  Cada apartado  resuelto correctamente representa "),
+        QStringLiteral("  un 25% de la puntuación."),
+        QStringLiteral("  "),
+        QStringLiteral("  En el apartado <Tablero>  se  anotan tambien los "),
+        QStringLiteral("  intentos fallidos"),
+        QStringLiteral("  En  el  apartado <Frases> se promedian los aciertos"),
+        QStringLiteral("  sobre el total de frases resueltas"),
+        QStringLiteral("  "),
+        QStringLiteral("  "),
+        QStringLiteral("  "),
+        QStringLiteral("  "),
+    };
+    DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("INSTRUCCIONES"),
+                                      MessageIcon::None, MessageButtons::Ok);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    Ayuda->show();
+}
+
+void TForm1::DatosClick()
+{
+    DatosBox->show();
+}
+
+void TForm1::Modificar1Click()
+{
+    MainForm->show();
+}
+
+void TForm1::InfoClick()
+{
+    // Every opening is a fresh window, shown modally and freed.
+    TAboutBox about(this);
+    about.exec();
+}
+
+void TForm1::BoolComboBox1Enter(TBoolComboBox *sender)
+{
+    sender->SetColor(Colors::clAqua);
+}
+
+void TForm1::BoolComboBox1Change(TBoolComboBox *)
+{
+    RunScores &scores = runScores();
+    scores.boardHits = 0;
+    for (int n = 1; n <= boardSize; ++n) {
+        TBoolComboBox *box = BoolComboBox(n);
+        if (!box->IsRight) {
+            box->SetColor(Colors::clWindow);
+            continue;
+        }
+        box->SetColor(Colors::clLime);
+        ++scores.boardHits;
+        LCDControl1->SetNumber(scores.boardHits);
+        Label1->setText(BoardRules::hitPercentText(scores.boardHits, scores.boardMisses));
+        if (scores.boardHits >= boardSize) {
+            multishape->setText(completeBoardText);
+            multishape->show();
+        } else {
+            multishape->clear();
+            multishape->hide();
+        }
+    }
+    // With no right selector left the displays would keep their old figures; show none.
+    if (scores.boardHits == 0) {
+        LCDControl1->SetNumber(0);
+        Label1->clear();
+    }
+    OK->setFocus();
+}
+
+void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
+{
+    if (sender->IsRight)
+        return;
+    RunScores &scores = runScores();
+    ++scores.boardMisses;
+    Label2->setText(QString::number(scores.boardMisses));
+    ++scores.nextWordLine;
+    if (LCDControl2->NumberMax() < scores.boardMisses) {
+        LCDControl2->SetNumberMax(BoardRules::doubledMaximum(LCDControl2->NumberMax()));
+        LCDControl1->SetNumberMax(BoardRules::doubledMaximum(LCDControl1->NumberMax()));
+    }
+    LCDControl2->SetNumber(scores.boardMisses);
+
+    sender->setCurrentIndex(-1);
+    sender->SetCaption(memoLine(scores.nextWordLine));
+    sender->SetColor(Colors::clWindow);
 }

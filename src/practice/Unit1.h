@@ -1,12 +1,93 @@
-// The practice window TForm1: the word board, its counters and the hub of the program.
+// The practice window TForm1: the word board with its hit and miss counters, the tool bar and
+// menus that open every other window.
 #pragma once
 
 #include <QMainWindow>
 
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+class QToolButton;
+class TBoolComboBox;
+class TLCDControl;
+class TShape;
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
+
 public:
+    static constexpr int boardSize = 40;
+
     explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Selector n (1 ... 40) of the board, found by its name.
+    TBoolComboBox *BoolComboBox(int n) const;
+
+    // Controls, named as in the window's layout.
+    QFrame *Panel2 = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QFrame *Bevel1 = nullptr;
+    QToolButton *SpeedButton3 = nullptr;
+    QFrame *Bevel3 = nullptr;
+    QPushButton *Op1 = nullptr;
+    QLabel *Image2 = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QPushButton *OK = nullptr;
+    QTextEdit *memo1 = nullptr;
+    QLineEdit *multishape = nullptr;
+    QPlainTextEdit *Memo2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    TLCDControl *LCDControl1 = nullptr;
+    QFrame *Panel1 = nullptr;
+    TLCDControl *LCDControl2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Image1 = nullptr;
+    TShape *Shape1 = nullptr;
+
+    QAction *Abrir1 = nullptr;
+    QAction *Salir1 = nullptr;
+    QAction *Datos = nullptr;
+    QAction *Modificar1 = nullptr;
+    QAction *Instrucciones1 = nullptr;
+    QAction *Info = nullptr;
+
+    // Shown by the information window's first-activation step.
+    bool aboutShown = false;
+
+public slots:
+    void FormCreate();
+    void FormActivate();
+    void Abrir1Click();
+    void Salir1Click();
+    void SpeedButton3Click();
+    void DatosClick();
+    void Modificar1Click();
+    void Instrucciones1Click();
+    void InfoClick();
+    void BoolComboBox1Enter(TBoolComboBox *sender);
+    void BoolComboBox1Change(TBoolComboBox *sender);
+    void BoolComboBox1Exit(TBoolComboBox *sender);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createToolBar(QWidget *client);
+    void createBoard(QWidget *client);
+    void createCounters(QWidget *client);
+    void createScoreStrip(QWidget *client);
+    void createMenus();
+    void loadBoardFile(const QString &path);
+    QString memoLine(int n) const;
 };
 
 extern TForm1 *Form1;

@@ -1,0 +1,122 @@
+// Start-up and the error guard: the windows' order, an exception in a handler shown in the
+// standard error box with the program going on.
+#include "ScriptedDialogs.h"
+
+#include "app/Project1.h"
+#include "app/TildoraApplication.h"
+#include "editor/REMain.h"
+#include "editor/Reabout.h"
+#include "help/UnitAyuda.h"
+#include "practice/DatosAcentos.h"
+#include "practice/Unit1.h"
+#include "shared/AppError.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Notes which windows existed when the board's open dialog came up.
+class WindowsAtOpen : public ScriptedDialogs {
+public:
+    FileDialogResult openFile(QWidget *parent, const FileDialogRequest &request) override
+    {
+        othersExisted = MainForm || AboutBox || Ayuda || DatosBox;
+        practiceWindowSet = Form1 != nullptr;
+        return ScriptedDialogs::openFile(parent, request);
+    }
+    bool othersExisted = true;
+    bool practiceWindowSet = true;
+};
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void handlerExceptionIsShownAndTheProgramGoesOn_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("messages");
+        QTest::addRow("error") << false << 1;
+        QTest::addRow("silent abort") << true << 0;
+    }
+    void handlerExceptionIsShownAndTheProgramGoesOn()
+    {
+        QFETCH(bool, silent);
+        QFETCH(int, messages);
+        ScriptedDialogs dialogs;
+        QPushButton button(QStringLiteral("Probar"));
+        int clicks = 0;
+        QObject::connect(&button, &QPushButton::clicked, [&] {
+            ++clicks;
+            if (clicks == 1) {
+                if (silent)
+                    throw SilentAbort();
+                throw AppError(QStringLiteral("No se puede leer el archivo x.txt."));
+            }
+        });
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(dialogs.messages.size(), messages);
+        if (messages) {
+            QCOMPARE(dialogs.messages[0].text, QStringLiteral("No se puede leer el archivo x.txt."));
+            QCOMPARE(dialogs.messages[0].icon, MessageIcon::Error);
+            QCOMPARE(dialogs.messages[0].caption, QStringLiteral("Tildora"));
+        }
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicks, 2);
+        QCOMPARE(dialogs.messages.size(), messages);
+    }
+
+    void windowsAreCreatedInOrder()
+    {
+        QTemporaryDir folder;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        WindowsAtOpen dialogs;
+        {
+            TildoraWindows windows;
+            QVERIFY(!dialogs.othersExisted);
+            QCOMPARE(dialogs.openRequests.size(), 1);
+            QCOMPARE(Form1, windows.form1.get());
+            QCOMPARE(Ayuda, windows.ayuda.get());
+            QCOMPARE(Form1->windowTitle(), QStringLiteral("Tildora"));
+            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Edición de archivos de frases"));
+            QCOMPARE(AboutBox->windowTitle(), QStringLiteral("Información"));
+            QCOMPARE(Ayuda->windowTitle(), QStringLiteral("Ayuda y ejemplos"));
+            QCOMPARE(DatosBox->windowTitle(), QStringLiteral("Datos del alumno"));
+            QVERIFY(!Ayuda->isVisible());
+            QVERIFY(Form1->testAttribute(Qt::WA_QuitOnClose));
+            QVERIFY(!Ayuda->testAttribute(Qt::WA_QuitOnClose));
+
+            // "Ejercicios" shows the help window and leaves the practice window usable.
+            Form1->show();
+            Form1->SpeedButton3Click();
+            QVERIFY(Ayuda->isVisible());
+            QVERIFY(!Ayuda->isModal());
+            Form1->DatosClick();
+            QVERIFY(DatosBox->isVisible());
+            QVERIFY(!DatosBox->isModal());
+        }
+        QCOMPARE(Form1, nullptr);
+        QDir::setCurrent(previous);
+    }
+
+    void spanishButtonTexts()
+    {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    TildoraApplication app(argc, argv);
+    TestApp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_app.moc"

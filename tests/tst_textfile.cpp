@@ -1,0 +1,121 @@
+// Text files: encoding guess, Windows-1252 writing, line splitting, safe saving, and the
+// dialog texts derived from the program's own.
+#include "shared/AppError.h"
+#include "shared/DialogService.h"
+#include "shared/TextFile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("windows-1252 accents") << QByteArray("cami\xF3n \xE1rbol ping\xFCino") << "camión árbol pingüino";
+        QTest::addRow("windows-1252 quotes and euro") << QByteArray("\x93s\xED\x94 \x80") << "“sí” €";
+        QTest::addRow("utf-8 accents") << QByteArray("cami\xC3\xB3n") << "camión";
+        QTest::addRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBFs\xC3\xAD") << "sí";
+        QTest::addRow("plain ascii") << QByteArray("sol") << "sol";
+        QTest::addRow("broken utf-8 is windows-1252") << QByteArray("\xC3\xB3 \xF3") << "Ã³ ó";
+    }
+    void decode()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QCOMPARE(TextFile::decode(bytes), expected);
+    }
+
+    void encode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addRow("accents") << "camión Ñ ü" << QByteArray("cami\xF3n \xD1 \xFC");
+        QTest::addRow("euro") << "€" << QByteArray("\x80");
+        QTest::addRow("outside the code page") << "a→b" << QByteArray("a?b");
+    }
+    void encode()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(TextFile::encodeWindows1252(text), expected);
+    }
+
+    void splitLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::addRow("lf without final break") << "a\nb" << QStringList{"a", "b"};
+        QTest::addRow("lone cr") << "a\rb" << QStringList{"a", "b"};
+        QTest::addRow("empty lines kept") << "a\n\n b \n" << QStringList{"a", "", " b "};
+        QTest::addRow("empty text") << "" << QStringList{};
+    }
+    void splitLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        QCOMPARE(TextFile::splitLines(text), expected);
+    }
+
+    void writeThenRead()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("frases.txt"));
+        TextFile::writeLines(path, {QStringLiteral("Él está aquí."), QStringLiteral("¿Por qué?")});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xC9l est\xE1 aqu\xED.\r\n\xBFPor qu\xE9?\r\n"));
+        QCOMPARE(TextFile::readLines(path), (QStringList{"Él está aquí.", "¿Por qué?"}));
+    }
+
+    void failedWriteKeepsThePreviousFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("nivel1.txt"));
+        TextFile::writeLines(path, {QStringLiteral("sol")});
+        QFile(path).setPermissions(QFileDevice::ReadOwner);
+        QFile(folder.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(folder.path()).isWritable())
+            QSKIP("running with rights that ignore permissions");
+        QVERIFY_THROWS_EXCEPTION(AppError, TextFile::writeLines(path, {QStringLiteral("mar")}));
+        QFile(folder.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(TextFile::readLines(path), QStringList{"sol"});
+    }
+
+    void missingFileRaisesASpanishError()
+    {
+        try {
+            TextFile::readLines(QStringLiteral("/no/existe/nivel1.txt"));
+            QFAIL("no error raised");
+        } catch (const AppError &error) {
+            QCOMPARE(error.message(), QStringLiteral("No se puede abrir el archivo /no/existe/nivel1.txt."));
+        }
+    }
+
+    void nameFilters_data()
+    {
+        QTest::addColumn<QString>("described");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("board") << "Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF"
+                               << "Archivos de texto (*.TXT *.txt);;Rich text files (*.RTF *.rtf)";
+        QTest::addRow("several patterns") << "Todos|*.txt;*.rtf" << "Todos (*.txt *.TXT *.rtf *.RTF)";
+    }
+    void nameFilters()
+    {
+        QFETCH(QString, described);
+        QFETCH(QString, expected);
+        QCOMPARE(DialogText::qtNameFilters(described), expected);
+    }
+
+    void lineBreaks()
+    {
+        QCOMPARE(DialogText::withLineBreaks(QStringLiteral("uno\rdos\r\ntres")), QStringLiteral("uno\ndos\ntres"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
