@@ -9,6 +9,7 @@
 #include "widgets/BoolComboBox.h"
 #include "widgets/LCDControl.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,6 +169,28 @@ private slots:
         QCOMPARE(box(2)->Caption(), QStringLiteral("fácil"));
         QCOMPARE(box(3)->Caption(), QStringLiteral("sofá"));
         QCOMPARE(box(4)->Caption(), QStringLiteral("camión"));
+    }
+
+    void choiceFromThePopupList()
+    {
+        openWindow();
+        TBoolComboBox *selector = box(6);
+        QTest::mouseClick(selector, Qt::LeftButton);
+        QCOMPARE(selector->Color(), Colors::clAqua);
+        QTRY_VERIFY(selector->view()->isVisible());
+        QCOMPARE(runScores().boardMisses, 0);
+        QAbstractItemView *list = selector->view();
+        const QRect item = list->visualRect(list->model()->index(rightItem, 0));
+        // The list ignores the release of the click that opened it for a moment.
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QTest::mouseMove(list->viewport(), item.center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        QTRY_VERIFY(!list->isVisible());
+        QVERIFY(selector->IsRight);
+        QCOMPARE(runScores().boardHits, 1);
+        QCOMPARE(runScores().boardMisses, 0);
+        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(selector->Color(), Colors::clLime);
     }
 
     void popupOpeningIsNotAnExit()

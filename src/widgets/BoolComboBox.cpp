@@ -4,6 +4,8 @@
 #include "platform/SystemBeep.h"
 #include "shared/Accents.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -267,7 +269,11 @@ void TBoolComboBox::focusInEvent(QFocusEvent *event)
 void TBoolComboBox::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
-    if (!isOwnFocusMove(event->reason()))
+    // Opening the list hands the focus to the list itself a second time, with no particular
+    // reason: that is still not leaving the control.
+    const QWidget *next = QApplication::focusWidget();
+    const bool intoOwnList = next && (next == view() || view()->isAncestorOf(next));
+    if (!isOwnFocusMove(event->reason()) && !intoOwnList)
         DoExit();
 }
 
