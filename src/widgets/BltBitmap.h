@@ -1,0 +1,13 @@
+// TBltBitmap: an off-screen image that takes another image's size and starts as a solid fill.
+#pragma once
+
+#include <QImage>
+
+class TBltBitmap : public QImage {
+public:
+    TBltBitmap() = default;
+
+    // Takes the template's width and height and fills the whole image with the window-frame
+    // colour of the current palette.
+    void MakeLike(const QImage &templateImage);
+};
