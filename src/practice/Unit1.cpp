@@ -120,8 +120,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     client->setFixedSize(729, 439);
     setCentralWidget(client);
     createToolBar(client);
-    createCounters(client);
+    // The miss counter's panel lies over the last column's edge, as designed.
     createBoard(client);
+    createCounters(client);
     createScoreStrip(client);
     createMenus();
     // A fixed single border: the window keeps the size of its client area and menu.
