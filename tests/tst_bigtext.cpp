@@ -223,6 +223,29 @@ private slots:
         QVERIFY(!viewer.viewport()->testAttribute(Qt::WA_SetCursor));
     }
 
+    void addLineKeepsWhatFits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored");
+        const QString face = QStringLiteral("\U0001F600");
+        QTest::addRow("plain") << QStringLiteral("el árbol") << QStringLiteral("el árbol");
+        QTest::addRow("cut at NUL") << QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd") << QStringLiteral("ab");
+        QTest::addRow("tabs kept") << QStringLiteral("a\tb") << QStringLiteral("a\tb");
+        QTest::addRow("exactly 255") << QString(255, QLatin1Char('y')) << QString(255, QLatin1Char('y'));
+        QTest::addRow("cut at 255") << QString(400, QLatin1Char('y')) << QString(255, QLatin1Char('y'));
+        QTest::addRow("pair not split") << QString(254, QLatin1Char('y')) + face
+                                        << QString(254, QLatin1Char('y'));
+    }
+    void addLineKeepsWhatFits()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        TBigText viewer;
+        viewer.AddLine(text, Colors::clRed, Colors::clLime, false);
+        QCOMPARE(viewer.GetLine(0), stored);
+        QCOMPARE(viewer.Count(), 1);
+    }
+
     void getLineOutsideTheLines()
     {
         TBigText viewer;

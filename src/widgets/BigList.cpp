@@ -29,7 +29,7 @@ int TBigList::Add(void *Item)
             throw AppError(QStringLiteral("Out of Memory at line %1").arg(held));
         ++m_lastSegment;
     }
-    return Count() - 1;
+    return m_count++;
 }
 
 void TBigList::checkIndex(int index) const
@@ -63,12 +63,15 @@ void TBigList::Delete(int Index)
     const auto [segment, position] = locate(Index);
     std::vector<void *> &list = m_segments[segment];
     list.erase(list.begin() + position);
+    --m_count;
 }
 
 void TBigList::removeNulls(int segment)
 {
     std::vector<void *> &list = m_segments[segment];
-    list.erase(std::remove(list.begin(), list.end(), nullptr), list.end());
+    const auto kept = std::remove(list.begin(), list.end(), nullptr);
+    m_count -= int(list.end() - kept);
+    list.erase(kept, list.end());
 }
 
 void TBigList::release(int segment)
@@ -105,14 +108,7 @@ void TBigList::Clear()
         release(segment);
     m_lastSegment = 0;
     release(0);
-}
-
-int TBigList::Count() const
-{
-    std::size_t count = 0;
-    for (int segment = 0; segment <= m_lastSegment; ++segment)
-        count += m_segments[segment].size();
-    return int(count);
+    m_count = 0;
 }
 
 int TBigList::Capacity() const

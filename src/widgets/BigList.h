@@ -22,7 +22,7 @@ public:
     // Removes every item and every segment but the first.
     void Clear();
 
-    int Count() const;
+    int Count() const { return m_count; }
     int Capacity() const;
     int SegmentCount() const { return m_lastSegment + 1; }
     int SegmentItems(int segment) const { return int(m_segments.at(segment).size()); }
@@ -39,4 +39,6 @@ private:
     std::array<std::vector<void *>, MaxSegments> m_segments;
     int m_lastSegment = 0;
     int m_segmentLimit;
+    // Items over all segments in use, kept up to date by every change.
+    int m_count = 0;
 };

@@ -57,14 +57,16 @@ char16_t *copyText(QStringView text)
     return copy;
 }
 
-// The stored form of a line: up to its first NUL and at most MaxLineLength characters, never
-// splitting a surrogate pair.
-QStringView storedPart(const QString &text)
+// A line ends at its first NUL.
+QStringView beforeNul(QStringView view)
 {
-    QStringView view(text);
     const qsizetype nul = view.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        view = view.left(nul);
+    return nul >= 0 ? view.left(nul) : view;
+}
+
+// At most MaxLineLength characters are kept, never splitting a surrogate pair.
+QStringView storedPart(QStringView view)
+{
     if (view.size() > TBigText::MaxLineLength) {
         qsizetype cut = TBigText::MaxLineLength;
         if (view.at(cut - 1).isHighSurrogate())
@@ -153,22 +155,23 @@ QString TBigText::GetLine(int Index) const
     return QString::fromUtf16(static_cast<const char16_t *>(m_texts.Get(Index)));
 }
 
-QString TBigText::ExpandLine(const QString &line)
+QString TBigText::ExpandLine(QStringView line)
 {
+    line = beforeNul(line);
     QString expanded;
     expanded.reserve(line.size() + 8);
-    for (const QChar ch : line) {
-        if (ch == QLatin1Char('\t')) {
-            // The text after the tab continues at the next 1-based column that is a multiple of
-            // 8; a tab already standing on such a column just goes.
-            for (qsizetype column = expanded.size() + 1; column % 8 != 0; ++column)
-                expanded.append(QLatin1Char(' '));
-        } else if (ch == QChar(u'\0')) {
-            break;
-        } else {
-            expanded.append(ch);
-        }
+    qsizetype start = 0;
+    for (qsizetype tab = line.indexOf(QLatin1Char('\t')); tab >= 0;
+         tab = line.indexOf(QLatin1Char('\t'), start)) {
+        expanded.append(line.mid(start, tab - start));
+        // The text after the tab continues at the next 1-based column that is a multiple of 8;
+        // a tab already standing on such a column just goes.
+        const qsizetype column = expanded.size() + 1;
+        const qsizetype spaces = (8 - column % 8) % 8;
+        expanded.append(QString(spaces, QLatin1Char(' ')));
+        start = tab + 1;
     }
+    expanded.append(line.mid(start));
     return expanded;
 }
 
@@ -177,10 +180,33 @@ void TBigText::LoadFromFile(const QString &FileName)
     Clear();
     WaitCursor wait(viewport());
     try {
-        const QStringList lines = TextFile::readLines(FileName);
-        for (const QString &line : lines)
-            AddLine(line.contains(QLatin1Char('\t')) ? ExpandLine(line) : line, Colors::clWindowText,
-                    Colors::clWindow, false);
+        // Lines end at CR LF, LF or CR; a final line break adds no empty line. The lines are
+        // cut straight from the file's text, without a string of their own on the way.
+        const QString text = TextFile::readText(FileName);
+        const QChar *data = text.constData();
+        const qsizetype size = text.size();
+        qsizetype start = 0;
+        while (start < size) {
+            qsizetype end = start;
+            bool needsExpanding = false;
+            for (; end < size; ++end) {
+                // Letters, digits and punctuation all lie above CR: one comparison for most.
+                const char16_t ch = data[end].unicode();
+                if (ch > u'\r')
+                    continue;
+                if (ch == u'\r' || ch == u'\n')
+                    break;
+                needsExpanding = needsExpanding || ch == u'\t' || ch == u'\0';
+            }
+            const QStringView line(data + start, end - start);
+            if (needsExpanding)
+                appendLine(ExpandLine(line), Colors::clWindowText, Colors::clWindow);
+            else
+                appendLine(line, Colors::clWindowText, Colors::clWindow);
+            if (end + 1 < size && data[end] == QLatin1Char('\r') && data[end + 1] == QLatin1Char('\n'))
+                ++end;
+            start = end + 1;
+        }
     } catch (...) {
         // Whatever was added before the failure stays, with its scroll range.
         RecalcRange();
@@ -191,7 +217,7 @@ void TBigText::LoadFromFile(const QString &FileName)
 }
 
 // Both stores take the line or neither does.
-bool TBigText::storeLine(const QString &text, TColor fontColor, TColor backColor)
+bool TBigText::storeLine(QStringView text, TColor fontColor, TColor backColor)
 {
     char16_t *copy = copyText(storedPart(text));
     auto *attributes = new (std::nothrow) TTextAttributes(fontColor, backColor);
@@ -230,6 +256,16 @@ void TBigText::purge()
 
 void TBigText::AddLine(const QString &Text, TColor FontColor, TColor BackColor, bool Show)
 {
+    appendLine(beforeNul(Text), FontColor, BackColor);
+    if (Show) {
+        RecalcRange();
+        ScrollTo(0, m_vMax);
+        viewport()->update(rowRect(m_texts.Count() - 1));
+    }
+}
+
+void TBigText::appendLine(QStringView Text, TColor FontColor, TColor BackColor)
+{
     if (m_maxLines != 0) {
         const int count = m_texts.Count();
         if (count >= m_maxLines || count > HardLineLimit) {
@@ -244,11 +280,6 @@ void TBigText::AddLine(const QString &Text, TColor FontColor, TColor BackColor, 
         purge();
         if (!storeLine(Text, FontColor, BackColor))
             throw AppError(QStringLiteral("Out of Memory at line %1").arg(m_texts.Count()));
-    }
-    if (Show) {
-        RecalcRange();
-        ScrollTo(0, m_vMax);
-        viewport()->update(rowRect(m_texts.Count() - 1));
     }
 }
 

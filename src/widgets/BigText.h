@@ -81,7 +81,7 @@ public:
 
     // Tabs to spaces so that the text after a tab starts at a 1-based column that is a multiple
     // of 8; then the line ends at its first NUL.
-    static QString ExpandLine(const QString &line);
+    static QString ExpandLine(QStringView line);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -92,7 +92,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    bool storeLine(const QString &text, TColor fontColor, TColor backColor);
+    // Stores one line (no NUL in it), purging first when the line limit says so.
+    void appendLine(QStringView Text, TColor FontColor, TColor BackColor);
+    bool storeLine(QStringView text, TColor fontColor, TColor backColor);
     void purge();
     void releaseLine(int index);
     void releaseAll();
