@@ -156,6 +156,23 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), m_form->OK);
     }
 
+    void choiceRunsChangeRecountFocusThenExit()
+    {
+        openWindow();
+        // At the exit the choice has been judged (right), recounted (one hit) and the focus
+        // has moved on.
+        QStringList events;
+        connect(box(9), &TBoolComboBox::OnExit, this, [&] {
+            events << QStringLiteral("exit right=%1 hits=%2 focus=%3")
+                          .arg(box(9)->IsRight)
+                          .arg(runScores().boardHits)
+                          .arg(QApplication::focusWidget()->objectName());
+        });
+        choose(9, rightItem);
+        QCOMPARE(events, QStringList{"exit right=1 hits=1 focus=OK"});
+        QCOMPARE(runScores().boardMisses, 0);
+    }
+
     void tabbingThroughUntouchedSelectorsCountsMisses()
     {
         openWindow();
