@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>

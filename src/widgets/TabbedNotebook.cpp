@@ -16,7 +16,11 @@ constexpr int paneMargin = 4;
 
 } // namespace
 
-TTabPage::TTabPage(QWidget *parent) : QWidget(parent) {}
+TTabPage::TTabPage(QWidget *parent) : QWidget(parent)
+{
+    // Pages take the window's colour, not the lighter pane some styles draw behind them.
+    setAutoFillBackground(true);
+}
 
 void TTabPage::setCaption(const QString &caption)
 {
