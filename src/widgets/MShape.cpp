@@ -131,6 +131,7 @@ void TMultiShape::setFilled(bool value)
 
 void TMultiShape::setRepeatMode(TRepeatMode value)
 {
+    syncFit();
     if (value == m_repeatMode)
         return;
     m_repeatMode = value;
@@ -152,6 +153,7 @@ void TMultiShape::setShapeType(TMultiShapeType value)
 
 void TMultiShape::setShapeH(int value)
 {
+    syncFit();
     if (value == m_shapeH)
         return;
     m_shapeH = value;
@@ -161,6 +163,7 @@ void TMultiShape::setShapeH(int value)
 
 void TMultiShape::setShapeW(int value)
 {
+    syncFit();
     if (value == m_shapeW)
         return;
     m_shapeW = value;
@@ -186,6 +189,7 @@ void TMultiShape::setYSpacing(int value)
 
 void TMultiShape::setXMargin(int value)
 {
+    syncFit();
     if (value == m_xMargin)
         return;
     m_xMargin = value;
@@ -195,6 +199,7 @@ void TMultiShape::setXMargin(int value)
 
 void TMultiShape::setYMargin(int value)
 {
+    syncFit();
     if (value == m_yMargin)
         return;
     m_yMargin = value;
@@ -228,6 +233,7 @@ void TMultiShape::setBorderWidth(int value)
 
 void TMultiShape::setShadow(bool value)
 {
+    syncFit();
     if (value == m_shadow)
         return;
     m_shadow = value;
@@ -245,6 +251,7 @@ void TMultiShape::setShadowColor(TColor value)
 
 void TMultiShape::setShadowX(int value)
 {
+    syncFit();
     if (value == m_shadowX)
         return;
     m_shadowX = value;
@@ -254,6 +261,7 @@ void TMultiShape::setShadowX(int value)
 
 void TMultiShape::setShadowY(int value)
 {
+    syncFit();
     if (value == m_shadowY)
         return;
     m_shadowY = value;
@@ -274,7 +282,7 @@ void TMultiShape::fitControlToShape()
     m_fittedSize = size();
 }
 
-void TMultiShape::fitShapeToControl(bool withShadow)
+void TMultiShape::fitShapeToControl(bool withShadow) const
 {
     m_shapeW = width() - 2 * m_xMargin - (withShadow && m_shadow ? m_shadowX : 0);
     m_shapeH = height() - 2 * m_yMargin - (withShadow && m_shadow ? m_shadowY : 0);
@@ -290,14 +298,31 @@ void TMultiShape::SetBounds(int left, int top, int width, int height)
     update();
 }
 
-void TMultiShape::resizeEvent(QResizeEvent *event)
+void TMultiShape::syncFit() const
 {
-    QWidget::resizeEvent(event);
-    if (event->size() == m_fittedSize)
+    if (size() == m_fittedSize)
         return;
     if (m_fitMode)
         fitShapeToControl(true);
-    m_fittedSize = event->size();
+    m_fittedSize = size();
+}
+
+int TMultiShape::ShapeW() const
+{
+    syncFit();
+    return m_shapeW;
+}
+
+int TMultiShape::ShapeH() const
+{
+    syncFit();
+    return m_shapeH;
+}
+
+void TMultiShape::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    syncFit();
 }
 
 void TMultiShape::setAlign(TAlign value)
@@ -413,6 +438,7 @@ int TMultiShape::TextOffsetY() const
 
 void TMultiShape::paintEvent(QPaintEvent *)
 {
+    syncFit();
     QPainter painter(this);
     if (m_shapeType == msText) {
         m_rotatedFont = rotatedFont();

@@ -75,9 +75,9 @@ public:
     void setRepeatMode(TRepeatMode value);
     TMultiShapeType ShapeType() const { return m_shapeType; }
     void setShapeType(TMultiShapeType value);
-    int ShapeH() const { return m_shapeH; }
+    int ShapeH() const;
     void setShapeH(int value);
-    int ShapeW() const { return m_shapeW; }
+    int ShapeW() const;
     void setShapeW(int value);
     int XSpacing() const { return m_xSpacing; }
     void setXSpacing(int value);
@@ -134,7 +134,8 @@ private:
     QPoint textOffset() const;
     TColor parentsColor() const;
     void fitControlToShape();
-    void fitShapeToControl(bool withShadow);
+    void fitShapeToControl(bool withShadow) const;
+    void syncFit() const;
     void applyAlign();
     void watchParent();
 
@@ -146,8 +147,8 @@ private:
     bool m_filled = true;
     TRepeatMode m_repeatMode = rpBoth;
     TMultiShapeType m_shapeType = msRectangle;
-    int m_shapeH = 10;
-    int m_shapeW = 10;
+    mutable int m_shapeH = 10;
+    mutable int m_shapeW = 10;
     int m_xSpacing = 20;
     int m_ySpacing = 20;
     int m_xMargin = 0;
@@ -163,7 +164,8 @@ private:
     // Per paint of the text shape: the turned font and the offsets of the text's middle.
     QFont m_rotatedFont;
     QPoint m_textOffset;
-    // Size the fit rules last saw, so a deferred resize event of the same size changes nothing.
-    QSize m_fittedSize;
+    // Size the fit rules last saw. Qt resizes a hidden widget without telling it, so the cell
+    // size is brought up to date whenever it is read or used.
+    mutable QSize m_fittedSize;
     QWidget *m_watchedParent = nullptr;
 };
