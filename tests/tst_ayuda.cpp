@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -193,20 +194,30 @@ private slots:
     {
         QTest::addColumn<int>("via");
         QTest::addColumn<QString>("pinned");
-        QTest::addRow("via Reglas") << 0 << QString();
-        QTest::addRow("via Ejemplos") << 1 << QString();
-        QTest::addRow("via Frases y palabras") << 2 << QString();
-        QTest::addRow("via Reglas, one pinned") << 0 << u"CollapsePanel4"_s;
-        QTest::addRow("via Frases y palabras, one pinned") << 2 << u"CollapsePanel6"_s;
+        QTest::addColumn<bool>("byMouse");
+        QTest::addRow("via Reglas") << 0 << QString() << false;
+        QTest::addRow("via Ejemplos") << 1 << QString() << false;
+        QTest::addRow("via Frases y palabras") << 2 << QString() << false;
+        QTest::addRow("via Reglas, one pinned") << 0 << u"CollapsePanel4"_s << false;
+        QTest::addRow("via Frases y palabras, one pinned") << 2 << u"CollapsePanel6"_s << false;
+        QTest::addRow("via Ejemplos, one pinned, tabs clicked") << 1 << u"CollapsePanel1"_s << true;
     }
     void questionsAlwaysEnteredCollapsed()
     {
         QFETCH(int, via);
         QFETCH(QString, pinned);
+        QFETCH(bool, byMouse);
         TAyuda window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         TTabbedNotebook *notebook = window.TabbedNotebook1;
+        const auto go = [&](int page) {
+            if (byMouse)
+                QTest::mouseClick(notebook->tabBar(), Qt::LeftButton, {}, notebook->tabBar()->tabRect(page).center());
+            else
+                notebook->setPageIndex(page);
+            QCOMPARE(notebook->pageIndex(), page);
+        };
 
         const auto checkAll = [&](bool collapsed) {
             int top = stripHeight;
@@ -219,8 +230,7 @@ private slots:
             }
         };
 
-        notebook->setPageIndex(3);
-        QCOMPARE(notebook->pageIndex(), 3);
+        go(3);
         checkAll(true);
 
         if (!pinned.isEmpty()) {
@@ -231,12 +241,10 @@ private slots:
             QVERIFY(p->Pinned());
         }
 
-        notebook->setPageIndex(via);
-        QCOMPARE(notebook->pageIndex(), via);
+        go(via);
         checkAll(false);
 
-        notebook->setPageIndex(3);
-        QCOMPARE(notebook->pageIndex(), 3);
+        go(3);
         checkAll(true);
     }
 
