@@ -7,6 +7,7 @@
 #include "widgets/MShape.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTabBar>
@@ -411,6 +412,17 @@ private slots:
         window.MultiShape2->setText(u"¡Muy bien!"_s);
         QTest::qWait(50);
         QVERIFY(window.Panel1->grab().save(folder + u"/ayuda-banner.png"_s));
+
+        // The real message box of the page's instructions, grabbed and then dismissed.
+        bool grabbed = false;
+        QTimer::singleShot(300, this, [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                grabbed = box->grab().save(folder + u"/ayuda-instrucciones.png"_s);
+                box->close();
+            }
+        });
+        window.SpeedButton1->click();
+        QVERIFY(grabbed);
     }
 
 private:
