@@ -13,7 +13,8 @@ namespace ControlAlign {
 
 namespace {
 
-// Lives on the parent and re-aligns its children whenever the parent's size changes.
+// Lives on the parent and re-aligns its children whenever the parent changes size, or an aligned
+// child changes size or is shown or hidden.
 class ParentWatcher : public QObject {
 public:
     explicit ParentWatcher(QWidget *parent)
@@ -26,16 +27,30 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == parent() && event->type() == QEvent::Resize)
-            alignControls(static_cast<QWidget *>(watched));
+        auto *owner = static_cast<QWidget *>(parent());
+        if (watched == owner) {
+            if (event->type() == QEvent::Resize)
+                alignControls(owner);
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::Resize:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+            if (static_cast<QWidget *>(watched)->parentWidget() == owner)
+                alignControls(owner);
+            break;
+        default:
+            break;
+        }
         return false;
     }
 };
 
-void watch(QWidget *parent)
+QObject *watcherOf(QWidget *parent)
 {
-    if (!parent->findChild<QObject *>(QStringLiteral("ControlAlignWatcher"), Qt::FindDirectChildrenOnly))
-        new ParentWatcher(parent);
+    QObject *watcher = parent->findChild<QObject *>(QStringLiteral("ControlAlignWatcher"), Qt::FindDirectChildrenOnly);
+    return watcher ? watcher : new ParentWatcher(parent);
 }
 
 // Parents being aligned right now: placing a child may resize another aligned child, which
@@ -71,7 +86,7 @@ void setAlign(QWidget *control, TAlign align)
     control->setProperty(orderProperty, ++nextOrder);
     if (QWidget *parent = control->parentWidget()) {
         if (align != alNone)
-            watch(parent);
+            control->installEventFilter(watcherOf(parent));
         alignControls(parent);
     }
 }
