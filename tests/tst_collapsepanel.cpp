@@ -1,10 +1,8 @@
 // Tests of TCollapsePanel: folding, the header button, the pointer and the close timer.
 #include "widgets/CollapsePanel.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -82,7 +80,6 @@ private slots:
     void darken_data();
     void darken();
     void headerTakesLighterShadeWhenPainted();
-    void screenshots();
 };
 
 void TestCollapsePanel::construction()
@@ -477,59 +474,6 @@ void TestCollapsePanel::headerTakesLighterShadeWhenPainted()
     panel.setColor(Colors::clWhite);
     panel.render(&image);
     QCOMPARE(QColor(image.pixel(200, 8)), QColor(235, 235, 235));
-}
-
-void TestCollapsePanel::screenshots()
-{
-    const QString folder = qEnvironmentVariable("TILDORA_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("set TILDORA_SHOTS to a folder to write the pictures");
-    QDir().mkpath(folder);
-
-    const char *captions[] = {"1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\".",
-                              "2. Las formas \"si no\" y \"sino\".", "3. Las formas \"aun\" y \"aún\"."};
-    QWidget page;
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    page.setFont(windowFont);
-    page.resize(681, 420);
-    // A picture behind the headers and the title strip above them, as on the questions page.
-    auto *picture = new QLabel(&page);
-    picture->setGeometry(96, 152, 129, 217);
-    picture->setStyleSheet(QStringLiteral("background: #c0a060"));
-    auto *strip = new QLabel(QStringLiteral("Completa con el término correcto las siguientes cuestiones:"), &page);
-    strip->setFrameStyle(QFrame::Box | QFrame::Raised);
-    strip->resize(681, 30);
-    ControlAlign::setAlign(strip, ControlAlign::alTop);
-    QList<TCollapsePanel *> panels;
-    for (int i = 0; i < 3; ++i) {
-        auto *panel = new TCollapsePanel(&page);
-        panel->setGeometry(0, 30 + i, 681, 283 - i);
-        panel->setAlign(ControlAlign::alTop);
-        panel->setColor(pageColour);
-        panel->setAutoClose(true);
-        panel->setAutoCloseTime(400);
-        panel->setHeaderCaption(QString::fromUtf8(captions[i]));
-        auto *sentence = new QLabel(QStringLiteral("Dime ________ no viniste ayer."), panel);
-        sentence->move(80, 40 + 20 * i);
-        panels << panel;
-    }
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-
-    for (TCollapsePanel *panel : panels)
-        panel->setCollapsed(true);
-    QCoreApplication::processEvents();
-    QVERIFY(page.grab().save(folder + "/panels-collapsed.png"));
-
-    panels[1]->setCollapsed(false);
-    QCoreApplication::processEvents();
-    QVERIFY(page.grab().save(folder + "/panel-open.png"));
-
-    panels[1]->MarkerButton()->click();
-    QVERIFY(panels[1]->Pinned());
-    QCoreApplication::processEvents();
-    QVERIFY(page.grab().save(folder + "/panel-pinned.png"));
 }
 
 QTEST_MAIN(TestCollapsePanel)
