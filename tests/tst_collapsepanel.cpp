@@ -1,10 +1,8 @@
 // Tests of TCollapsePanel: folding, the header button, the pointer and the close timer.
 #include "widgets/CollapsePanel.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -69,6 +67,7 @@ private slots:
     void assigningCurrentValueDoesNothing_data();
     void assigningCurrentValueDoesNothing();
     void heightSetWhileExpandedIsRestored();
+    void stackedPanelsFollow_data();
     void stackedPanelsFollow();
     void buttonWithoutAutoClose();
     void buttonPinsWithAutoClose();
@@ -81,7 +80,6 @@ private slots:
     void darken_data();
     void darken();
     void headerTakesLighterShadeWhenPainted();
-    void screenshots();
 };
 
 void TestCollapsePanel::construction()
@@ -196,29 +194,55 @@ void TestCollapsePanel::heightSetWhileExpandedIsRestored()
     QCOMPARE(panel.height(), 200);
 }
 
+void TestCollapsePanel::stackedPanelsFollow_data()
+{
+    QTest::addColumn<bool>("aligned");
+    QTest::addRow("aligned to the top under a strip") << true;
+    QTest::addRow("in a vertical layout") << false;
+}
+
 void TestCollapsePanel::stackedPanelsFollow()
 {
-    // The panels sit on a page inside a window, as on the help window's notebook.
+    QFETCH(bool, aligned);
+
+    // The panels sit on a page inside a window, as on the help window's notebook, under a
+    // 30-pixel strip.
     QWidget window;
-    window.resize(681, 900);
+    window.resize(681, 500);
     QWidget page(&window);
-    auto *layout = new QVBoxLayout(&page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    page.resize(681, 900);
+    auto *strip = new QFrame(&page);
+    strip->resize(100, 30);
+    QVBoxLayout *layout = nullptr;
+    if (aligned) {
+        ControlAlign::setAlign(strip, ControlAlign::alTop);
+    } else {
+        layout = new QVBoxLayout(&page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        strip->setFixedHeight(30);
+        layout->addWidget(strip);
+    }
     const int heights[] = {283, 282, 281};
     QList<TCollapsePanel *> panels;
     for (int height : heights) {
         auto *panel = new TCollapsePanel(&page);
-        panel->resize(681, height);
-        layout->addWidget(panel);
+        panel->resize(200, height);
+        panel->move(0, 600);
+        if (aligned)
+            panel->setAlign(ControlAlign::alTop);
+        else
+            layout->addWidget(panel);
         panels << panel;
     }
-    layout->addStretch();
-    page.resize(681, 900);
+    if (layout)
+        layout->addStretch();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(panels[1]->y(), 283);
-    QCOMPARE(panels[2]->y(), 283 + 282);
+    QCOMPARE(strip->geometry(), QRect(0, 0, 681, 30));
+    QCOMPARE(panels[0]->geometry(), QRect(0, 30, 681, 283));
+    QCOMPARE(panels[1]->y(), 30 + 283);
+    QCOMPARE(panels[2]->y(), 30 + 283 + 282);
 
     // The panel below moves with every step, not just at the end.
     QList<int> positions;
@@ -236,16 +260,22 @@ void TestCollapsePanel::stackedPanelsFollow()
     panels[1]->installEventFilter(&recorder);
 
     panels[0]->setCollapsed(true);
-    QCOMPARE(panels[1]->y(), 17);
-    QCOMPARE(panels[2]->y(), 17 + 282);
-    QCOMPARE(positions, range(282, 17, -1));
+    QCOMPARE(panels[1]->y(), 30 + 17);
+    QCOMPARE(panels[2]->y(), 30 + 17 + 282);
+    QCOMPARE(positions, range(30 + 282, 30 + 17, -1));
     for (TCollapsePanel *panel : panels)
         panel->setCollapsed(true);
-    QCOMPARE(panels[2]->y(), 34);
+    QCOMPARE(panels[2]->y(), 30 + 34);
     for (TCollapsePanel *panel : panels)
         panel->setCollapsed(false);
-    QCOMPARE(panels[2]->y(), 283 + 282);
+    QCOMPARE(panels[2]->y(), 30 + 283 + 282);
     QCOMPARE(panels[2]->height(), 281);
+
+    // A wider page widens the aligned panels.
+    if (aligned) {
+        page.resize(700, 900);
+        QCOMPARE(panels[1]->width(), 700);
+    }
 }
 
 void TestCollapsePanel::buttonWithoutAutoClose()
@@ -444,55 +474,6 @@ void TestCollapsePanel::headerTakesLighterShadeWhenPainted()
     panel.setColor(Colors::clWhite);
     panel.render(&image);
     QCOMPARE(QColor(image.pixel(200, 8)), QColor(235, 235, 235));
-}
-
-void TestCollapsePanel::screenshots()
-{
-    const QString folder = qEnvironmentVariable("TILDORA_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("set TILDORA_SHOTS to a folder to write the pictures");
-    QDir().mkpath(folder);
-
-    const char *captions[] = {"1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\".",
-                              "2. Las formas \"si no\" y \"sino\".", "3. Las formas \"aun\" y \"aún\"."};
-    QWidget page;
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    page.setFont(windowFont);
-    auto *layout = new QVBoxLayout(&page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    QList<TCollapsePanel *> panels;
-    for (int i = 0; i < 3; ++i) {
-        auto *panel = new TCollapsePanel(&page);
-        panel->resize(681, 283 - i);
-        panel->setColor(pageColour);
-        panel->setAutoClose(true);
-        panel->setAutoCloseTime(400);
-        panel->setHeaderCaption(QString::fromUtf8(captions[i]));
-        auto *sentence = new QLabel(QStringLiteral("Dime ________ no viniste ayer."), panel);
-        sentence->move(80, 40 + 20 * i);
-        layout->addWidget(panel);
-        panels << panel;
-    }
-    layout->addStretch();
-    page.resize(681, 420);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-
-    for (TCollapsePanel *panel : panels)
-        panel->setCollapsed(true);
-    QCoreApplication::processEvents();
-    QVERIFY(page.grab().save(folder + "/panels-collapsed.png"));
-
-    panels[1]->setCollapsed(false);
-    QCoreApplication::processEvents();
-    QVERIFY(page.grab().save(folder + "/panel-open.png"));
-
-    panels[1]->MarkerButton()->click();
-    QVERIFY(panels[1]->Pinned());
-    QCoreApplication::processEvents();
-    QVERIFY(page.grab().save(folder + "/panel-pinned.png"));
 }
 
 QTEST_MAIN(TestCollapsePanel)

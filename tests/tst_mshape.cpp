@@ -2,10 +2,8 @@
 #include "widgets/CollapsePanel.h"
 #include "widgets/MShape.h"
 
-#include <QDir>
 #include <QImage>
 #include <QMetaProperty>
-#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -99,7 +97,6 @@ private slots:
     void align();
     void repaintsOnlyOnChange_data();
     void repaintsOnlyOnChange();
-    void screenshots();
 };
 
 void TestMultiShape::defaults()
@@ -663,102 +660,6 @@ void TestMultiShape::repaintsOnlyOnChange()
 
     QVERIFY(shape.setProperty(name, other));
     QTRY_COMPARE(shape.paints, 1);
-}
-
-void TestMultiShape::screenshots()
-{
-    const QString folder = qEnvironmentVariable("TILDORA_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("set TILDORA_SHOTS to a folder to write the pictures");
-    QDir().mkpath(folder);
-
-    const Shape types[] = {TMultiShape::msRectangle, TMultiShape::msRoundRect, TMultiShape::msDiamond,
-                           TMultiShape::msEllipse, TMultiShape::msTriangle, TMultiShape::msLine};
-    // Each shape filled and outlined, with a shadow, in a 3 × 2 grid of cells.
-    QImage sheet(6 * 130, 2 * 90, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    for (int filled = 0; filled < 2; ++filled) {
-        for (int i = 0; i < 6; ++i) {
-            TMultiShape shape;
-            shape.resize(120, 80);
-            shape.setShapeType(types[i]);
-            shape.setFilled(filled == 0);
-            shape.setShapeW(30);
-            shape.setShapeH(24);
-            shape.setXSpacing(40);
-            shape.setYSpacing(30);
-            shape.setXMargin(4);
-            shape.setYMargin(4);
-            shape.setShadow(true);
-            shape.setBorder(true);
-            shape.setBorderColor(Colors::clRed);
-            shape.setAngle(i == 4 ? 90 : 45);
-            QPainter painter(&sheet);
-            painter.drawImage(i * 130, filled * 90, render(shape));
-        }
-    }
-    QVERIFY(sheet.save(folder + "/shapes.png"));
-
-    // Repeat modes on one diamond.
-    QImage modes(4 * 110, 100, QImage::Format_RGB32);
-    modes.fill(Qt::white);
-    for (int mode = 0; mode < 4; ++mode) {
-        TMultiShape shape;
-        shape.setShapeType(TMultiShape::msDiamond);
-        shape.setRepeatMode(TMultiShape::TRepeatMode(mode));
-        shape.resize(100, 100);
-        if (mode == TMultiShape::rpNone) {
-            shape.setShapeW(60);
-            shape.setShapeH(40);
-        }
-        QPainter painter(&modes);
-        painter.drawImage(mode * 110, 0, render(shape, QColor(240, 240, 240)));
-    }
-    QVERIFY(modes.save(folder + "/repeat-modes.png"));
-
-    // Turned text with shadow.
-    QImage texts(4 * 160, 160, QImage::Format_RGB32);
-    texts.fill(Qt::white);
-    const int angles[] = {0, 45, 90, -30};
-    for (int i = 0; i < 4; ++i) {
-        TMultiShape shape;
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(22);
-        font.setBold(true);
-        shape.setFont(font);
-        shape.setShapeType(TMultiShape::msText);
-        shape.setRepeatMode(TMultiShape::rpNone);
-        shape.resize(150, 150);
-        shape.setShadow(true);
-        shape.setText(QStringLiteral("Tildes"));
-        shape.setAngle(angles[i]);
-        QPainter painter(&texts);
-        painter.drawImage(i * 160, 5, render(shape, QColor(240, 240, 240)));
-    }
-    QVERIFY(texts.save(folder + "/turned-text.png"));
-
-    // The help window's banner on its top panel.
-    QWidget panel;
-    panel.resize(729, 40);
-    panel.setAutoFillBackground(true);
-    auto *banner = new TMultiShape(&panel);
-    banner->SetBounds(232, 2, 275, 37);
-    banner->setColor(Colors::clRed);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(35);
-    banner->setFont(arial);
-    banner->setFontColor(Colors::clRed);
-    banner->setAngle(0);
-    banner->setRepeatMode(TMultiShape::rpNone);
-    banner->setShapeType(TMultiShape::msText);
-    banner->setShapeH(35);
-    banner->setShapeW(273);
-    banner->setBorder(false);
-    banner->setShadow(true);
-    banner->setShadowColor(Colors::clAqua);
-    banner->setText(QStringLiteral("¡ C0MPLETADO !"));
-    QCOMPARE(banner->size(), QSize(275, 37));
-    QVERIFY(render(panel).save(folder + "/banner.png"));
 }
 
 QTEST_MAIN(TestMultiShape)

@@ -56,6 +56,14 @@ TCollapsePanel::TCollapsePanel(QWidget *parent)
     m_expandedHeight = height();
 }
 
+void TCollapsePanel::setAlign(ControlAlign::TAlign value)
+{
+    if (value == m_align)
+        return;
+    m_align = value;
+    ControlAlign::setAlign(this, value);
+}
+
 QString TCollapsePanel::HeaderCaption() const
 {
     return m_header->text();
@@ -194,6 +202,13 @@ void TCollapsePanel::leaveEvent(QEvent *)
         m_closeTimer->start();
 }
 
+void TCollapsePanel::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::ParentChange && m_align != ControlAlign::alNone)
+        ControlAlign::setAlign(this, m_align);
+}
+
 void TCollapsePanel::markerButtonClicked()
 {
     if (m_autoClose) {
@@ -228,12 +243,16 @@ void TCollapsePanel::setPanelHeight(int height)
     if (height == this->height())
         return;
     resize(width(), height);
-    // Panels stacked in a layout follow at every step, as aligned panels do.
+    // The controls that share the parent follow at every step: aligned ones through the
+    // alignment, ones in a layout through the layout.
     updateGeometry();
-    if (QWidget *owner = parentWidget()) {
-        if (QLayout *layout = owner->layout())
-            layout->activate();
-    }
+    QWidget *owner = parentWidget();
+    if (!owner)
+        return;
+    if (m_align != ControlAlign::alNone)
+        ControlAlign::alignControls(owner);
+    else if (QLayout *layout = owner->layout())
+        layout->activate();
 }
 
 void TCollapsePanel::setHeaderColor(TColor color)

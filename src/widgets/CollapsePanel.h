@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shared/Colors.h"
+#include "widgets/ControlAlign.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -18,11 +19,12 @@ class QToolButton;
 // pin and the panel opens when the pointer comes over it and closes AutoCloseTime ms after the
 // pointer has left it and all its children.
 //
-// Stacked panels: put them in a QVBoxLayout (no spacing) of their parent. The panel's vertical
-// size policy is fixed and its size hint is its current height, so every height change moves
-// the panels below.
+// Stacked panels: give them Align alTop (see ControlAlign); every height change then re-aligns
+// the controls that share the parent, so the panels below follow. In a QVBoxLayout the panel
+// works too: its vertical size policy is fixed and its size hint is its current height.
 class TCollapsePanel : public QFrame {
     Q_OBJECT
+    Q_PROPERTY(ControlAlign::TAlign Align READ Align WRITE setAlign)
     Q_PROPERTY(QString HeaderCaption READ HeaderCaption WRITE setHeaderCaption)
     Q_PROPERTY(bool AutoClose READ AutoClose WRITE setAutoClose)
     Q_PROPERTY(int AutoCloseTime READ AutoCloseTime WRITE setAutoCloseTime)
@@ -36,6 +38,8 @@ class TCollapsePanel : public QFrame {
 public:
     explicit TCollapsePanel(QWidget *parent = nullptr);
 
+    ControlAlign::TAlign Align() const { return m_align; }
+    void setAlign(ControlAlign::TAlign value);
     QString HeaderCaption() const;
     void setHeaderCaption(const QString &value);
     bool AutoClose() const { return m_autoClose; }
@@ -75,6 +79,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void markerButtonClicked();
@@ -86,6 +91,7 @@ private:
     QLabel *m_header = nullptr;
     QToolButton *m_markerButton = nullptr;
     QTimer *m_closeTimer = nullptr;
+    ControlAlign::TAlign m_align = ControlAlign::alNone;
     QString m_caption;
     TColor m_color = Colors::clBtnFace;
     TColor m_headerColor = Colors::clBtnFace;

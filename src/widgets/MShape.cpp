@@ -17,7 +17,6 @@ TMultiShape::TMultiShape(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     resize(30, 30);
     m_fittedSize = size();
-    watchParent();
 }
 
 // --- colour and font ----------------------------------------------------------------------
@@ -330,45 +329,7 @@ void TMultiShape::setAlign(TAlign value)
     if (value == m_align)
         return;
     m_align = value;
-    applyAlign();
-}
-
-void TMultiShape::applyAlign()
-{
-    const QWidget *owner = parentWidget();
-    if (m_align == alNone || !owner)
-        return;
-    const QRect area = owner->contentsRect();
-    QRect bounds = geometry();
-    switch (m_align) {
-    case alTop: bounds = QRect(area.left(), area.top(), area.width(), height()); break;
-    case alBottom: bounds = QRect(area.left(), area.bottom() + 1 - height(), area.width(), height()); break;
-    case alLeft: bounds = QRect(area.left(), area.top(), width(), area.height()); break;
-    case alRight: bounds = QRect(area.right() + 1 - width(), area.top(), width(), area.height()); break;
-    case alClient: bounds = area; break;
-    case alNone: break;
-    }
-    if (bounds != geometry())
-        SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
-}
-
-void TMultiShape::watchParent()
-{
-    QWidget *owner = parentWidget();
-    if (owner == m_watchedParent)
-        return;
-    if (m_watchedParent)
-        m_watchedParent->removeEventFilter(this);
-    m_watchedParent = owner;
-    if (m_watchedParent)
-        m_watchedParent->installEventFilter(this);
-}
-
-bool TMultiShape::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_watchedParent && event->type() == QEvent::Resize)
-        applyAlign();
-    return QWidget::eventFilter(watched, event);
+    ControlAlign::setAlign(this, value);
 }
 
 void TMultiShape::changeEvent(QEvent *event)
@@ -379,8 +340,8 @@ void TMultiShape::changeEvent(QEvent *event)
         update();
         break;
     case QEvent::ParentChange:
-        watchParent();
-        applyAlign();
+        if (m_align != alNone)
+            ControlAlign::setAlign(this, m_align);
         update();
         break;
     default:

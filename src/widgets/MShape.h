@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shared/Colors.h"
+#include "widgets/ControlAlign.h"
 
 #include <QFont>
 #include <QString>
@@ -18,7 +19,7 @@ class QPainter;
 // published as `Font`); `ParentFont` tells whether it is still inherited from the parent.
 class TMultiShape : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(TAlign Align READ Align WRITE setAlign)
+    Q_PROPERTY(ControlAlign::TAlign Align READ Align WRITE setAlign)
     Q_PROPERTY(TColor Color READ Color WRITE setColor)
     Q_PROPERTY(QFont Font READ font WRITE setFont)
     Q_PROPERTY(TColor FontColor READ FontColor WRITE setFontColor)
@@ -49,9 +50,14 @@ public:
     Q_ENUM(TMultiShapeType)
     enum TRepeatMode { rpNone, rpVert, rpHoriz, rpBoth };
     Q_ENUM(TRepeatMode)
-    // Placement against the parent's edges, kept when the parent is resized.
-    enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-    Q_ENUM(TAlign)
+    // Placement against the parent's edges, kept when the parent is resized (see ControlAlign).
+    using TAlign = ControlAlign::TAlign;
+    static constexpr TAlign alNone = ControlAlign::alNone;
+    static constexpr TAlign alTop = ControlAlign::alTop;
+    static constexpr TAlign alBottom = ControlAlign::alBottom;
+    static constexpr TAlign alLeft = ControlAlign::alLeft;
+    static constexpr TAlign alRight = ControlAlign::alRight;
+    static constexpr TAlign alClient = ControlAlign::alClient;
 
     explicit TMultiShape(QWidget *parent = nullptr);
 
@@ -125,7 +131,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void drawShape(QPainter &painter, int x, int y);
@@ -136,8 +141,6 @@ private:
     void fitControlToShape();
     void fitShapeToControl(bool withShadow) const;
     void syncFit() const;
-    void applyAlign();
-    void watchParent();
 
     TAlign m_align = alNone;
     TColor m_color = Colors::clNavy;
@@ -167,5 +170,4 @@ private:
     // Size the fit rules last saw. Qt resizes a hidden widget without telling it, so the cell
     // size is brought up to date whenever it is read or used.
     mutable QSize m_fittedSize;
-    QWidget *m_watchedParent = nullptr;
 };
