@@ -247,6 +247,21 @@ private slots:
         QCOMPARE(nb.tabBar()->currentIndex(), 0);
     }
 
+    void pagesHaveTheirSizeBeforeBeingShown()
+    {
+        TTabbedNotebook nb;
+        nb.resize(400, 300);
+        nb.addPage(QStringLiteral("Cero"));
+        nb.addPage(QStringLiteral("Uno"));
+        const QSize expected = nb.findChild<QStackedWidget *>()->size();
+        QCOMPARE(expected.width(), 400 - 8);
+        QCOMPARE(nb.page(1)->size(), expected);
+        nb.show();
+        nb.resize(500, 350);
+        QCOMPARE(nb.page(1)->width(), 500 - 8);
+        QCOMPARE(nb.page(0)->size(), nb.page(1)->size());
+    }
+
     void tabFollowsTheCaption()
     {
         TTabbedNotebook nb;

@@ -4,6 +4,7 @@
 #include "shared/Colors.h"
 #include "shared/RunScores.h"
 #include "widgets/CollapsePanel.h"
+#include "widgets/ControlAlign.h"
 #include "widgets/MShape.h"
 #include "widgets/TabbedNotebook.h"
 
@@ -160,7 +161,8 @@ void TAyuda::buildTopPanel()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
-    Panel1->setGeometry(0, 0, width(), 40);
+    Panel1->resize(width(), 40);
+    ControlAlign::setAlign(Panel1, ControlAlign::alTop);
 
     SpeedButton1 = makeSpeedButton(Panel1, "SpeedButton1", QRect(16, 0, 38, 38), questionMarkPicture());
     connect(SpeedButton1, &QToolButton::clicked, this, &TAyuda::SpeedButton1Click);
@@ -276,7 +278,6 @@ TCollapsePanel *TAyuda::makeQuestionPanel(TTabPage *page, const char *name, cons
     panel->setAutoClose(true);
     panel->setAutoCloseTime(400);
     panel->resize(681, expandedHeight);
-    panel->installEventFilter(this);
     return panel;
 }
 
@@ -285,9 +286,12 @@ void TAyuda::buildQuestionsPage(TTabPage *page)
     Bevel11 = new QFrame(page);
     Bevel11->setObjectName(QStringLiteral("Bevel11"));
     Bevel11->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel11->setGeometry(0, 0, 681, 30);
+    Bevel11->resize(681, 30);
+    ControlAlign::setAlign(Bevel11, ControlAlign::alTop);
 
-    // Created in their tab order; stacked in another order (stackQuestionPanels).
+    // Created in their tab order, stacked under the title strip in another: 6, 5, 4, 1, 2, 3.
+    // Each height change of a panel moves the ones below it, and the lower panels simply run
+    // past the bottom of the page when several are open.
     CollapsePanel1 = makeQuestionPanel(page, "CollapsePanel1", QStringLiteral("4. Las formas \"hecho\" y \"echo\"."), 288);
     CollapsePanel2 = makeQuestionPanel(page, "CollapsePanel2", QStringLiteral("5. Las formas \"a\" y \"ha\"."), 279);
     CollapsePanel3 = makeQuestionPanel(page, "CollapsePanel3", QStringLiteral("6. Las formas \"a ver\" y \"haber\"."), 278);
@@ -300,41 +304,9 @@ void TAyuda::buildQuestionsPage(TTabPage *page)
                               pixelFont(QStringLiteral("MS Sans Serif"), 19), Colors::clBlack);
     TCuestPercent->hide();
 
-    stackQuestionPanels();
-}
-
-QList<TCollapsePanel *> TAyuda::questionPanelsTopDown() const
-{
-    return {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1, CollapsePanel2, CollapsePanel3};
-}
-
-// The panels are stacked from under the title strip down, each right under the one above at
-// its present height, as top-aligned panels are. No layout is used: a layout squeezes its
-// widgets into the page when six open panels do not fit, which would change the heights the
-// panels come back to; here the lower panels simply run past the bottom of the page.
-void TAyuda::stackQuestionPanels()
-{
-    int top = Bevel11->geometry().bottom() + 1;
-    for (TCollapsePanel *panel : questionPanelsTopDown()) {
-        if (panel->pos() != QPoint(0, top))
-            panel->move(0, top);
-        top += panel->height();
-    }
-}
-
-bool TAyuda::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize && qobject_cast<TCollapsePanel *>(watched))
-        stackQuestionPanels();
-    return QWidget::eventFilter(watched, event);
-}
-
-void TAyuda::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    // Panel1 keeps to the top edge across the whole width; nothing else follows the size.
-    if (Panel1)
-        Panel1->setGeometry(0, 0, width(), 40);
+    for (TCollapsePanel *panel : {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1,
+                                  CollapsePanel2, CollapsePanel3})
+        panel->setAlign(ControlAlign::alTop);
 }
 
 void TAyuda::showEvent(QShowEvent *event)
@@ -391,7 +363,6 @@ void TAyuda::TabbedNotebook1Change(int, bool &AllowChange)
     for (TCollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
                                   CollapsePanel5, CollapsePanel6})
         panel->setCollapsed(collapse);
-    stackQuestionPanels();
     AllowChange = true;
 }
 

@@ -73,8 +73,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTopPanel();
@@ -85,8 +83,6 @@ private:
     void buildQuestionsPage(TTabPage *page);
     TCollapsePanel *makeQuestionPanel(TTabPage *page, const char *name, const QString &header,
                                       int expandedHeight);
-    void stackQuestionPanels();
-    QList<TCollapsePanel *> questionPanelsTopDown() const;
 };
 
 extern TAyuda *Ayuda;

@@ -320,6 +320,11 @@ void TTabbedNotebook::layoutChildren()
     m_tabBar->setGeometry(0, 0, width(), barHeight);
     const QRect pane = paneRect();
     m_stack->setGeometry(pane.adjusted(paneMargin, paneMargin, -paneMargin, -paneMargin));
+    // The stack would size its pages only once it is shown; pages get their size now, so what
+    // is built on a page that is not on view (or in a window never shown yet) fits it already.
+    const QRect pageRect(QPoint(), m_stack->size());
+    for (int i = 0; i < count(); ++i)
+        page(i)->setGeometry(pageRect);
 }
 
 QRect TTabbedNotebook::paneRect() const
