@@ -470,6 +470,8 @@ void TestCollapsePanel::headerTakesLighterShadeWhenPainted()
     // Header pixels away from its bevel, caption and button; the panel body below it.
     QCOMPARE(QColor(image.pixel(200, 8)), QColor(174, 198, 183));
     QCOMPARE(QColor(image.pixel(150, 60)), QColor(194, 218, 203));
+    // The header lies inside the panel's bevel.
+    QCOMPARE(panel.Header()->geometry(), QRect(1, 1, 298, 16));
 
     panel.setColor(Colors::clWhite);
     panel.render(&image);

@@ -36,7 +36,7 @@ TCollapsePanel::TCollapsePanel(QWidget *parent)
     m_header->setAlignment(Qt::AlignCenter);
     m_header->setTextFormat(Qt::PlainText);
     m_header->setAutoFillBackground(true);
-    m_header->setGeometry(0, 0, width(), headerHeight);
+    placeHeader();
     setHeaderColor(Darken(m_color, 100, palette()));
 
     m_markerButton = new QToolButton(m_header);
@@ -184,7 +184,7 @@ void TCollapsePanel::paintEvent(QPaintEvent *)
 void TCollapsePanel::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    m_header->setGeometry(0, 0, width(), headerHeight);
+    placeHeader();
 }
 
 void TCollapsePanel::enterEvent(QEnterEvent *)
@@ -253,6 +253,13 @@ void TCollapsePanel::setPanelHeight(int height)
         ControlAlign::alignControls(owner);
     else if (QLayout *layout = owner->layout())
         layout->activate();
+}
+
+void TCollapsePanel::placeHeader()
+{
+    // Across the top inside the bevel: collapsed, the panel shows its top edge and the header.
+    const QRect inside = contentsRect();
+    m_header->setGeometry(inside.left(), inside.top(), inside.width(), headerHeight);
 }
 
 void TCollapsePanel::setHeaderColor(TColor color)

@@ -87,6 +87,7 @@ private:
     void stepHeight(int from, int to);
     void setPanelHeight(int height);
     void setHeaderColor(TColor color);
+    void placeHeader();
 
     QLabel *m_header = nullptr;
     QToolButton *m_markerButton = nullptr;
