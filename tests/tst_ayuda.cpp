@@ -1,0 +1,440 @@
+// The help window: layout, rules text, instructions, page change and its timer.
+#include "help/UnitAyuda.h"
+
+#include "ScriptedDialogs.h"
+#include "shared/RunScores.h"
+#include "widgets/CollapsePanel.h"
+#include "widgets/MShape.h"
+#include "widgets/TabbedNotebook.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList expectedRules = {
+            u"                                             NORMAS DE ACENTUACIÓN.        "_s,
+            u"                                              _________________________"_s,
+            u""_s,
+            u"Según la situación del acento (intensidad de la voz), las palabras se dividen en:"_s,
+            u""_s,
+            u"1. AGUDAS\tLLANAS\tESDRÚJULAS\tSOBREESDRÚJULAS"_s,
+            u""_s,
+            u"últ. sílaba \tpenúlt. sib.\tantepenult. silb.\tanterior a la antepenult."_s,
+            u"  (lamer)\t  (colina)\t   (víbora)\t\t   (cómetelo)"_s,
+            u""_s,
+            u"2. REGLA GENERAL."_s,
+            u"   LLevan tilde: "_s,
+            u"2.1. Agudas acabadas en vocal, -n o -s (carbón, cincel)"_s,
+            u"2.2. Llanas acabadas en cons. que no sea -n o -s (cárcel, antes)"_s,
+            u"2.3. Esdrújulas y sobreesdrújlas, siempre (mágico, cuéntaselo)"_s,
+            u""_s,
+            u"3. HIATOS Y DIPTONGOS."_s,
+            u""_s,
+            u"3.1. VF.: A, E, O."_s,
+            u"     VD.: I, U."_s,
+            u"\t"_s,
+            u"3.2. COMBINACIONES POSIBLES:"_s,
+            u""_s,
+            u"3.2. 1. VF + VF: Hiato (dos sílabas). Regla general (héroe)"_s,
+            u"3.2.2. VD + VD: Diptongo (una sílaba). Regla general (cuidado)"_s,
+            u"3. 3.3. VF + VD o VD + VF"_s,
+            u"\t\tA) Intensidad sobre VF: Diptongo. Regla general (huésped)"_s,
+            u"\t\tB) Intensidad sobre VD: Hiato. Siempre tilde en la VD (María, búho)"_s,
+            u"\t\tC) Intensidad en otra sílaba de la palabra. Diptongo. Regla general (aceituna)"_s,
+            u""_s,
+            u"3.2.4. VD + VF + VD"_s,
+            u"\t\tA) Intensidad sobre la VF. Triptongo. Regla general (amortiguáis)"_s,
+            u"\t\tB) Intensidad sobre alguan de las VD. Hiato. Tilde sobre la VD (comíais)"_s,
+            u""_s,
+            u""_s,
+            u"4. TILDE DIACRÍTICA."_s,
+            u""_s,
+            u"\tDiferencia categorías morfológicas (únicos monosílabos que se acentúan):"_s,
+            u"                de / dé, el / él, mas / más, mi / mí, se / sé, te / té, tu / tú, aun / aún solo / sólo, "_s,
+            u"\tque, cual, quien cuando, donde como (tilde cuando son interrogativos o exclamativos)"_s,
+            u"\t\t\t"_s,
+            u"5. OTROS CASOS."_s,
+            u""_s,
+            u"5.1. Palabras compuestas: "_s,
+            u"\ta) Unidas. Regla general (decimoséptimo)"_s,
+            u"\tb) Separadas. Cada palabra conserva su acento (físico-químico)"_s,
+            u"5.2. Advs. terminados en -mente. Llevan tilde si el adjetivo la llevaba (fácilmente)"_s,
+            u"5.3. Mantinenen la tilde las formas verbales más pronombre enclítico (déle)"_s,
+            u"5.4. La conjunción o, (con tilde entre números)."_s,
+};
+
+// Panels from the top of "Cuestiones" down: name, header, expanded height.
+struct PanelRow {
+    const char *name;
+    QString header;
+    int height;
+};
+const PanelRow panelsTopDown[] = {
+    {"CollapsePanel6", u"1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\"."_s, 283},
+    {"CollapsePanel5", u"2. Las formas \"si no\" y \"sino\"."_s, 282},
+    {"CollapsePanel4", u"3. Las formas \"aun\" y \"aún\"."_s, 281},
+    {"CollapsePanel1", u"4. Las formas \"hecho\" y \"echo\"."_s, 288},
+    {"CollapsePanel2", u"5. Las formas \"a\" y \"ha\"."_s, 279},
+    {"CollapsePanel3", u"6. Las formas \"a ver\" y \"haber\"."_s, 278},
+};
+constexpr int stripHeight = 30;
+constexpr int collapsedHeight = 17;
+
+TCollapsePanel *panel(TAyuda &window, const char *name)
+{
+    return window.findChild<TCollapsePanel *>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestAyuda : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { runScores() = RunScores{}; }
+    void cleanupTestCase() { m_shared.reset(); }
+
+    void instructionsPerPage_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("Reglas: none") << 0 << QString();
+        QTest::addRow("Ejemplos") << 1
+            << u"Normas para seleccionar palabras.\r \r Selecciona una palabra en la lista de \r"
+               u" la izquierda. A continuación haz click \r sobre el grupo correcto \r \r"
+               u" Para quitar una palabra de un grupo, \r haz doble-click sobre ella\r \r"
+               u" Cuando TODAS LAS PALABRAS del grupo son \r correctas, se ilumina el contador."_s;
+        QTest::addRow("Frases y palabras") << 2
+            << u"Normas para la corrección:\r \r Selecciona un archivo pulsando en el botón Frases\r \r"
+               u" Corrige las faltas de ortografía respetando los\r espacios entre palabras y la puntuación\r \r"
+               u" Cuando termines pulsa sobre el botón Corregir\r \r"
+               u" Los resultados de los archivos que corregidos se\r acumulan en el total."_s;
+        QTest::addRow("Cuestiones") << 3
+            << u"Normas para la corrección:\r \r El panel de cada cuestión se despliega al colocar \r"
+               u" el ratón sobre él. \r Para mantenerlo fijo, pulsa sobre el signo - de \r la barra.\r"
+               u" Para saltar a la palabra siguiente pulsa Intro\r"
+               u" Responde a todas las cuestiones anted de pulsar \r sobre el botón <Corregir>\r \r "_s;
+    }
+    void instructionsPerPage()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, expected);
+        ScriptedDialogs dialogs;
+        TAyuda window;
+        window.TabbedNotebook1->setPageIndex(page);
+        QCOMPARE(window.TabbedNotebook1->pageIndex(), page);
+        window.SpeedButton1->click();
+        if (expected.isEmpty()) {
+            QVERIFY(dialogs.messages.isEmpty());
+            return;
+        }
+        QCOMPARE(dialogs.messages.size(), 1);
+        const ShownMessage &shown = dialogs.messages.first();
+        QCOMPARE(shown.text, expected);
+        QCOMPARE(shown.text.count(QChar(13)), 10);
+        QVERIFY(!shown.text.contains(QChar(10)));
+        QCOMPARE(shown.caption, u"Instrucciones:"_s);
+        QCOMPARE(shown.buttons, MessageButtons::OkCancel);
+    }
+
+    void firstShownOnPhrasesThenOnTheLastPage()
+    {
+        TAyuda window;
+        window.show();
+        QCOMPARE(window.TabbedNotebook1->pageIndex(), 2);
+        QCOMPARE(window.TabbedNotebook1->activePage(), u"Frases y palabras"_s);
+        QCOMPARE(window.TabbedNotebook1->pages(),
+                 (QStringList{u"Reglas"_s, u"Ejemplos"_s, u"Frases y palabras"_s, u"Cuestiones"_s}));
+        window.TabbedNotebook1->setPageIndex(0);
+        window.Volver->click();
+        QVERIFY(!window.isVisible());
+        window.show();
+        QCOMPARE(window.TabbedNotebook1->pageIndex(), 0);
+    }
+
+    void questionPanelsAsBuilt_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < 6; ++i)
+            QTest::addRow("%s", panelsTopDown[i].name) << i;
+    }
+    void questionPanelsAsBuilt()
+    {
+        QFETCH(int, row);
+        TAyuda window;
+        TCollapsePanel *p = panel(window, panelsTopDown[row].name);
+        QVERIFY(p);
+        QCOMPARE(p->parentWidget(), window.TabbedNotebook1->page(3));
+        QCOMPARE(p->HeaderCaption(), panelsTopDown[row].header);
+        QCOMPARE(p->Color(), TColor(13359810));
+        QVERIFY(p->AutoClose());
+        QCOMPARE(p->AutoCloseTime(), 400);
+        QVERIFY(!p->Collapsed());
+        QCOMPARE(p->width(), 681);
+        QCOMPARE(p->height(), panelsTopDown[row].height);
+        int top = stripHeight;
+        for (int above = 0; above < row; ++above)
+            top += panelsTopDown[above].height;
+        QCOMPARE(p->pos(), QPoint(0, top));
+    }
+
+    void questionsAlwaysEnteredCollapsed_data()
+    {
+        QTest::addColumn<int>("via");
+        QTest::addColumn<QString>("pinned");
+        QTest::addColumn<bool>("byMouse");
+        QTest::addRow("via Reglas") << 0 << QString() << false;
+        QTest::addRow("via Ejemplos") << 1 << QString() << false;
+        QTest::addRow("via Frases y palabras") << 2 << QString() << false;
+        QTest::addRow("via Reglas, one pinned") << 0 << u"CollapsePanel4"_s << false;
+        QTest::addRow("via Frases y palabras, one pinned") << 2 << u"CollapsePanel6"_s << false;
+        QTest::addRow("via Ejemplos, one pinned, tabs clicked") << 1 << u"CollapsePanel1"_s << true;
+    }
+    void questionsAlwaysEnteredCollapsed()
+    {
+        QFETCH(int, via);
+        QFETCH(QString, pinned);
+        QFETCH(bool, byMouse);
+        TAyuda window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        TTabbedNotebook *notebook = window.TabbedNotebook1;
+        const auto go = [&](int page) {
+            if (byMouse)
+                QTest::mouseClick(notebook->tabBar(), Qt::LeftButton, {}, notebook->tabBar()->tabRect(page).center());
+            else
+                notebook->setPageIndex(page);
+            QCOMPARE(notebook->pageIndex(), page);
+        };
+
+        const auto checkAll = [&](bool collapsed) {
+            int top = stripHeight;
+            for (const PanelRow &row : panelsTopDown) {
+                TCollapsePanel *p = panel(window, row.name);
+                QCOMPARE(p->Collapsed(), collapsed);
+                QCOMPARE(p->height(), collapsed ? collapsedHeight : row.height);
+                QCOMPARE(p->pos(), QPoint(0, top));
+                top += p->height();
+            }
+        };
+
+        go(3);
+        checkAll(true);
+
+        if (!pinned.isEmpty()) {
+            // The student opens one group and pins it with its header button.
+            TCollapsePanel *p = window.findChild<TCollapsePanel *>(pinned);
+            p->setCollapsed(false);
+            p->MarkerButton()->click();
+            QVERIFY(p->Pinned());
+        }
+
+        go(via);
+        checkAll(false);
+
+        go(3);
+        checkAll(true);
+    }
+
+    void pageChangesBetweenOtherPagesKeepThemCollapsed()
+    {
+        TAyuda window;
+        window.TabbedNotebook1->setPageIndex(3);
+        window.TabbedNotebook1->setPageIndex(0);
+        window.TabbedNotebook1->setPageIndex(1);
+        for (const PanelRow &row : panelsTopDown)
+            QVERIFY(panel(window, row.name)->Collapsed());
+    }
+
+    void timerFollowsShowingAndHiding_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::addRow("Volver") << false;
+        QTest::addRow("close box") << true;
+    }
+    void timerFollowsShowingAndHiding()
+    {
+        QFETCH(bool, closeBox);
+        TAyuda window;
+        QCOMPARE(window.Timer1->interval(), 1000);
+        QVERIFY(window.Timer1->isActive());
+        for (int round = 0; round < 2; ++round) {
+            window.show();
+            QVERIFY(window.Timer1->isActive());
+            if (closeBox)
+                QVERIFY(window.close());
+            else
+                window.Volver->click();
+            QVERIFY(!window.isVisible());
+            QVERIFY(!window.Timer1->isActive());
+        }
+        window.show();
+        QVERIFY(window.Timer1->isActive());
+    }
+
+    void closingHidesWithoutDestroying()
+    {
+        QPointer<TAyuda> window = new TAyuda;
+        window->RichEdit1->setPlainText(u"nota"_s);
+        window->show();
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window);
+        QCOMPARE(window->RichEdit1->toPlainText(), u"nota"_s);
+        delete window;
+    }
+
+    void rulesText_data()
+    {
+        QTest::addColumn<int>("line");
+        for (int i = 0; i < expectedRules.size(); ++i)
+            QTest::addRow("line %d", i + 1) << i;
+    }
+    void rulesText()
+    {
+        QFETCH(int, line);
+        if (!m_shared)
+            m_shared = std::make_unique<TAyuda>();
+        QTextDocument *document = m_shared->RichEdit1->document();
+        QCOMPARE(document->blockCount(), 49);
+        QCOMPARE(document->findBlockByNumber(line).text(), expectedRules.at(line));
+    }
+
+    void rulesBoxIsEditableAndNeverSaved()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        {
+            TAyuda window;
+            window.show();
+            QVERIFY(!window.RichEdit1->isReadOnly());
+            window.TabbedNotebook1->setPageIndex(0);
+            window.RichEdit1->setFocus();
+            window.RichEdit1->moveCursor(QTextCursor::End);
+            QTest::keyClicks(window.RichEdit1, u"mi nota"_s);
+            QVERIFY(window.RichEdit1->toPlainText().endsWith(u"números).mi nota"_s));
+            window.Volver->click();
+            window.TabbedNotebook1->setPageIndex(3);
+            window.show();
+            QVERIFY(window.RichEdit1->toPlainText().endsWith(u"mi nota"_s));
+        }
+        TAyuda fresh;
+        QCOMPARE(fresh.RichEdit1->toPlainText(), expectedRules.join(u'\n'));
+        QDir::setCurrent(previous);
+        QVERIFY(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    }
+
+    void creationZeroesThePhraseFigures()
+    {
+        runScores().phraseHits = 4;
+        runScores().phraseTotal = 9;
+        runScores().exampleAttempts = 3;
+        TAyuda window;
+        QCOMPARE(runScores().phraseHits, 0);
+        QCOMPARE(runScores().phraseTotal, 0);
+        QCOMPARE(window.phrasePercent, 0.0L);
+        QCOMPARE(runScores().exampleAttempts, 3);
+    }
+
+    void readOutsForThePracticeWindow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("shown");
+        QTest::addRow("porcen1") << u"porcen1"_s << 1 << true;
+        QTest::addRow("Tpercentfrases") << u"Tpercentfrases"_s << 2 << true;
+        QTest::addRow("TCuestPercent") << u"TCuestPercent"_s << 3 << false;
+    }
+    void readOutsForThePracticeWindow()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, page);
+        QFETCH(bool, shown);
+        TAyuda window;
+        auto *label = window.findChild<QLabel *>(name);
+        QVERIFY(label);
+        QCOMPARE(label->text(), u"0"_s);
+        QVERIFY(window.TabbedNotebook1->page(page)->isAncestorOf(label));
+        QCOMPARE(label->isVisibleTo(window.TabbedNotebook1->page(page)), shown);
+    }
+
+    void bannerAsPlaced()
+    {
+        TAyuda window;
+        TMultiShape *banner = window.MultiShape2;
+        QCOMPARE(banner->parentWidget(), window.Panel1);
+        QCOMPARE(banner->geometry(), QRect(232, 2, 275, 37));
+        QCOMPARE(banner->ShapeW(), 273);
+        QCOMPARE(banner->ShapeH(), 35);
+        QCOMPARE(banner->ShapeType(), TMultiShape::msText);
+        QCOMPARE(banner->RepeatMode(), TMultiShape::rpNone);
+        QCOMPARE(banner->Color(), Colors::clRed);
+        QCOMPARE(banner->ShadowColor(), Colors::clAqua);
+        QVERIFY(banner->Shadow());
+        QVERIFY(!banner->Border());
+        QCOMPARE(banner->font().pixelSize(), 35);
+        QCOMPARE(banner->Text(), QString());
+    }
+
+    // Pictures of the window for looking at; only with TILDORA_SHOTS naming a folder.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TILDORA_SHOTS");
+        if (folder.isEmpty())
+            QSKIP("TILDORA_SHOTS not set");
+        QDir().mkpath(folder);
+        TAyuda window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const char *names[] = {"reglas", "ejemplos", "frases", "cuestiones"};
+        for (int page = 0; page < 4; ++page) {
+            window.TabbedNotebook1->setPageIndex(page);
+            QTest::qWait(50);
+            QVERIFY(window.grab().save(folder + u"/ayuda-"_s + QLatin1String(names[page]) + u".png"_s));
+        }
+        CollapsePanel6Open(window);
+        QVERIFY(window.grab().save(folder + u"/ayuda-cuestiones-abierto.png"_s));
+        window.MultiShape2->setText(u"¡Muy bien!"_s);
+        QTest::qWait(50);
+        QVERIFY(window.Panel1->grab().save(folder + u"/ayuda-banner.png"_s));
+
+        // The real message box of the page's instructions, grabbed and then dismissed.
+        bool grabbed = false;
+        QTimer::singleShot(300, this, [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                grabbed = box->grab().save(folder + u"/ayuda-instrucciones.png"_s);
+                box->close();
+            }
+        });
+        window.SpeedButton1->click();
+        QVERIFY(grabbed);
+    }
+
+private:
+    // One window for the read-only checks of the rules text.
+    std::unique_ptr<TAyuda> m_shared;
+
+    static void CollapsePanel6Open(TAyuda &window)
+    {
+        window.CollapsePanel6->setCollapsed(false);
+        QTest::qWait(50);
+    }
+};
+
+QTEST_MAIN(TestAyuda)
+#include "tst_ayuda.moc"
