@@ -85,6 +85,8 @@ private slots:
     void triangleDirections();
     void lineOrientations_data();
     void lineOrientations();
+    void cornersAndPenWidth_data();
+    void cornersAndPenWidth();
     void borderColour_data();
     void borderColour();
     void shadowIsDrawnUnderShape();
@@ -433,6 +435,40 @@ void TestMultiShape::lineOrientations()
     QCOMPARE(colorAt(image, onLine.x(), onLine.y()), navy);
     QCOMPARE(colorAt(image, excludedEnd.x(), excludedEnd.y()), white);
     QVERIFY(!boundsOf(image, QColor(Qt::red)).isValid());
+}
+
+void TestMultiShape::cornersAndPenWidth_data()
+{
+    QTest::addColumn<Shape>("type");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<int>("penWidth");
+    QTest::addColumn<QPoint>("covered");
+    QTest::addColumn<QPoint>("clear");
+
+    // 20 × 20 cells.
+    QTest::addRow("rectangle has square corners") << TMultiShape::msRectangle << true << 1 << QPoint(0, 0) << QPoint(20, 10);
+    QTest::addRow("round rectangle cuts its corners") << TMultiShape::msRoundRect << true << 1 << QPoint(10, 0) << QPoint(0, 0);
+    QTest::addRow("outline reaches the far edge") << TMultiShape::msRectangle << false << 1 << QPoint(20, 10) << QPoint(18, 10);
+    QTest::addRow("thin line") << TMultiShape::msLine << false << 1 << QPoint(5, 10) << QPoint(5, 11);
+    QTest::addRow("wide line") << TMultiShape::msLine << false << 3 << QPoint(5, 11) << QPoint(5, 13);
+    QTest::addRow("wide outline") << TMultiShape::msRectangle << false << 3 << QPoint(19, 10) << QPoint(17, 10);
+}
+
+void TestMultiShape::cornersAndPenWidth()
+{
+    QFETCH(Shape, type);
+    QFETCH(bool, filled);
+    QFETCH(int, penWidth);
+    QFETCH(QPoint, covered);
+    QFETCH(QPoint, clear);
+
+    TMultiShape shape;
+    setUpSingleCell(shape, type, 20, 30);
+    shape.setFilled(filled);
+    shape.setBorderWidth(penWidth);
+    const QImage image = render(shape);
+    QCOMPARE(colorAt(image, covered.x(), covered.y()), navy);
+    QCOMPARE(colorAt(image, clear.x(), clear.y()), white);
 }
 
 void TestMultiShape::borderColour_data()
