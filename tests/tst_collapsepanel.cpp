@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 const TColor pageColour = Colors::rgb(194, 218, 203);
@@ -442,6 +444,7 @@ void TestCollapsePanel::darken_data()
     QTest::addRow("black stays black") << Colors::clBlack << 20 << Colors::clBlack;
     QTest::addRow("nothing taken") << Colors::clAqua << 0 << Colors::clAqua;
     QTest::addRow("negative amount stops at white") << Colors::rgb(250, 10, 0) << -20 << Colors::rgb(255, 30, 20);
+    QTest::addRow("most negative amount") << Colors::rgb(1, 2, 3) << std::numeric_limits<int>::min() << Colors::clWhite;
 }
 
 void TestCollapsePanel::darken()

@@ -85,12 +85,16 @@ private slots:
     void triangleDirections();
     void lineOrientations_data();
     void lineOrientations();
+    void cornersAndPenWidth_data();
+    void cornersAndPenWidth();
     void borderColour_data();
     void borderColour();
     void shadowIsDrawnUnderShape();
     void turnedTextIsCentred_data();
     void turnedTextIsCentred();
     void textOffsetsRoundHalvesToEven();
+    void helpBanner_data();
+    void helpBanner();
     void colourCoupling();
     void parentColour();
     void align_data();
@@ -433,6 +437,40 @@ void TestMultiShape::lineOrientations()
     QVERIFY(!boundsOf(image, QColor(Qt::red)).isValid());
 }
 
+void TestMultiShape::cornersAndPenWidth_data()
+{
+    QTest::addColumn<Shape>("type");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<int>("penWidth");
+    QTest::addColumn<QPoint>("covered");
+    QTest::addColumn<QPoint>("clear");
+
+    // 20 × 20 cells.
+    QTest::addRow("rectangle has square corners") << TMultiShape::msRectangle << true << 1 << QPoint(0, 0) << QPoint(20, 10);
+    QTest::addRow("round rectangle cuts its corners") << TMultiShape::msRoundRect << true << 1 << QPoint(10, 0) << QPoint(0, 0);
+    QTest::addRow("outline reaches the far edge") << TMultiShape::msRectangle << false << 1 << QPoint(20, 10) << QPoint(18, 10);
+    QTest::addRow("thin line") << TMultiShape::msLine << false << 1 << QPoint(5, 10) << QPoint(5, 11);
+    QTest::addRow("wide line") << TMultiShape::msLine << false << 3 << QPoint(5, 11) << QPoint(5, 13);
+    QTest::addRow("wide outline") << TMultiShape::msRectangle << false << 3 << QPoint(19, 10) << QPoint(17, 10);
+}
+
+void TestMultiShape::cornersAndPenWidth()
+{
+    QFETCH(Shape, type);
+    QFETCH(bool, filled);
+    QFETCH(int, penWidth);
+    QFETCH(QPoint, covered);
+    QFETCH(QPoint, clear);
+
+    TMultiShape shape;
+    setUpSingleCell(shape, type, 20, 30);
+    shape.setFilled(filled);
+    shape.setBorderWidth(penWidth);
+    const QImage image = render(shape);
+    QCOMPARE(colorAt(image, covered.x(), covered.y()), navy);
+    QCOMPARE(colorAt(image, clear.x(), clear.y()), white);
+}
+
 void TestMultiShape::borderColour_data()
 {
     QTest::addColumn<Shape>("type");
@@ -550,6 +588,61 @@ void TestMultiShape::textOffsetsRoundHalvesToEven()
     shape.setAngle(180);
     QCOMPARE(shape.TextOffsetX(), even(-w / 2));
     QCOMPARE(shape.TextOffsetY(), even(h / 2));
+}
+
+void TestMultiShape::helpBanner_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("completed") << QStringLiteral("¡ C0MPLETADO !");
+    QTest::addRow("empty") << QString();
+}
+
+void TestMultiShape::helpBanner()
+{
+    QFETCH(QString, text);
+
+    // Set up as the help window's top panel holds it.
+    QWidget panel;
+    panel.resize(729, 40);
+    auto *banner = new TMultiShape(&panel);
+    banner->SetBounds(232, 2, 275, 37);
+    banner->setColor(Colors::clRed);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(35);
+    banner->setFont(arial);
+    banner->setFontColor(Colors::clRed);
+    banner->setParentColor(false);
+    banner->setParentFont(false);
+    banner->setAngle(0);
+    banner->setRepeatMode(TMultiShape::rpNone);
+    banner->setShapeType(TMultiShape::msText);
+    banner->setShapeH(35);
+    banner->setShapeW(273);
+    banner->setXMargin(0);
+    banner->setYMargin(0);
+    banner->setBorder(false);
+    banner->setShadow(true);
+    banner->setShadowColor(Colors::clAqua);
+    QCOMPARE(banner->geometry(), QRect(232, 2, 275, 37));
+    QCOMPARE(QSize(banner->ShapeW(), banner->ShapeH()), QSize(273, 35));
+    QVERIFY(!banner->ParentFont());
+
+    banner->setText(text);
+    const QImage image = render(panel);
+    const QRect red = boundsOf(image, QColor(Qt::red));
+    const QRect aqua = boundsOf(image, QColor(Qt::cyan));
+    if (text.isEmpty()) {
+        QVERIFY(!red.isValid());
+        QVERIFY(!aqua.isValid());
+        return;
+    }
+    // Drawn once, centred on the cell, over an aqua copy two pixels lower and to the right.
+    QVERIFY(red.isValid());
+    QVERIFY(std::abs(red.center().x() - (232 + 273 / 2)) <= 2);
+    // (The descender of "¡" reaches the control's bottom edge and is clipped there.)
+    QCOMPARE(aqua.right(), red.right() + 2);
+    QCOMPARE(aqua.top(), red.top() + 2);
+    QVERIFY(red.width() < 273 && red.width() > 273 / 2);
 }
 
 void TestMultiShape::colourCoupling()

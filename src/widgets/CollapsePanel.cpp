@@ -155,7 +155,7 @@ TColor TCollapsePanel::Darken(TColor color, int amount, const QPalette &palette)
 {
     const QColor resolved = Colors::toQColor(color, palette);
     const auto channel = [amount](int value) {
-        return value > amount ? std::min(255, value - amount) : 0;
+        return value > amount ? int(std::min<qint64>(255, qint64(value) - amount)) : 0;
     };
     return Colors::rgb(channel(resolved.red()), channel(resolved.green()), channel(resolved.blue()));
 }

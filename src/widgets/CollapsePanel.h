@@ -19,9 +19,11 @@ class QToolButton;
 // pin and the panel opens when the pointer comes over it and closes AutoCloseTime ms after the
 // pointer has left it and all its children.
 //
-// Stacked panels: give them Align alTop (see ControlAlign); every height change then re-aligns
-// the controls that share the parent, so the panels below follow. In a QVBoxLayout the panel
-// works too: its vertical size policy is fixed and its size hint is its current height.
+// Stacked panels: give them Align alTop (see ControlAlign), in order from the top; every height
+// change then re-aligns the controls that share the parent, so the panels below follow, and
+// panels taller than the page run past its bottom edge. In a QVBoxLayout the panel works too
+// (fixed vertical policy, size hint = current height), but a layout squeezes the panels when
+// their heights add up to more than the page.
 class TCollapsePanel : public QFrame {
     Q_OBJECT
     Q_PROPERTY(ControlAlign::TAlign Align READ Align WRITE setAlign)
