@@ -213,6 +213,12 @@ void RtfReader::closeGroup()
     }
     if (m_stack.empty())
         return; // a stray '}' before the document's group
+    if (m_stack.size() == 1) {
+        // The document's group has closed: what follows is not part of it. Its state stays
+        // for finish().
+        m_done = true;
+        return;
+    }
     const GroupState closed = m_stack.back();
     m_stack.pop_back();
 
@@ -222,13 +228,13 @@ void RtfReader::closeGroup()
             commitFont();
         break;
     case Destination::ListOverride:
-        if (!m_stack.empty() && top().destination == Destination::ListOverrideTable
+        if (top().destination == Destination::ListOverrideTable
             && m_listOverrides.size() < MaxLists)
             m_listOverrides[m_overrideNumber] = m_overrideId;
         break;
     case Destination::Numbering:
         // The numbering group describes the paragraph of the group around it.
-        if (!m_stack.empty() && top().destination == Destination::Normal) {
+        if (top().destination == Destination::Normal) {
             top().paragraph.listStyle = closed.numberingStyle;
             top().paragraph.listLevel = closed.numberingLevel;
             top().paragraph.listId = -1;
@@ -237,8 +243,6 @@ void RtfReader::closeGroup()
     default:
         break;
     }
-    if (m_stack.empty())
-        m_done = true; // the document's group has closed: what follows is not part of it
 }
 
 void RtfReader::handleWord(const RtfToken &token)
