@@ -128,7 +128,8 @@ void RtfWriter::writeParagraph(const QTextBlock &block)
     QByteArray &out = m_body;
     const QTextBlockFormat format = block.blockFormat();
     out += "\\pard";
-    switch (format.alignment() & Qt::AlignHorizontal_Mask) {
+    // Qt marks alignment that ignores the writing direction as absolute; RTF has no such mark.
+    switch (format.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute) {
     case Qt::AlignHCenter: out += "\\qc"; break;
     case Qt::AlignRight: out += "\\qr"; break;
     case Qt::AlignJustify: out += "\\qj"; break;
