@@ -337,26 +337,28 @@ void RtfReader::handleWord(const RtfToken &token)
         if (found->second == Word::List && m_lists.size() < MaxLists) {
             m_lists.emplace_back();
             state.destination = Destination::List;
+            state.listIndex = static_cast<int>(m_lists.size()) - 1;
         } else if (found->second == Word::List) {
             state.destination = Destination::Skip;
         }
         return;
     case Destination::List:
         if (found->second == Word::ListLevel) {
-            std::vector<int> &levels = m_lists.back().levelFormats;
+            std::vector<int> &levels = m_lists[state.listIndex].levelFormats;
             if (levels.size() < MaxLevels) {
                 levels.push_back(0);
                 state.destination = Destination::ListLevel;
+                state.levelIndex = static_cast<int>(levels.size()) - 1;
             } else {
                 state.destination = Destination::Skip;
             }
         } else if (found->second == Word::ListId) {
-            m_lists.back().id = param;
+            m_lists[state.listIndex].id = param;
         }
         return;
     case Destination::ListLevel:
         if (found->second == Word::LevelFormat)
-            m_lists.back().levelFormats.back() = param;
+            m_lists[state.listIndex].levelFormats[state.levelIndex] = param;
         return;
     case Destination::ListOverrideTable:
         if (found->second == Word::ListOverride) {
@@ -532,17 +534,7 @@ void RtfReader::appendBytes(QByteArrayView bytes)
         flushBytes();
         m_bytesCodePage = codePage;
     }
-    // Control characters other than the tab are not text.
-    const bool clean = std::all_of(bytes.begin(), bytes.end(), [](char c) {
-        return static_cast<unsigned char>(c) >= 0x20 || c == '\t';
-    });
-    if (clean) {
-        m_bytes += bytes;
-    } else {
-        for (char c : bytes)
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
-                m_bytes += c;
-    }
+    m_bytes += bytes;
     m_paragraphHasContent = true;
 }
 
@@ -582,8 +574,6 @@ void RtfReader::appendUnicode(int value)
         m_highSurrogate = 0;
         return;
     }
-    if (ch < 0x20 && ch != u'\t')
-        return;
     appendChar(ch);
 }
 
@@ -609,6 +599,15 @@ void RtfReader::flushBytes()
 void RtfReader::flushText()
 {
     flushBytes();
+    if (m_text.isEmpty())
+        return;
+    // Control characters other than the tab, and those a text document reads as structure
+    // (paragraph and frame marks, object places), are never document text, whether they came
+    // as bytes, through a code page or from \u.
+    m_text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != u'\t') || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1 || u == 0xFFFC;
+    });
     if (m_text.isEmpty())
         return;
     m_sink.text(m_text, resolve(m_textState));

@@ -54,6 +54,10 @@ private:
         int unicodeSkip = 1;   // \uc: fallback characters after each \u
         RtfParagraphFormat::ListStyle numberingStyle = RtfParagraphFormat::None; // inside \pn
         int numberingLevel = 0;
+        // The list definition and level a list-table group describes. Kept per group, since
+        // a group may open another list table inside one before it closes.
+        int listIndex = -1;
+        int levelIndex = -1;
     };
 
     struct Font {
