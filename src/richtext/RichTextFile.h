@@ -1,0 +1,50 @@
+// Loading and saving documents of the rich-text boxes: RTF when the data is RTF, plain text
+// otherwise; saving always writes RTF.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+class QTextDocument;
+
+namespace RichTextFile {
+
+// Texts of the errors a rich-text box raises when a stream cannot be read or written.
+inline constexpr const char *LoadStreamError = "Failed to Load Stream";
+inline constexpr const char *SaveStreamError = "Failed to Save Stream";
+
+// Files larger than this are not loaded: the box could not hold them.
+inline constexpr qint64 MaxLoadBytes = 256 * 1024 * 1024;
+
+// True when the data starts with "{\rtf", after an optional UTF-8 byte order mark and white space.
+bool isRtf(QByteArrayView bytes);
+
+// Fills the document from the data, RTF or plain text; the document is marked unmodified and
+// its undo history starts afresh.
+void read(QTextDocument &document, const QByteArray &bytes);
+void read(QTextDocument &document, QIODevice &device);
+
+// The document as RTF.
+QByteArray write(const QTextDocument &document);
+void write(const QTextDocument &document, QIODevice &device);
+
+// The text lines of the data: one per paragraph of RTF, one per line of plain text (a final
+// line break adds no empty line).
+QStringList lines(const QByteArray &bytes);
+
+// The text lines of a file, RTF or plain. Throws AppError naming the file when it cannot be read.
+QStringList readLines(const QString &path);
+
+// Loads a file into the document. A file that cannot be opened throws AppError naming it; one
+// that opens but cannot be read whole throws AppError(LoadStreamError). The document is
+// untouched when loading fails.
+void load(QTextDocument &document, const QString &path);
+
+// Saves the document as RTF through a save file, so a failed save never destroys the previous
+// file. A file that cannot be created throws AppError naming it; a failed write throws
+// AppError(SaveStreamError).
+void save(const QTextDocument &document, const QString &path);
+
+} // namespace RichTextFile

@@ -1,0 +1,216 @@
+// Loading and saving rich-text documents: RTF detection, file lines for the board, errors
+// that name the file, and saves that never destroy the previous file.
+#include "richtext/RichTextFile.h"
+#include "shared/AppError.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <functional>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+QString fixturePath(const char *name)
+{
+    return QStringLiteral(TILDORA_FIXTURES "/rtf/") + QLatin1String(name);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const AppError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestRichTextFile : public QObject {
+    Q_OBJECT
+private slots:
+    void detection_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("rtf");
+        QTest::addRow("rtf") << QByteArray("{\\rtf1\\ansi x}") << true;
+        QTest::addRow("after a byte order mark") << QByteArray("\xEF\xBB\xBF{\\rtf1 x}") << true;
+        QTest::addRow("after white space") << QByteArray(" \r\n\t{\\rtf1 x}") << true;
+        QTest::addRow("bare header") << QByteArray("{\\rtf") << true;
+        QTest::addRow("plain text") << QByteArray("hola\r\n") << false;
+        QTest::addRow("mentions rtf later") << QByteArray("x {\\rtf1}") << false;
+        QTest::addRow("cut header") << QByteArray("{\\rt") << false;
+        QTest::addRow("other capitals") << QByteArray("{\\RTF1 x}") << false;
+        QTest::addRow("empty") << QByteArray() << false;
+    }
+    void detection()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, rtf);
+        QCOMPARE(RichTextFile::isRtf(bytes), rtf);
+    }
+
+    void lines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addRow("Windows-1252 text") << QByteArray("\xe1rbol\r\ncami\xf3n\r\n") << QStringList{u"árbol"_qs, u"camión"_qs};
+        QTest::addRow("UTF-8 text") << QByteArray("árbol\nlápiz") << QStringList{u"árbol"_qs, u"lápiz"_qs};
+        QTest::addRow("text that looks like RTF inside") << QByteArray("a\n{\\rtf1 b}") << QStringList{"a", "{\\rtf1 b}"};
+        QTest::addRow("RTF") << QByteArray("{\\rtf1\\ansi \\'e1rbol\\par cami\\'f3n\\par}") << QStringList{u"árbol"_qs, u"camión"_qs};
+        QTest::addRow("RTF after a byte order mark") << QByteArray("\xEF\xBB\xBF{\\rtf1 a\\par b}") << QStringList{"a", "b"};
+    }
+    void lines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        QCOMPARE(RichTextFile::lines(bytes), expected);
+    }
+
+    void boardFileLines()
+    {
+        const QStringList lines = RichTextFile::readLines(fixturePath("board.rtf"));
+        QCOMPARE(lines.size(), 42);
+        QCOMPARE(lines.at(0), u"árbol"_qs);
+        QCOMPARE(lines.at(9), u"pingüino"_qs);
+        QCOMPARE(lines.at(10), u"español"_qs);
+        QCOMPARE(lines.at(40), u"conspiración"_qs);
+        QCOMPARE(lines.at(41), u"acción"_qs);
+    }
+
+    void unreadableFileNamesIt()
+    {
+        const QString missing = QStringLiteral("/nonexistent/tablero.rtf");
+        const QString message = errorOf([&] { RichTextFile::readLines(missing); });
+        QVERIFY2(message.contains(missing), qPrintable(message));
+
+        QTextDocument document;
+        document.setPlainText(QStringLiteral("se queda"));
+        const QString loadMessage = errorOf([&] { RichTextFile::load(document, missing); });
+        QCOMPARE(loadMessage, QStringLiteral("No se puede abrir el archivo %1.").arg(missing));
+        QCOMPARE(document.toPlainText(), QStringLiteral("se queda"));
+    }
+
+    void streamThatFailsMidway()
+    {
+#ifdef Q_OS_LINUX
+        // The file opens but reading it fails: the stream error, and the document stays.
+        QTextDocument document;
+        document.setPlainText(QStringLiteral("se queda"));
+        QCOMPARE(errorOf([&] { RichTextFile::load(document, QStringLiteral("/proc/self/mem")); }),
+                 QString::fromLatin1(RichTextFile::LoadStreamError));
+        QCOMPARE(document.toPlainText(), QStringLiteral("se queda"));
+#else
+        QSKIP("needs a file that opens but cannot be read");
+#endif
+    }
+
+    void loadPlainAndRtf()
+    {
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(QStringLiteral("frases.txt"));
+        writeFile(plain, "\xbfQu\xe9 tal?\r\nBien.\r\n");
+        QTextDocument document;
+        RichTextFile::load(document, plain);
+        QCOMPARE(document.toPlainText(), u"¿Qué tal?\nBien."_qs);
+        QVERIFY(!document.isModified());
+        QVERIFY(!document.isUndoAvailable());
+
+        RichTextFile::load(document, fixturePath("wordpad.rtf"));
+        QCOMPARE(document.blockCount(), 5);
+        QCOMPARE(document.begin().text(), u"El árbol y la canción"_qs);
+        QVERIFY(!document.isModified());
+        QVERIFY(!document.isUndoAvailable());
+    }
+
+    void saveWritesRtfWhateverTheName()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("frases.txt"));
+        QTextDocument document;
+        document.setHtml(QStringLiteral("<p><b>Qué</b> tal</p><p align=center>Bien</p>"));
+        RichTextFile::save(document, path);
+        QVERIFY(fileBytes(path).startsWith("{\\rtf1"));
+
+        QTextDocument copy;
+        RichTextFile::load(copy, path);
+        QCOMPARE(copy.toPlainText(), u"Qué tal\nBien"_qs);
+        QCOMPARE(copy.findBlockByNumber(1).blockFormat().alignment(), Qt::AlignHCenter);
+        QCOMPARE(RichTextFile::readLines(path), (QStringList{u"Qué tal"_qs, "Bien"}));
+    }
+
+    void saveIntoMissingFolderNamesTheFile()
+    {
+        const QString path = QStringLiteral("/nonexistent/carpeta/frases.txt");
+        QTextDocument document;
+        QCOMPARE(errorOf([&] { RichTextFile::save(document, path); }),
+                 QStringLiteral("No se puede crear el archivo %1.").arg(path));
+    }
+
+    void failedSaveKeepsThePreviousFile()
+    {
+#ifdef Q_OS_LINUX
+        // A file-size limit makes the write fail after the file was created.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("frases.rtf"));
+        writeFile(path, "contenido anterior");
+        QTextDocument document;
+        document.setPlainText(QString(20000, QLatin1Char('x')));
+
+        rlimit previous {};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &previous) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = previous;
+        small.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const QString message = errorOf([&] { RichTextFile::save(document, path); });
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(message, QString::fromLatin1(RichTextFile::SaveStreamError));
+        QCOMPARE(fileBytes(path), QByteArray("contenido anterior"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("frases.rtf")});
+#else
+        QSKIP("needs a file-size limit");
+#endif
+    }
+
+    void writeToDeviceThatRefuses()
+    {
+        QByteArray storage;
+        QBuffer buffer(&storage);
+        buffer.open(QIODevice::ReadOnly);
+        QTextDocument document;
+        document.setPlainText(QStringLiteral("x"));
+        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
+        QCOMPARE(errorOf([&] { RichTextFile::write(document, buffer); }),
+                 QString::fromLatin1(RichTextFile::SaveStreamError));
+    }
+};
+
+QTEST_MAIN(TestRichTextFile)
+#include "tst_richtextfile.moc"
