@@ -301,6 +301,30 @@ private slots:
         QCOMPARE(box(2)->currentText(), QStringLiteral("arbol"));
     }
 
+    void richTextBoardContributesItsLines()
+    {
+        openWindow();
+        QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+                         "{\\colortbl ;\\red255\\green0\\blue0;}\\pard\\f0\\fs24 \\'e1rbol\\par "
+                         "{\\b cami\\u243?n}\\par ";
+        for (int n = 3; n <= 41; ++n)
+            rtf += "\\cf1 sol\\par ";
+        rtf += "ping\\'fcino}";
+        QFile file(m_folder->filePath(QStringLiteral("tablero.rtf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(rtf);
+        file.close();
+        m_dialogs->queueFile(file.fileName());
+        m_form->Abrir1Click();
+        QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
+        QCOMPARE(box(2)->Caption(), QStringLiteral("camión"));
+        QCOMPARE(box(40)->Caption(), QStringLiteral("sol"));
+        // "sól" is wrong: the misses hand out lines 41 and 42.
+        choose(3, 1);
+        choose(4, 1);
+        QCOMPARE(box(4)->Caption(), QStringLiteral("pingüino"));
+    }
+
     void cancelledOpenChangesNothing()
     {
         openWindow();

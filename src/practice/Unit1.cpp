@@ -6,11 +6,10 @@
 #include "help/UnitAyuda.h"
 #include "practice/BoardRules.h"
 #include "practice/DatosAcentos.h"
-#include "shared/AppError.h"
+#include "richtext/RichTextFile.h"
 #include "shared/DialogService.h"
 #include "shared/ErrorGuard.h"
 #include "shared/RunScores.h"
-#include "shared/TextFile.h"
 #include "widgets/BoolComboBox.h"
 #include "widgets/LCDControl.h"
 #include "widgets/Shape.h"
@@ -283,11 +282,8 @@ QString TForm1::memoLine(int n) const
 
 void TForm1::loadBoardFile(const QString &path)
 {
-    const QByteArray bytes = TextFile::readBytes(path);
-    if (bytes.trimmed().startsWith("{\\rtf"))
-        throw AppError(QStringLiteral("El archivo %1 está en formato RTF, que el tablero todavía no sabe leer.")
-                           .arg(QDir::toNativeSeparators(path)));
-    memo1->setPlainText(TextFile::splitLines(TextFile::decode(bytes)).join(QLatin1Char('\n')));
+    // A rich-text board contributes its text lines, a plain one its lines as they stand.
+    memo1->setPlainText(RichTextFile::readLines(path).join(QLatin1Char('\n')));
 }
 
 void TForm1::FormCreate()
