@@ -10,10 +10,12 @@
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "shared/AppError.h"
+#include "shared/ErrorGuard.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -30,34 +32,45 @@ public:
     bool practiceWindowSet = true;
 };
 
+// A handler that fails the first time it runs.
+class FailingOnce : public QObject {
+    Q_OBJECT
+public:
+    void Click()
+    {
+        ++clicks;
+        if (clicks > 1)
+            return;
+        if (silent)
+            throw SilentAbort();
+        throw AppError(QStringLiteral("No se puede leer el archivo x.txt."));
+    }
+    int clicks = 0;
+    bool silent = false;
+};
+
 } // namespace
 
 class TestApp : public QObject {
     Q_OBJECT
 
 private slots:
-    void handlerExceptionIsShownAndTheProgramGoesOn_data()
+    void connectedHandlerErrorIsShownAndTheProgramGoesOn_data()
     {
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("messages");
         QTest::addRow("error") << false << 1;
         QTest::addRow("silent abort") << true << 0;
     }
-    void handlerExceptionIsShownAndTheProgramGoesOn()
+    void connectedHandlerErrorIsShownAndTheProgramGoesOn()
     {
         QFETCH(bool, silent);
         QFETCH(int, messages);
         ScriptedDialogs dialogs;
+        FailingOnce handler;
+        handler.silent = silent;
         QPushButton button(QStringLiteral("Probar"));
-        int clicks = 0;
-        QObject::connect(&button, &QPushButton::clicked, [&] {
-            ++clicks;
-            if (clicks == 1) {
-                if (silent)
-                    throw SilentAbort();
-                throw AppError(QStringLiteral("No se puede leer el archivo x.txt."));
-            }
-        });
+        QObject::connect(&button, &QPushButton::clicked, &handler, ErrorGuard::guarded(&handler, &FailingOnce::Click));
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
         QTest::mouseClick(&button, Qt::LeftButton);
@@ -68,8 +81,23 @@ private slots:
             QCOMPARE(dialogs.messages[0].caption, QStringLiteral("Tildora"));
         }
         QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(clicks, 2);
+        QCOMPARE(handler.clicks, 2);
         QCOMPARE(dialogs.messages.size(), messages);
+    }
+
+    // The last resort: an exception that escapes to the event loop is shown there.
+    void escapedErrorIsShownByTheApplication()
+    {
+        ScriptedDialogs dialogs;
+        FailingOnce handler;
+        QTimer timer;
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, &handler, &FailingOnce::Click);
+        timer.start();
+        QTRY_VERIFY(handler.clicks >= 2);
+        timer.stop();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("No se puede leer el archivo x.txt."));
     }
 
     void windowsAreCreatedInOrder()

@@ -140,7 +140,7 @@ private slots:
         QVERIFY(!document.isModified());
         QVERIFY(!document.isUndoAvailable());
 
-        RichTextFile::load(document, fixturePath("wordpad.rtf"));
+        RichTextFile::load(document, fixturePath("simple_editor.rtf"));
         QCOMPARE(document.blockCount(), 5);
         QCOMPARE(document.begin().text(), u"El árbol y la canción"_qs);
         QVERIFY(!document.isModified());

@@ -205,10 +205,10 @@ private slots:
         QVERIFY(blockAt(document, 2).blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
     }
 
-    void wordpadFixture()
+    void simpleEditorFixture()
     {
         QTextDocument document;
-        readInto(document, fixture("wordpad.rtf"));
+        readInto(document, fixture("simple_editor.rtf"));
         QCOMPARE(blockTexts(document),
                  (QStringList{u"El árbol y la canción"_qs, "Negrita e cursiva y subrayado", "Rojo en Arial",
                               "Centrado azul", u"Привет"_qs}));
@@ -246,7 +246,7 @@ private slots:
     void wordFixture()
     {
         QTextDocument document;
-        readInto(document, fixture("word97.rtf"));
+        readInto(document, fixture("word_processor.rtf"));
         QCOMPARE(blockTexts(document),
                  (QStringList{u"Acentos: árbol, camión, pingüino."_qs, u"Primera viñeta"_qs, u"Segunda viñeta"_qs,
                               "Uno", "Dos", "Visite el sitio.", "Celda uno", "Celda dos", "Fin",

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 
 namespace {
@@ -343,6 +344,20 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(AppError, m_form->Abrir1Click());
         QCOMPARE(runScores().boardMisses, 1);
         QCOMPARE(m_form->LCDControl2->Number(), 1);
+    }
+
+    void failedOpenFromTheToolBarIsShownAndTheBoardGoesOn()
+    {
+        openWindow();
+        const QString missing = m_folder->filePath(QStringLiteral("no-existe.txt"));
+        m_dialogs->queueFile(missing);
+        QTest::mouseClick(m_form->SpeedButton1, Qt::LeftButton);
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
+        QCOMPARE(m_dialogs->messages[0].text,
+                 QStringLiteral("No se puede abrir el archivo %1.").arg(QDir::toNativeSeparators(missing)));
+        choose(1, rightItem);
+        QCOMPARE(runScores().boardHits, 1);
     }
 
     void fewerLinesThanSelectorsGiveEmptyWords()

@@ -2,6 +2,7 @@
 #include "help/UnitAyuda.h"
 
 #include "shared/Colors.h"
+#include "shared/ErrorGuard.h"
 #include "shared/RunScores.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/ControlAlign.h"
@@ -143,7 +144,7 @@ TAyuda::TAyuda(QWidget *parent) : QWidget(parent, Qt::Window)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TAyuda::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, ErrorGuard::guarded(this, &TAyuda::Timer1Timer));
     Timer1->start();
 
     OpenDialog1.filter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
@@ -165,9 +166,9 @@ void TAyuda::buildTopPanel()
     ControlAlign::setAlign(Panel1, ControlAlign::alTop);
 
     SpeedButton1 = makeSpeedButton(Panel1, "SpeedButton1", QRect(16, 0, 38, 38), questionMarkPicture());
-    connect(SpeedButton1, &QToolButton::clicked, this, &TAyuda::SpeedButton1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TAyuda::SpeedButton1Click));
     Volver = makeSpeedButton(Panel1, "Volver", QRect(56, 0, 38, 38), exitDoorPicture());
-    connect(Volver, &QToolButton::clicked, this, &TAyuda::VolverClick);
+    connect(Volver, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TAyuda::VolverClick));
 
     // The banner: one red text, centred, over an aqua copy two pixels lower and to the right.
     // The cell follows the control while the shape is not repeated, so the shadow is set
@@ -211,9 +212,9 @@ void TAyuda::buildNotebook()
         {"TabPageFrases", u"Frases y palabras"},
         {"TabPageCuestiones", u"Cuestiones"},
     };
-    for (const auto &spec : pages) {
-        TTabPage *page = TabbedNotebook1->addPage(QString::fromUtf16(spec.caption));
-        page->setObjectName(QLatin1String(spec.name));
+    for (const auto &entry : pages) {
+        TTabPage *page = TabbedNotebook1->addPage(QString::fromUtf16(entry.caption));
+        page->setObjectName(QLatin1String(entry.name));
     }
     buildRulesPage(TabbedNotebook1->page(PageReglas));
     buildExamplesPage(TabbedNotebook1->page(PageEjemplos));
@@ -222,8 +223,8 @@ void TAyuda::buildNotebook()
 
     // The window first opens on "Frases y palabras"; nothing is asked while it is being built.
     TabbedNotebook1->setPageIndex(PageFrases);
-    connect(TabbedNotebook1, &TTabbedNotebook::OnChange, this, &TAyuda::TabbedNotebook1Change);
-    connect(TabbedNotebook1, &TTabbedNotebook::OnClick, this, &TAyuda::TabbedNotebook1Click);
+    connect(TabbedNotebook1, &TTabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Change));
+    connect(TabbedNotebook1, &TTabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Click));
 }
 
 void TAyuda::buildRulesPage(TTabPage *page)

@@ -159,9 +159,9 @@ void TForm1::createToolBar(QWidget *client)
     SpeedButton2 = placeSpeedButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
     SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
     SpeedButton2->setToolTip(QStringLiteral("Salir"));
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::Abrir1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::Salir1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Abrir1Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::SpeedButton3Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Salir1Click));
 
     // Label10 lies behind Label11, two pixels right and down: a shadowed caption.
     const QFont captionFont = pixelFont(QStringLiteral("Comic Sans MS"), 12, true, true);
@@ -221,9 +221,9 @@ void TForm1::createBoard(QWidget *client)
         box->SetAllowNull(false);
         // As designed, before any board is loaded.
         box->SetCaption(QStringLiteral("conspiración"));
-        connect(box, &TBoolComboBox::OnEnter, this, &TForm1::BoolComboBox1Enter);
-        connect(box, &TBoolComboBox::OnChange, this, &TForm1::BoolComboBox1Change);
-        connect(box, &TBoolComboBox::OnExit, this, &TForm1::BoolComboBox1Exit);
+        connect(box, &TBoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Enter));
+        connect(box, &TBoolComboBox::OnChange, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Change));
+        connect(box, &TBoolComboBox::OnExit, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Exit));
     }
 }
 
@@ -248,23 +248,23 @@ void TForm1::createMenus()
     // Access keys on every caption, as the menu's own automatic ones would be.
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("A&rchivo"));
     archivo->setObjectName(QStringLiteral("Archivo1"));
-    Abrir1 = archivo->addAction(QStringLiteral("&Abrir"), this, &TForm1::Abrir1Click);
+    Abrir1 = archivo->addAction(QStringLiteral("&Abrir"), this, ErrorGuard::guarded(this, &TForm1::Abrir1Click));
     Abrir1->setObjectName(QStringLiteral("Abrir1"));
-    Salir1 = archivo->addAction(QStringLiteral("&Salir"), this, &TForm1::Salir1Click);
+    Salir1 = archivo->addAction(QStringLiteral("&Salir"), this, ErrorGuard::guarded(this, &TForm1::Salir1Click));
     Salir1->setObjectName(QStringLiteral("Salir1"));
 
     QMenu *edicion = menuBar()->addMenu(QStringLiteral("&Edición"));
     edicion->setObjectName(QStringLiteral("Edicin1"));
-    Datos = edicion->addAction(QStringLiteral("&Datos alumno"), this, &TForm1::DatosClick);
+    Datos = edicion->addAction(QStringLiteral("&Datos alumno"), this, ErrorGuard::guarded(this, &TForm1::DatosClick));
     Datos->setObjectName(QStringLiteral("Datos"));
-    Modificar1 = edicion->addAction(QStringLiteral("&Modificar"), this, &TForm1::Modificar1Click);
+    Modificar1 = edicion->addAction(QStringLiteral("&Modificar"), this, ErrorGuard::guarded(this, &TForm1::Modificar1Click));
     Modificar1->setObjectName(QStringLiteral("Modificar1"));
 
     QMenu *ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     ayuda->setObjectName(QStringLiteral("Ayuda1"));
-    Instrucciones1 = ayuda->addAction(QStringLiteral("&Instrucciones"), this, &TForm1::Instrucciones1Click);
+    Instrucciones1 = ayuda->addAction(QStringLiteral("&Instrucciones"), this, ErrorGuard::guarded(this, &TForm1::Instrucciones1Click));
     Instrucciones1->setObjectName(QStringLiteral("Instrucciones1"));
-    Info = ayuda->addAction(QStringLiteral("I&nformación"), this, &TForm1::InfoClick);
+    Info = ayuda->addAction(QStringLiteral("I&nformación"), this, ErrorGuard::guarded(this, &TForm1::InfoClick));
     Info->setObjectName(QStringLiteral("Info"));
 }
 
