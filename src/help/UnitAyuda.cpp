@@ -4,6 +4,7 @@
 #include "shared/Colors.h"
 #include "shared/ErrorGuard.h"
 #include "shared/RunScores.h"
+#include "shared/WindowControls.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/ControlAlign.h"
 #include "widgets/MShape.h"
@@ -23,55 +24,11 @@
 
 TAyuda *Ayuda = nullptr;
 
+using namespace WindowControls;
+
 namespace {
 
 const QChar CR(13);
-
-// A font by family name with its character height in pixels.
-QFont pixelFont(const QString &family, int pixels, bool bold = false, bool italic = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
-void setTextColor(QWidget *widget, TColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Colors::toQColor(color));
-    palette.setColor(QPalette::Text, Colors::toQColor(color));
-    widget->setPalette(palette);
-}
-
-// A transparent label at (left, top), sized to its text.
-QLabel *makeLabel(QWidget *parent, const char *name, int left, int top, const QString &text,
-                  const QFont &font, TColor color)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    label->setTextFormat(Qt::PlainText);
-    setTextColor(label, color);
-    label->adjustSize();
-    label->move(left, top);
-    return label;
-}
-
-// A flat picture button that never takes the focus, as tool bars have.
-QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QRect &geometry,
-                             const QPixmap &picture)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size());
-    button->setGeometry(geometry);
-    return button;
-}
 
 // The instructions button's picture: an aqua question mark with a dark outline, so that it
 // stands out on the button face.
@@ -165,9 +122,9 @@ void TAyuda::buildTopPanel()
     Panel1->resize(width(), 40);
     ControlAlign::setAlign(Panel1, ControlAlign::alTop);
 
-    SpeedButton1 = makeSpeedButton(Panel1, "SpeedButton1", QRect(16, 0, 38, 38), questionMarkPicture());
+    SpeedButton1 = placeSpeedButton(Panel1, "SpeedButton1", QRect(16, 0, 38, 38), QIcon(questionMarkPicture()), questionMarkPicture().size());
     connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TAyuda::SpeedButton1Click));
-    Volver = makeSpeedButton(Panel1, "Volver", QRect(56, 0, 38, 38), exitDoorPicture());
+    Volver = placeSpeedButton(Panel1, "Volver", QRect(56, 0, 38, 38), QIcon(exitDoorPicture()), exitDoorPicture().size());
     connect(Volver, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TAyuda::VolverClick));
 
     // The banner: one red text, centred, over an aqua copy two pixels lower and to the right.
@@ -251,7 +208,7 @@ void TAyuda::buildRulesPage(TTabPage *page)
 void TAyuda::buildExamplesPage(TTabPage *page)
 {
     // The classification percentage, which the practice window's timer also reads.
-    porcen1 = makeLabel(page, "porcen1", 156, 5, QStringLiteral("0"),
+    porcen1 = placeLabel(page, "porcen1", 156, 5, QStringLiteral("0"),
                         pixelFont(QStringLiteral("MS Sans Serif"), 24, true, true), Colors::clAqua);
     porcen1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     porcen1->setGeometry(156, 5, 29, 29);
@@ -261,7 +218,7 @@ void TAyuda::buildPhrasesPage(TTabPage *page)
 {
     // The phrase percentage, which the practice window's timer also reads. Right-aligned on a
     // fixed right edge, so longer figures grow to the left.
-    Tpercentfrases = makeLabel(page, "Tpercentfrases", 417, 358, QStringLiteral("0"),
+    Tpercentfrases = placeLabel(page, "Tpercentfrases", 417, 358, QStringLiteral("0"),
                                pixelFont(QStringLiteral("Comic Sans MS"), 16), Colors::clTeal);
     Tpercentfrases->setAlignment(Qt::AlignRight | Qt::AlignTop);
     constexpr int rightEdge = 417 + 10;
@@ -301,7 +258,7 @@ void TAyuda::buildQuestionsPage(TTabPage *page)
     CollapsePanel6 = makeQuestionPanel(page, "CollapsePanel6", QStringLiteral("1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\"."), 283);
 
     // The rounded questions percentage for the practice window; never shown.
-    TCuestPercent = makeLabel(CollapsePanel6, "TCuestPercent", 610, 40, QStringLiteral("0"),
+    TCuestPercent = placeLabel(CollapsePanel6, "TCuestPercent", 610, 40, QStringLiteral("0"),
                               pixelFont(QStringLiteral("MS Sans Serif"), 19), Colors::clBlack);
     TCuestPercent->hide();
 

@@ -10,6 +10,7 @@
 #include "shared/DialogService.h"
 #include "shared/ErrorGuard.h"
 #include "shared/RunScores.h"
+#include "shared/WindowControls.h"
 #include "widgets/BoolComboBox.h"
 #include "widgets/LCDControl.h"
 #include "widgets/Shape.h"
@@ -30,28 +31,13 @@
 
 TForm1 *Form1 = nullptr;
 
+using namespace WindowControls;
+
 namespace {
 
 const QString boardFilter = QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF");
 const QString completeBoardText = QStringLiteral("¡TABLERO COMPLETO!");
 const QString departmentCaption = QStringLiteral("Departamento de Lengua Castellana y Literatura");
-
-QFont pixelFont(const QString &family, int pixels, bool bold = false, bool italic = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
-void setTextColor(QWidget *widget, TColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Colors::toQColor(color, palette));
-    palette.setColor(QPalette::Text, Colors::toQColor(color, palette));
-    widget->setPalette(palette);
-}
 
 template <typename Widget>
 Widget *place(QWidget *parent, const char *name, int left, int top, int width = -1, int height = -1)
@@ -62,17 +48,6 @@ Widget *place(QWidget *parent, const char *name, int left, int top, int width = 
     if (width >= 0)
         widget->resize(width, height);
     return widget;
-}
-
-QLabel *placeLabel(QWidget *parent, const char *name, int left, int top, const QString &caption,
-                   const QFont &font, TColor color)
-{
-    auto *label = place<QLabel>(parent, name, left, top);
-    label->setText(caption);
-    label->setFont(font);
-    setTextColor(label, color);
-    label->adjustSize();
-    return label;
 }
 
 QLabel *placePicture(QWidget *parent, const char *name, int left, int top, int width, int height,
@@ -92,14 +67,10 @@ QFrame *placeBevel(QWidget *parent, const char *name, int left, int top, int wid
     return bevel;
 }
 
-QToolButton *placeSpeedButton(QWidget *parent, const char *name, int left, int width,
-                              const QString &caption, const QString &picture)
+QToolButton *placeToolButton(QWidget *parent, const char *name, int left, int width, const QString &caption,
+                             const QString &picture)
 {
-    auto *button = place<QToolButton>(parent, name, left, 0, width, 41);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(QIcon(picture));
-    button->setIconSize(QSize(32, 32));
+    QToolButton *button = placeSpeedButton(parent, name, QRect(left, 0, width, 41), QIcon(picture), QSize(32, 32));
     button->setText(caption);
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     return button;
@@ -146,9 +117,9 @@ void TForm1::createToolBar(QWidget *client)
 {
     Panel2 = place<QFrame>(client, "Panel2", 0, 0, 729, 41);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SpeedButton1 = placeSpeedButton(Panel2, "SpeedButton1", 5, 44, QString(), QStringLiteral(":/resources/abrir.png"));
+    SpeedButton1 = placeToolButton(Panel2, "SpeedButton1", 5, 44, QString(), QStringLiteral(":/resources/abrir.png"));
     Bevel1 = placeBevel(Panel2, "Bevel1", 48, 0, 3, 48, QFrame::VLine);
-    SpeedButton3 = placeSpeedButton(Panel2, "SpeedButton3", 48, 113, QStringLiteral("Ejercicios"),
+    SpeedButton3 = placeToolButton(Panel2, "SpeedButton3", 48, 113, QStringLiteral("Ejercicios"),
                                     QStringLiteral(":/resources/ejercicios.png"));
     Bevel3 = placeBevel(Panel2, "Bevel3", 160, 0, 3, 48, QFrame::VLine);
     Op1 = place<QPushButton>(Panel2, "Op1", 166, 0, 139, 41);
@@ -156,7 +127,7 @@ void TForm1::createToolBar(QWidget *client)
     Op1->setIcon(QIcon(QStringLiteral(":/resources/enviar.png")));
     Op1->setIconSize(QSize(24, 24));
     Image2 = placePicture(Panel2, "Image2", 303, -3, 381, 45, QStringLiteral(":/resources/banner.png"));
-    SpeedButton2 = placeSpeedButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
+    SpeedButton2 = placeToolButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
     SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
     SpeedButton2->setToolTip(QStringLiteral("Salir"));
     connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Abrir1Click));

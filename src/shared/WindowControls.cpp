@@ -1,0 +1,53 @@
+// Small builders for the controls the windows place by hand.
+#include "shared/WindowControls.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace WindowControls {
+
+QFont pixelFont(const QString &family, int pixels, bool bold, bool italic)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+void setTextColor(QWidget *widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    const QColor resolved = Colors::toQColor(color, palette);
+    palette.setColor(QPalette::WindowText, resolved);
+    palette.setColor(QPalette::Text, resolved);
+    widget->setPalette(palette);
+}
+
+QLabel *placeLabel(QWidget *parent, const char *name, int left, int top, const QString &text,
+                   const QFont &font, TColor color)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    setTextColor(label, color);
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+QToolButton *placeSpeedButton(QWidget *parent, const char *name, const QRect &geometry,
+                              const QIcon &picture, const QSize &pictureSize)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(picture);
+    button->setIconSize(pictureSize);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace WindowControls

@@ -1,0 +1,31 @@
+// Small builders for the controls the windows place by hand: fonts by pixel height, coloured
+// labels sized to their text, and flat tool-bar buttons.
+#pragma once
+
+#include "shared/Colors.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+
+class QLabel;
+class QToolButton;
+class QWidget;
+
+namespace WindowControls {
+
+// A font by family name with its character height in pixels.
+QFont pixelFont(const QString &family, int pixels, bool bold = false, bool italic = false);
+
+// The widget's text drawn in the colour.
+void setTextColor(QWidget *widget, TColor color);
+
+// A transparent plain-text label at (left, top), sized to its text.
+QLabel *placeLabel(QWidget *parent, const char *name, int left, int top, const QString &text,
+                   const QFont &font, TColor color);
+
+// A flat picture button that never takes the focus, as tool bars have.
+QToolButton *placeSpeedButton(QWidget *parent, const char *name, const QRect &geometry,
+                              const QIcon &picture, const QSize &pictureSize);
+
+} // namespace WindowControls
