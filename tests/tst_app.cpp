@@ -126,6 +126,11 @@ private slots:
             Form1->SpeedButton3Click();
             QVERIFY(Ayuda->isVisible());
             QVERIFY(!Ayuda->isModal());
+            // Given again while the window is minimised, the command brings it back.
+            Ayuda->setWindowState(Qt::WindowMinimized);
+            Form1->SpeedButton3Click();
+            QVERIFY(!(Ayuda->windowState() & Qt::WindowMinimized));
+            QVERIFY(Ayuda->isVisible());
             Form1->DatosClick();
             QVERIFY(DatosBox->isVisible());
             QVERIFY(!DatosBox->isModal());

@@ -76,6 +76,16 @@ QToolButton *placeToolButton(QWidget *parent, const char *name, int left, int wi
     return button;
 }
 
+// Shows a window modelessly and brings it to the front: a window already open behind the
+// practice window must come back when its command is given again.
+void showInFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
@@ -355,17 +365,17 @@ void TForm1::Instrucciones1Click()
 
 void TForm1::SpeedButton3Click()
 {
-    Ayuda->show();
+    showInFront(Ayuda);
 }
 
 void TForm1::DatosClick()
 {
-    DatosBox->show();
+    showInFront(DatosBox);
 }
 
 void TForm1::Modificar1Click()
 {
-    MainForm->show();
+    showInFront(MainForm);
 }
 
 void TForm1::InfoClick()
