@@ -11,6 +11,7 @@ QColor toQColor(TColor color, const QPalette &palette)
         return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
     switch (color) {
     case clWindow: return palette.color(QPalette::Base);
+    case clWindowFrame: return palette.color(QPalette::Shadow);
     case clWindowText: return palette.color(QPalette::Text);
     case clHighlight: return palette.color(QPalette::Highlight);
     case clHighlightText: return palette.color(QPalette::HighlightedText);

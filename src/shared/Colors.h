@@ -30,6 +30,7 @@ constexpr TColor clWhite = 0xFFFFFF;
 // System colours: the high bit marks them, the low byte names the role.
 constexpr TColor systemColorFlag = 0x80000000;
 constexpr TColor clWindow = systemColorFlag | 5;
+constexpr TColor clWindowFrame = systemColorFlag | 6;
 constexpr TColor clWindowText = systemColorFlag | 8;
 constexpr TColor clHighlight = systemColorFlag | 13;
 constexpr TColor clHighlightText = systemColorFlag | 14;
