@@ -243,6 +243,26 @@ private slots:
         QCOMPARE(blockAt(document, 1).blockFormat().leftMargin(), 48.0);
     }
 
+    // Qt renumbers a whole list on every paragraph added, so very long lists are split into
+    // lists of the same look: every paragraph keeps its bullet and the file loads in time
+    // proportional to its size.
+    void longListsKeepEveryBullet()
+    {
+        QByteArray rtf = "{\\rtf1\\ansi ";
+        for (int i = 0; i < 1200; ++i)
+            rtf += "{\\pntext\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}\\fi-360\\li720 linea\\par ";
+        rtf += "}";
+        QTextDocument document;
+        readInto(document, rtf);
+        QCOMPARE(document.blockCount(), 1200);
+        for (int i = 0; i < 1200; ++i) {
+            const QTextList *list = blockAt(document, i).textList();
+            QVERIFY(list);
+            QCOMPARE(list->format().style(), QTextListFormat::ListDisc);
+            QVERIFY(list->count() <= 500);
+        }
+    }
+
     void wordFixture()
     {
         QTextDocument document;

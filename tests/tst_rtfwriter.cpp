@@ -162,6 +162,18 @@ private slots:
         QVERIFY(rtf.endsWith("}\n"));
     }
 
+    void pixelSizedTextKeepsItsSize()
+    {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        QTextCharFormat format;
+        QFont font(QStringLiteral("Times"));
+        font.setPixelSize(32);
+        format.setFont(font);
+        cursor.insertText(QStringLiteral("grande"), format);
+        QVERIFY2(RtfWriter::write(document).contains("\\fs48 grande"), RtfWriter::write(document).constData());
+    }
+
     void tablesListEachFontAndColourOnce()
     {
         QTextDocument document;

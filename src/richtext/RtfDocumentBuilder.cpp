@@ -90,6 +90,10 @@ void RtfDocumentBuilder::endParagraph(const RtfParagraphFormat &format, const Rt
     joinList(format);
 }
 
+namespace {
+constexpr int maxParagraphsPerList = 500;
+}
+
 void RtfDocumentBuilder::joinList(const RtfParagraphFormat &format)
 {
     if (format.listStyle == RtfParagraphFormat::None) {
@@ -98,7 +102,11 @@ void RtfDocumentBuilder::joinList(const RtfParagraphFormat &format)
     }
     const auto key = std::make_pair(format.listId, format.listLevel);
     const auto found = m_lists.find(key);
-    if (found != m_lists.end() && found->second.first == format.listStyle) {
+    // Qt renumbers a whole list on every paragraph added to it, so a file with one huge list
+    // would load in time growing with the square of its length: past a limit, the paragraphs
+    // go on in a new list of the same look.
+    if (found != m_lists.end() && found->second.first == format.listStyle
+        && found->second.second->count() < maxParagraphsPerList) {
         found->second.second->add(m_cursor.block());
         return;
     }

@@ -197,14 +197,24 @@ QByteArray RtfWriter::runPrefix(int formatIndex, const QTextCharFormat &format)
     return found->second;
 }
 
+double RtfWriter::pointSize(const QTextCharFormat &format) const
+{
+    if (format.fontPointSize() > 0)
+        return format.fontPointSize();
+    // Sizes given in pixels (the program's own fonts, pasted HTML) at the 96 dpi the layout uses.
+    const int pixels = format.intProperty(QTextFormat::FontPixelSize);
+    if (pixels > 0)
+        return pixels * 0.75;
+    return m_defaultPointSize;
+}
+
 QByteArray RtfWriter::makeRunPrefix(const QTextCharFormat &format)
 {
     QByteArray prefix = "\\plain";
     const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
     const QString family = families.isEmpty() ? m_defaultFamily : families.constFirst();
     appendWord(prefix, "\\f", fontIndex(family));
-    const double points = format.fontPointSize() > 0 ? format.fontPointSize() : m_defaultPointSize;
-    appendWord(prefix, "\\fs", qMax(1L, std::lround(points * 2)));
+    appendWord(prefix, "\\fs", qMax(1L, std::lround(pointSize(format) * 2)));
     if (format.fontWeight() >= QFont::DemiBold)
         prefix += "\\b";
     if (format.fontItalic())

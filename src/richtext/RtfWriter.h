@@ -26,6 +26,7 @@ private:
     void writeParagraph(const QTextBlock &block);
     QByteArray runPrefix(int formatIndex, const QTextCharFormat &format);
     QByteArray makeRunPrefix(const QTextCharFormat &format);
+    double pointSize(const QTextCharFormat &format) const;
     int fontIndex(const QString &family);
     int colorIndex(const QColor &color);
     void appendText(QByteArray &out, QStringView text) const;
