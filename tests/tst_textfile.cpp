@@ -86,13 +86,24 @@ private slots:
         QCOMPARE(TextFile::readLines(path), QStringList{"sol"});
     }
 
-    void missingFileRaisesASpanishError()
+    void unreadableFilesRaiseASpanishError_data()
     {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("missing") << "/no/existe/nivel1.txt" << "No se puede abrir el archivo /no/existe/nivel1.txt.";
+        QTest::addRow("a folder") << "/tmp" << "No se puede abrir el archivo /tmp.";
+        QTest::addRow("a device without end") << "/dev/zero" << "No se puede abrir el archivo /dev/zero.";
+        QTest::addRow("opens but cannot be read") << "/proc/self/mem" << "No se puede leer el archivo /proc/self/mem.";
+    }
+    void unreadableFilesRaiseASpanishError()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
         try {
-            TextFile::readLines(QStringLiteral("/no/existe/nivel1.txt"));
+            TextFile::readLines(path);
             QFAIL("no error raised");
         } catch (const AppError &error) {
-            QCOMPARE(error.message(), QStringLiteral("No se puede abrir el archivo /no/existe/nivel1.txt."));
+            QCOMPARE(error.message(), message);
         }
     }
 

@@ -10,7 +10,10 @@
 #include "widgets/LCDControl.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -104,12 +107,22 @@ private slots:
         QVERIFY(!m_form->multishape->isVisible());
     }
 
+    void startupWithoutBoardFileAsksForOne_data()
+    {
+        QTest::addColumn<bool>("folderInstead");
+        QTest::addRow("missing") << false;
+        QTest::addRow("a folder of that name") << true;
+    }
     void startupWithoutBoardFileAsksForOne()
     {
+        QFETCH(bool, folderInstead);
         QFile::remove(QStringLiteral("nivel1.txt"));
+        if (folderInstead)
+            QDir().mkdir(QStringLiteral("nivel1.txt"));
         m_dialogs->queueCancel();
         openWindow();
         QCOMPARE(m_dialogs->openRequests.size(), 1);
+        QVERIFY(m_dialogs->messages.isEmpty());
         for (int n = 1; n <= 40; ++n)
             QCOMPARE(box(n)->Caption(), QString());
         QCOMPARE(box(7)->count(), 1);
@@ -117,13 +130,65 @@ private slots:
 
     void unreadableBoardAtStartupKeepsTheDesignedWords()
     {
+        // A file that opens but cannot be read.
         QFile::remove(QStringLiteral("nivel1.txt"));
-        QDir().mkdir(QStringLiteral("nivel1.txt"));
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("nivel1.txt")));
         openWindow();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
         QVERIFY(m_dialogs->messages[0].text.contains(QStringLiteral("nivel1.txt")));
         QCOMPARE(box(1)->Caption(), QStringLiteral("conspiración"));
+    }
+
+    void menuCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addRow("Archivo1") << "Archivo1" << "Archivo";
+        QTest::addRow("Abrir1") << "Abrir1" << "&Abrir";
+        QTest::addRow("Salir1") << "Salir1" << "&Salir";
+        QTest::addRow("Edicin1") << "Edicin1" << "Edición";
+        QTest::addRow("Datos") << "Datos" << "Datos alumno";
+        QTest::addRow("Modificar1") << "Modificar1" << "&Modificar";
+        QTest::addRow("Ayuda1") << "Ayuda1" << "&Ayuda";
+        QTest::addRow("Instrucciones1") << "Instrucciones1" << "Instrucciones";
+        QTest::addRow("Info") << "Info" << "Información";
+    }
+    void menuCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        openWindow();
+        if (auto *menu = m_form->findChild<QMenu *>(name))
+            QCOMPARE(menu->title(), caption);
+        else if (auto *action = m_form->findChild<QAction *>(name))
+            QCOMPARE(action->text(), caption);
+        else
+            QFAIL("no such menu or item");
+    }
+
+    void selectorsAsDesigned()
+    {
+        openWindow();
+        for (int n = 1; n <= 40; ++n) {
+            const QRect expected(80 + 112 * ((n - 1) % 5), 112 + 24 * ((n - 1) / 5), 137, 28);
+            QCOMPARE(box(n)->geometry(), expected);
+            QCOMPARE(box(n)->view()->sizeHintForRow(0), 20);
+            QCOMPARE(box(n)->MaxLength(), 12);
+        }
+    }
+
+    void wheelOverASelectorNotEnteredChoosesNothing()
+    {
+        openWindow();
+        const QPoint centre = box(1)->rect().center();
+        QWheelEvent wheel(centre, box(1)->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        for (int step = 0; step < 3; ++step)
+            QApplication::sendEvent(box(1), &wheel);
+        QCOMPARE(box(1)->currentIndex(), 0);
+        QCOMPARE(runScores().boardHits, 0);
+        QCOMPARE(QApplication::focusWidget(), m_form->OK);
     }
 
     void rightChoice()

@@ -199,6 +199,7 @@ void TForm1::createBoard(QWidget *client)
         box->setGeometry(80 + 112 * column, 112 + 24 * row, 137, 28);
         box->setFont(selectorFont);
         box->SetMaxLength(12);
+        box->SetItemHeight(20);
         box->SetAllowNull(false);
         // As designed, before any board is loaded.
         box->SetCaption(QStringLiteral("conspiración"));
@@ -226,26 +227,25 @@ void TForm1::createScoreStrip(QWidget *client)
 
 void TForm1::createMenus()
 {
-    // Access keys on every caption, as the menu's own automatic ones would be.
-    QMenu *archivo = menuBar()->addMenu(QStringLiteral("A&rchivo"));
+    QMenu *archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
     archivo->setObjectName(QStringLiteral("Archivo1"));
     Abrir1 = archivo->addAction(QStringLiteral("&Abrir"), this, ErrorGuard::guarded(this, &TForm1::Abrir1Click));
     Abrir1->setObjectName(QStringLiteral("Abrir1"));
     Salir1 = archivo->addAction(QStringLiteral("&Salir"), this, ErrorGuard::guarded(this, &TForm1::Salir1Click));
     Salir1->setObjectName(QStringLiteral("Salir1"));
 
-    QMenu *edicion = menuBar()->addMenu(QStringLiteral("&Edición"));
+    QMenu *edicion = menuBar()->addMenu(QStringLiteral("Edición"));
     edicion->setObjectName(QStringLiteral("Edicin1"));
-    Datos = edicion->addAction(QStringLiteral("&Datos alumno"), this, ErrorGuard::guarded(this, &TForm1::DatosClick));
+    Datos = edicion->addAction(QStringLiteral("Datos alumno"), this, ErrorGuard::guarded(this, &TForm1::DatosClick));
     Datos->setObjectName(QStringLiteral("Datos"));
     Modificar1 = edicion->addAction(QStringLiteral("&Modificar"), this, ErrorGuard::guarded(this, &TForm1::Modificar1Click));
     Modificar1->setObjectName(QStringLiteral("Modificar1"));
 
     QMenu *ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     ayuda->setObjectName(QStringLiteral("Ayuda1"));
-    Instrucciones1 = ayuda->addAction(QStringLiteral("&Instrucciones"), this, ErrorGuard::guarded(this, &TForm1::Instrucciones1Click));
+    Instrucciones1 = ayuda->addAction(QStringLiteral("Instrucciones"), this, ErrorGuard::guarded(this, &TForm1::Instrucciones1Click));
     Instrucciones1->setObjectName(QStringLiteral("Instrucciones1"));
-    Info = ayuda->addAction(QStringLiteral("I&nformación"), this, ErrorGuard::guarded(this, &TForm1::InfoClick));
+    Info = ayuda->addAction(QStringLiteral("Información"), this, ErrorGuard::guarded(this, &TForm1::InfoClick));
     Info->setObjectName(QStringLiteral("Info"));
 }
 
@@ -269,7 +269,7 @@ void TForm1::loadBoardFile(const QString &path)
 
 void TForm1::FormCreate()
 {
-    if (QFileInfo::exists(QStringLiteral("nivel1.txt")))
+    if (QFileInfo(QStringLiteral("nivel1.txt")).isFile())
         loadBoardFile(QStringLiteral("nivel1.txt"));
     else
         Abrir1Click();

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextDocument>
 
@@ -91,8 +92,9 @@ QStringList readLines(const QString &path)
 
 void load(QTextDocument &document, const QString &path)
 {
+    // Only regular files: a device or a pipe would be read without end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
     if (file.size() > MaxLoadBytes)
         throw AppError(QString::fromLatin1(LoadStreamError));

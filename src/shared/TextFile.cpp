@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -98,12 +99,21 @@ QStringList splitLines(const QString &text)
 
 QByteArray readBytes(const QString &path)
 {
+    // Only regular files: a device or a pipe chosen by mistake would never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("No se puede leer el archivo %1.").arg(displayName(path)));
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray chunk = file.read(64 * 1024);
+        if (file.error() != QFileDevice::NoError)
+            throw AppError(QStringLiteral("No se puede leer el archivo %1.").arg(displayName(path)));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+        if (bytes.size() > maxFileBytes)
+            throw AppError(QStringLiteral("El archivo %1 es demasiado grande.").arg(displayName(path)));
+    }
     return bytes;
 }
 

@@ -19,8 +19,11 @@ QByteArray encodeWindows1252(const QString &text);
 // Text split into lines at CR LF, LF or CR; a final line break adds no empty line.
 QStringList splitLines(const QString &text);
 
+// Files larger than this are refused rather than read: no exercise file comes near it.
+inline constexpr qsizetype maxFileBytes = 256 * 1024 * 1024;
+
 // Whole file as text or as lines. Throws AppError with a Spanish message naming the file when
-// it cannot be read.
+// it is not a regular file, cannot be read or is larger than maxFileBytes.
 QByteArray readBytes(const QString &path);
 QString readText(const QString &path);
 QStringList readLines(const QString &path);

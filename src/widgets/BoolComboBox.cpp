@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
 
 namespace {
 
@@ -23,6 +25,19 @@ bool isOwnFocusMove(Qt::FocusReason reason)
 {
     return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
+
+// The list's rows at the control's item height.
+class FixedHeightItems : public QStyledItemDelegate {
+public:
+    FixedHeightItems(int height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_height);
+    }
+
+private:
+    int m_height;
+};
 
 } // namespace
 
@@ -83,6 +98,14 @@ void TBoolComboBox::SetColor(TColor color)
         return;
     m_color = color;
     update();
+}
+
+void TBoolComboBox::SetItemHeight(int height)
+{
+    if (height == m_itemHeight || height <= 0)
+        return;
+    m_itemHeight = height;
+    setItemDelegate(new FixedHeightItems(height, this));
 }
 
 void TBoolComboBox::BuildVariantList(TBoolFormat format)
@@ -293,6 +316,17 @@ void TBoolComboBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QComboBox::mouseDoubleClickEvent(event);
     DblClick();
+}
+
+void TBoolComboBox::wheelEvent(QWheelEvent *event)
+{
+    // The wheel over a control the student has not entered would make a choice without a visit,
+    // and so without the exit that judges it: only an entered control takes the wheel.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void TBoolComboBox::paintEvent(QPaintEvent *)

@@ -20,6 +20,7 @@ class TBoolComboBox : public QComboBox {
     Q_PROPERTY(bool IsRight MEMBER IsRight)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
 
 public:
     static constexpr int captionLimit = 25;
@@ -41,6 +42,10 @@ public:
     // Background colour, resolved from the palette when drawn.
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
+
+    // Height in pixels of each row of the drop-down list.
+    int ItemHeight() const { return m_itemHeight; }
+    void SetItemHeight(int height);
 
     // First item starting with text (compared with a-z upper-cased), or -1.
     int FindItemByPrefix(const QString &text) const;
@@ -70,6 +75,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
@@ -86,6 +92,7 @@ private:
     int m_maxLength = 0;
     bool m_sorted = false;
     TColor m_color = Colors::clWindow;
+    int m_itemHeight = 0;
     QString m_typedKeys;
     QElapsedTimer m_lastKey;
 };
