@@ -5,6 +5,9 @@
 #include "shared/TextFile.h"
 
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
 #include <QTest>
 
 class TestTextFile : public QObject {
@@ -77,13 +80,26 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("nivel1.txt"));
         TextFile::writeLines(path, {QStringLiteral("sol")});
-        QFile(path).setPermissions(QFileDevice::ReadOwner);
-        QFile(folder.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFileInfo(folder.path()).isWritable())
-            QSKIP("running with rights that ignore permissions");
-        QVERIFY_THROWS_EXCEPTION(AppError, TextFile::writeLines(path, {QStringLiteral("mar")}));
-        QFile(folder.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+        // A file-size limit makes the write fail whatever the user's rights.
+        rlimit previous {};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &previous) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = previous;
+        small.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        bool raised = false;
+        try {
+            TextFile::writeLines(path, QStringList(2000, QStringLiteral("una línea más larga")));
+        } catch (const AppError &) {
+            raised = true;
+        }
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(raised);
         QCOMPARE(TextFile::readLines(path), QStringList{"sol"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"nivel1.txt"});
     }
 
     void unreadableFilesRaiseASpanishError_data()
