@@ -105,7 +105,11 @@ void TBoolComboBox::SetItemHeight(int height)
     if (height == m_itemHeight || height <= 0)
         return;
     m_itemHeight = height;
+    // The combo box does not free a delegate it replaces: free our own earlier one here.
+    QAbstractItemDelegate *previous = itemDelegate();
     setItemDelegate(new FixedHeightItems(height, this));
+    if (dynamic_cast<FixedHeightItems *>(previous))
+        delete previous;
 }
 
 void TBoolComboBox::BuildVariantList(TBoolFormat format)
