@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QAbstractTextDocumentLayout>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
 
@@ -311,6 +313,30 @@ private slots:
         QTextDocument *document = m_shared->RichEdit1->document();
         QCOMPARE(document->blockCount(), 49);
         QCOMPARE(document->findBlockByNumber(line).text(), expectedRules.at(line));
+    }
+
+    // The class table is laid out with tabs: each heading must stand over its definition and
+    // its example, whatever fonts the machine has.
+    void rulesTableColumnsLineUp()
+    {
+        if (!m_shared)
+            m_shared = std::make_unique<TAyuda>();
+        QTextDocument *document = m_shared->RichEdit1->document();
+        auto columnStarts = [document](int line) {
+            const QTextBlock block = document->findBlockByNumber(line - 1);
+            document->documentLayout()->blockBoundingRect(block);
+            const QTextLine layoutLine = block.layout()->lineAt(0);
+            const QString text = block.text();
+            QList<int> starts;
+            for (int i = 0; i < text.size(); ++i)
+                if (text.at(i) != u'\t' && (i == 0 || text.at(i - 1) == u'\t'))
+                    starts << qRound(layoutLine.cursorToX(i));
+            return starts;
+        };
+        const QList<int> headings = columnStarts(6);
+        QCOMPARE(headings.size(), 4);
+        QCOMPARE(columnStarts(8), headings);
+        QCOMPARE(columnStarts(9), headings);
     }
 
     void rulesBoxIsEditableAndNeverSaved()

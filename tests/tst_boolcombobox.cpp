@@ -2,6 +2,7 @@
 #include "platform/SystemBeep.h"
 #include "widgets/BoolComboBox.h"
 
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -270,6 +271,54 @@ private slots:
         box.addItems(list);
         box.SetSorted(sorted);
         QCOMPARE(box.FindItemByPrefix(text), expected);
+    }
+
+    // The board's colours come out flat whatever the style, and a word of up to twelve
+    // letters shows whole in the part of a selector that the next column leaves uncovered.
+    void paintsFlatAndFitsTheWord_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<quint32>("colour");
+        QTest::addRow("short, window colour") << "sol" << quint32(Colors::clWindow);
+        QTest::addRow("board's design word, aqua") << "conspiración" << quint32(Colors::clAqua);
+        QTest::addRow("widest twelve letters, lime") << "mayordomadgo" << quint32(Colors::clLime);
+        QTest::addRow("wide m and w") << "mundanamente" << quint32(Colors::clLime);
+    }
+    void paintsFlatAndFitsTheWord()
+    {
+        QFETCH(QString, word);
+        QFETCH(quint32, colour);
+        TBoolComboBox box;
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(16);
+        font.setBold(true);
+        box.setFont(font);
+        box.resize(137, 28);
+        box.setVisibleWidth(112);
+        box.SetCaption(word);
+        box.setCurrentIndex(box.count() - 1);
+        box.SetColor(colour);
+
+        QImage image(box.size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        box.render(&image);
+        const QColor expected = Colors::toQColor(colour, box.palette());
+        for (const QPoint &inside : {QPoint(3, 3), QPoint(3, 24), QPoint(60, 3), QPoint(110, 24)})
+            QCOMPARE(QColor(image.pixel(inside)), expected);
+
+        // The word's ink: dark pixels between the frames.
+        int left = image.width(), right = -1;
+        for (int y = 3; y < 25; ++y)
+            for (int x = 2; x < 118; ++x)
+                if (qGray(image.pixel(x, y)) < 96) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+        QVERIFY(right >= 0);
+        QVERIFY2(right < 112, qPrintable(QStringLiteral("ink reaches x = %1").arg(right)));
+        QVERIFY(left >= 2 && left <= 6);
+        if (word.size() == 12)
+            QVERIFY(right - left > 80);
     }
 
 private:

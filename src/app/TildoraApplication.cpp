@@ -2,6 +2,7 @@
 #include "app/TildoraApplication.h"
 
 #include "shared/ErrorGuard.h"
+#include "shared/FontSubstitutes.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,6 +11,7 @@ TildoraApplication::TildoraApplication(int &argc, char **argv) : QApplication(ar
 {
     setApplicationName(QStringLiteral("Tildora"));
     setStyle(QStringLiteral("Fusion"));
+    FontSubstitutes::install();
     installSpanishTranslations();
 }
 

@@ -199,8 +199,10 @@ void TAyuda::buildRulesPage(TTabPage *page)
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Tab stops every half inch, where the columns of the rules were laid out.
-    RichEdit1->setTabStopDistance(48);
+    // The table of word classes (lines 6, 8 and 9) is laid out with tabs: at 64 pixels every
+    // heading, definition and example of a class starts at the same stop with the program's
+    // fonts, and the double tab before the last example skips the stop its column spans.
+    RichEdit1->setTabStopDistance(64);
     RichEdit1->setPlainText(rulesLines().join(QLatin1Char('\n')));
     RichEdit1->document()->setModified(false);
 }

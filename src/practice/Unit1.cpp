@@ -191,12 +191,15 @@ void TForm1::createCounters(QWidget *client)
 void TForm1::createBoard(QWidget *client)
 {
     const QFont selectorFont = pixelFont(QStringLiteral("MS Sans Serif"), 16, true);
+    constexpr int columnSpacing = 112;
     for (int n = 1; n <= boardSize; ++n) {
         const int column = (n - 1) % 5;
         const int row = (n - 1) / 5;
         auto *box = new TBoolComboBox(client);
         box->setObjectName(QStringLiteral("BoolComboBox%1").arg(n));
-        box->setGeometry(80 + 112 * column, 112 + 24 * row, 137, 28);
+        box->setGeometry(80 + columnSpacing * column, 112 + 24 * row, 137, 28);
+        // The next column lies over all but the first 112 pixels: the word must fit there.
+        box->setVisibleWidth(columnSpacing);
         box->setFont(selectorFont);
         box->SetMaxLength(12);
         box->SetItemHeight(20);

@@ -9,8 +9,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyleOption>
+#include <qdrawutil.h>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
@@ -18,6 +19,12 @@ namespace {
 
 // The window type-ahead keeps collecting keys typed within this time.
 constexpr int typeAheadMilliseconds = 500;
+
+// The painted parts: a two-pixel sunken frame, the drop-down button at the right, and the
+// gap between the frame and the word.
+constexpr int frameWidth = 2;
+constexpr int buttonWidth = 17;
+constexpr int textMargin = 2;
 
 // Focus moves that are not the control being entered or left: its own pop-up list opening or
 // closing, and the whole window losing or regaining activation.
@@ -333,15 +340,62 @@ void TBoolComboBox::wheelEvent(QWheelEvent *event)
     QComboBox::wheelEvent(event);
 }
 
+void TBoolComboBox::setVisibleWidth(int width)
+{
+    if (width == m_visibleWidth || width < 0)
+        return;
+    m_visibleWidth = width;
+    update();
+}
+
+QRect TBoolComboBox::dropDownButtonRect() const
+{
+    const int side = qMax(0, height() - 2 * frameWidth);
+    return QRect(width() - frameWidth - buttonWidth, frameWidth, buttonWidth, side);
+}
+
+QRect TBoolComboBox::textFieldRect() const
+{
+    QRect field(frameWidth + textMargin, frameWidth, 0, height() - 2 * frameWidth);
+    int right = dropDownButtonRect().left() - textMargin;
+    if (m_visibleWidth > 0)
+        right = qMin(right, m_visibleWidth - textMargin);
+    field.setRight(right - 1);
+    return field;
+}
+
+// Painted by hand rather than by the style: the board's colours must come out flat (the
+// styles shade a combo box's face), and a long word must fit the part that shows.
 void TBoolComboBox::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    const QColor background = Colors::toQColor(m_color, palette());
-    option.palette.setColor(QPalette::Button, background);
-    option.palette.setColor(QPalette::Base, background);
-    option.palette.setColor(QPalette::Window, background);
-    painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    QPainter painter(this);
+    painter.fillRect(rect(), Colors::toQColor(m_color, palette()));
+    qDrawWinPanel(&painter, rect(), palette(), true);
+
+    const QRect button = dropDownButtonRect();
+    qDrawWinButton(&painter, button, palette(), false, &palette().brush(QPalette::Button));
+    QStyleOption arrow;
+    arrow.initFrom(this);
+    arrow.rect = button.adjusted(3, 3, -3, -3);
+    style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, &painter, this);
+
+    const QRect field = textFieldRect();
+    const QString text = currentText();
+    painter.setClipRect(field);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    const int advance = fontMetrics().horizontalAdvance(text);
+    if (advance > field.width() && field.width() > 0) {
+        painter.translate(field.left(), 0);
+        painter.scale(double(field.width()) / advance, 1.0);
+        painter.drawText(QRect(0, field.top(), advance, field.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter.resetTransform();
+    } else {
+        painter.drawText(field, Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = field.adjusted(-1, 2, 0, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }

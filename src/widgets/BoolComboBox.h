@@ -21,6 +21,7 @@ class TBoolComboBox : public QComboBox {
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(int visibleWidth READ visibleWidth WRITE setVisibleWidth)
 
 public:
     static constexpr int captionLimit = 25;
@@ -46,6 +47,11 @@ public:
     // Height in pixels of each row of the drop-down list.
     int ItemHeight() const { return m_itemHeight; }
     void SetItemHeight(int height);
+
+    // How much of the control, from its left edge, is not covered by the controls laid over
+    // it (0: all of it). A word wider than that part is drawn condensed to show whole.
+    int visibleWidth() const { return m_visibleWidth; }
+    void setVisibleWidth(int width);
 
     // First item starting with text (compared with a-z upper-cased), or -1.
     int FindItemByPrefix(const QString &text) const;
@@ -84,6 +90,8 @@ private:
     void ListChoice(int index);
     bool typeAhead(QChar key);
     QString textWithTypedKey(QChar key) const;
+    QRect dropDownButtonRect() const;
+    QRect textFieldRect() const;
 
     TBoolFormat m_boolFormat = bfTrueFalse;
     quint8 m_value = bFalse;
@@ -93,6 +101,7 @@ private:
     bool m_sorted = false;
     TColor m_color = Colors::clWindow;
     int m_itemHeight = 0;
+    int m_visibleWidth = 0;
     QString m_typedKeys;
     QElapsedTimer m_lastKey;
 };

@@ -1,0 +1,21 @@
+// The font families the windows ask for, mapped to families that Debian packages, so that the
+// look does not depend on whichever fonts fontconfig happens to fall back to.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace FontSubstitutes {
+
+struct Substitute {
+    QString requested;   // the family the layouts name
+    QString installed;   // the packaged family drawn in its place
+};
+
+// The mapping, in the order the README lists it.
+const QList<Substitute> &table();
+
+// Registers the mapping with QFont; call once at start-up, before any window is built.
+void install();
+
+} // namespace FontSubstitutes
