@@ -10,7 +10,7 @@
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "shared/AppError.h"
-#include "shared/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Text files: encoding guess, Windows-1252 writing, line splitting, safe saving, and the
 // dialog texts derived from the program's own.
 #include "shared/AppError.h"
-#include "shared/DialogService.h"
+#include "ui/DialogService.h"
 #include "shared/TextFile.h"
 
 #include <QTemporaryDir>
@@ -24,6 +24,9 @@ private slots:
         QTest::addRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBFs\xC3\xAD") << "sí";
         QTest::addRow("plain ascii") << QByteArray("sol") << "sol";
         QTest::addRow("broken utf-8 is windows-1252") << QByteArray("\xC3\xB3 \xF3") << "Ã³ ó";
+        QTest::addRow("utf-16 le, as Notepad saves Unicode")
+            << QByteArray("\xFF\xFEs\0\xED\0\r\0\n\0", 10) << "sí\r\n";
+        QTest::addRow("utf-16 be") << QByteArray("\xFE\xFF\0s\0\xED", 6) << "sí";
     }
     void decode()
     {
@@ -121,6 +124,22 @@ private slots:
         } catch (const AppError &error) {
             QCOMPARE(error.message(), message);
         }
+    }
+
+    void binaryFileIsNotText()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("foto.txt"));
+        TextFile::writeBytes(path, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+        try {
+            TextFile::readLines(path);
+            QFAIL("no error raised");
+        } catch (const AppError &error) {
+            QCOMPARE(error.message(), QStringLiteral("El archivo %1 no es un archivo de texto.").arg(path));
+        }
+        // A tab, a form feed and a BOM are text.
+        TextFile::writeBytes(path, "\xEF\xBB\xBF" "a\tb\f\n");
+        QCOMPARE(TextFile::readLines(path), QStringList{"a\tb\f"});
     }
 
     void nameFilters_data()

@@ -401,6 +401,65 @@ private slots:
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
     }
 
+    // Leaving a selector whose word is empty raises a change from the exit itself: that must
+    // not move the focus again and turn into a second exit of the selector clicked.
+    void emptyWordExitCountsOneMiss()
+    {
+        writeBoard(QStringLiteral("nivel1.txt"), {QStringLiteral("sol")});
+        openWindow();
+        box(2)->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(box(3), Qt::LeftButton);
+        QCOMPARE(runScores().boardMisses, 1);
+        QCOMPARE(box(3)->Caption(), QString());
+        // The clicked selector was entered and stays so: the focus did not bounce to "Resultados".
+        QVERIFY(QApplication::focusWidget() != m_form->OK);
+        QCOMPARE(box(3)->Color(), Colors::clAqua);
+        box(3)->hidePopup();
+        // On an empty board the keyboard still walks the selectors, one miss a step.
+        box(5)->setFocus(Qt::TabFocusReason);
+        const int before = runScores().boardMisses;
+        for (int n = 5; n < 8; ++n) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), box(n + 1));
+        }
+        QCOMPARE(runScores().boardMisses, before + 3);
+    }
+
+    // Going to another window and back hands the focus to "Resultados": the selector the
+    // student was in has been left, and a selector not right counts a miss.
+    void leavingBySwitchingWindowsIsAnExit()
+    {
+        openWindow();
+        box(4)->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(box(4)->Color(), Colors::clAqua);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(runScores().boardMisses, 0);
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(runScores().boardMisses, 1);
+        QCOMPARE(box(4)->Color(), Colors::clWindow);
+        QCOMPARE(box(4)->Caption(), QStringLiteral("árbol"));
+        // Once more with nothing entered: nothing counted.
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QCOMPARE(runScores().boardMisses, 1);
+    }
+
+    void failedOpenKeepsTheBoardWords()
+    {
+        openWindow();
+        m_dialogs->queueFile(m_folder->filePath(QStringLiteral("no-existe.txt")));
+        QVERIFY_THROWS_EXCEPTION(AppError, m_form->Abrir1Click());
+        choose(1, wrongItem);
+        QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
+    }
+
     void unreadableBoardKeepsTheCounters()
     {
         openWindow();

@@ -1,7 +1,7 @@
 // The application object and its error guard.
 #include "app/TildoraApplication.h"
 
-#include "shared/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 #include "shared/FontSubstitutes.h"
 
 #include <QLibraryInfo>

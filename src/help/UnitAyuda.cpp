@@ -2,9 +2,9 @@
 #include "help/UnitAyuda.h"
 
 #include "shared/Colors.h"
-#include "shared/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 #include "shared/RunScores.h"
-#include "shared/WindowControls.h"
+#include "ui/WindowControls.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/ControlAlign.h"
 #include "widgets/MShape.h"

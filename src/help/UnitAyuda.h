@@ -1,7 +1,7 @@
 // The help-and-exercises window TAyuda: the accentuation rules and the three further exercises.
 #pragma once
 
-#include "shared/DialogService.h"
+#include "ui/DialogService.h"
 
 #include <QWidget>
 

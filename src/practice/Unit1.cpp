@@ -4,13 +4,12 @@
 #include "editor/REMain.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
-#include "practice/BoardRules.h"
 #include "practice/DatosAcentos.h"
 #include "richtext/RichTextFile.h"
-#include "shared/DialogService.h"
-#include "shared/ErrorGuard.h"
+#include "ui/DialogService.h"
+#include "ui/ErrorGuard.h"
 #include "shared/RunScores.h"
-#include "shared/WindowControls.h"
+#include "ui/WindowControls.h"
 #include "widgets/BoolComboBox.h"
 #include "widgets/LCDControl.h"
 #include "widgets/Shape.h"
@@ -152,9 +151,6 @@ void TForm1::createToolBar(QWidget *client)
     OK = place<QPushButton>(client, "OK", 632, 48, 81, 33);
     OK->setText(QStringLiteral("Resultados"));
 
-    memo1 = place<QTextEdit>(client, "memo1", 160, 48, 321, 25);
-    memo1->hide();
-
     multishape = place<QLineEdit>(client, "multishape", 176, 72, 377, 33);
     multishape->setFrame(false);
     multishape->setReadOnly(true);
@@ -184,7 +180,7 @@ void TForm1::createCounters(QWidget *client)
     for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
         counter->SetNumberType(ntNone);
         counter->SetNumber(0);
-        counter->SetNumberMax(40);
+        counter->SetNumberMax(BoardExercise::counterMaximum);
     }
 }
 
@@ -258,32 +254,16 @@ TBoolComboBox *TForm1::BoolComboBox(int n) const
                                                        Qt::FindDirectChildrenOnly);
 }
 
-QString TForm1::memoLine(int n) const
-{
-    const QTextBlock block = memo1->document()->findBlockByNumber(n - 1);
-    return block.isValid() ? block.text() : QString();
-}
-
-void TForm1::loadBoardFile(const QString &path)
-{
-    // A rich-text board contributes its text lines, a plain one its lines as they stand.
-    memo1->setPlainText(RichTextFile::readLines(path).join(QLatin1Char('\n')));
-}
-
 void TForm1::FormCreate()
 {
     if (QFileInfo(QStringLiteral("nivel1.txt")).isFile())
-        loadBoardFile(QStringLiteral("nivel1.txt"));
+        m_board.start(RichTextFile::readText(QStringLiteral("nivel1.txt")));
     else
         Abrir1Click();
-    RunScores &scores = runScores();
-    scores.boardHits = 0;
-    scores.boardMisses = 0;
-    scores.nextWordLine = 40;
     multishape->clear();
     for (int n = 1; n <= boardSize; ++n)
-        BoolComboBox(n)->SetCaption(memoLine(n));
-    scores.exampleAttempts = 0;
+        BoolComboBox(n)->SetCaption(m_board.wordAt(n));
+    runScores().exampleAttempts = 0;
     aboutShown = false;
 }
 
@@ -296,7 +276,12 @@ void TForm1::changeEvent(QEvent *event)
 
 void TForm1::FormActivate()
 {
+    // The focus comes back to "Resultados", not to the selector the student was in: that is
+    // leaving the selector, judged like any other exit.
+    auto *entered = qobject_cast<TBoolComboBox *>(focusWidget());
     OK->setFocus();
+    if (entered)
+        entered->leave();
 }
 
 void TForm1::Abrir1Click()
@@ -311,23 +296,18 @@ void TForm1::Abrir1Click()
     if (!chosen.accepted)
         return;
 
-    memo1->clear();
-    loadBoardFile(chosen.path);
-
-    RunScores &scores = runScores();
-    scores.boardHits = 0;
-    scores.boardMisses = 0;
+    // Read first: a file that cannot be read leaves the board as it was.
+    m_board.start(RichTextFile::readText(chosen.path));
     Label1->setText(QStringLiteral("0"));
     Label2->setText(QStringLiteral("0"));
-    scores.nextWordLine = 40;
     for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
         counter->SetNumber(0);
-        counter->SetNumberMax(40);
+        counter->SetNumberMax(BoardExercise::counterMaximum);
     }
     for (int n = 1; n <= boardSize; ++n) {
         TBoolComboBox *box = BoolComboBox(n);
         box->SetColor(Colors::clWindow);
-        box->SetCaption(memoLine(n));
+        box->SetCaption(m_board.wordAt(n));
         box->setCurrentIndex(0);
         box->IsRight = false;
     }
@@ -393,51 +373,43 @@ void TForm1::BoolComboBox1Enter(TBoolComboBox *sender)
     sender->SetColor(Colors::clAqua);
 }
 
-void TForm1::BoolComboBox1Change(TBoolComboBox *)
+void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
 {
-    RunScores &scores = runScores();
-    scores.boardHits = 0;
-    for (int n = 1; n <= boardSize; ++n) {
-        TBoolComboBox *box = BoolComboBox(n);
-        if (!box->IsRight) {
-            box->SetColor(Colors::clWindow);
-            continue;
-        }
-        box->SetColor(Colors::clLime);
-        ++scores.boardHits;
-        LCDControl1->SetNumber(scores.boardHits);
-        Label1->setText(BoardRules::hitPercentText(scores.boardHits, scores.boardMisses));
-        if (scores.boardHits >= boardSize) {
-            multishape->setText(completeBoardText);
-            multishape->show();
-        } else {
-            multishape->clear();
-            multishape->hide();
-        }
-    }
+    QList<bool> right;
+    for (int n = 1; n <= boardSize; ++n)
+        right << BoolComboBox(n)->IsRight;
+    const int hits = m_board.recount(right);
+    for (int n = 1; n <= boardSize; ++n)
+        BoolComboBox(n)->SetColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
     // With no right selector left the displays would keep their old figures; show none.
-    if (scores.boardHits == 0) {
-        LCDControl1->SetNumber(0);
-        Label1->clear();
+    LCDControl1->SetNumber(hits);
+    Label1->setText(m_board.hitPercentText());
+    if (m_board.complete()) {
+        multishape->setText(completeBoardText);
+        multishape->show();
+    } else {
+        multishape->clear();
+        multishape->hide();
     }
-    OK->setFocus();
+    // One choice per visit: the focus moves on, which is the selector's exit. A change raised
+    // by the exit itself must not move it again, or the control the student went to would be
+    // left at once and counted a second miss.
+    if (!sender->isLeaving())
+        OK->setFocus();
 }
 
 void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
 {
     if (sender->IsRight)
         return;
-    RunScores &scores = runScores();
-    ++scores.boardMisses;
-    Label2->setText(QString::number(scores.boardMisses));
-    ++scores.nextWordLine;
-    if (LCDControl2->NumberMax() < scores.boardMisses) {
-        LCDControl2->SetNumberMax(BoardRules::doubledMaximum(LCDControl2->NumberMax()));
-        LCDControl1->SetNumberMax(BoardRules::doubledMaximum(LCDControl1->NumberMax()));
-    }
-    LCDControl2->SetNumber(scores.boardMisses);
+    const QString replacement = m_board.countMiss();
+    const int misses = runScores().boardMisses;
+    Label2->setText(QString::number(misses));
+    LCDControl2->SetNumberMax(m_board.scaledMaximum(LCDControl2->NumberMax()));
+    LCDControl1->SetNumberMax(m_board.scaledMaximum(LCDControl1->NumberMax()));
+    LCDControl2->SetNumber(misses);
 
     sender->setCurrentIndex(-1);
-    sender->SetCaption(memoLine(scores.nextWordLine));
+    sender->SetCaption(replacement);
     sender->SetColor(Colors::clWindow);
 }

@@ -2,6 +2,9 @@
 // menus that open every other window.
 #pragma once
 
+#include "exercises/BoardExercise.h"
+#include "shared/RunScores.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -20,10 +23,13 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr int boardSize = 40;
+    static constexpr int boardSize = BoardExercise::boardSize;
 
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // The board's words and judgement.
+    const BoardExercise &board() const { return m_board; }
 
     // Selector n (1 ... 40) of the board, found by its name.
     TBoolComboBox *BoolComboBox(int n) const;
@@ -40,7 +46,6 @@ public:
     QLabel *Label10 = nullptr;
     QLabel *Label11 = nullptr;
     QPushButton *OK = nullptr;
-    QTextEdit *memo1 = nullptr;
     QLineEdit *multishape = nullptr;
     QPlainTextEdit *Memo2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -86,8 +91,8 @@ private:
     void createCounters(QWidget *client);
     void createScoreStrip(QWidget *client);
     void createMenus();
-    void loadBoardFile(const QString &path);
-    QString memoLine(int n) const;
+
+    BoardExercise m_board{runScores()};
 };
 
 extern TForm1 *Form1;

@@ -9,9 +9,6 @@
 #include "shared/TextFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace RichTextFile {
@@ -87,31 +84,36 @@ QStringList lines(const QByteArray &bytes)
 
 QStringList readLines(const QString &path)
 {
-    return lines(TextFile::readBytes(path));
+    return TextFile::splitLines(readText(path));
+}
+
+QString readText(const QString &path)
+{
+    const QByteArray bytes = TextFile::readBytes(path);
+    if (isRtf(bytes))
+        return RtfPlainText::lines(bytes).join(QLatin1Char('\n'));
+    QString text = TextFile::decode(bytes);
+    if (!TextFile::looksLikeText(text))
+        throw AppError(QStringLiteral("El archivo %1 no es un archivo de texto.").arg(displayName(path)));
+    return text;
 }
 
 void load(QTextDocument &document, const QString &path)
 {
-    // Only regular files: a device or a pipe would be read without end.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
-    if (file.size() > MaxLoadBytes)
+    const TextFile::ReadResult result = TextFile::tryReadBytes(path);
+    if (result.status != TextFile::ReadResult::Ok)
         throw AppError(QString::fromLatin1(LoadStreamError));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QString::fromLatin1(LoadStreamError));
-    read(document, bytes);
+    read(document, result.bytes);
 }
 
 void save(const QTextDocument &document, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    switch (TextFile::trySaveBytes(path, write(document))) {
+    case TextFile::SaveStatus::Ok:
+        return;
+    case TextFile::SaveStatus::CannotCreate:
         throw AppError(QStringLiteral("No se puede crear el archivo %1.").arg(displayName(path)));
-    const QByteArray bytes = write(document);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
+    case TextFile::SaveStatus::CannotWrite:
         throw AppError(QString::fromLatin1(SaveStreamError));
     }
 }

@@ -15,9 +15,6 @@ namespace RichTextFile {
 inline constexpr const char *LoadStreamError = "Failed to Load Stream";
 inline constexpr const char *SaveStreamError = "Failed to Save Stream";
 
-// Files larger than this are not loaded: the box could not hold them.
-inline constexpr qint64 MaxLoadBytes = 256 * 1024 * 1024;
-
 // True when the data starts with "{\rtf", after an optional UTF-8 byte order mark and white space.
 bool isRtf(QByteArrayView bytes);
 
@@ -34,8 +31,12 @@ void write(const QTextDocument &document, QIODevice &device);
 // line break adds no empty line).
 QStringList lines(const QByteArray &bytes);
 
-// The text lines of a file, RTF or plain. Throws AppError naming the file when it cannot be read.
+// The text lines of a file, RTF or plain. Throws AppError naming the file when it cannot be
+// read or is not text at all.
 QStringList readLines(const QString &path);
+// The file as one text, its lines ended by CR LF, LF or CR: a long file need never be held
+// as a list of lines (see TextLines).
+QString readText(const QString &path);
 
 // Loads a file into the document. A file that cannot be opened throws AppError naming it; one
 // that opens but cannot be read whole throws AppError(LoadStreamError). The document is

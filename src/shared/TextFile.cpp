@@ -41,16 +41,29 @@ QString displayName(const QString &path)
 
 QString decode(const QByteArray &bytes)
 {
-    QByteArray body = bytes;
-    if (body.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(body.mid(3));
-    if (hasNonAscii(body)) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(bytes).sliced(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(bytes).sliced(2));
+    if (hasNonAscii(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(body);
+        const QString text = utf8.decode(bytes);
         if (!utf8.hasError())
             return text;
     }
-    return decodeWindows1252(body);
+    return decodeWindows1252(bytes);
+}
+
+bool looksLikeText(QStringView text)
+{
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code < 0x20 && code != u'\t' && code != u'\n' && code != u'\r' && code != u'\f')
+            return false;
+    }
+    return true;
 }
 
 QByteArray encodeWindows1252(const QString &text)
@@ -97,29 +110,46 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QByteArray readBytes(const QString &path)
+ReadResult tryReadBytes(const QString &path)
 {
-    // Only regular files: a device or a pipe chosen by mistake would never end.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
-    QByteArray bytes;
+    ReadResult result;
+    // Read in pieces: a file that grows while it is read still stops at the limit.
     for (;;) {
-        const QByteArray chunk = file.read(64 * 1024);
+        const QByteArray chunk = file.read(1024 * 1024);
         if (file.error() != QFileDevice::NoError)
-            throw AppError(QStringLiteral("No se puede leer el archivo %1.").arg(displayName(path)));
+            return {ReadResult::Unreadable, {}};
         if (chunk.isEmpty())
             break;
-        bytes += chunk;
-        if (bytes.size() > maxFileBytes)
-            throw AppError(QStringLiteral("El archivo %1 es demasiado grande.").arg(displayName(path)));
+        result.bytes += chunk;
+        if (result.bytes.size() > maxFileBytes)
+            return {ReadResult::TooLarge, {}};
     }
-    return bytes;
+    return result;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    ReadResult result = tryReadBytes(path);
+    switch (result.status) {
+    case ReadResult::Ok:
+        break;
+    case ReadResult::Unreadable:
+        throw AppError(QStringLiteral("No se puede leer el archivo %1.").arg(displayName(path)));
+    case ReadResult::TooLarge:
+        throw AppError(QStringLiteral("El archivo %1 es demasiado grande.").arg(displayName(path)));
+    }
+    return std::move(result.bytes);
 }
 
 QString readText(const QString &path)
 {
-    return decode(readBytes(path));
+    QString text = decode(readBytes(path));
+    if (!looksLikeText(text))
+        throw AppError(QStringLiteral("El archivo %1 no es un archivo de texto.").arg(displayName(path)));
+    return text;
 }
 
 QStringList readLines(const QString &path)
@@ -127,13 +157,22 @@ QStringList readLines(const QString &path)
     return splitLines(readText(path));
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
+SaveStatus trySaveBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveStatus::CannotCreate;
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
         file.cancelWriting();
-        throw AppError(QStringLiteral("No se puede escribir el archivo %1.").arg(displayName(path)));
+        return SaveStatus::CannotWrite;
     }
+    return SaveStatus::Ok;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    if (trySaveBytes(path, bytes) != SaveStatus::Ok)
+        throw AppError(QStringLiteral("No se puede escribir el archivo %1.").arg(displayName(path)));
 }
 
 void writeLines(const QString &path, const QStringList &lines)

@@ -8,10 +8,15 @@
 
 namespace TextFile {
 
-// Bytes to text: UTF-8 (an optional BOM dropped) when the bytes are valid UTF-8 and hold
-// non-ASCII characters, Windows-1252 otherwise. A Windows-1252 file with accents is never
-// valid UTF-8, so the guess cannot take such a file for UTF-8.
+// Bytes to text: by their byte-order mark when they have one (UTF-8, UTF-16 LE or BE, as
+// Notepad saves "Unicode"); else UTF-8 when the bytes are valid UTF-8 and hold non-ASCII
+// characters, Windows-1252 otherwise. A Windows-1252 file with accents is never valid UTF-8,
+// so the guess cannot take such a file for UTF-8.
 QString decode(const QByteArray &bytes);
+
+// Whether decoded text can be a text file: no NUL and no control character but tab, line
+// feed, carriage return and form feed.
+bool looksLikeText(QStringView text);
 
 // Text to Windows-1252 bytes; characters the code page lacks become '?'.
 QByteArray encodeWindows1252(const QString &text);
@@ -22,8 +27,24 @@ QStringList splitLines(const QString &text);
 // Files larger than this are refused rather than read: no exercise file comes near it.
 inline constexpr qsizetype maxFileBytes = 256 * 1024 * 1024;
 
-// Whole file as text or as lines. Throws AppError with a Spanish message naming the file when
-// it is not a regular file, cannot be read or is larger than maxFileBytes.
+// The one way the program reads a file: only a regular file (a device or a pipe chosen by
+// mistake would never end), read whole, refused past maxFileBytes. Throws AppError naming the
+// file when it cannot be opened; a failed read or an oversized file comes back as a status,
+// since callers word those errors their own way.
+struct ReadResult {
+    enum Status { Ok, Unreadable, TooLarge } status = Ok;
+    QByteArray bytes;
+};
+ReadResult tryReadBytes(const QString &path);
+
+// The one way the program writes a file: through a save file, so a failed write leaves the
+// previous file whole.
+enum class SaveStatus { Ok, CannotCreate, CannotWrite };
+SaveStatus trySaveBytes(const QString &path, const QByteArray &bytes);
+
+// Whole file as bytes, text or lines. Throws AppError with a Spanish message naming the file
+// when it is not a regular file, cannot be read, is larger than maxFileBytes or, for text, is
+// not text at all.
 QByteArray readBytes(const QString &path);
 QString readText(const QString &path);
 QStringList readLines(const QString &path);

@@ -181,8 +181,9 @@ void TBigText::LoadFromFile(const QString &FileName)
     WaitCursor wait(viewport());
     try {
         // Lines end at CR LF, LF or CR; a final line break adds no empty line. The lines are
-        // cut straight from the file's text, without a string of their own on the way.
-        const QString text = TextFile::readText(FileName);
+        // cut straight from the file's text, without a string of their own on the way. A NUL
+        // ends its line here, so the viewer takes any bytes, not only text.
+        const QString text = TextFile::decode(TextFile::readBytes(FileName));
         const QChar *data = text.constData();
         const qsizetype size = text.size();
         qsizetype start = 0;

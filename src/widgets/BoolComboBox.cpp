@@ -2,6 +2,7 @@
 #include "widgets/BoolComboBox.h"
 
 #include "platform/SystemBeep.h"
+#include "exercises/AccentVariants.h"
 #include "shared/Accents.h"
 
 #include <QAbstractItemView>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOption>
 #include <qdrawutil.h>
 #include <QStyledItemDelegate>
@@ -67,7 +69,7 @@ bool TBoolComboBox::event(QEvent *event)
 
 void TBoolComboBox::SetCaption(const QString &word)
 {
-    m_caption = Accents::lowerAsciiLetters(word).left(captionLimit);
+    m_caption = AccentVariants::caption(word);
     BuildVariantList(bfAccent);
 }
 
@@ -121,7 +123,6 @@ void TBoolComboBox::SetItemHeight(int height)
 
 void TBoolComboBox::BuildVariantList(TBoolFormat format)
 {
-    const QString plain = Accents::plainForm(m_caption);
     clear();
     switch (format) {
     case bfTrueFalse:
@@ -140,19 +141,9 @@ void TBoolComboBox::BuildVariantList(TBoolFormat format)
         addItems({QStringLiteral("0"), QStringLiteral("1")});
         m_maxLength = 1;
         break;
-    case bfAccent: {
-        QStringList variants{plain};
-        for (qsizetype i = 0; i < plain.size(); ++i) {
-            const QChar accented = Accents::accentedVowel(plain[i]);
-            if (accented.isNull())
-                continue;
-            QString variant = plain;
-            variant[i] = accented;
-            variants.append(variant);
-        }
-        addItems(variants);
+    case bfAccent:
+        addItems(AccentVariants::variants(m_caption));
         break;
-    }
     }
     selectByValue();
 }
@@ -178,14 +169,22 @@ void TBoolComboBox::ListChoice(int index)
 
 void TBoolComboBox::Change()
 {
-    IsRight = currentText() == m_caption;
+    IsRight = AccentVariants::isRight(currentText(), m_caption);
     emit OnChange(this);
     if (!m_allowNull && currentText().isEmpty())
         SetValue(bFalse);
 }
 
+void TBoolComboBox::leave()
+{
+    if (m_entered && !hasFocus())
+        DoExit();
+}
+
 void TBoolComboBox::DoExit()
 {
+    m_entered = false;
+    const QScopedValueRollback<bool> leaving(m_leaving, true);
     if (currentText().isEmpty()) {
         if (!m_allowNull) {
             SetValue(bFalse);
@@ -296,8 +295,10 @@ int TBoolComboBox::FindItemByPrefix(const QString &text) const
 void TBoolComboBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (!isOwnFocusMove(event->reason()))
+    if (!isOwnFocusMove(event->reason())) {
+        m_entered = true;
         emit OnEnter(this);
+    }
 }
 
 void TBoolComboBox::focusOutEvent(QFocusEvent *event)

@@ -3,6 +3,7 @@
 // was chosen.
 #pragma once
 
+#include "exercises/AccentVariants.h"
 #include "shared/Colors.h"
 
 #include <QComboBox>
@@ -24,7 +25,7 @@ class TBoolComboBox : public QComboBox {
     Q_PROPERTY(int visibleWidth READ visibleWidth WRITE setVisibleWidth)
 
 public:
-    static constexpr int captionLimit = 25;
+    static constexpr int captionLimit = AccentVariants::captionLimit;
 
     explicit TBoolComboBox(QWidget *parent = nullptr);
 
@@ -58,6 +59,13 @@ public:
     // Whether the list is searched as sorted (by bisection) or item by item.
     bool Sorted() const { return m_sorted; }
     void SetSorted(bool sorted) { m_sorted = sorted; }
+
+    // Whether the control's exit step is running: a change it raises comes from leaving the
+    // control, and must not move the focus again.
+    bool isLeaving() const { return m_leaving; }
+    // Runs the exit step for a control that was entered and has lost the focus without being
+    // told, as when its window, coming back to the front, gives the focus to another control.
+    void leave();
 
     // The last choice from the list was exactly Caption. Read by the board, reset by it.
     bool IsRight = false;
@@ -102,6 +110,8 @@ private:
     TColor m_color = Colors::clWindow;
     int m_itemHeight = 0;
     int m_visibleWidth = 0;
+    bool m_entered = false;
+    bool m_leaving = false;
     QString m_typedKeys;
     QElapsedTimer m_lastKey;
 };

@@ -1,7 +1,7 @@
 // A dialog service for tests: records every box and file dialog, answers from a script.
 #pragma once
 
-#include "shared/DialogService.h"
+#include "ui/DialogService.h"
 
 #include <QList>
 #include <QQueue>

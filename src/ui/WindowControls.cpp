@@ -1,5 +1,5 @@
 // Small builders for the controls the windows place by hand.
-#include "shared/WindowControls.h"
+#include "ui/WindowControls.h"
 
 #include <QLabel>
 #include <QToolButton>

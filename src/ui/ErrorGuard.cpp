@@ -1,8 +1,8 @@
 // The standard error box for exceptions that end a handler.
-#include "shared/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 
 #include "shared/AppError.h"
-#include "shared/DialogService.h"
+#include "ui/DialogService.h"
 
 #include <QApplication>
 

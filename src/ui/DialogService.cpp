@@ -1,5 +1,5 @@
 // The dialog service and its real Qt implementation.
-#include "shared/DialogService.h"
+#include "ui/DialogService.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

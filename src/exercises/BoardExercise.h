@@ -1,0 +1,46 @@
+// The board exercise without its controls: the word list, the recount of the forty selectors,
+// misses with their replacement words, and the counters' common scale.
+#pragma once
+
+#include "shared/TextLines.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+struct RunScores;
+
+class BoardExercise {
+public:
+    static constexpr int boardSize = 40;
+    // Both counters start with this maximum.
+    static constexpr int counterMaximum = 40;
+
+    explicit BoardExercise(RunScores &scores);
+
+    // A new board from the text of a board file: its first forty lines are on the board, the
+    // rest replace missed words in order. Hits, misses and the word handed out last start
+    // afresh.
+    void start(QString text);
+
+    // The word on line n of the file (1-based), empty past its end.
+    QString wordAt(int line) const;
+    qsizetype lineCount() const { return m_lines.count(); }
+
+    // Counts the right selectors (one flag per selector, in board order) into boardHits.
+    int recount(const QList<bool> &right);
+    // The hit percentage with the picture "###.#"; empty before any hit or miss.
+    QString hitPercentText(const QLocale &locale = QLocale()) const;
+    bool complete() const;
+
+    // Counts a miss and hands out the next replacement word (empty once they run out).
+    QString countMiss();
+
+    // A counter's maximum for the misses counted so far: doubled when the misses outgrow it,
+    // so both bars keep one scale (40, 80, 160 ...); it stays where doubling would overflow.
+    int scaledMaximum(int maximum) const;
+
+private:
+    RunScores &m_scores;
+    TextLines m_lines;
+};
