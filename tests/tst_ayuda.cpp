@@ -1,5 +1,7 @@
 // The help window: layout, rules text, instructions, page change and its timer.
 #include "help/UnitAyuda.h"
+#include "help/PhrasesPage.h"
+#include "help/QuestionsPage.h"
 
 #include "ScriptedDialogs.h"
 #include "shared/RunScores.h"
@@ -373,7 +375,7 @@ private slots:
         TAyuda window;
         QCOMPARE(runScores().phraseHits, 0);
         QCOMPARE(runScores().phraseTotal, 0);
-        QCOMPARE(window.phrasePercent, 0.0L);
+        QCOMPARE(window.phrasesPage->phrasePercent, 0.0L);
         QCOMPARE(runScores().exampleAttempts, 3);
     }
 
@@ -457,7 +459,7 @@ private:
 
     static void CollapsePanel6Open(TAyuda &window)
     {
-        window.CollapsePanel6->setCollapsed(false);
+        window.questionsPage->CollapsePanel6->setCollapsed(false);
         QTest::qWait(50);
     }
 };

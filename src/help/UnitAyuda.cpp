@@ -1,11 +1,15 @@
 // The help-and-exercises window TAyuda.
 #include "help/UnitAyuda.h"
 
+#include "help/ExamplesPage.h"
+#include "help/PhrasesPage.h"
+#include "help/QuestionsPage.h"
+#include "help/RulesPage.h"
+
 #include "shared/Colors.h"
 #include "ui/ErrorGuard.h"
 #include "shared/RunScores.h"
 #include "ui/WindowControls.h"
-#include "widgets/CollapsePanel.h"
 #include "widgets/ControlAlign.h"
 #include "widgets/MShape.h"
 #include "widgets/TabbedNotebook.h"
@@ -173,100 +177,20 @@ void TAyuda::buildNotebook()
         TTabPage *page = TabbedNotebook1->addPage(QString::fromUtf16(entry.caption));
         page->setObjectName(QLatin1String(entry.name));
     }
-    buildRulesPage(TabbedNotebook1->page(PageReglas));
-    buildExamplesPage(TabbedNotebook1->page(PageEjemplos));
-    buildPhrasesPage(TabbedNotebook1->page(PageFrases));
-    buildQuestionsPage(TabbedNotebook1->page(PageCuestiones));
+    rulesPage = new RulesPage(TabbedNotebook1->page(PageReglas));
+    examplesPage = new ExamplesPage(TabbedNotebook1->page(PageEjemplos));
+    phrasesPage = new PhrasesPage(TabbedNotebook1->page(PageFrases));
+    questionsPage = new QuestionsPage(TabbedNotebook1->page(PageCuestiones));
+    // The figures the practice window reads, under the names it knows them by.
+    RichEdit1 = rulesPage->RichEdit1;
+    porcen1 = examplesPage->porcen1;
+    Tpercentfrases = phrasesPage->Tpercentfrases;
+    TCuestPercent = questionsPage->TCuestPercent;
 
     // The window first opens on "Frases y palabras"; nothing is asked while it is being built.
     TabbedNotebook1->setPageIndex(PageFrases);
     connect(TabbedNotebook1, &TTabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Change));
     connect(TabbedNotebook1, &TTabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Click));
-}
-
-void TAyuda::buildRulesPage(TTabPage *page)
-{
-    // An editable box: the student may type notes into it, and none of that is ever saved.
-    RichEdit1 = new QTextEdit(page);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setGeometry(16, 20, 649, 357);
-    RichEdit1->setFrameShape(QFrame::NoFrame);
-    RichEdit1->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 13));
-    QPalette palette = RichEdit1->palette();
-    palette.setColor(QPalette::Base, Colors::toQColor(Colors::clBtnFace));
-    palette.setColor(QPalette::Text, Colors::toQColor(Colors::clNavy));
-    RichEdit1->setPalette(palette);
-    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The table of word classes (lines 6, 8 and 9) is laid out with tabs: at 64 pixels every
-    // heading, definition and example of a class starts at the same stop with the program's
-    // fonts, and the double tab before the last example skips the stop its column spans.
-    RichEdit1->setTabStopDistance(64);
-    RichEdit1->setPlainText(rulesLines().join(QLatin1Char('\n')));
-    RichEdit1->document()->setModified(false);
-}
-
-void TAyuda::buildExamplesPage(TTabPage *page)
-{
-    // The classification percentage, which the practice window's timer also reads.
-    porcen1 = placeLabel(page, "porcen1", 156, 5, QStringLiteral("0"),
-                        pixelFont(QStringLiteral("MS Sans Serif"), 24, true, true), Colors::clAqua);
-    porcen1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    porcen1->setGeometry(156, 5, 29, 29);
-}
-
-void TAyuda::buildPhrasesPage(TTabPage *page)
-{
-    // The phrase percentage, which the practice window's timer also reads. Right-aligned on a
-    // fixed right edge, so longer figures grow to the left.
-    Tpercentfrases = placeLabel(page, "Tpercentfrases", 417, 358, QStringLiteral("0"),
-                               pixelFont(QStringLiteral("Comic Sans MS"), 16), Colors::clTeal);
-    Tpercentfrases->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    constexpr int rightEdge = 417 + 10;
-    constexpr int room = 50;
-    Tpercentfrases->setGeometry(rightEdge - room, 358, room, Tpercentfrases->height());
-}
-
-TCollapsePanel *TAyuda::makeQuestionPanel(TTabPage *page, const char *name, const QString &header,
-                                          int expandedHeight)
-{
-    auto *panel = new TCollapsePanel(page);
-    panel->setObjectName(QLatin1String(name));
-    panel->setColor(Colors::rgb(194, 218, 203));
-    panel->setHeaderCaption(header);
-    panel->setAutoClose(true);
-    panel->setAutoCloseTime(400);
-    panel->resize(681, expandedHeight);
-    return panel;
-}
-
-void TAyuda::buildQuestionsPage(TTabPage *page)
-{
-    Bevel11 = new QFrame(page);
-    Bevel11->setObjectName(QStringLiteral("Bevel11"));
-    Bevel11->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel11->resize(681, 30);
-    ControlAlign::setAlign(Bevel11, ControlAlign::alTop);
-
-    // Created in their tab order, stacked under the title strip in another: 6, 5, 4, 1, 2, 3.
-    // Each height change of a panel moves the ones below it, and the lower panels simply run
-    // past the bottom of the page when several are open.
-    CollapsePanel1 = makeQuestionPanel(page, "CollapsePanel1", QStringLiteral("4. Las formas \"hecho\" y \"echo\"."), 288);
-    CollapsePanel2 = makeQuestionPanel(page, "CollapsePanel2", QStringLiteral("5. Las formas \"a\" y \"ha\"."), 279);
-    CollapsePanel3 = makeQuestionPanel(page, "CollapsePanel3", QStringLiteral("6. Las formas \"a ver\" y \"haber\"."), 278);
-    CollapsePanel4 = makeQuestionPanel(page, "CollapsePanel4", QStringLiteral("3. Las formas \"aun\" y \"aún\"."), 281);
-    CollapsePanel5 = makeQuestionPanel(page, "CollapsePanel5", QStringLiteral("2. Las formas \"si no\" y \"sino\"."), 282);
-    CollapsePanel6 = makeQuestionPanel(page, "CollapsePanel6", QStringLiteral("1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\"."), 283);
-
-    // The rounded questions percentage for the practice window; never shown.
-    TCuestPercent = placeLabel(CollapsePanel6, "TCuestPercent", 610, 40, QStringLiteral("0"),
-                              pixelFont(QStringLiteral("MS Sans Serif"), 19), Colors::clBlack);
-    TCuestPercent->hide();
-
-    for (TCollapsePanel *panel : {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1,
-                                  CollapsePanel2, CollapsePanel3})
-        panel->setAlign(ControlAlign::alTop);
 }
 
 void TAyuda::showEvent(QShowEvent *event)
@@ -288,7 +212,7 @@ void TAyuda::FormCreate()
 {
     runScores().phraseHits = 0;
     runScores().phraseTotal = 0;
-    phrasePercent = 0;
+    phrasesPage->phrasePercent = 0;
 }
 
 void TAyuda::FormShow()
@@ -319,10 +243,7 @@ void TAyuda::TabbedNotebook1Change(int, bool &AllowChange)
 {
     // Leaving "Cuestiones" opens its six panels; going anywhere else from another page folds
     // them, so that "Cuestiones" is always entered with all of them collapsed.
-    const bool collapse = TabbedNotebook1->pageIndex() != PageCuestiones;
-    for (TCollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
-                                  CollapsePanel5, CollapsePanel6})
-        panel->setCollapsed(collapse);
+    questionsPage->setPanelsCollapsed(TabbedNotebook1->pageIndex() != PageCuestiones);
     AllowChange = true;
 }
 
@@ -366,63 +287,4 @@ QString TAyuda::instructionsFor(const QString &pageCaption)
                  u" sobre el botón <Corregir>"_s, u" "_s, u" "_s};
     }
     return lines.join(CR);
-}
-
-QStringList TAyuda::rulesLines()
-{
-    static const char16_t *const lines[] = {
-    u"                                             NORMAS DE ACENTUACIÓN.        ",
-    u"                                              _________________________",
-    u"",
-    u"Según la situación del acento (intensidad de la voz), las palabras se dividen en:",
-    u"",
-    u"1. AGUDAS\tLLANAS\tESDRÚJULAS\tSOBREESDRÚJULAS",
-    u"",
-    u"últ. sílaba \tpenúlt. sib.\tantepenult. silb.\tanterior a la antepenult.",
-    u"  (lamer)\t  (colina)\t   (víbora)\t\t   (cómetelo)",
-    u"",
-    u"2. REGLA GENERAL.",
-    u"   LLevan tilde: ",
-    u"2.1. Agudas acabadas en vocal, -n o -s (carbón, cincel)",
-    u"2.2. Llanas acabadas en cons. que no sea -n o -s (cárcel, antes)",
-    u"2.3. Esdrújulas y sobreesdrújlas, siempre (mágico, cuéntaselo)",
-    u"",
-    u"3. HIATOS Y DIPTONGOS.",
-    u"",
-    u"3.1. VF.: A, E, O.",
-    u"     VD.: I, U.",
-    u"\t",
-    u"3.2. COMBINACIONES POSIBLES:",
-    u"",
-    u"3.2. 1. VF + VF: Hiato (dos sílabas). Regla general (héroe)",
-    u"3.2.2. VD + VD: Diptongo (una sílaba). Regla general (cuidado)",
-    u"3. 3.3. VF + VD o VD + VF",
-    u"\t\tA) Intensidad sobre VF: Diptongo. Regla general (huésped)",
-    u"\t\tB) Intensidad sobre VD: Hiato. Siempre tilde en la VD (María, búho)",
-    u"\t\tC) Intensidad en otra sílaba de la palabra. Diptongo. Regla general (aceituna)",
-    u"",
-    u"3.2.4. VD + VF + VD",
-    u"\t\tA) Intensidad sobre la VF. Triptongo. Regla general (amortiguáis)",
-    u"\t\tB) Intensidad sobre alguan de las VD. Hiato. Tilde sobre la VD (comíais)",
-    u"",
-    u"",
-    u"4. TILDE DIACRÍTICA.",
-    u"",
-    u"\tDiferencia categorías morfológicas (únicos monosílabos que se acentúan):",
-    u"                de / dé, el / él, mas / más, mi / mí, se / sé, te / té, tu / tú, aun / aún solo / sólo, ",
-    u"\tque, cual, quien cuando, donde como (tilde cuando son interrogativos o exclamativos)",
-    u"\t\t\t",
-    u"5. OTROS CASOS.",
-    u"",
-    u"5.1. Palabras compuestas: ",
-    u"\ta) Unidas. Regla general (decimoséptimo)",
-    u"\tb) Separadas. Cada palabra conserva su acento (físico-químico)",
-    u"5.2. Advs. terminados en -mente. Llevan tilde si el adjetivo la llevaba (fácilmente)",
-    u"5.3. Mantinenen la tilde las formas verbales más pronombre enclítico (déle)",
-    u"5.4. La conjunción o, (con tilde entre números).",
-    };
-    QStringList result;
-    for (const char16_t *line : lines)
-        result.append(QString::fromUtf16(line));
-    return result;
 }

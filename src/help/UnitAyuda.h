@@ -5,12 +5,15 @@
 
 #include <QWidget>
 
+class ExamplesPage;
+class PhrasesPage;
 class QFrame;
+class QuestionsPage;
+class RulesPage;
 class QLabel;
 class QTextEdit;
 class QTimer;
 class QToolButton;
-class TCollapsePanel;
 class TMultiShape;
 class TTabPage;
 class TTabbedNotebook;
@@ -28,8 +31,6 @@ public:
 
     // The instruction texts, lines joined by a lone CR; empty for a page without instructions.
     static QString instructionsFor(const QString &pageCaption);
-    // The rules text of RichEdit1, one entry per line.
-    static QStringList rulesLines();
 
     // Handlers.
     void FormCreate();
@@ -50,25 +51,17 @@ public:
     QTimer *Timer1 = nullptr;
     FileDialogRequest OpenDialog1;
 
-    // "Reglas"
-    QTextEdit *RichEdit1 = nullptr;
-    // "Ejemplos"
-    QLabel *porcen1 = nullptr;
-    // "Frases y palabras"
-    QLabel *Tpercentfrases = nullptr;
-    // "Cuestiones": the title strip and the six question groups, stacked in this order from the
-    // top: 6, 5, 4, 1, 2, 3.
-    QFrame *Bevel11 = nullptr;
-    TCollapsePanel *CollapsePanel1 = nullptr;
-    TCollapsePanel *CollapsePanel2 = nullptr;
-    TCollapsePanel *CollapsePanel3 = nullptr;
-    TCollapsePanel *CollapsePanel4 = nullptr;
-    TCollapsePanel *CollapsePanel5 = nullptr;
-    TCollapsePanel *CollapsePanel6 = nullptr;
-    QLabel *TCuestPercent = nullptr;
+    // The four pages, each built and handled in its own class.
+    RulesPage *rulesPage = nullptr;
+    ExamplesPage *examplesPage = nullptr;
+    PhrasesPage *phrasesPage = nullptr;
+    QuestionsPage *questionsPage = nullptr;
 
-    // The phrase percentage of the last correction; only this window shows it.
-    long double phrasePercent = 0;
+    // What other windows read, owned by the pages.
+    QTextEdit *RichEdit1 = nullptr;
+    QLabel *porcen1 = nullptr;
+    QLabel *Tpercentfrases = nullptr;
+    QLabel *TCuestPercent = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -77,12 +70,6 @@ protected:
 private:
     void buildTopPanel();
     void buildNotebook();
-    void buildRulesPage(TTabPage *page);
-    void buildExamplesPage(TTabPage *page);
-    void buildPhrasesPage(TTabPage *page);
-    void buildQuestionsPage(TTabPage *page);
-    TCollapsePanel *makeQuestionPanel(TTabPage *page, const char *name, const QString &header,
-                                      int expandedHeight);
 };
 
 extern TAyuda *Ayuda;

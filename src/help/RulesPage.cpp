@@ -1,0 +1,92 @@
+// The page "Reglas": an editable box with the rules; nothing typed there is ever saved.
+#include "help/RulesPage.h"
+
+#include "shared/Colors.h"
+#include "ui/WindowControls.h"
+#include "widgets/TabbedNotebook.h"
+
+#include <QTextEdit>
+
+using namespace WindowControls;
+
+RulesPage::RulesPage(TTabPage *page) : QObject(page)
+{
+    // An editable box: the student may type notes into it, and none of that is ever saved.
+    RichEdit1 = new QTextEdit(page);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setGeometry(16, 20, 649, 357);
+    RichEdit1->setFrameShape(QFrame::NoFrame);
+    RichEdit1->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 13));
+    QPalette palette = RichEdit1->palette();
+    palette.setColor(QPalette::Base, Colors::toQColor(Colors::clBtnFace));
+    palette.setColor(QPalette::Text, Colors::toQColor(Colors::clNavy));
+    RichEdit1->setPalette(palette);
+    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The table of word classes (lines 6, 8 and 9) is laid out with tabs: at 64 pixels every
+    // heading, definition and example of a class starts at the same stop with the program's
+    // fonts, and the double tab before the last example skips the stop its column spans.
+    RichEdit1->setTabStopDistance(64);
+    RichEdit1->setPlainText(rulesLines().join(QLatin1Char('\n')));
+    RichEdit1->document()->setModified(false);
+}
+
+QStringList RulesPage::rulesLines()
+{
+    static const char16_t *const lines[] = {
+    u"                                             NORMAS DE ACENTUACIÓN.        ",
+    u"                                              _________________________",
+    u"",
+    u"Según la situación del acento (intensidad de la voz), las palabras se dividen en:",
+    u"",
+    u"1. AGUDAS\tLLANAS\tESDRÚJULAS\tSOBREESDRÚJULAS",
+    u"",
+    u"últ. sílaba \tpenúlt. sib.\tantepenult. silb.\tanterior a la antepenult.",
+    u"  (lamer)\t  (colina)\t   (víbora)\t\t   (cómetelo)",
+    u"",
+    u"2. REGLA GENERAL.",
+    u"   LLevan tilde: ",
+    u"2.1. Agudas acabadas en vocal, -n o -s (carbón, cincel)",
+    u"2.2. Llanas acabadas en cons. que no sea -n o -s (cárcel, antes)",
+    u"2.3. Esdrújulas y sobreesdrújlas, siempre (mágico, cuéntaselo)",
+    u"",
+    u"3. HIATOS Y DIPTONGOS.",
+    u"",
+    u"3.1. VF.: A, E, O.",
+    u"     VD.: I, U.",
+    u"\t",
+    u"3.2. COMBINACIONES POSIBLES:",
+    u"",
+    u"3.2. 1. VF + VF: Hiato (dos sílabas). Regla general (héroe)",
+    u"3.2.2. VD + VD: Diptongo (una sílaba). Regla general (cuidado)",
+    u"3. 3.3. VF + VD o VD + VF",
+    u"\t\tA) Intensidad sobre VF: Diptongo. Regla general (huésped)",
+    u"\t\tB) Intensidad sobre VD: Hiato. Siempre tilde en la VD (María, búho)",
+    u"\t\tC) Intensidad en otra sílaba de la palabra. Diptongo. Regla general (aceituna)",
+    u"",
+    u"3.2.4. VD + VF + VD",
+    u"\t\tA) Intensidad sobre la VF. Triptongo. Regla general (amortiguáis)",
+    u"\t\tB) Intensidad sobre alguan de las VD. Hiato. Tilde sobre la VD (comíais)",
+    u"",
+    u"",
+    u"4. TILDE DIACRÍTICA.",
+    u"",
+    u"\tDiferencia categorías morfológicas (únicos monosílabos que se acentúan):",
+    u"                de / dé, el / él, mas / más, mi / mí, se / sé, te / té, tu / tú, aun / aún solo / sólo, ",
+    u"\tque, cual, quien cuando, donde como (tilde cuando son interrogativos o exclamativos)",
+    u"\t\t\t",
+    u"5. OTROS CASOS.",
+    u"",
+    u"5.1. Palabras compuestas: ",
+    u"\ta) Unidas. Regla general (decimoséptimo)",
+    u"\tb) Separadas. Cada palabra conserva su acento (físico-químico)",
+    u"5.2. Advs. terminados en -mente. Llevan tilde si el adjetivo la llevaba (fácilmente)",
+    u"5.3. Mantinenen la tilde las formas verbales más pronombre enclítico (déle)",
+    u"5.4. La conjunción o, (con tilde entre números).",
+    };
+    QStringList result;
+    for (const char16_t *line : lines)
+        result.append(QString::fromUtf16(line));
+    return result;
+}

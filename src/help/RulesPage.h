@@ -1,0 +1,19 @@
+// The page "Reglas" of the help window: the accentuation rules as a reading text.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QTextEdit;
+class TTabPage;
+
+class RulesPage : public QObject {
+    Q_OBJECT
+public:
+    explicit RulesPage(TTabPage *page);
+
+    // The rules text of RichEdit1, one entry per line.
+    static QStringList rulesLines();
+
+    QTextEdit *RichEdit1 = nullptr;
+};
