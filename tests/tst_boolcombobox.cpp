@@ -269,7 +269,7 @@ private slots:
         QFETCH(int, expected);
         TBoolComboBox box;
         box.addItems(list);
-        box.SetSorted(sorted);
+        box.setSorted(sorted);
         QCOMPARE(box.FindItemByPrefix(text), expected);
     }
 
@@ -297,7 +297,7 @@ private slots:
         box.setVisibleWidth(112);
         box.SetCaption(word);
         box.setCurrentIndex(box.count() - 1);
-        box.SetColor(colour);
+        box.setColor(colour);
 
         QImage image(box.size(), QImage::Format_RGB32);
         image.fill(Qt::magenta);

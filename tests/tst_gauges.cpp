@@ -34,13 +34,13 @@ QImage rendered(TGauge &gauge)
 void setUpGauge(TGauge &gauge, TGaugeKind kind, TGauge::TBorderStyle border, QSize size, int progress)
 {
     gauge.resize(size);
-    gauge.SetKind(kind);
-    gauge.SetBorderStyle(border);
-    gauge.SetForeColor(fore);
-    gauge.SetBackColor(back);
-    gauge.SetColor(own);
-    gauge.SetShowText(false);
-    gauge.SetProgress(progress);
+    gauge.setKind(kind);
+    gauge.setBorderStyle(border);
+    gauge.setForeColor(fore);
+    gauge.setBackColor(back);
+    gauge.setColor(own);
+    gauge.setShowText(false);
+    gauge.setProgress(progress);
 }
 
 // A point at a radius from the centre, at an angle in degrees clockwise from twelve o'clock.
@@ -133,13 +133,13 @@ private slots:
         QFETCH(int, percentage);
         TGauge gauge;
         if (minValue < 0) {
-            gauge.SetMinValue(minValue);
-            gauge.SetMaxValue(maxValue);
+            gauge.setMinValue(minValue);
+            gauge.setMaxValue(maxValue);
         } else {
-            gauge.SetMaxValue(maxValue);
-            gauge.SetMinValue(minValue);
+            gauge.setMaxValue(maxValue);
+            gauge.setMinValue(minValue);
         }
-        gauge.SetProgress(progress);
+        gauge.setProgress(progress);
         QCOMPARE(gauge.Progress(), stored);
         QCOMPARE(gauge.Percentage(), percentage);
     }
@@ -304,8 +304,8 @@ private slots:
     {
         TGauge gauge;
         setUpGauge(gauge, gkPie, TGauge::bsNone, QSize(49, 49), 0);
-        gauge.SetMaxValue(0);
-        gauge.SetProgress(50);
+        gauge.setMaxValue(0);
+        gauge.setProgress(50);
         QCOMPARE(gauge.Percentage(), 0);
         const QImage image = rendered(gauge);
         const auto counts = census(image, QRect(8, 8, 33, 33), {{"back", rgbOf(back)}});
@@ -336,13 +336,13 @@ private slots:
         QFETCH(TColor, glyph);
         TGauge gauge;
         gauge.resize(57, 57);
-        gauge.SetKind(kind);
-        gauge.SetForeColor(foreColor);
-        gauge.SetBackColor(backColor);
+        gauge.setKind(kind);
+        gauge.setForeColor(foreColor);
+        gauge.setBackColor(backColor);
         QFont font = gauge.font();
         font.setPixelSize(13);
         gauge.setFont(font);
-        gauge.SetProgress(progress);
+        gauge.setProgress(progress);
         QCOMPARE(gauge.ShowText(), true);
         QCOMPARE(gauge.BorderStyle(), TGauge::bsSingle);
         const QImage image = rendered(gauge);
@@ -366,11 +366,11 @@ private slots:
     {
         TGauge gauge;
         gauge.resize(60, 30);
-        gauge.SetKind(gkText);
+        gauge.setKind(gkText);
         const QImage at0 = rendered(gauge);
-        gauge.SetProgress(44);
+        gauge.setProgress(44);
         QVERIFY(rendered(gauge) != at0);
-        gauge.SetShowText(false);
+        gauge.setShowText(false);
         const auto counts = census(rendered(gauge), QRect(1, 1, 58, 28), {{"back", rgbOf(back)}});
         QCOMPARE(counts.value("back"), 58 * 28);
     }
@@ -390,12 +390,12 @@ private slots:
         QFETCH(QString, message);
         const auto assign = [&](TGauge &gauge) {
             if (property == u"MinValue")
-                gauge.SetMinValue(value);
+                gauge.setMinValue(value);
             else
-                gauge.SetMaxValue(value);
+                gauge.setMaxValue(value);
         };
         TGauge gauge;
-        gauge.SetProgress(30);
+        gauge.setProgress(30);
         try {
             assign(gauge);
             QFAIL("no range error");
@@ -426,11 +426,11 @@ private slots:
     void rangeEndsPullProgress()
     {
         TGauge gauge;
-        gauge.SetProgress(30);
-        gauge.SetMinValue(100);
+        gauge.setProgress(30);
+        gauge.setMinValue(100);
         QCOMPARE(gauge.Progress(), 100);
-        gauge.SetMinValue(0);
-        gauge.SetMaxValue(10);
+        gauge.setMinValue(0);
+        gauge.setMaxValue(10);
         QCOMPARE(gauge.Progress(), 10);
         QCOMPARE(gauge.Percentage(), 100);
     }
@@ -466,8 +466,8 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(int, expected);
         CountingGauge gauge;
-        gauge.SetMaxValue(300);
-        gauge.SetProgress(3);
+        gauge.setMaxValue(300);
+        gauge.setProgress(3);
         gauge.show();
         QVERIFY(QTest::qWaitForWindowExposed(&gauge));
         QCoreApplication::processEvents();
@@ -508,7 +508,7 @@ private slots:
             for (const auto border : {TGauge::bsNone, TGauge::bsSingle}) {
                 TGauge gauge;
                 setUpGauge(gauge, kind, border, size, 60);
-                gauge.SetShowText(true);
+                gauge.setShowText(true);
                 QCOMPARE(rendered(gauge).size(), size);
             }
         }

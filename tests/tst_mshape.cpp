@@ -259,7 +259,7 @@ void TestMultiShape::boundsToCells()
     shape.setShadow(shadow);
     shape.setXMargin(margin);
     shape.setYMargin(margin);
-    shape.SetBounds(232, 2, bounds.width(), bounds.height());
+    shape.setBounds(232, 2, bounds.width(), bounds.height());
     QCOMPARE(shape.geometry(), QRect(QPoint(232, 2), bounds));
     QCOMPARE(QSize(shape.ShapeW(), shape.ShapeH()), cells);
 }
@@ -605,7 +605,7 @@ void TestMultiShape::helpBanner()
     QWidget panel;
     panel.resize(729, 40);
     auto *banner = new TMultiShape(&panel);
-    banner->SetBounds(232, 2, 275, 37);
+    banner->setBounds(232, 2, 275, 37);
     banner->setColor(Colors::clRed);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(35);

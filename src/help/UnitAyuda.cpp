@@ -136,7 +136,7 @@ void TAyuda::buildTopPanel()
     // before the cell size, which then gives the control its 275 x 37.
     MultiShape2 = new TMultiShape(Panel1);
     MultiShape2->setObjectName(QStringLiteral("MultiShape2"));
-    MultiShape2->SetBounds(232, 2, 275, 37);
+    MultiShape2->setBounds(232, 2, 275, 37);
     MultiShape2->setParentColor(false);
     MultiShape2->setFont(pixelFont(QStringLiteral("Arial"), 35));
     MultiShape2->setColor(Colors::clRed);

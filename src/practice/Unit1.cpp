@@ -197,8 +197,8 @@ void TForm1::createBoard(QWidget *client)
         // The next column lies over all but the first 112 pixels: the word must fit there.
         box->setVisibleWidth(columnSpacing);
         box->setFont(selectorFont);
-        box->SetMaxLength(12);
-        box->SetItemHeight(20);
+        box->setMaxLength(12);
+        box->setItemHeight(20);
         box->SetAllowNull(false);
         // As designed, before any board is loaded.
         box->SetCaption(QStringLiteral("conspiración"));
@@ -211,8 +211,8 @@ void TForm1::createBoard(QWidget *client)
 void TForm1::createScoreStrip(QWidget *client)
 {
     Shape1 = place<TShape>(client, "Shape1", 16, 320, 705, 121);
-    Shape1->SetRounded(true);
-    Shape1->SetBrushColor(Colors::rgb(0, 64, 128));
+    Shape1->setRounded(true);
+    Shape1->setBrushColor(Colors::rgb(0, 64, 128));
     Shape1->lower();
 
     Label1 = place<QLabel>(client, "Label1", 608, 336);
@@ -306,7 +306,7 @@ void TForm1::Abrir1Click()
     }
     for (int n = 1; n <= boardSize; ++n) {
         TBoolComboBox *box = BoolComboBox(n);
-        box->SetColor(Colors::clWindow);
+        box->setColor(Colors::clWindow);
         box->SetCaption(m_board.wordAt(n));
         box->setCurrentIndex(0);
         box->IsRight = false;
@@ -370,7 +370,7 @@ void TForm1::InfoClick()
 
 void TForm1::BoolComboBox1Enter(TBoolComboBox *sender)
 {
-    sender->SetColor(Colors::clAqua);
+    sender->setColor(Colors::clAqua);
 }
 
 void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
@@ -380,7 +380,7 @@ void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
         right << BoolComboBox(n)->IsRight;
     const int hits = m_board.recount(right);
     for (int n = 1; n <= boardSize; ++n)
-        BoolComboBox(n)->SetColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
+        BoolComboBox(n)->setColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
     // With no right selector left the displays would keep their old figures; show none.
     LCDControl1->SetNumber(hits);
     Label1->setText(m_board.hitPercentText());
@@ -411,5 +411,5 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
 
     sender->setCurrentIndex(-1);
     sender->SetCaption(replacement);
-    sender->SetColor(Colors::clWindow);
+    sender->setColor(Colors::clWindow);
 }

@@ -101,7 +101,7 @@ void TBoolComboBox::SetAllowNull(bool allow)
         SetValue(bFalse);
 }
 
-void TBoolComboBox::SetColor(TColor color)
+void TBoolComboBox::setColor(TColor color)
 {
     if (color == m_color)
         return;
@@ -109,7 +109,7 @@ void TBoolComboBox::SetColor(TColor color)
     update();
 }
 
-void TBoolComboBox::SetItemHeight(int height)
+void TBoolComboBox::setItemHeight(int height)
 {
     if (height == m_itemHeight || height <= 0)
         return;

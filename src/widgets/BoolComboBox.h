@@ -19,9 +19,9 @@ class TBoolComboBox : public QComboBox {
     Q_PROPERTY(int Value READ Value WRITE SetValue)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool IsRight MEMBER IsRight)
-    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
-    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
-    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
+    Q_PROPERTY(quint32 Color READ Color WRITE setColor)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE setItemHeight)
     Q_PROPERTY(int visibleWidth READ visibleWidth WRITE setVisibleWidth)
 
 public:
@@ -40,14 +40,14 @@ public:
     QString Caption() const { return m_caption; }
     void SetCaption(const QString &word);
     int MaxLength() const { return m_maxLength; }
-    void SetMaxLength(int length) { m_maxLength = length; }
+    void setMaxLength(int length) { m_maxLength = length; }
     // Background colour, resolved from the palette when drawn.
     TColor Color() const { return m_color; }
-    void SetColor(TColor color);
+    void setColor(TColor color);
 
     // Height in pixels of each row of the drop-down list.
     int ItemHeight() const { return m_itemHeight; }
-    void SetItemHeight(int height);
+    void setItemHeight(int height);
 
     // How much of the control, from its left edge, is not covered by the controls laid over
     // it (0: all of it). A word wider than that part is drawn condensed to show whole.
@@ -58,7 +58,7 @@ public:
     int FindItemByPrefix(const QString &text) const;
     // Whether the list is searched as sorted (by bisection) or item by item.
     bool Sorted() const { return m_sorted; }
-    void SetSorted(bool sorted) { m_sorted = sorted; }
+    void setSorted(bool sorted) { m_sorted = sorted; }
 
     // Whether the control's exit step is running: a change it raises comes from leaving the
     // control, and must not move the focus again.

@@ -191,7 +191,7 @@ bool TGauge::isLoading() const
     return m_loading || loadingScopes > 0;
 }
 
-void TGauge::SetBackColor(TColor value)
+void TGauge::setBackColor(TColor value)
 {
     if (value == m_backColor)
         return;
@@ -199,7 +199,7 @@ void TGauge::SetBackColor(TColor value)
     repaint();
 }
 
-void TGauge::SetBorderStyle(TBorderStyle value)
+void TGauge::setBorderStyle(TBorderStyle value)
 {
     if (value == m_borderStyle)
         return;
@@ -207,7 +207,7 @@ void TGauge::SetBorderStyle(TBorderStyle value)
     repaint();
 }
 
-void TGauge::SetForeColor(TColor value)
+void TGauge::setForeColor(TColor value)
 {
     if (value == m_foreColor)
         return;
@@ -215,7 +215,7 @@ void TGauge::SetForeColor(TColor value)
     repaint();
 }
 
-void TGauge::SetKind(TGaugeKind value)
+void TGauge::setKind(TGaugeKind value)
 {
     if (value == m_kind)
         return;
@@ -223,7 +223,7 @@ void TGauge::SetKind(TGaugeKind value)
     repaint();
 }
 
-void TGauge::SetShowText(bool value)
+void TGauge::setShowText(bool value)
 {
     if (value == m_showText)
         return;
@@ -231,7 +231,7 @@ void TGauge::SetShowText(bool value)
     repaint();
 }
 
-void TGauge::SetColor(TColor value)
+void TGauge::setColor(TColor value)
 {
     if (value == m_color)
         return;
@@ -239,7 +239,7 @@ void TGauge::SetColor(TColor value)
     update();
 }
 
-void TGauge::SetMinValue(int value)
+void TGauge::setMinValue(int value)
 {
     if (value == m_minValue)
         return;
@@ -251,7 +251,7 @@ void TGauge::SetMinValue(int value)
     repaint();
 }
 
-void TGauge::SetMaxValue(int value)
+void TGauge::setMaxValue(int value)
 {
     if (value == m_maxValue)
         return;
@@ -263,7 +263,7 @@ void TGauge::SetMaxValue(int value)
     repaint();
 }
 
-void TGauge::SetProgress(int value)
+void TGauge::setProgress(int value)
 {
     const int before = Percentage();
     if (value < m_minValue)

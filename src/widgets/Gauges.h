@@ -14,15 +14,15 @@ public:
     Q_ENUM(TBorderStyle)
 
 private:
-    Q_PROPERTY(TColor BackColor READ BackColor WRITE SetBackColor)
-    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(TColor ForeColor READ ForeColor WRITE SetForeColor)
-    Q_PROPERTY(TGaugeKind Kind READ Kind WRITE SetKind)
-    Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
-    Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
-    Q_PROPERTY(int Progress READ Progress WRITE SetProgress)
-    Q_PROPERTY(bool ShowText READ ShowText WRITE SetShowText)
+    Q_PROPERTY(TColor BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(TColor Color READ Color WRITE setColor)
+    Q_PROPERTY(TColor ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(TGaugeKind Kind READ Kind WRITE setKind)
+    Q_PROPERTY(int MinValue READ MinValue WRITE setMinValue)
+    Q_PROPERTY(int MaxValue READ MaxValue WRITE setMaxValue)
+    Q_PROPERTY(int Progress READ Progress WRITE setProgress)
+    Q_PROPERTY(bool ShowText READ ShowText WRITE setShowText)
     Q_PROPERTY(int Percentage READ Percentage)
 
 public:
@@ -39,20 +39,20 @@ public:
     bool ShowText() const { return m_showText; }
 
     // The appearance setters repaint at once when the value changes.
-    void SetBackColor(TColor value);
-    void SetBorderStyle(TBorderStyle value);
-    void SetForeColor(TColor value);
-    void SetKind(TGaugeKind value);
-    void SetShowText(bool value);
+    void setBackColor(TColor value);
+    void setBorderStyle(TBorderStyle value);
+    void setForeColor(TColor value);
+    void setKind(TGaugeKind value);
+    void setShowText(bool value);
     // The colour outside the pie's and the dial's circle; repaints later.
-    void SetColor(TColor value);
+    void setColor(TColor value);
 
     // Throw AppError "Value must be between ..." when the range would be inverted, unless the
     // gauge is loading; otherwise they pull Progress into the new range and repaint at once.
-    void SetMinValue(int value);
-    void SetMaxValue(int value);
+    void setMinValue(int value);
+    void setMaxValue(int value);
     // Clamps into MinValue..MaxValue; repaints only when the whole percentage changes.
-    void SetProgress(int value);
+    void setProgress(int value);
 
     // Where Progress stands in the range, truncated: 1 of 3 gives 33. 0 for an empty range.
     int Percentage() const;

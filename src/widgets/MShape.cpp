@@ -288,7 +288,7 @@ void TMultiShape::fitShapeToControl(bool withShadow) const
     m_fittedSize = size();
 }
 
-void TMultiShape::SetBounds(int left, int top, int width, int height)
+void TMultiShape::setBounds(int left, int top, int width, int height)
 {
     setGeometry(left, top, width, height);
     if (m_fitMode)

@@ -117,7 +117,7 @@ public:
 
     // Moves and sizes the control in one step and applies the fit rule at once, also while
     // hidden (Qt delivers resize events to hidden widgets only when they are shown).
-    void SetBounds(int left, int top, int width, int height);
+    void setBounds(int left, int top, int width, int height);
 
     // Number of columns and rows the current settings draw.
     int Columns() const;

@@ -8,7 +8,7 @@ TShape::TShape(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TShape::SetRounded(bool rounded)
+void TShape::setRounded(bool rounded)
 {
     if (rounded == m_rounded)
         return;
@@ -16,7 +16,7 @@ void TShape::SetRounded(bool rounded)
     update();
 }
 
-void TShape::SetBrushColor(TColor color)
+void TShape::setBrushColor(TColor color)
 {
     if (color == m_brushColor)
         return;
@@ -24,7 +24,7 @@ void TShape::SetBrushColor(TColor color)
     update();
 }
 
-void TShape::SetPenColor(TColor color)
+void TShape::setPenColor(TColor color)
 {
     if (color == m_penColor)
         return;

@@ -7,19 +7,19 @@
 
 class TShape : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(bool Rounded READ Rounded WRITE SetRounded)
-    Q_PROPERTY(quint32 BrushColor READ BrushColor WRITE SetBrushColor)
-    Q_PROPERTY(quint32 PenColor READ PenColor WRITE SetPenColor)
+    Q_PROPERTY(bool Rounded READ Rounded WRITE setRounded)
+    Q_PROPERTY(quint32 BrushColor READ BrushColor WRITE setBrushColor)
+    Q_PROPERTY(quint32 PenColor READ PenColor WRITE setPenColor)
 
 public:
     explicit TShape(QWidget *parent = nullptr);
 
     bool Rounded() const { return m_rounded; }
-    void SetRounded(bool rounded);
+    void setRounded(bool rounded);
     TColor BrushColor() const { return m_brushColor; }
-    void SetBrushColor(TColor color);
+    void setBrushColor(TColor color);
     TColor PenColor() const { return m_penColor; }
-    void SetPenColor(TColor color);
+    void setPenColor(TColor color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
