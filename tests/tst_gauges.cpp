@@ -4,6 +4,7 @@
 #include "widgets/BltBitmap.h"
 #include "widgets/Gauges.h"
 
+#include <QAccessible>
 #include <QTest>
 
 #include <climits>
@@ -80,6 +81,18 @@ QMap<QString, int> census(const QImage &image, const QRect &area, const QMap<QSt
 class TestGauges : public QObject {
     Q_OBJECT
 private slots:
+    void screenReadersHearThePercentage()
+    {
+        TGauge gauge;
+        gauge.setAccessibleCaption(QStringLiteral("Tablero"));
+        auto name = [&] { return QAccessible::queryAccessibleInterface(&gauge)->text(QAccessible::Name); };
+        QCOMPARE(name(), QStringLiteral("Tablero: 0 %"));
+        gauge.setProgress(75);
+        QCOMPARE(name(), QStringLiteral("Tablero: 75 %"));
+        gauge.setMaxValue(50);
+        QCOMPARE(name(), QStringLiteral("Tablero: 100 %"));
+    }
+
     void defaults()
     {
         TGauge gauge;

@@ -2,6 +2,7 @@
 #include "widgets/CollapsePanel.h"
 #include "widgets/MShape.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QMetaProperty>
 #include <QtTest>
@@ -647,6 +648,14 @@ void TestMultiShape::helpBanner()
 
 void TestMultiShape::colourCoupling()
 {
+    {
+        // Screen readers read a text shape by what it shows.
+        TMultiShape banner;
+        banner.setText(QStringLiteral("¡ C0MPLETADO !"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&banner)->text(QAccessible::Name),
+                 QStringLiteral("¡ C0MPLETADO !"));
+    }
+
     TMultiShape shape;
     shape.setColor(Colors::clRed);
     QCOMPARE(shape.FontColor(), Colors::clRed);

@@ -10,6 +10,7 @@
 #include "widgets/LCDControl.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -449,6 +450,22 @@ private slots:
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
         QCOMPARE(runScores().boardMisses, 1);
+    }
+
+    // Screen readers hear the counters with their figures and each selector's place.
+    void countersAndSelectorsForScreenReaders()
+    {
+        openWindow();
+        auto name = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(m_form->LCDControl1), QStringLiteral("Aciertos: 0"));
+        choose(1, rightItem);
+        choose(2, wrongItem);
+        QCOMPARE(name(m_form->LCDControl1), QStringLiteral("Aciertos: 1"));
+        QCOMPARE(name(m_form->LCDControl2), QStringLiteral("Fallos: 1"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box(7))->text(QAccessible::Description),
+                 QStringLiteral("Palabra 7 del tablero"));
     }
 
     void failedOpenKeepsTheBoardWords()

@@ -177,6 +177,8 @@ void TForm1::createCounters(QWidget *client)
     LCDControl1 = place<TLCDControl>(client, "LCDControl1", 16, 112, 57, 201);
     Panel1 = place<QFrame>(client, "Panel1", 640, 104, 73, 215);
     LCDControl2 = place<TLCDControl>(Panel1, "LCDControl2", 8, 8, 57, 201);
+    LCDControl1->setAccessibleCaption(QStringLiteral("Aciertos"));
+    LCDControl2->setAccessibleCaption(QStringLiteral("Fallos"));
     for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
         counter->SetNumberType(ntNone);
         counter->SetNumber(0);
@@ -193,6 +195,7 @@ void TForm1::createBoard(QWidget *client)
         const int row = (n - 1) / 5;
         auto *box = new TBoolComboBox(client);
         box->setObjectName(QStringLiteral("BoolComboBox%1").arg(n));
+        box->setAccessibleDescription(QStringLiteral("Palabra %1 del tablero").arg(n));
         box->setGeometry(80 + columnSpacing * column, 112 + 24 * row, 137, 28);
         // The next column lies over all but the first 112 pixels: the word must fit there.
         box->setVisibleWidth(columnSpacing);

@@ -249,6 +249,7 @@ void TGauge::setMinValue(int value)
     if (m_progress < value)
         m_progress = value;
     repaint();
+    updateAccessibleName();
 }
 
 void TGauge::setMaxValue(int value)
@@ -261,6 +262,7 @@ void TGauge::setMaxValue(int value)
     if (m_progress > value)
         m_progress = value;
     repaint();
+    updateAccessibleName();
 }
 
 void TGauge::setProgress(int value)
@@ -273,8 +275,22 @@ void TGauge::setProgress(int value)
     if (value == m_progress)
         return;
     m_progress = value;
-    if (Percentage() != before)
+    if (Percentage() != before) {
         repaint();
+        updateAccessibleName();
+    }
+}
+
+void TGauge::setAccessibleCaption(const QString &caption)
+{
+    m_accessibleCaption = caption;
+    updateAccessibleName();
+}
+
+void TGauge::updateAccessibleName()
+{
+    if (!m_accessibleCaption.isEmpty())
+        setAccessibleName(QStringLiteral("%1: %2 %").arg(m_accessibleCaption).arg(Percentage()));
 }
 
 int TGauge::Percentage() const

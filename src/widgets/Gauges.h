@@ -53,6 +53,9 @@ public:
     void setMaxValue(int value);
     // Clamps into MinValue..MaxValue; repaints only when the whole percentage changes.
     void setProgress(int value);
+    // What screen readers call the gauge ("Tablero"); they read it with its percentage,
+    // "Tablero: 75 %", kept up to date as the value changes.
+    void setAccessibleCaption(const QString &caption);
 
     // Where Progress stands in the range, truncated: 1 of 3 gives 33. 0 for an empty range.
     int Percentage() const;
@@ -98,6 +101,10 @@ private:
     int m_progress = 0;
     bool m_showText = true;
     bool m_loading = false;
+
+private:
+    void updateAccessibleName();
+    QString m_accessibleCaption;
 };
 
 // The kinds at namespace scope, as callers write them.

@@ -124,6 +124,19 @@ void TLCDControl::SetNumber(int value)
     const QRegion before = valueRegion();
     m_number = value;
     redrawValue(before);
+    updateAccessibleName();
+}
+
+void TLCDControl::setAccessibleCaption(const QString &caption)
+{
+    m_accessibleCaption = caption;
+    updateAccessibleName();
+}
+
+void TLCDControl::updateAccessibleName()
+{
+    if (!m_accessibleCaption.isEmpty())
+        setAccessibleName(QStringLiteral("%1: %2").arg(m_accessibleCaption).arg(m_number));
 }
 
 void TLCDControl::SetNumberType(TNumberType value)

@@ -28,6 +28,9 @@ public:
     // Ignored when equal or above NumberMax; otherwise the bar and the digits are redrawn at
     // once, and only they.
     void SetNumber(int value);
+    // What screen readers call the counter ("Aciertos"); they read it with the number,
+    // "Aciertos: 2", kept up to date as the number changes.
+    void setAccessibleCaption(const QString &caption);
     // Ignored unless the new suffix differs; redraws the bar and digits at once.
     void SetNumberType(TNumberType value);
     // Ignored unless value > 0 and value >= Number; otherwise the whole control repaints later.
@@ -75,6 +78,10 @@ private:
     int m_number = 0;
     TNumberType m_numberType = ntNone;
     int m_numberMax = 100;
+
+private:
+    void updateAccessibleName();
+    QString m_accessibleCaption;
 };
 
 // The suffix names at namespace scope, as callers write them.

@@ -87,6 +87,8 @@ void TMultiShape::setText(const QString &value)
     if (value == m_text)
         return;
     m_text = value;
+    // Screen readers read the text shape by what it shows.
+    setAccessibleName(m_text);
     update();
 }
 
