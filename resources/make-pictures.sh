@@ -42,6 +42,9 @@ convert -size 81x113 xc:'#004080' \
     -fill white -stroke '#555555' -draw 'rectangle 26,64 54,92' \
     -fill '#c0392b' -stroke none -font "$font" -pointsize 22 -gravity center -annotate +0+22 'á' alumno.png
 
-# The window icon: an accented a.
-convert -size 48x48 xc:none -fill '#1f3f7a' -draw 'roundrectangle 1,1 46,46 8,8' \
-    -font "$font" -pointsize 40 -fill '#ffe14d' -gravity center -annotate +0+0 'á' tildora.png
+# The program's icon, drawn once as a vector (icons/tildora.svg) and rendered at the sizes the
+# desktop asks for; the 48-pixel one is also the windows' icon. Needs librsvg2-bin.
+for size in 48 128 256; do
+    rsvg-convert -w $size -h $size icons/tildora.svg -o icons/tildora-$size.png
+done
+cp icons/tildora-48.png tildora.png

@@ -4,11 +4,13 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 mode=${1:-run}
-build="$here/build"
+# TILDORA_BUILD_DIR and TILDORA_CMAKE_OPTIONS let CI build a second, checked configuration
+# beside the ordinary one.
+build=${TILDORA_BUILD_DIR:-"$here/build"}
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
           libgl1-mesa-dev fonts-comic-neue fonts-liberation2 fonts-dancingscript
-          xdg-utils xvfb xauth wspanish)
+          xdg-utils xvfb xauth wspanish appstream desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,7 +21,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 fi
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TILDORA_CMAKE_OPTIONS:-}
 cmake --build "$build" --parallel 2
 
 case "$mode" in
