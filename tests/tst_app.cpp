@@ -1,6 +1,7 @@
 // Start-up and the error guard: the windows' order, an exception in a handler shown in the
 // standard error box with the program going on.
 #include "ScriptedDialogs.h"
+#include "TemporaryWorkingFolder.h"
 
 #include "app/Project1.h"
 #include "app/TildoraApplication.h"
@@ -13,7 +14,6 @@
 #include "ui/ErrorGuard.h"
 
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -102,9 +102,7 @@ private slots:
 
     void windowsAreCreatedInOrder()
     {
-        QTemporaryDir folder;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
+        TemporaryWorkingFolder folder;
         WindowsAtOpen dialogs;
         {
             TildoraWindows windows;
@@ -136,7 +134,6 @@ private slots:
             QVERIFY(!DatosBox->isModal());
         }
         QCOMPARE(Form1, nullptr);
-        QDir::setCurrent(previous);
     }
 
     void spanishButtonTexts()

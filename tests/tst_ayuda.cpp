@@ -4,6 +4,7 @@
 #include "help/QuestionsPage.h"
 
 #include "ScriptedDialogs.h"
+#include "TemporaryWorkingFolder.h"
 #include "shared/RunScores.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/MShape.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QAbstractTextDocumentLayout>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -343,10 +343,7 @@ private slots:
 
     void rulesBoxIsEditableAndNeverSaved()
     {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
+        TemporaryWorkingFolder folder;
         {
             TAyuda window;
             window.show();
@@ -363,7 +360,6 @@ private slots:
         }
         TAyuda fresh;
         QCOMPARE(fresh.RichEdit1->toPlainText(), expectedRules.join(u'\n'));
-        QDir::setCurrent(previous);
         QVERIFY(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     }
 

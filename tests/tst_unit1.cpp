@@ -1,6 +1,7 @@
 // The practice window and its board: loading, hits, misses, replacement words, counters,
 // the completion banner, the exit question and the instructions.
 #include "ScriptedDialogs.h"
+#include "TemporaryWorkingFolder.h"
 
 #include "practice/Unit1.h"
 #include "shared/AppError.h"
@@ -17,7 +18,6 @@
 #include <QWheelEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTest>
 
@@ -44,10 +44,9 @@ class TestUnit1 : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<TemporaryWorkingFolder> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<TForm1> m_form;
-    QString m_previousFolder;
 
     TBoolComboBox *box(int n) { return m_form->BoolComboBox(n); }
 
@@ -77,9 +76,7 @@ private slots:
     {
         runScores() = RunScores{};
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        m_folder = std::make_unique<QTemporaryDir>();
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(m_folder->path());
+        m_folder = std::make_unique<TemporaryWorkingFolder>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
         writeBoard(QStringLiteral("nivel1.txt"), boardLines(QStringLiteral("camión"), 60));
     }
@@ -88,7 +85,6 @@ private slots:
     {
         m_form.reset();
         m_dialogs.reset();
-        QDir::setCurrent(m_previousFolder);
         m_folder.reset();
     }
 
