@@ -100,13 +100,3 @@ static void BM_PracticeWindowMemory(benchmark::State &state)
     QDir::setCurrent(previous);
 }
 BENCHMARK(BM_PracticeWindowMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}

@@ -36,13 +36,3 @@ static void BM_TildoraWindows(benchmark::State &state)
     QDir::setCurrent(previous);
 }
 BENCHMARK(BM_TildoraWindows)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}
