@@ -246,8 +246,8 @@ private slots:
                                               "Código de error 42.";
         QTest::addRow("no mail program") << 1u << true
                                          << "No hay ningún programa de correo en este equipo.\r"
-                                            "Los resultados están guardados en el archivo %1:\r"
-                                            "adjúntalo a un mensaje para enviárselo a tu profesor.";
+                                            "Los resultados están guardados en el archivo\r%1\r"
+                                            "Adjúntalo a un mensaje para enviárselo a tu profesor.";
     }
 
     void handOffOutcomes()

@@ -559,8 +559,8 @@ void TForm1::TalvoMail1CancelSend(TTalvoMail *Sender, const QString &Doc_Name)
     DialogService::instance().message(
         this,
         QStringLiteral("No hay ningún programa de correo en este equipo.\r"
-                       "Los resultados están guardados en el archivo %1:\r"
-                       "adjúntalo a un mensaje para enviárselo a tu profesor.")
+                       "Los resultados están guardados en el archivo\r%1\r"
+                       "Adjúntalo a un mensaje para enviárselo a tu profesor.")
             .arg(QDir::toNativeSeparators(Doc_Name)),
         QStringLiteral("Envío de correo"), MessageIcon::Information, MessageButtons::Ok);
 }
