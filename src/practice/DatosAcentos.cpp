@@ -1,11 +1,98 @@
 // The student-data dialog TDatosBox.
 #include "practice/DatosAcentos.h"
 
+#include "shared/RunScores.h"
+#include "ui/ErrorGuard.h"
+#include "ui/WindowControls.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
 TDatosBox *DatosBox = nullptr;
+
+using namespace WindowControls;
+
+namespace {
+
+QLineEdit *placeEdit(QWidget *parent, const char *name, int top, const QFont &font, const QString &accessibleName)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(56, top, 409, 29);
+    edit->setFont(font);
+    edit->setAccessibleName(accessibleName);
+    setTextColor(edit, Colors::clBlack);
+    return edit;
+}
+
+} // namespace
 
 TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DatosBox"));
     setWindowTitle(QStringLiteral("Datos del alumno"));
-    resize(523, 366);
+    setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    // An outer size of 523 x 366 with the usual frame and title bar.
+    setFixedSize(515, 339);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(523 / 2, 366 / 2));
+
+    ProgramIcon = new QLabel(this);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setGeometry(40, 20, 64, 64);
+    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/resources/tildora.png")));
+    ProgramIcon->setScaledContents(true);
+
+    Label2 = placeLabel(this, "Label2", 145, 14, QStringLiteral("Tildora"),
+                        pixelFont(QStringLiteral("MS Sans Serif"), 19, true), Colors::clNavy);
+    Label3 = placeLabel(this, "Label3", 137, 45, QStringLiteral("Práctica de la acentuación ortográfica"),
+                        font(), Colors::clBlack);
+    Label5 = placeLabel(this, "Label5", 128, 72,
+                        QStringLiteral("Actividades interdisciplinares con Lengua y Literatura"),
+                        pixelFont(QStringLiteral("MS Sans Serif"), 13, true), Colors::clRed);
+    Label5->setWordWrap(true);
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setGeometry(128, 72, 243, 49);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setGeometry(32, 112, 449, 2);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    const QFont dataFont = pixelFont(QStringLiteral("Comic Sans MS"), 15, true);
+    Label1 = placeLabel(this, "Label1", 32, 128,
+                        QStringLiteral("Introduce tus datos personales antes de enviar los resultados:"), dataFont,
+                        Colors::clTeal);
+    Label4 = placeLabel(this, "Label4", 56, 160, QStringLiteral("Nombre y apellidos:"), dataFont, Colors::clTeal);
+    Alumno = placeEdit(this, "Alumno", 184, dataFont, QStringLiteral("Nombre y apellidos"));
+    Label4->setBuddy(Alumno);
+    Label6 = placeLabel(this, "Label6", 56, 224, QStringLiteral("Curso y grupo:"), dataFont, Colors::clTeal);
+    curso = placeEdit(this, "curso", 248, dataFont, QStringLiteral("Curso y grupo"));
+    Label6->setBuddy(curso);
+
+    BitBtn1 = new QPushButton(QIcon(QStringLiteral(":/resources/salir.png")), QStringLiteral("Salir"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(208, 288, 105, 33);
+    BitBtn1->setIconSize(QSize(20, 20));
+    // Enter in either field stores and closes, as a click on "Salir" does.
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TDatosBox::BitBtn1Click));
+
+    setTabOrder(Alumno, curso);
+    setTabOrder(curso, BitBtn1);
+    Alumno->setFocus();
+}
+
+void TDatosBox::BitBtn1Click()
+{
+    RunScores &scores = runScores();
+    if (!Alumno->text().isEmpty())
+        scores.studentName = Alumno->text();
+    if (!curso->text().isEmpty())
+        scores.studentGroup = curso->text();
+    close();
 }

@@ -1,12 +1,32 @@
-// The student-data dialog TDatosBox.
+// The student-data dialog TDatosBox: the student's name and class for the results.
 #pragma once
 
 #include <QDialog>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 class TDatosBox : public QDialog {
     Q_OBJECT
 public:
     explicit TDatosBox(QWidget *parent = nullptr);
+
+    // "Salir": stores what was typed (an empty field keeps the earlier value) and closes.
+    void BitBtn1Click();
+
+    QLabel *ProgramIcon = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label5 = nullptr;
+    QFrame *Bevel1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *Alumno = nullptr;
+    QLabel *Label6 = nullptr;
+    QLineEdit *curso = nullptr;
+    QPushButton *BitBtn1 = nullptr;
 };
 
 extern TDatosBox *DatosBox;

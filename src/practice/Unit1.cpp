@@ -5,14 +5,20 @@
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
+#include "practice/ScoreStripPicture.h"
+#include "platform/ResultsFilePath.h"
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
 #include "shared/RunScores.h"
+#include "shared/AppError.h"
+#include "shared/TextFile.h"
 #include "ui/WindowControls.h"
 #include "widgets/BoolComboBox.h"
+#include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
 #include "widgets/Shape.h"
+#include "widgets/TalvoMail.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +32,7 @@
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 TForm1 *Form1 = nullptr;
@@ -135,6 +142,7 @@ void TForm1::createToolBar(QWidget *client)
     Op1->setText(QStringLiteral("Enviar resultados"));
     Op1->setIcon(QIcon(QStringLiteral(":/resources/enviar.png")));
     Op1->setIconSize(QSize(24, 24));
+    connect(Op1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Op1Click));
     Image2 = placePicture(Panel2, "Image2", 303, -3, 381, 45, QStringLiteral(":/resources/banner.png"));
     SpeedButton2 = placeToolButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
     SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
@@ -150,6 +158,7 @@ void TForm1::createToolBar(QWidget *client)
 
     OK = place<QPushButton>(client, "OK", 632, 48, 81, 33);
     OK->setText(QStringLiteral("Resultados"));
+    connect(OK, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::OKClick));
 
     multishape = place<QLineEdit>(client, "multishape", 176, 72, 377, 33);
     multishape->setFrame(false);
@@ -225,6 +234,54 @@ void TForm1::createScoreStrip(QWidget *client)
     Label2->setText(QStringLiteral("0"));
     Label2->hide();
     Image1 = placePicture(client, "Image1", 624, 323, 81, 113, QStringLiteral(":/resources/alumno.png"));
+
+    Bevel2 = placeBevel(client, "Bevel2", 32, 328, 449, 105, QFrame::Box);
+    const TColor stripColor = Colors::rgb(0, 64, 128);
+    const QFont stripFont = pixelFont(QStringLiteral("Comic Sans MS"), 13);
+    const auto placeGauge = [&](const char *name, int left, int size, TColor foreColor, const QString &caption) {
+        auto *gauge = place<TGauge>(client, name, left, 344, size, size);
+        gauge->setKind(gkPie);
+        gauge->setBorderStyle(TGauge::bsNone);
+        gauge->setBackColor(stripColor);
+        gauge->setColor(stripColor);
+        gauge->setForeColor(foreColor);
+        gauge->setFont(stripFont);
+        gauge->setAccessibleCaption(caption);
+        // The design value, shown until the timer's first tick.
+        gauge->setProgress(44);
+        return gauge;
+    };
+    Gauge1 = placeGauge("Gauge1", 64, 49, Colors::clAqua, QStringLiteral("Tablero"));
+    Gauge2 = placeGauge("Gauge2", 136, 49, Colors::clAqua, QStringLiteral("Ejemplos"));
+    Gauge3 = placeGauge("Gauge3", 208, 49, Colors::clAqua, QStringLiteral("Frases"));
+    Gauge4 = placeGauge("Gauge4", 280, 49, Colors::clAqua, QStringLiteral("Cuestiones"));
+    Gaugetot = placeGauge("Gaugetot", 392, 57, Colors::rgb(0, 255, 64), QStringLiteral("Total"));
+
+    Label6 = placeLabel(client, "Label6", 64, 400, QStringLiteral("Tablero"), stripFont, Colors::clYellow);
+    Label7 = placeLabel(client, "Label7", 136, 400, QStringLiteral("Ejemplos"), stripFont, Colors::clYellow);
+    Label8 = placeLabel(client, "Label8", 208, 400, QStringLiteral("Frases"), stripFont, Colors::clYellow);
+    Label9 = placeLabel(client, "Label9", 272, 400, QStringLiteral("Cuestiones"), stripFont, Colors::clYellow);
+    Label5 = placeLabel(client, "Label5", 400, 400, QStringLiteral("TOTAL"), stripFont, Colors::clYellow);
+
+    Image3 = place<QLabel>(client, "Image3", 488, 336, 129, 89);
+    Image3->setPixmap(ScoreStripPicture::draw(Image3->size()));
+    Image3->setAccessibleName(QStringLiteral("Medalla"));
+
+    // Out of sight, as the component is at run time; it holds the results mail.
+    TalvoMail1 = place<TTalvoMail>(client, "TalvoMail1", 528, 48);
+    TalvoMail1->setAddDate(false);
+    TalvoMail1->setAttachment(false);
+    connect(TalvoMail1, &TTalvoMail::OnBeginDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1BeginDocument));
+    connect(TalvoMail1, &TTalvoMail::OnEndDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1EndDocument));
+    // A failed hand-off must not pass for a sent mail: the student is told before the end.
+    connect(TalvoMail1, &TTalvoMail::OnErrorSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1ErrorSend));
+    connect(TalvoMail1, &TTalvoMail::OnCancelSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1CancelSend));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, ErrorGuard::guarded(this, &TForm1::Timer1Timer));
+    Timer1->start();
 }
 
 void TForm1::createMenus()
@@ -415,4 +472,95 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
     sender->setCurrentIndex(-1);
     sender->SetCaption(replacement);
     sender->setColor(Colors::clWindow);
+}
+
+ResultsSummary::StripFigures TForm1::gaugeFigures() const
+{
+    return {Gauge1->Progress(), Gauge2->Progress(), Gauge3->Progress(), Gauge4->Progress(), Gaugetot->Progress()};
+}
+
+void TForm1::Timer1Timer()
+{
+    const auto caption = [](const QLabel *label) { return label ? label->text() : QString(); };
+    const bool help = Ayuda != nullptr;
+    const ResultsSummary::StripFigures figures = ResultsSummary::readStrip(
+        Label1->text(), help ? caption(Ayuda->porcen1) : QString(), help ? caption(Ayuda->Tpercentfrases) : QString(),
+        help ? caption(Ayuda->TCuestPercent) : QString(), gaugeFigures());
+    // The gauges repaint only when their percentage changes, so an idle tick draws nothing.
+    Gauge1->setProgress(figures.board);
+    Gauge2->setProgress(figures.examples);
+    Gauge3->setProgress(figures.phrases);
+    Gauge4->setProgress(figures.questions);
+    Gaugetot->setProgress(figures.total);
+}
+
+void TForm1::OKClick()
+{
+    const QString text = ResultsSummary::summaryText(ResultsSummary::figures(runScores(), gaugeFigures()));
+    DialogService::instance().message(this, text, QStringLiteral("PUNTUACIÓN"), MessageIcon::None, MessageButtons::Ok);
+}
+
+void TForm1::Op1Click()
+{
+    Memo2->clear();
+    for (const QString &line : ResultsSummary::fileLines(ResultsSummary::figures(runScores(), gaugeFigures())))
+        Memo2->appendPlainText(line);
+
+    QStringList lines;
+    for (QTextBlock block = Memo2->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    const QString path = ResultsFilePath::path();
+    // Through a save file: a failed write leaves an earlier results file whole, and nothing
+    // is sent that the student has not got on disk.
+    if (TextFile::trySaveBytes(path, ResultsSummary::fileBytes(lines)) != TextFile::SaveStatus::Ok)
+        throw AppError(QStringLiteral("No se puede escribir el archivo de resultados %1. No se ha enviado nada.")
+                           .arg(QDir::toNativeSeparators(path)));
+
+    TalvoMail1->setSource(path);
+    TalvoMail1->setAddDate(true);
+    TalvoMail1->setAttachment(true);
+    TalvoMail1->setDestinatary(placeholderRecipient);
+    TalvoMail1->setSubject(QStringLiteral("Resultados del test de acentos:"));
+    TalvoMail1->Send();
+}
+
+void TForm1::TalvoMail1BeginDocument(TTalvoMail *, const QString &)
+{
+    const QStringList lines = {
+        QStringLiteral(" Escribe la dirección de correo electrónico y pulsa"),
+        QStringLiteral("      CONTROL + INTRO para enviar el mensaje"),
+        QStringLiteral("Para separar varias direcciones de correo usa el carácter < ; >"),
+        QStringLiteral("       y la tecla <ESC> para anular el envío "),
+    };
+    DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("Enviar correo"),
+                                      MessageIcon::None, MessageButtons::OkCancel);
+}
+
+void TForm1::TalvoMail1EndDocument(TTalvoMail *, const QString &)
+{
+    DialogService::instance().message(this, QStringLiteral("Mensaje de correo finalizado"),
+                                      QStringLiteral("Envío de correo"), MessageIcon::None, MessageButtons::OkCancel);
+}
+
+void TForm1::TalvoMail1ErrorSend(TTalvoMail *, quint32 Error_Number, const QString &Error_Message)
+{
+    const QString reason = Error_Message.isEmpty() ? QStringLiteral("Código de error %1.").arg(Error_Number) : Error_Message;
+    DialogService::instance().message(
+        this, QStringLiteral("No se ha podido preparar el mensaje de correo con los resultados.\r") + reason,
+        QStringLiteral("Envío de correo"), MessageIcon::Warning, MessageButtons::Ok);
+}
+
+void TForm1::TalvoMail1CancelSend(TTalvoMail *Sender, const QString &Doc_Name)
+{
+    // A compose window the student closed needs no word; no mail program at all does, or the
+    // student would think the results had gone.
+    if (!Sender->LastResult().serviceMissing)
+        return;
+    DialogService::instance().message(
+        this,
+        QStringLiteral("No hay ningún programa de correo en este equipo.\r"
+                       "Los resultados están guardados en el archivo\r%1\r"
+                       "Adjúntalo a un mensaje para enviárselo a tu profesor.")
+            .arg(QDir::toNativeSeparators(Doc_Name)),
+        QStringLiteral("Envío de correo"), MessageIcon::Information, MessageButtons::Ok);
 }

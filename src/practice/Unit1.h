@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exercises/BoardExercise.h"
+#include "exercises/ResultsSummary.h"
 #include "shared/RunScores.h"
 
 #include <QMainWindow>
@@ -14,8 +15,11 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
+class QTimer;
 class QToolButton;
 class TBoolComboBox;
+class TGauge;
+class TTalvoMail;
 class TLCDControl;
 class TShape;
 
@@ -57,6 +61,20 @@ public:
     QLabel *Label2 = nullptr;
     QLabel *Image1 = nullptr;
     TShape *Shape1 = nullptr;
+    QFrame *Bevel2 = nullptr;
+    TGauge *Gauge1 = nullptr;
+    TGauge *Gauge2 = nullptr;
+    TGauge *Gauge3 = nullptr;
+    TGauge *Gauge4 = nullptr;
+    TGauge *Gaugetot = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Image3 = nullptr;
+    QTimer *Timer1 = nullptr;
+    TTalvoMail *TalvoMail1 = nullptr;
 
     QAction *Abrir1 = nullptr;
     QAction *Salir1 = nullptr;
@@ -68,12 +86,26 @@ public:
     // Shown by the information window's first-activation step.
     bool aboutShown = false;
 
+    // The placeholder recipient of the results mail: the student types the teacher's address
+    // over it in the compose window.
+    static inline const QString placeholderRecipient = QStringLiteral("correo.del.profesor@example.com");
+
+    // The five figures the strip shows, as the summary and the results file print them.
+    ResultsSummary::StripFigures gaugeFigures() const;
+
 public slots:
     void FormCreate();
     void FormActivate();
     void Abrir1Click();
     void Salir1Click();
     void SpeedButton3Click();
+    void OKClick();
+    void Op1Click();
+    void Timer1Timer();
+    void TalvoMail1BeginDocument(TTalvoMail *Sender, const QString &Doc_Name);
+    void TalvoMail1EndDocument(TTalvoMail *Sender, const QString &Doc_Name);
+    void TalvoMail1ErrorSend(TTalvoMail *Sender, quint32 Error_Number, const QString &Error_Message);
+    void TalvoMail1CancelSend(TTalvoMail *Sender, const QString &Doc_Name);
     void DatosClick();
     void Modificar1Click();
     void Instrucciones1Click();

@@ -1,0 +1,115 @@
+// The four exercise scores gathered: strip readings, the summary box and the results file.
+#include "exercises/ResultsSummary.h"
+
+#include "shared/NumberFormat.h"
+#include "shared/RunScores.h"
+
+#include <QStringEncoder>
+
+namespace ResultsSummary {
+
+namespace {
+
+QString n(int value)
+{
+    return QString::number(value);
+}
+
+// The lines both texts share, from the student line to the average; `rule` is the line of
+// underscores, which is longer in the box than in the file.
+QStringList scoreLines(const Figures &f, const QString &rule)
+{
+    const StripFigures &p = f.percentages;
+    return {
+        f.studentName + QStringLiteral(" de ") + f.studentGroup,
+        rule,
+        QStringLiteral("Tablero: ") + n(f.boardHits) + QStringLiteral(" aciertos  y ") + n(f.boardMisses)
+            + QStringLiteral(" fallos = ") + n(p.board) + QStringLiteral(" %"),
+        QStringLiteral("Ejemplos: ") + n(f.exampleHits) + QStringLiteral(" aciertos de ") + n(f.exampleAttempts)
+            + QStringLiteral("= ") + n(p.examples) + QStringLiteral(" %"),
+        QStringLiteral("Frases: ") + n(f.phraseHits) + QStringLiteral("/") + n(f.phraseTotal) + QStringLiteral("= ")
+            + n(p.phrases) + QStringLiteral(" %"),
+        QStringLiteral("Cuestiones: ") + n(p.questions) + QStringLiteral(" %"),
+        rule,
+        QStringLiteral("Promedio: ") + n(p.total) + QStringLiteral(" %"),
+    };
+}
+
+const QString header = QStringLiteral(" Resultados del test de acentos del alumno:");
+
+} // namespace
+
+int average(int board, int examples, int phrases, int questions)
+{
+    // In floating point: four percentages cannot overflow, four saturated readings could.
+    const double sum = double(board) + double(examples) + double(phrases) + double(questions);
+    return NumberFormat::roundHalfEven(sum / 4);
+}
+
+StripFigures readStrip(const QString &board, const QString &examples, const QString &phrases,
+                       const QString &questions, const StripFigures &previous)
+{
+    const auto reading = [](const QString &caption, int kept) {
+        const int value = NumberFormat::leadingInteger(caption);
+        return value >= 0 ? value : kept;
+    };
+    StripFigures figures;
+    figures.board = reading(board, previous.board);
+    figures.examples = reading(examples, previous.examples);
+    figures.phrases = reading(phrases, previous.phrases);
+    figures.questions = reading(questions, previous.questions);
+    figures.total = average(figures.board, figures.examples, figures.phrases, figures.questions);
+    return figures;
+}
+
+Figures figures(const RunScores &scores, const StripFigures &percentages)
+{
+    Figures f;
+    f.studentName = scores.studentName;
+    f.studentGroup = scores.studentGroup;
+    f.boardHits = scores.boardHits;
+    f.boardMisses = scores.boardMisses;
+    f.exampleHits = scores.exampleHits;
+    f.exampleAttempts = scores.exampleAttempts;
+    f.phraseHits = scores.phraseHits;
+    f.phraseTotal = scores.phraseTotal;
+    f.percentages = percentages;
+    return f;
+}
+
+QString summaryText(const Figures &figures)
+{
+    QStringList lines = {QStringLiteral(" Tildora.  "), QStringLiteral(" "), header};
+    const QString rule(48, QLatin1Char('_'));
+    lines << rule << scoreLines(figures, rule) << QStringLiteral("  ") << QStringLiteral("  ");
+    return lines.join(QLatin1Char('\r'));
+}
+
+QStringList fileLines(const Figures &figures)
+{
+    const QString rule(46, QLatin1Char('_'));
+    return QStringList{header, rule} + scoreLines(figures, rule);
+}
+
+QByteArray fileBytes(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QLatin1String("\r\n");
+    QStringEncoder windows1252("windows-1252", QStringEncoder::Flag::Stateless);
+    if (windows1252.isValid()) {
+        QByteArray bytes = windows1252.encode(text);
+        if (!windows1252.hasError())
+            return bytes;
+    } else {
+        // Without the converter only plain ASCII is surely the same in Windows-1252.
+        bool ascii = true;
+        for (const QChar ch : text)
+            ascii = ascii && ch.unicode() < 0x80;
+        if (ascii)
+            return text.toLatin1();
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+} // namespace ResultsSummary

@@ -1,0 +1,59 @@
+// The four exercise scores gathered: the score strip's readings and average, the summary box
+// the student reads and the results file that is mailed.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct RunScores;
+
+namespace ResultsSummary {
+
+// The strip's five figures: the four exercise percentages and their average.
+struct StripFigures {
+    int board = 0;
+    int examples = 0;
+    int phrases = 0;
+    int questions = 0;
+    int total = 0;
+};
+
+// The average of the four percentages, halves to the even neighbour (62.5 -> 62, 63.5 -> 64):
+// each exercise weighs a quarter.
+int average(int board, int examples, int phrases, int questions);
+
+// The strip's figures from the four percentage captions, each read as its leading whole
+// number ("66,7" -> 66, "" -> 0). A caption that reads as a negative number is not taken:
+// that figure stays as it was in `previous`.
+StripFigures readStrip(const QString &board, const QString &examples, const QString &phrases,
+                       const QString &questions, const StripFigures &previous);
+
+// Everything the summary and the results file print.
+struct Figures {
+    QString studentName;
+    QString studentGroup;
+    int boardHits = 0;
+    int boardMisses = 0;
+    int exampleHits = 0;
+    int exampleAttempts = 0;
+    int phraseHits = 0;
+    int phraseTotal = 0;
+    StripFigures percentages;
+};
+
+// The run's counters and student data with the percentages the strip shows.
+Figures figures(const RunScores &scores, const StripFigures &percentages);
+
+// The fourteen lines of the box "PUNTUACIÓN", joined by a lone CR.
+QString summaryText(const Figures &figures);
+
+// The ten lines of the results file.
+QStringList fileLines(const Figures &figures);
+
+// The file's bytes: each line ended by CR LF, in Windows-1252 when every character has a
+// place in it; otherwise UTF-8 with a byte-order mark, so that no letter of a name such as
+// "Łucja" is lost.
+QByteArray fileBytes(const QStringList &lines);
+
+} // namespace ResultsSummary

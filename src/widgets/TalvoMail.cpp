@@ -1,0 +1,192 @@
+// TTalvoMail: hands a file to the user's mail program.
+#include "widgets/TalvoMail.h"
+
+#include "platform/ResultsFilePath.h"
+#include "richtext/RichTextFile.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <memory>
+
+using namespace SimpleMapi;
+
+namespace {
+
+const QString credit = QStringLiteral("TTalvoMail: envío de archivos por correo electrónico para Tildora");
+
+// The first separator a locale's short format puts between its fields.
+QChar separatorOf(const QString &format, QChar fallback)
+{
+    for (const QChar ch : format)
+        if (!ch.isLetter() && ch != QLatin1Char('\'') && !ch.isSpace())
+            return ch;
+    return fallback;
+}
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+TTalvoMail::TTalvoMail(QWidget *parent) : QWidget(parent)
+{
+    resize(26, 26);
+    hide();
+}
+
+QString TTalvoMail::About() const
+{
+    return credit;
+}
+
+void TTalvoMail::setDestinatary(const QString &value)
+{
+    if (value != m_destinatary)
+        m_destinatary = value;
+}
+
+void TTalvoMail::setDirection(const QString &value)
+{
+    if (value != m_direction)
+        m_direction = value;
+}
+
+void TTalvoMail::setSubject(const QString &value)
+{
+    if (value != m_subject)
+        m_subject = value;
+}
+
+void TTalvoMail::setSource(const QString &value)
+{
+    if (value != m_source)
+        m_source = QFileInfo::exists(value) ? value : QString();
+}
+
+void TTalvoMail::setAbout(const QString &value)
+{
+    m_about = value;
+}
+
+void TTalvoMail::setClock(std::function<QDateTime()> clock)
+{
+    m_clock = std::move(clock);
+}
+
+QString TTalvoMail::ErrorText(quint32 code)
+{
+    switch (code) {
+    case 1: return QStringLiteral("The user canceled one of the dialog boxes.");
+    case 2: return QStringLiteral("One or more unspecified errors occurred.");
+    case 3: return QStringLiteral("There was no default logon, and the user failed to log on successfully when the logon dialog box was displayed.");
+    case 5: return QStringLiteral("There was insufficient memory to proceed.");
+    case 9: return QStringLiteral("There were too many file attachments.");
+    case 10: return QStringLiteral("There were too many recipients.");
+    case 11: return QStringLiteral("The specified attachment was not found.");
+    case 12: return QStringLiteral("The specified attachment could not be open.");
+    case 14: return QStringLiteral("A recipient did not appear in the address list.");
+    case 15: return QStringLiteral("The type of a recipient was not MAPI_TO, MAPI_CC, or MAPI_BCC.");
+    case 18: return QStringLiteral("The text in the message was too large to sent.");
+    case 21: return QStringLiteral("A recipient matched more than one of the recipient descriptor structures and MAPI_DIALOG was not set.");
+    default: return QString();
+    }
+}
+
+QString TTalvoMail::DatedSubject(const QString &subject, const QDateTime &when, const QLocale &locale)
+{
+    const QChar date = separatorOf(locale.dateFormat(QLocale::ShortFormat), QLatin1Char('/'));
+    const QChar time = separatorOf(locale.timeFormat(QLocale::ShortFormat), QLatin1Char(':'));
+    const QDate day = when.date();
+    const QTime clock = when.time();
+    return subject + QStringLiteral(" / ") + QStringLiteral("%1").arg(day.year(), 4, 10, QLatin1Char('0')) + date
+        + twoDigits(day.month()) + date + twoDigits(day.day()) + QLatin1Char(' ') + twoDigits(clock.hour()) + time
+        + twoDigits(clock.minute());
+}
+
+void TTalvoMail::Send()
+{
+    if (!QFileInfo::exists(m_source)) {
+        emit OnFileNotExists(this, m_source);
+        return;
+    }
+    hide();
+    if (m_attachment)
+        SendAsAttachment();
+    else
+        SendAsBody();
+}
+
+MapiRecipDesc TTalvoMail::recipient() const
+{
+    MapiRecipDesc recipient;
+    recipient.ulReserved = 0;
+    recipient.ulRecipClass = MAPI_TO;
+    recipient.lpszName = m_destinatary.isNull() ? QStringLiteral("") : m_destinatary;
+    recipient.lpszAddress = m_direction.isNull() ? QStringLiteral("") : m_direction;
+    recipient.ulEIDSize = 0;
+    return recipient;
+}
+
+void TTalvoMail::SendAsAttachment()
+{
+    MapiFileDesc file;
+    file.ulReserved = 0;
+    file.flFlags = 2;
+    file.nPosition = 0;
+    file.lpszPathName = m_source;
+
+    MapiMessage message;
+    message.ulReserved = 0;
+    // The folder the file lies in, for a student who attaches it by hand.
+    message.lpszNoteText = QLatin1Char(' ') + ResultsFilePath::folderPart(m_source);
+    message.flFlags = 0;
+    message.lpRecips = {recipient()};
+    message.lpFiles = {file};
+    DeliverMessage(message);
+}
+
+void TTalvoMail::SendAsBody()
+{
+    QWidget *holder = parentWidget() ? parentWidget()->window() : this;
+    QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
+    // Owned here, so it goes also when sending fails.
+    auto document = std::make_unique<QTextEdit>(holder);
+    document->setObjectName(QStringLiteral("Document%1").arg(generator.bounded(13)));
+    document->setGeometry(0, 0, 0, 0);
+    document->setLineWrapMode(QTextEdit::NoWrap);
+    document->hide();
+    RichTextFile::load(*document->document(), m_source);
+
+    QStringList lines;
+    for (QTextBlock block = document->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+
+    MapiMessage message;
+    message.ulReserved = 0;
+    message.lpszNoteText = lines.join(QStringLiteral("\r\n"));
+    message.flFlags = 0;
+    message.lpRecips = {recipient()};
+    DeliverMessage(message);
+}
+
+void TTalvoMail::DeliverMessage(MapiMessage &message)
+{
+    emit OnBeginDocument(this, m_source);
+    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
+    message.lpszSubject = m_addDate ? DatedSubject(m_subject, now, locale()) : m_subject;
+    m_lastResult = MailTransport::instance().sendMail(message, MAPI_LOGON_UI | MAPI_NEW_SESSION | MAPI_DIALOG);
+    if (m_lastResult.code != SUCCESS_SUCCESS) {
+        const QString text = ErrorText(m_lastResult.code);
+        if (m_lastResult.code == MAPI_USER_ABORT)
+            emit OnCancelSend(this, m_source);
+        else
+            emit OnErrorSend(this, m_lastResult.code, text);
+    }
+    emit OnEndDocument(this, m_source);
+}

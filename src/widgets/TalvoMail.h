@@ -1,0 +1,81 @@
+// TTalvoMail: the invisible component that hands a file to the user's mail program, as an
+// attachment or as the message text, with begin, end and error events around the hand-off.
+#pragma once
+
+#include "platform/MailTransport.h"
+
+#include <QDateTime>
+#include <QWidget>
+
+#include <functional>
+
+class TTalvoMail : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Destinatary READ Destinatary WRITE setDestinatary)
+    Q_PROPERTY(QString Direction READ Direction WRITE setDirection)
+    Q_PROPERTY(QString Subject READ Subject WRITE setSubject)
+    Q_PROPERTY(QString Source READ Source WRITE setSource)
+    Q_PROPERTY(QString About READ About WRITE setAbout)
+    Q_PROPERTY(bool AddDate READ AddDate WRITE setAddDate)
+    Q_PROPERTY(bool Attachment READ Attachment WRITE setAttachment)
+
+public:
+    explicit TTalvoMail(QWidget *parent = nullptr);
+
+    QString Destinatary() const { return m_destinatary; }
+    QString Direction() const { return m_direction; }
+    QString Subject() const { return m_subject; }
+    QString Source() const { return m_source; }
+    // Always the component's own credit text, whatever was written.
+    QString About() const;
+    bool AddDate() const { return m_addDate; }
+    bool Attachment() const { return m_attachment; }
+
+    void setDestinatary(const QString &value);
+    void setDirection(const QString &value);
+    void setSubject(const QString &value);
+    // The path of the file to send; a file that does not exist leaves it empty.
+    void setSource(const QString &value);
+    void setAbout(const QString &value);
+    void setAddDate(bool value) { m_addDate = value; }
+    void setAttachment(bool value) { m_attachment = value; }
+
+    // Sends Source: OnFileNotExists when it is missing, otherwise the hand-off to the mail
+    // program with OnBeginDocument before it and OnEndDocument after it, whatever the result.
+    void Send();
+
+    // What the last hand-off ended with (code 0 before any).
+    MailResult LastResult() const { return m_lastResult; }
+
+    // The clock for the subject's date; tests fix it. An empty function restores the real one.
+    void setClock(std::function<QDateTime()> clock);
+
+    // The text for a Simple MAPI result code; empty for codes without one.
+    static QString ErrorText(quint32 code);
+    // The subject with " / " and the date and time as yyyy/mm/dd hh:nn, written with the
+    // locale's date and time separators.
+    static QString DatedSubject(const QString &subject, const QDateTime &when, const QLocale &locale);
+
+signals:
+    void OnBeginDocument(TTalvoMail *Sender, const QString &Doc_Name);
+    void OnEndDocument(TTalvoMail *Sender, const QString &Doc_Name);
+    void OnErrorSend(TTalvoMail *Sender, quint32 Error_Number, const QString &Error_Message);
+    void OnCancelSend(TTalvoMail *Sender, const QString &Doc_Name);
+    void OnFileNotExists(TTalvoMail *Sender, const QString &Doc_Name);
+
+private:
+    void SendAsAttachment();
+    void SendAsBody();
+    void DeliverMessage(SimpleMapi::MapiMessage &message);
+    SimpleMapi::MapiRecipDesc recipient() const;
+
+    bool m_addDate = false;
+    bool m_attachment = false;
+    QString m_about;
+    QString m_source;
+    QString m_destinatary;
+    QString m_direction;
+    QString m_subject;
+    MailResult m_lastResult;
+    std::function<QDateTime()> m_clock;
+};

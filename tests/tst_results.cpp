@@ -1,0 +1,329 @@
+// The practice window's score strip, results summary, student data and results mail.
+#include "FakeMailTransport.h"
+#include "ScriptedDialogs.h"
+
+#include "help/UnitAyuda.h"
+#include "practice/DatosAcentos.h"
+#include "practice/Unit1.h"
+#include "shared/RunScores.h"
+#include "shared/TextFile.h"
+#include "widgets/Gauges.h"
+#include "widgets/TalvoMail.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestResults : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<FakeMailTransport> m_transport;
+    std::unique_ptr<TAyuda> m_ayuda;
+    std::unique_ptr<TForm1> m_form;
+    QString m_previousFolder;
+    QByteArray m_previousHome;
+
+    QString resultsPath() const { return m_folder->filePath(QStringLiteral("result.txt")); }
+
+    // The four percentage captions, read by one tick of the strip.
+    void tick(const QString &board, const QString &examples, const QString &phrases, const QString &questions)
+    {
+        m_form->Label1->setText(board);
+        m_ayuda->porcen1->setText(examples);
+        m_ayuda->Tpercentfrases->setText(phrases);
+        m_ayuda->TCuestPercent->setText(questions);
+        m_form->Timer1Timer();
+    }
+
+    QList<int> gauges() const
+    {
+        return {m_form->Gauge1->Progress(), m_form->Gauge2->Progress(), m_form->Gauge3->Progress(),
+                m_form->Gauge4->Progress(), m_form->Gaugetot->Progress()};
+    }
+
+    void setExampleRun()
+    {
+        RunScores &scores = runScores();
+        scores.boardHits = 30;
+        scores.boardMisses = 10;
+        scores.exampleHits = 40;
+        scores.exampleAttempts = 50;
+        scores.phraseHits = 6;
+        scores.phraseTotal = 8;
+        tick(QStringLiteral("75"), QStringLiteral("80"), QStringLiteral("75"), QStringLiteral("50"));
+    }
+
+    QStringList captions() const
+    {
+        QStringList list;
+        for (const ShownMessage &shown : m_dialogs->messages)
+            list << shown.caption;
+        return list;
+    }
+
+private slots:
+    void init()
+    {
+        runScores() = RunScores{};
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(m_folder->path());
+        m_previousHome = qgetenv("HOME");
+        qputenv("HOME", m_folder->path().toUtf8());
+        QStringList board;
+        for (int n = 0; n < 50; ++n)
+            board << QStringLiteral("camión");
+        TextFile::writeLines(m_folder->filePath(QStringLiteral("nivel1.txt")), board);
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_transport = std::make_unique<FakeMailTransport>();
+        m_form = std::make_unique<TForm1>();
+        m_ayuda = std::make_unique<TAyuda>();
+        Ayuda = m_ayuda.get();
+        // The help window's own tick recounts its exercises into these labels; here the tests
+        // write them.
+        m_ayuda->Timer1->stop();
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        Ayuda = nullptr;
+        m_ayuda.reset();
+        m_transport.reset();
+        m_dialogs.reset();
+        qputenv("HOME", m_previousHome);
+        QDir::setCurrent(m_previousFolder);
+        m_folder.reset();
+    }
+
+    void stripStartsAtTheDesignValueAndFollowsTheLabels()
+    {
+        QCOMPARE(gauges(), (QList<int>{44, 44, 44, 44, 44}));
+        QVERIFY(m_form->Timer1->isActive());
+        QCOMPARE(m_form->Timer1->interval(), 1000);
+        m_form->Label1->setText(QStringLiteral("66,7"));
+        m_ayuda->porcen1->setText(QStringLiteral("80"));
+        m_ayuda->Tpercentfrases->setText(QString());
+        m_ayuda->TCuestPercent->setText(QStringLiteral("50"));
+        // The real tick, within its second.
+        QTRY_COMPARE_WITH_TIMEOUT(gauges(), (QList<int>{66, 80, 0, 50, 49}), 2500);
+        QCOMPARE(m_form->Gauge1->accessibleName(), QStringLiteral("Tablero: 66 %"));
+        QCOMPARE(m_form->Gaugetot->accessibleName(), QStringLiteral("Total: 49 %"));
+    }
+
+    void anUnchangedTickPaintsNothing()
+    {
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        tick(QStringLiteral("75"), QStringLiteral("80"), QStringLiteral("75"), QStringLiteral("50"));
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        for (TGauge *gauge : {m_form->Gauge1, m_form->Gauge2, m_form->Gauge3, m_form->Gauge4, m_form->Gaugetot})
+            gauge->installEventFilter(&counter);
+        m_form->Timer1Timer();
+        m_form->Timer1Timer();
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.count, 0);
+        tick(QStringLiteral("76"), QStringLiteral("80"), QStringLiteral("75"), QStringLiteral("50"));
+        QTRY_VERIFY(counter.count > 0);
+    }
+
+    void summaryBox()
+    {
+        setExampleRun();
+        QTest::mouseClick(m_form->OK, Qt::LeftButton);
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        const ShownMessage shown = m_dialogs->messages.first();
+        QCOMPARE(shown.caption, QStringLiteral("PUNTUACIÓN"));
+        QCOMPARE(shown.buttons, MessageButtons::Ok);
+        const QStringList lines = shown.text.split(QLatin1Char('\r'));
+        QCOMPARE(lines.size(), 14);
+        QCOMPARE(lines[4], QStringLiteral(" de "));
+        QCOMPARE(lines[6], QStringLiteral("Tablero: 30 aciertos  y 10 fallos = 75 %"));
+        QCOMPARE(lines[11], QStringLiteral("Promedio: 70 %"));
+    }
+
+    void sendingWritesTheFileAndHandsItOver()
+    {
+        setExampleRun();
+        runScores().studentName = QStringLiteral("José Peña");
+        runScores().studentGroup = QStringLiteral("3º A");
+        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+
+        const QByteArray bytes = readFile(resultsPath());
+        QVERIFY(bytes.startsWith(" Resultados del test de acentos del alumno:\r\n"));
+        QVERIFY(bytes.contains("\r\nJos\xE9 Pe\xF1" "a de 3\xBA A\r\n"));
+        QVERIFY(bytes.endsWith("\r\nPromedio: 70 %\r\n"));
+        QCOMPARE(m_form->Memo2->document()->blockCount(), 10);
+        QCOMPARE(m_form->Memo2->document()->lastBlock().text(), QStringLiteral("Promedio: 70 %"));
+
+        QCOMPARE(m_transport->messages.size(), 1);
+        const SimpleMapi::MapiMessage &m = m_transport->messages.first();
+        QCOMPARE(m.lpFiles.first().lpszPathName, resultsPath());
+        QCOMPARE(m.lpszNoteText, QLatin1Char(' ') + m_folder->path() + QLatin1Char('/'));
+        QCOMPARE(m.lpRecips.first().lpszName, TForm1::placeholderRecipient);
+        QVERIFY(QRegularExpression(QStringLiteral("^Resultados del test de acentos: / \\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$"))
+                    .match(m.lpszSubject)
+                    .hasMatch());
+        QCOMPARE(m_transport->attachments.first(), bytes);
+
+        QCOMPARE(captions(), (QStringList{"Enviar correo", "Envío de correo"}));
+        QCOMPARE(m_dialogs->messages[0].text,
+                 QStringLiteral(" Escribe la dirección de correo electrónico y pulsa\r"
+                                "      CONTROL + INTRO para enviar el mensaje\r"
+                                "Para separar varias direcciones de correo usa el carácter < ; >\r"
+                                "       y la tecla <ESC> para anular el envío "));
+        QCOMPARE(m_dialogs->messages[0].buttons, MessageButtons::OkCancel);
+        QCOMPARE(m_dialogs->messages[1].text, QStringLiteral("Mensaje de correo finalizado"));
+        QCOMPARE(m_dialogs->messages[1].buttons, MessageButtons::OkCancel);
+    }
+
+    void sendingTwiceOverwritesWithTheCurrentFigures()
+    {
+        setExampleRun();
+        m_form->Op1Click();
+        runScores().boardHits = 31;
+        tick(QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("100"));
+        m_form->Op1Click();
+        QCOMPARE(m_transport->messages.size(), 2);
+        QVERIFY(m_transport->attachments[0].contains("Promedio: 70 %"));
+        QVERIFY(m_transport->attachments[1].contains("Tablero: 31 aciertos  y 10 fallos = 100 %"));
+        QVERIFY(m_transport->attachments[1].contains("Promedio: 100 %"));
+        QVERIFY(!m_transport->attachments[1].contains("70 %"));
+        QCOMPARE(readFile(resultsPath()), m_transport->attachments[1]);
+    }
+
+    void aNameOutsideWindows1252IsKept()
+    {
+        runScores().studentName = QStringLiteral("Łucja Nowak");
+        m_form->Op1Click();
+        const QByteArray bytes = readFile(resultsPath());
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(QString::fromUtf8(bytes).contains(QStringLiteral("\r\nŁucja Nowak de \r\n")));
+    }
+
+    void handOffOutcomes_data()
+    {
+        QTest::addColumn<quint32>("code");
+        QTest::addColumn<bool>("serviceMissing");
+        QTest::addColumn<QString>("shownBeforeTheEnd");
+        QTest::addRow("sent") << 0u << false << QString();
+        QTest::addRow("compose window cancelled") << 1u << false << QString();
+        QTest::addRow("failure") << 2u << false
+                                 << "No se ha podido preparar el mensaje de correo con los resultados.\r"
+                                    "One or more unspecified errors occurred.";
+        QTest::addRow("code without text") << 42u << false
+                                           << "No se ha podido preparar el mensaje de correo con los resultados.\r"
+                                              "Código de error 42.";
+        QTest::addRow("no mail program") << 1u << true
+                                         << "No hay ningún programa de correo en este equipo.\r"
+                                            "Los resultados están guardados en el archivo\r%1\r"
+                                            "Adjúntalo a un mensaje para enviárselo a tu profesor.";
+    }
+
+    void handOffOutcomes()
+    {
+        QFETCH(quint32, code);
+        QFETCH(bool, serviceMissing);
+        QFETCH(QString, shownBeforeTheEnd);
+        m_transport->result = {code, serviceMissing};
+        m_form->Op1Click();
+        QStringList texts;
+        for (const ShownMessage &shown : m_dialogs->messages)
+            texts << shown.text;
+        QCOMPARE(texts.size(), shownBeforeTheEnd.isEmpty() ? 2 : 3);
+        QCOMPARE(texts.last(), QStringLiteral("Mensaje de correo finalizado"));
+        if (!shownBeforeTheEnd.isEmpty())
+            QCOMPARE(texts[1], shownBeforeTheEnd.contains(QLatin1String("%1")) ? shownBeforeTheEnd.arg(resultsPath())
+                                                                                 : shownBeforeTheEnd);
+    }
+
+    void anUnwritableResultsFileSendsNothing()
+    {
+        // A home folder that is a plain file: nothing can be written under it.
+        const QString notAFolder = m_folder->filePath(QStringLiteral("casa"));
+        TextFile::writeLines(notAFolder, {QStringLiteral("x")});
+        qputenv("HOME", notAFolder.toUtf8());
+        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        QVERIFY(m_transport->messages.isEmpty());
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages.first().icon, MessageIcon::Error);
+        QCOMPARE(m_dialogs->messages.first().text,
+                 QStringLiteral("No se puede escribir el archivo de resultados %1/result.txt. No se ha enviado nada.")
+                     .arg(notAFolder));
+    }
+
+    void studentData()
+    {
+        TDatosBox box;
+        DatosBox = &box;
+        m_form->Datos->trigger();
+        QVERIFY(box.isVisible());
+        QVERIFY(!box.isModal());
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+
+        // Tab order: name, class, "Salir".
+        box.Alumno->setFocus();
+        QTest::keyClick(&box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box.curso);
+        QTest::keyClick(&box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box.BitBtn1);
+
+        box.Alumno->setText(QStringLiteral("Ana Núñez"));
+        box.curso->setText(QStringLiteral("2º B"));
+        QTest::mouseClick(box.BitBtn1, Qt::LeftButton);
+        QVERIFY(!box.isVisible());
+        QCOMPARE(runScores().studentName, QStringLiteral("Ana Núñez"));
+        QCOMPARE(runScores().studentGroup, QStringLiteral("2º B"));
+
+        // An emptied field keeps what was stored before.
+        m_form->DatosClick();
+        box.Alumno->clear();
+        box.curso->setText(QStringLiteral("3º A"));
+        box.BitBtn1Click();
+        QCOMPARE(runScores().studentName, QStringLiteral("Ana Núñez"));
+        QCOMPARE(runScores().studentGroup, QStringLiteral("3º A"));
+
+        // The close box hides the dialog without storing.
+        m_form->DatosClick();
+        box.curso->setText(QStringLiteral("4º C"));
+        box.close();
+        QCOMPARE(runScores().studentGroup, QStringLiteral("3º A"));
+        DatosBox = nullptr;
+    }
+};
+
+QTEST_MAIN(TestResults)
+#include "tst_results.moc"

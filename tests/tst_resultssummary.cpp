@@ -1,0 +1,138 @@
+// The scores gathered: the strip's readings and average, the summary box and the results file.
+#include "exercises/ResultsSummary.h"
+#include "shared/RunScores.h"
+
+#include <QTest>
+
+using namespace ResultsSummary;
+
+namespace {
+
+Figures example()
+{
+    Figures f;
+    f.boardHits = 30;
+    f.boardMisses = 10;
+    f.exampleHits = 40;
+    f.exampleAttempts = 50;
+    f.phraseHits = 6;
+    f.phraseTotal = 8;
+    f.percentages = {75, 80, 75, 50, average(75, 80, 75, 50)};
+    return f;
+}
+
+} // namespace
+
+class TestResultsSummary : public QObject {
+    Q_OBJECT
+
+private slots:
+    void strip_data()
+    {
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::addRow("example") << QStringList{"75", "80", "75", "50"} << QList<int>{75, 80, 75, 50, 70};
+        QTest::addRow("decimal comma is cut") << QStringList{"99,9", "0", "66.67", "0"} << QList<int>{99, 0, 66, 0, 41};
+        QTest::addRow("empty phrase caption") << QStringList{"", "", "", ""} << QList<int>{0, 0, 0, 0, 0};
+        QTest::addRow("37.5 to even 38") << QStringList{"100", "50", "0", "0"} << QList<int>{100, 50, 0, 0, 38};
+        QTest::addRow("12.5 to even 12") << QStringList{"50", "0", "0", "0"} << QList<int>{50, 0, 0, 0, 12};
+        QTest::addRow("62.5 to 62") << QStringList{"100", "50", "0", "100"} << QList<int>{100, 50, 0, 100, 62};
+        QTest::addRow("63.5 to 64") << QStringList{"100", "54", "0", "100"} << QList<int>{100, 54, 0, 100, 64};
+        // A negative reading is not taken: the previous figure (7) stays and counts.
+        QTest::addRow("negative keeps previous") << QStringList{" -3", "20", "+40", "x"} << QList<int>{7, 20, 40, 0, 17};
+    }
+
+    void strip()
+    {
+        QFETCH(QStringList, captions);
+        QFETCH(QList<int>, expected);
+        const StripFigures previous{7, 7, 7, 7, 7};
+        const StripFigures f = readStrip(captions[0], captions[1], captions[2], captions[3], previous);
+        QCOMPARE((QList<int>{f.board, f.examples, f.phrases, f.questions, f.total}), expected);
+    }
+
+    void summaryBox_data()
+    {
+        QTest::addColumn<bool>("zero");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QStringList>("expectedLines5to12");
+        const QString rule(48, QLatin1Char('_'));
+        QTest::addRow("example, no student")
+            << false << QString() << QString()
+            << QStringList{" de ", rule, "Tablero: 30 aciertos  y 10 fallos = 75 %", "Ejemplos: 40 aciertos de 50= 80 %",
+                           "Frases: 6/8= 75 %", "Cuestiones: 50 %", rule, "Promedio: 70 %"};
+        QTest::addRow("all zero, with student")
+            << true << QStringLiteral("Ana Núñez") << QStringLiteral("2º B")
+            << QStringList{"Ana Núñez de 2º B", rule, "Tablero: 0 aciertos  y 0 fallos = 0 %",
+                           "Ejemplos: 0 aciertos de 0= 0 %", "Frases: 0/0= 0 %", "Cuestiones: 0 %", rule,
+                           "Promedio: 0 %"};
+    }
+
+    void summaryBox()
+    {
+        QFETCH(bool, zero);
+        QFETCH(QString, name);
+        QFETCH(QString, group);
+        QFETCH(QStringList, expectedLines5to12);
+        Figures f = zero ? Figures{} : example();
+        f.studentName = name;
+        f.studentGroup = group;
+        const QString text = summaryText(f);
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+        const QStringList lines = text.split(QLatin1Char('\r'));
+        QCOMPARE(lines.size(), 14);
+        QCOMPARE(lines.mid(0, 4), (QStringList{" Tildora.  ", " ", " Resultados del test de acentos del alumno:",
+                                               QString(48, QLatin1Char('_'))}));
+        QCOMPARE(lines.mid(4, 8), expectedLines5to12);
+        QCOMPARE(lines.mid(12), (QStringList{"  ", "  "}));
+    }
+
+    void figuresComeFromTheRun()
+    {
+        RunScores scores;
+        scores.studentName = QStringLiteral("Luis");
+        scores.boardHits = 3;
+        scores.boardMisses = 4;
+        scores.exampleHits = 5;
+        scores.exampleAttempts = 6;
+        scores.phraseHits = 1;
+        scores.phraseTotal = 2;
+        const Figures f = figures(scores, {1, 2, 3, 4, 5});
+        QCOMPARE(fileLines(f).mid(2, 6),
+                 (QStringList{"Luis de ", QString(46, QLatin1Char('_')), "Tablero: 3 aciertos  y 4 fallos = 1 %",
+                              "Ejemplos: 5 aciertos de 6= 2 %", "Frases: 1/2= 3 %", "Cuestiones: 4 %"}));
+    }
+
+    void resultsFileBytes()
+    {
+        Figures f = example();
+        f.studentName = QStringLiteral("José Peña");
+        f.studentGroup = QStringLiteral("3º A");
+        const QByteArray rule(46, '_');
+        const QByteArray expected = " Resultados del test de acentos del alumno:\r\n" + rule + "\r\n"
+                                    "Jos\xE9 Pe\xF1" "a de 3\xBA A\r\n" + rule + "\r\n"
+                                    "Tablero: 30 aciertos  y 10 fallos = 75 %\r\n"
+                                    "Ejemplos: 40 aciertos de 50= 80 %\r\n"
+                                    "Frases: 6/8= 75 %\r\n"
+                                    "Cuestiones: 50 %\r\n" + rule + "\r\n"
+                                    "Promedio: 70 %\r\n";
+        QCOMPARE(fileBytes(fileLines(f)), expected);
+    }
+
+    void namesOutsideWindows1252KeepTheirLetters()
+    {
+        Figures f = example();
+        f.studentName = QStringLiteral("Łucja Nowak");
+        f.studentGroup = QStringLiteral("1º €");
+        const QByteArray bytes = fileBytes(fileLines(f));
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(!bytes.contains('?'));
+        const QString text = QString::fromUtf8(bytes.mid(3));
+        QCOMPARE(text.split(QStringLiteral("\r\n")).at(2), QStringLiteral("Łucja Nowak de 1º €"));
+        QCOMPARE(text.count(QStringLiteral("\r\n")), 10);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestResultsSummary)
+#include "tst_resultssummary.moc"
