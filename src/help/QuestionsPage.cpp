@@ -1,23 +1,299 @@
 // The page "Cuestiones": its controls and handlers.
 #include "help/QuestionsPage.h"
 
+#include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
+#include "shared/RunScores.h"
+#include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/ControlAlign.h"
+#include "widgets/SelPanel.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+#include <array>
+#include <span>
 
 using namespace WindowControls;
+using namespace Qt::StringLiterals;
 
-QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page)
+namespace {
+
+using QP = QuestionsPage;
+
+// One sentence: the text before the blank, the blank, the text after it. Positions are within
+// the group's panel.
+struct Sentence {
+    const char *beforeName;
+    int beforeX, beforeY;
+    const char16_t *before;
+    int blankX, blankY, blankWidth;
+    const char *afterName;
+    int afterX, afterY;
+    const char16_t *after;
+};
+
+const Sentence porqueSentences[] = {
+    {"Label114", 128, 48, u"a) No entiendo el ", 248, 44, 65, "Label115", 312, 48, u"de tu comportamiento."},
+    {"Label116", 128, 80, u"b) No entiendo ", 232, 76, 65, "Label117", 304, 80, u"siempre te enfadas."},
+    {"Label118", 128, 112, u"c) No lo entiendo ", 248, 108, 65, "Label119", 320, 112, u"siempre te enfadas."},
+    {"Label120", 128, 144, u"d) ¿", 168, 140, 65, "Label121", 240, 144, u"te enfadas siempre?"},
+    {"Label122", 128, 176, u"e) Esa es la calle ", 240, 171, 65, "Label123", 312, 176, u"solemos pasar."},
+    {"Label124", 128, 209, u"f) No entendí la explicación ", 304, 203, 65, "Label125", 376, 209, u"estaba distraído."},
+    {"Label126", 128, 241, u"g) Desconozco los ", 248, 235, 65, "Label127", 320, 241, u"de su mutismo."},
+};
+const Sentence sinoSentences[] = {
+    {"Label102", 128, 40, u"a) No quiero ir a tu casa ", 288, 36, 57, "Label103", 344, 40, u"a la mía."},
+    {"Label104", 128, 80, u"b) No iré más a tu casa ", 280, 76, 57, "Label105", 336, 80, u"me cuentas lo sucedido."},
+    {"Label106", 128, 120, u"c) ¿No harás ", 216, 116, 57, "Label107", 280, 120, u"reírte siempre?"},
+    {"Label108", 128, 160, u"d) ", 152, 156, 65, "Label109", 224, 160, u"te portas bien, te castigaré."},
+    {"Label110", 128, 200, u"e) Pero, ¡", 184, 196, 57, "Label111", 248, 200, u"hay examen! ¿por qué vas al colegio?"},
+    {"Label112", 128, 235, u"f) Me castigará ", 232, 229, 57, "Label113", 296, 235, u"voy al colegio"},
+};
+const Sentence aunSentences[] = {
+    {"Label92", 120, 64, u"a) Ni ", 160, 60, 49, "Label93", 216, 64, u"así, lograré convencerle."},
+    {"Label94", 120, 104, u"b) Tendré que ir a recibirle ", 296, 100, 49, "Label95", 352, 104, u"sabiendo lo que me espera."},
+    {"Label96", 120, 152, u"c) Vinieron a visitarme todos los amigos y ", 376, 148, 49, "Label97", 432, 152, u"el director."},
+    {"Label98", 120, 192, u"d) ", 136, 188, 57, "Label99", 200, 192, u"desconozco tu verdadero nombre."},
+    {"Label100", 120, 230, u"e) No sé ", 176, 224, 57, "Label101", 240, 230, u"si van a venir."},
+};
+const Sentence hechoSentences[] = {
+    {"Label59", 120, 56, u"a)  No sabes cuánto te ", 264, 52, 49, "Label60", 320, 56, u"de menos."},
+    {"Label62", 120, 96, u"b)  El", 160, 92, 49, "Label63", 216, 96, u"de que no haya venido me ha molestado"},
+    {"Label65", 120, 142, u"c) Si ", 160, 136, 49, "Label66", 216, 142, u"más azúcar en el café no lo podré beber."},
+    {"Label67", 120, 182, u"d) ", 144, 176, 57, "Label68", 208, 182, u"esto, los demás se marcharon."},
+    {"Label69", 120, 222, u"e)  Aún no me han ", 232, 216, 57, "Label70", 296, 222, u"el traje."},
+};
+const Sentence haSentences[] = {
+    {"Label71", 120, 56, u"a) El presidente va ", 240, 52, 25, "Label72", 272, 56, u"hablar."},
+    {"Label73", 120, 96, u"b)  Este niño", 208, 92, 33, "Label74", 248, 96, u"de trabajar más."},
+    {"Label75", 120, 142, u"c) Voy ", 168, 136, 33, "Label76", 208, 142, u"hacerte un favor."},
+    {"Label77", 120, 182, u"d)  Aún no", 192, 176, 33, "Label78", 232, 182, u"llegado el profesor."},
+    {"Label79", 120, 222, u"e)  Ve", 160, 216, 33, "Label80", 200, 222, u"decir a tu hermano que no venga"},
+    // The same sentence goes on after a second blank.
+    {nullptr, 0, 0, nullptr, 400, 216, 33, "Label81", 440, 222, u"verme."},
+};
+const Sentence haberSentences[] = {
+    {"Label82", 120, 56, u"a) De", 160, 52, 49, "Label83", 208, 56, u"lo sabido, no hubiera ido."},
+    {"Label84", 120, 96, u"b)  ", 144, 92, 49, "Label85", 200, 96, u"cómo te portas en el colegio."},
+    {"Label86", 120, 142, u"c) Tiene que", 208, 136, 49, "Label87", 264, 142, u"mucha gente en el salón."},
+    {"Label88", 120, 182, u"d)  Iremos", 192, 176, 49, "Label89", 248, 182, u"al director."},
+    {"Label90", 120, 222, u"e)  Por", 168, 216, 57, "Label91", 232, 222, u"venido, te felicitarán."},
+};
+
+// A named control of the page and where it goes.
+template <typename Control>
+struct Placed {
+    const char *name;
+    Control *QP::*member;
+    int x, y;
+};
+
+// Everything inside one group's panel.
+struct GroupLayout {
+    TCollapsePanel *QP::*panel;
+    Placed<QFrame> bevel;
+    Placed<TSelPanel> selPanel;
+    int selWidth;
+    std::array<const char16_t *, 4> words;
+    int maxLength;
+    TColor color;
+    TColor background;
+    Placed<QLabel> aciertos;
+    Placed<QLabel> count;
+    Placed<QLabel> percent; // x is the right edge
+    Placed<QLabel> percentSign;
+    std::span<const Sentence> sentences;
+};
+
+const GroupLayout groupLayouts[QuestionsExercise::groupCount] = {
+    {&QP::CollapsePanel6, {"Bevel17", &QP::Bevel17, 72, 23}, {"SelPanel1", &QP::SelPanel1, 568, 24}, 104,
+     {u"porque", u"por qué", u"porqué", u"por que"}, 7, Colors::clNavy, Colors::clBtnFace,
+     {"Label34", &QP::Label34, 584, 209}, {"totporque", &QP::totporque, 648, 204},
+     {"porquepercent", &QP::porquepercent, 635, 236}, {"Label33", &QP::Label33, 648, 236}, porqueSentences},
+    {&QP::CollapsePanel5, {"Bevel16", &QP::Bevel16, 72, 23}, {"SelPanel2", &QP::SelPanel2, 568, 32}, 104,
+     {u"si no", u"sino"}, 5, Colors::clNavy, Colors::clBtnFace,
+     {"Label45", &QP::Label45, 584, 219}, {"TotSino", &QP::TotSino, 648, 214},
+     {"Sinopercent", &QP::Sinopercent, 635, 238}, {"Label49", &QP::Label49, 648, 238}, sinoSentences},
+    {&QP::CollapsePanel4, {"Bevel15", &QP::Bevel15, 64, 23}, {"SelPanel3", &QP::SelPanel3, 560, 32}, 105,
+     {u"aun", u"aún"}, 3, Colors::clNavy, Colors::clBtnFace,
+     {"Label61", &QP::Label61, 576, 222}, {"Totaun", &QP::Totaun, 640, 217},
+     {"Aunpercent", &QP::Aunpercent, 635, 241}, {"Label64", &QP::Label64, 640, 241}, aunSentences},
+    {&QP::CollapsePanel1, {"Bevel12", &QP::Bevel12, 64, 31}, {"SelPanel4", &QP::SelPanel4, 560, 40}, 105,
+     {u"hecho", u"echo"}, 5, Colors::clTeal, Colors::clSilver,
+     {"Label128", &QP::Label128, 576, 222}, {"Tothecho", &QP::Tothecho, 640, 217},
+     {"hechopercent", &QP::hechopercent, 635, 241}, {"Label131", &QP::Label131, 640, 241}, hechoSentences},
+    {&QP::CollapsePanel2, {"Bevel13", &QP::Bevel13, 64, 23}, {"SelPanel5", &QP::SelPanel5, 568, 32}, 65,
+     {u"a", u"ha"}, 3, Colors::clTeal, Colors::clBtnFace,
+     {"Label129", &QP::Label129, 576, 222}, {"TotA", &QP::TotA, 640, 217},
+     {"Apercent", &QP::Apercent, 635, 241}, {"Label133", &QP::Label133, 640, 241}, haSentences},
+    {&QP::CollapsePanel3, {"Bevel14", &QP::Bevel14, 64, 23}, {"SelPanel6", &QP::SelPanel6, 568, 32}, 81,
+     {u"a ver", u"haber"}, 5, Colors::clTeal, Colors::clBtnFace,
+     {"Label130", &QP::Label130, 576, 222}, {"Tothaber", &QP::Tothaber, 640, 217},
+     {"Haberpercent", &QP::Haberpercent, 635, 241}, {"Label135", &QP::Label135, 640, 241}, haberSentences},
+};
+
+// Room for the figures that grow after a correction ("34", "100", "85,7").
+constexpr int countWidth = 32;
+constexpr int percentWidth = 48;
+
+QFont comic(int pixels, bool bold = false)
+{
+    return pixelFont(u"Comic Sans MS"_s, pixels, bold);
+}
+
+QFrame *placeBevel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *bevel = new QFrame(parent);
+    bevel->setObjectName(QLatin1String(name));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(geometry);
+    return bevel;
+}
+
+// A figure that keeps its right edge as it grows to the left.
+QLabel *placeRightAligned(QWidget *parent, const char *name, int rightEdge, int top, TColor color)
+{
+    QLabel *label = placeLabel(parent, name, 0, top, u"0"_s, comic(16), color);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setGeometry(rightEdge - percentWidth, top, percentWidth, label->height());
+    return label;
+}
+
+QLabel *placeCount(QWidget *parent, const char *name, int left, int top)
+{
+    QLabel *label = placeLabel(parent, name, left, top, u"0"_s, comic(16), Colors::clRed);
+    label->resize(countWidth, label->height());
+    return label;
+}
+
+// The decorative picture under the folded groups: a page of an exercise book with the words
+// the questions are about, a question mark over them and a pencil.
+QPixmap notebookPicture()
+{
+    QPixmap picture(129, 217);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // The sheet and its shadow.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 60));
+    painter.drawRoundedRect(QRectF(6, 6, 121, 209), 6, 6);
+    painter.setPen(QPen(QColor(150, 140, 110), 1));
+    painter.setBrush(QColor(255, 252, 236));
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 120, 208), 6, 6);
+    // Ruled lines and the red margin.
+    painter.setPen(QPen(QColor(160, 190, 230), 1));
+    for (int y = 84; y < 204; y += 19)
+        painter.drawLine(QPointF(4, y + 0.5), QPointF(119, y + 0.5));
+    painter.setPen(QPen(QColor(220, 90, 90), 1));
+    painter.drawLine(QPointF(20.5, 4), QPointF(20.5, 207));
+
+    // The question marks, teal with a navy outline.
+    QPainterPath marks;
+    marks.addText(0, 0, comic(58, true), u"¿?"_s);
+    const QRectF bounds = marks.boundingRect();
+    marks.translate(66 - bounds.center().x(), 40 - bounds.center().y());
+    painter.setPen(QPen(Colors::toQColor(Colors::clNavy), 1.5));
+    painter.setBrush(Colors::toQColor(Colors::clTeal));
+    painter.drawPath(marks);
+
+    // The words, in handwriting on the lines.
+    const QFont hand = pixelFont(u"Lynda Cursive"_s, 17);
+    painter.setFont(hand);
+    const char16_t *words[] = {u"porqué", u"si no", u"aún", u"hecho", u"ha", u"a ver"};
+    int y = 82;
+    for (const char16_t *word : words) {
+        painter.setPen(Colors::toQColor(Colors::clNavy));
+        painter.drawText(QPointF(26, y), QString::fromUtf16(word));
+        y += 19;
+    }
+
+    // A pencil lying across the lower corner.
+    painter.translate(92, 186);
+    painter.rotate(-35);
+    painter.setPen(QPen(QColor(90, 60, 10), 1));
+    painter.setBrush(QColor(250, 200, 40));
+    painter.drawRect(QRectF(-26, -4, 40, 8));
+    painter.setBrush(QColor(240, 150, 150));
+    painter.drawRect(QRectF(14, -4, 7, 8));
+    painter.setBrush(QColor(235, 205, 160));
+    const QPointF tip[] = {{-26, -4}, {-36, 0}, {-26, 4}};
+    painter.drawPolygon(tip, 3);
+    painter.setBrush(QColor(60, 60, 60));
+    const QPointF lead[] = {{-32.5, -1.4}, {-36, 0}, {-32.5, 1.4}};
+    painter.drawPolygon(lead, 3);
+    return picture;
+}
+
+// The shared background of the word choosers: warm paper that darkens gently downwards, with a
+// faint grain so the inverted row under the pointer shows the picture too. 24-bit colour.
+QImage chooserBackground()
+{
+    QImage picture(128, 260, QImage::Format_RGB888);
+    QPainter painter(&picture);
+    QLinearGradient shade(0, 0, 0, 260);
+    shade.setColorAt(0, QColor(255, 250, 225));
+    shade.setColorAt(1, QColor(240, 222, 170));
+    painter.fillRect(picture.rect(), shade);
+    painter.setPen(QColor(230, 212, 165));
+    for (int y = 3; y < 260; y += 6)
+        painter.drawLine(0, y, 127, y);
+    painter.setPen(QColor(250, 240, 210));
+    for (int x = 5; x < 128; x += 12)
+        painter.drawLine(x, 0, x, 259);
+    return picture;
+}
+
+// The correcting button's picture: a green tick on a sheet.
+QIcon correctingGlyph()
+{
+    QPixmap glyph(16, 16);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(110, 110, 110), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(1.5, 1.5, 11, 13));
+    painter.setPen(QPen(QColor(0, 140, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPointF tick[] = {{4, 8}, {7, 12}, {14.5, 2.5}};
+    painter.drawPolyline(tick, 3);
+    return QIcon(glyph);
+}
+
+int blankNumber(const QObject *blank)
+{
+    return blank->objectName().mid(4).toInt();
+}
+
+} // namespace
+
+QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page), m_page(page)
 {
     Bevel11 = new QFrame(page);
     Bevel11->setObjectName(QStringLiteral("Bevel11"));
     Bevel11->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel11->resize(681, 30);
     ControlAlign::setAlign(Bevel11, ControlAlign::alTop);
+    Label139 = placeLabel(page, "Label139", 32, 6,
+                          u"Completa con el término correcto las siguientes cuestiones:"_s,
+                          comic(15, true), Colors::clNavy);
+    Label139->resize(432, 21);
+
+    // The picture and the results box lie under the groups and show while they are folded.
+    buildResultsBox(page);
 
     // Created in their tab order, stacked under the title strip in another: 6, 5, 4, 1, 2, 3.
     // Each height change of a panel moves the ones below it, and the lower panels simply run
@@ -37,6 +313,27 @@ QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page)
     for (TCollapsePanel *panel : {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1,
                                   CollapsePanel2, CollapsePanel3})
         panel->setAlign(ControlAlign::alTop);
+
+    buildGroups();
+
+    CorregirCuestiones = new QPushButton(correctingGlyph(), u"Corregir cuestiones"_s, page);
+    CorregirCuestiones->setObjectName(u"CorregirCuestiones"_s);
+    CorregirCuestiones->setGeometry(528, 1, 129, 28);
+    connect(CorregirCuestiones, &QPushButton::clicked, this,
+            ErrorGuard::guarded(this, &QuestionsPage::CorregirCuestionesClick));
+
+    // Tab order: the groups as their panels are numbered (4, 5, 6, 3, 2, 1), each blank in
+    // sentence order, then the button.
+    QWidget *previous = nullptr;
+    for (int group : {3, 4, 5, 2, 1, 0}) {
+        const QuestionsExercise::Group &blanks = QuestionsExercise::groups()[group];
+        for (int n = blanks.firstBlank; n < blanks.firstBlank + blanks.size; ++n) {
+            if (previous)
+                QWidget::setTabOrder(previous, Edit(n));
+            previous = Edit(n);
+        }
+    }
+    QWidget::setTabOrder(previous, CorregirCuestiones);
 }
 
 TCollapsePanel *QuestionsPage::makeQuestionPanel(TTabPage *page, const char *name, const QString &header,
@@ -52,9 +349,233 @@ TCollapsePanel *QuestionsPage::makeQuestionPanel(TTabPage *page, const char *nam
     return panel;
 }
 
+void QuestionsPage::buildResultsBox(TTabPage *page)
+{
+    Image1 = new QLabel(page);
+    Image1->setObjectName(u"Image1"_s);
+    Image1->setPixmap(notebookPicture());
+    Image1->setGeometry(96, 152, 129, 217);
+
+    Bevel18 = placeBevel(page, "Bevel18", QRect(328, 296, 257, 65));
+    Label132 = placeLabel(page, "Label132", 352, 304, u"Resultados:"_s,
+                          pixelFont(u"Lynda Cursive"_s, 27), Colors::clRed);
+    Label132->resize(145, 32);
+    Label134 = placeLabel(page, "Label134", 488, 310, u"Aciertos:"_s, comic(13), Colors::clBlack);
+    TotCuestiones = placeCount(page, "TotCuestiones", 552, 305);
+    TotCuestionesPercent = placeRightAligned(page, "TotCuestionesPercent", 547, 329, Colors::clTeal);
+    Label138 = placeLabel(page, "Label138", 552, 329, u"%"_s, comic(16), Colors::clTeal);
+}
+
+void QuestionsPage::buildGroups()
+{
+    const QImage background = chooserBackground();
+    int blank = 0;
+    for (int g = 0; g < QuestionsExercise::groupCount; ++g) {
+        const GroupLayout &layout = groupLayouts[g];
+        TCollapsePanel *panel = this->*layout.panel;
+
+        // Created first, so that it lies under the sentences it frames.
+        this->*layout.bevel.member = placeBevel(panel, layout.bevel.name,
+                                               QRect(layout.bevel.x, layout.bevel.y, 489, 242));
+
+        QString carriedOver;
+        for (const Sentence &sentence : layout.sentences) {
+            ++blank;
+            QString before = carriedOver;
+            if (sentence.beforeName) {
+                before = QString::fromUtf16(sentence.before);
+                placeLabel(panel, sentence.beforeName, sentence.beforeX, sentence.beforeY, before,
+                           comic(13), Colors::clBlack);
+            }
+            const QString after = QString::fromUtf16(sentence.after);
+            placeLabel(panel, sentence.afterName, sentence.afterX, sentence.afterY, after, comic(13),
+                       Colors::clBlack);
+            carriedOver = after;
+
+            auto *edit = new QLineEdit(panel);
+            edit->setObjectName(u"Edit%1"_s.arg(blank));
+            edit->setFrame(false);
+            edit->setGeometry(sentence.blankX, sentence.blankY, sentence.blankWidth, 24);
+            edit->setFont(comic(16));
+            edit->setMaxLength(layout.maxLength);
+            QPalette colours = edit->palette();
+            colours.setColor(QPalette::Base, Colors::toQColor(layout.background, colours));
+            edit->setPalette(colours);
+            setTextColor(edit, layout.color);
+            // Screen readers hear the sentence the blank is in.
+            edit->setAccessibleName(u"%1 … %2"_s.arg(before.trimmed(), after.trimmed()));
+            edit->installEventFilter(this);
+        }
+
+        auto *chooser = new TSelPanel(panel);
+        chooser->setObjectName(QLatin1String(layout.selPanel.name));
+        chooser->setFont(comic(19, true));
+        chooser->setBitmap(background);
+        chooser->setActiva(false);
+        QStringList words;
+        for (const char16_t *word : layout.words)
+            if (word)
+                words << QString::fromUtf16(word);
+        chooser->setStringListValues(words);
+        chooser->move(layout.selPanel.x, layout.selPanel.y);
+        chooser->resize(layout.selWidth, chooser->height());
+        chooser->setAccessibleName(u"Palabras: %1"_s.arg(words.join(u", "_s)));
+        connect(chooser, &TSelPanel::OnChange, this, ErrorGuard::guarded(this, &QuestionsPage::SelPanel1Change));
+        this->*layout.selPanel.member = chooser;
+
+        this->*layout.aciertos.member = placeLabel(panel, layout.aciertos.name, layout.aciertos.x,
+                                                   layout.aciertos.y, u"Aciertos:"_s, comic(13),
+                                                   Colors::clBlack);
+        this->*layout.count.member = placeCount(panel, layout.count.name, layout.count.x, layout.count.y);
+        this->*layout.percent.member = placeRightAligned(panel, layout.percent.name, layout.percent.x,
+                                                         layout.percent.y, Colors::clTeal);
+        this->*layout.percentSign.member = placeLabel(panel, layout.percentSign.name,
+                                                      layout.percentSign.x, layout.percentSign.y,
+                                                      u"%"_s, comic(16), Colors::clTeal);
+    }
+}
+
 void QuestionsPage::setPanelsCollapsed(bool collapsed)
 {
     for (TCollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
                                   CollapsePanel5, CollapsePanel6})
         panel->setCollapsed(collapsed);
+}
+
+QLineEdit *QuestionsPage::Edit(int n) const
+{
+    return m_page->findChild<QLineEdit *>(u"Edit%1"_s.arg(n));
+}
+
+TSelPanel *QuestionsPage::SelPanel(int n) const
+{
+    return group(n - 1).selPanel;
+}
+
+QuestionsPage::GroupControls QuestionsPage::group(int index) const
+{
+    const GroupLayout &layout = groupLayouts[qBound(0, index, QuestionsExercise::groupCount - 1)];
+    return {this->*layout.panel, this->*layout.selPanel.member, this->*layout.count.member,
+            this->*layout.percent.member};
+}
+
+void QuestionsPage::CorregirCuestionesClick()
+{
+    using namespace QuestionsExercise;
+    // Every blank starts out wrong, also those of the groups that began in teal.
+    QStringList answers;
+    for (int n = 1; n <= blankCount; ++n) {
+        QLineEdit *blank = Edit(n);
+        setTextColor(blank, Colors::clNavy);
+        answers << blank->text();
+    }
+    const Judgement judgement = judge(answers);
+    for (int n = 1; n <= blankCount; ++n) {
+        QLineEdit *blank = Edit(n);
+        const bool right = judgement.right[n - 1];
+        if (right)
+            setTextColor(blank, Colors::clLime);
+        // A wrong answer says why, for the pointer and for screen readers.
+        const QString hint = right ? QString() : groupHint(groupOf(n));
+        blank->setToolTip(hint);
+        blank->setAccessibleDescription(hint);
+    }
+
+    RunScores &scores = runScores();
+    storeHits(judgement, scores);
+    for (int g = 0; g < groupCount; ++g) {
+        const GroupControls controls = group(g);
+        controls.count->setText(QString::number(judgement.hits[g]));
+        controls.percent->setText(groupPercentText(g, judgement.hits[g]));
+    }
+    TotCuestiones->setText(QString::number(judgement.total()));
+    TotCuestionesPercent->setText(totalPercentText(scores.questionsPercent));
+    // Written here as well as by the help window's tick, so that the practice window has the
+    // new figure even when this window is closed before the next tick.
+    TCuestPercent->setText(roundedPercentText(scores.questionsPercent));
+}
+
+void QuestionsPage::SelPanel1Change(TSelPanel *, const QString &Value, int)
+{
+    // The chooser never takes the focus, so the blank that asked for it still has it.
+    for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
+        QLineEdit *blank = Edit(n);
+        if (blank->hasFocus())
+            blank->setText(Value);
+    }
+    for (int g = 1; g <= QuestionsExercise::groupCount; ++g)
+        SelPanel(g)->hide();
+}
+
+void QuestionsPage::Edit1KeyPress(QLineEdit *Sender, QChar &Key)
+{
+    if (Key != QChar(13))
+        return;
+    // Enter moves on to the next blank exactly as Tab would.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(Sender, &tab);
+    Key = QChar();
+}
+
+namespace {
+void showChooser(TSelPanel *chooser, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    chooser->raise();
+    chooser->show();
+}
+} // namespace
+
+void QuestionsPage::Edit1MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel1, Button); }
+void QuestionsPage::Edit8MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel2, Button); }
+void QuestionsPage::Edit14MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel3, Button); }
+void QuestionsPage::Edit19MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel4, Button); }
+void QuestionsPage::Edit24MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel5, Button); }
+void QuestionsPage::Edit30MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel6, Button); }
+
+// A blank reached from the keyboard opens its group and folds the others, so that what is typed
+// is seen; the pointer opens the groups by itself.
+void QuestionsPage::openGroupOf(QLineEdit *blank)
+{
+    TCollapsePanel *own = group(QuestionsExercise::groupOf(blankNumber(blank))).panel;
+    for (int g = 0; g < QuestionsExercise::groupCount; ++g)
+        if (group(g).panel != own)
+            group(g).panel->setCollapsed(true);
+    own->setCollapsed(false);
+}
+
+bool QuestionsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *blank = qobject_cast<QLineEdit *>(watched);
+    if (!blank)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() != 1)
+            return false;
+        QChar key = text.front();
+        ErrorGuard::run([&] { Edit1KeyPress(blank, key); });
+        return key.isNull();
+    }
+    case QEvent::MouseButtonPress: {
+        using MouseDown = void (QuestionsPage::*)(QLineEdit *, Qt::MouseButton);
+        static constexpr MouseDown handlers[QuestionsExercise::groupCount] = {
+            &QP::Edit1MouseDown, &QP::Edit8MouseDown, &QP::Edit14MouseDown,
+            &QP::Edit19MouseDown, &QP::Edit24MouseDown, &QP::Edit30MouseDown};
+        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+        const MouseDown handler = handlers[QuestionsExercise::groupOf(blankNumber(blank))];
+        ErrorGuard::run([&] { (this->*handler)(blank, button); });
+        return false;
+    }
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            openGroupOf(blank);
+        return false;
+    }
+    default:
+        return false;
+    }
 }
