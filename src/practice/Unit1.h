@@ -84,6 +84,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createToolBar(QWidget *client);
