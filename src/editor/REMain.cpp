@@ -158,6 +158,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     // the window's 11 pixels.
     RichEdit1->document()->setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     RichEdit1->document()->setDocumentMargin(0);
+    RichEdit1->document()->setModified(false);
     layout->addWidget(SpeedBar);
     layout->addWidget(Ruler);
     layout->addWidget(RichEdit1, 1);

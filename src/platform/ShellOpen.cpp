@@ -18,7 +18,15 @@ class SystemShell : public Shell {
 public:
     bool openAddress(const QString &address) override
     {
-        return QDesktopServices::openUrl(QUrl(address));
+        if (QDesktopServices::openUrl(QUrl(address)))
+            return true;
+#ifdef Q_OS_WIN
+        return false;
+#else
+        // Platform plugins without desktop services (offscreen, minimal) cannot pass the
+        // address on; the desktop's own opener reaches the same default handler.
+        return QProcess::startDetached(QStringLiteral("xdg-open"), {address});
+#endif
     }
 
     bool startProgram(const QString &program, const QStringList &arguments) override
