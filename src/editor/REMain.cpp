@@ -162,6 +162,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(SpeedBar);
     layout->addWidget(Ruler);
     layout->addWidget(RichEdit1, 1);
+    // The text has the focus whenever the window is shown.
+    RichEdit1->setFocus();
     connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,
             ErrorGuard::guarded(this, &TMainForm::SelectionChange));
     connect(RichEdit1, &QTextEdit::selectionChanged, this, ErrorGuard::guarded(this, &TMainForm::SelectionChange));

@@ -87,7 +87,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Label6->setTextFormat(Qt::PlainText);
     setTextColor(Label6, Colors::clBlue);
     Label6->setCursor(Qt::WhatsThisCursor);
-    Label6->setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab; Enter still belongs to the default button when the window opens.
+    Label6->setFocusPolicy(Qt::TabFocus);
     Label6->setAccessibleName(QStringLiteral("Página web: %1").arg(webAddress));
     Label6->adjustSize();
     Label6->move(105, 37);
@@ -118,6 +119,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(157, 216, 108, 33);
     OKButton->setDefault(true);
+    OKButton->setFocus();
     connect(OKButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TAboutBox::OKButtonClick));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
