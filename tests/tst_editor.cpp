@@ -396,6 +396,29 @@ private slots:
             QCOMPARE(after.fontFamilies().toStringList().value(0), QStringLiteral("DejaVu Serif"));
     }
 
+    void keyboardReachesFormatting()
+    {
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+        type(QStringLiteral("Una frase."));
+        selectParagraph(0);
+        m_editor->RichEdit1->setFocus();
+        // A button's key presses it as a click would, a moment later.
+        QTest::keyClick(m_editor->RichEdit1, Qt::Key_B, Qt::ControlModifier);
+        QTRY_VERIFY(m_editor->BoldButton->isChecked());
+        QTest::keyClick(m_editor->RichEdit1, Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
+        QTextCursor inside(document()->firstBlock());
+        inside.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(inside.charFormat().fontWeight(), int(QFont::Bold));
+        // A ruler marker takes the focus and steps three points a key.
+        m_editor->FirstInd->setFocus();
+        QTest::keyClick(m_editor->FirstInd, Qt::Key_Right);
+        QTest::keyClick(m_editor->FirstInd, Qt::Key_Right);
+        QCOMPARE(m_editor->paragraphIndents().first, 6);
+        QCOMPARE(m_editor->paragraphIndents().left, -6);
+    }
+
     void upDownSteps()
     {
         m_editor->FontSize->setText(QStringLiteral("11"));

@@ -219,6 +219,14 @@ void TMainForm::createSpeedBar(QWidget *client)
     CenterAlign = button("CenterAlign", 490, QStringLiteral("Centrar"), "center");
     RightAlign = button("RightAlign", 516, QStringLiteral("Alinear derecha"), "right");
     BulletsButton = button("BulletsButton", 547, QStringLiteral("Sangrado"), "bullets");
+    // The toggles from the keyboard, with the word processors' usual keys.
+    BoldButton->setShortcut(QKeySequence::Bold);
+    ItalicButton->setShortcut(QKeySequence::Italic);
+    UnderlineButton->setShortcut(QKeySequence::Underline);
+    LeftAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    CenterAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    RightAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    BulletsButton->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     LeftAlign->setProperty("Tag", 0);
     RightAlign->setProperty("Tag", 1);
     CenterAlign->setProperty("Tag", 2);
