@@ -111,7 +111,8 @@ private slots:
             QCOMPARE(Form1, windows.form1.get());
             QCOMPARE(Ayuda, windows.ayuda.get());
             QCOMPARE(Form1->windowTitle(), QStringLiteral("Tildora"));
-            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Edición de archivos de frases"));
+            // The editor's designed caption gives way at creation to its document's name.
+            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Untitled - Tildora"));
             QCOMPARE(AboutBox->windowTitle(), QStringLiteral("Información"));
             QCOMPARE(Ayuda->windowTitle(), QStringLiteral("Ayuda y ejemplos"));
             QCOMPARE(DatosBox->windowTitle(), QStringLiteral("Datos del alumno"));

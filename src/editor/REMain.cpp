@@ -1,11 +1,930 @@
 // The phrase-file editor window TMainForm.
 #include "editor/REMain.h"
 
+#include "editor/EditorControls.h"
+#include "editor/Reabout.h"
+#include "platform/HelpViewer.h"
+#include "richtext/RichTextFile.h"
+#include "shared/AppError.h"
+#include "ui/ErrorGuard.h"
+#include "ui/WindowControls.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <QToolButton>
+#include <QVBoxLayout>
+
 TMainForm *MainForm = nullptr;
+
+using namespace WindowControls;
+
+const QString TMainForm::Untitled = QStringLiteral("Untitled");
+const QString TMainForm::EditorFilter =
+    QStringLiteral("Archivos de Texto (*.TXT)|*.TXT|Rich Text Files (*.RTF)|*.RTF");
+const QString TMainForm::ModifyFilter =
+    QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF");
+
+namespace {
+
+// The status part of a hint, kept on the control: a hint whose status part is empty ("Abrir|")
+// must clear the status bar rather than repeat the tooltip.
+const char *const statusHintProperty = "statusHint";
+
+// "Tooltip|status": the text before the bar is the tooltip, the text after it the status-bar
+// hint; a hint without a bar serves as both.
+void setControlHint(QWidget *control, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    const QString tooltip = bar < 0 ? hint : hint.left(bar);
+    const QString status = bar < 0 ? hint : hint.mid(bar + 1);
+    control->setToolTip(tooltip);
+    control->setStatusTip(status);
+    control->setProperty(statusHintProperty, status);
+}
+
+// Twips, as the box keeps indents, from the document's pixels (15 twips each).
+int twips(qreal pixels)
+{
+    return qRound(pixels * 15);
+}
+
+qreal pixels(int twipCount)
+{
+    return twipCount / 15.0;
+}
+
+// Exact conversions between points and ruler pixels, truncated toward zero.
+int pointsToRuler(int points)
+{
+    return points * TMainForm::RulerScaleNumerator / TMainForm::RulerScaleDenominator;
+}
+
+int rulerToPoints(int rulerPixels)
+{
+    return rulerPixels * TMainForm::RulerScaleDenominator / TMainForm::RulerScaleNumerator;
+}
+
+// Where the paragraph's first line and its other lines start, in twips.
+struct LineStarts {
+    int first = 0;
+    int others = 0;
+};
+
+LineStarts lineStarts(const QTextBlockFormat &format)
+{
+    const int others = twips(format.leftMargin());
+    return {others + twips(format.textIndent()), others};
+}
+
+// The box keeps no line left of its edge: negative starts are taken as 0.
+void setLineStarts(QTextBlockFormat &format, LineStarts starts)
+{
+    starts.first = qMax(0, starts.first);
+    starts.others = qMax(0, starts.others);
+    format.setLeftMargin(pixels(starts.others));
+    format.setTextIndent(pixels(starts.first - starts.others));
+}
+
+// Applies the change to the block format of every paragraph of the selection, as one undo step.
+template <typename Change>
+void changeParagraphs(QTextEdit *box, Change change)
+{
+    QTextCursor cursor = box->textCursor();
+    QTextDocument *document = box->document();
+    QTextBlock block = document->findBlock(cursor.selectionStart());
+    const QTextBlock last = document->findBlock(cursor.selectionEnd());
+    QTextCursor editor(document);
+    editor.beginEditBlock();
+    for (;;) {
+        QTextBlockFormat format = block.blockFormat();
+        change(format);
+        editor.setPosition(block.position());
+        editor.setBlockFormat(format);
+        if (block == last || !block.isValid())
+            break;
+        block = block.next();
+    }
+    editor.endEditBlock();
+}
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QString &hint)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setStatusTip(hint);
+    return action;
+}
+
+} // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Edición de archivos de frases"));
+    setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto *layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(client);
+    createSpeedBar(client);
+    createRuler(client);
+
+    RichEdit1 = new TRichEdit(client);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAcceptRichText(true);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Documents are measured in points: the box's own font is "MS Sans Serif" of 8 points,
+    // the window's 11 pixels.
+    RichEdit1->document()->setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    RichEdit1->document()->setDocumentMargin(0);
+    RichEdit1->document()->setModified(false);
+    layout->addWidget(SpeedBar);
+    layout->addWidget(Ruler);
+    layout->addWidget(RichEdit1, 1);
+    // The text has the focus whenever the window is shown.
+    RichEdit1->setFocus();
+    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,
+            ErrorGuard::guarded(this, &TMainForm::SelectionChange));
+    connect(RichEdit1, &QTextEdit::selectionChanged, this, ErrorGuard::guarded(this, &TMainForm::SelectionChange));
+
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setFixedHeight(19);
+    StatusBar->setSizeGripEnabled(false);
+    setStatusBar(StatusBar);
+
+    createMenus();
+
     resize(784, 525);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    ErrorGuard::run([this] { FormCreate(); });
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TMainForm::createSpeedBar(QWidget *client)
+{
+    SpeedBar = new QFrame(client);
+    SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
+    SpeedBar->setFixedHeight(32);
+    Bevel1 = new QFrame(SpeedBar);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1->setGeometry(0, 0, 784, 2);
+
+    const auto button = [this](const char *name, int left, const QString &hint, const char *picture) {
+        QToolButton *speed = placeSpeedButton(SpeedBar, name, QRect(left, 5, 25, 25),
+                                              EditorPictures::picture(QLatin1String(picture)), QSize(18, 18));
+        setControlHint(speed, hint);
+        speed->setAccessibleName(speed->toolTip());
+        return speed;
+    };
+    OpenButton = button("OpenButton", 8, QStringLiteral("Abrir|"), "open");
+    SaveButton = button("SaveButton", 33, QStringLiteral("Guardar|"), "save");
+    PrintButton = button("PrintButton", 58, QStringLiteral("Imprimir|"), "print");
+    UndoButton = button("UndoButton", 89, QStringLiteral("Deshacer|"), "undo");
+    CutButton = button("CutButton", 114, QStringLiteral("Cortar|"), "cut");
+    CopyButton = button("CopyButton", 139, QStringLiteral("Copiar|"), "copy");
+    PasteButton = button("PasteButton", 164, QStringLiteral("Pegar|"), "paste");
+    BoldButton = button("BoldButton", 380, QStringLiteral("Negrita"), "bold");
+    ItalicButton = button("ItalicButton", 406, QStringLiteral("Cursiva"), "italic");
+    UnderlineButton = button("UnderlineButton", 432, QStringLiteral("Subrayado"), "underline");
+    LeftAlign = button("LeftAlign", 464, QStringLiteral("Alinear izquierda"), "left");
+    CenterAlign = button("CenterAlign", 490, QStringLiteral("Centrar"), "center");
+    RightAlign = button("RightAlign", 516, QStringLiteral("Alinear derecha"), "right");
+    BulletsButton = button("BulletsButton", 547, QStringLiteral("Sangrado"), "bullets");
+    // The toggles from the keyboard, with the word processors' usual keys.
+    BoldButton->setShortcut(QKeySequence::Bold);
+    ItalicButton->setShortcut(QKeySequence::Italic);
+    UnderlineButton->setShortcut(QKeySequence::Underline);
+    LeftAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    CenterAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    RightAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    BulletsButton->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    LeftAlign->setProperty("Tag", 0);
+    RightAlign->setProperty("Tag", 1);
+    CenterAlign->setProperty("Tag", 2);
+
+    connect(OpenButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::FileOpen));
+    connect(SaveButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::FileSave));
+    connect(PrintButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::FilePrint));
+    connect(UndoButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditUndo));
+    connect(CutButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditCut));
+    connect(CopyButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditCopy));
+    connect(PasteButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditPaste));
+
+    // Toggles: a click flips the button before its handler runs. They may all be up; within
+    // the alignment group pressing one releases the other two.
+    for (QToolButton *toggle : {BoldButton, ItalicButton, UnderlineButton, LeftAlign, CenterAlign, RightAlign,
+                                BulletsButton})
+        toggle->setCheckable(true);
+    connect(BoldButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::BoldButtonClick));
+    connect(ItalicButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::ItalicButtonClick));
+    connect(UnderlineButton, &QToolButton::clicked, this,
+            ErrorGuard::guarded(this, &TMainForm::UnderlineButtonClick));
+    connect(BulletsButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::BulletsButtonClick));
+    const QList<QToolButton *> alignGroup = {LeftAlign, CenterAlign, RightAlign};
+    for (QToolButton *align : alignGroup) {
+        connect(align, &QToolButton::clicked, this, [this, align, alignGroup] {
+            if (align->isChecked())
+                for (QToolButton *other : alignGroup)
+                    if (other != align)
+                        other->setChecked(false);
+            ErrorGuard::run([&] { AlignButtonClick(align); });
+        });
+    }
+
+    FontName = new QComboBox(SpeedBar);
+    FontName->setObjectName(QStringLiteral("FontName"));
+    FontName->setAccessibleName(QStringLiteral("Fuente"));
+    FontName->setEditable(true);
+    FontName->setInsertPolicy(QComboBox::NoInsert);
+    // The list is chosen from, not completed into: a name typed in part selects nothing.
+    FontName->setCompleter(nullptr);
+    FontName->setGeometry(194, 6, 131, 21);
+
+    FontSize = new QLineEdit(QStringLiteral("0"), SpeedBar);
+    FontSize->setObjectName(QStringLiteral("FontSize"));
+    FontSize->setAccessibleName(QStringLiteral("Tamaño"));
+    FontSize->setGeometry(328, 6, 31, 21);
+    UpDown1 = new TUpDown(SpeedBar);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(359, 6, 20, 21);
+    UpDown1->setBuddy(FontSize);
+}
+
+void TMainForm::createRuler(QWidget *client)
+{
+    Ruler = new TRulerPanel(client);
+    Ruler->setObjectName(QStringLiteral("Ruler"));
+    Ruler->setFixedHeight(26);
+    Ruler->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    Ruler->setAccessibleName(QStringLiteral("Regla"));
+
+    const auto marker = [this](const char *name, TRulerMarker::Shape shape, const QRect &geometry) {
+        auto *item = new TRulerMarker(shape, Ruler);
+        item->setObjectName(QLatin1String(name));
+        item->setGeometry(geometry);
+        connect(item, &TRulerMarker::mouseDown, this,
+                [this, item](int x) { ErrorGuard::run([&] { RulerItemMouseDown(item, x); }); });
+        connect(item, &TRulerMarker::mouseMove, this,
+                [this, item](int x) { ErrorGuard::run([&] { RulerItemMouseMove(item, x); }); });
+        connect(item, &TRulerMarker::stepped, this,
+                [this, item](int step) { ErrorGuard::run([&] { RulerMarkerStepped(item, step); }); });
+        return item;
+    };
+    FirstInd = marker("FirstInd", TRulerMarker::PointingDown, QRect(2, 2, 10, 9));
+    LeftInd = marker("LeftInd", TRulerMarker::PointingUp, QRect(2, 12, 10, 11));
+    RulerLine = new QFrame(Ruler);
+    RulerLine->setObjectName(QStringLiteral("RulerLine"));
+    RulerLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    RulerLine->setGeometry(4, 12, 579, 2);
+    RulerLine->lower();
+    RightInd = marker("RightInd", TRulerMarker::PointingUp, QRect(575, 14, 10, 11));
+    connect(FirstInd, &TRulerMarker::mouseUp, this, ErrorGuard::guarded(this, &TMainForm::FirstIndMouseUp));
+    connect(LeftInd, &TRulerMarker::mouseUp, this, ErrorGuard::guarded(this, &TMainForm::LeftIndMouseUp));
+    connect(RightInd, &TRulerMarker::mouseUp, this, ErrorGuard::guarded(this, &TMainForm::RightIndMouseUp));
+}
+
+void TMainForm::createMenus()
+{
+    const auto handle = [this](QAction *action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this, ErrorGuard::guarded(this, handler));
+    };
+    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&Fichero"));
+    fileMenu->setObjectName(QStringLiteral("FileMenu"));
+    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Create a new file"));
+    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Open an existing file"));
+    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Save current file"));
+    FileSaveAsItem = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar  &Como..."),
+                             QStringLiteral("Save current file under a new name"));
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
+    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Print current file"));
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("N4"));
+    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Exit this application"));
+
+    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Editar"));
+    editMenu->setObjectName(QStringLiteral("EditMenu"));
+    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Undo the last action"));
+    editMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
+    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Delete selected item"));
+    EditCopyItem = addItem(editMenu, "EditCopyItem", QStringLiteral("&Copiar"),
+                           QStringLiteral("Copy selected item to clipboard"));
+    EditPasteItem = addItem(editMenu, "EditPasteItem", QStringLiteral("&Pegar"),
+                            QStringLiteral("Paste contents of clipboard"));
+    editMenu->addSeparator()->setObjectName(QStringLiteral("N5"));
+    miEditFont = addItem(editMenu, "miEditFont", QStringLiteral("&Fuentes..."), QString());
+
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Ayuda"));
+    helpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    HelpContentsItem = addItem(helpMenu, "HelpContentsItem", QStringLiteral("&Contenidos"),
+                               QStringLiteral("Display the help contents screen"));
+    HelpSearchItem = addItem(helpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
+                             QStringLiteral("Search help file for a topic"));
+    HelpHowToUseItem = addItem(helpMenu, "HelpHowToUseItem", QStringLiteral("&Cómo usar la ayuda"),
+                               QStringLiteral("Help on using the help system"));
+    helpMenu->addSeparator()->setObjectName(QStringLiteral("N3"));
+    HelpAboutItem = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre.."),
+                            QStringLiteral("Show program information"));
+
+    handle(FileNewItem, &TMainForm::FileNew);
+    handle(FileOpenItem, &TMainForm::FileOpen);
+    handle(FileSaveItem, &TMainForm::FileSave);
+    handle(FileSaveAsItem, &TMainForm::FileSaveAs);
+    handle(FilePrintItem, &TMainForm::FilePrint);
+    handle(FileExitItem, &TMainForm::FileExit);
+    handle(EditUndoItem, &TMainForm::EditUndo);
+    handle(EditCutItem, &TMainForm::EditCut);
+    handle(EditCopyItem, &TMainForm::EditCopy);
+    handle(EditPasteItem, &TMainForm::EditPaste);
+    handle(miEditFont, &TMainForm::SelectFont);
+    handle(HelpContentsItem, &TMainForm::HelpContents);
+    handle(HelpSearchItem, &TMainForm::HelpSearch);
+    handle(HelpHowToUseItem, &TMainForm::HelpHowToUse);
+    handle(HelpAboutItem, &TMainForm::HelpAbout);
+}
+
+void TMainForm::FormCreate()
+{
+    // Every hint shown anywhere in the program is mirrored in this window's status bar.
+    qApp->installEventFilter(this);
+    AssignDocumentName(Untitled);
+    LoadFontNames();
+    BuildRulerTicks();
+    connect(FontSize, &QLineEdit::textChanged, this, ErrorGuard::guarded(this, &TMainForm::FontSizeChange));
+    connect(FontName, &QComboBox::editTextChanged, this, ErrorGuard::guarded(this, &TMainForm::FontNameChange));
+    SelectionChange();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::StatusTip:
+        setHint(static_cast<QStatusTipEvent *>(event)->tip());
+        break;
+    case QEvent::Enter:
+    case QEvent::Leave:
+        if (auto *control = qobject_cast<QWidget *>(watched)) {
+            const QVariant status = control->property(statusHintProperty);
+            // Controls with a tooltip alone (the practice window's tool buttons) have hints
+            // without a bar: the tooltip is their status hint as well.
+            const QString hint = status.isValid() ? status.toString() : control->toolTip();
+            if (status.isValid() || !hint.isEmpty())
+                setHint(event->type() == QEvent::Enter ? hint : QString());
+        }
+        break;
+    case QEvent::Resize:
+        if (watched == Ruler)
+            ErrorGuard::run([this] { RulerResize(); });
+        else if (watched == SpeedBar)
+            Bevel1->resize(SpeedBar->width(), Bevel1->height());
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::setHint(const QString &hint)
+{
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    ShowHint();
+}
+
+void TMainForm::ShowHint()
+{
+    StatusBar->showMessage(m_hint);
+}
+
+void TMainForm::LoadFontNames()
+{
+    QStringList families = QFontDatabase::families();
+    std::sort(families.begin(), families.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    const QSignalBlocker quiet(FontName);
+    FontName->clear();
+    FontName->addItems(families);
+    FontName->setCurrentIndex(-1);
+}
+
+void TMainForm::BuildRulerTicks()
+{
+    Ruler->setCaption(QStringLiteral("\t|").repeated(100));
+}
+
+void TMainForm::ApplyEditMargins()
+{
+    RichEdit1->setFormattingMargins(EditMargin, EditMargin);
+}
+
+void TMainForm::AssignDocumentName(const QString &name)
+{
+    DocumentName = name;
+    setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(name).fileName(), QCoreApplication::applicationName()));
+}
+
+MessageAnswer TMainForm::askToSave()
+{
+    return DialogService::instance().message(
+        this, QStringLiteral("¿Guardar cambios en %1?").arg(QDir::toNativeSeparators(DocumentName)),
+        QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNoCancel);
+}
+
+MessageAnswer TMainForm::ConfirmSaveChanges()
+{
+    if (!RichEdit1->document()->isModified())
+        return MessageAnswer::Ok;
+    const MessageAnswer answer = askToSave();
+    switch (answer) {
+    case MessageAnswer::Yes: FileSave(); break;
+    case MessageAnswer::No: break;
+    default: throw SilentAbort();
+    }
+    return answer;
+}
+
+// A save that was wanted but not made (its dialog cancelled) leaves the text unsaved.
+bool TMainForm::saveDeclined(MessageAnswer answer) const
+{
+    return answer == MessageAnswer::Yes && RichEdit1->document()->isModified();
+}
+
+bool TMainForm::CanLeaveProgram()
+{
+    try {
+        if (saveDeclined(ConfirmSaveChanges()))
+            return false;
+    } catch (...) {
+        // Cancel, or a save that failed: the program stays open with the text.
+        ErrorGuard::reportCurrentException();
+        return false;
+    }
+    // Answered: closing this window as the program ends must not ask again.
+    RichEdit1->document()->setModified(false);
+    return true;
+}
+
+void TMainForm::FileNew()
+{
+    // Unsaved text is not dropped without asking, nor when the save asked for was not made.
+    if (saveDeclined(ConfirmSaveChanges()))
+        return;
+    AssignDocumentName(Untitled);
+    RichEdit1->clear();
+    RichEdit1->document()->setModified(false);
+    SelectionChange();
+}
+
+FileDialogRequest TMainForm::openDialogRequest(const QString &filter) const
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Abrir");
+    request.initialFolder = QCoreApplication::applicationDirPath();
+    request.filter = filter;
+    request.filterIndex = 1;
+    request.defaultExtension = QStringLiteral("txt");
+    return request;
+}
+
+void TMainForm::LoadDocument(const QString &path)
+{
+    RichTextFile::load(*RichEdit1->document(), path);
+    AssignDocumentName(path);
+    RichEdit1->document()->setModified(false);
+    SelectionChange();
+}
+
+void TMainForm::FileOpen()
+{
+    ConfirmSaveChanges();
+    const FileDialogResult chosen = DialogService::instance().openFile(this, openDialogRequest(EditorFilter));
+    if (!chosen.accepted)
+        return;
+    LoadDocument(chosen.path);
+    RichEdit1->setFocus();
+    // The open dialog offers no read-only choice: the box stays editable.
+    RichEdit1->setReadOnly(false);
+}
+
+void TMainForm::saveTo(const QString &path)
+{
+    // Always RTF, whatever the extension: the exercise loaders read the text lines of RTF.
+    RichTextFile::save(*RichEdit1->document(), path);
+}
+
+void TMainForm::FileSave()
+{
+    if (DocumentName == Untitled) {
+        FileSaveAs();
+        return;
+    }
+    saveTo(DocumentName);
+    RichEdit1->document()->setModified(false);
+}
+
+void TMainForm::FileSaveAs()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Guardar como");
+    request.initialFolder = QCoreApplication::applicationDirPath();
+    request.filter = EditorFilter;
+    request.filterIndex = 1;
+    request.defaultExtension = QStringLiteral("txt");
+    const FileDialogResult chosen = DialogService::instance().saveFile(this, request);
+    if (!chosen.accepted)
+        return;
+    const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
+    if (QFileInfo::exists(path)) {
+        const MessageAnswer answer = DialogService::instance().message(
+            this, QStringLiteral("OK para sobreescribir %1").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNoCancel);
+        if (answer != MessageAnswer::Yes)
+            return;
+    }
+    saveTo(path);
+    AssignDocumentName(path);
+    RichEdit1->document()->setModified(false);
+}
+
+void TMainForm::FilePrint()
+{
+    QPrintDialog dialog(&m_printer, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
+    if (DialogService::instance().execModal(dialog) != QDialog::Accepted)
+        return;
+    m_printer.setDocName(DocumentName);
+    RichEdit1->document()->print(&m_printer);
+    if (m_printer.printerState() == QPrinter::Error)
+        throw AppError(QStringLiteral("No se pudo imprimir %1.").arg(QDir::toNativeSeparators(DocumentName)));
+}
+
+void TMainForm::FileExit()
+{
+    hide();
+}
+
+void TMainForm::EditUndo()
+{
+    RichEdit1->undo();
+}
+
+void TMainForm::EditCut()
+{
+    RichEdit1->cut();
+}
+
+void TMainForm::EditCopy()
+{
+    RichEdit1->copy();
+}
+
+void TMainForm::EditPaste()
+{
+    RichEdit1->paste();
+}
+
+void TMainForm::HelpContents()
+{
+    HelpViewer::request(HelpViewer::Contents);
+}
+
+void TMainForm::HelpSearch()
+{
+    HelpViewer::request(HelpViewer::PartialKey, QString());
+}
+
+void TMainForm::HelpHowToUse()
+{
+    HelpViewer::request(HelpViewer::HelpOnHelp);
+}
+
+void TMainForm::HelpAbout()
+{
+    TAboutBox::open(this);
+}
+
+namespace {
+
+// The selection's font with what its format leaves unset taken from the document.
+QFont selectionFont(const QTextEdit *box)
+{
+    return box->currentCharFormat().font().resolve(box->document()->defaultFont());
+}
+
+int pointSize(const QFont &font)
+{
+    if (font.pointSizeF() > 0)
+        return qRound(font.pointSizeF());
+    return font.pixelSize() * 3 / 4;
+}
+
+} // namespace
+
+void TMainForm::SelectFont()
+{
+    QFontDialog dialog(selectionFont(RichEdit1), this);
+    dialog.setObjectName(QStringLiteral("FontDialog1"));
+    if (DialogService::instance().execModal(dialog) == QDialog::Accepted) {
+        const QFont chosen = dialog.currentFont();
+        QTextCharFormat format;
+        format.setFontFamilies({chosen.family()});
+        if (chosen.pointSizeF() > 0)
+            format.setFontPointSize(chosen.pointSizeF());
+        format.setFontWeight(chosen.weight());
+        format.setFontItalic(chosen.italic());
+        format.setFontUnderline(chosen.underline());
+        format.setFontStrikeOut(chosen.strikeOut());
+        mergeTargetAttributes(format);
+        SelectionChange();
+    }
+    RichEdit1->setFocus();
+}
+
+void TMainForm::mergeTargetAttributes(const QTextCharFormat &format)
+{
+    QTextCursor cursor = RichEdit1->textCursor();
+    if (cursor.hasSelection())
+        cursor.mergeCharFormat(format);
+    else
+        RichEdit1->mergeCurrentCharFormat(format);
+}
+
+TMainForm::Indents TMainForm::paragraphIndents() const
+{
+    const QTextBlockFormat format = RichEdit1->textCursor().blockFormat();
+    const LineStarts starts = lineStarts(format);
+    return {starts.first / 20, (starts.others - starts.first) / 20, twips(format.rightMargin()) / 20};
+}
+
+void TMainForm::SelectionChange()
+{
+    SyncingControls = true;
+    const auto done = qScopeGuard([this] { SyncingControls = false; });
+
+    const Indents indents = paragraphIndents();
+    FirstInd->move(pointsToRuler(indents.first) + 2, FirstInd->y());
+    LeftInd->move(pointsToRuler(indents.left + indents.first) + 2, LeftInd->y());
+    RightInd->move((Ruler->width() - EditMargin) - pointsToRuler(indents.right + EditMargin), RightInd->y());
+    FirstInd->setAccessibleName(QStringLiteral("Sangría de primera línea: %1 puntos").arg(indents.first));
+    LeftInd->setAccessibleName(QStringLiteral("Sangría izquierda: %1 puntos").arg(indents.left));
+    RightInd->setAccessibleName(QStringLiteral("Sangría derecha: %1 puntos").arg(indents.right));
+
+    const QFont font = selectionFont(RichEdit1);
+    BoldButton->setChecked(font.bold());
+    ItalicButton->setChecked(font.italic());
+    UnderlineButton->setChecked(font.underline());
+    const QTextCursor cursor = RichEdit1->textCursor();
+    BulletsButton->setChecked(cursor.currentList() != nullptr);
+    FontSize->setText(QString::number(pointSize(font)));
+    FontName->setEditText(font.family());
+
+    const Qt::Alignment alignment = cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    QToolButton *pressed = LeftAlign;
+    if (alignment & Qt::AlignHCenter)
+        pressed = CenterAlign;
+    else if (alignment & (Qt::AlignRight | Qt::AlignTrailing))
+        pressed = RightAlign;
+    for (QToolButton *align : {LeftAlign, CenterAlign, RightAlign})
+        align->setChecked(align == pressed);
+}
+
+void TMainForm::applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off)
+{
+    if (SyncingControls)
+        return;
+    mergeTargetAttributes(button->isChecked() ? on : off);
+}
+
+void TMainForm::BoldButtonClick()
+{
+    QTextCharFormat on, off;
+    on.setFontWeight(QFont::Bold);
+    off.setFontWeight(QFont::Normal);
+    applyStyleButton(BoldButton, on, off);
+}
+
+void TMainForm::ItalicButtonClick()
+{
+    QTextCharFormat on, off;
+    on.setFontItalic(true);
+    off.setFontItalic(false);
+    applyStyleButton(ItalicButton, on, off);
+}
+
+void TMainForm::UnderlineButtonClick()
+{
+    QTextCharFormat on, off;
+    on.setFontUnderline(true);
+    off.setFontUnderline(false);
+    applyStyleButton(UnderlineButton, on, off);
+}
+
+void TMainForm::FontSizeChange()
+{
+    if (SyncingControls)
+        return;
+    bool ok = false;
+    const int size = FontSize->text().toInt(&ok);
+    if (!ok)
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(FontSize->text()));
+    // A size of no points draws nothing: the box keeps the size it has.
+    if (size <= 0)
+        return;
+    QTextCharFormat format;
+    format.setFontPointSize(size);
+    mergeTargetAttributes(format);
+}
+
+void TMainForm::FontNameChange()
+{
+    if (SyncingControls)
+        return;
+    const int index = FontName->findText(FontName->currentText(), Qt::MatchExactly);
+    if (index < 0)
+        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    QTextCharFormat format;
+    format.setFontFamilies({FontName->itemText(index)});
+    mergeTargetAttributes(format);
+}
+
+void TMainForm::AlignButtonClick(QToolButton *sender)
+{
+    if (SyncingControls)
+        return;
+    switch (sender->property("Tag").toInt()) {
+    case 1: RichEdit1->setAlignment(Qt::AlignRight); break;
+    case 2: RichEdit1->setAlignment(Qt::AlignHCenter); break;
+    default: RichEdit1->setAlignment(Qt::AlignLeft); break;
+    }
+}
+
+void TMainForm::BulletsButtonClick()
+{
+    if (SyncingControls)
+        return;
+    QTextCursor cursor = RichEdit1->textCursor();
+    if (BulletsButton->isChecked()) {
+        if (!cursor.currentList())
+            cursor.createList(QTextListFormat::ListDisc);
+        return;
+    }
+    QTextDocument *document = RichEdit1->document();
+    QTextBlock block = document->findBlock(cursor.selectionStart());
+    const QTextBlock last = document->findBlock(cursor.selectionEnd());
+    cursor.beginEditBlock();
+    for (;;) {
+        if (QTextList *list = block.textList()) {
+            list->remove(block);
+            // Leaving the list moves its indent onto the paragraph; without bullets it has none.
+            QTextCursor at(block);
+            QTextBlockFormat format = block.blockFormat();
+            format.setIndent(0);
+            at.setBlockFormat(format);
+        }
+        if (block == last || !block.isValid())
+            break;
+        block = block.next();
+    }
+    cursor.endEditBlock();
+}
+
+void TMainForm::RulerResize()
+{
+    RulerLine->resize(Ruler->width() - 2 * RulerLine->x(), RulerLine->height());
+}
+
+void TMainForm::FormResize()
+{
+    ApplyEditMargins();
+    SelectionChange();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    ErrorGuard::run([this] { FormResize(); });
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    ApplyEditMargins();
+    // The ruler has its final width only now: place the right marker from it.
+    ErrorGuard::run([this] { SelectionChange(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    // FormCloseQuery: any failure, Cancel's silent abort included, keeps the window open.
+    try {
+        ConfirmSaveChanges();
+    } catch (...) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::RulerItemMouseDown(TRulerMarker *sender, int x)
+{
+    DragOffset = sender->width() / 2;
+    sender->move(sender->x() + x - DragOffset, sender->y());
+    DraggingMarker = true;
+}
+
+void TMainForm::RulerItemMouseMove(TRulerMarker *sender, int x)
+{
+    if (DraggingMarker)
+        sender->move(sender->x() + x - DragOffset, sender->y());
+}
+
+void TMainForm::setFirstIndent(int points)
+{
+    changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
+        // The other lines keep their distance from the first.
+        const LineStarts starts = lineStarts(format);
+        const int first = qMax(0, points * 20);
+        setLineStarts(format, {first, first + starts.others - starts.first});
+    });
+}
+
+void TMainForm::setLeftIndent(int points)
+{
+    changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
+        const LineStarts starts = lineStarts(format);
+        setLineStarts(format, {starts.first, starts.first + points * 20});
+    });
+}
+
+void TMainForm::setRightIndent(int points)
+{
+    changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
+        format.setRightMargin(pixels(qMax(0, points * 20)));
+    });
+}
+
+void TMainForm::FirstIndMouseUp()
+{
+    DraggingMarker = false;
+    setFirstIndent(rulerToPoints(FirstInd->x() + DragOffset - EditMargin));
+    LeftIndMouseUp();
+}
+
+void TMainForm::LeftIndMouseUp()
+{
+    DraggingMarker = false;
+    setLeftIndent(rulerToPoints(LeftInd->x() + DragOffset - EditMargin) - paragraphIndents().first);
+    SelectionChange();
+}
+
+void TMainForm::RightIndMouseUp()
+{
+    DraggingMarker = false;
+    setRightIndent(rulerToPoints(Ruler->width() - RightInd->x() + DragOffset - 2) - 2 * EditMargin);
+    SelectionChange();
+}
+
+void TMainForm::RulerMarkerStepped(TRulerMarker *sender, int pixelStep)
+{
+    DragOffset = sender->width() / 2;
+    sender->move(sender->x() + pixelStep, sender->y());
+    markerReleased(sender);
+}
+
+void TMainForm::markerReleased(TRulerMarker *marker)
+{
+    if (marker == FirstInd)
+        FirstIndMouseUp();
+    else if (marker == LeftInd)
+        LeftIndMouseUp();
+    else
+        RightIndMouseUp();
 }

@@ -1,12 +1,180 @@
-// The phrase-file editor window TMainForm.
+// The phrase-file editor window TMainForm: a small word processor for the exercise files,
+// with its speed bar, ruler, menus and status-bar hints.
 #pragma once
 
+#include "ui/DialogService.h"
+
 #include <QMainWindow>
+#include <QPrinter>
+#include <QTextCharFormat>
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLineEdit;
+class QStatusBar;
+class QTextCursor;
+class QToolButton;
+class TRichEdit;
+class TRulerMarker;
+class TRulerPanel;
+class TUpDown;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
+    // Ruler pixels per point, written as the exact fraction 4/3, and the text's free margin.
+    static constexpr int RulerScaleNumerator = 4;
+    static constexpr int RulerScaleDenominator = 3;
+    static constexpr int EditMargin = 6;
+    static const QString Untitled;
+    // The filters of the editor's dialogs and of the practice window's "&Modificar".
+    static const QString EditorFilter;
+    static const QString ModifyFilter;
+
     explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Fields of the window.
+    QString DocumentName;
+    bool SyncingControls = false;
+    int DragOffset = 0;
+    bool DraggingMarker = false;
+
+    // The printer the print dialog sets up, kept between jobs.
+    QPrinter &printer() { return m_printer; }
+    // The application-wide hint: what the status bar shows.
+    QString applicationHint() const { return m_hint; }
+
+    // The open dialog's request with the filter given (its first entry selected).
+    FileDialogRequest openDialogRequest(const QString &filter) const;
+    // Loads a file into the box and takes its name; the document stays as it was when the
+    // file cannot be read.
+    void LoadDocument(const QString &path);
+    // Asked when the program ends: offers to save unsaved text. False keeps the program open
+    // (Cancel, a failed save, or a save whose dialog was cancelled).
+    bool CanLeaveProgram();
+
+    // Paragraph indents in whole points, as the box keeps them.
+    struct Indents {
+        int first = 0;
+        int left = 0;
+        int right = 0;
+    };
+    Indents paragraphIndents() const;
+
+    // Controls, named as in the window's layout.
+    QFrame *SpeedBar = nullptr;
+    QFrame *Bevel1 = nullptr;
+    QToolButton *OpenButton = nullptr;
+    QToolButton *SaveButton = nullptr;
+    QToolButton *PrintButton = nullptr;
+    QToolButton *UndoButton = nullptr;
+    QToolButton *CutButton = nullptr;
+    QToolButton *CopyButton = nullptr;
+    QToolButton *PasteButton = nullptr;
+    QComboBox *FontName = nullptr;
+    QLineEdit *FontSize = nullptr;
+    TUpDown *UpDown1 = nullptr;
+    QToolButton *BoldButton = nullptr;
+    QToolButton *ItalicButton = nullptr;
+    QToolButton *UnderlineButton = nullptr;
+    QToolButton *LeftAlign = nullptr;
+    QToolButton *CenterAlign = nullptr;
+    QToolButton *RightAlign = nullptr;
+    QToolButton *BulletsButton = nullptr;
+    TRulerPanel *Ruler = nullptr;
+    TRulerMarker *FirstInd = nullptr;
+    TRulerMarker *LeftInd = nullptr;
+    QFrame *RulerLine = nullptr;
+    TRulerMarker *RightInd = nullptr;
+    TRichEdit *RichEdit1 = nullptr;
+    QStatusBar *StatusBar = nullptr;
+
+    QAction *FileNewItem = nullptr;
+    QAction *FileOpenItem = nullptr;
+    QAction *FileSaveItem = nullptr;
+    QAction *FileSaveAsItem = nullptr;
+    QAction *FilePrintItem = nullptr;
+    QAction *FileExitItem = nullptr;
+    QAction *EditUndoItem = nullptr;
+    QAction *EditCutItem = nullptr;
+    QAction *EditCopyItem = nullptr;
+    QAction *EditPasteItem = nullptr;
+    QAction *miEditFont = nullptr;
+    QAction *HelpContentsItem = nullptr;
+    QAction *HelpSearchItem = nullptr;
+    QAction *HelpHowToUseItem = nullptr;
+    QAction *HelpAboutItem = nullptr;
+
+public slots:
+    void FormCreate();
+    void ShowHint();
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    void FilePrint();
+    void FileExit();
+    void EditUndo();
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void HelpContents();
+    void HelpSearch();
+    void HelpHowToUse();
+    void HelpAbout();
+    void SelectFont();
+    void SelectionChange();
+    void BoldButtonClick();
+    void ItalicButtonClick();
+    void UnderlineButtonClick();
+    void FontSizeChange();
+    void FontNameChange();
+    void AlignButtonClick(QToolButton *sender);
+    void BulletsButtonClick();
+    void RulerResize();
+    void FormResize();
+    void RulerItemMouseDown(TRulerMarker *sender, int x);
+    void RulerItemMouseMove(TRulerMarker *sender, int x);
+    void FirstIndMouseUp();
+    void LeftIndMouseUp();
+    void RightIndMouseUp();
+
+    void AssignDocumentName(const QString &name);
+    // Only for a modified document: asks whether to save it. Cancel throws SilentAbort; Yes
+    // saves; No goes on. Gives the answer (Ok when there was nothing to ask).
+    MessageAnswer ConfirmSaveChanges();
+    void ApplyEditMargins();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createSpeedBar(QWidget *client);
+    void createRuler(QWidget *client);
+    void createMenus();
+    void LoadFontNames();
+    void BuildRulerTicks();
+    void setHint(const QString &hint);
+    // Merges the format into the selection, or into what is typed next when nothing is selected.
+    void mergeTargetAttributes(const QTextCharFormat &format);
+    void applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off);
+    MessageAnswer askToSave();
+    bool saveDeclined(MessageAnswer answer) const;
+    void saveTo(const QString &path);
+    void RulerMarkerStepped(TRulerMarker *sender, int pixels);
+    void markerReleased(TRulerMarker *marker);
+    void setFirstIndent(int points);
+    void setLeftIndent(int points);
+    void setRightIndent(int points);
+
+    QPrinter m_printer;
+    QString m_hint;
 };
 
 extern TMainForm *MainForm;

@@ -1,11 +1,174 @@
 // The information window TAboutBox.
 #include "editor/Reabout.h"
 
+#include "platform/MemoryStatus.h"
+#include "platform/ShellOpen.h"
+#include "ui/DialogService.h"
+#include "ui/ErrorGuard.h"
+#include "ui/WindowControls.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFocusRect>
+
 TAboutBox *AboutBox = nullptr;
+
+using namespace WindowControls;
+
+const QString TAboutBox::authorName = QStringLiteral("Equipo de Tildora");
+const QString TAboutBox::webAddress = QStringLiteral("https://tildora.example.org/");
+const QString TAboutBox::creditLine = QStringLiteral("Programa hecho por el equipo de Tildora");
+
+namespace {
+
+const QString subjectLine = QStringLiteral("Actividades interdisciplinares con Lengua y Literatura");
+
+} // namespace
+
+void TLinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void TLinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void TLinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Información"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(398, 258);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
+
+    ProgramIcon = new QLabel(this);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/resources/tildora.png"))
+                               .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ProgramIcon->setGeometry(16, 12, 64, 64);
+
+    Label1 = placeLabel(this, "Label1", 105, 14, QStringLiteral("Tildora"),
+                        pixelFont(QStringLiteral("MS Sans Serif"), 16, true), Colors::clNavy);
+
+    Label6 = new TLinkLabel(QStringLiteral("%1 (%2)").arg(authorName, webAddress), this);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    QFont linkFont = pixelFont(QStringLiteral("Arial"), 12);
+    linkFont.setUnderline(true);
+    Label6->setFont(linkFont);
+    Label6->setTextFormat(Qt::PlainText);
+    setTextColor(Label6, Colors::clBlue);
+    Label6->setCursor(Qt::WhatsThisCursor);
+    // Reached with Tab; Enter still belongs to the default button when the window opens.
+    Label6->setFocusPolicy(Qt::TabFocus);
+    Label6->setAccessibleName(QStringLiteral("Página web: %1").arg(webAddress));
+    Label6->adjustSize();
+    Label6->move(105, 37);
+    connect(Label6, &TLinkLabel::clicked, this, ErrorGuard::guarded(this, &TAboutBox::Label6Click));
+
+    Label2 = placeLabel(this, "Label2", 105, 61, creditLine, font(), Colors::clWindowText);
+
+    Label5 = new QLabel(subjectLine, this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13, true));
+    setTextColor(Label5, Colors::clRed);
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setWordWrap(true);
+    Label5->setGeometry(96, 96, 243, 41);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1->setGeometry(64, 142, 297, 3);
+
+    Label3 = placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física disponible:"), font(),
+                        Colors::clWindowText);
+    PhysMem = placeLabel(this, "PhysMem", 259, 153, QStringLiteral("0"), font(), Colors::clWindowText);
+    Label4 = placeLabel(this, "Label4", 107, 175, QStringLiteral("Memoria usada:"), font(), Colors::clWindowText);
+    FreeRes = placeLabel(this, "FreeRes", 260, 175, QStringLiteral("0"), font(), Colors::clWindowText);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(157, 216, 108, 33);
+    OKButton->setDefault(true);
+    OKButton->setFocus();
+    connect(OKButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TAboutBox::OKButtonClick));
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    ErrorGuard::run([this] { FormCreate(); });
+}
+
+void TAboutBox::open(QWidget *owner)
+{
+    TAboutBox about(owner);
+    DialogService::instance().execModal(about);
+}
+
+QString TAboutBox::physicalMemoryCaption(quint64 bytes, const QLocale &locale)
+{
+    // "#,###": rounded to whole kilobytes, grouped by thousands, no forced digit for 0.
+    const quint64 kilobytes = (bytes + 512) / 1024;
+    QString digits = kilobytes == 0 ? QString() : QString::number(kilobytes);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, locale.groupSeparator());
+    return digits + QStringLiteral(" KB");
+}
+
+QString TAboutBox::memoryLoadCaption(int load)
+{
+    return QStringLiteral("%1 %").arg(load);
+}
+
+void TAboutBox::FormCreate()
+{
+    const MemoryStatus::Figures figures = MemoryStatus::current();
+    PhysMem->setText(physicalMemoryCaption(figures.totalPhysical, QLocale()));
+    PhysMem->adjustSize();
+    FreeRes->setText(memoryLoadCaption(figures.memoryLoad));
+    FreeRes->adjustSize();
+    Label5->setText(subjectLine);
+}
+
+void TAboutBox::OKButtonClick()
+{
+    // The window is modal: closing it ends its loop with the result cancel.
+    reject();
+}
+
+void TAboutBox::Label6Click()
+{
+    if (!ShellOpen::openWebAddress(webAddress))
+        DialogService::instance().message(this, QStringLiteral("Lo siento, no se encontró tu navegador"),
+                                          QCoreApplication::applicationName(), MessageIcon::None,
+                                          MessageButtons::Ok);
 }

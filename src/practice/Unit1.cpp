@@ -20,6 +20,7 @@
 #include "widgets/Shape.h"
 #include "widgets/TalvoMail.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -342,6 +343,13 @@ void TForm1::FormActivate()
     OK->setFocus();
     if (entered)
         entered->leave();
+
+    // The information window greets the student once, over the practice window, after this
+    // activation has been handled.
+    if (!aboutShown) {
+        aboutShown = true;
+        QTimer::singleShot(0, this, [this] { ErrorGuard::run([this] { TAboutBox::open(this); }); });
+    }
 }
 
 void TForm1::Abrir1Click()
@@ -418,14 +426,30 @@ void TForm1::DatosClick()
 
 void TForm1::Modificar1Click()
 {
+    // The editor's text is about to be replaced: unsaved changes are offered for saving first,
+    // and the opened file becomes the editor's document.
+    MainForm->ConfirmSaveChanges();
+    const FileDialogResult chosen =
+        DialogService::instance().openFile(this, MainForm->openDialogRequest(TMainForm::ModifyFilter));
+    if (!chosen.accepted)
+        return;
+    MainForm->LoadDocument(chosen.path);
     showInFront(MainForm);
 }
 
 void TForm1::InfoClick()
 {
-    // Every opening is a fresh window, shown modally and freed.
-    TAboutBox about(this);
-    about.exec();
+    TAboutBox::open(this);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // Closing this window ends the program: the editor's unsaved text is offered for saving.
+    if (MainForm && !MainForm->CanLeaveProgram()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TForm1::BoolComboBox1Enter(TBoolComboBox *sender)

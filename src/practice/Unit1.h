@@ -116,6 +116,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createToolBar(QWidget *client);

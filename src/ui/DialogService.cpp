@@ -86,6 +86,11 @@ void DialogService::setInstance(DialogService *service)
     installedService = service;
 }
 
+int DialogService::execModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
 MessageAnswer QtDialogService::message(QWidget *parent, const QString &text, const QString &caption,
                                        MessageIcon icon, MessageButtons buttons)
 {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -35,6 +36,9 @@ public:
                                   MessageIcon icon, MessageButtons buttons) = 0;
     virtual FileDialogResult openFile(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual FileDialogResult saveFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    // Runs a modal window (the information window, the print and font dialogs) to its end and
+    // gives its result code.
+    virtual int execModal(QDialog &dialog);
 
     // The service in use; the real one unless a test installed another.
     static DialogService &instance();

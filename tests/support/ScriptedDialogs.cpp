@@ -1,6 +1,8 @@
 // A dialog service for tests.
 #include "ScriptedDialogs.h"
 
+#include <QDialog>
+
 ScriptedDialogs::ScriptedDialogs()
 {
     DialogService::setInstance(this);
@@ -48,4 +50,12 @@ FileDialogResult ScriptedDialogs::saveFile(QWidget *, const FileDialogRequest &r
     FileDialogResult result = nextFile();
     result.filterIndex = request.filterIndex;
     return result;
+}
+
+int ScriptedDialogs::execModal(QDialog &dialog)
+{
+    modalWindows.append(dialog.objectName());
+    if (!m_modalScripts.isEmpty())
+        return m_modalScripts.dequeue()(dialog);
+    return QDialog::Rejected;
 }

@@ -5,6 +5,9 @@
 
 #include <QList>
 #include <QQueue>
+#include <QStringList>
+
+#include <functional>
 
 struct ShownMessage {
     QString text;
@@ -31,6 +34,13 @@ public:
     FileDialogResult openFile(QWidget *parent, const FileDialogRequest &request) override;
     FileDialogResult saveFile(QWidget *parent, const FileDialogRequest &request) override;
 
+    // Modal windows are not run: each is noted by its object name and answered by the next
+    // queued script, which may set the dialog up and gives the result; with none queued the
+    // window is rejected (closed with Esc).
+    void queueModal(std::function<int(QDialog &)> script) { m_modalScripts.enqueue(std::move(script)); }
+    int execModal(QDialog &dialog) override;
+    QStringList modalWindows;
+
     QList<ShownMessage> messages;
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
@@ -40,4 +50,5 @@ private:
 
     QQueue<MessageAnswer> m_answers;
     QQueue<QString> m_files;
+    QQueue<std::function<int(QDialog &)>> m_modalScripts;
 };

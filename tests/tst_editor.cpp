@@ -1,0 +1,654 @@
+// The phrase-file editor driven through its handlers with scripted dialogs: asking before
+// losing text, saving and overwriting, formatting and the tool bar, the ruler, printing, hints,
+// the help commands, and the practice window's "&Modificar", "Información" and exit.
+#include "ScriptedDialogs.h"
+
+#include "editor/EditorControls.h"
+#include "editor/REMain.h"
+#include "platform/HelpViewer.h"
+#include "practice/Unit1.h"
+#include "richtext/RichTextFile.h"
+#include "shared/TextFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QMenuBar>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextList>
+#include <QToolButton>
+
+namespace {
+
+class RecordingViewer : public HelpViewer::Viewer {
+public:
+    bool request(unsigned command, const QString &key) override
+    {
+        requests << QStringLiteral("%1:%2").arg(command, 0, 16).arg(key);
+        return false;
+    }
+    QStringList requests;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestEditor : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<TMainForm> m_editor;
+    QString m_previousFolder;
+
+    QString path(const QString &name) const { return m_folder->filePath(name); }
+    QTextDocument *document() const { return m_editor->RichEdit1->document(); }
+
+    void type(const QString &text)
+    {
+        m_editor->RichEdit1->moveCursor(QTextCursor::End);
+        m_editor->RichEdit1->insertPlainText(text);
+    }
+
+    // Puts the cursor in paragraph n (0 ...), optionally selecting it whole.
+    void selectParagraph(int n, bool whole = true)
+    {
+        QTextCursor cursor(document()->findBlockByNumber(n));
+        if (whole)
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        m_editor->RichEdit1->setTextCursor(cursor);
+    }
+
+    QString messageText(int n = 0) const { return m_dialogs->messages.value(n).text; }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(m_folder->path());
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_editor = std::make_unique<TMainForm>();
+        MainForm = m_editor.get();
+        TextFile::writeLines(path(QStringLiteral("frases.txt")),
+                             {QStringLiteral("El camión llegó tarde."), QStringLiteral("¿Qué día es hoy?")});
+    }
+
+    void cleanup()
+    {
+        MainForm = nullptr;
+        m_editor.reset();
+        m_dialogs.reset();
+        QDir::setCurrent(m_previousFolder);
+        m_folder.reset();
+    }
+
+    void freshEditor()
+    {
+        QCOMPARE(m_editor->windowTitle(), QStringLiteral("Untitled - ") + QCoreApplication::applicationName());
+        QCOMPARE(m_editor->DocumentName, QStringLiteral("Untitled"));
+        QVERIFY(!document()->isModified());
+        QVERIFY(!m_editor->isVisible());
+        QCOMPARE(m_editor->Ruler->caption(), QStringLiteral("\t|").repeated(100));
+        QVERIFY(m_editor->FontName->count() > 1);
+        for (int i = 1; i < m_editor->FontName->count(); ++i)
+            QVERIFY(m_editor->FontName->itemText(i - 1).compare(m_editor->FontName->itemText(i), Qt::CaseInsensitive) <= 0);
+        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("8"));
+
+        // "&Guardar" on a document without a file asks for a name, with both filters.
+        m_editor->FileSaveItem->trigger();
+        QCOMPARE(m_dialogs->saveRequests.size(), 1);
+        QCOMPARE(m_dialogs->saveRequests[0].filter, TMainForm::EditorFilter);
+        QCOMPARE(m_dialogs->saveRequests[0].filterIndex, 1);
+        QCOMPARE(m_dialogs->saveRequests[0].defaultExtension, QStringLiteral("txt"));
+    }
+
+    void openAsksAboutChanges_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<int>("saveDialogs");
+        QTest::addColumn<int>("openDialogs");
+        QTest::addColumn<bool>("replaced");
+        QTest::addRow("Cancel: no dialog, text kept") << MessageAnswer::Cancel << 0 << 0 << false;
+        QTest::addRow("No: changes dropped") << MessageAnswer::No << 0 << 1 << true;
+        QTest::addRow("Yes untitled: save dialog first") << MessageAnswer::Yes << 1 << 1 << true;
+    }
+    void openAsksAboutChanges()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(int, saveDialogs);
+        QFETCH(int, openDialogs);
+        QFETCH(bool, replaced);
+        type(QStringLiteral("borrador"));
+        m_dialogs->queueAnswer(answer);
+        if (saveDialogs)
+            m_dialogs->queueCancel();
+        m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
+        m_editor->FileOpenItem->trigger();
+
+        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Untitled?"));
+        QCOMPARE(m_dialogs->messages[0].buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(m_dialogs->saveRequests.size(), saveDialogs);
+        QCOMPARE(m_dialogs->openRequests.size(), openDialogs);
+        QCOMPARE(document()->toPlainText(),
+                 replaced ? QStringLiteral("El camión llegó tarde.\n¿Qué día es hoy?") : QStringLiteral("borrador"));
+        if (replaced) {
+            QCOMPARE(m_dialogs->openRequests[0].filter, TMainForm::EditorFilter);
+            QCOMPARE(m_editor->DocumentName, path(QStringLiteral("frases.txt")));
+            QCOMPARE(m_editor->windowTitle(), QStringLiteral("frases.txt - ") + QCoreApplication::applicationName());
+            QVERIFY(!document()->isModified());
+        }
+    }
+
+    // Mended: "&Nuevo" used to drop unsaved text without asking.
+    void newAsksAboutChanges_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("chooseFile");
+        QTest::addColumn<bool>("cleared");
+        QTest::addRow("Cancel keeps the text") << MessageAnswer::Cancel << false << false;
+        QTest::addRow("No drops it") << MessageAnswer::No << false << true;
+        QTest::addRow("Yes, save dialog cancelled: kept") << MessageAnswer::Yes << false << false;
+        QTest::addRow("Yes, saved: cleared") << MessageAnswer::Yes << true << true;
+    }
+    void newAsksAboutChanges()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, chooseFile);
+        QFETCH(bool, cleared);
+        type(QStringLiteral("trabajo sin guardar"));
+        m_dialogs->queueAnswer(answer);
+        if (chooseFile)
+            m_dialogs->queueFile(path(QStringLiteral("guardado.rtf")));
+        m_editor->FileNewItem->trigger();
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(document()->toPlainText().isEmpty(), cleared);
+        QCOMPARE(document()->isModified(), !cleared);
+        QCOMPARE(m_editor->DocumentName, QStringLiteral("Untitled"));
+        if (chooseFile)
+            QCOMPARE(RichTextFile::readLines(path(QStringLiteral("guardado.rtf"))),
+                     QStringList{QStringLiteral("trabajo sin guardar")});
+    }
+
+    void overwriteAsks_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addRow("Yes") << MessageAnswer::Yes;
+        QTest::addRow("No") << MessageAnswer::No;
+        QTest::addRow("Cancel") << MessageAnswer::Cancel;
+    }
+    void overwriteAsks()
+    {
+        QFETCH(MessageAnswer, answer);
+        const QString target = path(QStringLiteral("frases.txt"));
+        const QByteArray before = fileBytes(target);
+        type(QStringLiteral("Nueva frase."));
+        m_dialogs->queueFile(target);
+        m_dialogs->queueAnswer(answer);
+        m_editor->FileSaveAsItem->trigger();
+        QCOMPARE(messageText(), QStringLiteral("OK para sobreescribir ") + QDir::toNativeSeparators(target));
+        if (answer == MessageAnswer::Yes) {
+            QVERIFY(RichTextFile::isRtf(fileBytes(target)));
+            QCOMPARE(m_editor->DocumentName, target);
+            QVERIFY(!document()->isModified());
+        } else {
+            QCOMPARE(fileBytes(target), before);
+            QCOMPARE(m_editor->DocumentName, QStringLiteral("Untitled"));
+            QVERIFY(document()->isModified());
+        }
+    }
+
+    // A phrase file opened as plain text is saved back as RTF under its own name; the exercise
+    // loaders still read its lines.
+    void savingATextFileWritesRtf()
+    {
+        const QString phrases = path(QStringLiteral("frases.txt"));
+        m_dialogs->queueFile(phrases);
+        m_editor->FileOpen();
+        type(QStringLiteral("\nAún no.")); 
+        m_editor->SaveButton->click();
+        QVERIFY(m_dialogs->saveRequests.isEmpty());
+        QVERIFY(fileBytes(phrases).startsWith("{\\rtf"));
+        QCOMPARE(RichTextFile::readLines(phrases),
+                 QStringList({QStringLiteral("El camión llegó tarde."), QStringLiteral("¿Qué día es hoy?"),
+                              QStringLiteral("Aún no.")}));
+        QVERIFY(!document()->isModified());
+    }
+
+    void failedSaveChangesNothing()
+    {
+        m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
+        m_editor->FileOpen();
+        type(QStringLiteral(" más"));
+        // A file where the folder should be: nothing can be created there.
+        m_editor->DocumentName = path(QStringLiteral("frases.txt/otra.txt"));
+        m_editor->SaveButton->click();
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
+        QVERIFY(document()->isModified());
+        QCOMPARE(m_editor->DocumentName, path(QStringLiteral("frases.txt/otra.txt")));
+    }
+
+    void formattedDocumentRoundTrip()
+    {
+        type(QStringLiteral("Frases con tilde\nÁrbol\nCamión\nUna frase con sangría que ocupa su línea."));
+        selectParagraph(0);
+        m_editor->BoldButton->click();
+        m_editor->CenterAlign->click();
+        QTextCursor bullets(document()->findBlockByNumber(1));
+        bullets.setPosition(document()->findBlockByNumber(2).position() + 2, QTextCursor::KeepAnchor);
+        m_editor->RichEdit1->setTextCursor(bullets);
+        m_editor->BulletsButton->click();
+        selectParagraph(3, false);
+        m_editor->RulerItemMouseDown(m_editor->FirstInd, 5);
+        m_editor->RulerItemMouseMove(m_editor->FirstInd, 45);
+        m_editor->FirstIndMouseUp();
+        m_editor->RightInd->move(m_editor->RightInd->x() - 16, m_editor->RightInd->y());
+        m_editor->RightIndMouseUp();
+        const TMainForm::Indents set = m_editor->paragraphIndents();
+        QCOMPARE(set.first, 30);
+        QCOMPARE(set.left, -30);
+        QCOMPARE(set.right, 12);
+
+        const QString saved = path(QStringLiteral("formato.rtf"));
+        m_dialogs->queueFile(saved);
+        m_editor->FileSaveAs();
+        m_editor->FileNew();
+        QVERIFY(document()->toPlainText().isEmpty());
+        m_dialogs->queueFile(saved);
+        m_editor->FileOpen();
+
+        QCOMPARE(document()->blockCount(), 4);
+        const QTextBlock title = document()->findBlockByNumber(0);
+        QCOMPARE(title.text(), QStringLiteral("Frases con tilde"));
+        QVERIFY(title.blockFormat().alignment() & Qt::AlignHCenter);
+        QCOMPARE(title.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        for (int n : {1, 2}) {
+            QVERIFY(document()->findBlockByNumber(n).textList());
+            QCOMPARE(document()->findBlockByNumber(n).textList()->format().style(), QTextListFormat::ListDisc);
+        }
+        QVERIFY(!document()->findBlockByNumber(3).textList());
+        QVERIFY(document()->findBlockByNumber(3).charFormat().fontWeight() != QFont::Bold);
+        selectParagraph(3, false);
+        const TMainForm::Indents read = m_editor->paragraphIndents();
+        QCOMPARE(read.first, 30);
+        QCOMPARE(read.left, -30);
+        QCOMPARE(read.right, 12);
+        selectParagraph(0);
+        QVERIFY(m_editor->BoldButton->isChecked());
+        QVERIFY(m_editor->CenterAlign->isChecked());
+    }
+
+    void printsToPdf()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (package poppler-utils) is not installed: the printed text cannot be read back.");
+        m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
+        m_editor->FileOpen();
+        const QString pdf = path(QStringLiteral("frases.pdf"));
+        m_editor->printer().setOutputFormat(QPrinter::PdfFormat);
+        m_editor->printer().setOutputFileName(pdf);
+
+        // Cancelled print dialog: nothing printed.
+        m_editor->FilePrint();
+        QCOMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("PrintDialog")});
+        QVERIFY(!QFile::exists(pdf));
+
+        m_dialogs->queueModal([](QDialog &) { return int(QDialog::Accepted); });
+        m_editor->PrintButton->click();
+        QCOMPARE(m_editor->printer().docName(), path(QStringLiteral("frases.txt")));
+        QProcess reader;
+        reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished(30000));
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("El camión llegó tarde.")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("¿Qué día es hoy?")));
+    }
+
+    void alignmentGroup()
+    {
+        type(QStringLiteral("Centrada\nIzquierda"));
+        selectParagraph(0);
+        m_editor->CenterAlign->click();
+        selectParagraph(1);
+        QVERIFY(m_editor->LeftAlign->isChecked());
+        QVERIFY(!m_editor->CenterAlign->isChecked());
+        selectParagraph(0);
+        QVERIFY(m_editor->CenterAlign->isChecked());
+        QVERIFY(!m_editor->LeftAlign->isChecked() && !m_editor->RightAlign->isChecked());
+        // Pressed again, the button is released and the alignment stays centred.
+        m_editor->CenterAlign->click();
+        QVERIFY(!m_editor->CenterAlign->isChecked());
+        QVERIFY(document()->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHCenter);
+        m_editor->RightAlign->click();
+        QVERIFY(document()->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignRight);
+        QVERIFY(!m_editor->CenterAlign->isChecked() && !m_editor->LeftAlign->isChecked());
+    }
+
+    // Reading the selection into the tool bar never writes formatting back.
+    void selectionChangeWritesNothingBack()
+    {
+        m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
+        m_editor->FileOpen();
+        QTextCharFormat large;
+        large.setFontPointSize(20);
+        large.setFontFamilies({QStringLiteral("DejaVu Serif")});
+        QTextCursor(document()->findBlockByNumber(1)).mergeBlockCharFormat(large);
+        QTextCursor second(document()->findBlockByNumber(1));
+        second.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        second.mergeCharFormat(large);
+        document()->setModified(false);
+        selectParagraph(1);
+        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("20"));
+        QCOMPARE(m_editor->FontName->currentText(), QStringLiteral("DejaVu Serif"));
+        selectParagraph(0);
+        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("8"));
+        QVERIFY(!document()->isModified());
+        QVERIFY(!m_editor->SyncingControls);
+    }
+
+    void sizeAndFontNameInput_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        QTest::addRow("emptied size") << "FontSize" << "" << "'' is not a valid integer value";
+        QTest::addRow("size with a letter") << "FontSize" << "12a" << "'12a' is not a valid integer value";
+        QTest::addRow("size") << "FontSize" << "14" << "";
+        QTest::addRow("first letters of a name") << "FontName" << "DejaVu S" << "List index out of bounds (-1)";
+        QTest::addRow("name from the list") << "FontName" << "DejaVu Serif" << "";
+    }
+    void sizeAndFontNameInput()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
+        m_editor->FileOpen();
+        selectParagraph(0);
+        const QTextCharFormat before = QTextCursor(document()->findBlockByNumber(0)).charFormat();
+        if (control == QLatin1String("FontSize"))
+            m_editor->FontSize->setText(text);
+        else
+            m_editor->FontName->setEditText(text);
+        QCOMPARE(messageText(), error);
+        QTextCursor inside(document()->findBlockByNumber(0));
+        inside.movePosition(QTextCursor::NextCharacter);
+        const QTextCharFormat after = inside.charFormat();
+        if (!error.isEmpty())
+            QCOMPARE(after, before);
+        else if (control == QLatin1String("FontSize"))
+            QCOMPARE(after.fontPointSize(), 14.0);
+        else
+            QCOMPARE(after.fontFamilies().toStringList().value(0), QStringLiteral("DejaVu Serif"));
+    }
+
+    void keyboardReachesFormatting()
+    {
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+        type(QStringLiteral("Una frase."));
+        selectParagraph(0);
+        m_editor->RichEdit1->setFocus();
+        // A button's key presses it as a click would, a moment later.
+        QTest::keyClick(m_editor->RichEdit1, Qt::Key_B, Qt::ControlModifier);
+        QTRY_VERIFY(m_editor->BoldButton->isChecked());
+        QTest::keyClick(m_editor->RichEdit1, Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
+        QTextCursor inside(document()->firstBlock());
+        inside.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(inside.charFormat().fontWeight(), int(QFont::Bold));
+        // A ruler marker takes the focus and steps three points a key.
+        m_editor->FirstInd->setFocus();
+        QTest::keyClick(m_editor->FirstInd, Qt::Key_Right);
+        QTest::keyClick(m_editor->FirstInd, Qt::Key_Right);
+        QCOMPARE(m_editor->paragraphIndents().first, 6);
+        QCOMPARE(m_editor->paragraphIndents().left, -6);
+    }
+
+    void upDownSteps()
+    {
+        m_editor->FontSize->setText(QStringLiteral("11"));
+        m_editor->UpDown1->step(1);
+        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("12"));
+        m_editor->FontSize->setText(QStringLiteral("100"));
+        m_editor->UpDown1->step(1);
+        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("100"));
+        QTest::keyClick(m_editor->FontSize, Qt::Key_Down);
+        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("99"));
+    }
+
+    // Releasing a marker where it stands gives back the indents it shows.
+    void markerReleasedInPlaceChangesNothing_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("right");
+        QTest::addRow("none") << 0 << 0 << 0;
+        QTest::addRow("first line in") << 7 << -7 << 0;
+        QTest::addRow("hanging") << 0 << 13 << 5;
+        QTest::addRow("all") << 31 << 2 << 44;
+    }
+    void markerReleasedInPlaceChangesNothing()
+    {
+        QFETCH(int, first);
+        QFETCH(int, left);
+        QFETCH(int, right);
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        type(QStringLiteral("Una frase."));
+        QTextBlockFormat format;
+        format.setLeftMargin((first + left) * 4.0 / 3.0);
+        format.setTextIndent(-left * 4.0 / 3.0);
+        format.setRightMargin(right * 4.0 / 3.0);
+        m_editor->RichEdit1->textCursor().setBlockFormat(format);
+        m_editor->SelectionChange();
+        if (right == 0)
+            QCOMPARE(m_editor->RightInd->x(), m_editor->Ruler->width() - 14);
+        for (TRulerMarker *marker : {m_editor->FirstInd, m_editor->LeftInd, m_editor->RightInd}) {
+            const QPoint centre(marker->width() / 2, marker->height() / 2);
+            QTest::mousePress(marker, Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(marker, Qt::LeftButton, {}, centre);
+            const TMainForm::Indents now = m_editor->paragraphIndents();
+            QCOMPARE(now.first, first);
+            QCOMPARE(now.left, left);
+            QCOMPARE(now.right, right);
+        }
+    }
+
+    // Dragging the first-line marker 40 pixels right: 30 points, and the other lines stay.
+    void firstLineMarkerDrag()
+    {
+        type(QStringLiteral("Una frase."));
+        QCOMPARE(m_editor->FirstInd->x(), 2);
+        m_editor->RulerItemMouseDown(m_editor->FirstInd, 5);
+        QCOMPARE(m_editor->FirstInd->x(), 2);
+        m_editor->RulerItemMouseMove(m_editor->FirstInd, 45);
+        QCOMPARE(m_editor->FirstInd->x(), 42);
+        m_editor->FirstIndMouseUp();
+        QVERIFY(!m_editor->DraggingMarker);
+        const TMainForm::Indents indents = m_editor->paragraphIndents();
+        QCOMPARE(indents.first, 30);
+        QCOMPARE(indents.left, -30);
+        QCOMPARE(m_editor->FirstInd->x(), 42);
+        QCOMPARE(m_editor->LeftInd->x(), 2);
+        QCOMPARE(m_editor->FirstInd->accessibleName(), QStringLiteral("Sangría de primera línea: 30 puntos"));
+        const QTextBlockFormat format = document()->firstBlock().blockFormat();
+        QCOMPARE(format.leftMargin(), 0.0);
+        QCOMPARE(format.textIndent(), 40.0);
+    }
+
+    void closeAsksAboutChanges_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::addRow("Cancel keeps it open") << MessageAnswer::Cancel << true;
+        QTest::addRow("No hides it") << MessageAnswer::No << false;
+        QTest::addRow("Yes, save dialog cancelled: hidden") << MessageAnswer::Yes << false;
+    }
+    void closeAsksAboutChanges()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, staysOpen);
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        type(QStringLiteral("sin guardar"));
+        m_dialogs->queueAnswer(answer);
+        m_editor->close();
+        QCOMPARE(m_editor->isVisible(), staysOpen);
+        QCOMPARE(document()->toPlainText(), QStringLiteral("sin guardar"));
+        QVERIFY(document()->isModified());
+        // "&Salir" hides it without asking.
+        m_editor->show();
+        m_editor->FileExitItem->trigger();
+        QVERIFY(!m_editor->isVisible());
+        QCOMPARE(m_dialogs->messages.size(), 1);
+    }
+
+    void hintsReachTheStatusBar()
+    {
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        const auto hover = [](QWidget *control) {
+            QEvent enter(QEvent::Enter);
+            QCoreApplication::sendEvent(control, &enter);
+        };
+        hover(m_editor->BoldButton);
+        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Negrita"));
+        QCOMPARE(m_editor->BoldButton->toolTip(), QStringLiteral("Negrita"));
+        // "Abrir|": a tooltip and an empty status hint.
+        hover(m_editor->OpenButton);
+        QCOMPARE(m_editor->OpenButton->toolTip(), QStringLiteral("Abrir"));
+        QCOMPARE(m_editor->StatusBar->currentMessage(), QString());
+        m_editor->FileOpenItem->showStatusText(m_editor->menuBar());
+        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Open an existing file"));
+        // Another window's hints show here too.
+        QToolButton elsewhere;
+        elsewhere.setToolTip(QStringLiteral("Abrir un tablero"));
+        hover(&elsewhere);
+        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Abrir un tablero"));
+    }
+
+    void helpCommandsReachTheViewer()
+    {
+        RecordingViewer viewer;
+        HelpViewer::setViewer(&viewer);
+        m_editor->HelpContentsItem->trigger();
+        m_editor->HelpSearchItem->trigger();
+        m_editor->HelpHowToUseItem->trigger();
+        HelpViewer::setViewer(nullptr);
+        QCOMPARE(viewer.requests, QStringList({"3:", "105:", "4:"}));
+        m_editor->HelpAboutItem->trigger();
+        QCOMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("AboutBox")});
+    }
+
+    // The practice window: "&Modificar" (mended: it asks first and takes the file's name),
+    // "Información" once at the first activation, and leaving the program (mended: unsaved
+    // editor text is offered for saving, Cancel keeps the program open).
+    void practiceWindowModify_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::addRow("Cancel: no dialog") << MessageAnswer::Cancel << false;
+        QTest::addRow("No: the file is opened") << MessageAnswer::No << true;
+    }
+    void practiceWindowModify()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, opened);
+        TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
+        TForm1 practice;
+        type(QStringLiteral("texto anterior"));
+        m_dialogs->queueAnswer(answer);
+        const QString phrases = path(QStringLiteral("frases.txt"));
+        m_dialogs->queueFile(phrases);
+        practice.Modificar1->trigger();
+        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Untitled?"));
+        QCOMPARE(m_dialogs->openRequests.size(), opened ? 1 : 0);
+        QCOMPARE(m_editor->isVisible(), opened);
+        if (!opened) {
+            QCOMPARE(document()->toPlainText(), QStringLiteral("texto anterior"));
+            return;
+        }
+        QCOMPARE(m_dialogs->openRequests[0].filter, TMainForm::ModifyFilter);
+        QCOMPARE(m_editor->DocumentName, phrases);
+        QCOMPARE(m_editor->windowTitle(), QStringLiteral("frases.txt - ") + QCoreApplication::applicationName());
+        QVERIFY(!document()->isModified());
+        // "&Guardar" writes into the opened file, without asking for a name.
+        type(QStringLiteral("\nOtra más."));
+        m_editor->FileSaveItem->trigger();
+        QVERIFY(m_dialogs->saveRequests.isEmpty());
+        QCOMPARE(RichTextFile::readLines(phrases).size(), 3);
+    }
+
+    void aboutAtFirstActivationOnly()
+    {
+        TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
+        TForm1 practice;
+        practice.show();
+        QVERIFY(QTest::qWaitForWindowActive(&practice));
+        QTRY_COMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("AboutBox")});
+        QVERIFY(practice.aboutShown);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        practice.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&practice));
+        QTest::qWait(20);
+        QCOMPARE(m_dialogs->modalWindows.size(), 1);
+        practice.Info->trigger();
+        QCOMPARE(m_dialogs->modalWindows.size(), 2);
+    }
+
+    void leavingTheProgramOffersToSave_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("chooseFile");
+        QTest::addColumn<bool>("closes");
+        QTest::addRow("Cancel keeps the program open") << MessageAnswer::Cancel << false << false;
+        QTest::addRow("Yes, save dialog cancelled: stays") << MessageAnswer::Yes << false << false;
+        QTest::addRow("Yes, saved") << MessageAnswer::Yes << true << true;
+        QTest::addRow("No") << MessageAnswer::No << false << true;
+    }
+    void leavingTheProgramOffersToSave()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, chooseFile);
+        QFETCH(bool, closes);
+        TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
+        TForm1 practice;
+        practice.aboutShown = true;
+        practice.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&practice));
+        type(QStringLiteral("frases nuevas"));
+        m_dialogs->queueAnswer(MessageAnswer::Yes); // "Vas a salir del programa..."
+        m_dialogs->queueAnswer(answer);
+        if (chooseFile)
+            m_dialogs->queueFile(path(QStringLiteral("nuevas.rtf")));
+        practice.Salir1->trigger();
+        QCOMPARE(m_dialogs->messages.size(), 2);
+        QCOMPARE(messageText(1), QStringLiteral("¿Guardar cambios en Untitled?"));
+        QCOMPARE(practice.isVisible(), !closes);
+        QCOMPARE(document()->toPlainText(), QStringLiteral("frases nuevas"));
+        if (chooseFile)
+            QCOMPARE(RichTextFile::readLines(path(QStringLiteral("nuevas.rtf"))),
+                     QStringList{QStringLiteral("frases nuevas")});
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"
