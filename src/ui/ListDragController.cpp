@@ -79,7 +79,14 @@ bool ListDragController::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseMove:
         if (m_source && m_source->viewport() == watched) {
-            follow(static_cast<QMouseEvent *>(event));
+            const auto *move = static_cast<QMouseEvent *>(event);
+            // A release this list never heard of (the grab was taken away) ends the drag
+            // quietly: nothing is dropped where nobody let go.
+            if (!(move->buttons() & Qt::LeftButton)) {
+                cancel();
+                break;
+            }
+            follow(move);
             // While dragging, the source list must not sweep its selection along with the
             // pointer: the word picked at the press is the one that travels.
             return true;
