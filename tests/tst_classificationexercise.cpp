@@ -106,17 +106,6 @@ private slots:
         QCOMPARE(Exercise::count(group, {word}), 1);
     }
 
-    void groupSizesAddUpToTheWords()
-    {
-        const QList<int> sizes = {8, 7, 6, 21, 13, 5};
-        int total = 0;
-        for (int group = 0; group < Exercise::groupCount; ++group) {
-            QCOMPARE(Exercise::groupSize(group), sizes.at(group));
-            total += Exercise::groupSize(group);
-        }
-        QCOMPARE(total, Exercise::wordCount);
-    }
-
     void move_data()
     {
         QTest::addColumn<QString>("word");
