@@ -2,18 +2,410 @@
 #include "help/ExamplesPage.h"
 
 #include "shared/Colors.h"
+#include "shared/RunScores.h"
+#include "ui/ErrorGuard.h"
+#include "ui/ListDragController.h"
 #include "ui/WindowControls.h"
+#include "widgets/MShape.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
+using namespace Qt::StringLiterals;
 using namespace WindowControls;
 
-ExamplesPage::ExamplesPage(TTabPage *page) : QObject(page)
+namespace {
+
+using Exercise = ClassificationExercise;
+
+// What tells the six groups apart on the page, in group order.
+struct GroupLayout {
+    const char *list;
+    const char *bevel;
+    const char *title;
+    const char *counter;
+    const char16_t *caption;
+    int listLeft;
+    int bevelLeft;
+    int titleLeft;
+    int counterLeft;
+};
+const GroupLayout groupLayouts[Exercise::groupCount] = {
+    {"ListBoxAgudas", "Bevel1", "Label1", "TAgudas", u"Agudas", 136, 128, 136, 176},
+    {"ListBoxLlanas", "Bevel2", "Label2", "Tllanas", u"Llanas", 224, 216, 232, 264},
+    {"ListBoxEsdrujulas", "Bevel3", "Label3", "Tesdrujulas", u"Esdrújulas", 312, 304, 304, 344},
+    {"ListBoxDiptongos", "Bevel4", "Label4", "Tdiptongos", u"Diptongos", 400, 392, 400, 440},
+    {"ListBoxHiatos", "Bevel5", "Label5", "Thiatos", u"Hiatos", 488, 480, 496, 528},
+    {"ListBoxTriptongos", "Bevel6", "Label6", "Ttriptongos", u"Triptongos", 576, 568, 576, 616},
+};
+
+// Every row of a list as high as the layout says, whatever the font asks for.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int rowHeight, QObject *parent) : QStyledItemDelegate(parent), m_rowHeight(rowHeight) {}
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), m_rowHeight};
+    }
+
+private:
+    int m_rowHeight;
+};
+
+QListWidget *placeList(QWidget *parent, const char *name, const QRect &geometry, int pixels, int rowHeight)
 {
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    list->setFont(pixelFont(u"Arial"_s, pixels, false, true));
+    setTextColor(list, Colors::clNavy);
+    list->setItemDelegate(new FixedRowDelegate(rowHeight, list));
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+QStringList itemsOf(const QListWidget *list)
+{
+    QStringList items;
+    items.reserve(list->count());
+    for (int row = 0; row < list->count(); ++row)
+        items.append(list->item(row)->text());
+    return items;
+}
+
+// The figures change a few times a minute at most while the timer asks every second: a label
+// is touched, and so repainted, only when what it shows changes.
+bool showCaption(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return false;
+    label->setText(text);
+    label->adjustSize();
+    return true;
+}
+
+// A right-aligned caption keeps its right edge and grows to the left when its text is wider.
+void showRightAlignedCaption(QLabel *label, const QString &text, const QRect &frame)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    const int width = std::max(frame.width(), label->sizeHint().width());
+    label->setGeometry(frame.right() + 1 - width, frame.top(), width, frame.height());
+}
+
+const QRect porcen0Frame(158, 6, 29, 29);
+const QRect porcen1Frame(156, 5, 29, 29);
+
+} // namespace
+
+ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner)
+    : QObject(page), m_banner(banner), m_exercise(runScores())
+{
+    ListBox1 = placeList(page, "ListBox1", QRect(8, 72, 113, 289), 15, 17);
+    ListBox1->setAccessibleName(u"Palabras"_s);
+    ListBox1->addItems(Exercise::startingWords());
+    buildGroups(page);
+    buildFigures(page);
+    connectMoves();
+}
+
+ExamplesPage::~ExamplesPage() = default;
+
+void ExamplesPage::buildGroups(TTabPage *page)
+{
+    const QFont titleFont = pixelFont(u"MS Sans Serif"_s, 13, true, true);
+    const QFont counterFont = pixelFont(u"MS Sans Serif"_s, 16, true);
+    for (int group = 0; group < Exercise::groupCount; ++group) {
+        const GroupLayout &layout = groupLayouts[group];
+        const QString caption = QString::fromUtf16(layout.caption);
+        const std::size_t at = std::size_t(group);
+
+        auto *bevel = new QFrame(page);
+        bevel->setObjectName(QLatin1String(layout.bevel));
+        bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bevel->setGeometry(layout.bevelLeft, 72, 89, 292);
+
+        QListWidget *list = placeList(page, layout.list, QRect(layout.listLeft, 80, 73, 280), 13, 16);
+        list->setAccessibleName(caption);
+        list->setAccessibleDescription(
+            u"Pulsa Supr para devolver a la lista de palabras la palabra marcada."_s);
+        m_groupLists[at] = list;
+
+        QLabel *title = placeLabel(page, layout.title, layout.titleLeft, 48, caption, titleFont, Colors::clMaroon);
+        title->setToolTip(u"Tecla %1: pone en %2 la palabra elegida en la lista.\n"
+                          u"Supr: devuelve a la lista la palabra marcada en el grupo."_s
+                              .arg(group + 1)
+                              .arg(caption));
+        m_titles[at] = title;
+
+        QLabel *counter = placeLabel(page, layout.counter, layout.counterLeft, 368, u"0"_s, counterFont, Colors::clMaroon);
+        counter->setAccessibleName(u"%1 correctas: 0"_s.arg(caption));
+        m_counters[at] = counter;
+        m_counterColors[at] = Colors::clMaroon;
+    }
+    ListBoxAgudas = m_groupLists[Exercise::Agudas];
+    ListBoxLlanas = m_groupLists[Exercise::Llanas];
+    ListBoxEsdrujulas = m_groupLists[Exercise::Esdrujulas];
+    ListBoxDiptongos = m_groupLists[Exercise::Diptongos];
+    ListBoxHiatos = m_groupLists[Exercise::Hiatos];
+    ListBoxTriptongos = m_groupLists[Exercise::Triptongos];
+    const auto bevel = [page](const char *name) { return page->findChild<QFrame *>(QLatin1String(name)); };
+    Bevel1 = bevel("Bevel1");
+    Bevel2 = bevel("Bevel2");
+    Bevel3 = bevel("Bevel3");
+    Bevel4 = bevel("Bevel4");
+    Bevel5 = bevel("Bevel5");
+    Bevel6 = bevel("Bevel6");
+    Label1 = m_titles[Exercise::Agudas];
+    Label2 = m_titles[Exercise::Llanas];
+    Label3 = m_titles[Exercise::Esdrujulas];
+    Label4 = m_titles[Exercise::Diptongos];
+    Label5 = m_titles[Exercise::Hiatos];
+    Label6 = m_titles[Exercise::Triptongos];
+    TAgudas = m_counters[Exercise::Agudas];
+    Tllanas = m_counters[Exercise::Llanas];
+    Tesdrujulas = m_counters[Exercise::Esdrujulas];
+    Tdiptongos = m_counters[Exercise::Diptongos];
+    Thiatos = m_counters[Exercise::Hiatos];
+    Ttriptongos = m_counters[Exercise::Triptongos];
+    // Keyboard order follows the page from left to right.
+    QWidget *previous = ListBox1;
+    for (QListWidget *list : m_groupLists) {
+        QWidget::setTabOrder(previous, list);
+        previous = list;
+    }
+}
+
+void ExamplesPage::buildFigures(TTabPage *page)
+{
+    const QString family = u"MS Sans Serif"_s;
+    Label7 = placeLabel(page, "Label7", 32, 368, u"Correctas: "_s, pixelFont(family, 13, true, true), Colors::clLime);
+    Label8 = placeLabel(page, "Label8", 16, 16, u"Aciertos:"_s, pixelFont(family, 11, true, true), Colors::clNavy);
+    Taciertos = placeLabel(page, "Taciertos", 80, 8, u"0"_s, pixelFont(family, 16, true, true), Colors::clRed);
+    Taciertos->setAccessibleName(u"Aciertos: 0"_s);
+    Label9 = placeLabel(page, "Label9", 16, 32, u"Intentos:"_s, pixelFont(family, 11, true, true), Colors::clNavy);
+    Tintentos = placeLabel(page, "Tintentos", 80, 32, u"0"_s, pixelFont(family, 16, true, true), Colors::clRed);
+    Tintentos->setAccessibleName(u"Intentos: 0"_s);
+
+    // Each big caption is written twice, grey under aqua, so that the grey copy shows as the
+    // aqua one's shadow; the later sibling is drawn on top.
+    const QFont big = pixelFont(family, 24, true, true);
+    Label10 = placeLabel(page, "Label10", 176, 8, u"% aciertos"_s, big, Colors::clGray);
+    Label11 = placeLabel(page, "Label11", 178, 6, u"% aciertos"_s, big, Colors::clAqua);
+    Porcen0 = placeLabel(page, "Porcen0", porcen0Frame.left(), porcen0Frame.top(), u"0"_s, big, Colors::clGray);
+    Porcen0->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Porcen0->setGeometry(porcen0Frame);
     // The classification percentage, which the practice window's timer also reads.
-    porcen1 = placeLabel(page, "porcen1", 156, 5, QStringLiteral("0"),
-                        pixelFont(QStringLiteral("MS Sans Serif"), 24, true, true), Colors::clAqua);
+    porcen1 = placeLabel(page, "porcen1", porcen1Frame.left(), porcen1Frame.top(), u"0"_s, big, Colors::clAqua);
     porcen1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    porcen1->setGeometry(156, 5, 29, 29);
+    porcen1->setGeometry(porcen1Frame);
+    porcen1->setAccessibleName(u"Porcentaje de aciertos: 0 %"_s);
+
+    ProgressBar1 = new QProgressBar(page);
+    ProgressBar1->setObjectName(u"ProgressBar1"_s);
+    ProgressBar1->setGeometry(320, 8, 321, 25);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(u"Progreso de aciertos"_s);
+}
+
+void ExamplesPage::connectMoves()
+{
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, ErrorGuard::guarded(this, &ExamplesPage::ListBox1Click));
+    ListBox1->installEventFilter(this);
+
+    using Handler = void (ExamplesPage::*)();
+    const struct {
+        Handler drop;
+        Handler endDrag;
+        Handler doubleClick;
+    } handlers[Exercise::groupCount] = {
+        {&ExamplesPage::ListBoxAgudasDragDrop, &ExamplesPage::ListBoxAgudasEndDrag, &ExamplesPage::ListBoxAgudasDblClick},
+        {&ExamplesPage::ListBoxLlanasDragDrop, &ExamplesPage::ListBoxLlanasEndDrag, &ExamplesPage::ListBoxLlanasDblClick},
+        {&ExamplesPage::ListBoxEsdrujulasDragDrop, &ExamplesPage::ListBoxEsdrujulasEndDrag, &ExamplesPage::ListBoxEsdrujulasDblClick},
+        {&ExamplesPage::ListBoxDiptongosDragDrop, &ExamplesPage::ListBoxDiptongosEndDrag, &ExamplesPage::ListBoxDiptongosDblClick},
+        {&ExamplesPage::ListBoxHiatosDragDrop, &ExamplesPage::ListBoxHiatosEndDrag, &ExamplesPage::ListBoxHiatosDblClick},
+        {&ExamplesPage::ListBoxTriptongosDragDrop, &ExamplesPage::ListBoxTriptongosEndDrag, &ExamplesPage::ListBoxTriptongosDblClick},
+    };
+
+    // A press on any of the seven lists starts a drag; the six group lists take the drops.
+    dragController = new ListDragController(this);
+    dragController->addSource(ListBox1);
+    const auto accepts = [this](QAbstractItemView *source) {
+        bool accept = false;
+        ListBoxAgudasDragOver(source, accept);
+        return accept;
+    };
+    for (int group = 0; group < Exercise::groupCount; ++group) {
+        QListWidget *list = m_groupLists[std::size_t(group)];
+        const auto &handler = handlers[group];
+        dragController->addSource(list, [this, handler] { (this->*handler.endDrag)(); });
+        dragController->addTarget(list, accepts, [this, handler] { (this->*handler.drop)(); });
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, handler] { ErrorGuard::run([&] { (this->*handler.doubleClick)(); }); });
+        list->installEventFilter(this);
+    }
+}
+
+bool ExamplesPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QObject::eventFilter(watched, event);
+    // The keys 1 to 6 put the picked word into a group exactly as a click on its list does.
+    if (watched == ListBox1 && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_6) {
+        ErrorGuard::run([&] { dropOn(Group(key->key() - Qt::Key_1)); });
+        return true;
+    }
+    // Delete on a group list sends its marked word back, as a double-click does.
+    if (key->key() == Qt::Key_Delete) {
+        for (int group = 0; group < Exercise::groupCount; ++group) {
+            if (watched == m_groupLists[std::size_t(group)]) {
+                ErrorGuard::run([&] { sendBack(Group(group)); });
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ExamplesPage::ListBox1Click()
+{
+    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
+    selectedWordIndex = selected.isEmpty() ? -1 : ListBox1->row(selected.first());
+}
+
+void ExamplesPage::ListBoxAgudasDragOver(QObject *, bool &Accept)
+{
+    Accept = true;
+}
+
+void ExamplesPage::ListBoxAgudasDragDrop() { dropOn(Exercise::Agudas); }
+void ExamplesPage::ListBoxLlanasDragDrop() { dropOn(Exercise::Llanas); }
+void ExamplesPage::ListBoxEsdrujulasDragDrop() { dropOn(Exercise::Esdrujulas); }
+void ExamplesPage::ListBoxDiptongosDragDrop() { dropOn(Exercise::Diptongos); }
+void ExamplesPage::ListBoxHiatosDragDrop() { dropOn(Exercise::Hiatos); }
+void ExamplesPage::ListBoxTriptongosDragDrop() { dropOn(Exercise::Triptongos); }
+
+void ExamplesPage::ListBoxAgudasEndDrag() { dropOn(Exercise::Agudas); }
+void ExamplesPage::ListBoxLlanasEndDrag() { dropOn(Exercise::Llanas); }
+void ExamplesPage::ListBoxEsdrujulasEndDrag() { dropOn(Exercise::Esdrujulas); }
+void ExamplesPage::ListBoxDiptongosEndDrag() { dropOn(Exercise::Diptongos); }
+void ExamplesPage::ListBoxHiatosEndDrag() { dropOn(Exercise::Hiatos); }
+void ExamplesPage::ListBoxTriptongosEndDrag() { dropOn(Exercise::Triptongos); }
+
+void ExamplesPage::ListBoxAgudasDblClick() { sendBack(Exercise::Agudas); }
+void ExamplesPage::ListBoxLlanasDblClick() { sendBack(Exercise::Llanas); }
+void ExamplesPage::ListBoxEsdrujulasDblClick() { sendBack(Exercise::Esdrujulas); }
+void ExamplesPage::ListBoxDiptongosDblClick() { sendBack(Exercise::Diptongos); }
+void ExamplesPage::ListBoxHiatosDblClick() { sendBack(Exercise::Hiatos); }
+void ExamplesPage::ListBoxTriptongosDblClick() { sendBack(Exercise::Triptongos); }
+
+void ExamplesPage::Agudas() { moveInto(Exercise::Agudas); }
+void ExamplesPage::Llanas() { moveInto(Exercise::Llanas); }
+void ExamplesPage::Esdrujulas() { moveInto(Exercise::Esdrujulas); }
+void ExamplesPage::Diptongos() { moveInto(Exercise::Diptongos); }
+void ExamplesPage::Hiatos() { moveInto(Exercise::Hiatos); }
+void ExamplesPage::Triptongos() { moveInto(Exercise::Triptongos); }
+
+void ExamplesPage::dropOn(Group group)
+{
+    static constexpr void (ExamplesPage::*moves[Exercise::groupCount])() = {
+        &ExamplesPage::Agudas, &ExamplesPage::Llanas, &ExamplesPage::Esdrujulas,
+        &ExamplesPage::Diptongos, &ExamplesPage::Hiatos, &ExamplesPage::Triptongos,
+    };
+    if (selectedWordIndex >= 0)
+        (this->*moves[group])();
+    forgetPick();
+}
+
+void ExamplesPage::moveInto(Group group)
+{
+    if (selectedWordIndex < 0 || selectedWordIndex >= ListBox1->count())
+        return;
+    const QString word = ListBox1->item(selectedWordIndex)->text();
+    QListWidget *list = groupList(group);
+    if (m_exercise.move(word, itemsOf(list)) == Exercise::MoveResult::Refused)
+        return;
+    // The group lists are narrow: a long word is cut short there, and its tip shows it whole.
+    auto *placed = new QListWidgetItem(word, list);
+    placed->setToolTip(word);
+    const QSignalBlocker quiet(ListBox1);
+    delete ListBox1->takeItem(selectedWordIndex);
+    // The list would mark a neighbour of the word that left; nothing is picked now.
+    ListBox1->clearSelection();
+}
+
+void ExamplesPage::forgetPick()
+{
+    selectedWordIndex = -1;
+    // What the list shows as marked is what the student sees as picked, so both are cleared:
+    // after a refused move the word can then be picked again with one click.
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->clearSelection();
+}
+
+void ExamplesPage::sendBack(Group group)
+{
+    QListWidget *list = groupList(group);
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    QListWidgetItem *item = selected.first();
+    const QString word = item->text();
+    {
+        const QSignalBlocker quiet(ListBox1);
+        ListBox1->insertItem(Exercise::sortedPosition(itemsOf(ListBox1), word), word);
+    }
+    // A word picked before stays picked, wherever the returning word pushed it.
+    if (selectedWordIndex >= 0)
+        ListBox1Click();
+    delete list->takeItem(list->row(item));
+}
+
+void ExamplesPage::RecountClassification()
+{
+    Exercise::GroupItems items;
+    for (int group = 0; group < Exercise::groupCount; ++group)
+        items[std::size_t(group)] = itemsOf(m_groupLists[std::size_t(group)]);
+    const Exercise::Figures figures = m_exercise.recount(items);
+
+    for (int group = 0; group < Exercise::groupCount; ++group) {
+        const std::size_t at = std::size_t(group);
+        QLabel *counter = m_counters[at];
+        if (showCaption(counter, QString::number(figures.counts[at])))
+            counter->setAccessibleName(u"%1 correctas: %2"_s.arg(QString::fromUtf16(groupLayouts[group].caption)).arg(figures.counts[at]));
+        if (m_counterColors[at] != figures.colors[at]) {
+            m_counterColors[at] = figures.colors[at];
+            setTextColor(counter, figures.colors[at]);
+        }
+    }
+    if (showCaption(Tintentos, QString::number(figures.attempts)))
+        Tintentos->setAccessibleName(u"Intentos: %1"_s.arg(figures.attempts));
+    if (showCaption(Taciertos, QString::number(figures.hits)))
+        Taciertos->setAccessibleName(u"Aciertos: %1"_s.arg(figures.hits));
+    if (figures.percent) {
+        const QString caption = QString::number(*figures.percent);
+        ProgressBar1->setValue(*figures.percent);
+        showRightAlignedCaption(Porcen0, caption, porcen0Frame);
+        if (porcen1->text() != caption) {
+            showRightAlignedCaption(porcen1, caption, porcen1Frame);
+            porcen1->setAccessibleName(u"Porcentaje de aciertos: %1 %"_s.arg(caption));
+        }
+    }
+    if (m_banner)
+        m_banner->setText(figures.banner);
 }

@@ -6,6 +6,7 @@
 #include "help/QuestionsPage.h"
 #include "help/RulesPage.h"
 
+#include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
 #include "ui/ErrorGuard.h"
 #include "shared/RunScores.h"
@@ -178,7 +179,7 @@ void TAyuda::buildNotebook()
         page->setObjectName(QLatin1String(entry.name));
     }
     rulesPage = new RulesPage(TabbedNotebook1->page(PageReglas));
-    examplesPage = new ExamplesPage(TabbedNotebook1->page(PageEjemplos));
+    examplesPage = new ExamplesPage(TabbedNotebook1->page(PageEjemplos), MultiShape2);
     phrasesPage = new PhrasesPage(TabbedNotebook1->page(PageFrases));
     questionsPage = new QuestionsPage(TabbedNotebook1->page(PageCuestiones));
     // The figures the practice window reads, under the names it knows them by.
@@ -222,6 +223,9 @@ void TAyuda::FormShow()
 
 void TAyuda::FormHide()
 {
+    // The practice window reads these figures while this one is hidden: the moves and answers
+    // of the last second must reach them before the timer stops.
+    ErrorGuard::run([this] { Timer1Timer(); });
     Timer1->stop();
 }
 
@@ -254,7 +258,12 @@ void TAyuda::TabbedNotebook1Click()
 
 void TAyuda::Timer1Timer()
 {
-    // Each tick brings the exercise figures up to date; the exercises add their recounts here.
+    examplesPage->RecountClassification();
+    runScores().questionsPercent = QuestionsExercise::percent(runScores());
+    const QString questions = QuestionsExercise::roundedPercentText(runScores().questionsPercent);
+    // Touched only on a change, so that an idle window repaints nothing.
+    if (TCuestPercent->text() != questions)
+        TCuestPercent->setText(questions);
 }
 
 QString TAyuda::instructionsFor(const QString &pageCaption)

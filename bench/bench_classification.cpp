@@ -1,0 +1,74 @@
+// The cost of the classification recount the help window runs every second: the judgement
+// alone, and the whole tick with the page's lists and labels.
+#include "exercises/ClassificationExercise.h"
+#include "help/ExamplesPage.h"
+#include "help/UnitAyuda.h"
+#include "shared/RunScores.h"
+#include "widgets/TabbedNotebook.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Every word in its group: the most matching a recount can have to do.
+ClassificationExercise::GroupItems allPlaced()
+{
+    ClassificationExercise::GroupItems groups;
+    for (const QString &word : ClassificationExercise::startingWords()) {
+        for (int group = 0; group < ClassificationExercise::groupCount; ++group) {
+            if (ClassificationExercise::count(group, {word}) > 0)
+                groups[std::size_t(group)].append(word);
+        }
+    }
+    return groups;
+}
+
+} // namespace
+
+static void BM_RecountAllPlaced(benchmark::State &state)
+{
+    RunScores scores;
+    scores.exampleAttempts = 60;
+    ClassificationExercise exercise(scores);
+    const ClassificationExercise::GroupItems groups = allPlaced();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exercise.recount(groups));
+}
+BENCHMARK(BM_RecountAllPlaced)->Unit(benchmark::kMicrosecond);
+
+// One tick of the help window with nothing changed since the last one, the page on view.
+static void BM_IdleTick(benchmark::State &state)
+{
+    runScores() = RunScores{};
+    TAyuda window;
+    window.Timer1->stop();
+    window.TabbedNotebook1->setPageIndex(TAyuda::PageEjemplos);
+    window.show();
+    ExamplesPage *page = window.examplesPage;
+    const ClassificationExercise::GroupItems groups = allPlaced();
+    page->ListBox1->clear();
+    for (int group = 0; group < ClassificationExercise::groupCount; ++group)
+        page->groupList(group)->addItems(groups[std::size_t(group)]);
+    runScores().exampleAttempts = 60;
+    window.Timer1Timer();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window.Timer1Timer();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_IdleTick)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}

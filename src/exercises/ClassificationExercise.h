@@ -1,0 +1,68 @@
+// The word classification without its controls: the sixty words and their answer key, the
+// order of the word list, the move rule and the recount of the six group lists.
+#pragma once
+
+#include "shared/Colors.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+struct RunScores;
+
+class ClassificationExercise {
+public:
+    // The groups in the order of their lists on the page, which is also the recount's order.
+    enum Group { Agudas, Llanas, Esdrujulas, Diptongos, Hiatos, Triptongos };
+    static constexpr int groupCount = 6;
+    static constexpr int wordCount = 60;
+
+    // What the six lists hold, in group order.
+    using GroupItems = std::array<QStringList, groupCount>;
+
+    // The figures a recount shows.
+    struct Figures {
+        std::array<int, groupCount> counts{};
+        // Lime for a group whose every word is in place, maroon otherwise.
+        std::array<TColor, groupCount> colors{};
+        int hits = 0;
+        int attempts = 0;
+        // Hits per attempt in whole percent; none before the first attempt, so the page keeps
+        // what it shows instead of dividing by zero.
+        std::optional<int> percent;
+        QString banner;
+    };
+
+    enum class MoveResult { Moved, Refused };
+
+    explicit ClassificationExercise(RunScores &scores);
+
+    // The sixty words as the word list starts, already in its order.
+    static const QStringList &startingWords();
+    // A group's key words; a group's size is their number.
+    static const QStringList &keyWords(int group);
+    static int groupSize(int group);
+
+    // The word list's order: Spanish, letter case ignored, an accented vowel with its plain one.
+    static bool sortsBefore(const QString &left, const QString &right);
+    // Where a word goes back into the ordered word list: after any equal word.
+    static int sortedPosition(const QStringList &orderedWords, const QString &word);
+
+    // Moving a word into a group counts an attempt; the move is refused when the word already
+    // occurs inside one of the group's items.
+    MoveResult move(const QString &word, const QStringList &groupItems);
+
+    // How many of the items hold one of the group's key words (each key word found counts).
+    static int count(int group, const QStringList &items);
+    static TColor counterColor(int group, int count);
+    static std::optional<int> percent(int hits, int attempts);
+    static QString bannerText(int hits);
+
+    // Counts the six lists, stores the hits in exampleHits and gives everything the page shows.
+    Figures recount(const GroupItems &groups);
+
+private:
+    RunScores &m_scores;
+};

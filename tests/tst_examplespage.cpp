@@ -1,0 +1,381 @@
+// The page "Ejemplos" played as a student does, by mouse and by keyboard, and the help
+// window's tick that brings its figures up to date.
+#include "help/ExamplesPage.h"
+#include "help/UnitAyuda.h"
+
+#include "shared/RunScores.h"
+#include "widgets/MShape.h"
+#include "widgets/TabbedNotebook.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using Exercise = ClassificationExercise;
+
+namespace {
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    void watch(QWidget *widget) { widget->installEventFilter(this); }
+    int total() const { return m_total; }
+    void reset() { m_total = 0; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_total;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int m_total = 0;
+};
+
+int groupOf(const QString &word)
+{
+    for (int group = 0; group < Exercise::groupCount; ++group) {
+        if (Exercise::count(group, {word}) > 0)
+            return group;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestExamplesPage : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TAyuda> m_window;
+    ExamplesPage *m_page = nullptr;
+
+    QWindow *handle() const { return m_window->windowHandle(); }
+    // Where a point of a list's items lies in the window, as real pointer events see it.
+    QPoint inWindow(QListWidget *list, QPoint point) const { return list->viewport()->mapTo(m_window.get(), point); }
+    QPoint wordAt(QListWidget *list, const QString &word) const
+    {
+        const QList<QListWidgetItem *> found = list->findItems(word, Qt::MatchExactly);
+        if (found.isEmpty())
+            return {};
+        // The student scrolls down to a word first.
+        list->scrollToItem(found.first());
+        return inWindow(list, list->visualItemRect(found.first()).center());
+    }
+    // An empty place low in a list, below its items.
+    QPoint emptyPlace(QListWidget *list) const { return inWindow(list, QPoint(20, list->viewport()->height() - 5)); }
+
+    void press(QPoint at) { QTest::mousePress(handle(), Qt::LeftButton, {}, at); }
+    void release(QPoint at) { QTest::mouseRelease(handle(), Qt::LeftButton, {}, at); }
+    void click(QPoint at) { QTest::mouseClick(handle(), Qt::LeftButton, {}, at); }
+    void drag(QPoint from, QPoint to)
+    {
+        press(from);
+        QTest::mouseMove(handle(), (from + to) / 2);
+        QTest::mouseMove(handle(), to);
+        release(to);
+    }
+    void key(QWidget *widget, Qt::Key code)
+    {
+        widget->setFocus();
+        QTest::keyClick(widget, code);
+    }
+    // Picks a word as a keyboard user does: to the top, down to the word, Space to mark it.
+    void pickByKeyboard(const QString &word)
+    {
+        QListWidget *list = m_page->ListBox1;
+        const int row = list->row(list->findItems(word, Qt::MatchExactly).value(0));
+        QVERIFY(row >= 0);
+        key(list, Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(m_page->selectedWordIndex, row);
+    }
+    QStringList items(QListWidget *list) const
+    {
+        QStringList words;
+        for (int row = 0; row < list->count(); ++row)
+            words << list->item(row)->text();
+        return words;
+    }
+    // The figures after one tick: hits, attempts, percentage.
+    void checkFigures(const QString &hits, const QString &attempts, const QString &percent)
+    {
+        QCOMPARE(m_page->Taciertos->text(), hits);
+        QCOMPARE(m_page->Tintentos->text(), attempts);
+        QCOMPARE(m_page->porcen1->text(), percent);
+        QCOMPARE(m_page->Porcen0->text(), percent);
+        QCOMPARE(m_page->ProgressBar1->value(), percent.toInt());
+        QCOMPARE(m_page->Taciertos->accessibleName(), u"Aciertos: "_s + hits);
+        QCOMPARE(m_page->porcen1->accessibleName(), u"Porcentaje de aciertos: %1 %"_s.arg(percent));
+    }
+    QColor counterColor(int group) const
+    {
+        return m_page->groupCounter(group)->palette().color(QPalette::WindowText);
+    }
+
+private slots:
+    void init()
+    {
+        runScores() = RunScores{};
+        m_window = std::make_unique<TAyuda>();
+        m_page = m_window->examplesPage;
+        m_window->TabbedNotebook1->setPageIndex(TAyuda::PageEjemplos);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        // The test ticks by hand, except where the real timer is the point.
+        m_window->Timer1->stop();
+    }
+    void cleanup() { m_window.reset(); }
+
+    void startsAsLaidOut()
+    {
+        QCOMPARE(items(m_page->ListBox1), Exercise::startingWords());
+        for (int group = 0; group < Exercise::groupCount; ++group) {
+            QCOMPARE(m_page->groupList(group)->count(), 0);
+            QCOMPARE(m_page->groupCounter(group)->text(), u"0"_s);
+            QCOMPARE(counterColor(group), QColor(128, 0, 0));
+            QVERIFY(m_page->groupTitle(group)->toolTip().startsWith(u"Tecla %1:"_s.arg(group + 1)));
+        }
+        QCOMPARE(m_window->porcen1, m_page->porcen1);
+        QCOMPARE(m_page->selectedWordIndex, -1);
+        // Ticking before any attempt keeps the start values: no division by zero.
+        m_window->Timer1Timer();
+        checkFigures(u"0"_s, u"0"_s, u"0"_s);
+        QCOMPARE(m_window->MultiShape2->Text(), QString());
+    }
+
+    // The five ways the mouse moves words, in one session as a student would go through them.
+    void playedWithTheMouse()
+    {
+        ExamplesPage &page = *m_page;
+        // A click on a group list before anything was ever picked moves nothing.
+        click(emptyPlace(page.ListBoxAgudas));
+        QCOMPARE(runScores().exampleAttempts, 0);
+
+        // Pick, then click a group list.
+        click(wordAt(page.ListBox1, u"amor"_s));
+        QCOMPARE(page.selectedWordIndex, 4);
+        click(emptyPlace(page.ListBoxAgudas));
+        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
+        QCOMPARE(page.ListBox1->count(), 59);
+        QVERIFY(page.ListBox1->selectedItems().isEmpty());
+        QCOMPARE(page.selectedWordIndex, -1);
+        // Nothing shows before the tick.
+        QCOMPARE(page.TAgudas->text(), u"0"_s);
+        m_window->Timer1Timer();
+        QCOMPARE(page.TAgudas->text(), u"1"_s);
+        checkFigures(u"1"_s, u"1"_s, u"100"_s);
+
+        // A drag from the word list to a group.
+        drag(wordAt(page.ListBox1, u"joven"_s), emptyPlace(page.ListBoxLlanas));
+        QCOMPARE(items(page.ListBoxLlanas), QStringList{u"joven"_s});
+
+        // A drag that ends elsewhere leaves the word picked; a click then places it. The drag
+        // crosses other words of the list, which must not change the pick.
+        const QPoint martir = wordAt(page.ListBox1, u"mártir"_s);
+        drag(martir, martir + QPoint(0, 60));
+        drag(martir, inWindow(page.ListBox1, QPoint(0, 0)) + QPoint(300, -40));
+        QVERIFY(page.selectedWordIndex >= 0);
+        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"mártir"_s);
+        QCOMPARE(runScores().exampleAttempts, 2);
+        click(emptyPlace(page.ListBoxLlanas));
+        QCOMPARE(items(page.ListBoxLlanas), (QStringList{u"joven"_s, u"mártir"_s}));
+
+        // A wrong move, undone with a double-click: the word goes back to its place.
+        click(wordAt(page.ListBox1, u"tórax"_s));
+        click(emptyPlace(page.ListBoxAgudas));
+        m_window->Timer1Timer();
+        QCOMPARE(page.TAgudas->text(), u"1"_s);
+        QCOMPARE(page.Tllanas->text(), u"2"_s);
+        checkFigures(u"3"_s, u"4"_s, u"75"_s);
+        QTest::mouseDClick(handle(), Qt::LeftButton, {}, wordAt(page.ListBoxAgudas, u"tórax"_s));
+        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
+        QCOMPARE(page.ListBox1->item(page.ListBox1->count() - 1)->text(), u"tórax"_s);
+        QCOMPARE(runScores().exampleAttempts, 4);
+
+        // With nothing picked, a drag from one group to another moves nothing.
+        drag(wordAt(page.ListBoxAgudas, u"amor"_s), emptyPlace(page.ListBoxLlanas));
+        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
+        QCOMPARE(page.ListBoxLlanas->count(), 2);
+        QCOMPARE(runScores().exampleAttempts, 4);
+
+        // A drag from group A to group B takes the picked word to B, and A's end of the drag
+        // then finds nothing to move.
+        click(wordAt(page.ListBox1, u"tórax"_s));
+        drag(wordAt(page.ListBoxAgudas, u"amor"_s), emptyPlace(page.ListBoxLlanas));
+        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
+        QCOMPARE(items(page.ListBoxLlanas), (QStringList{u"joven"_s, u"mártir"_s, u"tórax"_s}));
+
+        // A drag from a group that ends outside any list puts the picked word in that group.
+        click(wordAt(page.ListBox1, u"danés"_s));
+        drag(wordAt(page.ListBoxAgudas, u"amor"_s), inWindow(page.ListBox1, QPoint(0, 0)) + QPoint(300, -40));
+        QCOMPARE(items(page.ListBoxAgudas), (QStringList{u"amor"_s, u"danés"_s}));
+
+        m_window->Timer1Timer();
+        QCOMPARE(page.Tllanas->text(), u"3"_s);
+        QCOMPARE(page.Tllanas->accessibleName(), u"Llanas correctas: 3"_s);
+        checkFigures(u"5"_s, u"6"_s, u"83"_s);
+        QCOMPARE(runScores().exampleHits, 5);
+    }
+
+    // Keys only: every word placed, a group lit, the banner, then one sent back with Delete.
+    void playedWithTheKeyboard()
+    {
+        ExamplesPage &page = *m_page;
+        // A digit with nothing picked counts nothing.
+        key(page.ListBox1, Qt::Key_1);
+        QCOMPARE(runScores().exampleAttempts, 0);
+
+        // A wrong key first, then Delete on that group and the right key.
+        pickByKeyboard(u"amor"_s);
+        QTest::keyClick(page.ListBox1, Qt::Key_2);
+        QCOMPARE(items(page.ListBoxLlanas), QStringList{u"amor"_s});
+        QCOMPARE(runScores().exampleAttempts, 1);
+        page.ListBoxLlanas->setCurrentRow(0);
+        key(page.ListBoxLlanas, Qt::Key_Delete);
+        QCOMPARE(page.ListBoxLlanas->count(), 0);
+        QCOMPARE(items(page.ListBox1), Exercise::startingWords());
+
+        for (const QString &word : Exercise::startingWords()) {
+            pickByKeyboard(word);
+            QTest::keyClick(page.ListBox1, Qt::Key(Qt::Key_1 + groupOf(word)));
+        }
+        QCOMPARE(page.ListBox1->count(), 0);
+        QCOMPARE(runScores().exampleAttempts, 61);
+        QCOMPARE(page.TAgudas->text(), u"0"_s);
+        m_window->Timer1Timer();
+        for (int group = 0; group < Exercise::groupCount; ++group) {
+            QCOMPARE(page.groupCounter(group)->text(), QString::number(Exercise::groupSize(group)));
+            QCOMPARE(counterColor(group), QColor(0, 255, 0));
+        }
+        checkFigures(u"60"_s, u"61"_s, u"98"_s);
+        QCOMPARE(m_window->MultiShape2->Text(), u"¡ C0MPLETADO !"_s);
+
+        // Luisa goes back, and the lights and the banner follow at the next tick.
+        page.ListBoxDiptongos->setCurrentItem(page.ListBoxDiptongos->findItems(u"Luisa"_s, Qt::MatchExactly).value(0));
+        key(page.ListBoxDiptongos, Qt::Key_Delete);
+        QCOMPARE(items(page.ListBox1), QStringList{u"Luisa"_s});
+        QCOMPARE(m_window->MultiShape2->Text(), u"¡ C0MPLETADO !"_s);
+        m_window->Timer1Timer();
+        QCOMPARE(page.Tdiptongos->text(), u"20"_s);
+        QCOMPARE(counterColor(Exercise::Diptongos), QColor(128, 0, 0));
+        QCOMPARE(counterColor(Exercise::Agudas), QColor(0, 255, 0));
+        checkFigures(u"59"_s, u"61"_s, u"97"_s);
+        QCOMPARE(m_window->MultiShape2->Text(), QString());
+    }
+
+    // A word sent back keeps the list in order, and a word picked meanwhile stays picked.
+    void sentBackToItsPlace_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addRow("Luisa") << u"Luisa"_s;
+        QTest::addRow("Mediterráneo") << u"Mediterráneo"_s;
+        QTest::addRow("acercáis") << u"acercáis"_s;
+        QTest::addRow("geógrafo ") << u"geógrafo "_s;
+    }
+    void sentBackToItsPlace()
+    {
+        QFETCH(QString, word);
+        ExamplesPage &page = *m_page;
+        pickByKeyboard(word);
+        QTest::keyClick(page.ListBox1, Qt::Key_5);
+        pickByKeyboard(u"pelea"_s);
+        page.ListBoxHiatos->setCurrentRow(0);
+        key(page.ListBoxHiatos, Qt::Key_Delete);
+        QCOMPARE(items(page.ListBox1), Exercise::startingWords());
+        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"pelea"_s);
+    }
+
+    // The real timer shows a move within a second, not at once.
+    void shownAtTheNextTick()
+    {
+        m_window->Timer1->start();
+        pickByKeyboard(u"amor"_s);
+        QTest::keyClick(m_page->ListBox1, Qt::Key_1);
+        QCOMPARE(m_page->Taciertos->text(), u"0"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_page->Taciertos->text(), u"1"_s, 1500);
+        QCOMPARE(m_page->porcen1->text(), u"100"_s);
+    }
+
+    // An idle tick repaints nothing; a tick that changes a figure repaints it.
+    void idleTickRepaintsNothing()
+    {
+        PaintCounter painted;
+        for (int group = 0; group < Exercise::groupCount; ++group)
+            painted.watch(m_page->groupCounter(group));
+        for (QWidget *widget : std::initializer_list<QWidget *>{m_page->Taciertos, m_page->Tintentos, m_page->porcen1,
+                                                                m_page->Porcen0, m_page->ProgressBar1,
+                                                                m_window->MultiShape2, m_window->TCuestPercent})
+            painted.watch(widget);
+        pickByKeyboard(u"amor"_s);
+        QTest::keyClick(m_page->ListBox1, Qt::Key_1);
+        QTest::qWait(50);
+        painted.reset();
+        m_window->Timer1Timer();
+        QTRY_VERIFY(painted.total() > 0);
+        QTest::qWait(50);
+        painted.reset();
+        m_window->Timer1Timer();
+        m_window->Timer1Timer();
+        QTest::qWait(50);
+        QCOMPARE(painted.total(), 0);
+    }
+
+    // The question figures follow at every tick.
+    void tickSetsTheQuestionsPercentage_data()
+    {
+        QTest::addColumn<int>("hits");
+        QTest::addColumn<QString>("caption");
+        QTest::addRow("none") << 0 << u"0"_s;
+        QTest::addRow("half") << 17 << u"50"_s;
+        QTest::addRow("one: 2.94") << 1 << u"3"_s;
+        QTest::addRow("all") << 34 << u"100"_s;
+    }
+    void tickSetsTheQuestionsPercentage()
+    {
+        QFETCH(int, hits);
+        QFETCH(QString, caption);
+        runScores().porqueHits = hits / 2;
+        runScores().haberHits = hits - hits / 2;
+        m_window->Timer1Timer();
+        QCOMPARE(double(runScores().questionsPercent), hits * 100.0 / 34);
+        QCOMPARE(m_window->TCuestPercent->text(), caption);
+    }
+
+    // Hiding the window within a second of the last move must not leave the figures the
+    // practice window reads behind.
+    void hidingBringsTheFiguresUpToDate_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::addRow("Volver") << false;
+        QTest::addRow("close box") << true;
+    }
+    void hidingBringsTheFiguresUpToDate()
+    {
+        QFETCH(bool, closeBox);
+        m_window->Timer1->start();
+        pickByKeyboard(u"amor"_s);
+        QTest::keyClick(m_page->ListBox1, Qt::Key_1);
+        runScores().porqueHits = 17;
+        if (closeBox)
+            QVERIFY(m_window->close());
+        else
+            m_window->Volver->click();
+        QVERIFY(!m_window->Timer1->isActive());
+        QCOMPARE(runScores().exampleHits, 1);
+        QCOMPARE(m_window->porcen1->text(), u"100"_s);
+        QCOMPARE(m_window->TCuestPercent->text(), u"50"_s);
+    }
+};
+
+QTEST_MAIN(TestExamplesPage)
+#include "tst_examplespage.moc"
