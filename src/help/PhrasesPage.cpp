@@ -99,6 +99,8 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog)
     BigText1->setForeColor(Colors::clBlack);
     BigText1->setScrollBars(TBigText::ssVertical);
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
+    // The corrected lines can be scrolled from the keyboard too.
+    BigText1->setFocusPolicy(Qt::StrongFocus);
 
     RichEdit2 = new QTextEdit(page);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
