@@ -36,14 +36,14 @@ const QStringList expectedRules = {
             u""_s,
             u"1. AGUDAS\tLLANAS\tESDRÚJULAS\tSOBREESDRÚJULAS"_s,
             u""_s,
-            u"últ. sílaba \tpenúlt. sib.\tantepenult. silb.\tanterior a la antepenult."_s,
+            u"últ. sílaba \tpenúlt. síl.\tantepenúlt. síl.\tanterior a la antepenúlt."_s,
             u"  (lamer)\t  (colina)\t   (víbora)\t\t   (cómetelo)"_s,
             u""_s,
             u"2. REGLA GENERAL."_s,
-            u"   LLevan tilde: "_s,
+            u"   Llevan tilde: "_s,
             u"2.1. Agudas acabadas en vocal, -n o -s (carbón, cincel)"_s,
             u"2.2. Llanas acabadas en cons. que no sea -n o -s (cárcel, antes)"_s,
-            u"2.3. Esdrújulas y sobreesdrújlas, siempre (mágico, cuéntaselo)"_s,
+            u"2.3. Esdrújulas y sobreesdrújulas, siempre (mágico, cuéntaselo)"_s,
             u""_s,
             u"3. HIATOS Y DIPTONGOS."_s,
             u""_s,
@@ -52,23 +52,23 @@ const QStringList expectedRules = {
             u"\t"_s,
             u"3.2. COMBINACIONES POSIBLES:"_s,
             u""_s,
-            u"3.2. 1. VF + VF: Hiato (dos sílabas). Regla general (héroe)"_s,
+            u"3.2.1. VF + VF: Hiato (dos sílabas). Regla general (héroe)"_s,
             u"3.2.2. VD + VD: Diptongo (una sílaba). Regla general (cuidado)"_s,
-            u"3. 3.3. VF + VD o VD + VF"_s,
+            u"3.2.3. VF + VD o VD + VF"_s,
             u"\t\tA) Intensidad sobre VF: Diptongo. Regla general (huésped)"_s,
             u"\t\tB) Intensidad sobre VD: Hiato. Siempre tilde en la VD (María, búho)"_s,
             u"\t\tC) Intensidad en otra sílaba de la palabra. Diptongo. Regla general (aceituna)"_s,
             u""_s,
             u"3.2.4. VD + VF + VD"_s,
             u"\t\tA) Intensidad sobre la VF. Triptongo. Regla general (amortiguáis)"_s,
-            u"\t\tB) Intensidad sobre alguan de las VD. Hiato. Tilde sobre la VD (comíais)"_s,
+            u"\t\tB) Intensidad sobre alguna de las VD. Hiato. Tilde sobre la VD (comíais)"_s,
             u""_s,
             u""_s,
             u"4. TILDE DIACRÍTICA."_s,
             u""_s,
             u"\tDiferencia categorías morfológicas (únicos monosílabos que se acentúan):"_s,
-            u"                de / dé, el / él, mas / más, mi / mí, se / sé, te / té, tu / tú, aun / aún solo / sólo, "_s,
-            u"\tque, cual, quien cuando, donde como (tilde cuando son interrogativos o exclamativos)"_s,
+            u"                de / dé, el / él, mas / más, mi / mí, se / sé, si / sí, te / té, tu / tú, aun / aún, "_s,
+            u"\tque, cual, quien, cuando, donde, como (tilde cuando son interrogativos o exclamativos)"_s,
             u"\t\t\t"_s,
             u"5. OTROS CASOS."_s,
             u""_s,
@@ -76,8 +76,8 @@ const QStringList expectedRules = {
             u"\ta) Unidas. Regla general (decimoséptimo)"_s,
             u"\tb) Separadas. Cada palabra conserva su acento (físico-químico)"_s,
             u"5.2. Advs. terminados en -mente. Llevan tilde si el adjetivo la llevaba (fácilmente)"_s,
-            u"5.3. Mantinenen la tilde las formas verbales más pronombre enclítico (déle)"_s,
-            u"5.4. La conjunción o, (con tilde entre números)."_s,
+            u"5.3. Formas verbales con pronombre enclítico: siguen la regla general (dele, cómetelo)"_s,
+            u"5.4. La conjunción o, sin tilde también entre números (3 o 4)."_s,
 };
 
 // Panels from the top of "Cuestiones" down: name, header, expanded height.
@@ -118,19 +118,19 @@ private slots:
         QTest::addRow("Reglas: none") << 0 << QString();
         QTest::addRow("Ejemplos") << 1
             << u"Normas para seleccionar palabras.\r \r Selecciona una palabra en la lista de \r"
-               u" la izquierda. A continuación haz click \r sobre el grupo correcto \r \r"
-               u" Para quitar una palabra de un grupo, \r haz doble-click sobre ella\r \r"
+               u" la izquierda. A continuación haz clic \r sobre el grupo correcto \r \r"
+               u" Para quitar una palabra de un grupo, \r haz doble clic sobre ella\r \r"
                u" Cuando TODAS LAS PALABRAS del grupo son \r correctas, se ilumina el contador."_s;
         QTest::addRow("Frases y palabras") << 2
             << u"Normas para la corrección:\r \r Selecciona un archivo pulsando en el botón Frases\r \r"
                u" Corrige las faltas de ortografía respetando los\r espacios entre palabras y la puntuación\r \r"
                u" Cuando termines pulsa sobre el botón Corregir\r \r"
-               u" Los resultados de los archivos que corregidos se\r acumulan en el total."_s;
+               u" Los resultados de los archivos corregidos se\r acumulan en el total."_s;
         QTest::addRow("Cuestiones") << 3
             << u"Normas para la corrección:\r \r El panel de cada cuestión se despliega al colocar \r"
                u" el ratón sobre él. \r Para mantenerlo fijo, pulsa sobre el signo - de \r la barra.\r"
                u" Para saltar a la palabra siguiente pulsa Intro\r"
-               u" Responde a todas las cuestiones anted de pulsar \r sobre el botón <Corregir>\r \r "_s;
+               u" Responde a todas las cuestiones antes de pulsar \r sobre el botón <Corregir>\r \r "_s;
     }
     void instructionsPerPage()
     {
@@ -352,7 +352,7 @@ private slots:
             window.RichEdit1->setFocus();
             window.RichEdit1->moveCursor(QTextCursor::End);
             QTest::keyClicks(window.RichEdit1, u"mi nota"_s);
-            QVERIFY(window.RichEdit1->toPlainText().endsWith(u"números).mi nota"_s));
+            QVERIFY(window.RichEdit1->toPlainText().endsWith(u"(3 o 4).mi nota"_s));
             window.Volver->click();
             window.TabbedNotebook1->setPageIndex(3);
             window.show();

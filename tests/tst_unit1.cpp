@@ -548,7 +548,7 @@ private slots:
                                 "    Tablero, Ejemplos, Prácticas y Cuestiones \r"
                                 "  Cada apartado  resuelto correctamente representa \r"
                                 "  un 25% de la puntuación.\r  \r"
-                                "  En el apartado <Tablero>  se  anotan tambien los \r"
+                                "  En el apartado <Tablero>  se  anotan también los \r"
                                 "  intentos fallidos\r"
                                 "  En  el  apartado <Frases> se promedian los aciertos\r"
                                 "  sobre el total de frases resueltas\r  \r  \r  \r  "));

@@ -1,22 +1,237 @@
 // The page "Frases y palabras": its controls and handlers.
 #include "help/PhrasesPage.h"
 
-#include "shared/Colors.h"
+#include "richtext/RichTextFile.h"
+#include "shared/RunScores.h"
+#include "ui/DialogService.h"
+#include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
+#include "widgets/BigText.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <utility>
 
 using namespace WindowControls;
 
-PhrasesPage::PhrasesPage(TTabPage *page) : QObject(page)
+namespace {
+
+// Tpercentfrases keeps this right edge and grows to the left.
+constexpr int percentRightEdge = 417 + 10;
+constexpr int resultRowTop = 358;
+
+// The picture of "&Frases": an open yellow folder with a green arrow coming out of it.
+QPixmap openFolderPicture()
 {
-    // The phrase percentage, which the practice window's timer also reads. Right-aligned on a
-    // fixed right edge, so longer figures grow to the left.
-    Tpercentfrases = placeLabel(page, "Tpercentfrases", 417, 358, QStringLiteral("0"),
-                               pixelFont(QStringLiteral("Comic Sans MS"), 16), Colors::clTeal);
+    QPixmap picture(19, 19);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The back of the folder with its tab.
+    const QPointF back[] = {{1.5, 6.5}, {1.5, 17.5}, {15.5, 17.5}, {15.5, 8.5}, {8.5, 8.5}, {6.5, 6.5}};
+    painter.setPen(QPen(QColor(128, 96, 0), 1));
+    painter.setBrush(QColor(208, 168, 32));
+    painter.drawPolygon(back, 6);
+    // The front leaf, swung open.
+    const QPointF front[] = {{1.5, 17.5}, {4.5, 10.5}, {18.5, 10.5}, {15.5, 17.5}};
+    painter.setBrush(QColor(255, 224, 64));
+    painter.drawPolygon(front, 4);
+    // The arrow, leaving the folder upwards to the right.
+    const QPointF arrow[] = {{9, 9}, {12, 4.5}, {10, 3.5}, {16, 1}, {15.5, 7.5}, {13.8, 5.8}, {10.8, 10}};
+    painter.setPen(QPen(QColor(0, 96, 0), 1));
+    painter.setBrush(Colors::toQColor(Colors::clLime));
+    painter.drawPolygon(arrow, 7);
+    return picture;
+}
+
+// The picture of "Corregir": a ticked box, drawn in colour or, for the disabled button, in
+// greys.
+QPixmap tickedBoxPicture(bool enabled)
+{
+    QPixmap picture(20, 20);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(enabled ? QColor(0, 0, 128) : QColor(128, 128, 128), 1));
+    painter.setBrush(enabled ? QColor(Qt::white) : QColor(224, 224, 224));
+    painter.drawRect(QRectF(1.5, 4.5, 13, 13));
+    QPainterPath tick;
+    tick.moveTo(4, 10);
+    tick.lineTo(8, 15);
+    tick.lineTo(18, 2);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(enabled ? QColor(0, 144, 0) : QColor(160, 160, 160), 2.6, Qt::SolidLine,
+                        Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(tick);
+    return picture;
+}
+
+QPushButton *placeButton(QWidget *parent, const char *name, const QRect &geometry, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog)
+    : QObject(page), m_openDialog(openDialog), m_exercise(runScores())
+{
+    const QFont phraseFont = pixelFont(QStringLiteral("Comic Sans MS"), 13);
+    const QFont resultFont = pixelFont(QStringLiteral("Comic Sans MS"), 16);
+
+    // The viewer first, so that RichEdit2 lies over it and hides it while shown.
+    BigText1 = new TBigText(page);
+    BigText1->setObjectName(QStringLiteral("BigText1"));
+    BigText1->setGeometry(8, 0, 665, 337);
+    BigText1->setFont(phraseFont);
+    BigText1->setColor(Colors::clBtnFace);
+    BigText1->setBackColor(Colors::clBtnFace);
+    BigText1->setForeColor(Colors::clBlack);
+    BigText1->setScrollBars(TBigText::ssVertical);
+    BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
+    // The corrected lines can be scrolled from the keyboard too.
+    BigText1->setFocusPolicy(Qt::StrongFocus);
+
+    RichEdit2 = new QTextEdit(page);
+    RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
+    RichEdit2->setGeometry(7, 0, 666, 345);
+    RichEdit2->setFrameShape(QFrame::NoFrame);
+    RichEdit2->setFont(phraseFont);
+    QPalette palette = RichEdit2->palette();
+    palette.setColor(QPalette::Base, Colors::toQColor(Colors::clBtnFace));
+    palette.setColor(QPalette::Text, Colors::toQColor(Colors::clBlack));
+    RichEdit2->setPalette(palette);
+    RichEdit2->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Phrases are plain text: formatting pasted from elsewhere would only get in the way.
+    RichEdit2->setAcceptRichText(false);
+    RichEdit2->setAccessibleName(QStringLiteral("Frases"));
+    RichEdit2->setPlainText(QString(8, QLatin1Char('\n'))
+        + QStringLiteral("                PULSA SOBRE EL BOTÓN  << Frases >> PARA ABRIR LOS ARCHIVOS DE FRASES"));
+
+    Abrefrases = placeButton(page, "Abrefrases", QRect(8, 352, 81, 33), QStringLiteral("&Frases"));
+    Abrefrases->setIcon(QIcon(openFolderPicture()));
+    Abrefrases->setIconSize(QSize(19, 19));
+    connect(Abrefrases, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::AbrefrasesClick));
+
+    Corregir = placeButton(page, "Corregir", QRect(96, 352, 81, 33), QStringLiteral("Corregir"));
+    QIcon tick;
+    tick.addPixmap(tickedBoxPicture(true), QIcon::Normal);
+    tick.addPixmap(tickedBoxPicture(false), QIcon::Disabled);
+    Corregir->setIcon(tick);
+    Corregir->setIconSize(QSize(20, 20));
+    connect(Corregir, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::CorregirClick));
+
+    Bevel7 = new QFrame(page);
+    Bevel7->setObjectName(QStringLiteral("Bevel7"));
+    Bevel7->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel7->setGeometry(184, 352, 489, 33);
+
+    Label12 = placeLabel(page, "Label12", 192, resultRowTop, QStringLiteral("Frases correctas:"), resultFont, Colors::clBlack);
+    Tfrases = placeLabel(page, "Tfrases", 328, resultRowTop, QStringLiteral("0"), resultFont, Colors::clRed);
+    // The phrase percentage, which the practice window's timer also reads.
+    Tpercentfrases = placeLabel(page, "Tpercentfrases", 417, resultRowTop, QStringLiteral("0"), resultFont, Colors::clTeal);
     Tpercentfrases->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    constexpr int rightEdge = 417 + 10;
-    constexpr int room = 50;
-    Tpercentfrases->setGeometry(rightEdge - room, 358, room, Tpercentfrases->height());
+    setPercentCaption(QStringLiteral("0"));
+    Label13 = placeLabel(page, "Label13", 432, resultRowTop, QStringLiteral("%"), resultFont, Colors::clTeal);
+
+    Comprobar = placeButton(page, "Comprobar", QRect(528, 354, 137, 30), QStringLiteral("Comprobar respuestas"));
+    Comprobar->hide();
+    connect(Comprobar, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::ComprobarClick));
+}
+
+QStringList PhrasesPage::readPhraseFile(const QString &path)
+{
+    // The editor saves rich text even into a .txt file: its paragraphs are the phrases.
+    QStringList lines = RichTextFile::readLines(path);
+    for (QString &line : lines) {
+        if (line.contains(QLatin1Char('\t')) || line.contains(QChar(u'\0')))
+            line = TBigText::ExpandLine(line);
+    }
+    return lines;
+}
+
+QStringList PhrasesPage::studentLines() const
+{
+    const QString text = RichEdit2->toPlainText();
+    if (text.isEmpty() && m_exercise.reference().isEmpty())
+        return {};
+    return text.split(QLatin1Char('\n'));
+}
+
+void PhrasesPage::setPercentCaption(const QString &caption)
+{
+    Tpercentfrases->setText(caption);
+    Tpercentfrases->adjustSize();
+    Tpercentfrases->move(percentRightEdge - Tpercentfrases->width(), resultRowTop);
+}
+
+void PhrasesPage::AbrefrasesClick()
+{
+    RichEdit2->show();
+    RichEdit2->clear();
+    BigText1->Clear();
+    BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
+    m_exercise.open({});
+    Comprobar->hide();
+
+    m_openDialog.initialFolder = QDir::currentPath();
+    const FileDialogResult chosen = DialogService::instance().openFile(RichEdit2->window(), m_openDialog);
+    if (!chosen.accepted)
+        return;
+    const QString path = DialogText::withDefaultExtension(chosen.path, m_openDialog.defaultExtension);
+    m_openDialog.fileName = QFileInfo(path).fileName();
+
+    // A file that cannot be read ends here with its message, the page as after a cancel.
+    QStringList lines = readPhraseFile(path);
+    for (const QString &line : std::as_const(lines))
+        BigText1->AddLine(line, Colors::clWindowText, Colors::clWindow, false);
+    BigText1->RecalcRange();
+    m_exercise.open(std::move(lines));
+    RichEdit2->setPlainText(m_exercise.studentCopy());
+}
+
+void PhrasesPage::CorregirClick()
+{
+    const QStringList student = studentLines();
+    if (m_exercise.correct(student) != PhrasesExercise::Outcome::Corrected)
+        return;
+
+    phrasePercent = PhrasesExercise::phrasePercent(runScores());
+    Tfrases->setText(PhrasesExercise::hitsCaption(runScores()));
+    Tfrases->adjustSize();
+    setPercentCaption(PhrasesExercise::percentCaption(phrasePercent));
+
+    BigText1->Clear();
+    RichEdit2->hide();
+    const QList<bool> &right = m_exercise.lineResults();
+    for (qsizetype i = 0; i < student.size(); ++i) {
+        if (right.at(i))
+            BigText1->AddLine(student.at(i), rightText, rightBack, false);
+        else
+            BigText1->AddLine(student.at(i), wrongText, wrongBack, false);
+    }
+    BigText1->RecalcRange();
+    BigText1->setAccessibleName(QStringLiteral("Frases corregidas: %1 de %2 bien")
+                                    .arg(right.count(true)).arg(m_exercise.reference().size()));
+
+    // The correct text is the file as it was opened, whatever became of it on disk since.
+    RichEdit2->setPlainText(m_exercise.reference().join(QLatin1Char('\n')));
+    Comprobar->show();
+}
+
+void PhrasesPage::ComprobarClick()
+{
+    RichEdit2->setHidden(!RichEdit2->isHidden());
 }

@@ -1,18 +1,67 @@
 // The page "Frases y palabras" of the help window: putting the accents back into phrases.
 #pragma once
 
+#include "exercises/PhrasesExercise.h"
+#include "shared/Colors.h"
+
 #include <QObject>
 
+class QFrame;
 class QLabel;
+class QPushButton;
+class QTextEdit;
+class TBigText;
 class TTabPage;
+struct FileDialogRequest;
 
+// The student opens a phrase file, gets it back without its accents in RichEdit2, restores
+// them and has the lines judged; BigText1, under RichEdit2, then shows the student's lines in
+// colour, and "Comprobar respuestas" lays the correct text over them and takes it away again.
 class PhrasesPage : public QObject {
     Q_OBJECT
 public:
-    explicit PhrasesPage(TTabPage *page);
+    // The window's open dialog is shared with the page, which sets its folder on each use.
+    PhrasesPage(TTabPage *page, FileDialogRequest &openDialog);
 
+    // Handlers.
+    void AbrefrasesClick();
+    void CorregirClick();
+    void ComprobarClick();
+
+    TBigText *BigText1 = nullptr;
+    QTextEdit *RichEdit2 = nullptr;
+    QPushButton *Abrefrases = nullptr;
+    QPushButton *Corregir = nullptr;
+    QFrame *Bevel7 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Tfrases = nullptr;
     QLabel *Tpercentfrases = nullptr;
+    QLabel *Label13 = nullptr;
+    QPushButton *Comprobar = nullptr;
 
     // The phrase percentage of the last correction; only this page shows it.
     long double phrasePercent = 0;
+
+    bool phrasesCorrected() const { return m_exercise.corrected(); }
+    // The lines of the file now open, whole, as read when it was opened.
+    const QStringList &referenceLines() const { return m_exercise.reference(); }
+
+    // Colours of the judged lines in BigText1.
+    static constexpr TColor rightText = Colors::clRed;
+    static constexpr TColor rightBack = Colors::clLime;
+    static constexpr TColor wrongText = Colors::clTeal;
+    static constexpr TColor wrongBack = Colors::clBtnFace;
+
+    // The lines of a phrase file as the viewer shows them: RTF gives its paragraphs, plain
+    // text (Windows-1252 or UTF-8) its lines, each tab widened to the next column of eight.
+    // Throws AppError naming the file when it cannot be read.
+    static QStringList readPhraseFile(const QString &path);
+
+private:
+    // The student's copy, one entry per line; an empty box with nothing to compare holds none.
+    QStringList studentLines() const;
+    void setPercentCaption(const QString &caption);
+
+    FileDialogRequest &m_openDialog;
+    PhrasesExercise m_exercise;
 };

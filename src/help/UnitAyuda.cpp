@@ -112,6 +112,8 @@ TAyuda::TAyuda(QWidget *parent) : QWidget(parent, Qt::Window)
     OpenDialog1.filter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
     OpenDialog1.defaultExtension = QStringLiteral("txt");
     OpenDialog1.fileName = QStringLiteral("Frases.txt");
+    // A name typed in need not exist: opening it then says so.
+    OpenDialog1.mustExist = false;
 
     FormCreate();
 }
@@ -180,7 +182,7 @@ void TAyuda::buildNotebook()
     }
     rulesPage = new RulesPage(TabbedNotebook1->page(PageReglas));
     examplesPage = new ExamplesPage(TabbedNotebook1->page(PageEjemplos), MultiShape2);
-    phrasesPage = new PhrasesPage(TabbedNotebook1->page(PageFrases));
+    phrasesPage = new PhrasesPage(TabbedNotebook1->page(PageFrases), OpenDialog1);
     questionsPage = new QuestionsPage(TabbedNotebook1->page(PageCuestiones));
     // The figures the practice window reads, under the names it knows them by.
     RichEdit1 = rulesPage->RichEdit1;
@@ -273,9 +275,9 @@ QString TAyuda::instructionsFor(const QString &pageCaption)
     if (pageCaption == u"Ejemplos") {
         lines = {u"Normas para seleccionar palabras."_s, u" "_s,
                  u" Selecciona una palabra en la lista de "_s,
-                 u" la izquierda. A continuación haz click "_s, u" sobre el grupo correcto "_s,
+                 u" la izquierda. A continuación haz clic "_s, u" sobre el grupo correcto "_s,
                  u" "_s, u" Para quitar una palabra de un grupo, "_s,
-                 u" haz doble-click sobre ella"_s, u" "_s,
+                 u" haz doble clic sobre ella"_s, u" "_s,
                  u" Cuando TODAS LAS PALABRAS del grupo son "_s,
                  u" correctas, se ilumina el contador."_s};
     } else if (pageCaption == u"Frases y palabras") {
@@ -284,7 +286,7 @@ QString TAyuda::instructionsFor(const QString &pageCaption)
                  u" Corrige las faltas de ortografía respetando los"_s,
                  u" espacios entre palabras y la puntuación"_s, u" "_s,
                  u" Cuando termines pulsa sobre el botón Corregir"_s, u" "_s,
-                 u" Los resultados de los archivos que corregidos se"_s,
+                 u" Los resultados de los archivos corregidos se"_s,
                  u" acumulan en el total."_s};
     } else if (pageCaption == u"Cuestiones") {
         lines = {u"Normas para la corrección:"_s, u" "_s,
@@ -292,7 +294,7 @@ QString TAyuda::instructionsFor(const QString &pageCaption)
                  u" el ratón sobre él. "_s,
                  u" Para mantenerlo fijo, pulsa sobre el signo - de "_s, u" la barra."_s,
                  u" Para saltar a la palabra siguiente pulsa Intro"_s,
-                 u" Responde a todas las cuestiones anted de pulsar "_s,
+                 u" Responde a todas las cuestiones antes de pulsar "_s,
                  u" sobre el botón <Corregir>"_s, u" "_s, u" "_s};
     }
     return lines.join(CR);

@@ -401,7 +401,7 @@ void TForm1::Instrucciones1Click()
         QStringLiteral("  Cada apartado  resuelto correctamente representa "),
         QStringLiteral("  un 25% de la puntuación."),
         QStringLiteral("  "),
-        QStringLiteral("  En el apartado <Tablero>  se  anotan tambien los "),
+        QStringLiteral("  En el apartado <Tablero>  se  anotan también los "),
         QStringLiteral("  intentos fallidos"),
         QStringLiteral("  En  el  apartado <Frases> se promedian los aciertos"),
         QStringLiteral("  sobre el total de frases resueltas"),

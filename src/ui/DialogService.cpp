@@ -108,7 +108,7 @@ FileDialogResult QtDialogService::openFile(QWidget *parent, const FileDialogRequ
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     prepare(dialog, request);
     return run(dialog);
 }

@@ -19,6 +19,8 @@ struct FileDialogRequest {
     int filterIndex = 1;
     QString defaultExtension;
     QString fileName;
+    // An open dialog that accepts only files that exist; a save dialog ignores it.
+    bool mustExist = true;
 };
 
 struct FileDialogResult {

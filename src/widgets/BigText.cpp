@@ -102,7 +102,11 @@ TBigText::TBigText(QWidget *parent) : QAbstractScrollArea(parent)
     QFont own = font();
     own.setFamily(QStringLiteral("Courier"));
     // Resolved in full so that the parent's font never leaks in.
-    own.setPointSizeF(own.pointSizeF());
+    // A parent font given in pixels has no point size to copy.
+    if (own.pixelSize() > 0)
+        own.setPixelSize(own.pixelSize());
+    else
+        own.setPointSizeF(own.pointSizeF());
     own.setWeight(own.weight());
     own.setItalic(own.italic());
     setFont(own);

@@ -1,0 +1,107 @@
+// Timing of the phrase page on a long file: opening it (read, strip the accents, fill the
+// student's copy) and correcting it, each against one plain fill of a text box with the
+// same text.
+#include "help/PhrasesPage.h"
+#include "help/UnitAyuda.h"
+#include "shared/TextFile.h"
+#include "widgets/BigText.h"
+#include "ui/DialogService.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+namespace {
+
+constexpr int fileLines = 10000;
+
+// The shipped phrases over and over, numbered, in Windows-1252 with CR LF.
+const QString &phraseFile()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QStringList phrases = TextFile::readLines(QStringLiteral(TILDORA_DATA "/Frases.txt"));
+        QStringList lines;
+        for (int i = 0; i < fileLines; ++i)
+            lines << QStringLiteral("%1. %2").arg(i + 1).arg(phrases.at(i % phrases.size()));
+        const QString file = dir.filePath(QStringLiteral("Frases.txt"));
+        TextFile::writeLines(file, lines);
+        return file;
+    }();
+    return path;
+}
+
+// Every open dialog chooses the long file.
+class ChooseFile : public QtDialogService {
+public:
+    FileDialogResult openFile(QWidget *, const FileDialogRequest &) override
+    {
+        return {true, phraseFile(), 1};
+    }
+};
+
+struct Window {
+    Window()
+    {
+        DialogService::setInstance(&dialogs);
+        ayuda.show();
+    }
+    ~Window() { DialogService::setInstance(nullptr); }
+    ChooseFile dialogs;
+    TAyuda ayuda;
+};
+
+// The yardstick: the file's text put into a box like the page's, in the same kind of window.
+void BM_SetPlainText(benchmark::State &state)
+{
+    Window window;
+    QTextEdit *box = window.ayuda.phrasesPage->RichEdit2;
+    const QString text = TextFile::readLines(phraseFile()).join(QLatin1Char('\n'));
+    for (auto _ : state) {
+        box->setPlainText(text);
+        benchmark::DoNotOptimize(box->document()->blockCount());
+    }
+    state.SetItemsProcessed(state.iterations() * fileLines);
+}
+BENCHMARK(BM_SetPlainText)->Unit(benchmark::kMillisecond);
+
+void BM_OpenPhraseFile(benchmark::State &state)
+{
+    Window window;
+    PhrasesPage *page = window.ayuda.phrasesPage;
+    for (auto _ : state) {
+        page->AbrefrasesClick();
+        benchmark::DoNotOptimize(page->RichEdit2->document()->blockCount());
+    }
+    if (page->referenceLines().size() != fileLines)
+        state.SkipWithError("the file was not read whole");
+    state.SetItemsProcessed(state.iterations() * fileLines);
+}
+BENCHMARK(BM_OpenPhraseFile)->Unit(benchmark::kMillisecond);
+
+// The student's copy as opened, half its lines repaired, corrected.
+void BM_CorrectPhrases(benchmark::State &state)
+{
+    Window window;
+    PhrasesPage *page = window.ayuda.phrasesPage;
+    for (auto _ : state) {
+        state.PauseTiming();
+        page->AbrefrasesClick();
+        QStringList student = page->RichEdit2->toPlainText().split(QLatin1Char('\n'));
+        for (int i = 0; i < student.size(); i += 2)
+            student[i] = page->referenceLines().at(i);
+        page->RichEdit2->setPlainText(student.join(QLatin1Char('\n')));
+        state.ResumeTiming();
+        page->CorregirClick();
+        benchmark::DoNotOptimize(page->BigText1->Count());
+    }
+    if (page->BigText1->Count() != fileLines)
+        state.SkipWithError("the correction did not show every line");
+    state.SetItemsProcessed(state.iterations() * fileLines);
+}
+BENCHMARK(BM_CorrectPhrases)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,101 @@
+// Putting the accents back into phrases, without the controls.
+#include "exercises/PhrasesExercise.h"
+
+#include "shared/NumberFormat.h"
+#include "shared/RunScores.h"
+
+#include <climits>
+
+namespace {
+
+// The totals only grow; past the largest count they stay there instead of wrapping round.
+int saturatedSum(int a, qsizetype b)
+{
+    const long long sum = (long long)a + b;
+    return sum > INT_MAX ? INT_MAX : int(sum);
+}
+
+} // namespace
+
+PhrasesExercise::PhrasesExercise(RunScores &scores) : m_scores(scores) {}
+
+QString PhrasesExercise::StripAccents(QString text)
+{
+    // Most phrases are mostly ASCII: only characters from U+00C1 on can need a change, and
+    // the text is copied only when one does.
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = data[i].unicode();
+        if (ch < u'\u00C1' || ch > u'\u00FA')
+            continue;
+        char16_t plain = 0;
+        switch (ch) {
+        case u'á': plain = u'a'; break;
+        case u'é': plain = u'e'; break;
+        case u'í': plain = u'i'; break;
+        case u'ó': plain = u'o'; break;
+        case u'ú': plain = u'u'; break;
+        case u'Á': plain = u'A'; break;
+        case u'É': plain = u'E'; break;
+        case u'Í': plain = u'I'; break;
+        case u'Ó': plain = u'O'; break;
+        case u'Ú': plain = u'U'; break;
+        default: continue;
+        }
+        text[i] = QChar(plain);
+        data = text.constData();
+    }
+    return text;
+}
+
+void PhrasesExercise::open(QStringList reference)
+{
+    m_reference = std::move(reference);
+    m_results.clear();
+    m_corrected = false;
+}
+
+QString PhrasesExercise::studentCopy() const
+{
+    return StripAccents(m_reference.join(QLatin1Char('\n')));
+}
+
+PhrasesExercise::Outcome PhrasesExercise::correct(const QStringList &student)
+{
+    if (m_corrected)
+        return Outcome::Ignored;
+    const qsizetype n = m_reference.size();
+    m_results = QList<bool>(qMax(n, student.size()), false);
+    int hits = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString &answer = i < student.size() ? student.at(i) : QString();
+        if (answer == m_reference.at(i)) {
+            m_results[i] = true;
+            ++hits;
+        }
+    }
+    m_scores.phraseTotal = saturatedSum(m_scores.phraseTotal, n);
+    m_scores.phraseHits = saturatedSum(m_scores.phraseHits, hits);
+    if (m_scores.phraseTotal == 0)
+        return Outcome::NothingYet;
+    m_corrected = true;
+    return Outcome::Corrected;
+}
+
+long double PhrasesExercise::phrasePercent(const RunScores &scores)
+{
+    if (scores.phraseTotal == 0)
+        return 0;
+    return (long double)scores.phraseHits * 100 / scores.phraseTotal;
+}
+
+QString PhrasesExercise::hitsCaption(const RunScores &scores)
+{
+    return QStringLiteral("%1/%2").arg(scores.phraseHits).arg(scores.phraseTotal);
+}
+
+QString PhrasesExercise::percentCaption(long double percent, const QLocale &locale)
+{
+    return NumberFormat::picture(double(percent), 2, locale);
+}

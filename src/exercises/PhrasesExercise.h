@@ -1,0 +1,55 @@
+// Putting the accents back into phrases, without the controls: the accent-free copy the
+// student edits, the line-by-line judgement and the running totals of the run.
+#pragma once
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+struct RunScores;
+
+class PhrasesExercise {
+public:
+    // What a correction did.
+    enum class Outcome {
+        Ignored,    // the file now open was corrected already
+        NothingYet, // no phrase has been corrected in the whole run: nothing changes
+        Corrected,
+    };
+
+    explicit PhrasesExercise(RunScores &scores);
+
+    // The ten acute vowels á é í ó ú Á É Í Ó Ú become plain vowels; every other character,
+    // ü and ñ included, stays, so the length never changes.
+    static QString StripAccents(QString text);
+
+    // A new file: its lines, whole, are the reference until the next one is opened, whatever
+    // happens to the file on disk meanwhile. An empty list is a cancelled opening.
+    void open(QStringList reference);
+    const QStringList &reference() const { return m_reference; }
+    // The reference without its accents, lines joined by '\n': the text the student edits.
+    QString studentCopy() const;
+    bool corrected() const { return m_corrected; }
+
+    // Judges the student's lines against the reference, line by line and exactly (a line
+    // the student no longer has counts as empty), and adds the reference's lines and the
+    // right ones to the run's totals.
+    Outcome correct(const QStringList &student);
+    // After a correction, one verdict per line: the reference's lines, then any lines the
+    // student added beyond them, which are always wrong.
+    const QList<bool> &lineResults() const { return m_results; }
+
+    // Right lines in percent of all lines corrected in the run; 0 before any.
+    static long double phrasePercent(const RunScores &scores);
+    // "3/5": right lines of all lines corrected.
+    static QString hitsCaption(const RunScores &scores);
+    // The percentage with the picture "###.##": 66.67, 70, and an empty text for 0.
+    static QString percentCaption(long double percent, const QLocale &locale = QLocale());
+
+private:
+    RunScores &m_scores;
+    QStringList m_reference;
+    QList<bool> m_results;
+    bool m_corrected = false;
+};
