@@ -24,7 +24,7 @@ private slots:
         QTest::addRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBFs\xC3\xAD") << "sí";
         QTest::addRow("plain ascii") << QByteArray("sol") << "sol";
         QTest::addRow("broken utf-8 is windows-1252") << QByteArray("\xC3\xB3 \xF3") << "Ã³ ó";
-        QTest::addRow("utf-16 le, as Notepad saves Unicode")
+        QTest::addRow("utf-16 le, as Windows editors save Unicode")
             << QByteArray("\xFF\xFEs\0\xED\0\r\0\n\0", 10) << "sí\r\n";
         QTest::addRow("utf-16 be") << QByteArray("\xFE\xFF\0s\0\xED", 6) << "sí";
     }

@@ -9,8 +9,8 @@
 namespace TextFile {
 
 // Bytes to text: by their byte-order mark when they have one (UTF-8, UTF-16 LE or BE, as
-// Notepad saves "Unicode"); else UTF-8 when the bytes are valid UTF-8 and hold non-ASCII
-// characters, Windows-1252 otherwise. A Windows-1252 file with accents is never valid UTF-8,
+// Windows' plain-text editor saves "Unicode"); else UTF-8 when the bytes are valid UTF-8 and
+// hold non-ASCII characters, Windows-1252 otherwise. A Windows-1252 file with accents is never valid UTF-8,
 // so the guess cannot take such a file for UTF-8.
 QString decode(const QByteArray &bytes);
 
