@@ -301,10 +301,7 @@ void TMainForm::createRuler(QWidget *client)
     };
     FirstInd = marker("FirstInd", TRulerMarker::PointingDown, QRect(2, 2, 10, 9));
     LeftInd = marker("LeftInd", TRulerMarker::PointingUp, QRect(2, 12, 10, 11));
-    RulerLine = new QFrame(Ruler);
-    RulerLine->setObjectName(QStringLiteral("RulerLine"));
-    RulerLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    RulerLine->setGeometry(4, 12, 579, 2);
+    RulerLine = placeBevel(Ruler, "RulerLine", QRect(4, 12, 579, 2), QFrame::HLine);
     RulerLine->lower();
     RightInd = marker("RightInd", TRulerMarker::PointingUp, QRect(575, 14, 10, 11));
     connect(FirstInd, &TRulerMarker::mouseUp, this, ErrorGuard::guarded(this, &TMainForm::FirstIndMouseUp));

@@ -104,10 +104,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Label5->setWordWrap(true);
     Label5->setGeometry(96, 96, 243, 41);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    Bevel1->setGeometry(64, 142, 297, 3);
+    Bevel1 = placeBevel(this, "Bevel1", QRect(64, 142, 297, 3), QFrame::HLine);
 
     Label3 = placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física disponible:"), font(),
                         Colors::clWindowText);

@@ -1,6 +1,8 @@
 // Putting the accents back into phrases, without the controls.
 #include "exercises/PhrasesExercise.h"
 
+#include "shared/Accents.h"
+
 #include "shared/NumberFormat.h"
 #include "shared/RunScores.h"
 
@@ -21,30 +23,10 @@ PhrasesExercise::PhrasesExercise(RunScores &scores) : m_scores(scores) {}
 
 QString PhrasesExercise::StripAccents(QString text)
 {
-    // Most phrases are mostly ASCII: only characters from U+00C1 on can need a change, and
-    // the text is copied only when one does.
-    const QChar *data = text.constData();
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t ch = data[i].unicode();
-        if (ch < u'\u00C1' || ch > u'\u00FA')
-            continue;
-        char16_t plain = 0;
-        switch (ch) {
-        case u'á': plain = u'a'; break;
-        case u'é': plain = u'e'; break;
-        case u'í': plain = u'i'; break;
-        case u'ó': plain = u'o'; break;
-        case u'ú': plain = u'u'; break;
-        case u'Á': plain = u'A'; break;
-        case u'É': plain = u'E'; break;
-        case u'Í': plain = u'I'; break;
-        case u'Ó': plain = u'O'; break;
-        case u'Ú': plain = u'U'; break;
-        default: continue;
-        }
-        text[i] = QChar(plain);
-        data = text.constData();
+    for (QChar &ch : text) {
+        const QChar plain = Accents::plainVowel(ch);
+        if (!plain.isNull())
+            ch = plain;
     }
     return text;
 }

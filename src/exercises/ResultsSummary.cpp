@@ -3,8 +3,7 @@
 
 #include "shared/NumberFormat.h"
 #include "shared/RunScores.h"
-
-#include <QStringEncoder>
+#include "shared/TextFile.h"
 
 namespace ResultsSummary {
 
@@ -93,23 +92,7 @@ QStringList fileLines(const Figures &figures)
 
 QByteArray fileBytes(const QStringList &lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + QLatin1String("\r\n");
-    QStringEncoder windows1252("windows-1252", QStringEncoder::Flag::Stateless);
-    if (windows1252.isValid()) {
-        QByteArray bytes = windows1252.encode(text);
-        if (!windows1252.hasError())
-            return bytes;
-    } else {
-        // Without the converter only plain ASCII is surely the same in Windows-1252.
-        bool ascii = true;
-        for (const QChar ch : text)
-            ascii = ascii && ch.unicode() < 0x80;
-        if (ascii)
-            return text.toLatin1();
-    }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return TextFile::encodeKeepingEveryLetter(TextFile::joinCrLf(lines));
 }
 
 } // namespace ResultsSummary

@@ -130,10 +130,7 @@ void ExamplesPage::buildGroups(TTabPage *page)
         const QString caption = QString::fromUtf16(layout.caption);
         const std::size_t at = std::size_t(group);
 
-        auto *bevel = new QFrame(page);
-        bevel->setObjectName(QLatin1String(layout.bevel));
-        bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        bevel->setGeometry(layout.bevelLeft, 72, 89, 292);
+        placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
 
         QListWidget *list = placeList(page, layout.list, QRect(layout.listLeft, 80, 73, 280), 13, 16);
         list->setAccessibleName(caption);

@@ -133,10 +133,7 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog)
     Corregir->setIconSize(QSize(20, 20));
     connect(Corregir, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::CorregirClick));
 
-    Bevel7 = new QFrame(page);
-    Bevel7->setObjectName(QStringLiteral("Bevel7"));
-    Bevel7->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel7->setGeometry(184, 352, 489, 33);
+    Bevel7 = placeBevel(page, "Bevel7", QRect(184, 352, 489, 33));
 
     Label12 = placeLabel(page, "Label12", 192, resultRowTop, QStringLiteral("Frases correctas:"), resultFont, Colors::clBlack);
     Tfrases = placeLabel(page, "Tfrases", 328, resultRowTop, QStringLiteral("0"), resultFont, Colors::clRed);

@@ -153,15 +153,6 @@ QFont comic(int pixels, bool bold = false)
     return pixelFont(u"Comic Sans MS"_s, pixels, bold);
 }
 
-QFrame *placeBevel(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *bevel = new QFrame(parent);
-    bevel->setObjectName(QLatin1String(name));
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(geometry);
-    return bevel;
-}
-
 // A figure that keeps its right edge as it grows to the left.
 QLabel *placeRightAligned(QWidget *parent, const char *name, int rightEdge, int top, TColor color)
 {
@@ -282,10 +273,7 @@ int blankNumber(const QObject *blank)
 
 QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page), m_page(page)
 {
-    Bevel11 = new QFrame(page);
-    Bevel11->setObjectName(QStringLiteral("Bevel11"));
-    Bevel11->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel11->resize(681, 30);
+    Bevel11 = placeBevel(page, "Bevel11", QRect(0, 0, 681, 30));
     ControlAlign::setAlign(Bevel11, ControlAlign::alTop);
     Label139 = placeLabel(page, "Label139", 32, 6,
                           u"Completa con el término correcto las siguientes cuestiones:"_s,

@@ -58,10 +58,7 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5->setGeometry(128, 72, 243, 49);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(32, 112, 449, 2);
-    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1 = placeBevel(this, "Bevel1", QRect(32, 112, 449, 2), QFrame::HLine);
 
     const QFont dataFont = pixelFont(QStringLiteral("Comic Sans MS"), 15, true);
     Label1 = placeLabel(this, "Label1", 32, 128,

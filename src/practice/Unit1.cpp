@@ -66,14 +66,6 @@ QLabel *placePicture(QWidget *parent, const char *name, int left, int top, int w
     return picture;
 }
 
-QFrame *placeBevel(QWidget *parent, const char *name, int left, int top, int width, int height,
-                   QFrame::Shape shape)
-{
-    auto *bevel = place<QFrame>(parent, name, left, top, width, height);
-    bevel->setFrameStyle(shape | QFrame::Sunken);
-    return bevel;
-}
-
 QToolButton *placeToolButton(QWidget *parent, const char *name, int left, int width, const QString &caption,
                              const QString &picture)
 {
@@ -135,10 +127,10 @@ void TForm1::createToolBar(QWidget *client)
     Panel2 = place<QFrame>(client, "Panel2", 0, 0, 729, 41);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     SpeedButton1 = placeToolButton(Panel2, "SpeedButton1", 5, 44, QString(), QStringLiteral(":/resources/abrir.png"));
-    Bevel1 = placeBevel(Panel2, "Bevel1", 48, 0, 3, 48, QFrame::VLine);
+    Bevel1 = placeBevel(Panel2, "Bevel1", QRect(48, 0, 3, 48), QFrame::VLine);
     SpeedButton3 = placeToolButton(Panel2, "SpeedButton3", 48, 113, QStringLiteral("Ejercicios"),
                                     QStringLiteral(":/resources/ejercicios.png"));
-    Bevel3 = placeBevel(Panel2, "Bevel3", 160, 0, 3, 48, QFrame::VLine);
+    Bevel3 = placeBevel(Panel2, "Bevel3", QRect(160, 0, 3, 48), QFrame::VLine);
     Op1 = place<QPushButton>(Panel2, "Op1", 166, 0, 139, 41);
     Op1->setText(QStringLiteral("Enviar resultados"));
     Op1->setIcon(QIcon(QStringLiteral(":/resources/enviar.png")));
@@ -236,7 +228,7 @@ void TForm1::createScoreStrip(QWidget *client)
     Label2->hide();
     Image1 = placePicture(client, "Image1", 624, 323, 81, 113, QStringLiteral(":/resources/alumno.png"));
 
-    Bevel2 = placeBevel(client, "Bevel2", 32, 328, 449, 105, QFrame::Box);
+    Bevel2 = placeBevel(client, "Bevel2", QRect(32, 328, 449, 105));
     const TColor stripColor = Colors::rgb(0, 64, 128);
     const QFont stripFont = pixelFont(QStringLiteral("Comic Sans MS"), 13);
     const auto placeGauge = [&](const char *name, int left, int size, TColor foreColor, const QString &caption) {

@@ -21,25 +21,48 @@ QString upperAsciiLetters(const QString &text)
     return result;
 }
 
+namespace {
+
+// The one table of the accented vowels and their plain forms, lower case first.
+const QString &accentedVowels()
+{
+    static const QString vowels = QStringLiteral("áéíóúÁÉÍÓÚ");
+    return vowels;
+}
+const QString &plainVowels()
+{
+    static const QString vowels = QStringLiteral("aeiouAEIOU");
+    return vowels;
+}
+constexpr qsizetype lowerCaseVowels = 5;
+
+} // namespace
+
 QString plainForm(const QString &word)
 {
-    static const QString accented = QStringLiteral("áéíóú");
-    static const QString plain = QStringLiteral("aeiou");
     QString result = lowerAsciiLetters(word);
     for (QChar &ch : result) {
-        const qsizetype at = accented.indexOf(ch);
-        if (at >= 0)
-            ch = plain[at];
+        // Accented capitals stay as they are.
+        const qsizetype at = accentedVowels().indexOf(ch);
+        if (at >= 0 && at < lowerCaseVowels)
+            ch = plainVowels()[at];
     }
     return result;
 }
 
 QChar accentedVowel(QChar plain)
 {
-    static const QString vowels = QStringLiteral("aeiou");
-    static const QString accented = QStringLiteral("áéíóú");
-    const qsizetype at = vowels.indexOf(plain);
-    return at >= 0 ? accented[at] : QChar();
+    const qsizetype at = plainVowels().indexOf(plain);
+    return at >= 0 && at < lowerCaseVowels ? accentedVowels()[at] : QChar();
+}
+
+QChar plainVowel(QChar accented)
+{
+    // Most characters of a text lie outside the table's range: answer those at once.
+    if (accented.unicode() < u'Á' || accented.unicode() > u'ú')
+        return QChar();
+    const qsizetype at = accentedVowels().indexOf(accented);
+    return at >= 0 ? plainVowels()[at] : QChar();
 }
 
 } // namespace Accents

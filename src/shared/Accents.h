@@ -15,4 +15,8 @@ QString plainForm(const QString &word);
 // The accented form of a plain vowel a e i o u, or a null QChar for any other character.
 QChar accentedVowel(QChar plain);
 
+// The plain vowel of one of the ten accented vowels á é í ó ú Á É Í Ó Ú (case kept), or a
+// null QChar for any other character: ü, ñ and the rest have none.
+QChar plainVowel(QChar accented);
+
 } // namespace Accents

@@ -2,6 +2,7 @@
 #include "shared/TextFile.h"
 
 #include "shared/AppError.h"
+#include "shared/TextLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <optional>
 
 namespace TextFile {
 
@@ -66,14 +69,29 @@ bool looksLikeText(QStringView text)
     return true;
 }
 
-QByteArray encodeWindows1252(const QString &text)
+namespace {
+
+// The text in Windows-1252, or nothing when some character has no place in the code page.
+// Without Qt's converter only ASCII and Latin-1's letters (U+00A0 on) are surely the same.
+std::optional<QByteArray> strictWindows1252(const QString &text)
 {
     QStringEncoder whole("windows-1252", QStringEncoder::Flag::Stateless);
     if (whole.isValid()) {
         QByteArray bytes = whole.encode(text);
-        if (!whole.hasError())
-            return bytes;
+        return whole.hasError() ? std::nullopt : std::optional<QByteArray>(bytes);
     }
+    for (const QChar ch : text)
+        if (ch.unicode() > 0xFF || (ch.unicode() >= 0x80 && ch.unicode() < 0xA0))
+            return std::nullopt;
+    return text.toLatin1();
+}
+
+} // namespace
+
+QByteArray encodeWindows1252(const QString &text)
+{
+    if (std::optional<QByteArray> bytes = strictWindows1252(text))
+        return *bytes;
     // Some character has no place in the code page: go one character at a time so that only
     // those become '?'.
     QByteArray bytes;
@@ -91,22 +109,29 @@ QByteArray encodeWindows1252(const QString &text)
     return bytes;
 }
 
+QByteArray encodeKeepingEveryLetter(const QString &text)
+{
+    if (std::optional<QByteArray> bytes = strictWindows1252(text))
+        return *bytes;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QString joinCrLf(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QLatin1String("\r\n");
+    return text;
+}
+
 QStringList splitLines(const QString &text)
 {
+    // The line rule lives in TextLines; this is the same lines as a list.
+    const TextLines store(text);
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar ch = text[i];
-        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
-            lines.append(text.mid(start, i - start));
-            if (ch == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < size)
-        lines.append(text.mid(start));
+    lines.reserve(store.count());
+    for (qsizetype n = 1; n <= store.count(); ++n)
+        lines.append(store.line(n));
     return lines;
 }
 
@@ -177,10 +202,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 void writeLines(const QString &path, const QStringList &lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + QLatin1String("\r\n");
-    writeBytes(path, encodeWindows1252(text));
+    writeBytes(path, encodeWindows1252(joinCrLf(lines)));
 }
 
 } // namespace TextFile

@@ -21,6 +21,13 @@ bool looksLikeText(QStringView text);
 // Text to Windows-1252 bytes; characters the code page lacks become '?'.
 QByteArray encodeWindows1252(const QString &text);
 
+// Windows-1252 when every character has a place in it; otherwise UTF-8 with a byte-order
+// mark, so that no letter of a name is ever lost.
+QByteArray encodeKeepingEveryLetter(const QString &text);
+
+// The lines, each ended by CR LF.
+QString joinCrLf(const QStringList &lines);
+
 // Text split into lines at CR LF, LF or CR; a final line break adds no empty line.
 QStringList splitLines(const QString &text);
 

@@ -37,6 +37,15 @@ QLabel *placeLabel(QWidget *parent, const char *name, int left, int top, const Q
     return label;
 }
 
+QFrame *placeBevel(QWidget *parent, const char *name, const QRect &geometry, QFrame::Shape shape)
+{
+    auto *bevel = new QFrame(parent);
+    bevel->setObjectName(QLatin1String(name));
+    bevel->setFrameStyle(shape | QFrame::Sunken);
+    bevel->setGeometry(geometry);
+    return bevel;
+}
+
 QToolButton *placeSpeedButton(QWidget *parent, const char *name, const QRect &geometry,
                               const QIcon &picture, const QSize &pictureSize)
 {

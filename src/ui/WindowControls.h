@@ -5,6 +5,7 @@
 #include "shared/Colors.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QIcon>
 #include <QRect>
 
@@ -23,6 +24,10 @@ void setTextColor(QWidget *widget, TColor color);
 // A transparent plain-text label at (left, top), sized to its text.
 QLabel *placeLabel(QWidget *parent, const char *name, int left, int top, const QString &text,
                    const QFont &font, TColor color);
+
+// A sunken line or box at the geometry: the windows' bevels.
+QFrame *placeBevel(QWidget *parent, const char *name, const QRect &geometry,
+                   QFrame::Shape shape = QFrame::Box);
 
 // A flat picture button that never takes the focus, as tool bars have.
 QToolButton *placeSpeedButton(QWidget *parent, const char *name, const QRect &geometry,
