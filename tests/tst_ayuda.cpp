@@ -318,27 +318,51 @@ private slots:
     }
 
     // The class table is laid out with tabs: each heading must stand over its definition and
-    // its example, whatever fonts the machine has.
+    // its example, and no entry may run into the next column, whatever the font.
+    void rulesTableColumnsLineUp_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        QTest::addRow("the program's font") << QString() << 0;
+        QTest::addRow("a wider font") << u"DejaVu Sans"_s << 15;
+        QTest::addRow("a larger one") << u"DejaVu Serif"_s << 20;
+    }
     void rulesTableColumnsLineUp()
     {
-        if (!m_shared)
-            m_shared = std::make_unique<TAyuda>();
-        QTextDocument *document = m_shared->RichEdit1->document();
-        auto columnStarts = [document](int line) {
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        TAyuda window;
+        if (pixels > 0) {
+            QFont font(family);
+            font.setPixelSize(pixels);
+            window.RichEdit1->setFont(font);
+        }
+        QTextDocument *document = window.RichEdit1->document();
+        // Where each entry of a line starts and ends.
+        auto entries = [document](int line) {
             const QTextBlock block = document->findBlockByNumber(line - 1);
             document->documentLayout()->blockBoundingRect(block);
             const QTextLine layoutLine = block.layout()->lineAt(0);
             const QString text = block.text();
             QList<int> starts;
-            for (int i = 0; i < text.size(); ++i)
+            QList<int> ends;
+            for (int i = 0; i < text.size(); ++i) {
                 if (text.at(i) != u'\t' && (i == 0 || text.at(i - 1) == u'\t'))
                     starts << qRound(layoutLine.cursorToX(i));
-            return starts;
+                if (text.at(i) != u'\t' && (i + 1 == text.size() || text.at(i + 1) == u'\t'))
+                    ends << qRound(layoutLine.cursorToX(i + 1));
+            }
+            return std::pair{starts, ends};
         };
-        const QList<int> headings = columnStarts(6);
+        const QList<int> headings = entries(6).first;
         QCOMPARE(headings.size(), 4);
-        QCOMPARE(columnStarts(8), headings);
-        QCOMPARE(columnStarts(9), headings);
+        for (int line : {6, 8, 9}) {
+            const auto [starts, ends] = entries(line);
+            QCOMPARE(starts, headings);
+            for (int column = 0; column + 1 < starts.size(); ++column)
+                QVERIFY2(ends[column] < starts[column + 1],
+                         qPrintable(u"line %1, column %2"_s.arg(line).arg(column + 1)));
+        }
     }
 
     void rulesBoxIsEditableAndNeverSaved()

@@ -408,14 +408,49 @@ private slots:
         QCOMPARE(viewer.viewport()->width(), 300);
         QCOMPARE(viewer.CharWidth(), 8);
         QCOMPARE(viewer.VisibleColumns(), 37);
+        // The sideways range reaches the end of the longest line: here the longest kept.
+        for (int i = 0; i < 5; ++i)
+            viewer.AddLine(QString(TBigText::MaxLineLength, QLatin1Char('a')), Colors::clBlack, Colors::clWhite, false);
+        viewer.RecalcRange();
         QCOMPARE(viewer.HMax(), 218);
         QCOMPARE(viewer.horizontalScrollBar()->maximum(), 218);
-        fill(viewer, 5);
         for (const KeyPress &press : keys)
             QTest::keyClick(&viewer, press.key, press.modifiers);
         QCOMPARE(viewer.HPos(), hPos);
         QCOMPARE(viewer.horizontalScrollBar()->value(), hPos);
         QCOMPARE(viewer.VPos(), 0);
+    }
+
+    // Sideways scrolling stops where the longest line ends: lines that fit the view never
+    // scroll out of it, and a long line scrolled to its end still shows that end.
+    void sidewaysScrollKeepsTheLinesInView_data()
+    {
+        QTest::addColumn<int>("longest");
+        QTest::addColumn<QList<KeyPress>>("keys");
+        const Qt::KeyboardModifiers none;
+        QTest::addRow("end") << 6 << QList<KeyPress>{{Qt::Key_End, none}};
+        QTest::addRow("right") << 6 << QList<KeyPress>{{Qt::Key_Right, none}};
+        QTest::addRow("ctrl right") << 6 << QList<KeyPress>{{Qt::Key_Right, Qt::ControlModifier}};
+        QTest::addRow("end of a long line") << 200 << QList<KeyPress>{{Qt::Key_End, none}};
+    }
+    void sidewaysScrollKeepsTheLinesInView()
+    {
+        QFETCH(int, longest);
+        QFETCH(QList<KeyPress>, keys);
+        TBigText viewer;
+        showWithRows(viewer, 10);
+        fill(viewer, 5);
+        if (longest > line(0).size())
+            viewer.AddLine(QString(longest, QLatin1Char('x')), Colors::clBlack, Colors::clWhite, false);
+        viewer.RecalcRange();
+        QCoreApplication::processEvents();
+        for (const KeyPress &press : keys)
+            QTest::keyClick(&viewer, press.key, press.modifiers);
+        QCOMPARE(viewer.HPos(), std::max(0, longest - viewer.VisibleColumns()));
+        // The last line still shows its text.
+        const QImage image = viewer.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect lastRow(0, (viewer.Count() - 1) * viewer.LineHeight(), image.width(), viewer.LineHeight());
+        QVERIFY(countColour(image, lastRow, QColor(0, 0, 0)) > 10);
     }
 
     void fontChangeRemeasures()

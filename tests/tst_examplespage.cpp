@@ -273,6 +273,21 @@ private slots:
         QCOMPARE(m_window->MultiShape2->Text(), QString());
     }
 
+    // After a key has placed a word, the next one is picked: the keys alone sort the list.
+    void keysSortWordAfterWord()
+    {
+        ExamplesPage &page = *m_page;
+        pickByKeyboard(u"acercáis"_s);
+        // acercáis, aguáis, alcohol, ambiguo: diptongo, triptongo, hiato, diptongo.
+        for (Qt::Key group : {Qt::Key_4, Qt::Key_6, Qt::Key_5, Qt::Key_4})
+            QTest::keyClick(page.ListBox1, group);
+        QCOMPARE(items(page.ListBoxDiptongos), (QStringList{u"acercáis"_s, u"ambiguo"_s}));
+        QCOMPARE(items(page.ListBoxTriptongos), QStringList{u"aguáis"_s});
+        QCOMPARE(items(page.ListBoxHiatos), QStringList{u"alcohol"_s});
+        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"amor"_s);
+        QCOMPARE(page.ListBox1->selectedItems().value(0), page.ListBox1->item(page.selectedWordIndex));
+    }
+
     // A word sent back keeps the list in order, and a word picked meanwhile stays picked.
     void sentBackToItsPlace_data()
     {

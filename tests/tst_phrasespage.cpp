@@ -90,6 +90,7 @@ private slots:
         QVERIFY(!m_page->Comprobar->isVisible());
         QCOMPARE(m_page->Tfrases->text(), u"0"_s);
         QCOMPARE(m_page->Tpercentfrases->geometry().right() + 1, 427);
+        QVERIFY(!m_page->nextStepHint->isVisible());
     }
 
     // The whole round: open through the dialog, edit, correct, look at the answers and the
@@ -123,34 +124,44 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QTest::keyClicks(edit, u"otra"_s);
 
+        QVERIFY(!m_page->nextStepHint->isVisible());
         m_page->Corregir->click();
-        QCOMPARE(runScores().phraseTotal, 4);
-        QCOMPARE(runScores().phraseHits, 3);
-        QCOMPARE(m_page->Tfrases->text(), u"3/4"_s);
-        QCOMPARE(m_page->Tpercentfrases->text(), u"75"_s);
+        // The blank line and the one without acute accents are no phrases to count.
+        QCOMPARE(runScores().phraseTotal, 2);
+        QCOMPARE(runScores().phraseHits, 1);
+        QCOMPARE(m_page->Tfrases->text(), u"1/2"_s);
+        QCOMPARE(m_page->Tpercentfrases->text(), u"50"_s);
         QVERIFY(!edit->isVisible());
         QVERIFY(m_page->Comprobar->isVisible());
+        QVERIFY(m_page->nextStepHint->isVisible());
+        QCOMPARE(m_page->nextStepHint->text(), u"Para seguir, abre otro archivo de frases con «Frases»"_s);
 
-        // Right lines red on lime, wrong ones teal on the button face, the added one too.
+        // Right lines red on lime, wrong ones teal on the button face, the added one too;
+        // uncounted ones black on the button face.
         TBigText *viewer = m_page->BigText1;
-        const QList<bool> right = {true, false, true, true, false};
-        QCOMPARE(viewer->Count(), right.size());
+        enum Look { Right, Wrong, Plain };
+        const QList<Look> looks = {Right, Wrong, Plain, Plain, Wrong};
+        QCOMPARE(viewer->Count(), looks.size());
         QCOMPARE(viewer->GetLine(1), u"Él dice que si."_s);
         QCOMPARE(viewer->GetLine(4), u"otra"_s);
         QTest::qWait(20);
         const QImage image = viewer->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QColor buttonFace = viewer->palette().color(QPalette::Button);
-        for (int line = 0; line < right.size(); ++line) {
+        const TColor fontColors[] = {Colors::clRed, Colors::clTeal, Colors::clBlack};
+        const TColor backColors[] = {Colors::clLime, Colors::clBtnFace, Colors::clBtnFace};
+        for (int line = 0; line < looks.size(); ++line) {
+            const Look look = looks[line];
             const auto *attributes = static_cast<const TTextAttributes *>(viewer->AttributeStore().Get(line));
-            QCOMPARE(attributes->FontColor, right[line] ? Colors::clRed : Colors::clTeal);
-            QCOMPARE(attributes->BackColor, right[line] ? Colors::clLime : Colors::clBtnFace);
+            QCOMPARE(attributes->FontColor, fontColors[look]);
+            QCOMPARE(attributes->BackColor, backColors[look]);
             if (viewer->GetLine(line).isEmpty())
                 continue;
             const QRect cells(0, line * viewer->LineHeight(), 40, viewer->LineHeight());
-            QCOMPARE(countColour(image, cells, QColor(0, 255, 0)) > 100, bool(right[line]));
-            QCOMPARE(countColour(image, cells, QColor(255, 0, 0)) > 5, bool(right[line]));
-            QCOMPARE(countColour(image, cells, QColor(0, 128, 128)) > 5, !right[line]);
-            if (!right[line])
+            QCOMPARE(countColour(image, cells, QColor(0, 255, 0)) > 100, look == Right);
+            QCOMPARE(countColour(image, cells, QColor(255, 0, 0)) > 5, look == Right);
+            QCOMPARE(countColour(image, cells, QColor(0, 128, 128)) > 5, look == Wrong);
+            QCOMPARE(countColour(image, cells, QColor(0, 0, 0)) > 5, look == Plain);
+            if (look != Right)
                 QVERIFY(countColour(image, cells, buttonFace) > 100);
         }
 
@@ -164,20 +175,22 @@ private slots:
 
         // A second correction of the same file is ignored.
         m_page->Corregir->click();
-        QCOMPARE(runScores().phraseTotal, 4);
-        QCOMPARE(viewer->Count(), right.size());
+        QCOMPARE(runScores().phraseTotal, 2);
+        QCOMPARE(viewer->Count(), looks.size());
         QVERIFY(dialogs.messages.isEmpty());
     }
 
     void totalsAddUpOverFilesAndThePercentGrowsLeft()
     {
         ScriptedDialogs dialogs;
-        const QString path = writeFile(u"tres.txt"_s, "uno\r\ndos\r\ntr\xE9s\r\n");
+        const QString path = writeFile(u"tres.txt"_s, "s\xED\r\nt\xFA\r\ntr\xE9s\r\n");
         for (int round = 0; round < 2; ++round) {
             dialogs.queueFile(path);
             m_page->Abrefrases->click();
             QVERIFY(m_page->RichEdit2->isVisible());
             QVERIFY(!m_page->Comprobar->isVisible());
+            QVERIFY(!m_page->nextStepHint->isVisible());
+            m_page->RichEdit2->setPlainText(u"sí\ntú\ntres"_s);
             m_page->Corregir->click();
         }
         QCOMPARE(m_page->Tfrases->text(), u"4/6"_s);
@@ -193,12 +206,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("reference");
-        QTest::addRow("Windows-1252") << QByteArray("S\xED, t\xFA.\r\nA\xF1o\r\n") << QStringList{u"Sí, tú."_s, u"Año"_s};
-        QTest::addRow("UTF-8") << u"Sí, tú.\nAño"_s.toUtf8() << QStringList{u"Sí, tú."_s, u"Año"_s};
+        QTest::addRow("Windows-1252") << QByteArray("S\xED, t\xFA.\r\nA\xF1o m\xE1s\r\n") << QStringList{u"Sí, tú."_s, u"Año más"_s};
+        QTest::addRow("UTF-8") << u"Sí, tú.\nAño más"_s.toUtf8() << QStringList{u"Sí, tú."_s, u"Año más"_s};
         QTest::addRow("rich text saved by the editor")
-            << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 S\\'ed, t\\'fa.\\par A\\'f1o\\par}")
-            << QStringList{u"Sí, tú."_s, u"Año"_s};
-        QTest::addRow("tabs widened") << QByteArray("a\tb\r\n") << QStringList{u"a      b"_s};
+            << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 S\\'ed, t\\'fa.\\par A\\'f1o m\\'e1s\\par}")
+            << QStringList{u"Sí, tú."_s, u"Año más"_s};
+        QTest::addRow("tabs widened") << QByteArray("\xE1\tb\r\n") << QStringList{u"á      b"_s};
         const QString longLine = QString(280, u'a') + u"ó"_s;
         QTest::addRow("a line past 255 characters") << longLine.toUtf8() << QStringList{longLine};
     }
@@ -222,9 +235,13 @@ private slots:
         ScriptedDialogs dialogs;
         QStringList lines;
         for (int i = 0; i < 1200; ++i)
-            lines << (i % 2 ? u"línea %1"_s : u"linea %1"_s).arg(i);
+            lines << u"línea %1"_s.arg(i);
         dialogs.queueFile(writeFile(u"largo.txt"_s, lines.join(u'\n').toUtf8()));
         m_page->Abrefrases->click();
+        QStringList student = m_page->RichEdit2->toPlainText().split(u'\n');
+        for (int i = 0; i < 1200; i += 2)
+            student[i] = lines[i];
+        m_page->RichEdit2->setPlainText(student.join(u'\n'));
         m_page->Corregir->click();
         QCOMPARE(runScores().phraseTotal, 1200);
         QCOMPARE(runScores().phraseHits, 600);
@@ -236,41 +253,125 @@ private slots:
         QCOMPARE(m_page->BigText1->VMax(), 1200 - m_page->BigText1->VisibleRows());
     }
 
-    void missingFileOrCancelLeavesNothingToCorrect_data()
+    // Until a file is really opened the page, the student's typing and the exercise stay as
+    // they were, and "Corregir" judges what is seen.
+    void nothingChangesUntilAFileIsOpened_data()
     {
-        QTest::addColumn<bool>("cancel");
-        QTest::addRow("cancelled") << true;
-        QTest::addRow("missing file") << false;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QString noPhrase = u"El archivo %1 no tiene ninguna frase con tilde: no sirve para este ejercicio."_s;
+        QTest::addRow("cancelled") << QString() << QByteArray() << QString();
+        QTest::addRow("missing file") << u"Frases.txt"_s << QByteArray() << u"No se puede abrir el archivo %1."_s;
+        QTest::addRow("empty file") << u"vacio.txt"_s << QByteArray("") << noPhrase;
+        QTest::addRow("blank lines only") << u"blanco.txt"_s << QByteArray("\r\n\r\n  \r\n") << noPhrase;
+        QTest::addRow("nothing to put back") << u"llano.txt"_s << QByteArray("Hola\r\nDele eso\r\n") << noPhrase;
+        QTest::addRow("not text") << u"foto.txt"_s << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                                  << u"El archivo %1 no es un archivo de texto."_s;
     }
-    void missingFileOrCancelLeavesNothingToCorrect()
+    void nothingChangesUntilAFileIsOpened()
     {
-        QFETCH(bool, cancel);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
         ScriptedDialogs dialogs;
-        const QString missing = QDir::current().filePath(u"Frases.txt"_s);
-        if (cancel)
+        dialogs.queueFile(writeFile(u"dos.txt"_s, "S\xED\r\nT\xFA\r\n"));
+        m_page->Abrefrases->click();
+        QTextEdit *edit = m_page->RichEdit2;
+        retype(edit, 0, u"Sí"_s);
+        const QString typed = edit->toPlainText();
+
+        const QString path = name.isEmpty() ? QString() : QDir::current().filePath(name);
+        if (!bytes.isNull())
+            writeFile(name, bytes);
+        if (path.isEmpty())
             dialogs.queueCancel();
         else
-            dialogs.queueFile(missing);
+            dialogs.queueFile(path);
         m_page->Abrefrases->click();
-        if (cancel) {
+        if (message.isEmpty()) {
             QVERIFY(dialogs.messages.isEmpty());
         } else {
             QCOMPARE(dialogs.messages.size(), 1);
-            QCOMPARE(dialogs.messages.first().text,
-                     u"No se puede abrir el archivo %1."_s.arg(QDir::toNativeSeparators(missing)));
+            QCOMPARE(dialogs.messages.first().text, message.arg(QDir::toNativeSeparators(path)));
         }
-        QVERIFY(m_page->RichEdit2->isVisible());
-        QVERIFY(m_page->RichEdit2->document()->isEmpty());
-        QVERIFY(!m_page->RichEdit2->isReadOnly());
-        QCOMPARE(m_page->BigText1->Count(), 0);
-        QVERIFY(!m_page->Comprobar->isVisible());
-        // With no phrase corrected in the run, "Corregir" changes nothing at all.
-        QTest::keyClicks(m_page->RichEdit2, u"algo"_s);
+        QVERIFY(edit->isVisible());
+        QCOMPARE(edit->toPlainText(), typed);
+        QCOMPARE(m_page->referenceLines(), (QStringList{u"Sí"_s, u"Tú"_s}));
         m_page->Corregir->click();
-        QCOMPARE(runScores().phraseTotal, 0);
-        QVERIFY(m_page->RichEdit2->isVisible());
-        QVERIFY(!m_page->Comprobar->isVisible());
-        QCOMPARE(m_page->Tfrases->text(), u"0"_s);
+        QCOMPARE(runScores().phraseTotal, 2);
+        QCOMPARE(runScores().phraseHits, 1);
+        QCOMPARE(m_page->BigText1->GetLine(0), u"Sí"_s);
+    }
+
+    // Opening over typing not yet corrected asks first; with nothing typed, or once
+    // corrected, nothing is asked.
+    void openingOverTypingAsksFirst_data()
+    {
+        QTest::addColumn<bool>("type");
+        QTest::addColumn<bool>("correct");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::addRow("typed, answered no") << true << false << int(MessageAnswer::No) << false;
+        QTest::addRow("typed, answered yes") << true << false << int(MessageAnswer::Yes) << true;
+        QTest::addRow("nothing typed") << false << false << -1 << true;
+        QTest::addRow("typed and corrected") << true << true << -1 << true;
+    }
+    void openingOverTypingAsksFirst()
+    {
+        QFETCH(bool, type);
+        QFETCH(bool, correct);
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        ScriptedDialogs dialogs;
+        dialogs.queueFile(writeFile(u"uno.txt"_s, "S\xED\r\n"));
+        m_page->Abrefrases->click();
+        if (type)
+            QTest::keyClicks(m_page->RichEdit2, u"x"_s);
+        if (correct)
+            m_page->Corregir->click();
+        const QString other = writeFile(u"otro.txt"_s, "T\xFA\r\n");
+        dialogs.queueFile(other);
+        if (answer >= 0)
+            dialogs.queueAnswer(MessageAnswer(answer));
+        m_page->Abrefrases->click();
+        if (answer >= 0) {
+            QCOMPARE(dialogs.messages.size(), 1);
+            QCOMPARE(dialogs.messages.first().text,
+                     u"Lo que has escrito en las frases aún no se ha corregido y se perderá. ¿Abrir %1 de todos modos?"_s
+                         .arg(QDir::toNativeSeparators(other)));
+            QCOMPARE(dialogs.messages.first().buttons, MessageButtons::YesNo);
+        } else {
+            QVERIFY(dialogs.messages.isEmpty());
+        }
+        QCOMPARE(m_page->referenceLines(), QStringList{opened ? u"Tú"_s : u"Sí"_s});
+        QCOMPARE(m_page->RichEdit2->toPlainText() == u"Tu"_s, opened);
+    }
+
+    // The dialog's default extension never stands in for the file chosen.
+    void theFileChosenIsOpened_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("opened");
+        QTest::addRow("a file without extension") << u"frases"_s << u"frases"_s;
+        QTest::addRow("a name typed without its extension") << u"otras"_s << u"otras.txt"_s;
+    }
+    void theFileChosenIsOpened()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, opened);
+        writeFile(u"frases"_s, "Sin extensi\xF3n\r\n");
+        writeFile(u"frases.txt"_s, "Con extensi\xF3n\r\n");
+        writeFile(u"otras.txt"_s, "Otras m\xE1s\r\n");
+        ScriptedDialogs dialogs;
+        dialogs.queueFile(QDir::current().filePath(chosen));
+        m_page->Abrefrases->click();
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(m_page->referenceLines(), TextFile::readLines(QDir::current().filePath(opened)));
+        QCOMPARE(dialogs.openRequests.size(), 1);
+        dialogs.queueCancel();
+        m_page->Abrefrases->click();
+        QCOMPARE(dialogs.openRequests.last().fileName, opened);
     }
 
 private:

@@ -10,7 +10,10 @@
 #include "widgets/SelPanel.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QLabel>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +21,28 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Every blank of every open group lies wholly inside the page.
+bool openBlanksInView(TAyuda &window)
+{
+    QWidget *page = window.TabbedNotebook1->page(TAyuda::PageCuestiones);
+    for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
+        QLineEdit *blank = window.questionsPage->Edit(n);
+        if (static_cast<TCollapsePanel *>(blank->parentWidget())->Collapsed())
+            continue;
+        if (!page->rect().contains(QRect(blank->mapTo(page, QPoint()), blank->size())))
+            return false;
+    }
+    return true;
+}
+
+int openGroups(TAyuda &window)
+{
+    int open = 0;
+    for (const TCollapsePanel *panel : window.findChildren<TCollapsePanel *>())
+        open += !panel->Collapsed();
+    return open;
+}
 
 QColor textColor(const QLineEdit *blank)
 {
@@ -218,9 +243,9 @@ private slots:
     {
         QTest::addColumn<int>("from");
         QTest::addColumn<QString>("to");
-        QTest::addRow("group 6 into 3") << 34 << u"Edit14"_s;
-        QTest::addRow("group 2 into 1") << 13 << u"Edit1"_s;
-        QTest::addRow("last blank to the button") << 7 << u"CorregirCuestiones"_s;
+        QTest::addRow("group 1 into 2") << 7 << u"Edit8"_s;
+        QTest::addRow("group 5 into 6") << 29 << u"Edit30"_s;
+        QTest::addRow("last blank to the button") << 34 << u"CorregirCuestiones"_s;
     }
     void tabOrderRunsThroughTheGroupsToTheButton()
     {
@@ -234,6 +259,53 @@ private slots:
         blank->setFocus();
         QTest::keyClick(blank, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    }
+
+    // Tab walks the blanks from group 1 to group 6, each group opening as it is reached and
+    // the others folding, so that the blank being typed in is always seen.
+    void tabWalksGroupOneToSixInView()
+    {
+        TAyuda window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        window.questionsPage->Edit(1)->setFocus(Qt::TabFocusReason);
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
+            QVERIFY(openBlanksInView(window));
+            QCOMPARE(openGroups(window), 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QStringList expected;
+        for (int n = 1; n <= QuestionsExercise::blankCount; ++n)
+            expected << u"Edit%1"_s.arg(n);
+        expected << u"CorregirCuestiones"_s;
+        QCOMPARE(walked, expected);
+    }
+
+    // With group 1 open and pinned, the pointer opening group 2 folds group 1 and releases its
+    // pin, so that group 2's blanks are seen.
+    void openingAGroupFoldsTheOthers()
+    {
+        TAyuda window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        QuestionsPage *page = window.questionsPage;
+        const auto pointAt = [](TCollapsePanel *panel) {
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), panel->mapToGlobal(QPointF(5, 5)));
+            QCoreApplication::sendEvent(panel, &enter);
+        };
+        pointAt(page->CollapsePanel6);
+        page->CollapsePanel6->MarkerButton()->click();
+        QVERIFY(page->CollapsePanel6->Pinned());
+        pointAt(page->CollapsePanel5);
+        QVERIFY(!page->CollapsePanel5->Collapsed());
+        QVERIFY(page->CollapsePanel6->Collapsed());
+        QVERIFY(!page->CollapsePanel6->Pinned());
+        QCOMPARE(openGroups(window), 1);
+        QVERIFY(openBlanksInView(window));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "shared/NumberFormat.h"
 #include "shared/RunScores.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -31,9 +32,19 @@ QString PhrasesExercise::StripAccents(QString text)
     return text;
 }
 
+bool PhrasesExercise::hasAccentsToRestore(const QString &line)
+{
+    for (const QChar ch : line) {
+        if (!Accents::plainVowel(ch).isNull())
+            return true;
+    }
+    return false;
+}
+
 void PhrasesExercise::open(QStringList reference)
 {
     m_reference = std::move(reference);
+    m_countedLines = std::count_if(m_reference.cbegin(), m_reference.cend(), hasAccentsToRestore);
     m_results.clear();
     m_corrected = false;
 }
@@ -48,16 +59,20 @@ PhrasesExercise::Outcome PhrasesExercise::correct(const QStringList &student)
     if (m_corrected)
         return Outcome::Ignored;
     const qsizetype n = m_reference.size();
-    m_results = QList<bool>(qMax(n, student.size()), false);
+    m_results = QList<Verdict>(qMax(n, student.size()), Verdict::Wrong);
     int hits = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const QString &answer = i < student.size() ? student.at(i) : QString();
-        if (answer == m_reference.at(i)) {
-            m_results[i] = true;
+        if (answer != m_reference.at(i))
+            continue;
+        if (hasAccentsToRestore(m_reference.at(i))) {
+            m_results[i] = Verdict::Right;
             ++hits;
+        } else {
+            m_results[i] = Verdict::NotCounted;
         }
     }
-    m_scores.phraseTotal = saturatedSum(m_scores.phraseTotal, n);
+    m_scores.phraseTotal = saturatedSum(m_scores.phraseTotal, m_countedLines);
     m_scores.phraseHits = saturatedSum(m_scores.phraseHits, hits);
     if (m_scores.phraseTotal == 0)
         return Outcome::NothingYet;

@@ -18,27 +18,41 @@ public:
         Corrected,
     };
 
+    // How a line came out of a correction.
+    enum class Verdict {
+        Right,      // it had accents to put back, and the student wrote it exactly
+        Wrong,      // it differs from the file's line, or lies beyond the file's last line
+        NotCounted, // nothing to put back (a blank line, a line without acute accents), left as it was
+    };
+
     explicit PhrasesExercise(RunScores &scores);
 
     // The ten acute vowels á é í ó ú Á É Í Ó Ú become plain vowels; every other character,
     // ü and ñ included, stays, so the length never changes.
     static QString StripAccents(QString text);
 
+    // Whether a line of a phrase file asks the student for anything: only a line with an acute
+    // accent to put back is a phrase that counts. A line left as it stands would otherwise
+    // score a point for nothing.
+    static bool hasAccentsToRestore(const QString &line);
+
     // A new file: its lines, whole, are the reference until the next one is opened, whatever
-    // happens to the file on disk meanwhile. An empty list is a cancelled opening.
+    // happens to the file on disk meanwhile.
     void open(QStringList reference);
     const QStringList &reference() const { return m_reference; }
+    // The reference's lines that count as phrases.
+    qsizetype countedLines() const { return m_countedLines; }
     // The reference without its accents, lines joined by '\n': the text the student edits.
     QString studentCopy() const;
     bool corrected() const { return m_corrected; }
 
     // Judges the student's lines against the reference, line by line and exactly (a line
-    // the student no longer has counts as empty), and adds the reference's lines and the
-    // right ones to the run's totals.
+    // the student no longer has counts as empty), and adds the counted lines and the right
+    // ones to the run's totals.
     Outcome correct(const QStringList &student);
     // After a correction, one verdict per line: the reference's lines, then any lines the
     // student added beyond them, which are always wrong.
-    const QList<bool> &lineResults() const { return m_results; }
+    const QList<Verdict> &lineResults() const { return m_results; }
 
     // Right lines in percent of all lines corrected in the run; 0 before any.
     static long double phrasePercent(const RunScores &scores);
@@ -50,6 +64,7 @@ public:
 private:
     RunScores &m_scores;
     QStringList m_reference;
-    QList<bool> m_results;
+    qsizetype m_countedLines = 0;
+    QList<Verdict> m_results;
     bool m_corrected = false;
 };

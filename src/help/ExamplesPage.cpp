@@ -262,9 +262,16 @@ bool ExamplesPage::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return QObject::eventFilter(watched, event);
-    // The keys 1 to 6 put the picked word into a group exactly as a click on its list does.
+    // The keys 1 to 6 put the picked word into a group exactly as a click on its list does;
+    // then the word that takes its place is picked, so that the keys sort the list word after
+    // word (after a refused move, the same word again).
     if (watched == ListBox1 && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_6) {
-        ErrorGuard::run([&] { dropOn(Group(key->key() - Qt::Key_1)); });
+        ErrorGuard::run([&] {
+            const int picked = selectedWordIndex;
+            dropOn(Group(key->key() - Qt::Key_1));
+            if (picked >= 0 && ListBox1->count() > 0)
+                ListBox1->setCurrentRow(std::min(picked, ListBox1->count() - 1), QItemSelectionModel::ClearAndSelect);
+        });
         return true;
     }
     // Delete on a group list sends its marked word back, as a double-click does.

@@ -2,6 +2,7 @@
 #include "help/PhrasesPage.h"
 
 #include "richtext/RichTextFile.h"
+#include "shared/AppError.h"
 #include "shared/RunScores.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <utility>
 
 using namespace WindowControls;
@@ -146,6 +148,12 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog)
     Comprobar = placeButton(page, "Comprobar", QRect(528, 354, 137, 30), QStringLiteral("Comprobar respuestas"));
     Comprobar->hide();
     connect(Comprobar, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::ComprobarClick));
+
+    // In the strip between the view and the buttons, above RichEdit2's lower edge.
+    nextStepHint = placeLabel(page, "nextStepHint", 8, 338,
+                              QStringLiteral("Para seguir, abre otro archivo de frases con «Frases»"),
+                              pixelFont(QStringLiteral("MS Sans Serif"), 11), Colors::clNavy);
+    nextStepHint->hide();
 }
 
 QStringList PhrasesPage::readPhraseFile(const QString &path)
@@ -156,7 +164,15 @@ QStringList PhrasesPage::readPhraseFile(const QString &path)
         if (line.contains(QLatin1Char('\t')) || line.contains(QChar(u'\0')))
             line = TBigText::ExpandLine(line);
     }
+    if (std::none_of(lines.cbegin(), lines.cend(), PhrasesExercise::hasAccentsToRestore))
+        throw AppError(QStringLiteral("El archivo %1 no tiene ninguna frase con tilde: no sirve para este ejercicio.")
+                           .arg(QDir::toNativeSeparators(path)));
     return lines;
+}
+
+bool PhrasesPage::hasUncorrectedTyping() const
+{
+    return !m_exercise.reference().isEmpty() && !m_exercise.corrected() && RichEdit2->document()->isModified();
 }
 
 QStringList PhrasesPage::studentLines() const
@@ -176,27 +192,40 @@ void PhrasesPage::setPercentCaption(const QString &caption)
 
 void PhrasesPage::AbrefrasesClick()
 {
-    RichEdit2->show();
-    RichEdit2->clear();
-    BigText1->Clear();
-    BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
-    m_exercise.open({});
-    Comprobar->hide();
-
     m_openDialog.initialFolder = QDir::currentPath();
     const FileDialogResult chosen = DialogService::instance().openFile(RichEdit2->window(), m_openDialog);
+    // Nothing changes until a file is really opened: a cancelled dialog, a file that cannot be
+    // read and a file without phrases all leave the page, the student's typing and the
+    // exercise as they were, so that what is seen is always what "Corregir" judges.
     if (!chosen.accepted)
         return;
-    const QString path = DialogText::withDefaultExtension(chosen.path, m_openDialog.defaultExtension);
+    const QString path = DialogText::openedPath(chosen.path, m_openDialog.defaultExtension);
     m_openDialog.fileName = QFileInfo(path).fileName();
-
-    // A file that cannot be read ends here with its message, the page as after a cancel.
     QStringList lines = readPhraseFile(path);
+    if (hasUncorrectedTyping()) {
+        const MessageAnswer answer = DialogService::instance().message(
+            RichEdit2->window(),
+            QStringLiteral("Lo que has escrito en las frases aún no se ha corregido y se perderá. "
+                           "¿Abrir %1 de todos modos?").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNo);
+        if (answer != MessageAnswer::Yes)
+            return;
+    }
+    showNewFile(std::move(lines));
+}
+
+void PhrasesPage::showNewFile(QStringList lines)
+{
+    BigText1->Clear();
     for (const QString &line : std::as_const(lines))
         BigText1->AddLine(line, Colors::clWindowText, Colors::clWindow, false);
     BigText1->RecalcRange();
+    BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
     m_exercise.open(std::move(lines));
     RichEdit2->setPlainText(m_exercise.studentCopy());
+    RichEdit2->show();
+    Comprobar->hide();
+    nextStepHint->hide();
 }
 
 void PhrasesPage::CorregirClick()
@@ -212,20 +241,23 @@ void PhrasesPage::CorregirClick()
 
     BigText1->Clear();
     RichEdit2->hide();
-    const QList<bool> &right = m_exercise.lineResults();
+    using Verdict = PhrasesExercise::Verdict;
+    const QList<Verdict> &verdicts = m_exercise.lineResults();
     for (qsizetype i = 0; i < student.size(); ++i) {
-        if (right.at(i))
-            BigText1->AddLine(student.at(i), rightText, rightBack, false);
-        else
-            BigText1->AddLine(student.at(i), wrongText, wrongBack, false);
+        switch (verdicts.at(i)) {
+        case Verdict::Right: BigText1->AddLine(student.at(i), rightText, rightBack, false); break;
+        case Verdict::Wrong: BigText1->AddLine(student.at(i), wrongText, wrongBack, false); break;
+        case Verdict::NotCounted: BigText1->AddLine(student.at(i), plainText, plainBack, false); break;
+        }
     }
     BigText1->RecalcRange();
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas: %1 de %2 bien")
-                                    .arg(right.count(true)).arg(m_exercise.reference().size()));
+                                    .arg(verdicts.count(Verdict::Right)).arg(m_exercise.countedLines()));
 
     // The correct text is the file as it was opened, whatever became of it on disk since.
     RichEdit2->setPlainText(m_exercise.reference().join(QLatin1Char('\n')));
     Comprobar->show();
+    nextStepHint->show();
 }
 
 void PhrasesPage::ComprobarClick()

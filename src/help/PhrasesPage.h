@@ -38,6 +38,8 @@ public:
     QLabel *Tpercentfrases = nullptr;
     QLabel *Label13 = nullptr;
     QPushButton *Comprobar = nullptr;
+    // Shown once the file is corrected, when "Corregir" has nothing more to do: how to go on.
+    QLabel *nextStepHint = nullptr;
 
     // The phrase percentage of the last correction; only this page shows it.
     long double phrasePercent = 0;
@@ -51,13 +53,20 @@ public:
     static constexpr TColor rightBack = Colors::clLime;
     static constexpr TColor wrongText = Colors::clTeal;
     static constexpr TColor wrongBack = Colors::clBtnFace;
+    // Lines that had nothing to put back and were left so: neither right nor wrong.
+    static constexpr TColor plainText = Colors::clBlack;
+    static constexpr TColor plainBack = Colors::clBtnFace;
 
     // The lines of a phrase file as the viewer shows them: RTF gives its paragraphs, plain
     // text (Windows-1252 or UTF-8) its lines, each tab widened to the next column of eight.
-    // Throws AppError naming the file when it cannot be read.
+    // Throws AppError naming the file when it cannot be read or holds no phrase with an accent
+    // to put back (an empty file among them).
     static QStringList readPhraseFile(const QString &path);
 
 private:
+    // The student has typed into the copy of a file not yet corrected.
+    bool hasUncorrectedTyping() const;
+    void showNewFile(QStringList lines);
     // The student's copy, one entry per line; an empty box with nothing to compare holds none.
     QStringList studentLines() const;
     void setPercentCaption(const QString &caption);

@@ -21,6 +21,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QToolButton>
 
 #include <array>
 #include <span>
@@ -284,8 +286,7 @@ QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page), m_page(page)
     buildResultsBox(page);
 
     // Created in their tab order, stacked under the title strip in another: 6, 5, 4, 1, 2, 3.
-    // Each height change of a panel moves the ones below it, and the lower panels simply run
-    // past the bottom of the page when several are open.
+    // Each height change of a panel moves the ones below it.
     CollapsePanel1 = makeQuestionPanel(page, "CollapsePanel1", QStringLiteral("4. Las formas \"hecho\" y \"echo\"."), 288);
     CollapsePanel2 = makeQuestionPanel(page, "CollapsePanel2", QStringLiteral("5. Las formas \"a\" y \"ha\"."), 279);
     CollapsePanel3 = makeQuestionPanel(page, "CollapsePanel3", QStringLiteral("6. Las formas \"a ver\" y \"haber\"."), 278);
@@ -298,9 +299,13 @@ QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page), m_page(page)
                               pixelFont(QStringLiteral("MS Sans Serif"), 19), Colors::clBlack);
     TCuestPercent->hide();
 
+    // One group open at a time: two open groups are taller than the page, and the lower one's
+    // blanks would lie out of sight below its edge.
     for (TCollapsePanel *panel : {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1,
-                                  CollapsePanel2, CollapsePanel3})
+                                  CollapsePanel2, CollapsePanel3}) {
         panel->setAlign(ControlAlign::alTop);
+        connect(panel, &TCollapsePanel::expanded, this, [this, panel] { foldAllBut(panel); });
+    }
 
     buildGroups();
 
@@ -310,10 +315,10 @@ QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page), m_page(page)
     connect(CorregirCuestiones, &QPushButton::clicked, this,
             ErrorGuard::guarded(this, &QuestionsPage::CorregirCuestionesClick));
 
-    // Tab order: the groups as their panels are numbered (4, 5, 6, 3, 2, 1), each blank in
-    // sentence order, then the button.
+    // Tab order: the groups from 1 to 6 as the page shows them, each blank in sentence order,
+    // then the button.
     QWidget *previous = nullptr;
-    for (int group : {3, 4, 5, 2, 1, 0}) {
+    for (int group = 0; group < QuestionsExercise::groupCount; ++group) {
         const QuestionsExercise::Group &blanks = QuestionsExercise::groups()[group];
         for (int n = blanks.firstBlank; n < blanks.firstBlank + blanks.size; ++n) {
             if (previous)
@@ -425,6 +430,7 @@ void QuestionsPage::buildGroups()
 
 void QuestionsPage::setPanelsCollapsed(bool collapsed)
 {
+    const QScopedValueRollback<bool> all(m_settingAll, true);
     for (TCollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
                                   CollapsePanel5, CollapsePanel6})
         panel->setCollapsed(collapsed);
@@ -522,15 +528,27 @@ void QuestionsPage::Edit19MouseDown(QLineEdit *, Qt::MouseButton Button) { showC
 void QuestionsPage::Edit24MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel5, Button); }
 void QuestionsPage::Edit30MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel6, Button); }
 
-// A blank reached from the keyboard opens its group and folds the others, so that what is typed
-// is seen; the pointer opens the groups by itself.
+// A blank reached from the keyboard opens its group, so that what is typed is seen; the pointer
+// opens the groups by itself.
 void QuestionsPage::openGroupOf(QLineEdit *blank)
 {
-    TCollapsePanel *own = group(QuestionsExercise::groupOf(blankNumber(blank))).panel;
-    for (int g = 0; g < QuestionsExercise::groupCount; ++g)
-        if (group(g).panel != own)
-            group(g).panel->setCollapsed(true);
-    own->setCollapsed(false);
+    group(QuestionsExercise::groupOf(blankNumber(blank))).panel->setCollapsed(false);
+}
+
+// A group that opens folds the others, pinned ones too: their pins are released, as a pin
+// stands for keeping a group open.
+void QuestionsPage::foldAllBut(TCollapsePanel *open)
+{
+    if (m_settingAll)
+        return;
+    for (int g = 0; g < QuestionsExercise::groupCount; ++g) {
+        TCollapsePanel *panel = group(g).panel;
+        if (panel == open)
+            continue;
+        if (panel->Pinned())
+            panel->MarkerButton()->click();
+        panel->setCollapsed(true);
+    }
 }
 
 bool QuestionsPage::eventFilter(QObject *watched, QEvent *event)

@@ -91,7 +91,10 @@ private:
     void buildResultsBox(TTabPage *page);
     void buildGroups();
     void openGroupOf(QLineEdit *blank);
+    void foldAllBut(TCollapsePanel *open);
     GroupControls group(int index) const;
 
     TTabPage *m_page = nullptr;
+    // Set while the window opens or folds all six at once.
+    bool m_settingAll = false;
 };

@@ -5,7 +5,14 @@
 #include "ui/WindowControls.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
 
 using namespace WindowControls;
 
@@ -24,12 +31,73 @@ RulesPage::RulesPage(TTabPage *page) : QObject(page)
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The table of word classes (lines 6, 8 and 9) is laid out with tabs: at 64 pixels every
-    // heading, definition and example of a class starts at the same stop with the program's
-    // fonts, and the double tab before the last example skips the stop its column spans.
+    // Indents are tabs of 64 pixels; the table of word classes gets stops of its own.
     RichEdit1->setTabStopDistance(64);
     RichEdit1->setPlainText(rulesLines().join(QLatin1Char('\n')));
+    alignTable();
     RichEdit1->document()->setModified(false);
+    RichEdit1->installEventFilter(this);
+}
+
+bool RulesPage::eventFilter(QObject *watched, QEvent *event)
+{
+    // Other letters, other widths: the table is measured again.
+    if (watched == RichEdit1 && event->type() == QEvent::FontChange)
+        alignTable();
+    return QObject::eventFilter(watched, event);
+}
+
+// The table of word classes is made of the lines with a tab after their first entry: the
+// headings, the definitions and the examples. Each column starts a gap after the widest entry
+// of the column before it, in every line alike, so that each heading stands over its definition
+// and its example whatever the font. Two tabs in a row (how a line skips on past a short entry)
+// lead to the same column as one.
+void RulesPage::alignTable()
+{
+    QTextDocument *document = RichEdit1->document();
+    const QFontMetricsF metrics(RichEdit1->font());
+    const qreal gap = metrics.horizontalAdvance(QStringLiteral("MM"));
+
+    QList<QTextBlock> rows;
+    QList<qreal> widths;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.text().indexOf(QLatin1Char('\t')) <= 0)
+            continue;
+        rows << block;
+        const QStringList entries = block.text().split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+        for (qsizetype column = 0; column < entries.size(); ++column) {
+            if (column == widths.size())
+                widths << 0;
+            widths[column] = std::max(widths[column], metrics.horizontalAdvance(entries[column]));
+        }
+    }
+    QList<qreal> starts{0};
+    for (const qreal width : std::as_const(widths))
+        starts << starts.last() + width + gap;
+
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    for (const QTextBlock &block : std::as_const(rows)) {
+        const QStringList parts = block.text().split(QLatin1Char('\t'));
+        QList<QTextOption::Tab> stops;
+        qsizetype column = 0;
+        qreal end = metrics.horizontalAdvance(parts.first());
+        for (qsizetype i = 1; i < parts.size(); ++i) {
+            if (parts[i].isEmpty()) {
+                // A tab that only skips: a stop just past the text before it.
+                end += 1;
+                stops << QTextOption::Tab(end, QTextOption::LeftTab);
+                continue;
+            }
+            ++column;
+            stops << QTextOption::Tab(starts[column], QTextOption::LeftTab);
+            end = starts[column] + metrics.horizontalAdvance(parts[i]);
+        }
+        QTextBlockFormat format = block.blockFormat();
+        format.setTabPositions(stops);
+        QTextCursor(block).setBlockFormat(format);
+    }
+    document->setUndoRedoEnabled(undo);
 }
 
 QStringList RulesPage::rulesLines()

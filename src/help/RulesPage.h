@@ -16,4 +16,11 @@ public:
     static QStringList rulesLines();
 
     QTextEdit *RichEdit1 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Sets the tab stops of the class table from the widths of its entries in the box's font.
+    void alignTable();
 };

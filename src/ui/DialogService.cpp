@@ -167,4 +167,11 @@ QString withDefaultExtension(const QString &path, const QString &extension)
     return path + QLatin1Char('.') + extension;
 }
 
+QString openedPath(const QString &path, const QString &extension)
+{
+    if (QFileInfo::exists(path))
+        return path;
+    return withDefaultExtension(path, extension);
+}
+
 } // namespace DialogText

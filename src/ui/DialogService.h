@@ -69,4 +69,8 @@ QString qtNameFilters(const QString &describedFilter);
 // The file name with the default extension added when it has none.
 QString withDefaultExtension(const QString &path, const QString &extension);
 
+// For opening: the file chosen when it exists, even without an extension; otherwise the name
+// with the default extension added when it has none.
+QString openedPath(const QString &path, const QString &extension);
+
 } // namespace DialogText

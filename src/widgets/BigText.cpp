@@ -137,6 +137,7 @@ void TBigText::releaseAll()
         delete static_cast<TTextAttributes *>(m_attributes.Get(i));
     m_texts.Clear();
     m_attributes.Clear();
+    m_longestLine = 0;
 }
 
 void TBigText::Clear()
@@ -224,7 +225,8 @@ void TBigText::LoadFromFile(const QString &FileName)
 // Both stores take the line or neither does.
 bool TBigText::storeLine(QStringView text, TColor fontColor, TColor backColor)
 {
-    char16_t *copy = copyText(storedPart(text));
+    const QStringView kept = storedPart(text);
+    char16_t *copy = copyText(kept);
     auto *attributes = new (std::nothrow) TTextAttributes(fontColor, backColor);
     if (!copy || !attributes) {
         delete[] copy;
@@ -246,6 +248,7 @@ bool TBigText::storeLine(QStringView text, TColor fontColor, TColor backColor)
         delete attributes;
         return false;
     }
+    m_longestLine = std::max(m_longestLine, int(kept.size()));
     return true;
 }
 
@@ -301,7 +304,7 @@ void TBigText::RecalcRange()
 {
     m_visibleColumns = viewport()->width() / m_charWidth;
     m_visibleRows = viewport()->height() / m_lineHeight;
-    m_hMax = std::max(0, MaxLineLength - m_visibleColumns);
+    m_hMax = std::max(0, m_longestLine - m_visibleColumns);
     m_vMax = std::max(0, m_texts.Count() - m_visibleRows);
     ScrollTo(std::min(m_hPos, m_hMax), std::min(m_vPos, m_vMax));
     UpdateScrollBars();

@@ -122,6 +122,9 @@ private:
     int m_visibleRows = 0;
     int m_hMax = 0;
     int m_vMax = 0;
+    // Characters in the longest line held: the horizontal range reaches its end and no further,
+    // so the view can never be scrolled sideways past every line into an empty area.
+    int m_longestLine = 0;
     // Set while the program moves the scroll bars, so their echo is not taken for the user's.
     bool m_syncingBars = false;
 };

@@ -147,6 +147,9 @@ void TCollapsePanel::Expand()
         m_collapsed = false;
         stepHeight(m_header->height() + 1, m_expandedHeight);
         m_markerButton->setText(QStringLiteral("-"));
+        update();
+        emit expanded();
+        return;
     }
     update();
 }

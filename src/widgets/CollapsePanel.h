@@ -76,6 +76,10 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The panel has just opened, by whatever means.
+    void expanded();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
