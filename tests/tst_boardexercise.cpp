@@ -66,10 +66,10 @@ private slots:
         QTest::addColumn<int>("misses");
         QTest::addColumn<QString>("percent");
         QTest::addColumn<bool>("complete");
-        QTest::addRow("nothing yet") << 0 << 0 << "" << false;
+        QTest::addRow("nothing yet") << 0 << 0 << "0" << false;
         QTest::addRow("2 hits, 1 miss") << 2 << 1 << "66,7" << false;
         QTest::addRow("1 hit, 1 miss") << 1 << 1 << "50" << false;
-        QTest::addRow("only misses") << 0 << 3 << "" << false;
+        QTest::addRow("only misses") << 0 << 3 << "0" << false;
         QTest::addRow("all forty") << 40 << 2 << "95,2" << true;
     }
     void recount()
@@ -90,6 +90,38 @@ private slots:
         QCOMPARE(scores.boardHits, hits);
         QCOMPARE(board.hitPercentText(QLocale(QLocale::Spanish, QLocale::Spain)), percent);
         QCOMPARE(board.complete(), complete);
+    }
+
+    void isWord_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("word");
+        QTest::addRow("accents, ñ and ü") << "pingüiñón" << true;
+        QTest::addRow("capital first") << "Árbol" << true;
+        QTest::addRow("capital inside") << "ÁrbOl" << false;
+        QTest::addRow("space") << "la casa" << false;
+        QTest::addRow("trailing space") << "casa " << false;
+        QTest::addRow("digit") << "casa2" << false;
+        QTest::addRow("punctuation") << "casa." << false;
+        QTest::addRow("empty") << "" << false;
+    }
+    void isWord()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, word);
+        QCOMPARE(BoardExercise::isWord(line), word);
+    }
+
+    // Blank lines at the end are no words: the replacements run out before them. Accents
+    // typed as a letter and a combining mark come out composed.
+    void loadTrimsTheEndAndComposesAccents()
+    {
+        RunScores scores;
+        BoardExercise board(scores);
+        board.load(QStringLiteral("cami\u00f3n\nleo\u0301n\n\n \n"), QStringLiteral("t.txt"));
+        QCOMPARE(board.wordCount(), 2);
+        QCOMPARE(board.wordAt(2), QStringLiteral("león"));
+        QCOMPARE(board.wordAt(4), QString());
     }
 
     void missesHandOutReplacementWords()
