@@ -92,26 +92,6 @@ private slots:
         QCOMPARE(board.complete(), complete);
     }
 
-    void isWord_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("word");
-        QTest::addRow("accents, ñ and ü") << "pingüiñón" << true;
-        QTest::addRow("capital first") << "Árbol" << true;
-        QTest::addRow("capital inside") << "ÁrbOl" << false;
-        QTest::addRow("space") << "la casa" << false;
-        QTest::addRow("trailing space") << "casa " << false;
-        QTest::addRow("digit") << "casa2" << false;
-        QTest::addRow("punctuation") << "casa." << false;
-        QTest::addRow("empty") << "" << false;
-    }
-    void isWord()
-    {
-        QFETCH(QString, line);
-        QFETCH(bool, word);
-        QCOMPARE(BoardExercise::isWord(line), word);
-    }
-
     // Blank lines at the end are no words: the replacements run out before them. Accents
     // typed as a letter and a combining mark come out composed.
     void loadTrimsTheEndAndComposesAccents()
