@@ -319,6 +319,13 @@ private slots:
         QCOMPARE(m_page->Taciertos->text(), u"0"_s);
         QTRY_COMPARE_WITH_TIMEOUT(m_page->Taciertos->text(), u"1"_s, 1500);
         QCOMPARE(m_page->porcen1->text(), u"100"_s);
+        // The italic figure, overhang included, ends before "% aciertos" begins.
+        const QList<std::pair<QLabel *, QLabel *>> pairs = {{m_page->porcen1, m_page->Label11},
+                                                            {m_page->Porcen0, m_page->Label10}};
+        for (const auto &[figure, caption] : pairs) {
+            const int inkRight = figure->geometry().right() - qMin(0, figure->fontMetrics().rightBearing(u'0'));
+            QVERIFY2(inkRight < caption->x(), qPrintable(QStringLiteral("%1 ends at %2").arg(figure->objectName()).arg(inkRight)));
+        }
     }
 
     // An idle tick repaints nothing; a tick that changes a figure repaints it.

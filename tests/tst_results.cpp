@@ -285,6 +285,38 @@ private slots:
                      .arg(notAFolder));
     }
 
+    // Results without a name go nowhere: the student-data dialog comes first, and only a
+    // name given there lets them out.
+    void sendingWithoutANameAsksForIt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("salir");
+        QTest::addRow("name given") << "Ana Núñez" << true;
+        QTest::addRow("closed") << "Ana Núñez" << false;
+        QTest::addRow("salir without a name") << "" << true;
+    }
+    void sendingWithoutANameAsksForIt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, salir);
+        TDatosBox box;
+        DatosBox = &box;
+        m_dialogs->queueModal([&](QDialog &dialog) {
+            box.Alumno->setText(typed);
+            if (salir)
+                box.BitBtn1Click();
+            return dialog.result();
+        });
+        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        DatosBox = nullptr;
+        QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});
+        const bool sent = salir && !typed.isEmpty();
+        QCOMPARE(m_transport->messages.size(), sent ? 1 : 0);
+        QCOMPARE(QFile::exists(resultsPath()), sent);
+        if (sent)
+            QVERIFY(m_transport->attachments.first().contains("Ana N\xFA\xF1" "ez de \r\n"));
+    }
+
     void studentData()
     {
         TDatosBox box;
