@@ -114,7 +114,7 @@ private slots:
             QCOMPARE(Ayuda, windows.ayuda.get());
             QCOMPARE(Form1->windowTitle(), QStringLiteral("Tildora"));
             // The editor's designed caption gives way at creation to its document's name.
-            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Untitled - Tildora"));
+            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Sin título - Tildora"));
             QCOMPARE(AboutBox->windowTitle(), QStringLiteral("Información"));
             QCOMPARE(Ayuda->windowTitle(), QStringLiteral("Ayuda y ejemplos"));
             QCOMPARE(DatosBox->windowTitle(), QStringLiteral("Datos del alumno"));

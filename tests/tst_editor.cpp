@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -97,8 +98,8 @@ private slots:
 
     void freshEditor()
     {
-        QCOMPARE(m_editor->windowTitle(), QStringLiteral("Untitled - ") + QCoreApplication::applicationName());
-        QCOMPARE(m_editor->DocumentName, QStringLiteral("Untitled"));
+        QCOMPARE(m_editor->windowTitle(), QStringLiteral("Sin título - ") + QCoreApplication::applicationName());
+        QCOMPARE(m_editor->DocumentName, QStringLiteral("Sin título"));
         QVERIFY(!document()->isModified());
         QVERIFY(!m_editor->isVisible());
         QCOMPARE(m_editor->Ruler->caption(), QStringLiteral("\t|").repeated(100));
@@ -113,6 +114,24 @@ private slots:
         QCOMPARE(m_dialogs->saveRequests[0].filter, TMainForm::EditorFilter);
         QCOMPARE(m_dialogs->saveRequests[0].filterIndex, 1);
         QCOMPARE(m_dialogs->saveRequests[0].defaultExtension, QStringLiteral("txt"));
+    }
+
+    // A teacher reads every menu text and status-bar hint: all of them Spanish, the filter too.
+    void menusAndHintsAreSpanish()
+    {
+        QCOMPARE(m_editor->FileSaveAsItem->text(), QStringLiteral("Guardar &como..."));
+        QCOMPARE(m_editor->HelpAboutItem->text(), QStringLiteral("&Sobre..."));
+        QVERIFY(TMainForm::EditorFilter.startsWith(QStringLiteral("Archivos de texto (*.txt)|")));
+        const QRegularExpression english(QStringLiteral("\\b(the|an|file|current|new|open|save|print|exit|"
+                                                        "undo|delete|copy|paste|help|show|search|display|Rich)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+        const QList<QAction *> actions = m_editor->findChildren<QAction *>();
+        QVERIFY(actions.size() >= 15);
+        for (const QAction *action : actions) {
+            QVERIFY2(!english.match(action->statusTip()).hasMatch(), qPrintable(action->statusTip()));
+            QVERIFY2(!english.match(action->text()).hasMatch(), qPrintable(action->text()));
+        }
+        QVERIFY(!english.match(TMainForm::EditorFilter + TMainForm::ModifyFilter).hasMatch());
     }
 
     void openAsksAboutChanges_data()
@@ -138,7 +157,7 @@ private slots:
         m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
         m_editor->FileOpenItem->trigger();
 
-        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Untitled?"));
+        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(m_dialogs->messages[0].buttons, MessageButtons::YesNoCancel);
         QCOMPARE(m_dialogs->saveRequests.size(), saveDialogs);
         QCOMPARE(m_dialogs->openRequests.size(), openDialogs);
@@ -176,7 +195,7 @@ private slots:
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(document()->toPlainText().isEmpty(), cleared);
         QCOMPARE(document()->isModified(), !cleared);
-        QCOMPARE(m_editor->DocumentName, QStringLiteral("Untitled"));
+        QCOMPARE(m_editor->DocumentName, QStringLiteral("Sin título"));
         if (chooseFile)
             QCOMPARE(RichTextFile::readLines(path(QStringLiteral("guardado.rtf"))),
                      QStringList{QStringLiteral("trabajo sin guardar")});
@@ -198,14 +217,14 @@ private slots:
         m_dialogs->queueFile(target);
         m_dialogs->queueAnswer(answer);
         m_editor->FileSaveAsItem->trigger();
-        QCOMPARE(messageText(), QStringLiteral("OK para sobreescribir ") + QDir::toNativeSeparators(target));
+        QCOMPARE(messageText(), QStringLiteral("¿Quieres sobrescribir %1?").arg(QDir::toNativeSeparators(target)));
         if (answer == MessageAnswer::Yes) {
             QVERIFY(RichTextFile::isRtf(fileBytes(target)));
             QCOMPARE(m_editor->DocumentName, target);
             QVERIFY(!document()->isModified());
         } else {
             QCOMPARE(fileBytes(target), before);
-            QCOMPARE(m_editor->DocumentName, QStringLiteral("Untitled"));
+            QCOMPARE(m_editor->DocumentName, QStringLiteral("Sin título"));
             QVERIFY(document()->isModified());
         }
     }
@@ -365,10 +384,10 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
-        QTest::addRow("emptied size") << "FontSize" << "" << "'' is not a valid integer value";
-        QTest::addRow("size with a letter") << "FontSize" << "12a" << "'12a' is not a valid integer value";
+        QTest::addRow("emptied size") << "FontSize" << "" << "'' no es un número entero válido";
+        QTest::addRow("size with a letter") << "FontSize" << "12a" << "'12a' no es un número entero válido";
         QTest::addRow("size") << "FontSize" << "14" << "";
-        QTest::addRow("first letters of a name") << "FontName" << "DejaVu S" << "List index out of bounds (-1)";
+        QTest::addRow("first letters of a name") << "FontName" << "DejaVu S" << "Índice de lista fuera de rango (-1)";
         QTest::addRow("name from the list") << "FontName" << "DejaVu Serif" << "";
     }
     void sizeAndFontNameInput()
@@ -534,7 +553,7 @@ private slots:
         QCOMPARE(m_editor->OpenButton->toolTip(), QStringLiteral("Abrir"));
         QCOMPARE(m_editor->StatusBar->currentMessage(), QString());
         m_editor->FileOpenItem->showStatusText(m_editor->menuBar());
-        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Open an existing file"));
+        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Abre un archivo existente"));
         // Another window's hints show here too.
         QToolButton elsewhere;
         elsewhere.setToolTip(QStringLiteral("Abrir un tablero"));
@@ -576,7 +595,7 @@ private slots:
         const QString phrases = path(QStringLiteral("frases.txt"));
         m_dialogs->queueFile(phrases);
         practice.Modificar1->trigger();
-        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Untitled?"));
+        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(m_dialogs->openRequests.size(), opened ? 1 : 0);
         QCOMPARE(m_editor->isVisible(), opened);
         if (!opened) {
@@ -641,7 +660,7 @@ private slots:
             m_dialogs->queueFile(path(QStringLiteral("nuevas.rtf")));
         practice.Salir1->trigger();
         QCOMPARE(m_dialogs->messages.size(), 2);
-        QCOMPARE(messageText(1), QStringLiteral("¿Guardar cambios en Untitled?"));
+        QCOMPARE(messageText(1), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(practice.isVisible(), !closes);
         QCOMPARE(document()->toPlainText(), QStringLiteral("frases nuevas"));
         if (chooseFile)

@@ -258,13 +258,13 @@ private slots:
             QCOMPARE(counterColor(group), QColor(0, 255, 0));
         }
         checkFigures(u"60"_s, u"61"_s, u"98"_s);
-        QCOMPARE(m_window->MultiShape2->Text(), u"¡ C0MPLETADO !"_s);
+        QCOMPARE(m_window->MultiShape2->Text(), u"¡COMPLETADO!"_s);
 
         // Luisa goes back, and the lights and the banner follow at the next tick.
         page.ListBoxDiptongos->setCurrentItem(page.ListBoxDiptongos->findItems(u"Luisa"_s, Qt::MatchExactly).value(0));
         key(page.ListBoxDiptongos, Qt::Key_Delete);
         QCOMPARE(items(page.ListBox1), QStringList{u"Luisa"_s});
-        QCOMPARE(m_window->MultiShape2->Text(), u"¡ C0MPLETADO !"_s);
+        QCOMPARE(m_window->MultiShape2->Text(), u"¡COMPLETADO!"_s);
         m_window->Timer1Timer();
         QCOMPARE(page.Tdiptongos->text(), u"20"_s);
         QCOMPARE(counterColor(Exercise::Diptongos), QColor(128, 0, 0));

@@ -131,12 +131,14 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             dialogs.queueModal([&shown](QDialog &dialog) {
                 auto &about = static_cast<TAboutBox &>(dialog);
-                shown << about.PhysMem->text() + QLatin1Char('/') + about.FreeRes->text();
+                // The first figure is the whole of the memory, not what is free.
+                shown << about.Label3->text() + about.PhysMem->text() + QLatin1Char('/') + about.FreeRes->text();
                 return int(QDialog::Rejected);
             });
             TAboutBox::open(&owner);
         }
-        QCOMPARE(shown, QStringList({QStringLiteral("1.048.576 KB/31 %"), QStringLiteral("2.097.152 KB/32 %")}));
+        QCOMPARE(shown, QStringList({QStringLiteral("Memoria física total:1.048.576 KB/31 %"),
+                                     QStringLiteral("Memoria física total:2.097.152 KB/32 %")}));
         QCOMPARE(dialogs.modalWindows, QStringList({QStringLiteral("AboutBox"), QStringLiteral("AboutBox")}));
         // Freed after each opening.
         QVERIFY(owner.findChildren<TAboutBox *>().isEmpty());

@@ -429,7 +429,7 @@ private slots:
 
         QCOMPARE(m_dialogs->openRequests.size(), 1);
         const FileDialogRequest &request = m_dialogs->openRequests[0];
-        QCOMPARE(request.filter, QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF"));
+        QCOMPARE(request.filter, QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf"));
         QCOMPARE(request.filterIndex, 1);
         QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
         QCOMPARE(QDir(request.initialFolder), QDir(m_folder->path()));
@@ -680,13 +680,13 @@ private slots:
         QCOMPARE(shown.buttons, MessageButtons::Ok);
         QCOMPARE(shown.text,
                  QStringLiteral(" Tildora.  \r \r El programa consta de 4 apartados:\r"
-                                "    Tablero, Ejemplos, Prácticas y Cuestiones \r"
-                                "  Cada apartado  resuelto correctamente representa \r"
-                                "  un 25% de la puntuación.\r  \r"
-                                "  En el apartado <Tablero>  se  anotan también los \r"
-                                "  intentos fallidos\r"
-                                "  En  el  apartado <Frases> se promedian los aciertos\r"
-                                "  sobre el total de frases resueltas\r  \r  \r  \r  "));
+                                "    Tablero, Ejemplos, Frases y Cuestiones.\r"
+                                "  Cada apartado resuelto correctamente representa \r"
+                                "  un 25 % de la puntuación.\r  \r"
+                                "  En el apartado <Tablero> se anotan también los \r"
+                                "  intentos fallidos.\r"
+                                "  En el apartado <Frases> se promedian los aciertos\r"
+                                "  sobre el total de frases resueltas.\r  \r  \r  \r  "));
     }
 };
 

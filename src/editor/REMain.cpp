@@ -34,11 +34,11 @@ TMainForm *MainForm = nullptr;
 
 using namespace WindowControls;
 
-const QString TMainForm::Untitled = QStringLiteral("Untitled");
+const QString TMainForm::Untitled = QStringLiteral("Sin título");
 const QString TMainForm::EditorFilter =
-    QStringLiteral("Archivos de Texto (*.TXT)|*.TXT|Rich Text Files (*.RTF)|*.RTF");
+    QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
 const QString TMainForm::ModifyFilter =
-    QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF");
+    QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
 
 namespace {
 
@@ -316,39 +316,39 @@ void TMainForm::createMenus()
     };
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&Fichero"));
     fileMenu->setObjectName(QStringLiteral("FileMenu"));
-    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Create a new file"));
-    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Open an existing file"));
-    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Save current file"));
-    FileSaveAsItem = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar  &Como..."),
-                             QStringLiteral("Save current file under a new name"));
+    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Crea un archivo nuevo"));
+    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Abre un archivo existente"));
+    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Guarda el archivo actual"));
+    FileSaveAsItem = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar &como..."),
+                             QStringLiteral("Guarda el archivo actual con otro nombre"));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Print current file"));
+    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Imprime el archivo actual"));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N4"));
-    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Exit this application"));
+    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Cierra el editor"));
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Editar"));
     editMenu->setObjectName(QStringLiteral("EditMenu"));
-    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Undo the last action"));
+    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Deshace la última acción"));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Delete selected item"));
+    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Corta la selección y la pasa al portapapeles"));
     EditCopyItem = addItem(editMenu, "EditCopyItem", QStringLiteral("&Copiar"),
-                           QStringLiteral("Copy selected item to clipboard"));
+                           QStringLiteral("Copia la selección al portapapeles"));
     EditPasteItem = addItem(editMenu, "EditPasteItem", QStringLiteral("&Pegar"),
-                            QStringLiteral("Paste contents of clipboard"));
+                            QStringLiteral("Pega el contenido del portapapeles"));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N5"));
     miEditFont = addItem(editMenu, "miEditFont", QStringLiteral("&Fuentes..."), QString());
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     HelpContentsItem = addItem(helpMenu, "HelpContentsItem", QStringLiteral("&Contenidos"),
-                               QStringLiteral("Display the help contents screen"));
+                               QStringLiteral("Muestra el índice de la ayuda"));
     HelpSearchItem = addItem(helpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
-                             QStringLiteral("Search help file for a topic"));
+                             QStringLiteral("Busca un tema en la ayuda"));
     HelpHowToUseItem = addItem(helpMenu, "HelpHowToUseItem", QStringLiteral("&Cómo usar la ayuda"),
-                               QStringLiteral("Help on using the help system"));
+                               QStringLiteral("Explica cómo usar la ayuda"));
     helpMenu->addSeparator()->setObjectName(QStringLiteral("N3"));
-    HelpAboutItem = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre.."),
-                            QStringLiteral("Show program information"));
+    HelpAboutItem = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre..."),
+                            QStringLiteral("Muestra la información del programa"));
 
     handle(FileNewItem, &TMainForm::FileNew);
     handle(FileOpenItem, &TMainForm::FileOpen);
@@ -561,7 +561,7 @@ void TMainForm::FileSaveAs()
     const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
     if (QFileInfo::exists(path)) {
         const MessageAnswer answer = DialogService::instance().message(
-            this, QStringLiteral("OK para sobreescribir %1").arg(QDir::toNativeSeparators(path)),
+            this, QStringLiteral("¿Quieres sobrescribir %1?").arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::Yes)
             return;
@@ -751,7 +751,7 @@ void TMainForm::FontSizeChange()
     bool ok = false;
     const int size = FontSize->text().toInt(&ok);
     if (!ok)
-        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(FontSize->text()));
+        throw AppError(QStringLiteral("'%1' no es un número entero válido").arg(FontSize->text()));
     // A size of no points draws nothing: the box keeps the size it has.
     if (size <= 0)
         return;
@@ -766,7 +766,7 @@ void TMainForm::FontNameChange()
         return;
     const int index = FontName->findText(FontName->currentText(), Qt::MatchExactly);
     if (index < 0)
-        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw AppError(QStringLiteral("Índice de lista fuera de rango (%1)").arg(index));
     QTextCharFormat format;
     format.setFontFamilies({FontName->itemText(index)});
     mergeTargetAttributes(format);

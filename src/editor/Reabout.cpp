@@ -106,7 +106,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     Bevel1 = placeBevel(this, "Bevel1", QRect(64, 142, 297, 3), QFrame::HLine);
 
-    Label3 = placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física disponible:"), font(),
+    Label3 = placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física total:"), font(),
                         Colors::clWindowText);
     PhysMem = placeLabel(this, "PhysMem", 259, 153, QStringLiteral("0"), font(), Colors::clWindowText);
     Label4 = placeLabel(this, "Label4", 107, 175, QStringLiteral("Memoria usada:"), font(), Colors::clWindowText);

@@ -43,7 +43,7 @@ using namespace WindowControls;
 
 namespace {
 
-const QString boardFilter = QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF");
+const QString boardFilter = QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
 const QString completeBoardText = QStringLiteral("¡TABLERO COMPLETO!");
 const QString departmentCaption = QStringLiteral("Departamento de Lengua Castellana y Literatura");
 
@@ -424,14 +424,14 @@ void TForm1::Instrucciones1Click()
         QStringLiteral(" Tildora.  "),
         QStringLiteral(" "),
         QStringLiteral(" El programa consta de 4 apartados:"),
-        QStringLiteral("    Tablero, Ejemplos, Prácticas y Cuestiones "),
-        QStringLiteral("  Cada apartado  resuelto correctamente representa "),
-        QStringLiteral("  un 25% de la puntuación."),
+        QStringLiteral("    Tablero, Ejemplos, Frases y Cuestiones."),
+        QStringLiteral("  Cada apartado resuelto correctamente representa "),
+        QStringLiteral("  un 25 % de la puntuación."),
         QStringLiteral("  "),
-        QStringLiteral("  En el apartado <Tablero>  se  anotan también los "),
-        QStringLiteral("  intentos fallidos"),
-        QStringLiteral("  En  el  apartado <Frases> se promedian los aciertos"),
-        QStringLiteral("  sobre el total de frases resueltas"),
+        QStringLiteral("  En el apartado <Tablero> se anotan también los "),
+        QStringLiteral("  intentos fallidos."),
+        QStringLiteral("  En el apartado <Frases> se promedian los aciertos"),
+        QStringLiteral("  sobre el total de frases resueltas."),
         QStringLiteral("  "),
         QStringLiteral("  "),
         QStringLiteral("  "),
@@ -660,12 +660,22 @@ void TForm1::Op1Click()
 
 void TForm1::TalvoMail1BeginDocument(TTalvoMail *, const QString &)
 {
+#ifdef Q_OS_WIN
     const QStringList lines = {
         QStringLiteral(" Escribe la dirección de correo electrónico y pulsa"),
         QStringLiteral("      CONTROL + INTRO para enviar el mensaje"),
         QStringLiteral("Para separar varias direcciones de correo usa el carácter < ; >"),
         QStringLiteral("       y la tecla <ESC> para anular el envío "),
     };
+#else
+    // Here the mail program opens with a window of its own: the student sends from there.
+    const QStringList lines = {
+        QStringLiteral(" Se abrirá tu programa de correo con el mensaje preparado"),
+        QStringLiteral(" y el archivo de resultados adjunto."),
+        QStringLiteral(" Escribe la dirección de tu profesor y envía el mensaje"),
+        QStringLiteral(" desde ese programa."),
+    };
+#endif
     DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("Enviar correo"),
                                       MessageIcon::None, MessageButtons::OkCancel);
 }
