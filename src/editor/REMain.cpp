@@ -17,6 +17,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QScopeGuard>
@@ -56,6 +57,12 @@ void setControlHint(QWidget *control, const QString &hint)
     control->setToolTip(tooltip);
     control->setStatusTip(status);
     control->setProperty(statusHintProperty, status);
+}
+
+// A file size as people read it: "4,5 MB".
+QString dataSize(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
 }
 
 // Twips, as the box keeps indents, from the document's pixels (15 twips each).
@@ -123,13 +130,35 @@ void changeParagraphs(QTextEdit *box, Change change)
     editor.endEditBlock();
 }
 
-QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QString &hint)
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QString &hint,
+                 const QKeySequence &shortcut = {})
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setStatusTip(hint);
+    // Shown beside the caption in the menu, and working wherever the focus is in the window.
+    action->setShortcut(shortcut);
     return action;
 }
+
+// What the help commands show: no help file comes with the program.
+const QString editorHelpCaption = QStringLiteral("Ayuda del editor");
+const QStringList editorHelpLines = {
+    QStringLiteral("Este editor prepara los archivos de los ejercicios: en los de frases, una frase "
+                   "por línea, escrita con sus tildes; en los del tablero, una palabra por línea."),
+    QString(),
+    QStringLiteral("Fichero: Nuevo (Ctrl+N), Abrir (Ctrl+O), Guardar (Ctrl+S), Guardar como, "
+                   "Imprimir (Ctrl+P) y Salir (Ctrl+Q)."),
+    QStringLiteral("Editar: Deshacer (Ctrl+Z), Cortar (Ctrl+X), Copiar (Ctrl+C), Pegar (Ctrl+V) y Fuentes."),
+    QStringLiteral("Formato: Negrita (Ctrl+B), Cursiva (Ctrl+I), Subrayado (Ctrl+U); alinear a la "
+                   "izquierda (Ctrl+L), centrar (Ctrl+E), alinear a la derecha (Ctrl+R); viñetas "
+                   "(Ctrl+Mayús+L)."),
+    QStringLiteral("La regla muestra las sangrías del párrafo: arrastra sus marcas con el ratón o, "
+                   "con Tab hasta una marca, muévela con las flechas."),
+    QString(),
+    QStringLiteral("Los archivos se guardan siempre como texto enriquecido (RTF); los ejercicios "
+                   "leen igualmente sus líneas."),
+};
 
 } // namespace
 
@@ -316,25 +345,32 @@ void TMainForm::createMenus()
     };
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&Fichero"));
     fileMenu->setObjectName(QStringLiteral("FileMenu"));
-    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Create a new file"));
-    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Open an existing file"));
-    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Save current file"));
+    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Create a new file"),
+                          QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Open an existing file"),
+                           QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Save current file"),
+                           QKeySequence(Qt::CTRL | Qt::Key_S));
     FileSaveAsItem = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar  &Como..."),
                              QStringLiteral("Save current file under a new name"));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Print current file"));
+    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Print current file"),
+                            QKeySequence(Qt::CTRL | Qt::Key_P));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N4"));
-    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Exit this application"));
+    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Exit this application"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Editar"));
     editMenu->setObjectName(QStringLiteral("EditMenu"));
-    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Undo the last action"));
+    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Undo the last action"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Z));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Delete selected item"));
+    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Delete selected item"),
+                          QKeySequence(Qt::CTRL | Qt::Key_X));
     EditCopyItem = addItem(editMenu, "EditCopyItem", QStringLiteral("&Copiar"),
-                           QStringLiteral("Copy selected item to clipboard"));
+                           QStringLiteral("Copy selected item to clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C));
     EditPasteItem = addItem(editMenu, "EditPasteItem", QStringLiteral("&Pegar"),
-                            QStringLiteral("Paste contents of clipboard"));
+                            QStringLiteral("Paste contents of clipboard"), QKeySequence(Qt::CTRL | Qt::Key_V));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N5"));
     miEditFont = addItem(editMenu, "miEditFont", QStringLiteral("&Fuentes..."), QString());
 
@@ -476,6 +512,10 @@ bool TMainForm::saveDeclined(MessageAnswer answer) const
 
 bool TMainForm::CanLeaveProgram()
 {
+    // Text in the hidden editor was already answered for when the editor was closed; the
+    // student cannot see it, so there is nothing to ask about.
+    if (!isVisible())
+        return true;
     try {
         if (saveDeclined(ConfirmSaveChanges()))
             return false;
@@ -487,6 +527,14 @@ bool TMainForm::CanLeaveProgram()
     // Answered: closing this window as the program ends must not ask again.
     RichEdit1->document()->setModified(false);
     return true;
+}
+
+bool TMainForm::MayReplaceDocument()
+{
+    // A hidden editor's text was answered for when it was closed.
+    if (!isVisible())
+        return true;
+    return !saveDeclined(ConfirmSaveChanges());
 }
 
 void TMainForm::FileNew()
@@ -504,7 +552,8 @@ FileDialogRequest TMainForm::openDialogRequest(const QString &filter) const
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Abrir");
-    request.initialFolder = QCoreApplication::applicationDirPath();
+    // The exercise files live in the program's working folder, not beside the executable.
+    request.initialFolder = QDir::currentPath();
     request.filter = filter;
     request.filterIndex = 1;
     request.defaultExtension = QStringLiteral("txt");
@@ -513,6 +562,12 @@ FileDialogRequest TMainForm::openDialogRequest(const QString &filter) const
 
 void TMainForm::LoadDocument(const QString &path)
 {
+    // Laying out every paragraph of a long document keeps the window from answering: such a
+    // file is refused before it is read.
+    const qint64 size = QFileInfo(path).size();
+    if (size > MaxDocumentBytes)
+        throw AppError(QStringLiteral("El archivo %1 ocupa %2 y el editor solo abre archivos de hasta %3.")
+                           .arg(QDir::toNativeSeparators(path), dataSize(size), dataSize(MaxDocumentBytes)));
     RichTextFile::load(*RichEdit1->document(), path);
     AssignDocumentName(path);
     RichEdit1->document()->setModified(false);
@@ -551,7 +606,8 @@ void TMainForm::FileSaveAs()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Guardar como");
-    request.initialFolder = QCoreApplication::applicationDirPath();
+    // The exercise files live in the program's working folder, not beside the executable.
+    request.initialFolder = QDir::currentPath();
     request.filter = EditorFilter;
     request.filterIndex = 1;
     request.defaultExtension = QStringLiteral("txt");
@@ -585,7 +641,8 @@ void TMainForm::FilePrint()
 
 void TMainForm::FileExit()
 {
-    hide();
+    // As the close box: unsaved text is offered for saving before the window goes.
+    close();
 }
 
 void TMainForm::EditUndo()
@@ -608,19 +665,27 @@ void TMainForm::EditPaste()
     RichEdit1->paste();
 }
 
+void TMainForm::showHelp(unsigned command)
+{
+    if (HelpViewer::request(command))
+        return;
+    DialogService::instance().message(this, editorHelpLines.join(QLatin1Char('\n')), editorHelpCaption,
+                                      MessageIcon::Information, MessageButtons::Ok);
+}
+
 void TMainForm::HelpContents()
 {
-    HelpViewer::request(HelpViewer::Contents);
+    showHelp(HelpViewer::Contents);
 }
 
 void TMainForm::HelpSearch()
 {
-    HelpViewer::request(HelpViewer::PartialKey, QString());
+    showHelp(HelpViewer::PartialKey);
 }
 
 void TMainForm::HelpHowToUse()
 {
-    HelpViewer::request(HelpViewer::HelpOnHelp);
+    showHelp(HelpViewer::HelpOnHelp);
 }
 
 void TMainForm::HelpAbout()
@@ -840,10 +905,16 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // FormCloseQuery: any failure, Cancel's silent abort included, keeps the window open.
+    // FormCloseQuery: any failure, Cancel's silent abort included, keeps the window open, and
+    // so does a save that was asked for but not made: hidden, the text could not be reached.
     try {
-        ConfirmSaveChanges();
+        if (saveDeclined(ConfirmSaveChanges())) {
+            event->ignore();
+            return;
+        }
     } catch (...) {
+        // A save that failed says why; Cancel passes quietly.
+        ErrorGuard::reportCurrentException();
         event->ignore();
         return;
     }
