@@ -5,6 +5,7 @@
 #include "editor/Reabout.h"
 #include "platform/HelpViewer.h"
 #include "richtext/RichTextFile.h"
+#include "shared/NumberFormat.h"
 #include "shared/AppError.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
@@ -17,7 +18,6 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QScopeGuard>
@@ -57,12 +57,6 @@ void setControlHint(QWidget *control, const QString &hint)
     control->setToolTip(tooltip);
     control->setStatusTip(status);
     control->setProperty(statusHintProperty, status);
-}
-
-// A file size as people read it: "4,5 MB".
-QString dataSize(qint64 bytes)
-{
-    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
 }
 
 // Twips, as the box keeps indents, from the document's pixels (15 twips each).
@@ -567,7 +561,8 @@ void TMainForm::LoadDocument(const QString &path)
     const qint64 size = QFileInfo(path).size();
     if (size > MaxDocumentBytes)
         throw AppError(QStringLiteral("El archivo %1 ocupa %2 y el editor solo abre archivos de hasta %3.")
-                           .arg(QDir::toNativeSeparators(path), dataSize(size), dataSize(MaxDocumentBytes)));
+                           .arg(QDir::toNativeSeparators(path), NumberFormat::dataSize(size),
+                                NumberFormat::dataSize(MaxDocumentBytes)));
     RichTextFile::load(*RichEdit1->document(), path);
     AssignDocumentName(path);
     RichEdit1->document()->setModified(false);

@@ -54,8 +54,11 @@ public:
 
     // The lines of a phrase file as the viewer shows them: RTF gives its paragraphs, plain
     // text (Windows-1252 or UTF-8) its lines, each tab widened to the next column of eight.
-    // Throws AppError naming the file when it cannot be read.
+    // Throws AppError naming the file when it cannot be read or is larger than MaxFileBytes.
     static QStringList readPhraseFile(const QString &path);
+    // The largest phrase file opened: a million phrases of ordinary length fit; a larger file
+    // is refused before it is read, since showing it would keep the window busy for long.
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
 private:
     // The student's copy, one entry per line; an empty box with nothing to compare holds none.
