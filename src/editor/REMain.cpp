@@ -137,22 +137,12 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QS
 
 // What the help commands show: no help file comes with the program.
 const QString editorHelpCaption = QStringLiteral("Ayuda del editor");
-const QStringList editorHelpLines = {
-    QStringLiteral("Este editor prepara los archivos de los ejercicios: en los de frases, una frase "
-                   "por línea, escrita con sus tildes; en los del tablero, una palabra por línea."),
-    QString(),
-    QStringLiteral("Fichero: Nuevo (Ctrl+N), Abrir (Ctrl+O), Guardar (Ctrl+S), Guardar como, "
-                   "Imprimir (Ctrl+P) y Salir (Ctrl+Q)."),
-    QStringLiteral("Editar: Deshacer (Ctrl+Z), Cortar (Ctrl+X), Copiar (Ctrl+C), Pegar (Ctrl+V) y Fuentes."),
-    QStringLiteral("Formato: Negrita (Ctrl+B), Cursiva (Ctrl+I), Subrayado (Ctrl+U); alinear a la "
-                   "izquierda (Ctrl+L), centrar (Ctrl+E), alinear a la derecha (Ctrl+R); viñetas "
-                   "(Ctrl+Mayús+L)."),
-    QStringLiteral("La regla muestra las sangrías del párrafo: arrastra sus marcas con el ratón o, "
-                   "con Tab hasta una marca, muévela con las flechas."),
-    QString(),
-    QStringLiteral("Los archivos se guardan siempre como texto enriquecido (RTF); los ejercicios "
-                   "leen igualmente sus líneas."),
-};
+
+// A key as the menus show it ("Control+S" in Spanish).
+QString keys(const QKeySequence &sequence)
+{
+    return sequence.toString(QKeySequence::NativeText);
+}
 
 } // namespace
 
@@ -660,12 +650,38 @@ void TMainForm::EditPaste()
     RichEdit1->paste();
 }
 
+QString TMainForm::editorHelpText() const
+{
+    const QStringList lines = {
+        QStringLiteral("Este editor prepara los archivos de los ejercicios: en los de frases, una frase "
+                       "por línea, escrita con sus tildes; en los del tablero, una palabra por línea."),
+        QString(),
+        QStringLiteral("Fichero: Nuevo (%1), Abrir (%2), Guardar (%3), Guardar como, Imprimir (%4) y Salir (%5).")
+            .arg(keys(FileNewItem->shortcut()), keys(FileOpenItem->shortcut()), keys(FileSaveItem->shortcut()),
+                 keys(FilePrintItem->shortcut()), keys(FileExitItem->shortcut())),
+        QStringLiteral("Editar: Deshacer (%1), Cortar (%2), Copiar (%3), Pegar (%4) y Fuentes.")
+            .arg(keys(EditUndoItem->shortcut()), keys(EditCutItem->shortcut()), keys(EditCopyItem->shortcut()),
+                 keys(EditPasteItem->shortcut())),
+        QStringLiteral("Formato: Negrita (%1), Cursiva (%2), Subrayado (%3); alinear a la izquierda (%4), "
+                       "centrar (%5), alinear a la derecha (%6); viñetas (%7).")
+            .arg(keys(BoldButton->shortcut()), keys(ItalicButton->shortcut()), keys(UnderlineButton->shortcut()),
+                 keys(LeftAlign->shortcut()), keys(CenterAlign->shortcut()), keys(RightAlign->shortcut()),
+                 keys(BulletsButton->shortcut())),
+        QStringLiteral("La regla muestra las sangrías del párrafo: arrastra sus marcas con el ratón o, con "
+                       "Tab hasta una marca, muévela con las flechas."),
+        QString(),
+        QStringLiteral("Los archivos se guardan siempre como texto enriquecido (RTF); los ejercicios leen "
+                       "igualmente sus líneas."),
+    };
+    return lines.join(QLatin1Char('\n'));
+}
+
 void TMainForm::showHelp(unsigned command)
 {
     if (HelpViewer::request(command))
         return;
-    DialogService::instance().message(this, editorHelpLines.join(QLatin1Char('\n')), editorHelpCaption,
-                                      MessageIcon::Information, MessageButtons::Ok);
+    DialogService::instance().message(this, editorHelpText(), editorHelpCaption, MessageIcon::Information,
+                                      MessageButtons::Ok);
 }
 
 void TMainForm::HelpContents()

@@ -175,6 +175,7 @@ private:
     // The help command through the help viewer, or the editor's own short help when no help
     // file shows it.
     void showHelp(unsigned command);
+    QString editorHelpText() const;
     bool saveDeclined(MessageAnswer answer) const;
     void saveTo(const QString &path);
     void RulerMarkerStepped(TRulerMarker *sender, int pixels);
