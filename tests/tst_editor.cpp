@@ -520,7 +520,7 @@ private slots:
         else
             m_editor->close();
         QCOMPARE(m_dialogs->messages.size(), 1);
-        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Untitled?"));
+        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en %1?").arg(TMainForm::Untitled));
         QCOMPARE(m_editor->isVisible(), staysOpen);
         QCOMPARE(document()->toPlainText(), QStringLiteral("sin guardar"));
         QVERIFY(document()->isModified());
@@ -776,7 +776,7 @@ private slots:
         QCOMPARE(m_dialogs->messages.size(), 1);
         QVERIFY2(messageText().startsWith(message.arg(QDir::toNativeSeparators(unfit))), qPrintable(messageText()));
         QCOMPARE(document()->toPlainText(), QStringLiteral("lo de antes"));
-        QCOMPARE(m_editor->DocumentName, QStringLiteral("Untitled"));
+        QCOMPARE(m_editor->DocumentName, TMainForm::Untitled);
     }
 };
 

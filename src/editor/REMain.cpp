@@ -5,8 +5,8 @@
 #include "editor/Reabout.h"
 #include "platform/HelpViewer.h"
 #include "richtext/RichTextFile.h"
-#include "shared/NumberFormat.h"
 #include "shared/AppError.h"
+#include "shared/NumberFormat.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 
