@@ -1,6 +1,7 @@
 // The shell's "open" of a web address, with browser programs to fall back on.
 #include "platform/ShellOpen.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QTimer>
@@ -31,8 +32,9 @@ public:
 #else
         // The desktop's opener is started even where no handler exists: only its exit code
         // tells that nothing was opened. Without a desktop it runs the browser itself and
-        // waits for it, so one still running after a moment has found one.
-        auto *opener = new QProcess;
+        // waits for it, so one still running after a moment has found one. The application
+        // owns it, so that an opener still running when the program ends is not left behind.
+        auto *opener = new QProcess(QCoreApplication::instance());
         opener->setProgram(QStringLiteral("xdg-open"));
         opener->setArguments({address});
         opener->setProcessChannelMode(QProcess::ForwardedChannels);
