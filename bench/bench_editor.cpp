@@ -19,7 +19,7 @@ namespace {
 constexpr char rtfPhrase[] = "La canci\\'f3n n\\'famero %1 se oy\\'f3 tambi\\'e9n en el jard\\'edn de Mar\\'eda.\\par\n";
 constexpr char plainPhrase[] = "La canci\xf3n n\xfamero %1 se oy\xf3 tambi\xe9n en el jard\xed" "n de Mar\xed" "a.\r\n";
 
-// A file of about the kilobytes asked for, made once per size and kind.
+// A file of at most the kilobytes asked for, made once per size and kind.
 QString makeFile(const QTemporaryDir &dir, qint64 kilobytes, bool rtf)
 {
     const QString path = dir.filePath(QStringLiteral("%1-%2.%3").arg(rtf ? "rtf" : "txt").arg(kilobytes).arg(rtf ? "rtf" : "txt"));
@@ -30,8 +30,13 @@ QString makeFile(const QTemporaryDir &dir, qint64 kilobytes, bool rtf)
     if (rtf)
         bytes += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20\n";
     const QByteArray phrase = rtf ? QByteArray(rtfPhrase) : QByteArray(plainPhrase);
-    for (int n = 1; bytes.size() < kilobytes * 1024; ++n)
-        bytes += QByteArray(phrase).replace("%1", QByteArray::number(n));
+    const qint64 room = kilobytes * 1024 - (rtf ? 1 : 0);
+    for (int n = 1;; ++n) {
+        const QByteArray line = QByteArray(phrase).replace("%1", QByteArray::number(n));
+        if (bytes.size() + line.size() > room)
+            break;
+        bytes += line;
+    }
     if (rtf)
         bytes += "}";
     QFile file(path);
