@@ -455,7 +455,8 @@ void TForm1::Modificar1Click()
 {
     // The editor's text is about to be replaced: unsaved changes are offered for saving first,
     // and the opened file becomes the editor's document.
-    MainForm->ConfirmSaveChanges();
+    if (!MainForm->MayReplaceDocument())
+        return;
     const FileDialogResult chosen =
         DialogService::instance().openFile(this, MainForm->openDialogRequest(TMainForm::ModifyFilter));
     if (!chosen.accepted)
