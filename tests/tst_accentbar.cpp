@@ -1,6 +1,14 @@
 // The accented-letter bar: letters typed at the cursor of the field that had the focus, in
 // every window where the student types.
+#include "ScriptedDialogs.h"
+
+#include "editor/REMain.h"
+#include "help/PhrasesPage.h"
+#include "help/QuestionsPage.h"
+#include "help/UnitAyuda.h"
+#include "practice/DatosAcentos.h"
 #include "widgets/AccentBar.h"
+#include "widgets/TabbedNotebook.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -54,6 +62,54 @@ private slots:
             QCOMPARE(bar->key(n)->focusPolicy(), Qt::NoFocus);
             QVERIFY(!bar->key(n)->accessibleName().isEmpty());
         }
+    }
+
+    // Every window where the student types: the letters land in its field through its bar.
+    void typingPlaces_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addRow("phrase copy") << QStringLiteral("RichEdit2");
+        QTest::addRow("question blank") << QStringLiteral("Edit1");
+        QTest::addRow("student name") << QStringLiteral("Alumno");
+        QTest::addRow("student group") << QStringLiteral("curso");
+        QTest::addRow("editor") << QStringLiteral("RichEdit1");
+    }
+    void typingPlaces()
+    {
+        QFETCH(QString, place);
+        ScriptedDialogs dialogs;
+        std::unique_ptr<QWidget> window;
+        if (place == QStringLiteral("Alumno") || place == QStringLiteral("curso")) {
+            window = std::make_unique<TDatosBox>();
+        } else if (place == QStringLiteral("RichEdit1")) {
+            window = std::make_unique<TMainForm>();
+        } else {
+            auto ayuda = std::make_unique<TAyuda>();
+            ayuda->TabbedNotebook1->setPageIndex(place == QStringLiteral("Edit1") ? TAyuda::PageCuestiones : TAyuda::PageFrases);
+            window = std::move(ayuda);
+        }
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *field = window->findChild<QWidget *>(place);
+        QVERIFY(field);
+        AccentBar *bar = nullptr;
+        for (AccentBar *candidate : window->findChildren<AccentBar *>())
+            if (candidate->isVisible())
+                bar = candidate;
+        QVERIFY(bar);
+        // The bar lies under the field.
+        QVERIFY(field->mapTo(window.get(), field->rect().bottomLeft()).y() < bar->mapTo(window.get(), QPoint()).y());
+
+        field->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        QTest::keyClicks(field, QStringLiteral("cancion"));
+        QTest::keyClick(field, Qt::Key_Left);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::mouseClick(bar->key(3), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), field);
+        QVERIFY(field->property("plainText").toString().contains(QStringLiteral("canción"))
+                || field->property("text").toString() == QStringLiteral("canción"));
     }
 
     void readOnlyFieldsAreLeftAlone()

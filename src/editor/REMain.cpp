@@ -9,6 +9,7 @@
 #include "shared/NumberFormat.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
+#include "widgets/AccentBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -175,6 +176,10 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(SpeedBar);
     layout->addWidget(Ruler);
     layout->addWidget(RichEdit1, 1);
+    // Letters a keyboard without Spanish keys lacks, typed into the text.
+    auto *accents = new AccentBar(client);
+    accents->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(accents);
     // The text has the focus whenever the window is shown.
     RichEdit1->setFocus();
     connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,
