@@ -1,6 +1,7 @@
 // The teacher's class view: reading a folder of results files, averages, sorting, exports.
 #include "ScriptedDialogs.h"
 
+#include "app/ClassCommandLine.h"
 #include "exercises/ClassResults.h"
 #include "exercises/ResultsFileReader.h"
 #include "exercises/ResultsSummary.h"
@@ -170,6 +171,29 @@ private slots:
         dialogs.queueFile(pdfPath);
         window.ExportarPDF->click();
         QVERIFY(QFileInfo(pdfPath).size() > 1000);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("requested");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("error");
+        const QString missing = QStringLiteral("Falta la carpeta: tildora --clase CARPETA");
+        QTest::addRow("none") << QStringList{QStringLiteral("tildora")} << false << QString() << QString();
+        QTest::addRow("folder") << QStringList{QStringLiteral("tildora"), QStringLiteral("--clase"), QStringLiteral("/aula/2B")}
+                                << true << QStringLiteral("/aula/2B") << QString();
+        QTest::addRow("equals") << QStringList{QStringLiteral("tildora"), QStringLiteral("--clase=2º B")} << true
+                                << QStringLiteral("2º B") << QString();
+        QTest::addRow("no folder") << QStringList{QStringLiteral("tildora"), QStringLiteral("--clase")} << true << QString() << missing;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        const ClassCommandLine::Request request = ClassCommandLine::parse(arguments);
+        QTEST(request.requested, "requested");
+        QTEST(request.folder, "folder");
+        QTEST(request.error, "error");
     }
 
     void missingFolderIsAMessage()

@@ -1,12 +1,15 @@
 // Start-up: the application object, the five windows in their order, the message loop.
 #include "app/Project1.h"
 
+#include "app/ClassCommandLine.h"
 #include "app/TildoraApplication.h"
 #include "editor/REMain.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
+
+#include <cstdio>
 
 TildoraWindows::TildoraWindows()
 {
@@ -40,6 +43,13 @@ TildoraWindows::~TildoraWindows()
 int runTildora(int argc, char **argv)
 {
     TildoraApplication app(argc, argv);
+    const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
+    if (!classView.error.isEmpty()) {
+        std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);
+        return 2;
+    }
+    if (classView.requested)
+        return ClassCommandLine::run(classView);
     TildoraWindows windows;
     windows.form1->show();
     return app.exec();
