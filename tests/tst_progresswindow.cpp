@@ -30,6 +30,25 @@ private slots:
         QCOMPARE(window.ProgressChart->accessibleDescription(), window.LastSession->text());
     }
 
+    void longHistoriesKeepTheirPeaks()
+    {
+        ScoreHistory::Contents history;
+        for (int n = 0; n < 5000; ++n)
+            history.records << ScoreHistory::Record{QDateTime(QDate(2020, 1, 1), QTime(9, 0)).addSecs(n * 3600LL), {}, {},
+                                                    50, 0, 0, 0, n == 2500 ? 100 : (n == 4000 ? 3 : 50)};
+        const QList<QPointF> points = ProgressWindow::linePoints(history, 4, 100);
+        QVERIFY(points.size() <= 100);
+        bool peak = false, dip = false;
+        for (int i = 0; i < points.size(); ++i) {
+            peak = peak || points.at(i).y() == 100;
+            dip = dip || points.at(i).y() == 3;
+            if (i > 0)
+                QVERIFY(points.at(i - 1).x() < points.at(i).x());
+        }
+        QVERIFY(peak && dip);
+        QCOMPARE(ProgressWindow::linePoints(history, 0, 10000).size(), 5000);
+    }
+
     void saysWhenThereIsNoHistory()
     {
         ProgressWindow window;

@@ -10,6 +10,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 
 struct SeriesLook {
@@ -78,6 +80,42 @@ ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(HistoryNote);
 }
 
+QList<QPointF> ProgressWindow::linePoints(const ScoreHistory::Contents &history, int n, int maxPoints)
+{
+    const qsizetype count = history.records.size();
+    QList<QPointF> points;
+    const auto point = [&](qsizetype i) {
+        const ScoreHistory::Record &record = history.records.at(i);
+        return QPointF(qreal(record.when.toMSecsSinceEpoch()), score(record, n));
+    };
+    if (count <= maxPoints) {
+        points.reserve(count);
+        for (qsizetype i = 0; i < count; ++i)
+            points.append(point(i));
+        return points;
+    }
+    // More sessions than the chart has pixels for: each run of sessions keeps its lowest and
+    // highest score, in their order, so every peak and dip still shows.
+    const qsizetype buckets = maxPoints / 2;
+    points.reserve(maxPoints);
+    for (qsizetype b = 0; b < buckets; ++b) {
+        const qsizetype from = b * count / buckets;
+        const qsizetype to = (b + 1) * count / buckets;
+        qsizetype low = from;
+        qsizetype high = from;
+        for (qsizetype i = from; i < to; ++i) {
+            if (score(history.records.at(i), n) < score(history.records.at(low), n))
+                low = i;
+            if (score(history.records.at(i), n) > score(history.records.at(high), n))
+                high = i;
+        }
+        points.append(point(std::min(low, high)));
+        if (low != high)
+            points.append(point(std::max(low, high)));
+    }
+    return points;
+}
+
 QString ProgressWindow::lastSessionText(const ScoreHistory::Contents &history)
 {
     if (history.records.isEmpty())
@@ -100,25 +138,27 @@ void ProgressWindow::loadHistory(const QString &path)
 
 void ProgressWindow::setHistory(const ScoreHistory::Contents &history, const QString &path)
 {
-    QDateTime first;
-    QDateTime last;
+    // The time range from the points drawn: each holds its session's time in milliseconds.
+    qreal firstMs = std::numeric_limits<qreal>::max();
+    qreal lastMs = std::numeric_limits<qreal>::lowest();
     for (int n = 0; n < seriesCount; ++n) {
-        QList<QPointF> points;
-        points.reserve(history.records.size());
-        for (const ScoreHistory::Record &record : history.records)
-            points.append(QPointF(qreal(record.when.toMSecsSinceEpoch()), score(record, n)));
+        const QList<QPointF> points = linePoints(history, n, maxPointsPerLine);
+        for (const QPointF &p : points) {
+            firstMs = std::min(firstMs, p.x());
+            lastMs = std::max(lastMs, p.x());
+        }
         // One replace per line: a history of thousands of sessions redraws once, not per point.
         m_series[n]->replace(points);
         m_series[n]->setPointsVisible(history.records.size() <= 60);
     }
-    for (const ScoreHistory::Record &record : history.records) {
-        if (!first.isValid() || record.when < first)
-            first = record.when;
-        if (!last.isValid() || record.when > last)
-            last = record.when;
+    // Thousands of sessions draw as one dense band: smoothing them costs more than it shows.
+    ProgressChart->setRenderHint(QPainter::Antialiasing, history.records.size() <= maxPointsPerLine);
+    QDateTime first = QDateTime::currentDateTime();
+    QDateTime last = first;
+    if (!history.records.isEmpty()) {
+        first = QDateTime::fromMSecsSinceEpoch(qint64(firstMs));
+        last = QDateTime::fromMSecsSinceEpoch(qint64(lastMs));
     }
-    if (!first.isValid())
-        first = last = QDateTime::currentDateTime();
     // A single day still needs a width to draw on.
     m_timeAxis->setRange(first.addSecs(-12 * 3600), last.addSecs(12 * 3600));
     m_timeAxis->setFormat(first.daysTo(last) < 2 ? QStringLiteral("dd/MM HH:mm") : QStringLiteral("dd/MM/yy"));

@@ -3,6 +3,8 @@
 
 #include "exercises/ScoreHistory.h"
 
+#include <QList>
+#include <QPointF>
 #include <QWidget>
 
 class QChartView;
@@ -25,6 +27,13 @@ public:
     static QString lastSessionText(const ScoreHistory::Contents &history);
 
     static constexpr int seriesCount = 5;
+    // More points than a chart's width in pixels cannot be told apart; longer histories are
+    // thinned to this many per line.
+    static constexpr int maxPointsPerLine = 1600;
+
+    // Line n (0 board ... 4 average) of the chart: one point per session, or for a longer
+    // history each run of sessions' lowest and highest score in their order.
+    static QList<QPointF> linePoints(const ScoreHistory::Contents &history, int n, int maxPoints);
     QLineSeries *series(int n) const { return m_series[n]; }
 
     QChartView *ProgressChart = nullptr;
