@@ -171,6 +171,12 @@ private slots:
         dialogs.queueFile(pdfPath);
         window.ExportarPDF->click();
         QVERIFY(QFileInfo(pdfPath).size() > 1000);
+
+        // Names in Spanish order: an accented capital sorts with its letter.
+        window.Table->sortByColumn(0, Qt::AscendingOrder);
+        const QList<ClassResults::Row> byName = window.shownRows();
+        for (int r = 1; r < byName.size(); ++r)
+            QVERIFY(QString::localeAwareCompare(byName.at(r - 1).name, byName.at(r).name) <= 0);
     }
 
     void commandLine_data()

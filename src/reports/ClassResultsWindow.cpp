@@ -24,10 +24,27 @@ namespace {
 
 // Which row of the gathered list a table row shows, kept through sorting.
 constexpr int rowIndexRole = Qt::UserRole + 1;
+// The file's date, for sorting the column that shows it as Spanish text.
+constexpr int dateRole = Qt::UserRole + 2;
+
+// Names and groups sort as a Spanish reader expects: "Álvaro" beside "Alba", not after "Z".
+class TextItem : public QTableWidgetItem {
+public:
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        if (data(dateRole).isValid() && other.data(dateRole).isValid())
+            return data(dateRole).toDateTime() < other.data(dateRole).toDateTime();
+        const QVariant mine = data(Qt::DisplayRole);
+        const QVariant theirs = other.data(Qt::DisplayRole);
+        if (mine.typeId() == QMetaType::QString && theirs.typeId() == QMetaType::QString)
+            return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
+        return QTableWidgetItem::operator<(other);
+    }
+};
 
 QTableWidgetItem *item(const QVariant &value, int rowIndex)
 {
-    auto *cell = new QTableWidgetItem;
+    auto *cell = new TextItem;
     cell->setData(Qt::DisplayRole, value);
     cell->setData(rowIndexRole, rowIndex);
     cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -43,7 +60,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     setObjectName(QStringLiteral("ClaseWindow"));
     setWindowTitle(QStringLiteral("Resultados de la clase"));
     setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
-    resize(980, 640);
+    resize(1120, 660);
 
     AbrirCarpeta = new QPushButton(QStringLiteral("&Abrir carpeta…"), this);
     AbrirCarpeta->setObjectName(QStringLiteral("AbrirCarpeta"));
@@ -65,7 +82,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->hide();
-    Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
     ClassAverages = new QLabel(this);
     ClassAverages->setObjectName(QStringLiteral("ClassAverages"));
@@ -81,13 +98,18 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     bars->append(m_bars);
     bars->setLabelsVisible(true);
     chart->addSeries(bars);
+    // Each bar counts the averages from its number up to the next one (90 up to 100).
     QStringList ranges;
     for (int n = 0; n < 10; ++n)
-        ranges << QStringLiteral("%1–%2").arg(n * 10).arg(n == 9 ? 100 : n * 10 + 9);
+        ranges << QString::number(n * 10);
     auto *rangeAxis = new QBarCategoryAxis;
     rangeAxis->append(ranges);
+    rangeAxis->setTitleText(QStringLiteral("Promedio (%), de diez en diez"));
     auto *countAxis = new QValueAxis;
     countAxis->setLabelFormat(QStringLiteral("%d"));
+    countAxis->setTickType(QValueAxis::TicksDynamic);
+    countAxis->setTickAnchor(0);
+    countAxis->setTickInterval(1);
     countAxis->setTitleText(QStringLiteral("Alumnos"));
     chart->addAxis(rangeAxis, Qt::AlignBottom);
     chart->addAxis(countAxis, Qt::AlignLeft);
@@ -96,12 +118,12 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     Histogram = new QChartView(chart, this);
     Histogram->setObjectName(QStringLiteral("Histogram"));
     Histogram->setAccessibleName(QStringLiteral("Histograma de los promedios"));
-    Histogram->setMinimumWidth(380);
+    Histogram->setMinimumWidth(360);
 
     Rejected = new QListWidget(this);
     Rejected->setObjectName(QStringLiteral("Rejected"));
     Rejected->setAccessibleName(QStringLiteral("Archivos que no se han podido leer"));
-    Rejected->setMaximumHeight(90);
+    Rejected->setMaximumHeight(70);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(AbrirCarpeta);
@@ -109,8 +131,8 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     buttons->addWidget(ExportarPDF);
     buttons->addStretch();
     auto *middle = new QHBoxLayout;
-    middle->addWidget(Table, 3);
-    middle->addWidget(Histogram, 2);
+    middle->addWidget(Table, 5);
+    middle->addWidget(Histogram, 3);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(FolderLabel);
@@ -140,11 +162,13 @@ void ClassResultsWindow::fillTable()
     for (int r = 0; r < rows.size(); ++r) {
         const ClassResults::Row &row = rows.at(r);
         const QVariant values[] = {row.name, row.group, row.board, row.examples, row.phrases, row.questions,
-                                   row.average, row.date};
+                                   row.average, row.date.toString(QStringLiteral("dd/MM/yyyy HH:mm"))};
         for (int c = 0; c < int(std::size(values)); ++c)
             Table->setItem(r, c, item(values[c], r));
+        Table->item(r, int(std::size(values)) - 1)->setData(dateRole, row.date);
     }
     Table->setSortingEnabled(true);
+    Table->sortByColumn(Table->horizontalHeader()->sortIndicatorSection(), Table->horizontalHeader()->sortIndicatorOrder());
     Table->resizeColumnsToContents();
 
     const ClassResults::Averages a = ClassResults::averages(rows);
@@ -174,7 +198,13 @@ void ClassResultsWindow::fillTable()
     m_bars->remove(0, m_bars->count());
     m_bars->append(counts);
     if (auto *axis = qobject_cast<QValueAxis *>(Histogram->chart()->axes(Qt::Vertical).value(0)))
-        axis->setRange(0, highest);
+    {
+        // Whole students only on the scale.
+        axis->setRange(0, highest + 1);
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(std::max(1, (highest + 5) / 6));
+    }
     QStringList spread;
     for (int n = 0; n < bins.size(); ++n)
         spread << QStringLiteral("%1 a %2: %3").arg(n * 10).arg(n == 9 ? 100 : n * 10 + 9).arg(bins.at(n));
