@@ -46,7 +46,11 @@ AccentBar::AccentBar(QWidget *parent) : QWidget(parent)
         button->setObjectName(QStringLiteral("AccentKey%1").arg(n + 1));
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRaise(false);
-        button->setMinimumSize(26, 24);
+        button->setMinimumSize(30, 26);
+        QFont letterFont = button->font();
+        letterFont.setPixelSize(15);
+        letterFont.setBold(true);
+        button->setFont(letterFont);
         connect(button, &QToolButton::clicked, this, [this, n] { keyClicked(n); });
         row->addWidget(button);
         m_keys[n] = button;
@@ -59,7 +63,7 @@ AccentBar::AccentBar(QWidget *parent) : QWidget(parent)
     m_capitalsKey->setText(QStringLiteral("Mayús"));
     m_capitalsKey->setCheckable(true);
     m_capitalsKey->setFocusPolicy(Qt::NoFocus);
-    m_capitalsKey->setMinimumHeight(24);
+    m_capitalsKey->setMinimumHeight(26);
     m_capitalsKey->setAccessibleName(QStringLiteral("Mayúsculas"));
     m_capitalsKey->setToolTip(QStringLiteral("Mayúsculas (Alt+0)"));
     connect(m_capitalsKey, &QToolButton::toggled, this, &AccentBar::setCapitals);
