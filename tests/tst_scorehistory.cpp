@@ -45,6 +45,7 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::addRow("too few fields") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50");
         QTest::addRow("bad date") << QByteArray("14/03/2026;Ana;2B;75;80;75;50;70");
+        QTest::addRow("no such day") << QByteArray("2026-02-30 09:05:00;Ana;2B;75;80;75;50;70");
         QTest::addRow("score over 100") << QByteArray("2026-03-14 09:05:00;Ana;2B;175;80;75;50;70");
         QTest::addRow("not a number") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;ochenta;75;50;70");
         QTest::addRow("cut quote") << QByteArray("2026-03-14 09:05:00;\"Ana;2B;75;80;75;50;70");
