@@ -7,6 +7,7 @@
 #include "practice/Unit1.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
+#include "shared/AppError.h"
 #include "shared/RunScores.h"
 
 #include <QAction>
@@ -88,6 +89,14 @@ private slots:
         QCOMPARE(history.records.at(1).name, QStringLiteral("Ana Núñez"));
         QCOMPARE(history.records.at(1).average, m_form->gaugeFigures().total);
         QCOMPARE(m_transport->messages.size(), 2);
+    }
+
+    void unsavedResultsAddNoRecord()
+    {
+        // A folder where the results file should be: the save fails, so no session is recorded.
+        QVERIFY(QDir(m_home->path()).mkdir(QStringLiteral("result.txt")));
+        QVERIFY_THROWS_EXCEPTION(AppError, m_form->Op1Click());
+        QVERIFY(!QFile::exists(ScoreHistory::defaultPath()));
     }
 
     void menuOpensProgressAndClassWindows()
