@@ -196,17 +196,23 @@ void SpanishWord::findNuclei()
             join = cy != VowelClass::Closed || vowelBase(x) != vowelBase(y);
         joined[std::size_t(k)] = join;
     }
-    // Then threes: only closed + open + closed is a triphthong. A closed vowel between two
-    // open ones goes with the second (ca-ca-hue-te); two closed ones after an open vowel stay
-    // together (re-huir).
+    // Then threes: only closed + open + closed is a triphthong. Where two pairs compete for a
+    // closed vowel, an h between vowels is where the syllable breaks (ca-ca-hue-te, re-huir,
+    // coi-hue); without one, a closed vowel between two open ones goes with the second and
+    // two closed ones after an open vowel stay together.
     for (int k = 0; k + 2 < count; ++k) {
         if (!joined[std::size_t(k)] || !joined[std::size_t(k + 1)])
             continue;
-        const VowelClass first = vowelClass(vowels[std::size_t(k)]);
-        const VowelClass middle = vowelClass(vowels[std::size_t(k + 1)]);
-        if (middle == VowelClass::Open)
+        const int first = vowels[std::size_t(k)];
+        const int middle = vowels[std::size_t(k + 1)];
+        const int third = vowels[std::size_t(k + 2)];
+        if (vowelClass(middle) == VowelClass::Open)
             continue;
-        if (first == VowelClass::Open)
+        const bool aitchBefore = middle - first > 1;
+        const bool aitchAfter = third - middle > 1;
+        if (aitchBefore != aitchAfter)
+            joined[std::size_t(aitchBefore ? k : k + 1)] = false;
+        else if (vowelClass(first) == VowelClass::Open)
             joined[std::size_t(k)] = false;
         else
             joined[std::size_t(k + 1)] = false;
@@ -284,11 +290,13 @@ void SpanishWord::placeStress()
     if (m_accent >= 0) {
         m_stressedSyllable = nucleusOf(m_accent);
         m_stressedVowel = m_accent;
+        // An accented i or u next to a vowel of another syllable: the accent marks the hiatus
+        // (pa-ís, re-ú-ne, a-güí-o).
         const Nucleus &nucleus = m_nuclei[std::size_t(m_stressedSyllable)];
         const bool nextInRun = m_stressedSyllable + 1 < m_syllableCount
             && m_nuclei[std::size_t(m_stressedSyllable + 1)].joinsPrevious;
-        m_accentHiatus = vowelClass(m_accent) == VowelClass::ClosedAccented && nucleus.vowels == 1
-            && (nucleus.joinsPrevious || nextInRun);
+        m_accentHiatus = vowelClass(m_accent) == VowelClass::ClosedAccented
+            && ((nucleus.joinsPrevious && nucleus.first == m_accent) || (nextInRun && nucleus.last == m_accent));
     } else {
         // Without a written accent: llana when the word ends in a vowel, or in -n or -s after
         // a vowel; aguda otherwise (a final y counts as a consonant).
@@ -301,7 +309,7 @@ void SpanishWord::placeStress()
             && (plainVowelAt(last) || ((end == u'n' || end == u's') && plainVowelAt(last - 1)));
         m_stressedSyllable = m_syllableCount - (llana ? 2 : 1);
         // In a diphthong or triphthong the open vowel carries the stress; of two closed ones,
-        // the second.
+        // the second, unless it is a final y, which is always the glide (muy).
         const Nucleus &nucleus = m_nuclei[std::size_t(m_stressedSyllable)];
         m_stressedVowel = -1;
         for (int i = nucleus.first; i <= nucleus.last; ++i) {
@@ -311,7 +319,8 @@ void SpanishWord::placeStress()
                 m_stressedVowel = i;
                 break;
             }
-            m_stressedVowel = i;
+            if (m_stressedVowel < 0 || m_lower[std::size_t(i)] != u'y')
+                m_stressedVowel = i;
         }
     }
 

@@ -175,18 +175,21 @@ QString TildeRule::sentence() const
     case Kind::Sobresdrujula:
         return u"sobresdrújula, lleva tilde siempre."_s;
     case Kind::Hiatus: {
+        // The vowels the accented one stands apart from: "a-í", or "e-í-a" on both sides.
         const int at = m_word.stressedVowel();
-        QString vowels;
-        if (at > 0 && m_word.isVowelLetter(at - 1))
-            vowels += m_word.letter(at - 1) + u'-';
-        else if (at > 1 && m_word.lowerLetter(at - 1) == u'h' && m_word.isVowelLetter(at - 2))
-            vowels += m_word.letter(at - 2) + u'-';
-        vowels += m_word.letter(at);
-        if (at + 1 < m_word.length() && m_word.isVowelLetter(at + 1))
-            vowels += u'-' + m_word.letter(at + 1);
-        else if (at + 2 < m_word.length() && m_word.lowerLetter(at + 1) == u'h' && m_word.isVowelLetter(at + 2))
-            vowels += u'-' + m_word.letter(at + 2);
-        return u"hiato "_s + vowels + u" con la vocal cerrada tónica, lleva tilde siempre."_s;
+        QString before;
+        QString after;
+        for (int i = 0; i < m_word.sequenceCount(); ++i) {
+            const SpanishWord::VowelSequence sequence = m_word.sequence(i);
+            if (sequence.kind != SpanishWord::SequenceKind::Hiato)
+                continue;
+            if (sequence.last == at)
+                before = m_word.letter(sequence.first) + u'-';
+            else if (sequence.first == at)
+                after = u'-' + m_word.letter(sequence.last);
+        }
+        return u"hiato "_s + before + m_word.letter(at) + after
+            + u" con la vocal cerrada tónica, lleva tilde siempre."_s;
     }
     case Kind::Monosyllable:
         return u"monosílaba, no lleva tilde."_s;
