@@ -11,7 +11,6 @@
 #include <QHash>
 #include <QProcess>
 #include <QStringList>
-#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -212,23 +211,20 @@ int main(int argc, char **argv)
         }
         espeakBytes = espeakFile.readAll();
     } else {
-        QTemporaryFile input;
-        if (!input.open()) {
-            print(u"No se puede crear el fichero temporal para espeak-ng."_s);
-            return 2;
-        }
+        // One word per line on standard input: espeak-ng then answers line by line (a file
+        // given with -f is read as running text, its lines joined into sentences).
         QByteArray joined;
         joined.reserve(listBytes.size() + words.size());
         for (QStringView word : words)
             joined += word.toUtf8() + '\n';
-        input.write(joined);
-        input.flush();
         QProcess espeak;
-        espeak.start(u"espeak-ng"_s, {u"-v"_s, u"es"_s, u"-x"_s, u"-q"_s, u"-f"_s, input.fileName()});
+        espeak.start(u"espeak-ng"_s, {u"-v"_s, u"es"_s, u"-x"_s, u"-q"_s});
         if (!espeak.waitForStarted()) {
             print(u"No se puede ejecutar espeak-ng (paquete espeak-ng)."_s);
             return 2;
         }
+        espeak.write(joined);
+        espeak.closeWriteChannel();
         espeak.waitForFinished(-1);
         if (espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0) {
             print(u"espeak-ng ha fallado: "_s + QString::fromLocal8Bit(espeak.readAllStandardError()));
