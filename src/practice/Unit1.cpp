@@ -13,6 +13,7 @@
 #include "shared/RunScores.h"
 #include "shared/AppError.h"
 #include "shared/TextFile.h"
+#include "spanish/WordExplanation.h"
 #include "ui/WindowControls.h"
 #include "widgets/BoolComboBox.h"
 #include "widgets/Gauges.h"
@@ -31,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
@@ -104,6 +106,12 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     createCounters(client);
     createScoreStrip(client);
     createMenus();
+    // One line under the board says why a missed word is written as it is.
+    auto *explanation = new QLabel(this);
+    explanation->setObjectName(QStringLiteral("Explicacion"));
+    explanation->setAccessibleName(QStringLiteral("Explicación"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(explanation, 1);
     // A fixed single border: the window keeps the size of its client area and menu.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -370,6 +378,7 @@ void TForm1::Abrir1Click()
         box->SetCaption(m_board.wordAt(n));
         box->setCurrentIndex(0);
         box->IsRight = false;
+        explainSelector(box);
     }
     multishape->hide();
 }
@@ -457,6 +466,8 @@ void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
     const int hits = m_board.recount(right);
     for (int n = 1; n <= boardSize; ++n)
         BoolComboBox(n)->setColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
+    // A selector holding its right word tells why the word is written so.
+    explainSelector(sender);
     // With no right selector left the displays would keep their old figures; show none.
     LCDControl1->SetNumber(hits);
     Label1->setText(m_board.hitPercentText());
@@ -485,9 +496,21 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
     LCDControl1->SetNumberMax(m_board.scaledMaximum(LCDControl1->NumberMax()));
     LCDControl2->SetNumber(misses);
 
+    const QString missed = sender->Caption();
     sender->setCurrentIndex(-1);
     sender->SetCaption(replacement);
     sender->setColor(Colors::clWindow);
+    explainSelector(sender);
+    if (auto *explanation = findChild<QLabel *>(QStringLiteral("Explicacion")))
+        explanation->setText(WordExplanation::ofMissedWord(missed));
+}
+
+void TForm1::explainSelector(TBoolComboBox *box)
+{
+    const QString why = box->IsRight ? WordExplanation::ofWord(box->Caption()) : QString();
+    box->setToolTip(why);
+    const QString place = QStringLiteral("Palabra %1 del tablero").arg(box->objectName().mid(12));
+    box->setAccessibleDescription(why.isEmpty() ? place : place + QStringLiteral(". ") + why);
 }
 
 ResultsSummary::StripFigures TForm1::gaugeFigures() const

@@ -124,6 +124,9 @@ private:
     void createCounters(QWidget *client);
     void createScoreStrip(QWidget *client);
     void createMenus();
+    // The selector's tip and screen-reader description: why its word is written so, once
+    // the student has chosen it right.
+    void explainSelector(TBoolComboBox *box);
 
     BoardExercise m_board{runScores()};
 };
