@@ -57,6 +57,10 @@ public:
     // Throws AppError naming the file when it cannot be read.
     static QStringList readPhraseFile(const QString &path);
 
+protected:
+    // A wrong line's tip: the words that differ from the model and why each is written so.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // The student's copy, one entry per line; an empty box with nothing to compare holds none.
     QStringList studentLines() const;
@@ -64,4 +68,6 @@ private:
 
     FileDialogRequest &m_openDialog;
     PhrasesExercise m_exercise;
+    // After a correction, one tip per line of BigText1: empty for a right line.
+    QStringList m_lineTips;
 };
