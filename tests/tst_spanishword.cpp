@@ -2,6 +2,7 @@
 // words it refuses.
 #include "spanish/SpanishWord.h"
 #include "spanish/TildeRule.h"
+#include "spanish/WordExplanation.h"
 
 #include <QTest>
 
@@ -224,6 +225,32 @@ private slots:
         QVERIFY(!analysis.isValid());
         QCOMPARE(analysis.problem(), problem);
         QVERIFY2(analysis.problemText().contains(reason), qPrintable(analysis.problemText()));
+    }
+
+    // The texts the windows show.
+    void explanations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("missed word") << WordExplanation::ofMissedWord(u"cárcel"_s)
+                                     << u"Era \"cárcel\" (cár-cel): llana terminada en -l, lleva tilde."_s;
+        QTest::addRow("word refused") << WordExplanation::ofWord(u"3"_s) << u"\"3\": La palabra contiene la cifra «3»: escríbala con letras."_s;
+        QTest::addRow("group with two sequences") << WordExplanation::ofGroup(u"leíais"_s)
+                                                  << u"leíais: le-í-ais, tiene el hiato e-í, el hiato í-a y el diptongo ai"_s;
+        QTest::addRow("phrase: word written otherwise")
+            << WordExplanation::ofPhraseDifferences(u"¿Que dices?"_s, u"¿Qué dices?"_s)
+            << u"«Que» se escribe \"Qué\" (Qué): lleva tilde cuando es interrogativo o exclamativo («¿qué quieres?»); sin ella, «que» es relativo o conjunción («dice que viene»)."_s;
+        QTest::addRow("phrase: word missing") << WordExplanation::ofPhraseDifferences(u"El"_s, u"El árbol"_s)
+                                              << u"Falta \"árbol\" (ár-bol): llana terminada en -l, lleva tilde."_s;
+        QTest::addRow("phrase: word too many") << WordExplanation::ofPhraseDifferences(u"El árbol alto"_s, u"El árbol"_s)
+                                               << u"«alto» sobra: el modelo no tiene esa palabra."_s;
+        QTest::addRow("phrase: only signs differ") << WordExplanation::ofPhraseDifferences(u"El árbol"_s, u"El árbol."_s) << QString();
+    }
+    void explanations()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
     }
 
     void longestWordIsTaken()
