@@ -2,6 +2,7 @@
 #include "app/Project1.h"
 
 #include "app/ClassCommandLine.h"
+#include "app/CommandLine.h"
 #include "app/TildoraApplication.h"
 #include "editor/REMain.h"
 #include "editor/Reabout.h"
@@ -42,6 +43,8 @@ TildoraWindows::~TildoraWindows()
 
 int runTildora(int argc, char **argv)
 {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     TildoraApplication app(argc, argv);
     const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
     if (!classView.error.isEmpty()) {
