@@ -14,7 +14,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextDocument>
 
 namespace ClassResults {
@@ -197,9 +197,8 @@ bool writePdf(const QString &path, const QList<Row> &rows, const QString &folder
         html += QStringLiteral("%1–%2: %3<br>").arg(n * 10).arg(n == 9 ? 100 : n * 10 + 9).arg(bins.at(n));
     html += QStringLiteral("</p>");
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&file);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
@@ -210,7 +209,7 @@ bool writePdf(const QString &path, const QList<Row> &rows, const QString &folder
         document.setHtml(html);
         document.print(&pdf);
     }
-    return file.commit();
+    return TextFile::trySaveBytes(path, file.data()) == TextFile::SaveStatus::Ok;
 }
 
 } // namespace ClassResults

@@ -65,7 +65,7 @@ QByteArray csv(const QList<Row> &rows);
 // file cannot be written.
 bool writePdf(const QString &path, const QList<Row> &rows, const QString &folder);
 
-// Writes bytes through a save file; false on failure (an earlier file stays whole).
+// Writes the CSV through a save file; false on failure (an earlier file stays whole).
 bool writeCsv(const QString &path, const QList<Row> &rows);
 
 } // namespace ClassResults

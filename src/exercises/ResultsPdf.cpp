@@ -1,6 +1,8 @@
 // The results page in PDF: the summary's lines and the score strip on A4.
 #include "exercises/ResultsPdf.h"
 
+#include "shared/TextFile.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -8,7 +10,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace ResultsPdf {
 
@@ -25,9 +27,10 @@ QString defaultFileName(const QString &studentName, const QDate &date)
 
 bool write(const QString &path, const ResultsSummary::Figures &figures, const QDateTime &when, const QImage &strip)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // The page is made in memory and saved like every other file of the program, so a full
+    // disk or a folder without permission leaves an earlier file whole.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(300);
@@ -36,10 +39,8 @@ bool write(const QString &path, const ResultsSummary::Figures &figures, const QD
         pdf.setTitle(QStringLiteral("Resultados del test de acentos"));
         pdf.setCreator(QStringLiteral("Tildora"));
         QPainter painter;
-        if (!painter.begin(&pdf)) {
-            file.cancelWriting();
+        if (!painter.begin(&pdf))
             return false;
-        }
         const QRect page = painter.viewport();
         const int width = page.width();
         int y = 0;
@@ -72,12 +73,10 @@ bool write(const QString &path, const ResultsSummary::Figures &figures, const QD
             const QSize size = strip.size().scaled(width, page.height() - y, Qt::KeepAspectRatio);
             painter.drawImage(QRect(QPoint(0, y), size), strip);
         }
-        if (!painter.end()) {
-            file.cancelWriting();
+        if (!painter.end())
             return false;
-        }
     }
-    return file.commit();
+    return TextFile::trySaveBytes(path, file.data()) == TextFile::SaveStatus::Ok;
 }
 
 } // namespace ResultsPdf
