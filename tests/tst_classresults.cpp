@@ -9,6 +9,7 @@
 #include "reports/ClassResultsWindow.h"
 #include "shared/AppError.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -151,8 +152,11 @@ private slots:
         QCOMPARE(window.Rejected->count(), 3);
         QVERIFY(window.ClassAverages->text().startsWith(QStringLiteral("Media de la clase (30 alumnos)")));
 
-        // Sorting by the average, highest first, as a click on its heading twice would.
-        window.Table->sortByColumn(6, Qt::DescendingOrder);
+        // Sorting by the average, highest first, chosen from the keyboard.
+        window.OrdenarPor->setFocus();
+        QTest::keyClick(window.OrdenarPor, Qt::Key_End);
+        QTest::keyClick(window.OrdenarPor, Qt::Key_Up);
+        QCOMPARE(window.OrdenarPor->currentText(), QStringLiteral("Promedio"));
         const QList<ClassResults::Row> shown = window.shownRows();
         for (int r = 1; r < shown.size(); ++r)
             QVERIFY(shown.at(r - 1).average >= shown.at(r).average);

@@ -10,6 +10,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -125,11 +126,23 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     Rejected->setAccessibleName(QStringLiteral("Archivos que no se han podido leer"));
     Rejected->setMaximumHeight(70);
 
+    OrdenarPor = new QComboBox(this);
+    OrdenarPor->setObjectName(QStringLiteral("OrdenarPor"));
+    OrdenarPor->addItems(ClassResults::headings());
+    auto *sortLabel = new QLabel(QStringLiteral("&Ordenar por:"), this);
+    sortLabel->setBuddy(OrdenarPor);
+    connect(OrdenarPor, &QComboBox::activated, this, ErrorGuard::guarded(this, &ClassResultsWindow::OrdenarPorChange));
+    // A click on a heading shows in the list too.
+    connect(Table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, OrdenarPor,
+            [this](int column) { OrdenarPor->setCurrentIndex(column); });
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(AbrirCarpeta);
     buttons->addWidget(ExportarCSV);
     buttons->addWidget(ExportarPDF);
     buttons->addStretch();
+    buttons->addWidget(sortLabel);
+    buttons->addWidget(OrdenarPor);
     auto *middle = new QHBoxLayout;
     middle->addWidget(Table, 5);
     middle->addWidget(Histogram, 3);
@@ -223,6 +236,12 @@ QList<ClassResults::Row> ClassResultsWindow::shownRows() const
     for (int r = 0; r < Table->rowCount(); ++r)
         rows << m_contents.rows.at(Table->item(r, 0)->data(rowIndexRole).toInt());
     return rows;
+}
+
+void ClassResultsWindow::OrdenarPorChange(int column)
+{
+    const bool text = column <= 1;
+    Table->sortByColumn(column, text ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void ClassResultsWindow::AbrirCarpetaClick()

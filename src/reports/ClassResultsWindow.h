@@ -8,6 +8,7 @@
 
 class QBarSet;
 class QChartView;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -31,6 +32,9 @@ public:
     QPushButton *ExportarCSV = nullptr;
     QPushButton *ExportarPDF = nullptr;
     QLabel *FolderLabel = nullptr;
+    // Sorting from the keyboard: names and groups from A to Z, scores from the highest, dates
+    // from the newest. A click on a heading sorts as well, either way.
+    QComboBox *OrdenarPor = nullptr;
     QTableWidget *Table = nullptr;
     QLabel *ClassAverages = nullptr;
     QChartView *Histogram = nullptr;
@@ -40,6 +44,7 @@ public slots:
     void AbrirCarpetaClick();
     void ExportarCSVClick();
     void ExportarPDFClick();
+    void OrdenarPorChange(int column);
 
 private:
     void fillTable();
