@@ -119,7 +119,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     Histogram = new QChartView(chart, this);
     Histogram->setObjectName(QStringLiteral("Histogram"));
     Histogram->setAccessibleName(QStringLiteral("Histograma de los promedios"));
-    Histogram->setMinimumWidth(360);
+    Histogram->setMinimumWidth(320);
 
     Rejected = new QListWidget(this);
     Rejected->setObjectName(QStringLiteral("Rejected"));
@@ -144,8 +144,8 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     buttons->addWidget(sortLabel);
     buttons->addWidget(OrdenarPor);
     auto *middle = new QHBoxLayout;
-    middle->addWidget(Table, 5);
-    middle->addWidget(Histogram, 3);
+    middle->addWidget(Table, 2);
+    middle->addWidget(Histogram, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(FolderLabel);
