@@ -1,5 +1,7 @@
 // Text files: encoding guess, Windows-1252 writing, line splitting, safe saving, and the
 // dialog texts derived from the program's own.
+#include "FullDisk.h"
+
 #include "shared/AppError.h"
 #include "ui/DialogService.h"
 #include "shared/TextFile.h"
@@ -27,6 +29,11 @@ private slots:
         QTest::addRow("utf-16 le, as Windows editors save Unicode")
             << QByteArray("\xFF\xFEs\0\xED\0\r\0\n\0", 10) << "sí\r\n";
         QTest::addRow("utf-16 be") << QByteArray("\xFE\xFF\0s\0\xED", 6) << "sí";
+        QTest::addRow("lines in both encodings, each decoded as written")
+            << QByteArray("caf\xC3\xA9\r\ncami\xF3n\nu\xC3\xB1" "a") << "café\r\ncamión\nuña";
+        QTest::addRow("decomposed accents are composed")
+            << QByteArray("Qu\x65\xCC\x81 ma\xCC\x81s") << "Qué más";
+        QTest::addRow("decomposed accents with a bom") << QByteArray("\xEF\xBB\xBF" "a\xCC\x81rbol") << "árbol";
     }
     void decode()
     {
@@ -78,8 +85,18 @@ private slots:
         QCOMPARE(TextFile::readLines(path), (QStringList{"Él está aquí.", "¿Por qué?"}));
     }
 
+    void failedWriteKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("limit");
+        QTest::addRow("larger than the write buffer") << 2000 << 4096;
+        // The bytes of a short file would wait in a buffer, and only their late write fail.
+        QTest::addRow("a short file") << 20 << 64;
+    }
     void failedWriteKeepsThePreviousFile()
     {
+        QFETCH(int, lines);
+        QFETCH(int, limit);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("nivel1.txt"));
         TextFile::writeLines(path, {QStringLiteral("sol")});
@@ -89,20 +106,73 @@ private slots:
         QVERIFY(getrlimit(RLIMIT_FSIZE, &previous) == 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = previous;
-        small.rlim_cur = 4096;
+        small.rlim_cur = rlim_t(limit);
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        bool raised = false;
+        QString message;
         try {
-            TextFile::writeLines(path, QStringList(2000, QStringLiteral("una línea más larga")));
-        } catch (const AppError &) {
-            raised = true;
+            TextFile::writeLines(path, QStringList(lines, QStringLiteral("una línea más larga")));
+        } catch (const AppError &error) {
+            message = error.message();
         }
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, oldHandler);
 
-        QVERIFY(raised);
+        QCOMPARE(message, QStringLiteral("No se ha podido guardar el archivo %1: ha fallado la escritura. "
+                                         "No se ha perdido nada de lo guardado antes.")
+                              .arg(path));
         QCOMPARE(TextFile::readLines(path), QStringList{"sol"});
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"nivel1.txt"});
+    }
+
+    void fullDiskKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addRow("a short file, under the write buffer") << 300;
+        QTest::addRow("a long file") << 40000;
+    }
+    void fullDiskKeepsThePreviousFile()
+    {
+        QFETCH(int, size);
+        FullDisk disk;
+        if (!disk.ready())
+            QSKIP(disk.reason());
+        const QString path = disk.filePath(QStringLiteral("frases.txt"));
+        TextFile::writeLines(path, {QStringLiteral("la versión guardada")});
+        QVERIFY(disk.fill());
+
+        QCOMPARE(TextFile::trySaveBytes(path, QByteArray(size, 'n')), TextFile::SaveStatus::DiskFull);
+        QCOMPARE(TextFile::readLines(path), QStringList{"la versión guardada"});
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), (QStringList{"frases.txt", "relleno"}));
+        QCOMPARE(TextFile::saveErrorMessage(path, TextFile::SaveStatus::DiskFull),
+                 QStringLiteral("No se ha podido guardar el archivo %1: el disco está lleno. "
+                                "No se ha perdido nada de lo guardado antes.")
+                     .arg(path));
+    }
+
+    // A link is followed for a document the user chose, and replaced for a file the program
+    // names itself; the file it points to is then never written.
+    void savingOverALink_data()
+    {
+        QTest::addColumn<bool>("replaceLink");
+        QTest::addRow("a document: its target is saved") << false;
+        QTest::addRow("the program's own file: the link is replaced") << true;
+    }
+    void savingOverALink()
+    {
+        QFETCH(bool, replaceLink);
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("otro.txt"));
+        const QString link = folder.filePath(QStringLiteral("result.txt"));
+        TextFile::writeLines(target, {QStringLiteral("ajeno")});
+        QVERIFY(QFile::link(target, link));
+
+        QCOMPARE(TextFile::trySaveBytes(link, "nuevo", replaceLink ? TextFile::Links::ReplaceLink
+                                                                    : TextFile::Links::WriteTarget),
+                 TextFile::SaveStatus::Ok);
+        QCOMPARE(QFileInfo(link).isSymLink(), !replaceLink);
+        QCOMPARE(TextFile::readLines(link), QStringList{"nuevo"});
+        QCOMPARE(TextFile::readLines(target), QStringList{replaceLink ? "ajeno" : "nuevo"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
     }
 
     void unreadableFilesRaiseASpanishError_data()

@@ -2,8 +2,13 @@
 #include "platform/ShellOpen.h"
 
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -14,18 +19,47 @@ namespace ShellOpen {
 
 namespace {
 
+#ifndef Q_OS_WIN
+// Runs the opener and waits a few seconds for its verdict. Failures come at once; an opener
+// still running then has started a browser that keeps it waiting until it closes, so it is
+// left to run and counted as done.
+bool runOpener(const QString &opener, const QString &address)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(opener, {address});
+    if (!process->waitForStarted())
+        return false;
+    QEventLoop loop;
+    QObject::connect(process.get(), &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    if (process->state() != QProcess::NotRunning)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process->state() != QProcess::NotRunning) {
+        // Deleting the process object would end the opener and perhaps the browser with it.
+        QProcess *running = process.release();
+        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
+        return true;
+    }
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+}
+#endif
+
 class SystemShell : public Shell {
 public:
     bool openAddress(const QString &address) override
     {
-        if (QDesktopServices::openUrl(QUrl(address)))
-            return true;
 #ifdef Q_OS_WIN
-        return false;
+        return QDesktopServices::openUrl(QUrl(address));
 #else
-        // Platform plugins without desktop services (offscreen, minimal) cannot pass the
-        // address on; the desktop's own opener reaches the same default handler.
-        return QProcess::startDetached(QStringLiteral("xdg-open"), {address});
+        // The desktop's own opener, the one Qt's desktop services start too, but run here so
+        // that its exit status is seen: started detached, an opener that finds no handler or
+        // whose handler fails would pass for one that worked.
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty())
+            return QDesktopServices::openUrl(QUrl(address));
+        return runOpener(opener, address);
 #endif
     }
 
