@@ -204,6 +204,45 @@ private slots:
         QVERIFY(about.Label6->text().contains(address));
     }
 
+    // The desktop's opener is run by the real shell, and its exit status counts: one that
+    // fails, with no browser to fall back on, is told to the user as a missing browser is.
+    void failingOpenerIsTold_data()
+    {
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<bool>("message");
+        QTest::addRow("the opener succeeds") << 0 << false;
+        QTest::addRow("the opener finds no handler") << 3 << true;
+        QTest::addRow("the handler fails") << 4 << true;
+    }
+    void failingOpenerIsTold()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the desktop's opener is a Linux program");
+#else
+        QFETCH(int, exitStatus);
+        QFETCH(bool, message);
+        QTemporaryDir bin;
+        QVERIFY(bin.isValid());
+        const QString opener = bin.filePath(QStringLiteral("xdg-open"));
+        QFile script(opener);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexit " + QByteArray::number(exitStatus) + "\n");
+        script.close();
+        QVERIFY(QFile::setPermissions(opener, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        // Only this opener on the path: no browser program to fall back on either.
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(bin.path()));
+
+        ScriptedDialogs dialogs;
+        TAboutBox about;
+        about.Label6Click();
+        QCOMPARE(dialogs.messages.size(), message ? 1 : 0);
+        if (message)
+            QCOMPARE(dialogs.messages[0].text, QStringLiteral("Lo siento, no se encontró tu navegador"));
+#endif
+    }
+
     // The real shell hands the address to the user's default https handler: a temporary home
     // whose handler is a script that writes down what it was given.
     void systemHandlerReceivesTheAddress()
