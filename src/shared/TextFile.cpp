@@ -12,6 +12,7 @@
 #include <QStringEncoder>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
@@ -30,9 +31,8 @@ bool hasNonAscii(QByteArrayView bytes)
 
 // Qt's converter knows Windows-1252 through ICU; without it, Latin-1 is the closest fallback
 // (it differs only in 0x80-0x9F: curly quotes, the euro sign, dashes).
-QString decodeWindows1252(QByteArrayView bytes)
+QString decodeWindows1252(QByteArrayView bytes, QStringDecoder &decoder)
 {
-    QStringDecoder decoder("windows-1252");
     if (decoder.isValid())
         return decoder.decode(bytes);
     return QString::fromLatin1(bytes);
@@ -62,6 +62,8 @@ std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
 // cuts no character.
 QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
 {
+    // One converter for all the lines: opening one is far dearer than a line.
+    QStringDecoder windows1252("windows-1252", QStringDecoder::Flag::Stateless);
     QString text;
     text.reserve(bytes.size());
     qsizetype start = 0;
@@ -75,7 +77,7 @@ QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
         if (std::optional<QString> decoded = strictUtf8(line, utf8))
             text += *decoded;
         else
-            text += decodeWindows1252(line);
+            text += decodeWindows1252(line, windows1252);
         start = end;
     }
     return text;
@@ -185,10 +187,15 @@ ReadResult tryReadBytes(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
+    // A file already known to be too large is refused before a byte of it is read.
+    if (file.size() > maxFileBytes)
+        return {ReadResult::TooLarge, {}};
     ReadResult result;
-    // Read in pieces: a file that grows while it is read still stops at the limit.
+    // Read in pieces sized to what is left, so a short file costs a short buffer; a file that
+    // grows while it is read still stops at the limit.
     for (;;) {
-        const QByteArray chunk = file.read(1024 * 1024);
+        const qint64 left = file.size() - result.bytes.size();
+        const QByteArray chunk = file.read(std::clamp<qint64>(left + 1, 4096, 1024 * 1024));
         if (file.error() != QFileDevice::NoError)
             return {ReadResult::Unreadable, {}};
         if (chunk.isEmpty())
