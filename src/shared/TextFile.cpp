@@ -43,10 +43,6 @@ QString displayName(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-} // namespace
-
-namespace {
-
 // Valid UTF-8 with some non-ASCII byte: the text; otherwise nothing.
 std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
 {
@@ -258,9 +254,10 @@ SaveStatus saveOverLink(const QString &path, const QByteArray &bytes)
     if (file.write(bytes) != bytes.size() || !file.flush())
         return writeFailure(errno);
     file.close();
+    // The system's rename replaces the link itself, and does so in one step.
     std::error_code renamed;
-    std::filesystem::rename(QFile::encodeName(file.fileName()).toStdString(), QFile::encodeName(path).toStdString(),
-                            renamed);
+    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), renamed);
     if (renamed)
         return SaveStatus::CannotCreate;
     file.setAutoRemove(false);
