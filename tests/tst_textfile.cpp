@@ -1,7 +1,5 @@
 // Text files: encoding guess, Windows-1252 writing, line splitting, safe saving, and the
 // dialog texts derived from the program's own.
-#include "FullDisk.h"
-
 #include "shared/AppError.h"
 #include "ui/DialogService.h"
 #include "shared/TextFile.h"
@@ -122,57 +120,6 @@ private slots:
                               .arg(path));
         QCOMPARE(TextFile::readLines(path), QStringList{"sol"});
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"nivel1.txt"});
-    }
-
-    void fullDiskKeepsThePreviousFile_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addRow("a short file, under the write buffer") << 300;
-        QTest::addRow("a long file") << 40000;
-    }
-    void fullDiskKeepsThePreviousFile()
-    {
-        QFETCH(int, size);
-        FullDisk disk;
-        if (!disk.ready())
-            QSKIP(disk.reason());
-        const QString path = disk.filePath(QStringLiteral("frases.txt"));
-        TextFile::writeLines(path, {QStringLiteral("la versión guardada")});
-        QVERIFY(disk.fill());
-
-        QCOMPARE(TextFile::trySaveBytes(path, QByteArray(size, 'n')), TextFile::SaveStatus::DiskFull);
-        QCOMPARE(TextFile::readLines(path), QStringList{"la versión guardada"});
-        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), (QStringList{"frases.txt", "relleno"}));
-        QCOMPARE(TextFile::saveErrorMessage(path, TextFile::SaveStatus::DiskFull),
-                 QStringLiteral("No se ha podido guardar el archivo %1: el disco está lleno. "
-                                "No se ha perdido nada de lo guardado antes.")
-                     .arg(path));
-    }
-
-    // A link is followed for a document the user chose, and replaced for a file the program
-    // names itself; the file it points to is then never written.
-    void savingOverALink_data()
-    {
-        QTest::addColumn<bool>("replaceLink");
-        QTest::addRow("a document: its target is saved") << false;
-        QTest::addRow("the program's own file: the link is replaced") << true;
-    }
-    void savingOverALink()
-    {
-        QFETCH(bool, replaceLink);
-        QTemporaryDir folder;
-        const QString target = folder.filePath(QStringLiteral("otro.txt"));
-        const QString link = folder.filePath(QStringLiteral("result.txt"));
-        TextFile::writeLines(target, {QStringLiteral("ajeno")});
-        QVERIFY(QFile::link(target, link));
-
-        QCOMPARE(TextFile::trySaveBytes(link, "nuevo", replaceLink ? TextFile::Links::ReplaceLink
-                                                                    : TextFile::Links::WriteTarget),
-                 TextFile::SaveStatus::Ok);
-        QCOMPARE(QFileInfo(link).isSymLink(), !replaceLink);
-        QCOMPARE(TextFile::readLines(link), QStringList{"nuevo"});
-        QCOMPARE(TextFile::readLines(target), QStringList{replaceLink ? "ajeno" : "nuevo"});
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
     }
 
     void unreadableFilesRaiseASpanishError_data()
