@@ -415,6 +415,7 @@ private slots:
                 box.BitBtn1Click();
             return dialog.result();
         });
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         QTest::mouseClick(m_form->Op1, Qt::LeftButton);
         DatosBox = nullptr;
         QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});
