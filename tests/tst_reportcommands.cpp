@@ -77,12 +77,16 @@ private slots:
         m_form->GuardarPDF1->trigger();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages.at(0).text,
-                 QStringLiteral("No se puede escribir el archivo %1. Elige otra carpeta, por ejemplo tu carpeta personal.").arg(path));
+                 QStringLiteral("No se puede crear el archivo %1. Elige otra carpeta, por ejemplo tu carpeta personal.")
+                     .arg(QDir::toNativeSeparators(path)));
     }
 
     void eachSavedResultAddsOneRecord()
     {
+        // The box before sending is answered OK, so the mail goes too.
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         const ScoreHistory::Contents history = ScoreHistory::read(ScoreHistory::defaultPath());
         QCOMPARE(history.records.size(), 2);

@@ -28,7 +28,7 @@ private slots:
         figures.percentages = {75, 80, 75, 50, 70};
         QImage strip(705, 121, QImage::Format_RGB32);
         strip.fill(QColor(0, 64, 128));
-        QVERIFY(ResultsPdf::write(path, figures, QDateTime(QDate(2026, 3, 14), QTime(9, 5)), strip));
+        QCOMPARE(ResultsPdf::write(path, figures, QDateTime(QDate(2026, 3, 14), QTime(9, 5)), strip), TextFile::SaveStatus::Ok);
 
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
@@ -52,7 +52,8 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         // A folder that is really a file: nothing can be created in it, not even by root.
-        QVERIFY(!ResultsPdf::write(folder.filePath(QStringLiteral("archivo/r.pdf")), {}, QDateTime::currentDateTime(), {}));
+        QCOMPARE(ResultsPdf::write(folder.filePath(QStringLiteral("archivo/r.pdf")), {}, QDateTime::currentDateTime(), {}),
+                 TextFile::SaveStatus::CannotCreate);
     }
 
     void defaultFileName_data()

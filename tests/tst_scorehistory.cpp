@@ -1,4 +1,6 @@
 // The history file: appending, reading back, damaged lines and a failed write.
+#include "FullDisk.h"
+
 #include "exercises/ScoreHistory.h"
 
 #include <QTemporaryDir>
@@ -73,6 +75,22 @@ private slots:
         QCOMPARE(ScoreHistory::append(path, record(14, QStringLiteral("Ana"), 70)), ScoreHistory::AppendStatus::Ok);
         QVERIFY(readFile(path).startsWith(old + '\n'));
         QCOMPARE(ScoreHistory::read(path).damaged, 1);
+    }
+
+    void failedWriteKeepsOlderRecords()
+    {
+        FullDisk disk;
+        if (!disk.ready())
+            QSKIP(disk.reason().constData());
+        const QString path = disk.filePath(QStringLiteral("historial.csv"));
+        for (int day = 1; day <= 3; ++day)
+            QCOMPARE(ScoreHistory::append(path, record(day, QStringLiteral("Ana"), 60 + day)), ScoreHistory::AppendStatus::Ok);
+        const QByteArray before = readFile(path);
+        QVERIFY(disk.fill());
+
+        QCOMPARE(ScoreHistory::append(path, record(4, QStringLiteral("Ana"), 64)), ScoreHistory::AppendStatus::CannotWrite);
+        QCOMPARE(readFile(path), before);
+        QCOMPARE(ScoreHistory::read(path).records.size(), 3);
     }
 
     void missingFileIsEmptyHistory()

@@ -167,12 +167,12 @@ QByteArray csv(const QList<Row> &rows)
     return QByteArrayLiteral("\xEF\xBB\xBF") + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-bool writeCsv(const QString &path, const QList<Row> &rows)
+TextFile::SaveStatus writeCsv(const QString &path, const QList<Row> &rows)
 {
-    return TextFile::trySaveBytes(path, csv(rows)) == TextFile::SaveStatus::Ok;
+    return TextFile::trySaveBytes(path, csv(rows));
 }
 
-bool writePdf(const QString &path, const QList<Row> &rows, const QString &folder)
+TextFile::SaveStatus writePdf(const QString &path, const QList<Row> &rows, const QString &folder)
 {
     QString html = QStringLiteral("<h2>Resultados de la clase</h2><p>Carpeta: %1<br>Alumnos: %2</p>")
                        .arg(QDir::toNativeSeparators(folder).toHtmlEscaped())
@@ -209,7 +209,7 @@ bool writePdf(const QString &path, const QList<Row> &rows, const QString &folder
         document.setHtml(html);
         document.print(&pdf);
     }
-    return TextFile::trySaveBytes(path, file.data()) == TextFile::SaveStatus::Ok;
+    return TextFile::trySaveBytes(path, file.data());
 }
 
 } // namespace ClassResults

@@ -2,6 +2,8 @@
 // spread of the averages, and the table as CSV or PDF for the teacher's records.
 #pragma once
 
+#include "shared/TextFile.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -61,11 +63,10 @@ QStringList headings();
 // CR LF after each line, the headings first and the class averages last.
 QByteArray csv(const QList<Row> &rows);
 
-// The table, the averages and the spread on A4 pages, through a save file; false when the
-// file cannot be written.
-bool writePdf(const QString &path, const QList<Row> &rows, const QString &folder);
+// The table, the averages and the spread on A4 pages, through the program's safe save.
+TextFile::SaveStatus writePdf(const QString &path, const QList<Row> &rows, const QString &folder);
 
-// Writes the CSV through a save file; false on failure (an earlier file stays whole).
-bool writeCsv(const QString &path, const QList<Row> &rows);
+// The CSV through the program's safe save: a failed write leaves an earlier file whole.
+TextFile::SaveStatus writeCsv(const QString &path, const QList<Row> &rows);
 
 } // namespace ClassResults

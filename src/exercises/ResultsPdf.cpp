@@ -1,8 +1,6 @@
 // The results page in PDF: the summary's lines and the score strip on A4.
 #include "exercises/ResultsPdf.h"
 
-#include "shared/TextFile.h"
-
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -25,7 +23,7 @@ QString defaultFileName(const QString &studentName, const QDate &date)
                           : QStringLiteral("Resultados de %1 %2.pdf").arg(name, day);
 }
 
-bool write(const QString &path, const ResultsSummary::Figures &figures, const QDateTime &when, const QImage &strip)
+TextFile::SaveStatus write(const QString &path, const ResultsSummary::Figures &figures, const QDateTime &when, const QImage &strip)
 {
     // The page is made in memory and saved like every other file of the program, so a full
     // disk or a folder without permission leaves an earlier file whole.
@@ -40,7 +38,7 @@ bool write(const QString &path, const ResultsSummary::Figures &figures, const QD
         pdf.setCreator(QStringLiteral("Tildora"));
         QPainter painter;
         if (!painter.begin(&pdf))
-            return false;
+            return TextFile::SaveStatus::CannotWrite;
         const QRect page = painter.viewport();
         const int width = page.width();
         int y = 0;
@@ -74,9 +72,9 @@ bool write(const QString &path, const ResultsSummary::Figures &figures, const QD
             painter.drawImage(QRect(QPoint(0, y), size), strip);
         }
         if (!painter.end())
-            return false;
+            return TextFile::SaveStatus::CannotWrite;
     }
-    return TextFile::trySaveBytes(path, file.data()) == TextFile::SaveStatus::Ok;
+    return TextFile::trySaveBytes(path, file.data());
 }
 
 } // namespace ResultsPdf

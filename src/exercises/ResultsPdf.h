@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exercises/ResultsSummary.h"
+#include "shared/TextFile.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -14,9 +15,9 @@ namespace ResultsPdf {
 QString defaultFileName(const QString &studentName, const QDate &date);
 
 // Writes the page: the student's data, the date, the fourteen lines of the summary and the
-// picture of the score strip. Through a save file, so a failed write leaves an earlier file
-// whole; false when the file cannot be written.
-bool write(const QString &path, const ResultsSummary::Figures &figures, const QDateTime &when,
+// picture of the score strip. Through the program's safe save, so a failed write (a full disk
+// too) leaves an earlier file whole.
+TextFile::SaveStatus write(const QString &path, const ResultsSummary::Figures &figures, const QDateTime &when,
            const QImage &strip);
 
 } // namespace ResultsPdf

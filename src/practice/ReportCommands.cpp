@@ -54,9 +54,12 @@ void savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QIma
     if (!chosen.accepted)
         return;
     const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
-    if (!ResultsPdf::write(path, figures, now, strip))
-        throw AppError(QStringLiteral("No se puede escribir el archivo %1. Elige otra carpeta, por ejemplo tu carpeta personal.")
-                           .arg(QDir::toNativeSeparators(path)));
+    const TextFile::SaveStatus saved = ResultsPdf::write(path, figures, now, strip);
+    if (saved == TextFile::SaveStatus::CannotCreate)
+        throw AppError(TextFile::saveErrorMessage(path, saved)
+                       + QStringLiteral(" Elige otra carpeta, por ejemplo tu carpeta personal."));
+    if (saved != TextFile::SaveStatus::Ok)
+        throw AppError(TextFile::saveErrorMessage(path, saved));
 }
 
 void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures)

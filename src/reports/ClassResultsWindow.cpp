@@ -276,8 +276,9 @@ void ClassResultsWindow::ExportarCSVClick()
                                      QStringLiteral("Hoja de cálculo CSV (*.csv)|*.csv"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    if (!ClassResults::writeCsv(path, shownRows()))
-        throw AppError(QStringLiteral("No se puede escribir el archivo %1.").arg(QDir::toNativeSeparators(path)));
+    const TextFile::SaveStatus saved = ClassResults::writeCsv(path, shownRows());
+    if (saved != TextFile::SaveStatus::Ok)
+        throw AppError(TextFile::saveErrorMessage(path, saved));
 }
 
 void ClassResultsWindow::ExportarPDFClick()
@@ -286,6 +287,7 @@ void ClassResultsWindow::ExportarPDFClick()
                                      QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    if (!ClassResults::writePdf(path, shownRows(), m_folder))
-        throw AppError(QStringLiteral("No se puede escribir el archivo %1.").arg(QDir::toNativeSeparators(path)));
+    const TextFile::SaveStatus saved = ClassResults::writePdf(path, shownRows(), m_folder);
+    if (saved != TextFile::SaveStatus::Ok)
+        throw AppError(TextFile::saveErrorMessage(path, saved));
 }
