@@ -8,7 +8,7 @@
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 
-TildoraWindows::TildoraWindows()
+TildoraWindows::TildoraWindows(Start)
 {
     // Each window's creation runs as it is made: the practice window's (which may ask for a
     // board file) runs before the others exist.
@@ -37,10 +37,15 @@ TildoraWindows::~TildoraWindows()
     Form1 = nullptr;
 }
 
+void TildoraWindows::showPracticeWindow()
+{
+    form1->show();
+}
+
 int runTildora(int argc, char **argv)
 {
     TildoraApplication app(argc, argv);
-    TildoraWindows windows;
-    windows.form1->show();
+    TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
+    windows.showPracticeWindow();
     return app.exec();
 }

@@ -17,8 +17,15 @@ struct TildoraWindows {
     std::unique_ptr<TAyuda> ayuda;
     std::unique_ptr<TDatosBox> datosBox;
 
-    TildoraWindows();
+    // How a run starts: every window at once, or the practice window first and the others
+    // after its first frame (or when one of them is first needed, if sooner).
+    enum class Start { AllWindows, PracticeWindowFirst };
+
+    explicit TildoraWindows(Start start = Start::AllWindows);
     ~TildoraWindows();
+
+    // Shows the practice window, the one the student sees first.
+    void showPracticeWindow();
 };
 
 int runTildora(int argc, char **argv);
