@@ -1,6 +1,8 @@
 // The page "Ejemplos": its controls and handlers.
 #include "help/ExamplesPage.h"
 
+#include "exercises/ExerciseScores.h"
+
 #include "shared/Colors.h"
 #include "shared/RunScores.h"
 #include "ui/ErrorGuard.h"
@@ -108,8 +110,8 @@ const QRect porcen1Frame(156, 5, 29, 29);
 
 } // namespace
 
-ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner)
-    : QObject(page), m_banner(banner), m_exercise(runScores())
+ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner, ExerciseScores &scores)
+    : QObject(page), m_banner(banner), m_scores(scores), m_exercise(runScores())
 {
     ListBox1 = placeList(page, "ListBox1", QRect(8, 72, 113, 289), 15, 17);
     ListBox1->setAccessibleName(u"Palabras"_s);
@@ -117,6 +119,13 @@ ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner)
     buildGroups(page);
     buildFigures(page);
     connectMoves();
+    connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
+        if (exercise != ExerciseScores::Examples)
+            return;
+        const QString caption = m_scores.examplesCaption();
+        showRightAlignedCaption(porcen1, caption, porcen1Frame);
+        porcen1->setAccessibleName(u"Porcentaje de aciertos: %1 %"_s.arg(caption));
+    });
 }
 
 ExamplesPage::~ExamplesPage() = default;
@@ -405,10 +414,7 @@ void ExamplesPage::RecountClassification()
         const QString caption = QString::number(*figures.percent);
         ProgressBar1->setValue(*figures.percent);
         showRightAlignedCaption(Porcen0, caption, porcen0Frame);
-        if (porcen1->text() != caption) {
-            showRightAlignedCaption(porcen1, caption, porcen1Frame);
-            porcen1->setAccessibleName(u"Porcentaje de aciertos: %1 %"_s.arg(caption));
-        }
+        m_scores.setExamples(*figures.percent);
     }
     if (m_banner)
         m_banner->setText(figures.banner);

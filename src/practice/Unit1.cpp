@@ -2,6 +2,7 @@
 #include "practice/Unit1.h"
 
 #include "editor/REMain.h"
+#include "exercises/ExerciseScores.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
@@ -87,7 +88,18 @@ void showInFront(QWidget *window)
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget *parent) : TForm1(nullptr, parent)
+{
+}
+
+TForm1::TForm1(ExerciseScores &scores, QWidget *parent) : TForm1(&scores, parent)
+{
+}
+
+TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
+    : QMainWindow(parent),
+      m_ownScores(shared ? nullptr : std::make_unique<ExerciseScores>()),
+      m_scores(shared ? *shared : *m_ownScores)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tildora"));
@@ -117,8 +129,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 TForm1::~TForm1()
 {
     // The selectors lose the focus while the window is torn down: that is not a miss.
-    for (int n = 1; n <= boardSize; ++n)
-        if (TBoolComboBox *box = BoolComboBox(n))
+    for (TBoolComboBox *box : m_selectors)
+        if (box)
             box->disconnect(this);
 }
 
@@ -210,6 +222,7 @@ void TForm1::createBoard(QWidget *client)
         connect(box, &TBoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Enter));
         connect(box, &TBoolComboBox::OnChange, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Change));
         connect(box, &TBoolComboBox::OnExit, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Exit));
+        m_selectors[std::size_t(n - 1)] = box;
     }
 }
 
@@ -220,9 +233,14 @@ void TForm1::createScoreStrip(QWidget *client)
     Shape1->setBrushColor(Colors::rgb(0, 64, 128));
     Shape1->lower();
 
+    // The board's percentage caption, a view of the score object.
     Label1 = place<QLabel>(client, "Label1", 608, 336);
-    Label1->setText(QStringLiteral("0"));
+    Label1->setText(m_scores.boardCaption());
     Label1->hide();
+    connect(&m_scores, &ExerciseScores::changed, Label1, [this](ExerciseScores::Exercise exercise) {
+        if (exercise == ExerciseScores::Board)
+            Label1->setText(m_scores.boardCaption());
+    });
     Label2 = place<QLabel>(client, "Label2", 608, 384);
     Label2->setText(QStringLiteral("0"));
     Label2->hide();
@@ -241,7 +259,7 @@ void TForm1::createScoreStrip(QWidget *client)
         gauge->setFont(stripFont);
         gauge->setAccessibleCaption(caption);
         // The design value, shown until the timer's first tick.
-        gauge->setProgress(44);
+        gauge->setProgress(ExerciseScores::designProgress);
         return gauge;
     };
     Gauge1 = placeGauge("Gauge1", 64, 49, Colors::clAqua, QStringLiteral("Tablero"));
@@ -301,12 +319,6 @@ void TForm1::createMenus()
     Info->setObjectName(QStringLiteral("Info"));
 }
 
-TBoolComboBox *TForm1::BoolComboBox(int n) const
-{
-    return centralWidget()->findChild<TBoolComboBox *>(QStringLiteral("BoolComboBox%1").arg(n),
-                                                       Qt::FindDirectChildrenOnly);
-}
-
 void TForm1::FormCreate()
 {
     if (QFileInfo(QStringLiteral("nivel1.txt")).isFile())
@@ -358,7 +370,7 @@ void TForm1::Abrir1Click()
 
     // Read first: a file that cannot be read leaves the board as it was.
     m_board.start(RichTextFile::readText(chosen.path));
-    Label1->setText(QStringLiteral("0"));
+    m_scores.resetBoard();
     Label2->setText(QStringLiteral("0"));
     for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
         counter->SetNumber(0);
@@ -406,13 +418,21 @@ void TForm1::Instrucciones1Click()
                                       MessageIcon::None, MessageButtons::Ok);
 }
 
+void TForm1::needOtherWindows()
+{
+    if (m_buildOtherWindows)
+        std::exchange(m_buildOtherWindows, nullptr)();
+}
+
 void TForm1::SpeedButton3Click()
 {
+    needOtherWindows();
     showInFront(Ayuda);
 }
 
 void TForm1::DatosClick()
 {
+    needOtherWindows();
     showInFront(DatosBox);
 }
 
@@ -420,6 +440,7 @@ void TForm1::Modificar1Click()
 {
     // The editor's text is about to be replaced: unsaved changes are offered for saving first,
     // and the opened file becomes the editor's document.
+    needOtherWindows();
     MainForm->ConfirmSaveChanges();
     const FileDialogResult chosen =
         DialogService::instance().openFile(this, MainForm->openDialogRequest(TMainForm::ModifyFilter));
@@ -459,7 +480,7 @@ void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
         BoolComboBox(n)->setColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
     // With no right selector left the displays would keep their old figures; show none.
     LCDControl1->SetNumber(hits);
-    Label1->setText(m_board.hitPercentText());
+    m_scores.setBoard(runScores().boardHits, runScores().boardMisses);
     if (m_board.complete()) {
         multishape->setText(completeBoardText);
         multishape->show();
@@ -492,16 +513,14 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
 
 ResultsSummary::StripFigures TForm1::gaugeFigures() const
 {
-    return {Gauge1->Progress(), Gauge2->Progress(), Gauge3->Progress(), Gauge4->Progress(), Gaugetot->Progress()};
+    return m_scores.strip();
 }
 
 void TForm1::Timer1Timer()
 {
-    const auto caption = [](const QLabel *label) { return label ? label->text() : QString(); };
-    const bool help = Ayuda != nullptr;
-    const ResultsSummary::StripFigures figures = ResultsSummary::readStrip(
-        Label1->text(), help ? caption(Ayuda->porcen1) : QString(), help ? caption(Ayuda->Tpercentfrases) : QString(),
-        help ? caption(Ayuda->TCuestPercent) : QString(), gaugeFigures());
+    // The reading of the second: the gauges, the summary and the results file follow the
+    // captions at most one tick behind.
+    const ResultsSummary::StripFigures figures = m_scores.takeStripReading();
     // The gauges repaint only when their percentage changes, so an idle tick draws nothing.
     Gauge1->setProgress(figures.board);
     Gauge2->setProgress(figures.examples);
