@@ -170,7 +170,7 @@ private slots:
         for (int n = 1; n <= 40; ++n) {
             const QRect expected(80 + 112 * ((n - 1) % 5), 112 + 24 * ((n - 1) / 5), 137, 28);
             QCOMPARE(box(n)->geometry(), expected);
-            QCOMPARE(box(n)->view()->sizeHintForRow(0), 20);
+            QCOMPARE(box(n)->listView()->sizeHintForRow(0), 20);
             QCOMPARE(box(n)->MaxLength(), 12);
         }
     }
