@@ -13,6 +13,8 @@
 #include "shared/AppError.h"
 #include "ui/ErrorGuard.h"
 
+#include <QDialog>
+#include <QIcon>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -112,10 +114,16 @@ private slots:
             QCOMPARE(Ayuda, windows.ayuda.get());
             QCOMPARE(Form1->windowTitle(), QStringLiteral("Tildora"));
             // The editor's designed caption gives way at creation to its document's name.
-            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Untitled - Tildora"));
+            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Sin título - Tildora"));
             QCOMPARE(AboutBox->windowTitle(), QStringLiteral("Información"));
             QCOMPARE(Ayuda->windowTitle(), QStringLiteral("Ayuda y ejemplos"));
             QCOMPARE(DatosBox->windowTitle(), QStringLiteral("Datos del alumno"));
+            // Every window, and a dialog shown over any of them, carries the program's icon.
+            const QImage icon = QIcon(QStringLiteral(":/resources/tildora.png")).pixmap(32).toImage();
+            QDialog dialogOverHelp(Ayuda);
+            for (const QWidget *window : std::initializer_list<const QWidget *>{
+                     Form1, MainForm, AboutBox, Ayuda, DatosBox, &dialogOverHelp})
+                QCOMPARE(window->windowIcon().pixmap(32).toImage(), icon);
             QVERIFY(!Ayuda->isVisible());
             QVERIFY(Form1->testAttribute(Qt::WA_QuitOnClose));
             QVERIFY(!Ayuda->testAttribute(Qt::WA_QuitOnClose));

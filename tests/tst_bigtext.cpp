@@ -4,6 +4,7 @@
 #include "widgets/BigText.h"
 #include "widgets/TextAttributes.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -123,6 +124,13 @@ private slots:
         const int expected[] = {2, 3, 4, 6, 7, 8, 9};
         for (int i = 0; i < 7; ++i)
             QCOMPARE(list.Get(i), static_cast<void *>(&items[expected[i]]));
+
+        // The first items go in one step, across segments.
+        list.DeleteFirst(5);
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.Get(0), static_cast<void *>(&items[8]));
+        list.DeleteFirst(5);
+        QCOMPARE(list.Count(), 0);
 
         list.Clear();
         QCOMPARE(list.Count(), 0);
@@ -288,6 +296,28 @@ private slots:
         QCOMPARE(viewer.Count(), count);
         QCOMPARE(viewer.GetLine(0), line(firstLine));
         QCOMPARE(viewer.TextStore().Count(), viewer.AttributeStore().Count());
+    }
+
+    // Purging drops its lines in one step (mended: one line at a time moved every kept line
+    // once per dropped line, so a long run of lines took minutes). Timed against the same lines
+    // added with no limit, so that a busy machine slows both alike.
+    void purgingCostsNoMoreThanAdding()
+    {
+        constexpr int lines = 300000;
+        const auto timeAdding = [](int maxLines, int purgeLines) {
+            TBigText viewer;
+            viewer.setMaxLines(quint16(maxLines));
+            viewer.setPurgeLines(quint16(purgeLines));
+            QElapsedTimer timer;
+            timer.start();
+            for (int i = 0; i < lines; ++i)
+                viewer.AddLine(QStringLiteral("Frase número %1").arg(i), Colors::clBlack, Colors::clWhite, false);
+            return std::max<qint64>(1, timer.elapsed());
+        };
+        const qint64 unlimited = timeAdding(0, 0);
+        const qint64 purging = timeAdding(65535, 30000);
+        QVERIFY2(purging < 5 * unlimited + 200,
+                 qPrintable(QStringLiteral("%1 ms purging, %2 ms without a limit").arg(purging).arg(unlimited)));
     }
 
     void emptyViewer()

@@ -66,10 +66,10 @@ private slots:
         QTest::addColumn<int>("misses");
         QTest::addColumn<QString>("percent");
         QTest::addColumn<bool>("complete");
-        QTest::addRow("nothing yet") << 0 << 0 << "" << false;
+        QTest::addRow("nothing yet") << 0 << 0 << "0" << false;
         QTest::addRow("2 hits, 1 miss") << 2 << 1 << "66,7" << false;
         QTest::addRow("1 hit, 1 miss") << 1 << 1 << "50" << false;
-        QTest::addRow("only misses") << 0 << 3 << "" << false;
+        QTest::addRow("only misses") << 0 << 3 << "0" << false;
         QTest::addRow("all forty") << 40 << 2 << "95,2" << true;
     }
     void recount()
@@ -90,6 +90,18 @@ private slots:
         QCOMPARE(scores.boardHits, hits);
         QCOMPARE(board.hitPercentText(QLocale(QLocale::Spanish, QLocale::Spain)), percent);
         QCOMPARE(board.complete(), complete);
+    }
+
+    // Blank lines at the end are no words: the replacements run out before them. Accents
+    // typed as a letter and a combining mark come out composed.
+    void loadTrimsTheEndAndComposesAccents()
+    {
+        RunScores scores;
+        BoardExercise board(scores);
+        board.load(QStringLiteral("cami\u00f3n\nleo\u0301n\n\n \n"), QStringLiteral("t.txt"));
+        QCOMPARE(board.wordCount(), 2);
+        QCOMPARE(board.wordAt(2), QStringLiteral("león"));
+        QCOMPARE(board.wordAt(4), QString());
     }
 
     void missesHandOutReplacementWords()

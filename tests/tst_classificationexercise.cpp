@@ -177,7 +177,7 @@ private slots:
         QTest::addRow("geógrafo with its space counts")
             << only(Exercise::Hiatos, {u"geógrafo "_s}) << 1 << QList<int>{0, 0, 0, 0, 1, 0} << none << 100 << QString();
         QTest::addRow("all sixty in place") << allInPlace() << 75 << QList<int>{8, 7, 6, 21, 13, 5} << all << 80
-                                            << u"¡ C0MPLETADO !"_s;
+                                            << u"¡COMPLETADO!"_s;
         QList<QStringList> oneBack = allInPlace();
         oneBack[Exercise::Llanas].removeOne(u"tórax"_s);
         QTest::addRow("one sent back clears the banner") << oneBack << 75 << QList<int>{8, 6, 6, 21, 13, 5}

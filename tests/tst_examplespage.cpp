@@ -258,13 +258,13 @@ private slots:
             QCOMPARE(counterColor(group), QColor(0, 255, 0));
         }
         checkFigures(u"60"_s, u"61"_s, u"98"_s);
-        QCOMPARE(m_window->MultiShape2->Text(), u"¡ C0MPLETADO !"_s);
+        QCOMPARE(m_window->MultiShape2->Text(), u"¡COMPLETADO!"_s);
 
         // Luisa goes back, and the lights and the banner follow at the next tick.
         page.ListBoxDiptongos->setCurrentItem(page.ListBoxDiptongos->findItems(u"Luisa"_s, Qt::MatchExactly).value(0));
         key(page.ListBoxDiptongos, Qt::Key_Delete);
         QCOMPARE(items(page.ListBox1), QStringList{u"Luisa"_s});
-        QCOMPARE(m_window->MultiShape2->Text(), u"¡ C0MPLETADO !"_s);
+        QCOMPARE(m_window->MultiShape2->Text(), u"¡COMPLETADO!"_s);
         m_window->Timer1Timer();
         QCOMPARE(page.Tdiptongos->text(), u"20"_s);
         QCOMPARE(counterColor(Exercise::Diptongos), QColor(128, 0, 0));
@@ -319,6 +319,13 @@ private slots:
         QCOMPARE(m_page->Taciertos->text(), u"0"_s);
         QTRY_COMPARE_WITH_TIMEOUT(m_page->Taciertos->text(), u"1"_s, 1500);
         QCOMPARE(m_page->porcen1->text(), u"100"_s);
+        // The italic figure, overhang included, ends before "% aciertos" begins.
+        const QList<std::pair<QLabel *, QLabel *>> pairs = {{m_page->porcen1, m_page->Label11},
+                                                            {m_page->Porcen0, m_page->Label10}};
+        for (const auto &[figure, caption] : pairs) {
+            const int inkRight = figure->geometry().right() - qMin(0, figure->fontMetrics().rightBearing(u'0'));
+            QVERIFY2(inkRight < caption->x(), qPrintable(QStringLiteral("%1 ends at %2").arg(figure->objectName()).arg(inkRight)));
+        }
     }
 
     // An idle tick repaints nothing; a tick that changes a figure repaints it.

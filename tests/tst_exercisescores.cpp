@@ -22,7 +22,8 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::addRow("two hits one miss") << 2 << 1 << 200.0 / 3 << 100.0 / 34 << QStringList{u"66,7"_s, u"0"_s, u"66,67"_s, u"3"_s};
         QTest::addRow("whole figures") << 1 << 1 << 70.0 << 50.0 << QStringList{u"50"_s, u"0"_s, u"70"_s, u"50"_s};
-        QTest::addRow("nothing yet") << 0 << 0 << 0.0 << 0.0 << QStringList{QString(), u"0"_s, QString(), u"0"_s};
+        QTest::addRow("nothing yet") << 0 << 0 << 0.0 << 0.0 << QStringList{u"0"_s, u"0"_s, QString(), u"0"_s};
+        QTest::addRow("misses only") << 0 << 3 << 0.0 << 0.0 << QStringList{u"0"_s, u"0"_s, QString(), u"0"_s};
         QTest::addRow("half to even") << 40 << 0 << 0.0 << 250.0 / 100 << QStringList{u"100"_s, u"0"_s, QString(), u"2"_s};
     }
     void captions()

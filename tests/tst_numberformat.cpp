@@ -19,6 +19,8 @@ private slots:
         QTest::addRow("hundred") << 100.0 << 2 << "100";
         QTest::addRow("two decimals") << 100.0 / 3 << 2 << "33,33";
         QTest::addRow("trailing zero dropped") << 12.5 << 2 << "12,5";
+        QTest::addRow("inner zero kept, 1 of 33") << 100.0 / 33 << 2 << "3,03";
+        QTest::addRow("inner zero kept, 2 of 49") << 200.0 / 49 << 2 << "4,08";
         QTest::addRow("rounds up to whole") << 99.96 << 1 << "100";
         QTest::addRow("half away from zero") << 0.25 << 1 << ",3";
     }

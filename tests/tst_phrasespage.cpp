@@ -3,6 +3,7 @@
 #include "help/UnitAyuda.h"
 
 #include "ScriptedDialogs.h"
+#include "shared/AppError.h"
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/BigText.h"
@@ -228,6 +229,23 @@ private slots:
         m_page->RichEdit2->setPlainText(reference.join(u'\n'));
         m_page->Corregir->click();
         QCOMPARE(runScores().phraseHits, reference.size());
+    }
+
+    // Too large a phrase file is refused, naming its size, before it is read.
+    void oversizedPhraseFileIsRefused()
+    {
+        const QString path = QDir::current().filePath(u"enorme.txt"_s);
+        QFile sparse(path);
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(PhrasesPage::MaxFileBytes + 1));
+        sparse.close();
+        try {
+            PhrasesPage::readPhraseFile(path);
+            QFAIL("no error raised");
+        } catch (const AppError &error) {
+            QVERIFY2(error.message().startsWith(u"El archivo %1 ocupa 64"_s.arg(QDir::toNativeSeparators(path))),
+                     qPrintable(error.message()));
+        }
     }
 
     void moreLinesThanAnyTable()

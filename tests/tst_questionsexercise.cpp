@@ -11,12 +11,12 @@ namespace {
 
 // A right answer for every blank, as a student would write it.
 const QStringList allRight = {
-    u"porqué"_s, u"por qué"_s, u"porque"_s, u"Por qué"_s, u"por que"_s, u"porque"_s, u"porqués"_s,
+    u"porqué"_s, u"por qué"_s, u"porque"_s, u"Por qué"_s, u"por que"_s, u"porque"_s, u"porqué"_s,
     u"sino"_s, u"si no"_s, u"sino"_s, u"Si no"_s, u"si no"_s, u"si no"_s,
-    u"aún"_s, u"aun"_s, u"aun"_s, u"Aún"_s, u"aún"_s,
+    u"aun"_s, u"aun"_s, u"aun"_s, u"Aún"_s, u"aún"_s,
     u"echo"_s, u"hecho"_s, u"echo"_s, u"Hecho"_s, u"hecho"_s,
     u"a"_s, u"ha"_s, u"a"_s, u"ha"_s, u"a"_s, u"a"_s,
-    u"haber"_s, u"A ver"_s, u"haber"_s, u"a ver"_s, u"haber"_s,
+    u"haberlo"_s, u"A ver"_s, u"haber"_s, u"a ver"_s, u"haber"_s,
 };
 
 } // namespace
@@ -36,12 +36,13 @@ private slots:
         QTest::addRow("1d Por qué") << 4 << u"Por qué"_s << true;
         QTest::addRow("1d porqué") << 4 << u"porqué"_s << false;
         QTest::addRow("1e por que") << 5 << u"por que"_s << true;
-        QTest::addRow("1g plural porqués") << 7 << u"porqués"_s << true;
+        QTest::addRow("1g el porqué") << 7 << u"porqué"_s << true;
+        QTest::addRow("1g por qué") << 7 << u"por qué"_s << false;
         QTest::addRow("2a si no for sino") << 8 << u"si no"_s << false;
         QTest::addRow("2b sino for si no") << 9 << u"sino"_s << false;
         QTest::addRow("2d Si no") << 11 << u"Si no"_s << true;
-        QTest::addRow("3a aún") << 14 << u"aún"_s << true;
-        QTest::addRow("3a aun") << 14 << u"aun"_s << false;
+        QTest::addRow("3a ni aun así") << 14 << u"aun"_s << true;
+        QTest::addRow("3a aún, accepted before") << 14 << u"aún"_s << false;
         QTest::addRow("3b aun") << 15 << u"aun"_s << true;
         QTest::addRow("3b aún") << 15 << u"aún"_s << false;
         QTest::addRow("3d Aún") << 17 << u"Aún"_s << true;
@@ -58,9 +59,18 @@ private slots:
         QTest::addRow("5a trailing space") << 24 << u"a "_s << false;
         QTest::addRow("5b ha") << 25 << u"ha"_s << true;
         QTest::addRow("5e second blank a") << 29 << u"a"_s << true;
+        QTest::addRow("6a de haberlo sabido") << 30 << u"haberlo"_s << true;
+        QTest::addRow("6a de haber sabido") << 30 << u"haber"_s << true;
         QTest::addRow("6a a ver") << 30 << u"a ver"_s << false;
         QTest::addRow("6b A ver") << 31 << u"A ver"_s << true;
+        QTest::addRow("6b a ver: the sentence starts") << 31 << u"a ver"_s << false;
+        QTest::addRow("6b aver, accepted before") << 31 << u"aver"_s << false;
+        QTest::addRow("6b ver, accepted before") << 31 << u"ver"_s << false;
         QTest::addRow("6b haber") << 31 << u"haber"_s << false;
+        QTest::addRow("6d a ver") << 33 << u"a ver"_s << true;
+        QTest::addRow("6d aver, accepted before") << 33 << u"aver"_s << false;
+        QTest::addRow("6d ver, accepted before") << 33 << u"ver"_s << false;
+        QTest::addRow("6d A ver mid-sentence") << 33 << u"A ver"_s << false;
         QTest::addRow("empty blank") << 2 << QString() << false;
     }
     void blankRules()

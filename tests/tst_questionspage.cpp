@@ -95,7 +95,8 @@ private slots:
             QCOMPARE(page->Edit(n), blank);
             QCOMPARE(blank->parentWidget(), own);
             QVERIFY(!blank->hasFrame());
-            QCOMPARE(blank->maxLength(), maxLength);
+            // Blank 30 takes "haberlo": the pronoun joins the infinitive.
+            QCOMPARE(blank->maxLength(), n == 30 ? 7 : maxLength);
             QCOMPARE(textColor(blank), colour);
             QVERIFY(blank->text().isEmpty());
         }
@@ -108,10 +109,35 @@ private slots:
         QCOMPARE(chooser->Bitmap().depth(), 24);
     }
 
-    void groupThreeSentenceE()
+    void correctedSentences_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("1g el porqué") << u"Label126"_s << u"g) Desconozco el "_s;
+        QTest::addRow("2e capital after the exclamation") << u"Label111"_s << u"hay examen! ¿Por qué vas al colegio?"_s;
+        QTest::addRow("2f full stop") << u"Label113"_s << u"voy al colegio."_s;
+        QTest::addRow("3e si van") << u"Label101"_s << u"si van a venir."_s;
+        QTest::addRow("4b full stop") << u"Label63"_s << u"de que no haya venido me ha molestado."_s;
+        QTest::addRow("4c comma after the clause") << u"Label66"_s << u"más azúcar en el café, no lo podré beber."_s;
+        QTest::addRow("6a de haberlo sabido") << u"Label83"_s << u"sabido, no hubiera ido."_s;
+    }
+    void correctedSentences()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        TAyuda window;
+        QCOMPARE(window.findChild<QLabel *>(label)->text(), text);
+    }
+
+    // "haberlo" fits its blank whole, and the sentence goes on after it.
+    void haberloFitsItsBlank()
     {
         TAyuda window;
-        QCOMPARE(window.findChild<QLabel *>(u"Label101"_s)->text(), u"si van a venir."_s);
+        QLineEdit *blank = window.questionsPage->Edit(30);
+        blank->insert(u"haberlo"_s);
+        QCOMPARE(blank->text(), u"haberlo"_s);
+        QVERIFY(blank->fontMetrics().horizontalAdvance(blank->text()) < blank->width());
+        QVERIFY(blank->geometry().right() < window.findChild<QLabel *>(u"Label83"_s)->x());
     }
 
     void correctingAnEmptyPage()

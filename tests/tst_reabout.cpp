@@ -19,10 +19,10 @@ namespace {
 // Notes every attempt; the attempts numbered in `working` succeed.
 class FakeShell : public ShellOpen::Shell {
 public:
-    bool openAddress(const QString &address) override
+    void openAddress(const QString &address, std::function<void(bool)> done) override
     {
         attempts << QStringLiteral("open %1").arg(address);
-        return working.contains(int(attempts.size()));
+        done(working.contains(int(attempts.size())));
     }
     bool startProgram(const QString &program, const QStringList &arguments) override
     {
@@ -131,12 +131,14 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             dialogs.queueModal([&shown](QDialog &dialog) {
                 auto &about = static_cast<TAboutBox &>(dialog);
-                shown << about.PhysMem->text() + QLatin1Char('/') + about.FreeRes->text();
+                // The first figure is the whole of the memory, not what is free.
+                shown << about.Label3->text() + about.PhysMem->text() + QLatin1Char('/') + about.FreeRes->text();
                 return int(QDialog::Rejected);
             });
             TAboutBox::open(&owner);
         }
-        QCOMPARE(shown, QStringList({QStringLiteral("1.048.576 KB/31 %"), QStringLiteral("2.097.152 KB/32 %")}));
+        QCOMPARE(shown, QStringList({QStringLiteral("Memoria física total:1.048.576 KB/31 %"),
+                                     QStringLiteral("Memoria física total:2.097.152 KB/32 %")}));
         QCOMPARE(dialogs.modalWindows, QStringList({QStringLiteral("AboutBox"), QStringLiteral("AboutBox")}));
         // Freed after each opening.
         QVERIFY(owner.findChildren<TAboutBox *>().isEmpty());
@@ -202,6 +204,36 @@ private slots:
         // The window stays open.
         QVERIFY(about.isVisible());
         QVERIFY(about.Label6->text().contains(address));
+    }
+
+    // The real shell with a desktop opener that finds no handler and says so only on the error
+    // output, and no browser program on the path: the student is told (mended: the opener was
+    // taken as working because it started).
+    void failingOpenerIsTold()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("The desktop opener is a Linux one.");
+#endif
+        QTemporaryDir bin;
+        QVERIFY(bin.isValid());
+        const QString opener = bin.filePath(QStringLiteral("xdg-open"));
+        QFile script(opener);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
+        script.close();
+        QFile::setPermissions(opener, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QByteArray savedPath = qgetenv("PATH");
+        const auto restore = qScopeGuard([&savedPath] { qputenv("PATH", savedPath); });
+        qputenv("PATH", QFile::encodeName(bin.path()));
+
+        ScriptedDialogs dialogs;
+        TAboutBox about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::mouseClick(about.Label6, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), 1, 10000);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("Lo siento, no se encontró tu navegador"));
+        QVERIFY(about.isVisible());
     }
 
     // The real shell hands the address to the user's default https handler: a temporary home

@@ -183,7 +183,7 @@ private slots:
         const QStringList lines = shown.text.split(QLatin1Char('\r'));
         QCOMPARE(lines.size(), 14);
         QCOMPARE(lines[4], QStringLiteral(" de "));
-        QCOMPARE(lines[6], QStringLiteral("Tablero: 30 aciertos  y 10 fallos = 75 %"));
+        QCOMPARE(lines[6], QStringLiteral("Tablero: 30 aciertos y 10 fallos = 75 %"));
         QCOMPARE(lines[11], QStringLiteral("Promedio: 70 %"));
     }
 
@@ -212,11 +212,19 @@ private slots:
         QCOMPARE(m_transport->attachments.first(), bytes);
 
         QCOMPARE(captions(), (QStringList{"Enviar correo", "Envío de correo"}));
+#ifdef Q_OS_WIN
         QCOMPARE(m_dialogs->messages[0].text,
                  QStringLiteral(" Escribe la dirección de correo electrónico y pulsa\r"
                                 "      CONTROL + INTRO para enviar el mensaje\r"
                                 "Para separar varias direcciones de correo usa el carácter < ; >\r"
                                 "       y la tecla <ESC> para anular el envío "));
+#else
+        QCOMPARE(m_dialogs->messages[0].text,
+                 QStringLiteral(" Se abrirá tu programa de correo con el mensaje preparado\r"
+                                " y el archivo de resultados adjunto.\r"
+                                " Escribe la dirección de tu profesor y envía el mensaje\r"
+                                " desde ese programa."));
+#endif
         QCOMPARE(m_dialogs->messages[0].buttons, MessageButtons::OkCancel);
         QCOMPARE(m_dialogs->messages[1].text, QStringLiteral("Mensaje de correo finalizado"));
         QCOMPARE(m_dialogs->messages[1].buttons, MessageButtons::OkCancel);
@@ -231,7 +239,7 @@ private slots:
         m_form->Op1Click();
         QCOMPARE(m_transport->messages.size(), 2);
         QVERIFY(m_transport->attachments[0].contains("Promedio: 70 %"));
-        QVERIFY(m_transport->attachments[1].contains("Tablero: 31 aciertos  y 10 fallos = 100 %"));
+        QVERIFY(m_transport->attachments[1].contains("Tablero: 31 aciertos y 10 fallos = 100 %"));
         QVERIFY(m_transport->attachments[1].contains("Promedio: 100 %"));
         QVERIFY(!m_transport->attachments[1].contains("70 %"));
         QCOMPARE(readFile(resultsPath()), m_transport->attachments[1]);
@@ -255,7 +263,7 @@ private slots:
         QTest::addRow("compose window cancelled") << 1u << false << QString();
         QTest::addRow("failure") << 2u << false
                                  << "No se ha podido preparar el mensaje de correo con los resultados.\r"
-                                    "One or more unspecified errors occurred.";
+                                    "Se han producido uno o más errores no especificados.";
         QTest::addRow("code without text") << 42u << false
                                            << "No se ha podido preparar el mensaje de correo con los resultados.\r"
                                               "Código de error 42.";
@@ -295,6 +303,38 @@ private slots:
         QCOMPARE(m_dialogs->messages.first().text,
                  QStringLiteral("No se puede escribir el archivo de resultados %1/result.txt. No se ha enviado nada.")
                      .arg(notAFolder));
+    }
+
+    // Results without a name go nowhere: the student-data dialog comes first, and only a
+    // name given there lets them out.
+    void sendingWithoutANameAsksForIt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("salir");
+        QTest::addRow("name given") << "Ana Núñez" << true;
+        QTest::addRow("closed") << "Ana Núñez" << false;
+        QTest::addRow("salir without a name") << "" << true;
+    }
+    void sendingWithoutANameAsksForIt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, salir);
+        TDatosBox box;
+        DatosBox = &box;
+        m_dialogs->queueModal([&](QDialog &dialog) {
+            box.Alumno->setText(typed);
+            if (salir)
+                box.BitBtn1Click();
+            return dialog.result();
+        });
+        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        DatosBox = nullptr;
+        QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});
+        const bool sent = salir && !typed.isEmpty();
+        QCOMPARE(m_transport->messages.size(), sent ? 1 : 0);
+        QCOMPARE(QFile::exists(resultsPath()), sent);
+        if (sent)
+            QVERIFY(m_transport->attachments.first().contains("Ana N\xFA\xF1" "ez de \r\n"));
     }
 
     void studentData()

@@ -60,12 +60,12 @@ private slots:
         const QString rule(48, QLatin1Char('_'));
         QTest::addRow("example, no student")
             << false << QString() << QString()
-            << QStringList{" de ", rule, "Tablero: 30 aciertos  y 10 fallos = 75 %", "Ejemplos: 40 aciertos de 50= 80 %",
-                           "Frases: 6/8= 75 %", "Cuestiones: 50 %", rule, "Promedio: 70 %"};
+            << QStringList{" de ", rule, "Tablero: 30 aciertos y 10 fallos = 75 %", "Ejemplos: 40 aciertos de 50 = 80 %",
+                           "Frases: 6/8 = 75 %", "Cuestiones: 50 %", rule, "Promedio: 70 %"};
         QTest::addRow("all zero, with student")
             << true << QStringLiteral("Ana Núñez") << QStringLiteral("2º B")
-            << QStringList{"Ana Núñez de 2º B", rule, "Tablero: 0 aciertos  y 0 fallos = 0 %",
-                           "Ejemplos: 0 aciertos de 0= 0 %", "Frases: 0/0= 0 %", "Cuestiones: 0 %", rule,
+            << QStringList{"Ana Núñez de 2º B", rule, "Tablero: 0 aciertos y 0 fallos = 0 %",
+                           "Ejemplos: 0 aciertos de 0 = 0 %", "Frases: 0/0 = 0 %", "Cuestiones: 0 %", rule,
                            "Promedio: 0 %"};
     }
 
@@ -100,8 +100,8 @@ private slots:
         scores.phraseTotal = 2;
         const Figures f = figures(scores, {1, 2, 3, 4, 5});
         QCOMPARE(fileLines(f).mid(2, 6),
-                 (QStringList{"Luis de ", QString(46, QLatin1Char('_')), "Tablero: 3 aciertos  y 4 fallos = 1 %",
-                              "Ejemplos: 5 aciertos de 6= 2 %", "Frases: 1/2= 3 %", "Cuestiones: 4 %"}));
+                 (QStringList{"Luis de ", QString(46, QLatin1Char('_')), "Tablero: 3 aciertos y 4 fallos = 1 %",
+                              "Ejemplos: 5 aciertos de 6 = 2 %", "Frases: 1/2 = 3 %", "Cuestiones: 4 %"}));
     }
 
     void resultsFileBytes()
@@ -112,9 +112,9 @@ private slots:
         const QByteArray rule(46, '_');
         const QByteArray expected = " Resultados del test de acentos del alumno:\r\n" + rule + "\r\n"
                                     "Jos\xE9 Pe\xF1" "a de 3\xBA A\r\n" + rule + "\r\n"
-                                    "Tablero: 30 aciertos  y 10 fallos = 75 %\r\n"
-                                    "Ejemplos: 40 aciertos de 50= 80 %\r\n"
-                                    "Frases: 6/8= 75 %\r\n"
+                                    "Tablero: 30 aciertos y 10 fallos = 75 %\r\n"
+                                    "Ejemplos: 40 aciertos de 50 = 80 %\r\n"
+                                    "Frases: 6/8 = 75 %\r\n"
                                     "Cuestiones: 50 %\r\n" + rule + "\r\n"
                                     "Promedio: 70 %\r\n";
         QCOMPARE(fileBytes(fileLines(f)), expected);

@@ -203,8 +203,8 @@ private slots:
         QTest::addColumn<QString>("middle");
         QTest::addRow("sent") << 0u << QString();
         QTest::addRow("cancelled") << 1u << "cancel %1";
-        QTest::addRow("failure") << 2u << "error 2 One or more unspecified errors occurred.";
-        QTest::addRow("attachment missing") << 11u << "error 11 The specified attachment was not found.";
+        QTest::addRow("failure") << 2u << "error 2 Se han producido uno o más errores no especificados.";
+        QTest::addRow("attachment missing") << 11u << "error 11 No se encontró el archivo adjunto indicado.";
         QTest::addRow("code without text") << 99u << "error 99 ";
     }
 

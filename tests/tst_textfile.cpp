@@ -142,6 +142,31 @@ private slots:
         QCOMPARE(TextFile::readLines(path), QStringList{"a\tb\f"});
     }
 
+    // A file whose size is past the limit is refused before it is read (mended: 256 MB were
+    // read first): the process's peak memory does not grow by the file's size.
+    void oversizedFileIsRefusedUnread()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("enorme.txt"));
+        QFile sparse(path);
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(TextFile::maxFileBytes + 1));
+        sparse.close();
+        const auto peakKb = [] {
+            rusage usage {};
+            getrusage(RUSAGE_SELF, &usage);
+            return qint64(usage.ru_maxrss);
+        };
+        const qint64 before = peakKb();
+        try {
+            TextFile::readBytes(path);
+            QFAIL("no error raised");
+        } catch (const AppError &error) {
+            QCOMPARE(error.message(), QStringLiteral("El archivo %1 es demasiado grande.").arg(path));
+        }
+        QVERIFY2(peakKb() - before < 32 * 1024, qPrintable(QStringLiteral("%1 KB more").arg(peakKb() - before)));
+    }
+
     void nameFilters_data()
     {
         QTest::addColumn<QString>("described");

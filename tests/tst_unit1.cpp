@@ -8,7 +8,9 @@
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/BoolComboBox.h"
+#include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
+#include "widgets/Shape.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -34,7 +36,7 @@ QStringList boardLines(const QString &boardWord, int replacements)
         lines << boardWord;
     const QStringList spare = {"árbol", "fácil", "sofá", "lápiz", "ratón", "música"};
     for (int n = 0; n < replacements; ++n)
-        lines << spare[n % spare.size()] + (n < spare.size() ? QString() : QString::number(n));
+        lines << spare[n % spare.size()] + QString(n / spare.size(), u'z');
     return lines;
 }
 
@@ -125,16 +127,36 @@ private slots:
         QCOMPARE(box(7)->count(), 1);
     }
 
-    void unreadableBoardAtStartupKeepsTheDesignedWords()
+    // A board that fails at start-up leaves nothing to play until a board is opened.
+    void failedBoardAtStartupLeavesTheBoardEmpty_data()
     {
-        // A file that opens but cannot be read.
+        QTest::addColumn<bool>("unreadable");
+        QTest::addRow("unreadable") << true;
+        QTest::addRow("not a board") << false;
+    }
+    void failedBoardAtStartupLeavesTheBoardEmpty()
+    {
+        QFETCH(bool, unreadable);
         QFile::remove(QStringLiteral("nivel1.txt"));
-        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("nivel1.txt")));
+        if (unreadable) // a file that opens but cannot be read
+            QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("nivel1.txt")));
+        else
+            writeBoard(QStringLiteral("nivel1.txt"), {QStringLiteral("Érase una vez")});
         openWindow();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
         QVERIFY(m_dialogs->messages[0].text.contains(QStringLiteral("nivel1.txt")));
-        QCOMPARE(box(1)->Caption(), QStringLiteral("conspiración"));
+        for (int n = 1; n <= 40; ++n) {
+            QCOMPARE(box(n)->Caption(), QString());
+            QVERIFY(!box(n)->isEnabled());
+        }
+        QTest::keyClick(m_form->OK, Qt::Key_Tab);
+        QVERIFY(!qobject_cast<TBoolComboBox *>(QApplication::focusWidget()));
+        writeBoard(QStringLiteral("otro.txt"), boardLines(QStringLiteral("sol"), 0));
+        m_dialogs->queueFile(m_folder->filePath(QStringLiteral("otro.txt")));
+        m_form->Abrir1Click();
+        QVERIFY(box(40)->isEnabled());
+        QCOMPARE(box(40)->Caption(), QStringLiteral("sol"));
     }
 
     void menuCaptions_data()
@@ -203,6 +225,18 @@ private slots:
         QCOMPARE(m_form->LCDControl2->Number(), 0);
         QCOMPARE(m_form->Label1->text(), QStringLiteral("100"));
         QCOMPARE(box(1)->Caption(), QStringLiteral("camión"));
+    }
+
+    // The replacement shows its form without accent, never the variant at the index the
+    // student chose in the old word: here that would be the right answer, "árbol".
+    void replacementStartsWithoutAccent()
+    {
+        openWindow();
+        choose(2, 1);
+        QCOMPARE(box(2)->Caption(), QStringLiteral("árbol"));
+        QCOMPARE(box(2)->currentIndex(), 0);
+        QCOMPARE(box(2)->currentText(), QStringLiteral("arbol"));
+        QCOMPARE(box(2)->Value(), quint8(0));
     }
 
     void wrongChoiceCountsAMissAndReplacesTheWord()
@@ -294,15 +328,66 @@ private slots:
         QCOMPARE(m_form->LCDControl1->NumberMax(), 80);
     }
 
+    // The percentage follows every change of either count, the last miss included, and the
+    // strip shows it at once.
+    void hitPercentage_data()
+    {
+        QTest::addColumn<QList<QPoint>>("choices"); // selector, item
+        QTest::addColumn<int>("hits");
+        QTest::addColumn<int>("misses");
+        QTest::addColumn<QString>("percent");
+        QTest::addRow("miss between hits")
+            << QList<QPoint>{{1, rightItem}, {2, wrongItem}, {3, rightItem}} << 2 << 1 << "66,7";
+        QTest::addRow("miss last")
+            << QList<QPoint>{{1, rightItem}, {1, wrongItem}, {2, rightItem}, {3, wrongItem}} << 1 << 2 << "33,3";
+        QTest::addRow("hits fall to none") << QList<QPoint>{{1, rightItem}, {1, wrongItem}} << 0 << 1 << "0";
+    }
     void hitPercentage()
     {
+        QFETCH(QList<QPoint>, choices);
+        QFETCH(int, hits);
+        QFETCH(int, misses);
+        QFETCH(QString, percent);
         openWindow();
-        choose(1, rightItem);
-        choose(2, wrongItem);
-        choose(3, rightItem);
-        QCOMPARE(runScores().boardHits, 2);
-        QCOMPARE(runScores().boardMisses, 1);
-        QCOMPARE(m_form->Label1->text(), QStringLiteral("66,7"));
+        for (const QPoint &choice : choices)
+            choose(choice.x(), choice.y());
+        QCOMPARE(runScores().boardHits, hits);
+        QCOMPARE(runScores().boardMisses, misses);
+        QCOMPARE(m_form->Label1->text(), percent);
+        QCOMPARE(m_form->Gauge1->Progress(), int(hits * 100 / (hits + misses)));
+    }
+
+    // After a choice the focus rests on "Resultados"; Tab goes on beside the selector just
+    // left, charging no miss on the way.
+    void keyboardPlayGoesOnFromResultados_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<int>("expected"); // 0: no selector
+        QTest::addRow("tab after 5") << 5 << false << 6;
+        QTest::addRow("shift+tab before 5") << 5 << true << 4;
+        QTest::addRow("tab after 40 leaves the board") << 40 << false << 0;
+    }
+    void keyboardPlayGoesOnFromResultados()
+    {
+        QFETCH(int, left);
+        QFETCH(bool, backwards);
+        QFETCH(int, expected);
+        openWindow();
+        choose(left, rightItem);
+        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QTest::keyClick(m_form->OK, backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        if (expected)
+            QCOMPARE(QApplication::focusWidget(), box(expected));
+        else
+            QVERIFY(!qobject_cast<TBoolComboBox *>(QApplication::focusWidget()));
+        QCOMPARE(runScores().boardMisses, 0);
+        // Leaving without the right word is still a miss.
+        if (expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), m_form->OK);
+            QCOMPARE(runScores().boardMisses, 1);
+        }
     }
 
     void noRightSelectorLeftShowsZero()
@@ -312,7 +397,7 @@ private slots:
         choose(1, wrongItem);
         QCOMPARE(runScores().boardHits, 0);
         QCOMPARE(m_form->LCDControl1->Number(), 0);
-        QCOMPARE(m_form->Label1->text(), QString());
+        QCOMPARE(m_form->Label1->text(), QStringLiteral("0"));
     }
 
     void completeBoardBanner()
@@ -344,7 +429,7 @@ private slots:
 
         QCOMPARE(m_dialogs->openRequests.size(), 1);
         const FileDialogRequest &request = m_dialogs->openRequests[0];
-        QCOMPARE(request.filter, QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF"));
+        QCOMPARE(request.filter, QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf"));
         QCOMPARE(request.filterIndex, 1);
         QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
         QCOMPARE(QDir(request.initialFolder), QDir(m_folder->path()));
@@ -398,28 +483,21 @@ private slots:
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
     }
 
-    // Leaving a selector whose word is empty raises a change from the exit itself: that must
-    // not move the focus again and turn into a second exit of the selector clicked.
-    void emptyWordExitCountsOneMiss()
+    // A selector whose word runs out is left empty: it cannot be entered, chosen or missed.
+    void emptyCellsAreOutOfPlay()
     {
-        writeBoard(QStringLiteral("nivel1.txt"), {QStringLiteral("sol")});
+        writeBoard(QStringLiteral("nivel1.txt"), boardLines(QStringLiteral("camión"), 0));
         openWindow();
-        box(2)->setFocus(Qt::MouseFocusReason);
-        QTest::mouseClick(box(3), Qt::LeftButton);
+        choose(2, wrongItem);
         QCOMPARE(runScores().boardMisses, 1);
-        QCOMPARE(box(3)->Caption(), QString());
-        // The clicked selector was entered and stays so: the focus did not bounce to "Resultados".
-        QVERIFY(QApplication::focusWidget() != m_form->OK);
-        QCOMPARE(box(3)->Color(), Colors::clAqua);
-        box(3)->hidePopup();
-        // On an empty board the keyboard still walks the selectors, one miss a step.
-        box(5)->setFocus(Qt::TabFocusReason);
-        const int before = runScores().boardMisses;
-        for (int n = 5; n < 8; ++n) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), box(n + 1));
-        }
-        QCOMPARE(runScores().boardMisses, before + 3);
+        QCOMPARE(box(2)->Caption(), QString());
+        QVERIFY(!box(2)->isEnabled());
+        QTest::mouseClick(box(2), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        // Tab from "Resultados" passes over it.
+        QTest::keyClick(m_form->OK, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box(3));
+        QCOMPARE(runScores().boardMisses, 1);
     }
 
     // Going to another window and back hands the focus to "Resultados": the selector the
@@ -460,8 +538,47 @@ private slots:
         choose(2, wrongItem);
         QCOMPARE(name(m_form->LCDControl1), QStringLiteral("Aciertos: 1"));
         QCOMPARE(name(m_form->LCDControl2), QStringLiteral("Fallos: 1"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(box(7))->text(QAccessible::Description),
-                 QStringLiteral("Palabra 7 del tablero"));
+        auto description = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        };
+        QCOMPARE(name(box(1)), QStringLiteral("camión"));
+        QCOMPARE(description(box(1)), QStringLiteral("Palabra 1 del tablero, acertada"));
+        QCOMPARE(name(box(2)), QStringLiteral("arbol"));
+        QCOMPARE(description(box(2)), QStringLiteral("Palabra 2 del tablero, sin acertar"));
+    }
+
+    // A file that is no board is refused with the first bad line, and the board goes on.
+    void fileThatIsNoBoardIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("phrases") << QStringList{"Él canta.", "Tú bailas."} << "la línea 1, «Él canta.», no es una sola palabra.";
+        QTest::addRow("empty") << QStringList{} << "";
+        QTest::addRow("blank lines only") << QStringList{"", " "} << "";
+        QTest::addRow("digits") << QStringList{"sol", "mar3"} << "la línea 2, «mar3», no es una sola palabra.";
+        QTest::addRow("capital inside") << QStringList{"Árbol", "caMión"} << "la línea 2, «caMión», no es una sola palabra.";
+        QTest::addRow("blank line inside") << QStringList{"sol", "", "mar"} << "la línea 2 está vacía.";
+    }
+    void fileThatIsNoBoardIsRefused()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, reason);
+        openWindow();
+        choose(1, wrongItem);
+        const QString path = m_folder->filePath(QStringLiteral("malo.txt"));
+        writeBoard(QStringLiteral("malo.txt"), lines);
+        m_dialogs->queueFile(path);
+        QTest::mouseClick(m_form->SpeedButton1, Qt::LeftButton);
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        const QString file = QDir::toNativeSeparators(path);
+        QCOMPARE(m_dialogs->messages[0].text,
+                 reason.isEmpty() ? QStringLiteral("El archivo %1 no tiene ninguna palabra: no es un tablero.").arg(file)
+                                  : QStringLiteral("El archivo %1 no es un tablero: %2").arg(file, reason));
+        QCOMPARE(runScores().boardMisses, 1);
+        QCOMPARE(m_form->LCDControl2->Number(), 1);
+        QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
+        QCOMPARE(box(2)->Caption(), QStringLiteral("camión"));
+        QVERIFY(box(2)->isEnabled());
     }
 
     void failedOpenKeepsTheBoardWords()
@@ -497,18 +614,36 @@ private slots:
         QCOMPARE(runScores().boardHits, 1);
     }
 
-    void fewerLinesThanSelectorsGiveEmptyWords()
+    // A short board says so; its empty cells are out of play and never a hit.
+    void fewerLinesThanSelectorsGiveEmptyCells()
     {
         openWindow();
-        writeBoard(QStringLiteral("corto.txt"), {QStringLiteral("sol"), QStringLiteral("mar")});
+        writeBoard(QStringLiteral("corto.txt"), {QStringLiteral("sol"), QStringLiteral("mar"), QString()});
         m_dialogs->queueFile(m_folder->filePath(QStringLiteral("corto.txt")));
         m_form->Abrir1Click();
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages[0].text,
+                 QStringLiteral("El archivo %1 solo tiene 2 palabras para las 40 casillas del tablero.\r"
+                                "Las casillas sin palabra quedan vacías y no cuentan.")
+                     .arg(QDir::toNativeSeparators(m_folder->filePath(QStringLiteral("corto.txt")))));
         QCOMPARE(box(2)->Caption(), QStringLiteral("mar"));
         QCOMPARE(box(3)->Caption(), QString());
-        choose(3, 0);
-        QVERIFY(box(3)->IsRight);
-        choose(4, 0);
-        QCOMPARE(runScores().boardHits, 2);
+        QVERIFY(!box(3)->isEnabled());
+        QCOMPARE(QAccessible::queryAccessibleInterface(box(3))->text(QAccessible::Description),
+                 QStringLiteral("Palabra 3 del tablero, casilla vacía"));
+        // Even a choice forced on an empty cell counts nothing.
+        for (int n = 3; n <= 5; ++n)
+            choose(n, 0);
+        choose(1, 0);
+        QCOMPARE(runScores().boardHits, 1);
+        QCOMPARE(m_form->Label1->text(), QStringLiteral("100"));
+        QCOMPARE(box(4)->Color(), Colors::clWindow);
+    }
+
+    void scoreStripLiesWithinTheWindow()
+    {
+        openWindow();
+        QVERIFY(m_form->centralWidget()->rect().contains(m_form->Shape1->geometry()));
     }
 
     void exitQuestion_data()
@@ -545,13 +680,13 @@ private slots:
         QCOMPARE(shown.buttons, MessageButtons::Ok);
         QCOMPARE(shown.text,
                  QStringLiteral(" Tildora.  \r \r El programa consta de 4 apartados:\r"
-                                "    Tablero, Ejemplos, Prácticas y Cuestiones \r"
-                                "  Cada apartado  resuelto correctamente representa \r"
-                                "  un 25% de la puntuación.\r  \r"
-                                "  En el apartado <Tablero>  se  anotan también los \r"
-                                "  intentos fallidos\r"
-                                "  En  el  apartado <Frases> se promedian los aciertos\r"
-                                "  sobre el total de frases resueltas\r  \r  \r  \r  "));
+                                "    Tablero, Ejemplos, Frases y Cuestiones.\r"
+                                "  Cada apartado resuelto correctamente representa \r"
+                                "  un 25 % de la puntuación.\r  \r"
+                                "  En el apartado <Tablero> se anotan también los \r"
+                                "  intentos fallidos.\r"
+                                "  En el apartado <Frases> se promedian los aciertos\r"
+                                "  sobre el total de frases resueltas.\r  \r  \r  \r  "));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "ui/ErrorGuard.h"
 #include "shared/FontSubstitutes.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -11,6 +12,8 @@ TildoraApplication::TildoraApplication(int &argc, char **argv) : QApplication(ar
 {
     setApplicationName(QStringLiteral("Tildora"));
     setStyle(QStringLiteral("Fusion"));
+    // Every window and dialog without an icon of its own shows the program's.
+    setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
     FontSubstitutes::install();
     installSpanishTranslations();
 }

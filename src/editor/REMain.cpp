@@ -6,6 +6,7 @@
 #include "platform/HelpViewer.h"
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
+#include "shared/NumberFormat.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 
@@ -34,11 +35,11 @@ TMainForm *MainForm = nullptr;
 
 using namespace WindowControls;
 
-const QString TMainForm::Untitled = QStringLiteral("Untitled");
+const QString TMainForm::Untitled = QStringLiteral("Sin título");
 const QString TMainForm::EditorFilter =
-    QStringLiteral("Archivos de Texto (*.TXT)|*.TXT|Rich Text Files (*.RTF)|*.RTF");
+    QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
 const QString TMainForm::ModifyFilter =
-    QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF");
+    QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
 
 namespace {
 
@@ -123,12 +124,24 @@ void changeParagraphs(QTextEdit *box, Change change)
     editor.endEditBlock();
 }
 
-QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QString &hint)
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QString &hint,
+                 const QKeySequence &shortcut = {})
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setStatusTip(hint);
+    // Shown beside the caption in the menu, and working wherever the focus is in the window.
+    action->setShortcut(shortcut);
     return action;
+}
+
+// What the help commands show: no help file comes with the program.
+const QString editorHelpCaption = QStringLiteral("Ayuda del editor");
+
+// A key as the menus show it ("Control+S" in Spanish).
+QString keys(const QKeySequence &sequence)
+{
+    return sequence.toString(QKeySequence::NativeText);
 }
 
 } // namespace
@@ -316,39 +329,46 @@ void TMainForm::createMenus()
     };
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&Fichero"));
     fileMenu->setObjectName(QStringLiteral("FileMenu"));
-    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Create a new file"));
-    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Open an existing file"));
-    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Save current file"));
-    FileSaveAsItem = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar  &Como..."),
-                             QStringLiteral("Save current file under a new name"));
+    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Crea un archivo nuevo"),
+                          QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Abre un archivo existente"),
+                           QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Guarda el archivo actual"),
+                           QKeySequence(Qt::CTRL | Qt::Key_S));
+    FileSaveAsItem = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar &como..."),
+                             QStringLiteral("Guarda el archivo actual con otro nombre"));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Print current file"));
+    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Imprime el archivo actual"),
+                            QKeySequence(Qt::CTRL | Qt::Key_P));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N4"));
-    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Exit this application"));
+    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Cierra el editor"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Editar"));
     editMenu->setObjectName(QStringLiteral("EditMenu"));
-    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Undo the last action"));
+    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Deshace la última acción"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Z));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Delete selected item"));
+    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Corta la selección y la pasa al portapapeles"),
+                          QKeySequence(Qt::CTRL | Qt::Key_X));
     EditCopyItem = addItem(editMenu, "EditCopyItem", QStringLiteral("&Copiar"),
-                           QStringLiteral("Copy selected item to clipboard"));
+                           QStringLiteral("Copia la selección al portapapeles"), QKeySequence(Qt::CTRL | Qt::Key_C));
     EditPasteItem = addItem(editMenu, "EditPasteItem", QStringLiteral("&Pegar"),
-                            QStringLiteral("Paste contents of clipboard"));
+                            QStringLiteral("Pega el contenido del portapapeles"), QKeySequence(Qt::CTRL | Qt::Key_V));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N5"));
     miEditFont = addItem(editMenu, "miEditFont", QStringLiteral("&Fuentes..."), QString());
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     HelpContentsItem = addItem(helpMenu, "HelpContentsItem", QStringLiteral("&Contenidos"),
-                               QStringLiteral("Display the help contents screen"));
+                               QStringLiteral("Muestra el índice de la ayuda"));
     HelpSearchItem = addItem(helpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
-                             QStringLiteral("Search help file for a topic"));
+                             QStringLiteral("Busca un tema en la ayuda"));
     HelpHowToUseItem = addItem(helpMenu, "HelpHowToUseItem", QStringLiteral("&Cómo usar la ayuda"),
-                               QStringLiteral("Help on using the help system"));
+                               QStringLiteral("Explica cómo usar la ayuda"));
     helpMenu->addSeparator()->setObjectName(QStringLiteral("N3"));
-    HelpAboutItem = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre.."),
-                            QStringLiteral("Show program information"));
+    HelpAboutItem = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre..."),
+                            QStringLiteral("Muestra la información del programa"));
 
     handle(FileNewItem, &TMainForm::FileNew);
     handle(FileOpenItem, &TMainForm::FileOpen);
@@ -476,6 +496,10 @@ bool TMainForm::saveDeclined(MessageAnswer answer) const
 
 bool TMainForm::CanLeaveProgram()
 {
+    // Text in the hidden editor was already answered for when the editor was closed; the
+    // student cannot see it, so there is nothing to ask about.
+    if (!isVisible())
+        return true;
     try {
         if (saveDeclined(ConfirmSaveChanges()))
             return false;
@@ -487,6 +511,14 @@ bool TMainForm::CanLeaveProgram()
     // Answered: closing this window as the program ends must not ask again.
     RichEdit1->document()->setModified(false);
     return true;
+}
+
+bool TMainForm::MayReplaceDocument()
+{
+    // A hidden editor's text was answered for when it was closed.
+    if (!isVisible())
+        return true;
+    return !saveDeclined(ConfirmSaveChanges());
 }
 
 void TMainForm::FileNew()
@@ -504,7 +536,8 @@ FileDialogRequest TMainForm::openDialogRequest(const QString &filter) const
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Abrir");
-    request.initialFolder = QCoreApplication::applicationDirPath();
+    // The exercise files live in the program's working folder, not beside the executable.
+    request.initialFolder = QDir::currentPath();
     request.filter = filter;
     request.filterIndex = 1;
     request.defaultExtension = QStringLiteral("txt");
@@ -513,6 +546,13 @@ FileDialogRequest TMainForm::openDialogRequest(const QString &filter) const
 
 void TMainForm::LoadDocument(const QString &path)
 {
+    // Laying out every paragraph of a long document keeps the window from answering: such a
+    // file is refused before it is read.
+    const qint64 size = QFileInfo(path).size();
+    if (size > MaxDocumentBytes)
+        throw AppError(QStringLiteral("El archivo %1 ocupa %2 y el editor solo abre archivos de hasta %3.")
+                           .arg(QDir::toNativeSeparators(path), NumberFormat::dataSize(size),
+                                NumberFormat::dataSize(MaxDocumentBytes)));
     RichTextFile::load(*RichEdit1->document(), path);
     AssignDocumentName(path);
     RichEdit1->document()->setModified(false);
@@ -551,7 +591,8 @@ void TMainForm::FileSaveAs()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Guardar como");
-    request.initialFolder = QCoreApplication::applicationDirPath();
+    // The exercise files live in the program's working folder, not beside the executable.
+    request.initialFolder = QDir::currentPath();
     request.filter = EditorFilter;
     request.filterIndex = 1;
     request.defaultExtension = QStringLiteral("txt");
@@ -561,7 +602,7 @@ void TMainForm::FileSaveAs()
     const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
     if (QFileInfo::exists(path)) {
         const MessageAnswer answer = DialogService::instance().message(
-            this, QStringLiteral("OK para sobreescribir %1").arg(QDir::toNativeSeparators(path)),
+            this, QStringLiteral("¿Quieres sobrescribir %1?").arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::Yes)
             return;
@@ -585,7 +626,8 @@ void TMainForm::FilePrint()
 
 void TMainForm::FileExit()
 {
-    hide();
+    // As the close box: unsaved text is offered for saving before the window goes.
+    close();
 }
 
 void TMainForm::EditUndo()
@@ -608,19 +650,53 @@ void TMainForm::EditPaste()
     RichEdit1->paste();
 }
 
+QString TMainForm::editorHelpText() const
+{
+    const QStringList lines = {
+        QStringLiteral("Este editor prepara los archivos de los ejercicios: en los de frases, una frase "
+                       "por línea, escrita con sus tildes; en los del tablero, una palabra por línea."),
+        QString(),
+        QStringLiteral("Fichero: Nuevo (%1), Abrir (%2), Guardar (%3), Guardar como, Imprimir (%4) y Salir (%5).")
+            .arg(keys(FileNewItem->shortcut()), keys(FileOpenItem->shortcut()), keys(FileSaveItem->shortcut()),
+                 keys(FilePrintItem->shortcut()), keys(FileExitItem->shortcut())),
+        QStringLiteral("Editar: Deshacer (%1), Cortar (%2), Copiar (%3), Pegar (%4) y Fuentes.")
+            .arg(keys(EditUndoItem->shortcut()), keys(EditCutItem->shortcut()), keys(EditCopyItem->shortcut()),
+                 keys(EditPasteItem->shortcut())),
+        QStringLiteral("Formato: Negrita (%1), Cursiva (%2), Subrayado (%3); alinear a la izquierda (%4), "
+                       "centrar (%5), alinear a la derecha (%6); viñetas (%7).")
+            .arg(keys(BoldButton->shortcut()), keys(ItalicButton->shortcut()), keys(UnderlineButton->shortcut()),
+                 keys(LeftAlign->shortcut()), keys(CenterAlign->shortcut()), keys(RightAlign->shortcut()),
+                 keys(BulletsButton->shortcut())),
+        QStringLiteral("La regla muestra las sangrías del párrafo: arrastra sus marcas con el ratón o, con "
+                       "Tab hasta una marca, muévela con las flechas."),
+        QString(),
+        QStringLiteral("Los archivos se guardan siempre como texto enriquecido (RTF); los ejercicios leen "
+                       "igualmente sus líneas."),
+    };
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TMainForm::showHelp(unsigned command)
+{
+    if (HelpViewer::request(command))
+        return;
+    DialogService::instance().message(this, editorHelpText(), editorHelpCaption, MessageIcon::Information,
+                                      MessageButtons::Ok);
+}
+
 void TMainForm::HelpContents()
 {
-    HelpViewer::request(HelpViewer::Contents);
+    showHelp(HelpViewer::Contents);
 }
 
 void TMainForm::HelpSearch()
 {
-    HelpViewer::request(HelpViewer::PartialKey, QString());
+    showHelp(HelpViewer::PartialKey);
 }
 
 void TMainForm::HelpHowToUse()
 {
-    HelpViewer::request(HelpViewer::HelpOnHelp);
+    showHelp(HelpViewer::HelpOnHelp);
 }
 
 void TMainForm::HelpAbout()
@@ -751,7 +827,7 @@ void TMainForm::FontSizeChange()
     bool ok = false;
     const int size = FontSize->text().toInt(&ok);
     if (!ok)
-        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(FontSize->text()));
+        throw AppError(QStringLiteral("'%1' no es un número entero válido").arg(FontSize->text()));
     // A size of no points draws nothing: the box keeps the size it has.
     if (size <= 0)
         return;
@@ -766,7 +842,7 @@ void TMainForm::FontNameChange()
         return;
     const int index = FontName->findText(FontName->currentText(), Qt::MatchExactly);
     if (index < 0)
-        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw AppError(QStringLiteral("Índice de lista fuera de rango (%1)").arg(index));
     QTextCharFormat format;
     format.setFontFamilies({FontName->itemText(index)});
     mergeTargetAttributes(format);
@@ -840,10 +916,16 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // FormCloseQuery: any failure, Cancel's silent abort included, keeps the window open.
+    // FormCloseQuery: any failure, Cancel's silent abort included, keeps the window open, and
+    // so does a save that was asked for but not made: hidden, the text could not be reached.
     try {
-        ConfirmSaveChanges();
+        if (saveDeclined(ConfirmSaveChanges())) {
+            event->ignore();
+            return;
+        }
     } catch (...) {
+        // A save that failed says why; Cancel passes quietly.
+        ErrorGuard::reportCurrentException();
         event->ignore();
         return;
     }

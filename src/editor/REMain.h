@@ -29,6 +29,10 @@ public:
     static constexpr int RulerScaleDenominator = 3;
     static constexpr int EditMargin = 6;
     static const QString Untitled;
+    // The largest file the editor opens. Opening costs about a third of a second of processor
+    // time per megabyte (reading and laying out every paragraph, RTF or plain): past this the
+    // window would stop answering for a second or more. Phrase files are a few kilobytes.
+    static constexpr qint64 MaxDocumentBytes = 1024 * 1024;
     // The filters of the editor's dialogs and of the practice window's "&Modificar".
     static const QString EditorFilter;
     static const QString ModifyFilter;
@@ -52,9 +56,12 @@ public:
     // Loads a file into the box and takes its name; the document stays as it was when the
     // file cannot be read.
     void LoadDocument(const QString &path);
-    // Asked when the program ends: offers to save unsaved text. False keeps the program open
-    // (Cancel, a failed save, or a save whose dialog was cancelled).
+    // Asked when the program ends: offers to save the unsaved text of the shown editor. False
+    // keeps the program open (Cancel, a failed save, or a save whose dialog was cancelled).
     bool CanLeaveProgram();
+    // Before "&Modificar" replaces the document: offers to save the shown editor's unsaved
+    // text. False when the replacing must not happen (Cancel, or a save not made).
+    bool MayReplaceDocument();
 
     // Paragraph indents in whole points, as the box keeps them.
     struct Indents {
@@ -165,6 +172,10 @@ private:
     void mergeTargetAttributes(const QTextCharFormat &format);
     void applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off);
     MessageAnswer askToSave();
+    // The help command through the help viewer, or the editor's own short help when no help
+    // file shows it.
+    void showHelp(unsigned command);
+    QString editorHelpText() const;
     bool saveDeclined(MessageAnswer answer) const;
     void saveTo(const QString &path);
     void RulerMarkerStepped(TRulerMarker *sender, int pixels);

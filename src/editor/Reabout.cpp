@@ -7,7 +7,9 @@
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
@@ -106,7 +108,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     Bevel1 = placeBevel(this, "Bevel1", QRect(64, 142, 297, 3), QFrame::HLine);
 
-    Label3 = placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física disponible:"), font(),
+    Label3 = placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física total:"), font(),
                         Colors::clWindowText);
     PhysMem = placeLabel(this, "PhysMem", 259, 153, QStringLiteral("0"), font(), Colors::clWindowText);
     Label4 = placeLabel(this, "Label4", 107, 175, QStringLiteral("Memoria usada:"), font(), Colors::clWindowText);
@@ -164,8 +166,14 @@ void TAboutBox::OKButtonClick()
 
 void TAboutBox::Label6Click()
 {
-    if (!ShellOpen::openWebAddress(webAddress))
-        DialogService::instance().message(this, QStringLiteral("Lo siento, no se encontró tu navegador"),
-                                          QCoreApplication::applicationName(), MessageIcon::None,
-                                          MessageButtons::Ok);
+    // The desktop's opener may report its failure a moment later, when this window can be gone.
+    const QPointer<QWidget> window(this);
+    ShellOpen::openWebAddress(webAddress, [window] {
+        ErrorGuard::run([&window] {
+            DialogService::instance().message(window ? window.data() : QApplication::activeWindow(),
+                                              QStringLiteral("Lo siento, no se encontró tu navegador"),
+                                              QCoreApplication::applicationName(), MessageIcon::None,
+                                              MessageButtons::Ok);
+        });
+    });
 }

@@ -1,24 +1,94 @@
 // The board exercise without its controls.
 #include "exercises/BoardExercise.h"
 
-#include "shared/NumberFormat.h"
+#include "exercises/ExerciseScores.h"
+
+#include "shared/AppError.h"
 #include "shared/RunScores.h"
 
 #include <climits>
+
+namespace {
+
+// A bad line quoted in a message: a phrase file's long sentence is cut short.
+QString quoted(const QString &line)
+{
+    constexpr int shown = 40;
+    return line.size() <= shown ? line : line.left(shown) + QStringLiteral("…");
+}
+
+} // namespace
 
 BoardExercise::BoardExercise(RunScores &scores) : m_scores(scores) {}
 
 void BoardExercise::start(QString text)
 {
-    m_lines = TextLines(std::move(text));
+    TextLines lines(std::move(text));
+    const qsizetype words = lastWordLine(lines);
+    adopt(std::move(lines), words);
+}
+
+void BoardExercise::load(const QString &text, const QString &fileName)
+{
+    // Accents typed as a letter and a combining mark would never equal a variant the selector
+    // builds from the composed letters.
+    TextLines lines(text.normalized(QString::NormalizationForm_C));
+    const qsizetype words = lastWordLine(lines);
+    if (words == 0)
+        throw AppError(QStringLiteral("El archivo %1 no tiene ninguna palabra: no es un tablero.").arg(fileName));
+    for (qsizetype n = 1; n <= words; ++n) {
+        const QString line = lines.line(n);
+        if (line.trimmed().isEmpty())
+            throw AppError(QStringLiteral("El archivo %1 no es un tablero: la línea %2 está vacía.").arg(fileName, QString::number(n)));
+        if (!isWord(line))
+            throw AppError(QStringLiteral("El archivo %1 no es un tablero: la línea %2, «%3», no es una sola palabra.")
+                               .arg(fileName, QString::number(n), quoted(line)));
+    }
+    adopt(std::move(lines), words);
+}
+
+void BoardExercise::adopt(TextLines lines, qsizetype words)
+{
+    m_lines = std::move(lines);
+    m_wordCount = words;
     m_scores.boardHits = 0;
     m_scores.boardMisses = 0;
     m_scores.nextWordLine = boardSize;
 }
 
+qsizetype BoardExercise::lastWordLine(const TextLines &lines)
+{
+    qsizetype last = lines.count();
+    while (last > 0 && lines.line(last).trimmed().isEmpty())
+        --last;
+    return last;
+}
+
+bool BoardExercise::isWord(const QString &line)
+{
+    if (line.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (!c.isLetter() || (i > 0 && c.isUpper()))
+            return false;
+    }
+    return true;
+}
+
+QString BoardExercise::shortBoardNotice(qsizetype words, const QString &fileName)
+{
+    if (words >= boardSize)
+        return QString();
+    const QString count = words == 1 ? QStringLiteral("una palabra") : QStringLiteral("%1 palabras").arg(words);
+    return QStringLiteral("El archivo %1 solo tiene %2 para las %3 casillas del tablero.\r"
+                          "Las casillas sin palabra quedan vacías y no cuentan.")
+        .arg(fileName, count, QString::number(boardSize));
+}
+
 QString BoardExercise::wordAt(int line) const
 {
-    return m_lines.line(line);
+    return line <= m_wordCount ? m_lines.line(line) : QString();
 }
 
 int BoardExercise::recount(const QList<bool> &right)
@@ -29,10 +99,7 @@ int BoardExercise::recount(const QList<bool> &right)
 
 QString BoardExercise::hitPercentText(const QLocale &locale) const
 {
-    const double attempts = double(m_scores.boardHits) + double(m_scores.boardMisses);
-    if (attempts <= 0)
-        return QString();
-    return NumberFormat::picture(m_scores.boardHits * 100.0 / attempts, 1, locale);
+    return ExerciseScores::boardCaptionFor(m_scores.boardHits, m_scores.boardMisses, locale);
 }
 
 bool BoardExercise::complete() const

@@ -22,14 +22,26 @@ public:
     // rest replace missed words in order. Hits, misses and the word handed out last start
     // afresh.
     void start(QString text);
+    // The same for a board file the user chose, checked first: a text without any word, or
+    // with a line that is not a single word, throws AppError naming the file and its first bad
+    // line, and the board stays as it was.
+    void load(const QString &text, const QString &fileName);
 
-    // The word on line n of the file (1-based), empty past its end.
+    // A single word: letters only, a capital at most as its first letter.
+    static bool isWord(const QString &line);
+    // What a student is told when a board file has fewer words than the board has selectors;
+    // empty when it has enough.
+    static QString shortBoardNotice(qsizetype words, const QString &fileName);
+
+    // The word on line n of the file (1-based), empty past its last word.
     QString wordAt(int line) const;
     qsizetype lineCount() const { return m_lines.count(); }
+    // Lines up to the last that holds a word: blank lines at the end hold none.
+    qsizetype wordCount() const { return m_wordCount; }
 
     // Counts the right selectors (one flag per selector, in board order) into boardHits.
     int recount(const QList<bool> &right);
-    // The hit percentage with the picture "###.#"; empty before any hit or miss.
+    // The hit percentage with the picture "###.#"; "0" while there is no hit.
     QString hitPercentText(const QLocale &locale = QLocale()) const;
     bool complete() const;
 
@@ -41,6 +53,10 @@ public:
     int scaledMaximum(int maximum) const;
 
 private:
+    void adopt(TextLines lines, qsizetype words);
+    static qsizetype lastWordLine(const TextLines &lines);
+
     RunScores &m_scores;
     TextLines m_lines;
+    qsizetype m_wordCount = 0;
 };

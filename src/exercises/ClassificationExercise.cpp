@@ -128,8 +128,7 @@ std::optional<int> ClassificationExercise::percent(int hits, int attempts)
 
 QString ClassificationExercise::bannerText(int hits)
 {
-    // The second word is spelled with the digit zero.
-    return hits == wordCount ? u"¡ C0MPLETADO !"_s : QString();
+    return hits == wordCount ? u"¡COMPLETADO!"_s : QString();
 }
 
 ClassificationExercise::Figures ClassificationExercise::recount(const GroupItems &groups)

@@ -19,10 +19,17 @@ void ExerciseScores::setCaption(Exercise exercise, const QString &caption)
     emit changed(exercise);
 }
 
+QString ExerciseScores::boardCaptionFor(int hits, int misses, const QLocale &locale)
+{
+    if (hits <= 0)
+        return QStringLiteral("0");
+    const double attempts = double(hits) + double(misses);
+    return NumberFormat::picture(hits * 100.0 / attempts, 1, locale);
+}
+
 void ExerciseScores::setBoard(int hits, int misses, const QLocale &locale)
 {
-    const double attempts = double(hits) + double(misses);
-    setCaption(Board, attempts <= 0 ? QString() : NumberFormat::picture(hits * 100.0 / attempts, 1, locale));
+    setCaption(Board, boardCaptionFor(hits, misses, locale));
 }
 
 void ExerciseScores::resetBoard()

@@ -30,9 +30,10 @@ public:
 
     explicit ExerciseScores(QObject *parent = nullptr);
 
-    // The board's hit percentage after a recount, picture "###.#" (2 hits and 1 miss give
-    // 66.7 with the locale's separator; none of either gives an empty caption).
+    // The board's hit percentage after either count changed, picture "###.#" (2 hits and
+    // 1 miss give 66.7 with the locale's separator; "0" while there is no hit).
     void setBoard(int hits, int misses, const QLocale &locale = QLocale());
+    static QString boardCaptionFor(int hits, int misses, const QLocale &locale = QLocale());
     // A new board: the caption goes back to "0".
     void resetBoard();
     // The classification's whole percentage (hits per attempt, halves to the even neighbour).

@@ -41,7 +41,7 @@ bool BlankRule::accepts(const QString &answer) const
 }
 
 // Every blank's rule, in blank order. Some rules take only the end of a word so that the
-// capital of a sentence's first word is accepted too ("or qué", "i no", "ún", "ver").
+// capital of a sentence's first word is accepted too ("or qué", "i no", "ún").
 const BlankRule &ruleFor(int blank)
 {
     using K = BlankRule::Kind;
@@ -61,8 +61,8 @@ const BlankRule &ruleFor(int blank)
         {K::Contains, {u"i no"_s}, {}},
         {K::Contains, {u"si no"_s}, {}},
         {K::Contains, {u"si no"_s}, {}},
-        // 3: aun / aún
-        {K::Contains, {u"aún"_s}, {}},
+        // 3: aun / aún ("ni aun así": "aun" is "incluso")
+        {K::Contains, {u"aun"_s}, {}},
         {K::Contains, {u"aun"_s}, {}},
         {K::Contains, {u"aun"_s}, {}},
         {K::Contains, {u"ún"_s}, {}},
@@ -82,9 +82,9 @@ const BlankRule &ruleFor(int blank)
         {K::Equals, {u"a"_s}, {}},
         // 6: a ver / haber
         {K::Contains, {u"haber"_s}, {}},
-        {K::Contains, {u"ver"_s}, {}},
+        {K::Contains, {u"A ver"_s}, {}},
         {K::Contains, {u"haber"_s}, {}},
-        {K::Contains, {u"ver"_s}, {}},
+        {K::Contains, {u"a ver"_s}, {}},
         {K::Contains, {u"haber"_s}, {}},
     }};
     return table[qBound(1, blank, blankCount) - 1];

@@ -22,11 +22,11 @@ QStringList scoreLines(const Figures &f, const QString &rule)
     return {
         f.studentName + QStringLiteral(" de ") + f.studentGroup,
         rule,
-        QStringLiteral("Tablero: ") + n(f.boardHits) + QStringLiteral(" aciertos  y ") + n(f.boardMisses)
+        QStringLiteral("Tablero: ") + n(f.boardHits) + QStringLiteral(" aciertos y ") + n(f.boardMisses)
             + QStringLiteral(" fallos = ") + n(p.board) + QStringLiteral(" %"),
         QStringLiteral("Ejemplos: ") + n(f.exampleHits) + QStringLiteral(" aciertos de ") + n(f.exampleAttempts)
-            + QStringLiteral("= ") + n(p.examples) + QStringLiteral(" %"),
-        QStringLiteral("Frases: ") + n(f.phraseHits) + QStringLiteral("/") + n(f.phraseTotal) + QStringLiteral("= ")
+            + QStringLiteral(" = ") + n(p.examples) + QStringLiteral(" %"),
+        QStringLiteral("Frases: ") + n(f.phraseHits) + QStringLiteral("/") + n(f.phraseTotal) + QStringLiteral(" = ")
             + n(p.phrases) + QStringLiteral(" %"),
         QStringLiteral("Cuestiones: ") + n(p.questions) + QStringLiteral(" %"),
         rule,

@@ -105,8 +105,10 @@ void showRightAlignedCaption(QLabel *label, const QString &text, const QRect &fr
     label->setGeometry(frame.right() + 1 - width, frame.top(), width, frame.height());
 }
 
-const QRect porcen0Frame(158, 6, 29, 29);
-const QRect porcen1Frame(156, 5, 29, 29);
+// The figures end before "% aciertos" begins, shadows included, so that no figure runs into it;
+// wider figures grow to the left.
+const QRect porcen0Frame(146, 6, 29, 29);
+const QRect porcen1Frame(144, 5, 29, 29);
 
 } // namespace
 

@@ -5,6 +5,7 @@
 
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
+#include "shared/NumberFormat.h"
 #include "shared/RunScores.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -164,6 +165,11 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
 
 QStringList PhrasesPage::readPhraseFile(const QString &path)
 {
+    const qint64 size = QFileInfo(path).size();
+    if (size > MaxFileBytes)
+        throw AppError(QStringLiteral("El archivo %1 ocupa %2 y los archivos de frases pueden ocupar hasta %3.")
+                           .arg(QDir::toNativeSeparators(path), NumberFormat::dataSize(size),
+                                NumberFormat::dataSize(MaxFileBytes)));
     // The editor saves rich text even into a .txt file: its paragraphs are the phrases.
     QStringList lines = RichTextFile::readLines(path);
     for (QString &line : lines) {

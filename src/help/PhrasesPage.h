@@ -61,9 +61,12 @@ public:
 
     // The lines of a phrase file as the viewer shows them: RTF gives its paragraphs, plain
     // text (Windows-1252 or UTF-8) its lines, each tab widened to the next column of eight.
-    // Throws AppError naming the file when it cannot be read or holds no phrase with an accent
-    // to put back (an empty file among them).
+    // Throws AppError naming the file when it cannot be read, is larger than MaxFileBytes or
+    // holds no phrase with an accent to put back (an empty file among them).
     static QStringList readPhraseFile(const QString &path);
+    // The largest phrase file opened: a million phrases of ordinary length fit; a larger file
+    // is refused before it is read, since showing it would keep the window busy for long.
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
 private:
     // The student has typed into the copy of a file not yet corrected.

@@ -55,15 +55,15 @@ const Sentence porqueSentences[] = {
     {"Label120", 128, 144, u"d) ¿", 168, 140, 65, "Label121", 240, 144, u"te enfadas siempre?"},
     {"Label122", 128, 176, u"e) Esa es la calle ", 240, 171, 65, "Label123", 312, 176, u"solemos pasar."},
     {"Label124", 128, 209, u"f) No entendí la explicación ", 304, 203, 65, "Label125", 376, 209, u"estaba distraído."},
-    {"Label126", 128, 241, u"g) Desconozco los ", 248, 235, 65, "Label127", 320, 241, u"de su mutismo."},
+    {"Label126", 128, 241, u"g) Desconozco el ", 248, 235, 65, "Label127", 320, 241, u"de su mutismo."},
 };
 const Sentence sinoSentences[] = {
     {"Label102", 128, 40, u"a) No quiero ir a tu casa ", 288, 36, 57, "Label103", 344, 40, u"a la mía."},
     {"Label104", 128, 80, u"b) No iré más a tu casa ", 280, 76, 57, "Label105", 336, 80, u"me cuentas lo sucedido."},
     {"Label106", 128, 120, u"c) ¿No harás ", 216, 116, 57, "Label107", 280, 120, u"reírte siempre?"},
     {"Label108", 128, 160, u"d) ", 152, 156, 65, "Label109", 224, 160, u"te portas bien, te castigaré."},
-    {"Label110", 128, 200, u"e) Pero, ¡", 184, 196, 57, "Label111", 248, 200, u"hay examen! ¿por qué vas al colegio?"},
-    {"Label112", 128, 235, u"f) Me castigará ", 232, 229, 57, "Label113", 296, 235, u"voy al colegio"},
+    {"Label110", 128, 200, u"e) Pero, ¡", 184, 196, 57, "Label111", 248, 200, u"hay examen! ¿Por qué vas al colegio?"},
+    {"Label112", 128, 235, u"f) Me castigará ", 232, 229, 57, "Label113", 296, 235, u"voy al colegio."},
 };
 const Sentence aunSentences[] = {
     {"Label92", 120, 64, u"a) Ni ", 160, 60, 49, "Label93", 216, 64, u"así, lograré convencerle."},
@@ -74,8 +74,8 @@ const Sentence aunSentences[] = {
 };
 const Sentence hechoSentences[] = {
     {"Label59", 120, 56, u"a)  No sabes cuánto te ", 264, 52, 49, "Label60", 320, 56, u"de menos."},
-    {"Label62", 120, 96, u"b)  El", 160, 92, 49, "Label63", 216, 96, u"de que no haya venido me ha molestado"},
-    {"Label65", 120, 142, u"c) Si ", 160, 136, 49, "Label66", 216, 142, u"más azúcar en el café no lo podré beber."},
+    {"Label62", 120, 96, u"b)  El", 160, 92, 49, "Label63", 216, 96, u"de que no haya venido me ha molestado."},
+    {"Label65", 120, 142, u"c) Si ", 160, 136, 49, "Label66", 216, 142, u"más azúcar en el café, no lo podré beber."},
     {"Label67", 120, 182, u"d) ", 144, 176, 57, "Label68", 208, 182, u"esto, los demás se marcharon."},
     {"Label69", 120, 222, u"e)  Aún no me han ", 232, 216, 57, "Label70", 296, 222, u"el traje."},
 };
@@ -88,8 +88,10 @@ const Sentence haSentences[] = {
     // The same sentence goes on after a second blank.
     {nullptr, 0, 0, nullptr, 400, 216, 33, "Label81", 440, 222, u"verme."},
 };
+// "De haberlo sabido": the pronoun joins the infinitive, so this blank takes seven letters.
+constexpr int haberloBlank = 30;
 const Sentence haberSentences[] = {
-    {"Label82", 120, 56, u"a) De", 160, 52, 49, "Label83", 208, 56, u"lo sabido, no hubiera ido."},
+    {"Label82", 120, 56, u"a) De", 160, 52, 65, "Label83", 232, 56, u"sabido, no hubiera ido."},
     {"Label84", 120, 96, u"b)  ", 144, 92, 49, "Label85", 200, 96, u"cómo te portas en el colegio."},
     {"Label86", 120, 142, u"c) Tiene que", 208, 136, 49, "Label87", 264, 142, u"mucha gente en el salón."},
     {"Label88", 120, 182, u"d)  Iremos", 192, 176, 49, "Label89", 248, 182, u"al director."},
@@ -396,7 +398,7 @@ void QuestionsPage::buildGroups()
             edit->setFrame(false);
             edit->setGeometry(sentence.blankX, sentence.blankY, sentence.blankWidth, 24);
             edit->setFont(comic(16));
-            edit->setMaxLength(layout.maxLength);
+            edit->setMaxLength(blank == haberloBlank ? 7 : layout.maxLength);
             QPalette colours = edit->palette();
             colours.setColor(QPalette::Base, Colors::toQColor(layout.background, colours));
             edit->setPalette(colours);

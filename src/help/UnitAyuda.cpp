@@ -284,17 +284,20 @@ QString TAyuda::instructionsFor(const QString &pageCaption)
     if (pageCaption == u"Ejemplos") {
         lines = {u"Normas para seleccionar palabras."_s, u" "_s,
                  u" Selecciona una palabra en la lista de "_s,
-                 u" la izquierda. A continuación haz clic "_s, u" sobre el grupo correcto "_s,
+                 u" la izquierda. A continuación, haz clic "_s, u" sobre el grupo correcto."_s,
+                 u" "_s, u" Una palabra con diptongo, hiato o triptongo "_s,
+                 u" va en ese grupo, aunque también sea aguda, "_s,
+                 u" llana o esdrújula."_s,
                  u" "_s, u" Para quitar una palabra de un grupo, "_s,
-                 u" haz doble clic sobre ella"_s, u" "_s,
+                 u" haz doble clic sobre ella."_s, u" "_s,
                  u" Cuando TODAS LAS PALABRAS del grupo son "_s,
                  u" correctas, se ilumina el contador."_s};
     } else if (pageCaption == u"Frases y palabras") {
         lines = {u"Normas para la corrección:"_s, u" "_s,
-                 u" Selecciona un archivo pulsando en el botón Frases"_s, u" "_s,
+                 u" Selecciona un archivo pulsando en el botón Frases."_s, u" "_s,
                  u" Corrige las faltas de ortografía respetando los"_s,
-                 u" espacios entre palabras y la puntuación"_s, u" "_s,
-                 u" Cuando termines pulsa sobre el botón Corregir"_s, u" "_s,
+                 u" espacios entre palabras y la puntuación."_s, u" "_s,
+                 u" Cuando termines, pulsa sobre el botón Corregir."_s, u" "_s,
                  u" Los resultados de los archivos corregidos se"_s,
                  u" acumulan en el total."_s};
     } else if (pageCaption == u"Cuestiones") {
@@ -302,9 +305,9 @@ QString TAyuda::instructionsFor(const QString &pageCaption)
                  u" El panel de cada cuestión se despliega al colocar "_s,
                  u" el ratón sobre él. "_s,
                  u" Para mantenerlo fijo, pulsa sobre el signo - de "_s, u" la barra."_s,
-                 u" Para saltar a la palabra siguiente pulsa Intro"_s,
+                 u" Para saltar a la casilla siguiente, pulsa Intro."_s,
                  u" Responde a todas las cuestiones antes de pulsar "_s,
-                 u" sobre el botón <Corregir>"_s, u" "_s, u" "_s};
+                 u" sobre el botón <Corregir cuestiones>."_s, u" "_s, u" "_s};
     }
     return lines.join(CR);
 }

@@ -1,9 +1,14 @@
 // The shell's "open" of a web address, with browser programs to fall back on.
 #include "platform/ShellOpen.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
+
+#include <memory>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -14,18 +19,43 @@ namespace ShellOpen {
 
 namespace {
 
+// How long the desktop's opener has to report a failure: without a handler it fails within a
+// fraction of a second.
+constexpr int openerPatienceMs = 5000;
+
 class SystemShell : public Shell {
 public:
-    bool openAddress(const QString &address) override
+    void openAddress(const QString &address, std::function<void(bool opened)> done) override
     {
-        if (QDesktopServices::openUrl(QUrl(address)))
-            return true;
 #ifdef Q_OS_WIN
-        return false;
+        done(QDesktopServices::openUrl(QUrl(address)));
 #else
-        // Platform plugins without desktop services (offscreen, minimal) cannot pass the
-        // address on; the desktop's own opener reaches the same default handler.
-        return QProcess::startDetached(QStringLiteral("xdg-open"), {address});
+        // The desktop's opener is started even where no handler exists: only its exit code
+        // tells that nothing was opened. Without a desktop it runs the browser itself and
+        // waits for it, so one still running after a moment has found one. The application
+        // owns it, so that an opener still running when the program ends is not left behind.
+        auto *opener = new QProcess(QCoreApplication::instance());
+        opener->setProgram(QStringLiteral("xdg-open"));
+        opener->setArguments({address});
+        opener->setProcessChannelMode(QProcess::ForwardedChannels);
+        auto answered = std::make_shared<bool>(false);
+        const auto answer = [done = std::move(done), answered](bool opened) {
+            if (std::exchange(*answered, true))
+                return;
+            done(opened);
+        };
+        QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, answer](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            answer(false);
+            opener->deleteLater();
+        });
+        QObject::connect(opener, &QProcess::finished, opener, [opener, answer](int code, QProcess::ExitStatus status) {
+            answer(status == QProcess::NormalExit && code == 0);
+            opener->deleteLater();
+        });
+        QTimer::singleShot(openerPatienceMs, opener, [answer] { answer(true); });
+        opener->start();
 #endif
     }
 
@@ -58,14 +88,16 @@ QStringList browserPrograms()
 #endif
 }
 
-bool openWebAddress(const QString &address)
+void openWebAddress(const QString &address, std::function<void()> failed)
 {
-    if (shell().openAddress(address))
-        return true;
-    for (const QString &program : browserPrograms())
-        if (shell().startProgram(program, {address}))
-            return true;
-    return false;
+    shell().openAddress(address, [address, failed = std::move(failed)](bool opened) {
+        if (opened)
+            return;
+        for (const QString &program : browserPrograms())
+            if (shell().startProgram(program, {address}))
+                return;
+        failed();
+    });
 }
 
 Shell &shell()

@@ -5,13 +5,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace ShellOpen {
 
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Hands the address to the system's default handler; false when that cannot be done.
-    virtual bool openAddress(const QString &address) = 0;
+    // Hands the address to the system's default handler and tells `done` whether the handler
+    // took it: at once, or once the desktop's opener has reported (it may still be running
+    // the browser, which counts as taken).
+    virtual void openAddress(const QString &address, std::function<void(bool opened)> done) = 0;
     // Starts the program with the arguments; false when it cannot be started.
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
 };
@@ -20,8 +24,8 @@ public:
 QStringList browserPrograms();
 
 // The address through the system's handler, then through each browser program with the
-// address as its argument; false when nothing could be started.
-bool openWebAddress(const QString &address);
+// address as its argument; `failed` runs when nothing could be started, perhaps after a moment.
+void openWebAddress(const QString &address, std::function<void()> failed);
 
 // The shell in use: the system's unless a test installed another (not owned; nullptr restores).
 Shell &shell();

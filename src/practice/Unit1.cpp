@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -43,7 +44,7 @@ using namespace WindowControls;
 
 namespace {
 
-const QString boardFilter = QStringLiteral("Archivos de texto (*.TXT)|*.TXT|Rich text files (*.RTF)|*.RTF");
+const QString boardFilter = QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
 const QString completeBoardText = QStringLiteral("¡TABLERO COMPLETO!");
 const QString departmentCaption = QStringLiteral("Departamento de Lengua Castellana y Literatura");
 
@@ -209,7 +210,6 @@ void TForm1::createBoard(QWidget *client)
         const int row = (n - 1) / 5;
         auto *box = new TBoolComboBox(client);
         box->setObjectName(QStringLiteral("BoolComboBox%1").arg(n));
-        box->setAccessibleDescription(QStringLiteral("Palabra %1 del tablero").arg(n));
         box->setGeometry(80 + columnSpacing * column, 112 + 24 * row, 137, 28);
         // The next column lies over all but the first 112 pixels: the word must fit there.
         box->setVisibleWidth(columnSpacing);
@@ -217,8 +217,9 @@ void TForm1::createBoard(QWidget *client)
         box->setMaxLength(12);
         box->setItemHeight(20);
         box->SetAllowNull(false);
-        // As designed, before any board is loaded.
-        box->SetCaption(QStringLiteral("conspiración"));
+        // Until a board file is loaded there is nothing to play.
+        setBoardWord(box, QString());
+        describeSelector(n);
         connect(box, &TBoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Enter));
         connect(box, &TBoolComboBox::OnChange, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Change));
         connect(box, &TBoolComboBox::OnExit, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Exit));
@@ -228,7 +229,8 @@ void TForm1::createBoard(QWidget *client)
 
 void TForm1::createScoreStrip(QWidget *client)
 {
-    Shape1 = place<TShape>(client, "Shape1", 16, 320, 705, 121);
+    // Within the client area, so that its rounded lower edge shows whole.
+    Shape1 = place<TShape>(client, "Shape1", 16, 320, 705, 117);
     Shape1->setRounded(true);
     Shape1->setBrushColor(Colors::rgb(0, 64, 128));
     Shape1->lower();
@@ -321,15 +323,23 @@ void TForm1::createMenus()
 
 void TForm1::FormCreate()
 {
-    if (QFileInfo(QStringLiteral("nivel1.txt")).isFile())
-        m_board.start(RichTextFile::readText(QStringLiteral("nivel1.txt")));
+    const QString boardFile = QStringLiteral("nivel1.txt");
+    const bool atHand = QFileInfo(boardFile).isFile();
+    // A board file that cannot be read or is no board ends the creation here and leaves the
+    // board empty, until the student opens one.
+    if (atHand)
+        m_board.load(RichTextFile::readText(boardFile), boardFile);
     else
         Abrir1Click();
     multishape->clear();
-    for (int n = 1; n <= boardSize; ++n)
-        BoolComboBox(n)->SetCaption(m_board.wordAt(n));
+    for (int n = 1; n <= boardSize; ++n) {
+        setBoardWord(BoolComboBox(n), m_board.wordAt(n));
+        describeSelector(n);
+    }
     runScores().exampleAttempts = 0;
     aboutShown = false;
+    if (atHand)
+        showShortBoardNotice(boardFile);
 }
 
 void TForm1::changeEvent(QEvent *event)
@@ -368,8 +378,16 @@ void TForm1::Abrir1Click()
     if (!chosen.accepted)
         return;
 
-    // Read first: a file that cannot be read leaves the board as it was.
-    m_board.start(RichTextFile::readText(chosen.path));
+    // Read and checked first: a file that cannot be read, or is no board, leaves the board as
+    // it was.
+    const QString fileName = QDir::toNativeSeparators(chosen.path);
+    m_board.load(RichTextFile::readText(chosen.path), fileName);
+    m_lastLeft = 0;
+    {
+        // A selector the student was in is left for the new board without being judged.
+        const QScopedValueRollback<bool> loading(m_loadingBoard, true);
+        OK->setFocus();
+    }
     m_scores.resetBoard();
     Label2->setText(QStringLiteral("0"));
     for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
@@ -379,11 +397,28 @@ void TForm1::Abrir1Click()
     for (int n = 1; n <= boardSize; ++n) {
         TBoolComboBox *box = BoolComboBox(n);
         box->setColor(Colors::clWindow);
-        box->SetCaption(m_board.wordAt(n));
-        box->setCurrentIndex(0);
+        // Every word starts on its form without accent.
+        box->SetValue(bFalse);
+        setBoardWord(box, m_board.wordAt(n));
         box->IsRight = false;
+        describeSelector(n);
     }
     multishape->hide();
+    showShortBoardNotice(fileName);
+}
+
+void TForm1::setBoardWord(TBoolComboBox *box, const QString &word)
+{
+    box->SetCaption(word);
+    box->setEnabled(!word.isEmpty());
+}
+
+void TForm1::showShortBoardNotice(const QString &fileName)
+{
+    const QString notice = BoardExercise::shortBoardNotice(m_board.wordCount(), fileName);
+    if (!notice.isEmpty())
+        DialogService::instance().message(this, notice, QStringLiteral("Tablero"), MessageIcon::Information,
+                                          MessageButtons::Ok);
 }
 
 void TForm1::Salir1Click()
@@ -401,14 +436,14 @@ void TForm1::Instrucciones1Click()
         QStringLiteral(" Tildora.  "),
         QStringLiteral(" "),
         QStringLiteral(" El programa consta de 4 apartados:"),
-        QStringLiteral("    Tablero, Ejemplos, Prácticas y Cuestiones "),
-        QStringLiteral("  Cada apartado  resuelto correctamente representa "),
-        QStringLiteral("  un 25% de la puntuación."),
+        QStringLiteral("    Tablero, Ejemplos, Frases y Cuestiones."),
+        QStringLiteral("  Cada apartado resuelto correctamente representa "),
+        QStringLiteral("  un 25 % de la puntuación."),
         QStringLiteral("  "),
-        QStringLiteral("  En el apartado <Tablero>  se  anotan también los "),
-        QStringLiteral("  intentos fallidos"),
-        QStringLiteral("  En  el  apartado <Frases> se promedian los aciertos"),
-        QStringLiteral("  sobre el total de frases resueltas"),
+        QStringLiteral("  En el apartado <Tablero> se anotan también los "),
+        QStringLiteral("  intentos fallidos."),
+        QStringLiteral("  En el apartado <Frases> se promedian los aciertos"),
+        QStringLiteral("  sobre el total de frases resueltas."),
         QStringLiteral("  "),
         QStringLiteral("  "),
         QStringLiteral("  "),
@@ -441,7 +476,8 @@ void TForm1::Modificar1Click()
     // The editor's text is about to be replaced: unsaved changes are offered for saving first,
     // and the opened file becomes the editor's document.
     needOtherWindows();
-    MainForm->ConfirmSaveChanges();
+    if (!MainForm->MayReplaceDocument())
+        return;
     const FileDialogResult chosen =
         DialogService::instance().openFile(this, MainForm->openDialogRequest(TMainForm::ModifyFilter));
     if (!chosen.accepted)
@@ -472,15 +508,18 @@ void TForm1::BoolComboBox1Enter(TBoolComboBox *sender)
 
 void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
 {
+    // An empty cell has no word to get right: it is never a hit.
     QList<bool> right;
     for (int n = 1; n <= boardSize; ++n)
-        right << BoolComboBox(n)->IsRight;
+        right << (BoolComboBox(n)->IsRight && !BoolComboBox(n)->Caption().isEmpty());
     const int hits = m_board.recount(right);
-    for (int n = 1; n <= boardSize; ++n)
+    for (int n = 1; n <= boardSize; ++n) {
         BoolComboBox(n)->setColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
+        describeSelector(n);
+    }
     // With no right selector left the displays would keep their old figures; show none.
     LCDControl1->SetNumber(hits);
-    m_scores.setBoard(runScores().boardHits, runScores().boardMisses);
+    showHitPercent();
     if (m_board.complete()) {
         multishape->setText(completeBoardText);
         multishape->show();
@@ -497,7 +536,10 @@ void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
 
 void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
 {
-    if (sender->IsRight)
+    if (m_loadingBoard)
+        return;
+    m_lastLeft = selectorNumber(sender);
+    if (sender->IsRight && !sender->Caption().isEmpty())
         return;
     const QString replacement = m_board.countMiss();
     const int misses = runScores().boardMisses;
@@ -505,10 +547,75 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
     LCDControl2->SetNumberMax(m_board.scaledMaximum(LCDControl2->NumberMax()));
     LCDControl1->SetNumberMax(m_board.scaledMaximum(LCDControl1->NumberMax()));
     LCDControl2->SetNumber(misses);
+    showHitPercent();
 
-    sender->setCurrentIndex(-1);
-    sender->SetCaption(replacement);
+    // The new word starts on its form without accent, whatever was chosen in the old one.
+    sender->SetValue(bFalse);
+    setBoardWord(sender, replacement);
+    sender->IsRight = false;
     sender->setColor(Colors::clWindow);
+    describeSelector(m_lastLeft);
+}
+
+void TForm1::showHitPercent()
+{
+    m_scores.setBoard(runScores().boardHits, runScores().boardMisses);
+    // The strip follows at once: "Resultados", which has the focus now, must not show the
+    // percentage from before this change.
+    Timer1Timer();
+}
+
+int TForm1::selectorNumber(const TBoolComboBox *box) const
+{
+    for (int n = 1; n <= boardSize; ++n)
+        if (BoolComboBox(n) == box)
+            return n;
+    return 0;
+}
+
+TBoolComboBox *TForm1::selectorBeside(int n, bool next) const
+{
+    for (int m = next ? n + 1 : n - 1; m >= 1 && m <= boardSize; m += next ? 1 : -1)
+        if (TBoolComboBox *box = BoolComboBox(m); box->isEnabled())
+            return box;
+    return nullptr;
+}
+
+void TForm1::describeSelector(int n)
+{
+    TBoolComboBox *box = BoolComboBox(n);
+    if (!box)
+        return;
+    // Screen readers name a drop-down list by its current text, the word; the description
+    // adds its place and its state.
+    const QString state = box->Caption().isEmpty() ? QStringLiteral("casilla vacía")
+                          : box->IsRight           ? QStringLiteral("acertada")
+                                                   : QStringLiteral("sin acertar");
+    const QString description = QStringLiteral("Palabra %1 del tablero, %2").arg(QString::number(n), state);
+    if (box->accessibleDescription() != description)
+        box->setAccessibleDescription(description);
+}
+
+bool TForm1::focusNextPrevChild(bool next)
+{
+    // After a choice the focus rests on "Resultados"; from there the keyboard goes on beside
+    // the selector just left, not from the first one again.
+    if (m_lastLeft > 0 && focusWidget() == OK) {
+        if (TBoolComboBox *box = selectorBeside(m_lastLeft, next)) {
+            box->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+        // Past the last selector the keyboard leaves the board, for the tool bar.
+        if (next) {
+            for (QWidget *w = BoolComboBox(boardSize)->nextInFocusChain(); w && w != OK; w = w->nextInFocusChain()) {
+                if (w->window() == this && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+                    w->setFocus(Qt::TabFocusReason);
+                    return true;
+                }
+            }
+        }
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 ResultsSummary::StripFigures TForm1::gaugeFigures() const
@@ -535,8 +642,20 @@ void TForm1::OKClick()
     DialogService::instance().message(this, text, QStringLiteral("PUNTUACIÓN"), MessageIcon::None, MessageButtons::Ok);
 }
 
+bool TForm1::askStudentData()
+{
+    // The dialog may be open beside the window already: it comes back modal.
+    DatosBox->hide();
+    DialogService::instance().execModal(*DatosBox);
+    return !runScores().studentName.isEmpty();
+}
+
 void TForm1::Op1Click()
 {
+    // Results without a name are no use to the teacher: the name comes first, and without
+    // one nothing is written or sent.
+    if (runScores().studentName.isEmpty() && DatosBox && !askStudentData())
+        return;
     Memo2->clear();
     for (const QString &line : ResultsSummary::fileLines(ResultsSummary::figures(runScores(), gaugeFigures())))
         Memo2->appendPlainText(line);
@@ -561,12 +680,22 @@ void TForm1::Op1Click()
 
 void TForm1::TalvoMail1BeginDocument(TTalvoMail *, const QString &)
 {
+#ifdef Q_OS_WIN
     const QStringList lines = {
         QStringLiteral(" Escribe la dirección de correo electrónico y pulsa"),
         QStringLiteral("      CONTROL + INTRO para enviar el mensaje"),
         QStringLiteral("Para separar varias direcciones de correo usa el carácter < ; >"),
         QStringLiteral("       y la tecla <ESC> para anular el envío "),
     };
+#else
+    // Here the mail program opens with a window of its own: the student sends from there.
+    const QStringList lines = {
+        QStringLiteral(" Se abrirá tu programa de correo con el mensaje preparado"),
+        QStringLiteral(" y el archivo de resultados adjunto."),
+        QStringLiteral(" Escribe la dirección de tu profesor y envía el mensaje"),
+        QStringLiteral(" desde ese programa."),
+    };
+#endif
     DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("Enviar correo"),
                                       MessageIcon::None, MessageButtons::OkCancel);
 }

@@ -132,6 +132,7 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     TForm1(ExerciseScores *shared, QWidget *parent);
@@ -142,6 +143,26 @@ private:
     void createCounters(QWidget *client);
     void createScoreStrip(QWidget *client);
     void createMenus();
+
+    // A selector takes a board word; a selector without one cannot be played.
+    void setBoardWord(TBoolComboBox *box, const QString &word);
+    // The hit percentage after either count changed, and the strip with it.
+    void showHitPercent();
+    // What a screen reader says of selector n besides its word: its place and whether it is
+    // right.
+    void describeSelector(int n);
+    int selectorNumber(const TBoolComboBox *box) const;
+    // The playable selector after (or before) selector n, if any.
+    TBoolComboBox *selectorBeside(int n, bool next) const;
+    void showShortBoardNotice(const QString &fileName);
+    // Asks for the student's data before results go out without a name; false when the
+    // student gave none.
+    bool askStudentData();
+
+    // The selector the student left last (1 ... 40), 0 on a fresh board: keyboard play goes
+    // on beside it from "Resultados".
+    int m_lastLeft = 0;
+    bool m_loadingBoard = false;
 
     std::unique_ptr<ExerciseScores> m_ownScores;
     ExerciseScores &m_scores;

@@ -103,6 +103,10 @@ void load(QTextDocument &document, const QString &path)
     const TextFile::ReadResult result = TextFile::tryReadBytes(path);
     if (result.status != TextFile::ReadResult::Ok)
         throw AppError(QString::fromLatin1(LoadStreamError));
+    // A program or a picture opened by mistake would fill the box with rubbish: refused as the
+    // exercises refuse it.
+    if (!isRtf(result.bytes) && !TextFile::looksLikeText(TextFile::decode(result.bytes)))
+        throw AppError(QStringLiteral("El archivo %1 no es un archivo de texto.").arg(displayName(path)));
     read(document, result.bytes);
 }
 

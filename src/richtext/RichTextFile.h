@@ -38,9 +38,9 @@ QStringList readLines(const QString &path);
 // as a list of lines (see TextLines).
 QString readText(const QString &path);
 
-// Loads a file into the document. A file that cannot be opened throws AppError naming it; one
-// that opens but cannot be read whole throws AppError(LoadStreamError). The document is
-// untouched when loading fails.
+// Loads a file into the document. A file that cannot be opened, or that is neither RTF nor
+// text, throws AppError naming it; one that opens but cannot be read whole throws
+// AppError(LoadStreamError). The document is untouched when loading fails.
 void load(QTextDocument &document, const QString &path);
 
 // Saves the document as RTF through a save file, so a failed save never destroys the previous

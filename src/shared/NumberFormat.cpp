@@ -64,4 +64,9 @@ int leadingInteger(const QString &caption)
     return static_cast<int>(negative ? -value : value);
 }
 
+QString dataSize(qint64 bytes, const QLocale &locale)
+{
+    return locale.formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
 } // namespace NumberFormat

@@ -18,4 +18,7 @@ int roundHalfEven(double value);
 // the first other character ("66,7" -> 66, "" -> 0). Saturates instead of overflowing.
 int leadingInteger(const QString &caption);
 
+// A file size as people read it, in the locale's way: "1,5 MB", "300 KB".
+QString dataSize(qint64 bytes, const QLocale &locale = QLocale());
+
 } // namespace NumberFormat

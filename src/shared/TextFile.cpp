@@ -140,6 +140,9 @@ ReadResult tryReadBytes(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
+    // Refused before a byte is read when the size already says so.
+    if (file.size() > maxFileBytes)
+        return {ReadResult::TooLarge, {}};
     ReadResult result;
     // Read in pieces: a file that grows while it is read still stops at the limit.
     for (;;) {

@@ -66,6 +66,18 @@ void TBigList::Delete(int Index)
     --m_count;
 }
 
+void TBigList::DeleteFirst(int count)
+{
+    count = std::clamp(count, 0, m_count);
+    m_count -= count;
+    for (int segment = 0; segment <= m_lastSegment && count > 0; ++segment) {
+        std::vector<void *> &list = m_segments[segment];
+        const int taken = std::min(count, int(list.size()));
+        list.erase(list.begin(), list.begin() + taken);
+        count -= taken;
+    }
+}
+
 void TBigList::removeNulls(int segment)
 {
     std::vector<void *> &list = m_segments[segment];

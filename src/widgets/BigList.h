@@ -16,6 +16,9 @@ public:
     int Add(void *Item);
     // Removes the item; later items move down by one. Throws AppError for a bad index.
     void Delete(int Index);
+    // Removes the first `count` items (all of them when there are fewer) in one pass: later
+    // items move down by `count`, each moved once.
+    void DeleteFirst(int count);
     void *Get(int Index) const;
     // Moves items toward the front segments and releases the empty ones.
     void Pack();

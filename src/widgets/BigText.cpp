@@ -121,14 +121,6 @@ TBigText::~TBigText()
     releaseAll();
 }
 
-void TBigText::releaseLine(int index)
-{
-    delete[] static_cast<char16_t *>(m_texts.Get(index));
-    m_texts.Delete(index);
-    delete static_cast<TTextAttributes *>(m_attributes.Get(index));
-    m_attributes.Delete(index);
-}
-
 void TBigText::releaseAll()
 {
     for (int i = 0; i < m_texts.Count(); ++i)
@@ -252,12 +244,18 @@ bool TBigText::storeLine(QStringView text, TColor fontColor, TColor backColor)
     return true;
 }
 
-// Drops lines from the top to make room; never more lines than there are.
+// Drops lines from the top to make room; never more lines than there are. The stores close
+// the gap once for all the dropped lines: a line at a time would move every kept line once per
+// dropped line.
 void TBigText::purge()
 {
-    const int drop = std::min<int>(m_purgeLines, m_texts.Count());
-    for (int i = 0; i < drop; ++i)
-        releaseLine(0);
+    const int drop = std::min<int>(m_purgeLines, Count());
+    for (int i = 0; i < drop; ++i) {
+        delete[] static_cast<char16_t *>(m_texts.Get(i));
+        delete static_cast<TTextAttributes *>(m_attributes.Get(i));
+    }
+    m_texts.DeleteFirst(drop);
+    m_attributes.DeleteFirst(drop);
     m_texts.Pack();
     m_attributes.Pack();
 }

@@ -96,7 +96,6 @@ private:
     void appendLine(QStringView Text, TColor FontColor, TColor BackColor);
     bool storeLine(QStringView text, TColor fontColor, TColor backColor);
     void purge();
-    void releaseLine(int index);
     void releaseAll();
     void UpdateScrollBars();
     void applyScrollBarPolicies();

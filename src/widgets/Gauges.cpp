@@ -385,6 +385,10 @@ QImage TGauge::Paint() const
             const int pieH = paintRect.bottom - paintRect.top + border;
             fillEdges(painter, paintRect, own);
             painter.setClipRect(toQRect(paintRect));
+            // Smooth edges, drawn through the pixels' centres so that the outline stays one
+            // pixel wide.
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.translate(0.5, 0.5);
             painter.setBrush(back);
             const Edges disc{paintRect.left, paintRect.top, pieW, pieH};
             drawEllipse(painter, disc);

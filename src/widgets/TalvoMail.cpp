@@ -82,18 +82,18 @@ void TTalvoMail::setClock(std::function<QDateTime()> clock)
 QString TTalvoMail::ErrorText(quint32 code)
 {
     switch (code) {
-    case 1: return QStringLiteral("The user canceled one of the dialog boxes.");
-    case 2: return QStringLiteral("One or more unspecified errors occurred.");
-    case 3: return QStringLiteral("There was no default logon, and the user failed to log on successfully when the logon dialog box was displayed.");
-    case 5: return QStringLiteral("There was insufficient memory to proceed.");
-    case 9: return QStringLiteral("There were too many file attachments.");
-    case 10: return QStringLiteral("There were too many recipients.");
-    case 11: return QStringLiteral("The specified attachment was not found.");
-    case 12: return QStringLiteral("The specified attachment could not be open.");
-    case 14: return QStringLiteral("A recipient did not appear in the address list.");
-    case 15: return QStringLiteral("The type of a recipient was not MAPI_TO, MAPI_CC, or MAPI_BCC.");
-    case 18: return QStringLiteral("The text in the message was too large to sent.");
-    case 21: return QStringLiteral("A recipient matched more than one of the recipient descriptor structures and MAPI_DIALOG was not set.");
+    case 1: return QStringLiteral("El usuario canceló uno de los cuadros de diálogo.");
+    case 2: return QStringLiteral("Se han producido uno o más errores no especificados.");
+    case 3: return QStringLiteral("No había un inicio de sesión predeterminado y el usuario no pudo iniciar sesión en el cuadro de diálogo que se mostró.");
+    case 5: return QStringLiteral("No había memoria suficiente para continuar.");
+    case 9: return QStringLiteral("Había demasiados archivos adjuntos.");
+    case 10: return QStringLiteral("Había demasiados destinatarios.");
+    case 11: return QStringLiteral("No se encontró el archivo adjunto indicado.");
+    case 12: return QStringLiteral("No se pudo abrir el archivo adjunto indicado.");
+    case 14: return QStringLiteral("Un destinatario no figuraba en la libreta de direcciones.");
+    case 15: return QStringLiteral("El tipo de un destinatario no era MAPI_TO, MAPI_CC ni MAPI_BCC.");
+    case 18: return QStringLiteral("El texto del mensaje era demasiado largo para enviarlo.");
+    case 21: return QStringLiteral("Un destinatario coincidía con más de una de las estructuras de destinatario y no se había indicado MAPI_DIALOG.");
     default: return QString();
     }
 }
