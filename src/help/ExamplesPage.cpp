@@ -136,12 +136,13 @@ void ExamplesPage::buildGroups(TTabPage *page)
 {
     const QFont titleFont = pixelFont(u"MS Sans Serif"_s, 13, true, true);
     const QFont counterFont = pixelFont(u"MS Sans Serif"_s, 16, true);
+    std::array<QFrame *, Exercise::groupCount> bevels{};
     for (int group = 0; group < Exercise::groupCount; ++group) {
         const GroupLayout &layout = groupLayouts[group];
         const QString caption = QString::fromUtf16(layout.caption);
         const std::size_t at = std::size_t(group);
 
-        placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
+        bevels[at] = placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
 
         QListWidget *list = placeList(page, layout.list, QRect(layout.listLeft, 80, 73, 280), 13, 16);
         list->setAccessibleName(caption);
@@ -167,13 +168,12 @@ void ExamplesPage::buildGroups(TTabPage *page)
     ListBoxDiptongos = m_groupLists[Exercise::Diptongos];
     ListBoxHiatos = m_groupLists[Exercise::Hiatos];
     ListBoxTriptongos = m_groupLists[Exercise::Triptongos];
-    const auto bevel = [page](const char *name) { return page->findChild<QFrame *>(QLatin1String(name)); };
-    Bevel1 = bevel("Bevel1");
-    Bevel2 = bevel("Bevel2");
-    Bevel3 = bevel("Bevel3");
-    Bevel4 = bevel("Bevel4");
-    Bevel5 = bevel("Bevel5");
-    Bevel6 = bevel("Bevel6");
+    Bevel1 = bevels[Exercise::Agudas];
+    Bevel2 = bevels[Exercise::Llanas];
+    Bevel3 = bevels[Exercise::Esdrujulas];
+    Bevel4 = bevels[Exercise::Diptongos];
+    Bevel5 = bevels[Exercise::Hiatos];
+    Bevel6 = bevels[Exercise::Triptongos];
     Label1 = m_titles[Exercise::Agudas];
     Label2 = m_titles[Exercise::Llanas];
     Label3 = m_titles[Exercise::Esdrujulas];
