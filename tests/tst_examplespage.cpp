@@ -288,6 +288,29 @@ private slots:
         QCOMPARE(page.ListBox1->selectedItems().value(0), page.ListBox1->item(page.selectedWordIndex));
     }
 
+    // A word in a wrong group tells why it belongs elsewhere; in its own group, only its name.
+    void wrongGroupExplains_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("tip");
+        QTest::addRow("diphthong among the agudas") << u"caimán"_s << int(Exercise::Agudas) << u"caimán: cai-mán, tiene el diptongo ai"_s;
+        QTest::addRow("aguda among the llanas") << u"amor"_s << int(Exercise::Llanas) << u"amor: a-mor, es aguda y no tiene diptongo, hiato ni triptongo"_s;
+        QTest::addRow("in its own group") << u"amor"_s << int(Exercise::Agudas) << u"amor"_s;
+    }
+    void wrongGroupExplains()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, group);
+        QFETCH(QString, tip);
+        pickByKeyboard(word);
+        QTest::keyClick(m_page->ListBox1, Qt::Key(Qt::Key_1 + group));
+        const QListWidgetItem *placed = m_page->groupList(group)->item(0);
+        QVERIFY(placed);
+        QCOMPARE(placed->toolTip(), tip);
+        QCOMPARE(placed->data(Qt::AccessibleDescriptionRole).toString(), tip == word ? QString() : tip);
+    }
+
     // A word sent back keeps the list in order, and a word picked meanwhile stays picked.
     void sentBackToItsPlace_data()
     {

@@ -12,12 +12,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QToolTip>
 
 #include <memory>
 
@@ -179,6 +181,32 @@ private slots:
         QCOMPARE(runScores().phraseTotal, 2);
         QCOMPARE(viewer->Count(), looks.size());
         QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // After a correction a wrong line's tip, and the viewer's description, name the words
+    // that differ from the model and why each is written so.
+    void wrongLinesExplainTheirWords()
+    {
+        ScriptedDialogs dialogs;
+        dialogs.queueFile(writeFile(u"Frases.txt"_s, TextFile::encodeWindows1252(phrases.join(u"\r\n"_s))));
+        m_page->Abrefrases->click();
+        retype(m_page->RichEdit2, 0, phrases[0]);
+        retype(m_page->RichEdit2, 1, u"Él dice que si."_s);
+        m_page->Corregir->click();
+
+        const QString why = u"«si» se escribe \"sí\" (sí): lleva tilde cuando es adverbio de afirmación"_s;
+        TBigText *viewer = m_page->BigText1;
+        QVERIFY2(viewer->accessibleDescription().startsWith(u"Línea 2: "_s + why), qPrintable(viewer->accessibleDescription()));
+        QVERIFY(!viewer->accessibleDescription().contains(u"Línea 1"_s));
+
+        const QPoint onLine(10, viewer->LineHeight() + viewer->LineHeight() / 2);
+        QHelpEvent help(QEvent::ToolTip, onLine, viewer->viewport()->mapToGlobal(onLine));
+        QApplication::sendEvent(viewer->viewport(), &help);
+        QTRY_VERIFY(QToolTip::text().startsWith(why));
+        const QPoint onRightLine(10, viewer->LineHeight() / 2);
+        QHelpEvent none(QEvent::ToolTip, onRightLine, viewer->viewport()->mapToGlobal(onRightLine));
+        QApplication::sendEvent(viewer->viewport(), &none);
+        QTRY_VERIFY(QToolTip::text().isEmpty());
     }
 
     void totalsAddUpOverFilesAndThePercentGrowsLeft()

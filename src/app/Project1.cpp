@@ -1,6 +1,7 @@
 // Start-up: the application object, the five windows in their order, the message loop.
 #include "app/Project1.h"
 
+#include "app/CommandLine.h"
 #include "app/TildoraApplication.h"
 #include "editor/REMain.h"
 #include "exercises/ExerciseScores.h"
@@ -93,6 +94,8 @@ void TildoraWindows::showPracticeWindow()
 
 int runTildora(int argc, char **argv)
 {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     TildoraApplication app(argc, argv);
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     windows.showPracticeWindow();

@@ -5,6 +5,7 @@
 
 #include "shared/Colors.h"
 #include "shared/RunScores.h"
+#include "spanish/WordExplanation.h"
 #include "ui/ErrorGuard.h"
 #include "ui/ListDragController.h"
 #include "ui/WindowControls.h"
@@ -358,6 +359,12 @@ void ExamplesPage::moveInto(Group group)
     // The group lists are narrow: a long word is cut short there, and its tip shows it whole.
     auto *placed = new QListWidgetItem(word, list);
     placed->setToolTip(word);
+    // A word in a group that is not its own says why it belongs elsewhere.
+    if (Exercise::count(group, {word}) == 0) {
+        const QString why = WordExplanation::ofGroup(word);
+        placed->setToolTip(why);
+        placed->setData(Qt::AccessibleDescriptionRole, why);
+    }
     const QSignalBlocker quiet(ListBox1);
     delete ListBox1->takeItem(selectedWordIndex);
     // The list would mark a neighbour of the word that left; nothing is picked now.

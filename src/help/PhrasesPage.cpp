@@ -7,6 +7,7 @@
 #include "shared/AppError.h"
 #include "shared/NumberFormat.h"
 #include "shared/RunScores.h"
+#include "spanish/WordExplanation.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
@@ -15,11 +16,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
@@ -86,6 +89,14 @@ QPushButton *placeButton(QWidget *parent, const char *name, const QRect &geometr
     return button;
 }
 
+// Why a wrong line is wrong: its words that differ from the model, or, when every word
+// agrees, the signs and spaces.
+QString lineTip(const QString &student, const QString &model)
+{
+    const QString words = WordExplanation::ofPhraseDifferences(student, model);
+    return words.isEmpty() ? QStringLiteral("Las palabras están bien; cambian los signos o los espacios.") : words;
+}
+
 } // namespace
 
 PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores)
@@ -107,6 +118,7 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
     BigText1->setBackColor(Colors::clBtnFace);
     BigText1->setForeColor(Colors::clBlack);
     BigText1->setScrollBars(TBigText::ssVertical);
+    BigText1->viewport()->installEventFilter(this);
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
     // The corrected lines can be scrolled from the keyboard too.
     BigText1->setFocusPolicy(Qt::StrongFocus);
@@ -255,21 +267,45 @@ void PhrasesPage::CorregirClick()
     RichEdit2->hide();
     using Verdict = PhrasesExercise::Verdict;
     const QList<Verdict> &verdicts = m_exercise.lineResults();
+    m_lineTips.clear();
     for (qsizetype i = 0; i < student.size(); ++i) {
         switch (verdicts.at(i)) {
         case Verdict::Right: BigText1->AddLine(student.at(i), rightText, rightBack, false); break;
         case Verdict::Wrong: BigText1->AddLine(student.at(i), wrongText, wrongBack, false); break;
         case Verdict::NotCounted: BigText1->AddLine(student.at(i), plainText, plainBack, false); break;
         }
+        m_lineTips << (verdicts.at(i) == Verdict::Wrong ? lineTip(student.at(i), m_exercise.reference().value(i))
+                                                         : QString());
     }
     BigText1->RecalcRange();
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas: %1 de %2 bien")
                                     .arg(verdicts.count(Verdict::Right)).arg(m_exercise.countedLines()));
+    QStringList described;
+    for (qsizetype i = 0; i < m_lineTips.size(); ++i) {
+        if (!m_lineTips[i].isEmpty())
+            described << QStringLiteral("Línea %1: %2").arg(i + 1).arg(m_lineTips[i]);
+    }
+    BigText1->setAccessibleDescription(described.join(QLatin1Char('\n')));
 
     // The correct text is the file as it was opened, whatever became of it on disk since.
     RichEdit2->setPlainText(m_exercise.reference().join(QLatin1Char('\n')));
     Comprobar->show();
     nextStepHint->show();
+}
+
+bool PhrasesPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && watched == BigText1->viewport()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const int line = BigText1->lineAt(help->pos());
+        const QString tip = line >= 0 && line < m_lineTips.size() ? m_lineTips[line] : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, BigText1->viewport());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PhrasesPage::ComprobarClick()

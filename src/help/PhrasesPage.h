@@ -68,6 +68,10 @@ public:
     // is refused before it is read, since showing it would keep the window busy for long.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
+protected:
+    // A wrong line's tip: the words that differ from the model and why each is written so.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // The student has typed into the copy of a file not yet corrected.
     bool hasUncorrectedTyping() const;
@@ -79,4 +83,6 @@ private:
     FileDialogRequest &m_openDialog;
     ExerciseScores &m_scores;
     PhrasesExercise m_exercise;
+    // After a correction, one tip per line of BigText1: empty for a right line.
+    QStringList m_lineTips;
 };

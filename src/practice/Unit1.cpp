@@ -14,6 +14,7 @@
 #include "shared/RunScores.h"
 #include "shared/AppError.h"
 #include "shared/TextFile.h"
+#include "spanish/WordExplanation.h"
 #include "ui/WindowControls.h"
 #include "widgets/BoolComboBox.h"
 #include "widgets/Gauges.h"
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
@@ -117,6 +119,12 @@ TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
     createCounters(client);
     createScoreStrip(client);
     createMenus();
+    // One line under the board says why a missed word is written as it is.
+    Explicacion = new QLabel(this);
+    Explicacion->setObjectName(QStringLiteral("Explicacion"));
+    Explicacion->setAccessibleName(QStringLiteral("Explicación"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(Explicacion, 1);
     // A fixed single border: the window keeps the size of its client area and menu.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -549,12 +557,14 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
     LCDControl2->SetNumber(misses);
     showHitPercent();
 
+    const QString missed = sender->Caption();
     // The new word starts on its form without accent, whatever was chosen in the old one.
     sender->SetValue(bFalse);
     setBoardWord(sender, replacement);
     sender->IsRight = false;
     sender->setColor(Colors::clWindow);
     describeSelector(m_lastLeft);
+    Explicacion->setText(WordExplanation::ofMissedWord(missed));
 }
 
 void TForm1::showHitPercent()
@@ -591,7 +601,13 @@ void TForm1::describeSelector(int n)
     const QString state = box->Caption().isEmpty() ? QStringLiteral("casilla vacía")
                           : box->IsRight           ? QStringLiteral("acertada")
                                                    : QStringLiteral("sin acertar");
-    const QString description = QStringLiteral("Palabra %1 del tablero, %2").arg(QString::number(n), state);
+    // A selector holding its right word also tells why the word is written so.
+    const QString why = box->IsRight && !box->Caption().isEmpty() ? WordExplanation::ofWord(box->Caption()) : QString();
+    if (box->toolTip() != why)
+        box->setToolTip(why);
+    QString description = QStringLiteral("Palabra %1 del tablero, %2").arg(QString::number(n), state);
+    if (!why.isEmpty())
+        description += QStringLiteral(". ") + why;
     if (box->accessibleDescription() != description)
         box->setAccessibleDescription(description);
 }

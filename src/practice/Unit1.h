@@ -73,6 +73,8 @@ public:
     QFrame *Panel1 = nullptr;
     TLCDControl *LCDControl2 = nullptr;
     QLabel *Label1 = nullptr;
+    // The line under the board that says why a missed word is written as it is.
+    QLabel *Explicacion = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Image1 = nullptr;
     TShape *Shape1 = nullptr;
@@ -143,13 +145,12 @@ private:
     void createCounters(QWidget *client);
     void createScoreStrip(QWidget *client);
     void createMenus();
-
     // A selector takes a board word; a selector without one cannot be played.
     void setBoardWord(TBoolComboBox *box, const QString &word);
     // The hit percentage after either count changed, and the strip with it.
     void showHitPercent();
-    // What a screen reader says of selector n besides its word: its place and whether it is
-    // right.
+    // What a screen reader says of selector n besides its word: its place, whether it is
+    // right and, once it is, why the word is written so (also its tip).
     void describeSelector(int n);
     int selectorNumber(const TBoolComboBox *box) const;
     // The playable selector after (or before) selector n, if any.

@@ -445,6 +445,14 @@ QRect TBigText::rowRect(int line) const
     return QRect(0, (line - m_vPos) * m_lineHeight, viewport()->width(), m_lineHeight);
 }
 
+int TBigText::lineAt(const QPoint &viewportPoint) const
+{
+    if (viewportPoint.y() < 0 || m_lineHeight <= 0)
+        return -1;
+    const int line = m_vPos + viewportPoint.y() / m_lineHeight;
+    return line < Count() ? line : -1;
+}
+
 void TBigText::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());

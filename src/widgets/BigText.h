@@ -46,6 +46,9 @@ public:
     // Lines held, or -1 should the text and attribute stores ever disagree.
     int Count() const;
 
+    // The line shown at a point of the viewport, or -1 where there is none.
+    int lineAt(const QPoint &viewportPoint) const;
+
     void RecalcRange();
     void FontChanged();
     void ScrollTo(int Column, int Line);

@@ -1,0 +1,17 @@
+// What "tildora --explicar" prints: one line of six tab-separated fields per word.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace ExplainCommand {
+
+// The word as given, its syllables, the stressed syllable counted from the end, the class,
+// the vowel sequences and the sentence of its rule. A word the engine cannot take gives
+// "error" in the second field and the reason in the last; ok tells which.
+QString line(QStringView word, bool *ok = nullptr);
+
+// The text of "tildora --help".
+QString helpText();
+
+} // namespace ExplainCommand
