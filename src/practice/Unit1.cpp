@@ -186,9 +186,6 @@ void TForm1::createToolBar(QWidget *client)
     multishape->setPalette(bannerPalette);
     multishape->setText(QStringLiteral("tablero"));
     multishape->hide();
-
-    Memo2 = place<QPlainTextEdit>(client, "Memo2", 136, 88, 433, 17);
-    Memo2->hide();
 }
 
 void TForm1::createCounters(QWidget *client)
@@ -672,6 +669,11 @@ void TForm1::Op1Click()
     // one nothing is written or sent.
     if (runScores().studentName.isEmpty() && DatosBox && !askStudentData())
         return;
+    // The scratch lines of the results file: never seen, so made when first needed.
+    if (!Memo2) {
+        Memo2 = place<QPlainTextEdit>(centralWidget(), "Memo2", 136, 88, 433, 17);
+        Memo2->hide();
+    }
     Memo2->clear();
     for (const QString &line : ResultsSummary::fileLines(ResultsSummary::figures(runScores(), gaugeFigures())))
         Memo2->appendPlainText(line);
