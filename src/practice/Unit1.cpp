@@ -667,6 +667,7 @@ void TForm1::Op1Click()
 {
     // Results without a name are no use to the teacher: the name comes first, and without
     // one nothing is written or sent.
+    needOtherWindows();
     if (runScores().studentName.isEmpty() && DatosBox && !askStudentData())
         return;
     // The scratch lines of the results file: never seen, so made when first needed.
