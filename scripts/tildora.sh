@@ -11,7 +11,7 @@ build=${TILDORA_BUILD_DIR:-"$here/build"}
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
           libgl1-mesa-dev fonts-comic-neue fonts-liberation2 fonts-dancingscript
           xdg-utils xvfb xauth wspanish hunspell hunspell-es espeak-ng appstream desktop-file-utils
-          poppler-utils)
+          poppler-utils clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 // The phrase-file editor driven through its handlers with scripted dialogs: asking before
 // losing text, saving and overwriting, formatting and the tool bar, the ruler, printing, hints,
 // the help commands, and the practice window's "&Modificar", "Información" and exit.
+#include "FullDisk.h"
 #include "ScriptedDialogs.h"
 
 #include "editor/EditorControls.h"
@@ -259,6 +260,30 @@ private slots:
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
         QVERIFY(document()->isModified());
         QCOMPARE(m_editor->DocumentName, path(QStringLiteral("frases.txt/otra.txt")));
+    }
+
+    // A short document fits the write buffer, where a full disk used to go unnoticed: the file
+    // became empty and the text was marked saved.
+    void saveOnAFullDiskKeepsTheFile()
+    {
+        FullDisk disk;
+        if (!disk.ready())
+            QSKIP(disk.reason());
+        const QString phrases = disk.filePath(QStringLiteral("frases.txt"));
+        QVERIFY(QFile::copy(path(QStringLiteral("frases.txt")), phrases));
+        const QByteArray saved = fileBytes(phrases);
+        QVERIFY(disk.fill());
+        m_dialogs->queueFile(phrases);
+        m_editor->FileOpen();
+        type(QStringLiteral(" más"));
+        m_editor->FileSaveItem->trigger();
+        QCOMPARE(fileBytes(phrases), saved);
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
+        QCOMPARE(messageText(), QStringLiteral("No se ha podido guardar el archivo %1: el disco está lleno. "
+                                               "No se ha perdido nada de lo guardado antes.")
+                                    .arg(phrases));
+        QVERIFY(document()->isModified());
     }
 
     void formattedDocumentRoundTrip()

@@ -1,5 +1,6 @@
 // The practice window's score strip, results summary, student data and results mail.
 #include "FakeMailTransport.h"
+#include "FullDisk.h"
 #include "ScriptedDialogs.h"
 
 #include "exercises/ExerciseScores.h"
@@ -192,6 +193,7 @@ private slots:
         setExampleRun();
         runScores().studentName = QStringLiteral("José Peña");
         runScores().studentGroup = QStringLiteral("3º A");
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         QTest::mouseClick(m_form->Op1, Qt::LeftButton);
 
         const QByteArray bytes = readFile(resultsPath());
@@ -233,9 +235,11 @@ private slots:
     void sendingTwiceOverwritesWithTheCurrentFigures()
     {
         setExampleRun();
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         runScores().boardHits = 31;
         tick(1, 0, 100, 100, 100);
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         QCOMPARE(m_transport->messages.size(), 2);
         QVERIFY(m_transport->attachments[0].contains("Promedio: 70 %"));
@@ -258,16 +262,21 @@ private slots:
     {
         QTest::addColumn<quint32>("code");
         QTest::addColumn<bool>("serviceMissing");
+        QTest::addColumn<QString>("detail");
         QTest::addColumn<QString>("shownBeforeTheEnd");
-        QTest::addRow("sent") << 0u << false << QString();
-        QTest::addRow("compose window cancelled") << 1u << false << QString();
-        QTest::addRow("failure") << 2u << false
+        QTest::addRow("sent") << 0u << false << QString() << QString();
+        QTest::addRow("compose window cancelled") << 1u << false << QString() << QString();
+        QTest::addRow("failure") << 2u << false << QString()
                                  << "No se ha podido preparar el mensaje de correo con los resultados.\r"
-                                    "Se han producido uno o más errores no especificados.";
-        QTest::addRow("code without text") << 42u << false
+                                    "El programa de correo ha fallado sin indicar la causa.";
+        QTest::addRow("failure the mail program explains")
+            << 2u << false << "El programa de correo no ha aceptado el mensaje."
+            << "No se ha podido preparar el mensaje de correo con los resultados.\r"
+               "El programa de correo no ha aceptado el mensaje.";
+        QTest::addRow("code without text") << 42u << false << QString()
                                            << "No se ha podido preparar el mensaje de correo con los resultados.\r"
                                               "Código de error 42.";
-        QTest::addRow("no mail program") << 1u << true
+        QTest::addRow("no mail program") << 1u << true << QString()
                                          << "No hay ningún programa de correo en este equipo.\r"
                                             "Los resultados están guardados en el archivo\r%1\r"
                                             "Adjúntalo a un mensaje para enviárselo a tu profesor.";
@@ -277,8 +286,10 @@ private slots:
     {
         QFETCH(quint32, code);
         QFETCH(bool, serviceMissing);
+        QFETCH(QString, detail);
         QFETCH(QString, shownBeforeTheEnd);
-        m_transport->result = {code, serviceMissing};
+        m_transport->result = {code, serviceMissing, detail};
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         QStringList texts;
         for (const ShownMessage &shown : m_dialogs->messages)
@@ -288,6 +299,95 @@ private slots:
         if (!shownBeforeTheEnd.isEmpty())
             QCOMPARE(texts[1], shownBeforeTheEnd.contains(QLatin1String("%1")) ? shownBeforeTheEnd.arg(resultsPath())
                                                                                  : shownBeforeTheEnd);
+    }
+
+    void cancellingBeforeSendingSendsNothing()
+    {
+        setExampleRun();
+        // "Cancelar", Esc and the close box all answer Cancel.
+        m_dialogs->queueAnswer(MessageAnswer::Cancel);
+        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        QVERIFY(m_transport->messages.isEmpty());
+        QCOMPARE(captions(), QStringList{"Enviar correo"});
+        // The results stay written for the student to send later.
+        QVERIFY(readFile(resultsPath()).endsWith("\r\nPromedio: 70 %\r\n"));
+    }
+
+    void fullDiskKeepsTheResultsFileAndSendsNothing()
+    {
+        FullDisk disk;
+        if (!disk.ready())
+            QSKIP(disk.reason());
+        qputenv("HOME", disk.path().toUtf8());
+        const QString path = disk.filePath(QStringLiteral("result.txt"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("Promedio: 90 %\r\n") == 16);
+        earlier.close();
+        QVERIFY(disk.fill());
+
+        setExampleRun();
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
+        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        QCOMPARE(readFile(path), QByteArray("Promedio: 90 %\r\n"));
+        QVERIFY(m_transport->messages.isEmpty());
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages.first().text,
+                 QStringLiteral("No se puede escribir el archivo de resultados %1: el disco está lleno. "
+                                "No se ha enviado nada.")
+                     .arg(path));
+    }
+
+    void aLinkAtTheResultsPathIsReplacedNotFollowed()
+    {
+        const QString elsewhere = m_folder->filePath(QStringLiteral("trabajo.txt"));
+        QFile work(elsewhere);
+        QVERIFY(work.open(QIODevice::WriteOnly) && work.write("trabajo del alumno") == 18);
+        work.close();
+        QVERIFY(QFile::link(elsewhere, resultsPath()));
+
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
+        m_form->Op1Click();
+        QCOMPARE(readFile(elsewhere), QByteArray("trabajo del alumno"));
+        QVERIFY(!QFileInfo(resultsPath()).isSymLink());
+        QVERIFY(readFile(resultsPath()).startsWith(" Resultados del test de acentos del alumno:\r\n"));
+        QCOMPARE(m_transport->attachments.value(0), readFile(resultsPath()));
+    }
+
+    void studentDataStaysOnOneLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("line");
+        QTest::addRow("line breaks") << "Ana\nNúñez" << "2º\r\nB" << "Ana Núñez de 2º  B";
+        QTest::addRow("a tab and a paragraph separator") << "Ana\tNúñez" << u"2º\u2029B"_qs << "Ana Núñez de 2º B";
+        QTest::addRow("overlong fields are cut") << QString(120, QLatin1Char('n')) << QString(90, QLatin1Char('g'))
+                                                 << QString(80, QLatin1Char('n')) + " de " + QString(80, QLatin1Char('g'));
+    }
+    void studentDataStaysOnOneLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, group);
+        QFETCH(QString, line);
+        runScores().studentName = name;
+        runScores().studentGroup = group;
+        m_form->Op1Click();
+        const QStringList lines = QString::fromLatin1(readFile(resultsPath())).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines[2], line);
+    }
+
+    void anOverlongFieldIsCutWithAMessage()
+    {
+        TDatosBox box;
+        box.Alumno->setText(QString(100, QLatin1Char('n')));
+        box.curso->setText(QStringLiteral("1º A"));
+        box.BitBtn1Click();
+        QCOMPARE(runScores().studentName, QString(80, QLatin1Char('n')));
+        QCOMPARE(box.Alumno->text(), QString(80, QLatin1Char('n')));
+        QCOMPARE(runScores().studentGroup, QStringLiteral("1º A"));
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages.first().text,
+                 QStringLiteral("«Nombre y apellidos» tiene más de 80 caracteres: se guardan solo los 80 primeros."));
     }
 
     void anUnwritableResultsFileSendsNothing()

@@ -83,6 +83,7 @@ private slots:
         QTest::addRow("text that looks like RTF inside") << QByteArray("a\n{\\rtf1 b}") << QStringList{"a", "{\\rtf1 b}"};
         QTest::addRow("RTF") << QByteArray("{\\rtf1\\ansi \\'e1rbol\\par cami\\'f3n\\par}") << QStringList{u"árbol"_qs, u"camión"_qs};
         QTest::addRow("RTF after a byte order mark") << QByteArray("\xEF\xBB\xBF{\\rtf1 a\\par b}") << QStringList{"a", "b"};
+        QTest::addRow("RTF with decomposed accents") << QByteArray("{\\rtf1 a\\u769?rbol\\par}") << QStringList{u"árbol"_qs};
     }
     void lines()
     {
@@ -118,11 +119,11 @@ private slots:
     void streamThatFailsMidway()
     {
 #ifdef Q_OS_LINUX
-        // The file opens but reading it fails: the stream error, and the document stays.
+        // The file opens but reading it fails: a Spanish message naming it, and the document stays.
         QTextDocument document;
         document.setPlainText(QStringLiteral("se queda"));
         QCOMPARE(errorOf([&] { RichTextFile::load(document, QStringLiteral("/proc/self/mem")); }),
-                 QString::fromLatin1(RichTextFile::LoadStreamError));
+                 QStringLiteral("No se puede leer el archivo /proc/self/mem."));
         QCOMPARE(document.toPlainText(), QStringLiteral("se queda"));
 #else
         QSKIP("needs a file that opens but cannot be read");
@@ -191,7 +192,9 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, oldHandler);
 
-        QCOMPARE(message, QString::fromLatin1(RichTextFile::SaveStreamError));
+        QCOMPARE(message, QStringLiteral("No se ha podido guardar el archivo %1: ha fallado la escritura. "
+                                         "No se ha perdido nada de lo guardado antes.")
+                              .arg(path));
         QCOMPARE(fileBytes(path), QByteArray("contenido anterior"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("frases.rtf")});
 #else
@@ -208,7 +211,7 @@ private slots:
         document.setPlainText(QStringLiteral("x"));
         QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
         QCOMPARE(errorOf([&] { RichTextFile::write(document, buffer); }),
-                 QString::fromLatin1(RichTextFile::SaveStreamError));
+                 QStringLiteral("No se ha podido escribir el documento."));
     }
 };
 

@@ -203,7 +203,7 @@ private slots:
         QTest::addColumn<QString>("middle");
         QTest::addRow("sent") << 0u << QString();
         QTest::addRow("cancelled") << 1u << "cancel %1";
-        QTest::addRow("failure") << 2u << "error 2 Se han producido uno o más errores no especificados.";
+        QTest::addRow("failure") << 2u << "error 2 El programa de correo ha fallado sin indicar la causa.";
         QTest::addRow("attachment missing") << 11u << "error 11 No se encontró el archivo adjunto indicado.";
         QTest::addRow("code without text") << 99u << "error 99 ";
     }
@@ -225,6 +225,24 @@ private slots:
         expected << "end " + m_file;
         QCOMPARE(m_events, expected);
         QCOMPARE(mail.LastResult().code, code);
+    }
+
+    void abortedBeforeTheHandOffSendsNothing()
+    {
+        FakeMailTransport transport;
+        TTalvoMail mail;
+        record(mail);
+        connect(&mail, &TTalvoMail::OnBeginDocument, &mail, [](TTalvoMail *sender, const QString &) { sender->Abort(); });
+        mail.setSource(m_file);
+        mail.setAttachment(true);
+        mail.Send();
+        QVERIFY(transport.messages.isEmpty());
+        QCOMPARE(m_events, (QStringList{"begin " + m_file, "cancel " + m_file}));
+        QCOMPARE(mail.LastResult().code, MAPI_USER_ABORT);
+        // The next send is not aborted by the last one.
+        disconnect(&mail, &TTalvoMail::OnBeginDocument, &mail, nullptr);
+        mail.Send();
+        QCOMPARE(transport.messages.size(), 1);
     }
 
     void missingFileSendsNothing()
@@ -277,6 +295,8 @@ private slots:
         const MailResult result = XdgEmailTransport::resultOfExit(status);
         QCOMPARE(result.code, code);
         QCOMPARE(result.serviceMissing, serviceMissing);
+        // A failure says in Spanish what failed; success and "no mail program" need no words.
+        QCOMPARE(result.detail.isEmpty(), code == 0 || serviceMissing);
     }
 
     void xdgEmailNotInstalled()

@@ -27,6 +27,11 @@ private slots:
         QTest::addRow("utf-16 le, as Windows editors save Unicode")
             << QByteArray("\xFF\xFEs\0\xED\0\r\0\n\0", 10) << "sí\r\n";
         QTest::addRow("utf-16 be") << QByteArray("\xFE\xFF\0s\0\xED", 6) << "sí";
+        QTest::addRow("lines in both encodings, each decoded as written")
+            << QByteArray("caf\xC3\xA9\r\ncami\xF3n\nu\xC3\xB1" "a") << "café\r\ncamión\nuña";
+        QTest::addRow("decomposed accents are composed")
+            << QByteArray("Qu\x65\xCC\x81 ma\xCC\x81s") << "Qué más";
+        QTest::addRow("decomposed accents with a bom") << QByteArray("\xEF\xBB\xBF" "a\xCC\x81rbol") << "árbol";
     }
     void decode()
     {
@@ -78,8 +83,18 @@ private slots:
         QCOMPARE(TextFile::readLines(path), (QStringList{"Él está aquí.", "¿Por qué?"}));
     }
 
+    void failedWriteKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("limit");
+        QTest::addRow("larger than the write buffer") << 2000 << 4096;
+        // The bytes of a short file would wait in a buffer, and only their late write fail.
+        QTest::addRow("a short file") << 20 << 64;
+    }
     void failedWriteKeepsThePreviousFile()
     {
+        QFETCH(int, lines);
+        QFETCH(int, limit);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("nivel1.txt"));
         TextFile::writeLines(path, {QStringLiteral("sol")});
@@ -89,18 +104,20 @@ private slots:
         QVERIFY(getrlimit(RLIMIT_FSIZE, &previous) == 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = previous;
-        small.rlim_cur = 4096;
+        small.rlim_cur = rlim_t(limit);
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        bool raised = false;
+        QString message;
         try {
-            TextFile::writeLines(path, QStringList(2000, QStringLiteral("una línea más larga")));
-        } catch (const AppError &) {
-            raised = true;
+            TextFile::writeLines(path, QStringList(lines, QStringLiteral("una línea más larga")));
+        } catch (const AppError &error) {
+            message = error.message();
         }
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, oldHandler);
 
-        QVERIFY(raised);
+        QCOMPARE(message, QStringLiteral("No se ha podido guardar el archivo %1: ha fallado la escritura. "
+                                         "No se ha perdido nada de lo guardado antes.")
+                              .arg(path));
         QCOMPARE(TextFile::readLines(path), QStringList{"sol"});
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"nivel1.txt"});
     }

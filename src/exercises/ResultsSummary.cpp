@@ -20,7 +20,7 @@ QStringList scoreLines(const Figures &f, const QString &rule)
 {
     const StripFigures &p = f.percentages;
     return {
-        f.studentName + QStringLiteral(" de ") + f.studentGroup,
+        studentField(f.studentName) + QStringLiteral(" de ") + studentField(f.studentGroup),
         rule,
         QStringLiteral("Tablero: ") + n(f.boardHits) + QStringLiteral(" aciertos y ") + n(f.boardMisses)
             + QStringLiteral(" fallos = ") + n(p.board) + QStringLiteral(" %"),
@@ -36,7 +36,34 @@ QStringList scoreLines(const Figures &f, const QString &rule)
 
 const QString header = QStringLiteral(" Resultados del test de acentos del alumno:");
 
+QString oneLine(const QString &typed)
+{
+    QString line = typed;
+    for (QChar &ch : line)
+        if (ch.category() == QChar::Other_Control || ch.category() == QChar::Separator_Line
+            || ch.category() == QChar::Separator_Paragraph)
+            ch = QLatin1Char(' ');
+    return line;
+}
+
 } // namespace
+
+QString studentField(const QString &typed)
+{
+    QString line = oneLine(typed);
+    if (line.size() > maxStudentField) {
+        qsizetype cut = maxStudentField;
+        if (line.at(cut - 1).isHighSurrogate())
+            --cut;
+        line.truncate(cut);
+    }
+    return line;
+}
+
+bool studentFieldTooLong(const QString &typed)
+{
+    return typed.size() > maxStudentField;
+}
 
 int average(int board, int examples, int phrases, int questions)
 {

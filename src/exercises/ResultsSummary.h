@@ -42,6 +42,16 @@ struct Figures {
     StripFigures percentages;
 };
 
+// The longest name or group the results take: the student line stays one readable line.
+inline constexpr qsizetype maxStudentField = 80;
+
+// A typed name or group as the results' one line takes it: every line break, tab or other
+// control character becomes a space, and a longer text is cut to maxStudentField characters
+// (never inside a character).
+QString studentField(const QString &typed);
+// Whether studentField had to cut the text.
+bool studentFieldTooLong(const QString &typed);
+
 // The run's counters and student data with the percentages the strip shows.
 Figures figures(const RunScores &scores, const StripFigures &percentages);
 

@@ -87,11 +87,17 @@ MailResult XdgEmailTransport::resultOfExit(int exitStatus)
         // Nothing on the system opens a mail address: as if there were no mail service.
         return {MAPI_USER_ABORT, true};
     case XdgFileMissing:
-        return {MAPI_E_ATTACHMENT_NOT_FOUND, false};
+        return {MAPI_E_ATTACHMENT_NOT_FOUND, false,
+                QStringLiteral("El programa de correo no encuentra el archivo de resultados.")};
     case XdgNoPermission:
-        return {MAPI_E_ATTACHMENT_OPEN_FAILURE, false};
+        return {MAPI_E_ATTACHMENT_OPEN_FAILURE, false,
+                QStringLiteral("El programa de correo no tiene permiso para leer el archivo de resultados.")};
+    case XdgSyntax:
+        return {MAPI_E_FAILURE, false, QStringLiteral("El programa de correo no ha aceptado el mensaje.")};
     default:
-        return {MAPI_E_FAILURE, false};
+        return {MAPI_E_FAILURE, false,
+                QStringLiteral("El programa de correo ha fallado al abrir el mensaje (código de salida %1).")
+                    .arg(exitStatus)};
     }
 }
 
@@ -124,7 +130,7 @@ MailResult XdgEmailTransport::sendMail(const MapiMessage &message, quint32 flags
         return {};
     }
     if (process->exitStatus() != QProcess::NormalExit)
-        return {MAPI_E_FAILURE, false};
+        return {MAPI_E_FAILURE, false, QStringLiteral("El programa de correo se ha cerrado de forma inesperada.")};
     return resultOfExit(process->exitCode());
 }
 

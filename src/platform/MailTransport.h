@@ -55,11 +55,19 @@ struct MapiMessage {
 
 } // namespace SimpleMapi
 
-// What a hand-off ended with: a Simple MAPI code, and whether code 1 means that there is no
-// mail program at all rather than a compose window the user cancelled.
+// What a hand-off ended with: a Simple MAPI code, whether code 1 means that there is no
+// mail program at all rather than a compose window the user cancelled, and what failed, in
+// Spanish, when the transport knows more than the code says.
 struct MailResult {
+    MailResult() = default;
+    MailResult(quint32 code, bool serviceMissing, QString detail = QString())
+        : code(code), serviceMissing(serviceMissing), detail(std::move(detail))
+    {
+    }
+
     quint32 code = SimpleMapi::SUCCESS_SUCCESS;
     bool serviceMissing = false;
+    QString detail;
 };
 
 class MailTransport {

@@ -1,7 +1,9 @@
 // The student-data dialog TDatosBox.
 #include "practice/DatosAcentos.h"
 
+#include "exercises/ResultsSummary.h"
 #include "shared/RunScores.h"
+#include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 
@@ -84,9 +86,26 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     Alumno->setFocus();
 }
 
+void TDatosBox::keepToOneLine(QLineEdit *edit, const QString &field)
+{
+    // A pasted line break would split the results file's student line; an overlong text is
+    // cut where the student can see it, and told.
+    const QString typed = edit->text();
+    edit->setText(ResultsSummary::studentField(typed));
+    if (ResultsSummary::studentFieldTooLong(typed))
+        DialogService::instance().message(
+            this,
+            QStringLiteral("«%1» tiene más de %2 caracteres: se guardan solo los %2 primeros.")
+                .arg(field)
+                .arg(ResultsSummary::maxStudentField),
+            windowTitle(), MessageIcon::Information, MessageButtons::Ok);
+}
+
 void TDatosBox::BitBtn1Click()
 {
     RunScores &scores = runScores();
+    keepToOneLine(Alumno, QStringLiteral("Nombre y apellidos"));
+    keepToOneLine(curso, QStringLiteral("Curso y grupo"));
     if (!Alumno->text().isEmpty())
         scores.studentName = Alumno->text();
     if (!curso->text().isEmpty())

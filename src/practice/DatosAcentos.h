@@ -27,6 +27,10 @@ public:
     QLabel *Label6 = nullptr;
     QLineEdit *curso = nullptr;
     QPushButton *BitBtn1 = nullptr;
+
+private:
+    // Puts the edit's text on one line and within the results' length, saying so when it cuts.
+    void keepToOneLine(QLineEdit *edit, const QString &field);
 };
 
 extern TDatosBox *DatosBox;

@@ -683,10 +683,16 @@ void TForm1::Op1Click()
     for (QTextBlock block = Memo2->document()->begin(); block.isValid(); block = block.next())
         lines << block.text();
     const QString path = ResultsFilePath::path();
-    // Through a save file: a failed write leaves an earlier results file whole, and nothing
-    // is sent that the student has not got on disk.
-    if (TextFile::trySaveBytes(path, ResultsSummary::fileBytes(lines)) != TextFile::SaveStatus::Ok)
-        throw AppError(QStringLiteral("No se puede escribir el archivo de resultados %1. No se ha enviado nada.")
+    // Through a save file: a failed write (a full disk too) leaves an earlier results file
+    // whole, and nothing is sent that the student has not got on disk. The name is the
+    // program's own, so a link found there is replaced, never followed to another file.
+    const TextFile::SaveStatus saved =
+        TextFile::trySaveBytes(path, ResultsSummary::fileBytes(lines), TextFile::Links::ReplaceLink);
+    if (saved != TextFile::SaveStatus::Ok)
+        throw AppError((saved == TextFile::SaveStatus::DiskFull
+                            ? QStringLiteral("No se puede escribir el archivo de resultados %1: el disco está lleno. "
+                                             "No se ha enviado nada.")
+                            : QStringLiteral("No se puede escribir el archivo de resultados %1. No se ha enviado nada."))
                            .arg(QDir::toNativeSeparators(path)));
 
     TalvoMail1->setSource(path);
@@ -697,7 +703,7 @@ void TForm1::Op1Click()
     TalvoMail1->Send();
 }
 
-void TForm1::TalvoMail1BeginDocument(TTalvoMail *, const QString &)
+void TForm1::TalvoMail1BeginDocument(TTalvoMail *Sender, const QString &)
 {
 #ifdef Q_OS_WIN
     const QStringList lines = {
@@ -715,8 +721,11 @@ void TForm1::TalvoMail1BeginDocument(TTalvoMail *, const QString &)
         QStringLiteral(" desde ese programa."),
     };
 #endif
-    DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("Enviar correo"),
-                                      MessageIcon::None, MessageButtons::OkCancel);
+    // "Cancelar", Esc or the close box: the student chose not to send.
+    if (DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("Enviar correo"),
+                                          MessageIcon::None, MessageButtons::OkCancel)
+        != MessageAnswer::Ok)
+        Sender->Abort();
 }
 
 void TForm1::TalvoMail1EndDocument(TTalvoMail *, const QString &)
@@ -725,9 +734,12 @@ void TForm1::TalvoMail1EndDocument(TTalvoMail *, const QString &)
                                       QStringLiteral("Envío de correo"), MessageIcon::None, MessageButtons::OkCancel);
 }
 
-void TForm1::TalvoMail1ErrorSend(TTalvoMail *, quint32 Error_Number, const QString &Error_Message)
+void TForm1::TalvoMail1ErrorSend(TTalvoMail *Sender, quint32 Error_Number, const QString &Error_Message)
 {
-    const QString reason = Error_Message.isEmpty() ? QStringLiteral("Código de error %1.").arg(Error_Number) : Error_Message;
+    // What the mail program said, when it said more than the code.
+    QString reason = Sender->LastResult().detail;
+    if (reason.isEmpty())
+        reason = Error_Message.isEmpty() ? QStringLiteral("Código de error %1.").arg(Error_Number) : Error_Message;
     DialogService::instance().message(
         this, QStringLiteral("No se ha podido preparar el mensaje de correo con los resultados.\r") + reason,
         QStringLiteral("Envío de correo"), MessageIcon::Warning, MessageButtons::Ok);

@@ -72,13 +72,18 @@ void write(const QTextDocument &document, QIODevice &device)
 {
     const QByteArray bytes = write(document);
     if (device.write(bytes) != bytes.size())
-        throw AppError(QString::fromLatin1(SaveStreamError));
+        throw AppError(QStringLiteral("No se ha podido escribir el documento."));
 }
 
 QStringList lines(const QByteArray &bytes)
 {
-    if (isRtf(bytes))
-        return RtfPlainText::lines(bytes);
+    if (isRtf(bytes)) {
+        // In composed form, as plain text is decoded: the exercises compare whole letters.
+        QStringList lines = RtfPlainText::lines(bytes);
+        for (QString &line : lines)
+            line = line.normalized(QString::NormalizationForm_C);
+        return lines;
+    }
     return TextFile::splitLines(TextFile::decode(bytes));
 }
 
@@ -91,7 +96,7 @@ QString readText(const QString &path)
 {
     const QByteArray bytes = TextFile::readBytes(path);
     if (isRtf(bytes))
-        return RtfPlainText::lines(bytes).join(QLatin1Char('\n'));
+        return RtfPlainText::lines(bytes).join(QLatin1Char('\n')).normalized(QString::NormalizationForm_C);
     QString text = TextFile::decode(bytes);
     if (!TextFile::looksLikeText(text))
         throw AppError(QStringLiteral("El archivo %1 no es un archivo de texto.").arg(displayName(path)));
@@ -100,26 +105,20 @@ QString readText(const QString &path)
 
 void load(QTextDocument &document, const QString &path)
 {
-    const TextFile::ReadResult result = TextFile::tryReadBytes(path);
-    if (result.status != TextFile::ReadResult::Ok)
-        throw AppError(QString::fromLatin1(LoadStreamError));
+    // Read as every file of the program is read, with its Spanish messages.
+    const QByteArray bytes = TextFile::readBytes(path);
     // A program or a picture opened by mistake would fill the box with rubbish: refused as the
     // exercises refuse it.
-    if (!isRtf(result.bytes) && !TextFile::looksLikeText(TextFile::decode(result.bytes)))
+    if (!isRtf(bytes) && !TextFile::looksLikeText(TextFile::decode(bytes)))
         throw AppError(QStringLiteral("El archivo %1 no es un archivo de texto.").arg(displayName(path)));
-    read(document, result.bytes);
+    read(document, bytes);
 }
 
 void save(const QTextDocument &document, const QString &path)
 {
-    switch (TextFile::trySaveBytes(path, write(document))) {
-    case TextFile::SaveStatus::Ok:
-        return;
-    case TextFile::SaveStatus::CannotCreate:
-        throw AppError(QStringLiteral("No se puede crear el archivo %1.").arg(displayName(path)));
-    case TextFile::SaveStatus::CannotWrite:
-        throw AppError(QString::fromLatin1(SaveStreamError));
-    }
+    const TextFile::SaveStatus status = TextFile::trySaveBytes(path, write(document));
+    if (status != TextFile::SaveStatus::Ok)
+        throw AppError(TextFile::saveErrorMessage(path, status));
 }
 
 } // namespace RichTextFile

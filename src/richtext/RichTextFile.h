@@ -11,10 +11,6 @@ class QTextDocument;
 
 namespace RichTextFile {
 
-// Texts of the errors a rich-text box raises when a stream cannot be read or written.
-inline constexpr const char *LoadStreamError = "Failed to Load Stream";
-inline constexpr const char *SaveStreamError = "Failed to Save Stream";
-
 // True when the data starts with "{\rtf", after an optional UTF-8 byte order mark and white space.
 bool isRtf(QByteArrayView bytes);
 
@@ -23,7 +19,7 @@ bool isRtf(QByteArrayView bytes);
 void read(QTextDocument &document, const QByteArray &bytes);
 void read(QTextDocument &document, QIODevice &device);
 
-// The document as RTF.
+// The document as RTF. Writing to a device that takes less than the whole throws AppError.
 QByteArray write(const QTextDocument &document);
 void write(const QTextDocument &document, QIODevice &device);
 
@@ -38,14 +34,14 @@ QStringList readLines(const QString &path);
 // as a list of lines (see TextLines).
 QString readText(const QString &path);
 
-// Loads a file into the document. A file that cannot be opened, or that is neither RTF nor
-// text, throws AppError naming it; one that opens but cannot be read whole throws
-// AppError(LoadStreamError). The document is untouched when loading fails.
+// Loads a file into the document. A file that cannot be opened, cannot be read whole, is too
+// large or is neither RTF nor text throws AppError naming it. The document is untouched when
+// loading fails.
 void load(QTextDocument &document, const QString &path);
 
-// Saves the document as RTF through a save file, so a failed save never destroys the previous
-// file. A file that cannot be created throws AppError naming it; a failed write throws
-// AppError(SaveStreamError).
+// Saves the document as RTF through a save file, so a failed save (a full disk included) never
+// destroys the previous file. A failure throws AppError with a Spanish message naming the
+// file and saying what failed.
 void save(const QTextDocument &document, const QString &path);
 
 } // namespace RichTextFile

@@ -10,14 +10,18 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTemporaryFile>
 
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <optional>
 
 namespace TextFile {
 
 namespace {
 
-bool hasNonAscii(const QByteArray &bytes)
+bool hasNonAscii(QByteArrayView bytes)
 {
     for (char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -27,9 +31,8 @@ bool hasNonAscii(const QByteArray &bytes)
 
 // Qt's converter knows Windows-1252 through ICU; without it, Latin-1 is the closest fallback
 // (it differs only in 0x80-0x9F: curly quotes, the euro sign, dashes).
-QString decodeWindows1252(const QByteArray &bytes)
+QString decodeWindows1252(QByteArrayView bytes, QStringDecoder &decoder)
 {
-    QStringDecoder decoder("windows-1252");
     if (decoder.isValid())
         return decoder.decode(bytes);
     return QString::fromLatin1(bytes);
@@ -40,9 +43,43 @@ QString displayName(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-} // namespace
+// Valid UTF-8 with some non-ASCII byte: the text; otherwise nothing.
+std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
+{
+    if (!hasNonAscii(bytes))
+        return std::nullopt;
+    utf8.resetState();
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? std::nullopt : std::optional<QString>(std::move(text));
+}
 
-QString decode(const QByteArray &bytes)
+// Each line on its own: UTF-8 when it is valid UTF-8, Windows-1252 otherwise. CR and LF never
+// occur inside a UTF-8 sequence nor stand for a letter in Windows-1252, so cutting at them
+// cuts no character.
+QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
+{
+    // One converter for all the lines: opening one is far dearer than a line.
+    QStringDecoder windows1252("windows-1252", QStringDecoder::Flag::Stateless);
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        while (end < bytes.size() && (bytes[end] == '\n' || bytes[end] == '\r'))
+            ++end;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        if (std::optional<QString> decoded = strictUtf8(line, utf8))
+            text += *decoded;
+        else
+            text += decodeWindows1252(line, windows1252);
+        start = end;
+    }
+    return text;
+}
+
+QString decodeUncomposed(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
@@ -50,13 +87,19 @@ QString decode(const QByteArray &bytes)
         return QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(bytes).sliced(2));
     if (bytes.startsWith("\xFE\xFF"))
         return QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(bytes).sliced(2));
-    if (hasNonAscii(bytes)) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(bytes);
-        if (!utf8.hasError())
-            return text;
-    }
-    return decodeWindows1252(bytes);
+    if (!hasNonAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    if (std::optional<QString> text = strictUtf8(bytes, utf8))
+        return *text;
+    return decodeLineByLine(bytes, utf8);
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes)
+{
+    return decodeUncomposed(bytes).normalized(QString::NormalizationForm_C);
 }
 
 bool looksLikeText(QStringView text)
@@ -140,13 +183,15 @@ ReadResult tryReadBytes(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("No se puede abrir el archivo %1.").arg(displayName(path)));
-    // Refused before a byte is read when the size already says so.
+    // A file already known to be too large is refused before a byte of it is read.
     if (file.size() > maxFileBytes)
         return {ReadResult::TooLarge, {}};
     ReadResult result;
-    // Read in pieces: a file that grows while it is read still stops at the limit.
+    // Read in pieces sized to what is left, so a short file costs a short buffer; a file that
+    // grows while it is read still stops at the limit.
     for (;;) {
-        const QByteArray chunk = file.read(1024 * 1024);
+        const qint64 left = file.size() - result.bytes.size();
+        const QByteArray chunk = file.read(std::clamp<qint64>(left + 1, 4096, 1024 * 1024));
         if (file.error() != QFileDevice::NoError)
             return {ReadResult::Unreadable, {}};
         if (chunk.isEmpty())
@@ -185,22 +230,87 @@ QStringList readLines(const QString &path)
     return splitLines(readText(path));
 }
 
-SaveStatus trySaveBytes(const QString &path, const QByteArray &bytes)
+namespace {
+
+// Why a write failed, as the system said it.
+SaveStatus writeFailure(int error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+#ifdef EDQUOT
+    if (error == EDQUOT)
+        return SaveStatus::DiskFull;
+#endif
+    return error == ENOSPC ? SaveStatus::DiskFull : SaveStatus::CannotWrite;
+}
+
+// A link to somewhere else: a fresh file beside it, renamed over the link itself once it is
+// whole, so that a failed write leaves the link as it was and the file it points to is never
+// touched.
+SaveStatus saveOverLink(const QString &path, const QByteArray &bytes)
+{
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open())
         return SaveStatus::CannotCreate;
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
-        return SaveStatus::CannotWrite;
-    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return writeFailure(errno);
+    file.close();
+    // The system's rename replaces the link itself, and does so in one step.
+    std::error_code renamed;
+    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), renamed);
+    if (renamed)
+        return SaveStatus::CannotCreate;
+    file.setAutoRemove(false);
     return SaveStatus::Ok;
+}
+
+} // namespace
+
+SaveStatus trySaveBytes(const QString &path, const QByteArray &bytes, Links links)
+{
+    if (links == Links::ReplaceLink && QFileInfo(path).isSymLink())
+        return saveOverLink(path, bytes);
+    QSaveFile file(path);
+    // Unbuffered, so that every write reaches the system at once and a full disk fails it. A
+    // buffered small file would be written only by commit(), which does not see that failure
+    // and would put an empty file in place of the previous one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return SaveStatus::CannotCreate;
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const SaveStatus failure = writeFailure(errno);
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit())
+        return writeFailure(errno);
+    return SaveStatus::Ok;
+}
+
+QString saveErrorMessage(const QString &path, SaveStatus status)
+{
+    switch (status) {
+    case SaveStatus::Ok:
+        break;
+    case SaveStatus::CannotCreate:
+        return QStringLiteral("No se puede crear el archivo %1.").arg(displayName(path));
+    case SaveStatus::DiskFull:
+        return QStringLiteral("No se ha podido guardar el archivo %1: el disco está lleno. "
+                              "No se ha perdido nada de lo guardado antes.")
+            .arg(displayName(path));
+    case SaveStatus::CannotWrite:
+        return QStringLiteral("No se ha podido guardar el archivo %1: ha fallado la escritura. "
+                              "No se ha perdido nada de lo guardado antes.")
+            .arg(displayName(path));
+    }
+    return QString();
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
-    if (trySaveBytes(path, bytes) != SaveStatus::Ok)
-        throw AppError(QStringLiteral("No se puede escribir el archivo %1.").arg(displayName(path)));
+    const SaveStatus status = trySaveBytes(path, bytes);
+    if (status != SaveStatus::Ok)
+        throw AppError(saveErrorMessage(path, status));
 }
 
 void writeLines(const QString &path, const QStringList &lines)

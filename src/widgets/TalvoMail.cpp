@@ -83,7 +83,7 @@ QString TTalvoMail::ErrorText(quint32 code)
 {
     switch (code) {
     case 1: return QStringLiteral("El usuario canceló uno de los cuadros de diálogo.");
-    case 2: return QStringLiteral("Se han producido uno o más errores no especificados.");
+    case 2: return QStringLiteral("El programa de correo ha fallado sin indicar la causa.");
     case 3: return QStringLiteral("No había un inicio de sesión predeterminado y el usuario no pudo iniciar sesión en el cuadro de diálogo que se mostró.");
     case 5: return QStringLiteral("No había memoria suficiente para continuar.");
     case 9: return QStringLiteral("Había demasiados archivos adjuntos.");
@@ -154,7 +154,7 @@ void TTalvoMail::SendAsAttachment()
 void TTalvoMail::SendAsBody()
 {
     QWidget *holder = parentWidget() ? parentWidget()->window() : this;
-    QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
+    QRandomGenerator generator{quint32(QDateTime::currentMSecsSinceEpoch())};
     // Owned here, so it goes also when sending fails.
     auto document = std::make_unique<QTextEdit>(holder);
     document->setObjectName(QStringLiteral("Document%1").arg(generator.bounded(13)));
@@ -177,7 +177,13 @@ void TTalvoMail::SendAsBody()
 
 void TTalvoMail::DeliverMessage(MapiMessage &message)
 {
+    m_aborted = false;
     emit OnBeginDocument(this, m_source);
+    if (m_aborted) {
+        m_lastResult = {MAPI_USER_ABORT, false};
+        emit OnCancelSend(this, m_source);
+        return;
+    }
     const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
     message.lpszSubject = m_addDate ? DatedSubject(m_subject, now, locale()) : m_subject;
     m_lastResult = MailTransport::instance().sendMail(message, MAPI_LOGON_UI | MAPI_NEW_SESSION | MAPI_DIALOG);

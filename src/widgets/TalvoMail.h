@@ -43,6 +43,10 @@ public:
     // Sends Source: OnFileNotExists when it is missing, otherwise the hand-off to the mail
     // program with OnBeginDocument before it and OnEndDocument after it, whatever the result.
     void Send();
+    // Called by an OnBeginDocument handler whose user cancelled: nothing is handed over, the
+    // send ends as cancelled (OnCancelSend) and OnEndDocument does not follow, since no
+    // message was made.
+    void Abort() { m_aborted = true; }
 
     // What the last hand-off ended with (code 0 before any).
     MailResult LastResult() const { return m_lastResult; }
@@ -77,5 +81,6 @@ private:
     QString m_direction;
     QString m_subject;
     MailResult m_lastResult;
+    bool m_aborted = false;
     std::function<QDateTime()> m_clock;
 };
