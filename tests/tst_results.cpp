@@ -10,7 +10,7 @@
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/Gauges.h"
-#include "widgets/TalvoMail.h"
+#include "platform/TalvoMail.h"
 
 #include <QAction>
 #include <QLabel>

@@ -8,6 +8,7 @@
 #include "practice/DatosAcentos.h"
 #include "practice/ScoreStripPicture.h"
 #include "platform/ResultsFilePath.h"
+#include "platform/TalvoMail.h"
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -20,7 +21,6 @@
 #include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
 #include "widgets/Shape.h"
-#include "widgets/TalvoMail.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -285,8 +285,9 @@ void TForm1::createScoreStrip(QWidget *client)
     Image3->setPixmap(ScoreStripPicture::draw(Image3->size()));
     Image3->setAccessibleName(QStringLiteral("Medalla"));
 
-    // Out of sight, as the component is at run time; it holds the results mail.
-    TalvoMail1 = place<TTalvoMail>(client, "TalvoMail1", 528, 48);
+    // The mail component, no control: it holds the results mail.
+    TalvoMail1 = new TTalvoMail(this);
+    TalvoMail1->setObjectName(QStringLiteral("TalvoMail1"));
     TalvoMail1->setAddDate(false);
     TalvoMail1->setAttachment(false);
     connect(TalvoMail1, &TTalvoMail::OnBeginDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1BeginDocument));
