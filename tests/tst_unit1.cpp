@@ -186,6 +186,17 @@ private slots:
             QFAIL("no such menu or item");
     }
 
+    // The tool buttons for opening a board and leaving show the menu's own commands.
+    void toolButtonsShowTheMenuCommands()
+    {
+        openWindow();
+        QCOMPARE(m_form->SpeedButton1->defaultAction(), m_form->Abrir1);
+        QCOMPARE(m_form->SpeedButton2->defaultAction(), m_form->Salir1);
+        QCOMPARE(m_form->SpeedButton1->objectName(), QStringLiteral("SpeedButton1"));
+        QCOMPARE(m_form->SpeedButton1->toolTip(), QStringLiteral("Abrir un tablero"));
+        QCOMPARE(m_form->SpeedButton2->toolTip(), QStringLiteral("Salir"));
+    }
+
     void selectorsAsDesigned()
     {
         openWindow();

@@ -161,9 +161,7 @@ void TForm1::createToolBar(QWidget *client)
     SpeedButton2 = placeToolButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
     SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
     SpeedButton2->setToolTip(QStringLiteral("Salir"));
-    connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Abrir1Click));
     connect(SpeedButton3, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::SpeedButton3Click));
-    connect(SpeedButton2, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Salir1Click));
 
     // Label10 lies behind Label11, two pixels right and down: a shadowed caption.
     const QFont captionFont = pixelFont(QStringLiteral("Comic Sans MS"), 12, true, true);
@@ -325,6 +323,15 @@ void TForm1::createMenus()
     Instrucciones1->setObjectName(QStringLiteral("Instrucciones1"));
     Info = ayuda->addAction(QStringLiteral("Información"), this, ErrorGuard::guarded(this, &TForm1::InfoClick));
     Info->setObjectName(QStringLiteral("Info"));
+
+    // The tool buttons for opening a board and leaving show the menu's commands: one command
+    // with its handler, picture and tooltip behind both.
+    for (auto [button, command] : {std::pair{SpeedButton1, Abrir1}, std::pair{SpeedButton2, Salir1}}) {
+        command->setIcon(button->icon());
+        command->setIconVisibleInMenu(false);
+        command->setToolTip(button->toolTip());
+        button->setDefaultAction(command);
+    }
 }
 
 void TForm1::FormCreate()
