@@ -427,8 +427,6 @@ private slots:
                 box.BitBtn1Click();
             return dialog.result();
         });
-        // The student goes on at the box before the mail program opens ("Cancelar" there
-        // sends nothing).
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         QTest::mouseClick(m_form->Op1, Qt::LeftButton);
         DatosBox = nullptr;
