@@ -7,7 +7,7 @@
 #include "help/QuestionsPage.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
-#include "widgets/AccentBar.h"
+#include "ui/AccentBar.h"
 #include "widgets/TabbedNotebook.h"
 
 #include <QApplication>

@@ -145,6 +145,37 @@ private slots:
         QCOMPARE(Form1, nullptr);
     }
 
+    // A real start shows the practice window before the other four exist; they follow its
+    // first frame, or come at once when one of its commands needs them.
+    void otherWindowsFollowThePracticeWindow_data()
+    {
+        QTest::addColumn<bool>("commandFirst");
+        QTest::addRow("after the first frame") << false;
+        QTest::addRow("a command needs them sooner") << true;
+    }
+    void otherWindowsFollowThePracticeWindow()
+    {
+        QFETCH(bool, commandFirst);
+        TemporaryWorkingFolder folder;
+        ScriptedDialogs dialogs;
+        TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
+        QCOMPARE(Form1, windows.form1.get());
+        QVERIFY(!MainForm && !AboutBox && !Ayuda && !DatosBox);
+        if (commandFirst) {
+            Form1->SpeedButton3Click();
+            QVERIFY(Ayuda && Ayuda->isVisible());
+        } else {
+            windows.showPracticeWindow();
+            QVERIFY(QTest::qWaitForWindowExposed(Form1));
+            QTRY_VERIFY(Ayuda != nullptr);
+        }
+        QVERIFY(MainForm && AboutBox && DatosBox);
+        QVERIFY(!Ayuda->testAttribute(Qt::WA_QuitOnClose));
+        // The two windows share the run's one score object.
+        QCOMPARE(&Ayuda->scores(), windows.scores.get());
+        QCOMPARE(&Form1->scores(), windows.scores.get());
+    }
+
     void spanishButtonTexts()
     {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));

@@ -2,6 +2,7 @@
 #include "platform/SystemBeep.h"
 #include "widgets/BoolComboBox.h"
 
+#include <QAbstractItemView>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
@@ -240,6 +241,32 @@ private slots:
         QCOMPARE(exits.count(), 1);
         QCOMPARE(changes.count(), 1);
         QCOMPARE(box.currentIndex(), 0);
+    }
+
+    // A board of forty selectors shows before any list exists: each makes its list when first
+    // opened, with the box's font and row height, and never before.
+    void theListIsMadeWhenFirstOpened()
+    {
+        QWidget window;
+        auto *box = new TBoolComboBox(&window);
+        QFont font = box->font();
+        font.setPixelSize(16);
+        font.setBold(true);
+        box->setFont(font);
+        box->setItemHeight(20);
+        box->SetCaption(QStringLiteral("camión"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        box->setFocus();
+        box->clearFocus();
+        QVERIFY(box->findChildren<QAbstractItemView *>().isEmpty());
+        box->showPopup();
+        QAbstractItemView *list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->sizeHintForRow(0), 20);
+        QCOMPARE(list->window()->font().pixelSize(), 16);
+        QVERIFY(list->window()->font().bold());
+        box->hidePopup();
     }
 
     void findItemByPrefix_data()

@@ -604,6 +604,32 @@ private slots:
         QCOMPARE(triggered.size(), 1);
     }
 
+    // A tool button shows its menu item's command, and each toggle has one of its own: state,
+    // picture, shortcut and handler in one place, the button keeping its name.
+    void toolButtonsShowTheCommands()
+    {
+        const QList<std::pair<QToolButton *, QAction *>> shared = {
+            {m_editor->OpenButton, m_editor->FileOpenItem},   {m_editor->SaveButton, m_editor->FileSaveItem},
+            {m_editor->PrintButton, m_editor->FilePrintItem}, {m_editor->UndoButton, m_editor->EditUndoItem},
+            {m_editor->CutButton, m_editor->EditCutItem},     {m_editor->CopyButton, m_editor->EditCopyItem},
+            {m_editor->PasteButton, m_editor->EditPasteItem}};
+        for (const auto &[button, item] : shared)
+            QCOMPARE(button->defaultAction(), item);
+        QCOMPARE(m_editor->OpenButton->objectName(), QStringLiteral("OpenButton"));
+
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+        m_editor->RichEdit1->setFocus();
+        QTest::keySequence(m_editor->RichEdit1, QKeySequence::Bold);
+        QVERIFY(m_editor->BoldButton->isChecked());
+        QCOMPARE(m_editor->RichEdit1->currentCharFormat().fontWeight(), int(QFont::Bold));
+        // The alignment keys are one group: one key presses its button and releases the others.
+        QTest::keySequence(m_editor->RichEdit1, QKeySequence(Qt::CTRL | Qt::Key_E));
+        QVERIFY(m_editor->CenterAlign->isChecked());
+        QVERIFY(!m_editor->LeftAlign->isChecked() && !m_editor->RightAlign->isChecked());
+        QVERIFY(m_editor->RichEdit1->alignment() & Qt::AlignHCenter);
+    }
+
     void hintsReachTheStatusBar()
     {
         m_editor->show();

@@ -3,13 +3,14 @@
 #include "FullDisk.h"
 #include "ScriptedDialogs.h"
 
+#include "exercises/ExerciseScores.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/Gauges.h"
-#include "widgets/TalvoMail.h"
+#include "platform/TalvoMail.h"
 
 #include <QAction>
 #include <QLabel>
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<FakeMailTransport> m_transport;
+    std::unique_ptr<ExerciseScores> m_scores;
     std::unique_ptr<TAyuda> m_ayuda;
     std::unique_ptr<TForm1> m_form;
     QString m_previousFolder;
@@ -57,13 +59,19 @@ private:
 
     QString resultsPath() const { return m_folder->filePath(QStringLiteral("result.txt")); }
 
-    // The four percentage captions, read by one tick of the strip.
-    void tick(const QString &board, const QString &examples, const QString &phrases, const QString &questions)
+    // The four percentages as the exercises hand them to the score object.
+    void write(int boardHits, int boardMisses, int examples, long double phrases, long double questions)
     {
-        m_form->Label1->setText(board);
-        m_ayuda->porcen1->setText(examples);
-        m_ayuda->Tpercentfrases->setText(phrases);
-        m_ayuda->TCuestPercent->setText(questions);
+        m_scores->setBoard(boardHits, boardMisses);
+        m_scores->setExamples(examples);
+        m_scores->setPhrases(phrases);
+        m_scores->setQuestions(questions);
+    }
+
+    // The four percentages, read by one tick of the strip.
+    void tick(int boardHits, int boardMisses, int examples, long double phrases, long double questions)
+    {
+        write(boardHits, boardMisses, examples, phrases, questions);
         m_form->Timer1Timer();
     }
 
@@ -82,7 +90,7 @@ private:
         scores.exampleAttempts = 50;
         scores.phraseHits = 6;
         scores.phraseTotal = 8;
-        tick(QStringLiteral("75"), QStringLiteral("80"), QStringLiteral("75"), QStringLiteral("50"));
+        tick(3, 1, 80, 75, 50);
     }
 
     QStringList captions() const
@@ -109,8 +117,9 @@ private slots:
         TextFile::writeLines(m_folder->filePath(QStringLiteral("nivel1.txt")), board);
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_transport = std::make_unique<FakeMailTransport>();
-        m_form = std::make_unique<TForm1>();
-        m_ayuda = std::make_unique<TAyuda>();
+        m_scores = std::make_unique<ExerciseScores>();
+        m_form = std::make_unique<TForm1>(*m_scores);
+        m_ayuda = std::make_unique<TAyuda>(*m_scores);
         Ayuda = m_ayuda.get();
         // The help window's own tick recounts its exercises into these labels; here the tests
         // write them.
@@ -122,6 +131,7 @@ private slots:
         m_form.reset();
         Ayuda = nullptr;
         m_ayuda.reset();
+        m_scores.reset();
         m_transport.reset();
         m_dialogs.reset();
         qputenv("HOME", m_previousHome);
@@ -134,10 +144,12 @@ private slots:
         QCOMPARE(gauges(), (QList<int>{44, 44, 44, 44, 44}));
         QVERIFY(m_form->Timer1->isActive());
         QCOMPARE(m_form->Timer1->interval(), 1000);
-        m_form->Label1->setText(QStringLiteral("66,7"));
-        m_ayuda->porcen1->setText(QStringLiteral("80"));
-        m_ayuda->Tpercentfrases->setText(QString());
-        m_ayuda->TCuestPercent->setText(QStringLiteral("50"));
+        write(2, 1, 80, 0, 50);
+        // The percentage labels of both windows are views of the one score object.
+        QCOMPARE(m_form->Label1->text(), QStringLiteral("66,7"));
+        QCOMPARE(m_ayuda->porcen1->text(), QStringLiteral("80"));
+        QCOMPARE(m_ayuda->Tpercentfrases->text(), QString());
+        QCOMPARE(m_ayuda->TCuestPercent->text(), QStringLiteral("50"));
         // The real tick, within its second.
         QTRY_COMPARE_WITH_TIMEOUT(gauges(), (QList<int>{66, 80, 0, 50, 49}), 2500);
         QCOMPARE(m_form->Gauge1->accessibleName(), QStringLiteral("Tablero: 66 %"));
@@ -148,7 +160,7 @@ private slots:
     {
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-        tick(QStringLiteral("75"), QStringLiteral("80"), QStringLiteral("75"), QStringLiteral("50"));
+        tick(3, 1, 80, 75, 50);
         QCoreApplication::processEvents();
         PaintCounter counter;
         for (TGauge *gauge : {m_form->Gauge1, m_form->Gauge2, m_form->Gauge3, m_form->Gauge4, m_form->Gaugetot})
@@ -157,7 +169,7 @@ private slots:
         m_form->Timer1Timer();
         QCoreApplication::processEvents();
         QCOMPARE(counter.count, 0);
-        tick(QStringLiteral("76"), QStringLiteral("80"), QStringLiteral("75"), QStringLiteral("50"));
+        tick(19, 6, 80, 75, 50);
         QTRY_VERIFY(counter.count > 0);
     }
 
@@ -226,7 +238,7 @@ private slots:
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         runScores().boardHits = 31;
-        tick(QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("100"));
+        tick(1, 0, 100, 100, 100);
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         QCOMPARE(m_transport->messages.size(), 2);

@@ -186,13 +186,24 @@ private slots:
             QFAIL("no such menu or item");
     }
 
+    // The tool buttons for opening a board and leaving show the menu's own commands.
+    void toolButtonsShowTheMenuCommands()
+    {
+        openWindow();
+        QCOMPARE(m_form->SpeedButton1->defaultAction(), m_form->Abrir1);
+        QCOMPARE(m_form->SpeedButton2->defaultAction(), m_form->Salir1);
+        QCOMPARE(m_form->SpeedButton1->objectName(), QStringLiteral("SpeedButton1"));
+        QCOMPARE(m_form->SpeedButton1->toolTip(), QStringLiteral("Abrir un tablero"));
+        QCOMPARE(m_form->SpeedButton2->toolTip(), QStringLiteral("Salir"));
+    }
+
     void selectorsAsDesigned()
     {
         openWindow();
         for (int n = 1; n <= 40; ++n) {
             const QRect expected(80 + 112 * ((n - 1) % 5), 112 + 24 * ((n - 1) / 5), 137, 28);
             QCOMPARE(box(n)->geometry(), expected);
-            QCOMPARE(box(n)->view()->sizeHintForRow(0), 20);
+            QCOMPARE(box(n)->listView()->sizeHintForRow(0), 20);
             QCOMPARE(box(n)->MaxLength(), 12);
         }
     }

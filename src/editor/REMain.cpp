@@ -7,9 +7,9 @@
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
 #include "shared/NumberFormat.h"
+#include "ui/AccentBar.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
-#include "widgets/AccentBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,6 +29,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QActionGroup>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -160,6 +161,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     setCentralWidget(client);
+    // The menus first: their commands are the ones the tool buttons share.
+    createMenus();
     createSpeedBar(client);
     createRuler(client);
 
@@ -192,8 +195,6 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     StatusBar->setSizeGripEnabled(false);
     setStatusBar(StatusBar);
 
-    createMenus();
-
     resize(784, 525);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -216,20 +217,33 @@ void TMainForm::createSpeedBar(QWidget *client)
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(0, 0, 784, 2);
 
-    const auto button = [this](const char *name, int left, const QString &hint, const char *picture) {
+    // Each button shows one command: the menu item's when it has one, else a command of its
+    // own. The command holds the picture, the tooltip, the checked state and the shortcut;
+    // the button keeps its name and its own status hint ("Abrir|": none).
+    const auto button = [this](const char *name, int left, const QString &hint, const char *picture,
+                               QAction *command = nullptr) {
         QToolButton *speed = placeSpeedButton(SpeedBar, name, QRect(left, 5, 25, 25),
                                               EditorPictures::picture(QLatin1String(picture)), QSize(18, 18));
         setControlHint(speed, hint);
+        if (!command) {
+            command = new QAction(this);
+            command->setObjectName(QLatin1String(name) + QStringLiteral("Command"));
+            command->setStatusTip(speed->property(statusHintProperty).toString());
+        }
+        command->setIcon(speed->icon());
+        command->setIconVisibleInMenu(false);
+        command->setToolTip(speed->toolTip());
+        speed->setDefaultAction(command);
         speed->setAccessibleName(speed->toolTip());
         return speed;
     };
-    OpenButton = button("OpenButton", 8, QStringLiteral("Abrir|"), "open");
-    SaveButton = button("SaveButton", 33, QStringLiteral("Guardar|"), "save");
-    PrintButton = button("PrintButton", 58, QStringLiteral("Imprimir|"), "print");
-    UndoButton = button("UndoButton", 89, QStringLiteral("Deshacer|"), "undo");
-    CutButton = button("CutButton", 114, QStringLiteral("Cortar|"), "cut");
-    CopyButton = button("CopyButton", 139, QStringLiteral("Copiar|"), "copy");
-    PasteButton = button("PasteButton", 164, QStringLiteral("Pegar|"), "paste");
+    OpenButton = button("OpenButton", 8, QStringLiteral("Abrir|"), "open", FileOpenItem);
+    SaveButton = button("SaveButton", 33, QStringLiteral("Guardar|"), "save", FileSaveItem);
+    PrintButton = button("PrintButton", 58, QStringLiteral("Imprimir|"), "print", FilePrintItem);
+    UndoButton = button("UndoButton", 89, QStringLiteral("Deshacer|"), "undo", EditUndoItem);
+    CutButton = button("CutButton", 114, QStringLiteral("Cortar|"), "cut", EditCutItem);
+    CopyButton = button("CopyButton", 139, QStringLiteral("Copiar|"), "copy", EditCopyItem);
+    PasteButton = button("PasteButton", 164, QStringLiteral("Pegar|"), "paste", EditPasteItem);
     BoldButton = button("BoldButton", 380, QStringLiteral("Negrita"), "bold");
     ItalicButton = button("ItalicButton", 406, QStringLiteral("Cursiva"), "italic");
     UnderlineButton = button("UnderlineButton", 432, QStringLiteral("Subrayado"), "underline");
@@ -238,44 +252,35 @@ void TMainForm::createSpeedBar(QWidget *client)
     RightAlign = button("RightAlign", 516, QStringLiteral("Alinear derecha"), "right");
     BulletsButton = button("BulletsButton", 547, QStringLiteral("Sangrado"), "bullets");
     // The toggles from the keyboard, with the word processors' usual keys.
-    BoldButton->setShortcut(QKeySequence::Bold);
-    ItalicButton->setShortcut(QKeySequence::Italic);
-    UnderlineButton->setShortcut(QKeySequence::Underline);
-    LeftAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    CenterAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    RightAlign->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    BulletsButton->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    BoldButton->defaultAction()->setShortcut(QKeySequence::Bold);
+    ItalicButton->defaultAction()->setShortcut(QKeySequence::Italic);
+    UnderlineButton->defaultAction()->setShortcut(QKeySequence::Underline);
+    LeftAlign->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    CenterAlign->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    RightAlign->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    BulletsButton->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     LeftAlign->setProperty("Tag", 0);
     RightAlign->setProperty("Tag", 1);
     CenterAlign->setProperty("Tag", 2);
 
-    connect(OpenButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::FileOpen));
-    connect(SaveButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::FileSave));
-    connect(PrintButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::FilePrint));
-    connect(UndoButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditUndo));
-    connect(CutButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditCut));
-    connect(CopyButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditCopy));
-    connect(PasteButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::EditPaste));
-
-    // Toggles: a click flips the button before its handler runs. They may all be up; within
-    // the alignment group pressing one releases the other two.
+    // Toggles: a click (or the key) flips the command before its handler runs. They may all
+    // be up; within the alignment group pressing one releases the other two.
     for (QToolButton *toggle : {BoldButton, ItalicButton, UnderlineButton, LeftAlign, CenterAlign, RightAlign,
                                 BulletsButton})
-        toggle->setCheckable(true);
-    connect(BoldButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::BoldButtonClick));
-    connect(ItalicButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::ItalicButtonClick));
-    connect(UnderlineButton, &QToolButton::clicked, this,
-            ErrorGuard::guarded(this, &TMainForm::UnderlineButtonClick));
-    connect(BulletsButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TMainForm::BulletsButtonClick));
-    const QList<QToolButton *> alignGroup = {LeftAlign, CenterAlign, RightAlign};
-    for (QToolButton *align : alignGroup) {
-        connect(align, &QToolButton::clicked, this, [this, align, alignGroup] {
-            if (align->isChecked())
-                for (QToolButton *other : alignGroup)
-                    if (other != align)
-                        other->setChecked(false);
-            ErrorGuard::run([&] { AlignButtonClick(align); });
-        });
+        toggle->defaultAction()->setCheckable(true);
+    const auto handle = [this](QToolButton *toggle, void (TMainForm::*handler)()) {
+        connect(toggle->defaultAction(), &QAction::triggered, this, ErrorGuard::guarded(this, handler));
+    };
+    handle(BoldButton, &TMainForm::BoldButtonClick);
+    handle(ItalicButton, &TMainForm::ItalicButtonClick);
+    handle(UnderlineButton, &TMainForm::UnderlineButtonClick);
+    handle(BulletsButton, &TMainForm::BulletsButtonClick);
+    auto *alignGroup = new QActionGroup(this);
+    alignGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QToolButton *align : {LeftAlign, CenterAlign, RightAlign}) {
+        alignGroup->addAction(align->defaultAction());
+        connect(align->defaultAction(), &QAction::triggered, this,
+                [this, align] { ErrorGuard::run([&] { AlignButtonClick(align); }); });
     }
 
     FontName = new QComboBox(SpeedBar);
@@ -408,6 +413,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::StatusTip:
+        // A tool button takes its command's status tip, the menu item's hint; on the bar the
+        // button's own hint holds (empty for "Abrir|").
+        if (const QVariant own = watched->property(statusHintProperty); own.isValid()) {
+            setHint(static_cast<QStatusTipEvent *>(event)->tip().isEmpty() ? QString() : own.toString());
+            return true;
+        }
         setHint(static_cast<QStatusTipEvent *>(event)->tip());
         break;
     case QEvent::Enter:
@@ -669,9 +680,10 @@ QString TMainForm::editorHelpText() const
                  keys(EditPasteItem->shortcut())),
         QStringLiteral("Formato: Negrita (%1), Cursiva (%2), Subrayado (%3); alinear a la izquierda (%4), "
                        "centrar (%5), alinear a la derecha (%6); viñetas (%7).")
-            .arg(keys(BoldButton->shortcut()), keys(ItalicButton->shortcut()), keys(UnderlineButton->shortcut()),
-                 keys(LeftAlign->shortcut()), keys(CenterAlign->shortcut()), keys(RightAlign->shortcut()),
-                 keys(BulletsButton->shortcut())),
+            .arg(keys(BoldButton->defaultAction()->shortcut()), keys(ItalicButton->defaultAction()->shortcut()),
+                 keys(UnderlineButton->defaultAction()->shortcut()), keys(LeftAlign->defaultAction()->shortcut()),
+                 keys(CenterAlign->defaultAction()->shortcut()), keys(RightAlign->defaultAction()->shortcut()),
+                 keys(BulletsButton->defaultAction()->shortcut())),
         QStringLiteral("La regla muestra las sangrías del párrafo: arrastra sus marcas con el ratón o, con "
                        "Tab hasta una marca, muévela con las flechas."),
         QString(),
@@ -776,11 +788,11 @@ void TMainForm::SelectionChange()
     RightInd->setAccessibleName(QStringLiteral("Sangría derecha: %1 puntos").arg(indents.right));
 
     const QFont font = selectionFont(RichEdit1);
-    BoldButton->setChecked(font.bold());
-    ItalicButton->setChecked(font.italic());
-    UnderlineButton->setChecked(font.underline());
+    BoldButton->defaultAction()->setChecked(font.bold());
+    ItalicButton->defaultAction()->setChecked(font.italic());
+    UnderlineButton->defaultAction()->setChecked(font.underline());
     const QTextCursor cursor = RichEdit1->textCursor();
-    BulletsButton->setChecked(cursor.currentList() != nullptr);
+    BulletsButton->defaultAction()->setChecked(cursor.currentList() != nullptr);
     FontSize->setText(QString::number(pointSize(font)));
     FontName->setEditText(font.family());
 
@@ -791,14 +803,14 @@ void TMainForm::SelectionChange()
     else if (alignment & (Qt::AlignRight | Qt::AlignTrailing))
         pressed = RightAlign;
     for (QToolButton *align : {LeftAlign, CenterAlign, RightAlign})
-        align->setChecked(align == pressed);
+        align->defaultAction()->setChecked(align == pressed);
 }
 
 void TMainForm::applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off)
 {
     if (SyncingControls)
         return;
-    mergeTargetAttributes(button->isChecked() ? on : off);
+    mergeTargetAttributes(button->defaultAction()->isChecked() ? on : off);
 }
 
 void TMainForm::BoldButtonClick()
@@ -869,7 +881,7 @@ void TMainForm::BulletsButtonClick()
     if (SyncingControls)
         return;
     QTextCursor cursor = RichEdit1->textCursor();
-    if (BulletsButton->isChecked()) {
+    if (BulletsButton->defaultAction()->isChecked()) {
         if (!cursor.currentList())
             cursor.createList(QTextListFormat::ListDisc);
         return;

@@ -1,8 +1,9 @@
 // The board exercise without its controls.
 #include "exercises/BoardExercise.h"
 
+#include "exercises/ExerciseScores.h"
+
 #include "shared/AppError.h"
-#include "shared/NumberFormat.h"
 #include "shared/RunScores.h"
 
 #include <climits>
@@ -98,10 +99,7 @@ int BoardExercise::recount(const QList<bool> &right)
 
 QString BoardExercise::hitPercentText(const QLocale &locale) const
 {
-    if (m_scores.boardHits <= 0)
-        return QStringLiteral("0");
-    const double attempts = double(m_scores.boardHits) + double(m_scores.boardMisses);
-    return NumberFormat::picture(m_scores.boardHits * 100.0 / attempts, 1, locale);
+    return ExerciseScores::boardCaptionFor(m_scores.boardHits, m_scores.boardMisses, locale);
 }
 
 bool BoardExercise::complete() const

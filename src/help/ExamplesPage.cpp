@@ -1,6 +1,8 @@
 // The page "Ejemplos": its controls and handlers.
 #include "help/ExamplesPage.h"
 
+#include "exercises/ExerciseScores.h"
+
 #include "shared/Colors.h"
 #include "shared/RunScores.h"
 #include "spanish/WordExplanation.h"
@@ -111,8 +113,8 @@ const QRect porcen1Frame(144, 5, 29, 29);
 
 } // namespace
 
-ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner)
-    : QObject(page), m_banner(banner), m_exercise(runScores())
+ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner, ExerciseScores &scores)
+    : QObject(page), m_banner(banner), m_scores(scores), m_exercise(runScores())
 {
     ListBox1 = placeList(page, "ListBox1", QRect(8, 72, 113, 289), 15, 17);
     ListBox1->setAccessibleName(u"Palabras"_s);
@@ -120,6 +122,13 @@ ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner)
     buildGroups(page);
     buildFigures(page);
     connectMoves();
+    connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
+        if (exercise != ExerciseScores::Examples)
+            return;
+        const QString caption = m_scores.examplesCaption();
+        showRightAlignedCaption(porcen1, caption, porcen1Frame);
+        porcen1->setAccessibleName(u"Porcentaje de aciertos: %1 %"_s.arg(caption));
+    });
 }
 
 ExamplesPage::~ExamplesPage() = default;
@@ -128,12 +137,13 @@ void ExamplesPage::buildGroups(TTabPage *page)
 {
     const QFont titleFont = pixelFont(u"MS Sans Serif"_s, 13, true, true);
     const QFont counterFont = pixelFont(u"MS Sans Serif"_s, 16, true);
+    std::array<QFrame *, Exercise::groupCount> bevels{};
     for (int group = 0; group < Exercise::groupCount; ++group) {
         const GroupLayout &layout = groupLayouts[group];
         const QString caption = QString::fromUtf16(layout.caption);
         const std::size_t at = std::size_t(group);
 
-        placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
+        bevels[at] = placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
 
         QListWidget *list = placeList(page, layout.list, QRect(layout.listLeft, 80, 73, 280), 13, 16);
         list->setAccessibleName(caption);
@@ -159,13 +169,12 @@ void ExamplesPage::buildGroups(TTabPage *page)
     ListBoxDiptongos = m_groupLists[Exercise::Diptongos];
     ListBoxHiatos = m_groupLists[Exercise::Hiatos];
     ListBoxTriptongos = m_groupLists[Exercise::Triptongos];
-    const auto bevel = [page](const char *name) { return page->findChild<QFrame *>(QLatin1String(name)); };
-    Bevel1 = bevel("Bevel1");
-    Bevel2 = bevel("Bevel2");
-    Bevel3 = bevel("Bevel3");
-    Bevel4 = bevel("Bevel4");
-    Bevel5 = bevel("Bevel5");
-    Bevel6 = bevel("Bevel6");
+    Bevel1 = bevels[Exercise::Agudas];
+    Bevel2 = bevels[Exercise::Llanas];
+    Bevel3 = bevels[Exercise::Esdrujulas];
+    Bevel4 = bevels[Exercise::Diptongos];
+    Bevel5 = bevels[Exercise::Hiatos];
+    Bevel6 = bevels[Exercise::Triptongos];
     Label1 = m_titles[Exercise::Agudas];
     Label2 = m_titles[Exercise::Llanas];
     Label3 = m_titles[Exercise::Esdrujulas];
@@ -414,10 +423,7 @@ void ExamplesPage::RecountClassification()
         const QString caption = QString::number(*figures.percent);
         ProgressBar1->setValue(*figures.percent);
         showRightAlignedCaption(Porcen0, caption, porcen0Frame);
-        if (porcen1->text() != caption) {
-            showRightAlignedCaption(porcen1, caption, porcen1Frame);
-            porcen1->setAccessibleName(u"Porcentaje de aciertos: %1 %"_s.arg(caption));
-        }
+        m_scores.setExamples(*figures.percent);
     }
     if (m_banner)
         m_banner->setText(figures.banner);

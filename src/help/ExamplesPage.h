@@ -7,6 +7,7 @@
 
 #include <array>
 
+class ExerciseScores;
 class ListDragController;
 class QFrame;
 class QLabel;
@@ -24,8 +25,9 @@ class TTabPage;
 class ExamplesPage : public QObject {
     Q_OBJECT
 public:
-    // The banner lives in the window's top bar; the recount writes into it.
-    ExamplesPage(TTabPage *page, TMultiShape *banner);
+    // The banner lives in the window's top bar; the recount writes into it, and the
+    // percentage into the run's score object, of which porcen1 is a view.
+    ExamplesPage(TTabPage *page, TMultiShape *banner, ExerciseScores &scores);
     ~ExamplesPage() override;
 
     // Handlers.
@@ -123,6 +125,7 @@ private:
     void forgetPick();
 
     TMultiShape *m_banner = nullptr;
+    ExerciseScores &m_scores;
     ClassificationExercise m_exercise;
     std::array<QListWidget *, ClassificationExercise::groupCount> m_groupLists{};
     std::array<QLabel *, ClassificationExercise::groupCount> m_counters{};

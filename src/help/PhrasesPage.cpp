@@ -1,6 +1,8 @@
 // The page "Frases y palabras": its controls and handlers.
 #include "help/PhrasesPage.h"
 
+#include "exercises/ExerciseScores.h"
+
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
 #include "shared/NumberFormat.h"
@@ -97,9 +99,13 @@ QString lineTip(const QString &student, const QString &model)
 
 } // namespace
 
-PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog)
-    : QObject(page), m_openDialog(openDialog), m_exercise(runScores())
+PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores)
+    : QObject(page), m_openDialog(openDialog), m_scores(scores), m_exercise(runScores())
 {
+    connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
+        if (exercise == ExerciseScores::Phrases)
+            setPercentCaption(m_scores.phrasesCaption());
+    });
     const QFont phraseFont = pixelFont(QStringLiteral("Comic Sans MS"), 13);
     const QFont resultFont = pixelFont(QStringLiteral("Comic Sans MS"), 16);
 
@@ -255,7 +261,7 @@ void PhrasesPage::CorregirClick()
     phrasePercent = PhrasesExercise::phrasePercent(runScores());
     Tfrases->setText(PhrasesExercise::hitsCaption(runScores()));
     Tfrases->adjustSize();
-    setPercentCaption(PhrasesExercise::percentCaption(phrasePercent));
+    m_scores.setPhrases(phrasePercent);
 
     BigText1->Clear();
     RichEdit2->hide();

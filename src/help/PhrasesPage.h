@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+class ExerciseScores;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -21,7 +22,8 @@ class PhrasesPage : public QObject {
     Q_OBJECT
 public:
     // The window's open dialog is shared with the page, which sets its folder on each use.
-    PhrasesPage(TTabPage *page, FileDialogRequest &openDialog);
+    // The percentage goes into the run's score object, of which Tpercentfrases is a view.
+    PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores);
 
     // Handlers.
     void AbrefrasesClick();
@@ -79,6 +81,7 @@ private:
     void setPercentCaption(const QString &caption);
 
     FileDialogRequest &m_openDialog;
+    ExerciseScores &m_scores;
     PhrasesExercise m_exercise;
     // After a correction, one tip per line of BigText1: empty for a right line.
     QStringList m_lineTips;

@@ -1,6 +1,8 @@
 // The page "Cuestiones": its controls and handlers.
 #include "help/QuestionsPage.h"
 
+#include "exercises/ExerciseScores.h"
+
 #include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
 #include "shared/RunScores.h"
@@ -275,7 +277,7 @@ int blankNumber(const QObject *blank)
 
 } // namespace
 
-QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page), m_page(page)
+QuestionsPage::QuestionsPage(TTabPage *page, ExerciseScores &scores) : QObject(page), m_scores(scores)
 {
     Bevel11 = placeBevel(page, "Bevel11", QRect(0, 0, 681, 30));
     ControlAlign::setAlign(Bevel11, ControlAlign::alTop);
@@ -297,9 +299,13 @@ QuestionsPage::QuestionsPage(TTabPage *page) : QObject(page), m_page(page)
     CollapsePanel6 = makeQuestionPanel(page, "CollapsePanel6", QStringLiteral("1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\"."), 283);
 
     // The rounded questions percentage for the practice window; never shown.
-    TCuestPercent = placeLabel(CollapsePanel6, "TCuestPercent", 610, 40, QStringLiteral("0"),
+    TCuestPercent = placeLabel(CollapsePanel6, "TCuestPercent", 610, 40, m_scores.questionsCaption(),
                               pixelFont(QStringLiteral("MS Sans Serif"), 19), Colors::clBlack);
     TCuestPercent->hide();
+    connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
+        if (exercise == ExerciseScores::Questions)
+            TCuestPercent->setText(m_scores.questionsCaption());
+    });
 
     // One group open at a time: two open groups are taller than the page, and the lower one's
     // blanks would lie out of sight below its edge.
@@ -400,6 +406,7 @@ void QuestionsPage::buildGroups()
             // Screen readers hear the sentence the blank is in.
             edit->setAccessibleName(u"%1 … %2"_s.arg(before.trimmed(), after.trimmed()));
             edit->installEventFilter(this);
+            m_blanks[std::size_t(blank - 1)] = edit;
         }
 
         auto *chooser = new TSelPanel(panel);
@@ -436,11 +443,6 @@ void QuestionsPage::setPanelsCollapsed(bool collapsed)
     for (TCollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
                                   CollapsePanel5, CollapsePanel6})
         panel->setCollapsed(collapsed);
-}
-
-QLineEdit *QuestionsPage::Edit(int n) const
-{
-    return m_page->findChild<QLineEdit *>(u"Edit%1"_s.arg(n));
 }
 
 TSelPanel *QuestionsPage::SelPanel(int n) const
@@ -488,7 +490,7 @@ void QuestionsPage::CorregirCuestionesClick()
     TotCuestionesPercent->setText(totalPercentText(scores.questionsPercent));
     // Written here as well as by the help window's tick, so that the practice window has the
     // new figure even when this window is closed before the next tick.
-    TCuestPercent->setText(roundedPercentText(scores.questionsPercent));
+    m_scores.setQuestions(scores.questionsPercent);
 }
 
 void QuestionsPage::SelPanel1Change(TSelPanel *, const QString &Value, int)

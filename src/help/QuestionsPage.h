@@ -2,9 +2,14 @@
 // six collapsible groups, each sentence with a blank the student fills in.
 #pragma once
 
+#include "exercises/QuestionsExercise.h"
+
 #include <QList>
 #include <QObject>
 
+#include <array>
+
+class ExerciseScores;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -17,13 +22,15 @@ class TTabPage;
 class QuestionsPage : public QObject {
     Q_OBJECT
 public:
-    explicit QuestionsPage(TTabPage *page);
+    // The questions' percentage goes into the run's score object, of which TCuestPercent is
+    // a view.
+    QuestionsPage(TTabPage *page, ExerciseScores &scores);
 
     // All six groups, folded or opened at once.
     void setPanelsCollapsed(bool collapsed);
 
-    // Blank n (1 ... 34), found by its name "Edit" + n.
-    QLineEdit *Edit(int n) const;
+    // Blank n (1 ... 34), named "Edit" + n.
+    QLineEdit *Edit(int n) const { return m_blanks[std::size_t(n - 1)]; }
     // The selection panel of group n (1 ... 6).
     TSelPanel *SelPanel(int n) const;
 
@@ -94,7 +101,9 @@ private:
     void foldAllBut(TCollapsePanel *open);
     GroupControls group(int index) const;
 
-    TTabPage *m_page = nullptr;
+    ExerciseScores &m_scores;
+    // The thirty-four blanks in number order, held from the page's building.
+    std::array<QLineEdit *, QuestionsExercise::blankCount> m_blanks{};
     // Set while the window opens or folds all six at once.
     bool m_settingAll = false;
 };

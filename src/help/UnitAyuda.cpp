@@ -6,12 +6,13 @@
 #include "help/QuestionsPage.h"
 #include "help/RulesPage.h"
 
+#include "exercises/ExerciseScores.h"
 #include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
+#include "ui/AccentBar.h"
 #include "ui/ErrorGuard.h"
 #include "shared/RunScores.h"
 #include "ui/WindowControls.h"
-#include "widgets/AccentBar.h"
 #include "widgets/ControlAlign.h"
 #include "widgets/MShape.h"
 #include "widgets/TabbedNotebook.h"
@@ -85,7 +86,18 @@ QPixmap exitDoorPicture()
 
 } // namespace
 
-TAyuda::TAyuda(QWidget *parent) : QWidget(parent, Qt::Window)
+TAyuda::TAyuda(QWidget *parent) : TAyuda(nullptr, parent)
+{
+}
+
+TAyuda::TAyuda(ExerciseScores &scores, QWidget *parent) : TAyuda(&scores, parent)
+{
+}
+
+TAyuda::TAyuda(ExerciseScores *shared, QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_ownScores(shared ? nullptr : std::make_unique<ExerciseScores>()),
+      m_scores(shared ? *shared : *m_ownScores)
 {
     setObjectName(QStringLiteral("Ayuda"));
     setWindowTitle(QStringLiteral("Ayuda y ejemplos"));
@@ -183,10 +195,9 @@ void TAyuda::buildNotebook()
         page->setObjectName(QLatin1String(entry.name));
     }
     rulesPage = new RulesPage(TabbedNotebook1->page(PageReglas));
-    examplesPage = new ExamplesPage(TabbedNotebook1->page(PageEjemplos), MultiShape2);
-    phrasesPage = new PhrasesPage(TabbedNotebook1->page(PageFrases), OpenDialog1);
-    questionsPage = new QuestionsPage(TabbedNotebook1->page(PageCuestiones));
-    // The figures the practice window reads, under the names it knows them by.
+    examplesPage = new ExamplesPage(TabbedNotebook1->page(PageEjemplos), MultiShape2, m_scores);
+    phrasesPage = new PhrasesPage(TabbedNotebook1->page(PageFrases), OpenDialog1, m_scores);
+    questionsPage = new QuestionsPage(TabbedNotebook1->page(PageCuestiones), m_scores);
     RichEdit1 = rulesPage->RichEdit1;
     porcen1 = examplesPage->porcen1;
     Tpercentfrases = phrasesPage->Tpercentfrases;
@@ -273,10 +284,8 @@ void TAyuda::Timer1Timer()
 {
     examplesPage->RecountClassification();
     runScores().questionsPercent = QuestionsExercise::percent(runScores());
-    const QString questions = QuestionsExercise::roundedPercentText(runScores().questionsPercent);
-    // Touched only on a change, so that an idle window repaints nothing.
-    if (TCuestPercent->text() != questions)
-        TCuestPercent->setText(questions);
+    // The caption changes, and its label repaints, only when the rounded figure does.
+    m_scores.setQuestions(runScores().questionsPercent);
 }
 
 QString TAyuda::instructionsFor(const QString &pageCaption)

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class ExamplesPage;
+class ExerciseScores;
 class PhrasesPage;
 class QFrame;
 class QuestionsPage;
@@ -23,8 +26,14 @@ class TTabbedNotebook;
 class TAyuda : public QWidget {
     Q_OBJECT
 public:
+    // A window of its own scores (a test's), or one that shares the run's score object with
+    // the practice window.
     explicit TAyuda(QWidget *parent = nullptr);
+    explicit TAyuda(ExerciseScores &scores, QWidget *parent = nullptr);
     ~TAyuda() override;
+
+    // The run's four percentages: the pages write theirs, the practice window reads them.
+    ExerciseScores &scores() const { return m_scores; }
 
     // The page indexes of TabbedNotebook1.
     enum Page { PageReglas = 0, PageEjemplos = 1, PageFrases = 2, PageCuestiones = 3 };
@@ -57,7 +66,8 @@ public:
     PhrasesPage *phrasesPage = nullptr;
     QuestionsPage *questionsPage = nullptr;
 
-    // What other windows read, owned by the pages.
+    // The pages' controls under the names the window knows them by; the percentage labels
+    // are views of the score object, which is what other windows read.
     QTextEdit *RichEdit1 = nullptr;
     QLabel *porcen1 = nullptr;
     QLabel *Tpercentfrases = nullptr;
@@ -68,8 +78,13 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    TAyuda(ExerciseScores *shared, QWidget *parent);
+
     void buildTopPanel();
     void buildNotebook();
+
+    std::unique_ptr<ExerciseScores> m_ownScores;
+    ExerciseScores &m_scores;
 };
 
 extern TAyuda *Ayuda;

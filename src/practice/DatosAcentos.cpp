@@ -3,10 +3,10 @@
 
 #include "exercises/ResultsSummary.h"
 #include "shared/RunScores.h"
+#include "ui/AccentBar.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
-#include "widgets/AccentBar.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -2,12 +2,14 @@
 #include "practice/Unit1.h"
 
 #include "editor/REMain.h"
+#include "exercises/ExerciseScores.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
 #include "practice/ReportCommands.h"
 #include "practice/ScoreStripPicture.h"
 #include "platform/ResultsFilePath.h"
+#include "platform/TalvoMail.h"
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -20,7 +22,6 @@
 #include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
 #include "widgets/Shape.h"
-#include "widgets/TalvoMail.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -92,7 +93,18 @@ void showInFront(QWidget *window)
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget *parent) : TForm1(nullptr, parent)
+{
+}
+
+TForm1::TForm1(ExerciseScores &scores, QWidget *parent) : TForm1(&scores, parent)
+{
+}
+
+TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
+    : QMainWindow(parent),
+      m_ownScores(shared ? nullptr : std::make_unique<ExerciseScores>()),
+      m_scores(shared ? *shared : *m_ownScores)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tildora"));
@@ -129,8 +141,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 TForm1::~TForm1()
 {
     // The selectors lose the focus while the window is torn down: that is not a miss.
-    for (int n = 1; n <= boardSize; ++n)
-        if (TBoolComboBox *box = BoolComboBox(n))
+    for (TBoolComboBox *box : m_selectors)
+        if (box)
             box->disconnect(this);
 }
 
@@ -152,9 +164,7 @@ void TForm1::createToolBar(QWidget *client)
     SpeedButton2 = placeToolButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
     SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
     SpeedButton2->setToolTip(QStringLiteral("Salir"));
-    connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Abrir1Click));
     connect(SpeedButton3, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::SpeedButton3Click));
-    connect(SpeedButton2, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Salir1Click));
 
     // Label10 lies behind Label11, two pixels right and down: a shadowed caption.
     const QFont captionFont = pixelFont(QStringLiteral("Comic Sans MS"), 12, true, true);
@@ -177,9 +187,6 @@ void TForm1::createToolBar(QWidget *client)
     multishape->setPalette(bannerPalette);
     multishape->setText(QStringLiteral("tablero"));
     multishape->hide();
-
-    Memo2 = place<QPlainTextEdit>(client, "Memo2", 136, 88, 433, 17);
-    Memo2->hide();
 }
 
 void TForm1::createCounters(QWidget *client)
@@ -222,6 +229,7 @@ void TForm1::createBoard(QWidget *client)
         connect(box, &TBoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Enter));
         connect(box, &TBoolComboBox::OnChange, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Change));
         connect(box, &TBoolComboBox::OnExit, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Exit));
+        m_selectors[std::size_t(n - 1)] = box;
     }
 }
 
@@ -233,9 +241,14 @@ void TForm1::createScoreStrip(QWidget *client)
     Shape1->setBrushColor(Colors::rgb(0, 64, 128));
     Shape1->lower();
 
+    // The board's percentage caption, a view of the score object.
     Label1 = place<QLabel>(client, "Label1", 608, 336);
-    Label1->setText(QStringLiteral("0"));
+    Label1->setText(m_scores.boardCaption());
     Label1->hide();
+    connect(&m_scores, &ExerciseScores::changed, Label1, [this](ExerciseScores::Exercise exercise) {
+        if (exercise == ExerciseScores::Board)
+            Label1->setText(m_scores.boardCaption());
+    });
     Label2 = place<QLabel>(client, "Label2", 608, 384);
     Label2->setText(QStringLiteral("0"));
     Label2->hide();
@@ -254,7 +267,7 @@ void TForm1::createScoreStrip(QWidget *client)
         gauge->setFont(stripFont);
         gauge->setAccessibleCaption(caption);
         // The design value, shown until the timer's first tick.
-        gauge->setProgress(44);
+        gauge->setProgress(ExerciseScores::designProgress);
         return gauge;
     };
     Gauge1 = placeGauge("Gauge1", 64, 49, Colors::clAqua, QStringLiteral("Tablero"));
@@ -273,8 +286,9 @@ void TForm1::createScoreStrip(QWidget *client)
     Image3->setPixmap(ScoreStripPicture::draw(Image3->size()));
     Image3->setAccessibleName(QStringLiteral("Medalla"));
 
-    // Out of sight, as the component is at run time; it holds the results mail.
-    TalvoMail1 = place<TTalvoMail>(client, "TalvoMail1", 528, 48);
+    // The mail component, no control: it holds the results mail.
+    TalvoMail1 = new TTalvoMail(this);
+    TalvoMail1->setObjectName(QStringLiteral("TalvoMail1"));
     TalvoMail1->setAddDate(false);
     TalvoMail1->setAttachment(false);
     connect(TalvoMail1, &TTalvoMail::OnBeginDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1BeginDocument));
@@ -312,12 +326,15 @@ void TForm1::createMenus()
     Instrucciones1->setObjectName(QStringLiteral("Instrucciones1"));
     Info = ayuda->addAction(QStringLiteral("Información"), this, ErrorGuard::guarded(this, &TForm1::InfoClick));
     Info->setObjectName(QStringLiteral("Info"));
-}
 
-TBoolComboBox *TForm1::BoolComboBox(int n) const
-{
-    return centralWidget()->findChild<TBoolComboBox *>(QStringLiteral("BoolComboBox%1").arg(n),
-                                                       Qt::FindDirectChildrenOnly);
+    // The tool buttons for opening a board and leaving show the menu's commands: one command
+    // with its handler, picture and tooltip behind both.
+    for (auto [button, command] : {std::pair{SpeedButton1, Abrir1}, std::pair{SpeedButton2, Salir1}}) {
+        command->setIcon(button->icon());
+        command->setIconVisibleInMenu(false);
+        command->setToolTip(button->toolTip());
+        button->setDefaultAction(command);
+    }
 }
 
 void TForm1::FormCreate()
@@ -387,7 +404,7 @@ void TForm1::Abrir1Click()
         const QScopedValueRollback<bool> loading(m_loadingBoard, true);
         OK->setFocus();
     }
-    Label1->setText(QStringLiteral("0"));
+    m_scores.resetBoard();
     Label2->setText(QStringLiteral("0"));
     for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
         counter->SetNumber(0);
@@ -452,13 +469,21 @@ void TForm1::Instrucciones1Click()
                                       MessageIcon::None, MessageButtons::Ok);
 }
 
+void TForm1::needOtherWindows()
+{
+    if (m_buildOtherWindows)
+        std::exchange(m_buildOtherWindows, nullptr)();
+}
+
 void TForm1::SpeedButton3Click()
 {
+    needOtherWindows();
     showInFront(Ayuda);
 }
 
 void TForm1::DatosClick()
 {
+    needOtherWindows();
     showInFront(DatosBox);
 }
 
@@ -466,6 +491,7 @@ void TForm1::Modificar1Click()
 {
     // The editor's text is about to be replaced: unsaved changes are offered for saving first,
     // and the opened file becomes the editor's document.
+    needOtherWindows();
     if (!MainForm->MayReplaceDocument())
         return;
     const FileDialogResult chosen =
@@ -551,7 +577,7 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
 
 void TForm1::showHitPercent()
 {
-    Label1->setText(m_board.hitPercentText());
+    m_scores.setBoard(runScores().boardHits, runScores().boardMisses);
     // The strip follows at once: "Resultados", which has the focus now, must not show the
     // percentage from before this change.
     Timer1Timer();
@@ -618,16 +644,14 @@ bool TForm1::focusNextPrevChild(bool next)
 
 ResultsSummary::StripFigures TForm1::gaugeFigures() const
 {
-    return {Gauge1->Progress(), Gauge2->Progress(), Gauge3->Progress(), Gauge4->Progress(), Gaugetot->Progress()};
+    return m_scores.strip();
 }
 
 void TForm1::Timer1Timer()
 {
-    const auto caption = [](const QLabel *label) { return label ? label->text() : QString(); };
-    const bool help = Ayuda != nullptr;
-    const ResultsSummary::StripFigures figures = ResultsSummary::readStrip(
-        Label1->text(), help ? caption(Ayuda->porcen1) : QString(), help ? caption(Ayuda->Tpercentfrases) : QString(),
-        help ? caption(Ayuda->TCuestPercent) : QString(), gaugeFigures());
+    // The reading of the second: the gauges, the summary and the results file follow the
+    // captions at most one tick behind.
+    const ResultsSummary::StripFigures figures = m_scores.takeStripReading();
     // The gauges repaint only when their percentage changes, so an idle tick draws nothing.
     Gauge1->setProgress(figures.board);
     Gauge2->setProgress(figures.examples);
@@ -654,8 +678,14 @@ void TForm1::Op1Click()
 {
     // Results without a name are no use to the teacher: the name comes first, and without
     // one nothing is written or sent.
+    needOtherWindows();
     if (runScores().studentName.isEmpty() && DatosBox && !askStudentData())
         return;
+    // The scratch lines of the results file: never seen, so made when first needed.
+    if (!Memo2) {
+        Memo2 = place<QPlainTextEdit>(centralWidget(), "Memo2", 136, 88, 433, 17);
+        Memo2->hide();
+    }
     Memo2->clear();
     for (const QString &line : ResultsSummary::fileLines(ResultsSummary::figures(runScores(), gaugeFigures())))
         Memo2->appendPlainText(line);
@@ -675,7 +705,7 @@ void TForm1::Op1Click()
                                              "No se ha enviado nada.")
                             : QStringLiteral("No se puede escribir el archivo de resultados %1. No se ha enviado nada."))
                            .arg(QDir::toNativeSeparators(path)));
-    recordHistory(ResultsSummary::figures(runScores(), gaugeFigures()));
+    recordHistory(ResultsSummary::figures(runScores(), m_scores.strip()));
 
     TalvoMail1->setSource(path);
     TalvoMail1->setAddDate(true);
@@ -770,7 +800,7 @@ void TForm1::GuardarPDFClick()
 {
     // The strip exactly as the student sees it.
     const QImage strip = centralWidget()->grab(QRect(16, 320, 705, 121)).toImage();
-    ReportCommands::savePdf(this, ResultsSummary::figures(runScores(), gaugeFigures()), strip);
+    ReportCommands::savePdf(this, ResultsSummary::figures(runScores(), m_scores.strip()), strip);
 }
 
 void TForm1::recordHistory(const ResultsSummary::Figures &figures)

@@ -8,6 +8,10 @@
 
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+#include <memory>
+
 class QAction;
 class QFrame;
 class QLabel;
@@ -17,6 +21,7 @@ class QPushButton;
 class QTextEdit;
 class QTimer;
 class QToolButton;
+class ExerciseScores;
 class TBoolComboBox;
 class TGauge;
 class TTalvoMail;
@@ -29,14 +34,24 @@ class TForm1 : public QMainWindow {
 public:
     static constexpr int boardSize = BoardExercise::boardSize;
 
+    // A window of its own scores (a test's), or one that shares the run's score object with
+    // the help window.
     explicit TForm1(QWidget *parent = nullptr);
+    explicit TForm1(ExerciseScores &scores, QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // The run's four percentages: the board writes its own, the strip reads all four.
+    ExerciseScores &scores() const { return m_scores; }
+
+    // At start-up the other windows are built after this one's first frame; a command that
+    // needs one of them sooner has them built first through this.
+    void setOtherWindowsBuilder(std::function<void()> build) { m_buildOtherWindows = std::move(build); }
 
     // The board's words and judgement.
     const BoardExercise &board() const { return m_board; }
 
-    // Selector n (1 ... 40) of the board, found by its name.
-    TBoolComboBox *BoolComboBox(int n) const;
+    // Selector n (1 ... 40) of the board.
+    TBoolComboBox *BoolComboBox(int n) const { return m_selectors[std::size_t(n - 1)]; }
 
     // Controls, named as in the window's layout.
     QFrame *Panel2 = nullptr;
@@ -132,6 +147,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    TForm1(ExerciseScores *shared, QWidget *parent);
+    void needOtherWindows();
+
     void createToolBar(QWidget *client);
     void createBoard(QWidget *client);
     void createCounters(QWidget *client);
@@ -156,11 +174,17 @@ private:
     // student gave none.
     bool askStudentData();
 
-    BoardExercise m_board{runScores()};
     // The selector the student left last (1 ... 40), 0 on a fresh board: keyboard play goes
     // on beside it from "Resultados".
     int m_lastLeft = 0;
     bool m_loadingBoard = false;
+
+    std::unique_ptr<ExerciseScores> m_ownScores;
+    ExerciseScores &m_scores;
+    BoardExercise m_board{runScores()};
+    // The forty selectors, in board order, held from the window's creation.
+    std::array<TBoolComboBox *, boardSize> m_selectors{};
+    std::function<void()> m_buildOtherWindows;
 };
 
 extern TForm1 *Form1;

@@ -114,11 +114,43 @@ void TBoolComboBox::setItemHeight(int height)
     if (height == m_itemHeight || height <= 0)
         return;
     m_itemHeight = height;
+    if (!m_listMade)
+        return;
     // The combo box does not free a delegate it replaces: free our own earlier one here.
     QAbstractItemDelegate *previous = itemDelegate();
     setItemDelegate(new FixedHeightItems(height, this));
     if (dynamic_cast<FixedHeightItems *>(previous))
         delete previous;
+}
+
+QAbstractItemView *TBoolComboBox::listView()
+{
+    if (!m_listMade) {
+        m_listMade = true;
+        // The list is a window of its own: it takes the box's font only when given it.
+        view()->window()->setFont(font());
+        const int height = std::exchange(m_itemHeight, 0);
+        setItemHeight(height);
+    }
+    return view();
+}
+
+void TBoolComboBox::showPopup()
+{
+    listView();
+    QComboBox::showPopup();
+}
+
+void TBoolComboBox::changeEvent(QEvent *event)
+{
+    // The combo box would make its list here only to hand it the new font; until the list is
+    // wanted, the font is the box's alone and the list takes it when made.
+    if (event->type() == QEvent::FontChange && !m_listMade) {
+        QWidget::changeEvent(event);
+        updateGeometry();
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 void TBoolComboBox::BuildVariantList(TBoolFormat format)
@@ -307,7 +339,7 @@ void TBoolComboBox::focusOutEvent(QFocusEvent *event)
     // Opening the list hands the focus to the list itself a second time, with no particular
     // reason: that is still not leaving the control.
     const QWidget *next = QApplication::focusWidget();
-    const bool intoOwnList = next && (next == view() || view()->isAncestorOf(next));
+    const bool intoOwnList = next && m_listMade && (next == view() || view()->isAncestorOf(next));
     if (!isOwnFocusMove(event->reason()) && !intoOwnList)
         DoExit();
 }

@@ -49,6 +49,11 @@ public:
     int ItemHeight() const { return m_itemHeight; }
     void setItemHeight(int height);
 
+    // The drop-down list, made with its row height and the box's font the first time it is
+    // wanted: a board of forty selectors shows before any of their lists exists.
+    QAbstractItemView *listView();
+    void showPopup() override;
+
     // How much of the control, from its left edge, is not covered by the controls laid over
     // it (0: all of it). A word wider than that part is drawn condensed to show whole.
     int visibleWidth() const { return m_visibleWidth; }
@@ -86,6 +91,7 @@ protected:
 
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -109,6 +115,7 @@ private:
     bool m_sorted = false;
     TColor m_color = Colors::clWindow;
     int m_itemHeight = 0;
+    bool m_listMade = false;
     int m_visibleWidth = 0;
     bool m_entered = false;
     bool m_leaving = false;

@@ -1,5 +1,5 @@
 // TTalvoMail: hands a file to the user's mail program.
-#include "widgets/TalvoMail.h"
+#include "platform/TalvoMail.h"
 
 #include "platform/ResultsFilePath.h"
 #include "richtext/RichTextFile.h"
@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QWidget>
 
 #include <memory>
 
@@ -34,10 +35,8 @@ QString twoDigits(int value)
 
 } // namespace
 
-TTalvoMail::TTalvoMail(QWidget *parent) : QWidget(parent)
+TTalvoMail::TTalvoMail(QObject *parent) : QObject(parent)
 {
-    resize(26, 26);
-    hide();
 }
 
 QString TTalvoMail::About() const
@@ -115,7 +114,6 @@ void TTalvoMail::Send()
         emit OnFileNotExists(this, m_source);
         return;
     }
-    hide();
     if (m_attachment)
         SendAsAttachment();
     else
@@ -153,7 +151,8 @@ void TTalvoMail::SendAsAttachment()
 
 void TTalvoMail::SendAsBody()
 {
-    QWidget *holder = parentWidget() ? parentWidget()->window() : this;
+    auto *owner = qobject_cast<QWidget *>(parent());
+    QWidget *holder = owner ? owner->window() : nullptr;
     QRandomGenerator generator{quint32(QDateTime::currentMSecsSinceEpoch())};
     // Owned here, so it goes also when sending fails.
     auto document = std::make_unique<QTextEdit>(holder);

@@ -1,5 +1,5 @@
 // The accented-letter bar: buttons that type the Spanish letters into the focused field.
-#include "widgets/AccentBar.h"
+#include "ui/AccentBar.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

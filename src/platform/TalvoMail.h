@@ -1,15 +1,19 @@
-// TTalvoMail: the invisible component that hands a file to the user's mail program, as an
+// TTalvoMail: the non-visual component that hands a file to the user's mail program, as an
 // attachment or as the message text, with begin, end and error events around the hand-off.
 #pragma once
 
 #include "platform/MailTransport.h"
 
 #include <QDateTime>
-#include <QWidget>
+#include <QLocale>
+#include <QObject>
 
 #include <functional>
+#include <optional>
 
-class TTalvoMail : public QWidget {
+// A plain object, never a control: nothing of it is ever on screen, and the windows that own
+// one hold it beside their controls.
+class TTalvoMail : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Destinatary READ Destinatary WRITE setDestinatary)
     Q_PROPERTY(QString Direction READ Direction WRITE setDirection)
@@ -20,7 +24,9 @@ class TTalvoMail : public QWidget {
     Q_PROPERTY(bool Attachment READ Attachment WRITE setAttachment)
 
 public:
-    explicit TTalvoMail(QWidget *parent = nullptr);
+    // The message-text mode reads the file through a hidden rich-text box on the owner's
+    // window, when the owner is a widget.
+    explicit TTalvoMail(QObject *parent = nullptr);
 
     QString Destinatary() const { return m_destinatary; }
     QString Direction() const { return m_direction; }
@@ -50,6 +56,11 @@ public:
 
     // What the last hand-off ended with (code 0 before any).
     MailResult LastResult() const { return m_lastResult; }
+
+    // The locale whose separators the dated subject is written with: the program's default
+    // unless one is set.
+    QLocale locale() const { return m_locale.value_or(QLocale()); }
+    void setLocale(const QLocale &locale) { m_locale = locale; }
 
     // The clock for the subject's date; tests fix it. An empty function restores the real one.
     void setClock(std::function<QDateTime()> clock);
@@ -83,4 +94,5 @@ private:
     MailResult m_lastResult;
     bool m_aborted = false;
     std::function<QDateTime()> m_clock;
+    std::optional<QLocale> m_locale;
 };

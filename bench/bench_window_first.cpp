@@ -1,0 +1,155 @@
+// How soon the practice window is on screen, and how much memory it holds then, against a bare
+// Qt main window started the same way. Each start is a fresh process (this program run again
+// with --child), so that no font, style or library is warm from the previous one.
+//
+//   xvfb-run -a build/bench/bench_window_first [rounds]
+//
+// prints the median time to the first frame and the resident memory at that moment for both,
+// and the two ratios.
+#include "app/Project1.h"
+#include "app/TildoraApplication.h"
+#include "practice/Unit1.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// Resident set size of this process, in KiB.
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+// Reports once the watched window has painted its first frame, then ends the process at once:
+// what comes after the first frame is not measured.
+class FirstFrame : public QObject {
+public:
+    explicit FirstFrame(QWidget *window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // After the paint event: the frame is flushed to the screen in the same pass.
+            QTimer::singleShot(0, [] {
+                std::printf("ready %ld\n", residentKiB());
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+int runChild(int argc, char **argv, const QByteArray &kind)
+{
+    TildoraApplication app(argc, argv);
+    if (kind == "bare") {
+        QMainWindow window;
+        window.resize(729, 439);
+        FirstFrame watch(&window);
+        window.show();
+        return app.exec();
+    }
+    TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
+    FirstFrame watch(windows.form1.get());
+    windows.showPracticeWindow();
+    return app.exec();
+}
+
+struct Sample {
+    double ms = 0;
+    long kib = 0;
+};
+
+bool runOnce(const QString &program, const QString &kind, const QString &folder, Sample &sample)
+{
+    QProcess child;
+    child.setWorkingDirectory(folder);
+    QElapsedTimer clock;
+    clock.start();
+    child.start(program, {QStringLiteral("--child"), kind});
+    if (!child.waitForStarted(10000))
+        return false;
+    QByteArray output;
+    while (!output.contains('\n') && child.waitForReadyRead(20000))
+        output += child.readAllStandardOutput();
+    sample.ms = clock.nsecsElapsed() / 1e6;
+    child.waitForFinished(5000);
+    const QList<QByteArray> words = output.trimmed().split(' ');
+    if (words.size() != 2 || words[0] != "ready")
+        return false;
+    sample.kib = words[1].toLong();
+    return true;
+}
+
+template <typename T>
+T median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--child")
+        return runChild(argc, argv, argv[2]);
+
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    // The board opens nivel1.txt from the current folder: no dialog stands in the way.
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(TILDORA_DATA "/nivel1.txt"), folder.filePath(QStringLiteral("nivel1.txt")));
+
+    const QString program = QCoreApplication::applicationFilePath();
+    std::vector<double> bareMs, tildoraMs;
+    std::vector<long> bareKiB, tildoraKiB;
+    // One start of each first, not counted: the files come into the system's cache.
+    Sample sample;
+    runOnce(program, QStringLiteral("bare"), folder.path(), sample);
+    runOnce(program, QStringLiteral("tildora"), folder.path(), sample);
+    for (int round = 0; round < rounds; ++round) {
+        if (!runOnce(program, QStringLiteral("bare"), folder.path(), sample)) {
+            std::fprintf(stderr, "the bare window did not report its first frame\n");
+            return 1;
+        }
+        bareMs.push_back(sample.ms);
+        bareKiB.push_back(sample.kib);
+        if (!runOnce(program, QStringLiteral("tildora"), folder.path(), sample)) {
+            std::fprintf(stderr, "the practice window did not report its first frame\n");
+            return 1;
+        }
+        tildoraMs.push_back(sample.ms);
+        tildoraKiB.push_back(sample.kib);
+    }
+    const double bareTime = median(bareMs), tildoraTime = median(tildoraMs);
+    const long bareMemory = median(bareKiB), tildoraMemory = median(tildoraKiB);
+    std::printf("median of %d fresh starts each\n", rounds);
+    std::printf("bare Qt window:  %7.1f ms to the first frame, %7ld KiB resident\n", bareTime, bareMemory);
+    std::printf("practice window: %7.1f ms to the first frame, %7ld KiB resident\n", tildoraTime, tildoraMemory);
+    std::printf("time ratio   %.2f\n", tildoraTime / bareTime);
+    std::printf("memory ratio %.2f\n", double(tildoraMemory) / double(bareMemory));
+    return 0;
+}

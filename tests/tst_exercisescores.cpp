@@ -1,0 +1,92 @@
+// The score object: captions in their number formats, the strip's reading with its lag, and
+// the change signals the views follow.
+#include "exercises/ExerciseScores.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestExerciseScores : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    void captions_data()
+    {
+        QTest::addColumn<int>("boardHits");
+        QTest::addColumn<int>("boardMisses");
+        QTest::addColumn<double>("phrases");
+        QTest::addColumn<double>("questions");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addRow("two hits one miss") << 2 << 1 << 200.0 / 3 << 100.0 / 34 << QStringList{u"66,7"_s, u"0"_s, u"66,67"_s, u"3"_s};
+        QTest::addRow("whole figures") << 1 << 1 << 70.0 << 50.0 << QStringList{u"50"_s, u"0"_s, u"70"_s, u"50"_s};
+        QTest::addRow("nothing yet") << 0 << 0 << 0.0 << 0.0 << QStringList{u"0"_s, u"0"_s, QString(), u"0"_s};
+        QTest::addRow("misses only") << 0 << 3 << 0.0 << 0.0 << QStringList{u"0"_s, u"0"_s, QString(), u"0"_s};
+        QTest::addRow("half to even") << 40 << 0 << 0.0 << 250.0 / 100 << QStringList{u"100"_s, u"0"_s, QString(), u"2"_s};
+    }
+    void captions()
+    {
+        QFETCH(int, boardHits);
+        QFETCH(int, boardMisses);
+        QFETCH(double, phrases);
+        QFETCH(double, questions);
+        QFETCH(QStringList, captions);
+        ExerciseScores scores;
+        scores.setBoard(boardHits, boardMisses);
+        scores.setPhrases(phrases);
+        scores.setQuestions(questions);
+        QCOMPARE((QStringList{scores.boardCaption(), scores.examplesCaption(), scores.phrasesCaption(),
+                              scores.questionsCaption()}),
+                 captions);
+    }
+
+    void aNewBoardReadsZero()
+    {
+        ExerciseScores scores;
+        scores.setBoard(3, 1);
+        scores.resetBoard();
+        QCOMPARE(scores.boardCaption(), u"0"_s);
+    }
+
+    // The strip takes the captions only when read: before that it keeps the design value,
+    // and the summary and the results file print what the strip last read.
+    void theStripLagsUntilItsReading()
+    {
+        ExerciseScores scores;
+        QSignalSpy strip(&scores, &ExerciseScores::stripChanged);
+        scores.setBoard(2, 1);
+        scores.setExamples(80);
+        scores.setQuestions(50);
+        QCOMPARE(scores.strip().board, ExerciseScores::designProgress);
+        QCOMPARE(scores.strip().total, ExerciseScores::designProgress);
+        const ResultsSummary::StripFigures read = scores.takeStripReading();
+        QCOMPARE((QList<int>{read.board, read.examples, read.phrases, read.questions, read.total}),
+                 (QList<int>{66, 80, 0, 50, 49}));
+        QCOMPARE(scores.strip().total, 49);
+        QCOMPARE(strip.count(), 1);
+        // An unchanged reading signals nothing, so the views repaint nothing.
+        scores.takeStripReading();
+        QCOMPARE(strip.count(), 1);
+    }
+
+    void changesAreSignalledOncePerNewCaption()
+    {
+        ExerciseScores scores;
+        QSignalSpy changed(&scores, &ExerciseScores::changed);
+        scores.setExamples(0); // "0" already
+        QCOMPARE(changed.count(), 0);
+        scores.setExamples(75);
+        scores.setExamples(75);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).value<ExerciseScores::Exercise>(), ExerciseScores::Examples);
+        scores.setQuestions(50.4);
+        QCOMPARE(changed.count(), 2);
+        scores.setQuestions(49.6); // still rounds to 50
+        QCOMPARE(changed.count(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExerciseScores)
+#include "tst_exercisescores.moc"
