@@ -1,6 +1,7 @@
 // Start-up: the application object, the five windows in their order, the message loop.
 #include "app/Project1.h"
 
+#include "app/ClassCommandLine.h"
 #include "app/CommandLine.h"
 #include "app/TildoraApplication.h"
 #include "editor/REMain.h"
@@ -13,6 +14,8 @@
 
 #include <QEvent>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -97,6 +100,13 @@ int runTildora(int argc, char **argv)
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
     TildoraApplication app(argc, argv);
+    const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
+    if (!classView.error.isEmpty()) {
+        std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);
+        return 2;
+    }
+    if (classView.requested)
+        return ClassCommandLine::run(classView);
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     windows.showPracticeWindow();
     return app.exec();

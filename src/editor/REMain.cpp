@@ -7,6 +7,7 @@
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
 #include "shared/NumberFormat.h"
+#include "ui/AccentBar.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 
@@ -178,6 +179,10 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(SpeedBar);
     layout->addWidget(Ruler);
     layout->addWidget(RichEdit1, 1);
+    // Letters a keyboard without Spanish keys lacks, typed into the text.
+    auto *accents = new AccentBar(client);
+    accents->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(accents);
     // The text has the focus whenever the window is shown.
     RichEdit1->setFocus();
     connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,

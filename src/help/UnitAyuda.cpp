@@ -9,6 +9,7 @@
 #include "exercises/ExerciseScores.h"
 #include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
+#include "ui/AccentBar.h"
 #include "ui/ErrorGuard.h"
 #include "shared/RunScores.h"
 #include "ui/WindowControls.h"
@@ -101,13 +102,14 @@ TAyuda::TAyuda(ExerciseScores *shared, QWidget *parent)
     setObjectName(QStringLiteral("Ayuda"));
     setWindowTitle(QStringLiteral("Ayuda y ejemplos"));
     // An outer size of 729 x 500 on a frame of 4-pixel borders and a 23-pixel title bar.
-    resize(721, 473);
+    // The accented-letter bar adds a row under the notebook.
+    resize(721, 473 + 30);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, Colors::toQColor(Colors::clBtnFace));
     setPalette(windowPalette);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect centred(QPoint(), QSize(729, 500));
+        QRect centred(QPoint(), QSize(729, 500 + 30));
         centred.moveCenter(screen->availableGeometry().center());
         move(centred.topLeft());
     }
@@ -205,6 +207,15 @@ void TAyuda::buildNotebook()
     TabbedNotebook1->setPageIndex(PageFrases);
     connect(TabbedNotebook1, &TTabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Change));
     connect(TabbedNotebook1, &TTabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Click));
+
+    // The pages where the student types get the accented-letter bar under them.
+    auto *accents = new AccentBar(this);
+    accents->setGeometry(16, 470, 689, 28);
+    const auto showAccents = [this, accents](int index) {
+        accents->setVisible(index == PageFrases || index == PageCuestiones);
+    };
+    connect(TabbedNotebook1, &TTabbedNotebook::pageChanged, accents, showAccents);
+    showAccents(TabbedNotebook1->pageIndex());
 }
 
 void TAyuda::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 
 #include "exercises/ResultsSummary.h"
 #include "shared/RunScores.h"
+#include "ui/AccentBar.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
@@ -39,7 +40,8 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     // An outer size of 523 x 366 with the usual frame and title bar.
-    setFixedSize(515, 339);
+    // The accented-letter bar adds a row below.
+    setFixedSize(515, 339 + 32);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(523 / 2, 366 / 2));
 
@@ -80,6 +82,9 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     // Enter in either field stores and closes, as a click on "Salir" does.
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TDatosBox::BitBtn1Click));
+
+    auto *accents = new AccentBar(this);
+    accents->setGeometry(56, 332, 409, 28);
 
     setTabOrder(Alumno, curso);
     setTabOrder(curso, BitBtn1);

@@ -6,6 +6,7 @@
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
+#include "practice/ReportCommands.h"
 #include "practice/ScoreStripPicture.h"
 #include "platform/ResultsFilePath.h"
 #include "platform/TalvoMail.h"
@@ -35,6 +36,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
@@ -125,6 +127,7 @@ TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
     Explicacion->setAccessibleName(QStringLiteral("Explicación"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(Explicacion, 1);
+    createReportCommands();
     // A fixed single border: the window keeps the size of its client area and menu.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -702,6 +705,7 @@ void TForm1::Op1Click()
                                              "No se ha enviado nada.")
                             : QStringLiteral("No se puede escribir el archivo de resultados %1. No se ha enviado nada."))
                            .arg(QDir::toNativeSeparators(path)));
+    recordHistory(ResultsSummary::figures(runScores(), m_scores.strip()));
 
     TalvoMail1->setSource(path);
     TalvoMail1->setAddDate(true);
@@ -766,4 +770,50 @@ void TForm1::TalvoMail1CancelSend(TTalvoMail *Sender, const QString &Doc_Name)
                        "Adjúntalo a un mensaje para enviárselo a tu profesor.")
             .arg(QDir::toNativeSeparators(Doc_Name)),
         QStringLiteral("Envío de correo"), MessageIcon::Information, MessageButtons::Ok);
+}
+
+void TForm1::createReportCommands()
+{
+    // "Guardar PDF" beside "Enviar resultados"; the banner gives up the room it needs.
+    GuardarPDF = place<QPushButton>(Panel2, "GuardarPDF", 305, 0, 112, 41);
+    GuardarPDF->setText(QStringLiteral("Guardar PDF"));
+    GuardarPDF->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    GuardarPDF->setToolTip(QStringLiteral("Guardar los resultados en un archivo PDF"));
+    connect(GuardarPDF, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::GuardarPDFClick));
+    ReportCommands::fitBanner(Image2, QRect(419, -3, 265, 45));
+
+    QMenu *archivo = findChild<QMenu *>(QStringLiteral("Archivo1"));
+    GuardarPDF1 = new QAction(QStringLiteral("&Guardar PDF…"), this);
+    GuardarPDF1->setObjectName(QStringLiteral("GuardarPDF1"));
+    connect(GuardarPDF1, &QAction::triggered, this, ErrorGuard::guarded(this, &TForm1::GuardarPDFClick));
+    archivo->insertAction(Salir1, GuardarPDF1);
+
+    QMenu *resultados = menuBar()->addMenu(QStringLiteral("&Resultados"));
+    resultados->setObjectName(QStringLiteral("Resultados1"));
+    Progreso1 = resultados->addAction(QStringLiteral("&Progreso"), this, ErrorGuard::guarded(this, &TForm1::ProgresoClick));
+    Progreso1->setObjectName(QStringLiteral("Progreso1"));
+    Clase1 = resultados->addAction(QStringLiteral("Resultados de la &clase"), this, ErrorGuard::guarded(this, &TForm1::ClaseClick));
+    Clase1->setObjectName(QStringLiteral("Clase1"));
+}
+
+void TForm1::GuardarPDFClick()
+{
+    // The strip exactly as the student sees it.
+    const QImage strip = centralWidget()->grab(QRect(16, 320, 705, 121)).toImage();
+    ReportCommands::savePdf(this, ResultsSummary::figures(runScores(), m_scores.strip()), strip);
+}
+
+void TForm1::recordHistory(const ResultsSummary::Figures &figures)
+{
+    ReportCommands::recordHistory(this, figures);
+}
+
+void TForm1::ProgresoClick()
+{
+    ReportCommands::showProgress(this);
+}
+
+void TForm1::ClaseClick()
+{
+    ReportCommands::showClassResults(this);
 }

@@ -100,6 +100,13 @@ public:
     QAction *Instrucciones1 = nullptr;
     QAction *Info = nullptr;
 
+    // Beyond the results mail: the results as a PDF page, the student's progress over time and
+    // the teacher's view of a class's results files.
+    QPushButton *GuardarPDF = nullptr;
+    QAction *GuardarPDF1 = nullptr;
+    QAction *Progreso1 = nullptr;
+    QAction *Clase1 = nullptr;
+
     // Shown by the information window's first-activation step.
     bool aboutShown = false;
 
@@ -127,6 +134,9 @@ public slots:
     void Modificar1Click();
     void Instrucciones1Click();
     void InfoClick();
+    void GuardarPDFClick();
+    void ProgresoClick();
+    void ClaseClick();
     void BoolComboBox1Enter(TBoolComboBox *sender);
     void BoolComboBox1Change(TBoolComboBox *sender);
     void BoolComboBox1Exit(TBoolComboBox *sender);
@@ -145,6 +155,10 @@ private:
     void createCounters(QWidget *client);
     void createScoreStrip(QWidget *client);
     void createMenus();
+    void createReportCommands();
+    // One dated record in the progress history; a failure is told, the results stay saved.
+    void recordHistory(const ResultsSummary::Figures &figures);
+
     // A selector takes a board word; a selector without one cannot be played.
     void setBoardWord(TBoolComboBox *box, const QString &word);
     // The hit percentage after either count changed, and the strip with it.

@@ -31,7 +31,7 @@ QString line(QStringView word, bool *ok)
 
 QString helpText()
 {
-    return u"Uso: tildora [--explicar PALABRA…]\n"
+    return u"Uso: tildora [--explicar PALABRA…] [--clase CARPETA]\n"
            "\n"
            "Sin opciones, abre la ventana de práctica de la acentuación.\n"
            "\n"
@@ -45,6 +45,8 @@ QString helpText()
            "                       Una palabra que no se puede analizar muestra «error» en el\n"
            "                       segundo campo y el motivo en el último; entonces el programa\n"
            "                       termina con el código 1.\n"
+           "  --clase CARPETA      Abre «Resultados de la clase» con los archivos de resultados\n"
+           "                       de la carpeta, sin la ventana de práctica.\n"
            "  --help               Muestra esta ayuda.\n"
            "\n"
            "Las palabras con prefijo se dividen por las reglas generales (su-bra-yar).\n"_s;

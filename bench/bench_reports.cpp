@@ -1,0 +1,85 @@
+// The report windows at a large school's scale: the class view opening a folder of 5,000
+// results files (budget 1 s) and the progress chart of 10,000 sessions (budget 200 ms), each
+// until it is drawn.
+#include "exercises/ResultsSummary.h"
+#include "exercises/ScoreHistory.h"
+#include "reports/ClassResultsWindow.h"
+#include "reports/ProgressWindow.h"
+
+#include <QApplication>
+#include <QLineSeries>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A folder of generated results files, made once for every run.
+const QTemporaryDir &classFolder(int students)
+{
+    static QTemporaryDir folder;
+    static int made = 0;
+    for (; made < students; ++made) {
+        const int b = (made * 37) % 101, e = (made * 53) % 101, f = (made * 11) % 101, q = (made * 71) % 101;
+        ResultsSummary::Figures figures;
+        figures.studentName = QStringLiteral("Alumna %1 Núñez").arg(made);
+        figures.studentGroup = QStringLiteral("%1º B").arg(made % 4 + 1);
+        figures.percentages = {b, e, f, q, ResultsSummary::average(b, e, f, q)};
+        QFile file(folder.filePath(QStringLiteral("resultado%1.txt").arg(made, 5, 10, QLatin1Char('0'))));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(ResultsSummary::fileBytes(ResultsSummary::fileLines(figures)));
+    }
+    return folder;
+}
+
+} // namespace
+
+static void BM_ClassViewOpensFolder(benchmark::State &state)
+{
+    const int students = int(state.range(0));
+    const QTemporaryDir &folder = classFolder(students);
+    for (auto _ : state) {
+        ClassResultsWindow window;
+        window.resize(980, 640);
+        window.show();
+        window.openFolder(folder.path());
+        window.repaint();
+        QCoreApplication::processEvents();
+        if (window.Table->rowCount() != students)
+            state.SkipWithError("the class view did not list every student");
+    }
+}
+BENCHMARK(BM_ClassViewOpensFolder)->Arg(5000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+static void BM_ProgressDrawsHistory(benchmark::State &state)
+{
+    ScoreHistory::Contents history;
+    const QDateTime start(QDate(2020, 1, 1), QTime(9, 0));
+    for (int n = 0; n < state.range(0); ++n)
+        history.records << ScoreHistory::Record{start.addSecs(qint64(n) * 3600 * 5), QStringLiteral("Ana"),
+                                                QStringLiteral("2B"), n % 101, (n * 7) % 101, (n * 3) % 101,
+                                                (n * 11) % 101, (n * 5) % 101};
+    // The history file written once; each run reads it back and draws it.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("historial.csv"));
+    QByteArray bytes = ScoreHistory::header() + '\n';
+    for (const ScoreHistory::Record &record : history.records)
+        bytes += ScoreHistory::line(record) + '\n';
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        state.SkipWithError("cannot write the history file");
+    file.close();
+    for (auto _ : state) {
+        ProgressWindow window;
+        window.resize(760, 520);
+        window.show();
+        window.loadHistory(path);
+        window.repaint();
+        QCoreApplication::processEvents();
+        if (window.series(0)->count() == 0 && state.range(0) > 0)
+            state.SkipWithError("the history was not drawn");
+    }
+}
+BENCHMARK(BM_ProgressDrawsHistory)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(10);

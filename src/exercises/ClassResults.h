@@ -1,0 +1,72 @@
+// A class's results gathered from a folder: one row per student, the class averages, the
+// spread of the averages, and the table as CSV or PDF for the teacher's records.
+#pragma once
+
+#include "shared/TextFile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace ClassResults {
+
+struct Row {
+    QString name;
+    QString group;
+    int board = 0;
+    int examples = 0;
+    int phrases = 0;
+    int questions = 0;
+    int average = 0;
+    // The results file's date, or the history record's.
+    QDateTime date;
+    QString file;
+};
+
+struct Rejected {
+    QString file;
+    QString reason;
+};
+
+struct Folder {
+    QList<Row> rows;
+    QList<Rejected> rejected;
+};
+
+// Every file in the folder (not its subfolders), by name: each results file gives one row,
+// each history file the latest record of each student in it. When a student (same name and
+// group, a name being given) appears in several files, the latest row is kept. Anything else
+// is listed with its reason; nothing stops the reading.
+Folder readFolder(const QString &folder);
+
+// The class averages of the four scores and of the averages; all 0 without rows.
+struct Averages {
+    double board = 0;
+    double examples = 0;
+    double phrases = 0;
+    double questions = 0;
+    double average = 0;
+};
+Averages averages(const QList<Row> &rows);
+
+// How many students' averages fall in 0-9, 10-19, ..., 80-89 and 90-100.
+QList<int> histogram(const QList<Row> &rows);
+
+// A class average as the table shows it: one decimal, Spanish comma ("72,5").
+QString averageText(double value);
+
+// The column headings, shared by the window, the CSV and the PDF.
+QStringList headings();
+
+// The table as CSV for a spreadsheet: UTF-8 with a byte-order mark, ";" between fields,
+// CR LF after each line, the headings first and the class averages last.
+QByteArray csv(const QList<Row> &rows);
+
+// The table, the averages and the spread on A4 pages, through the program's safe save.
+TextFile::SaveStatus writePdf(const QString &path, const QList<Row> &rows, const QString &folder);
+
+// The CSV through the program's safe save: a failed write leaves an earlier file whole.
+TextFile::SaveStatus writeCsv(const QString &path, const QList<Row> &rows);
+
+} // namespace ClassResults

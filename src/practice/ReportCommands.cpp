@@ -1,0 +1,103 @@
+// The practice window's report commands: PDF, history, progress and class windows.
+#include "practice/ReportCommands.h"
+
+#include "exercises/ResultsPdf.h"
+#include "exercises/ScoreHistory.h"
+#include "reports/ClassResultsWindow.h"
+#include "reports/ProgressWindow.h"
+#include "shared/AppError.h"
+#include "ui/DialogService.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QStandardPaths>
+
+namespace ReportCommands {
+
+namespace {
+
+template <typename Window>
+Window *windowOf(QWidget *parent)
+{
+    Window *window = parent->findChild<Window *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window) {
+        window = new Window(parent);
+        // Closing it never ends the program; the practice window does that.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    return window;
+}
+
+void bringUp(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Guardar los resultados en PDF");
+    request.filter = QStringLiteral("Documento PDF (*.pdf)|*.pdf");
+    request.defaultExtension = QStringLiteral("pdf");
+    request.initialFolder = folder;
+    request.fileName = ResultsPdf::defaultFileName(figures.studentName, now.date());
+    request.mustExist = false;
+    const FileDialogResult chosen = DialogService::instance().saveFile(parent, request);
+    if (!chosen.accepted)
+        return;
+    const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
+    const TextFile::SaveStatus saved = ResultsPdf::write(path, figures, now, strip);
+    if (saved == TextFile::SaveStatus::CannotCreate)
+        throw AppError(TextFile::saveErrorMessage(path, saved)
+                       + QStringLiteral(" Elige otra carpeta, por ejemplo tu carpeta personal."));
+    if (saved != TextFile::SaveStatus::Ok)
+        throw AppError(TextFile::saveErrorMessage(path, saved));
+}
+
+void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures)
+{
+    const QString path = ScoreHistory::defaultPath();
+    if (ScoreHistory::append(path, ScoreHistory::fromFigures(figures, QDateTime::currentDateTime()))
+        == ScoreHistory::AppendStatus::Ok)
+        return;
+    DialogService::instance().message(
+        parent,
+        QStringLiteral("No se ha podido añadir esta sesión al historial de progreso\r%1\r"
+                       "Los resultados sí están guardados; el historial anterior sigue como estaba.")
+            .arg(QDir::toNativeSeparators(path)),
+        QStringLiteral("Progreso"), MessageIcon::Warning, MessageButtons::Ok);
+}
+
+void showProgress(QWidget *parent)
+{
+    ProgressWindow *window = windowOf<ProgressWindow>(parent);
+    window->loadHistory(ScoreHistory::defaultPath());
+    bringUp(window);
+}
+
+void showClassResults(QWidget *parent)
+{
+    ClassResultsWindow *window = windowOf<ClassResultsWindow>(parent);
+    bringUp(window);
+    if (window->folder().isEmpty())
+        window->AbrirCarpetaClick();
+}
+
+void fitBanner(QLabel *banner, const QRect &geometry)
+{
+    const QPixmap picture = banner->pixmap();
+    banner->setScaledContents(false);
+    banner->setGeometry(geometry);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setPixmap(picture.scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+} // namespace ReportCommands

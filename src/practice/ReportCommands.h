@@ -1,0 +1,31 @@
+// What the practice window's report commands do: the results as PDF, the progress history
+// record, and opening the progress and class windows.
+#pragma once
+
+#include "exercises/ResultsSummary.h"
+
+#include <QImage>
+#include <QRect>
+
+class QLabel;
+class QWidget;
+
+namespace ReportCommands {
+
+// Asks where to save (the student's name and the date as the default name) and writes the
+// PDF page; an unwritable place raises a Spanish error naming the file.
+void savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip);
+
+// Appends one dated record to the progress history; a failure is told in a warning box.
+void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures);
+
+// The "Progreso" window, one per parent, with the history read afresh.
+void showProgress(QWidget *parent);
+
+// The class view, one per parent; the first opening asks for the folder.
+void showClassResults(QWidget *parent);
+
+// The banner picture fitted into a narrower place, keeping its proportions.
+void fitBanner(QLabel *banner, const QRect &geometry);
+
+} // namespace ReportCommands

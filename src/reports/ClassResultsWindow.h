@@ -1,0 +1,56 @@
+// The window "Resultados de la clase": the results files of a folder, one row per student,
+// the class averages and the spread of the averages, exported to CSV and PDF.
+#pragma once
+
+#include "exercises/ClassResults.h"
+
+#include <QWidget>
+
+class QBarSet;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+class ClassResultsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ClassResultsWindow(QWidget *parent = nullptr);
+
+    // Reads every file in the folder and shows what it found; nothing in it stops the view.
+    void openFolder(const QString &folder);
+    const ClassResults::Folder &contents() const { return m_contents; }
+    QString folder() const { return m_folder; }
+
+    // The table's rows in the order the table shows them now (after any sorting).
+    QList<ClassResults::Row> shownRows() const;
+
+    QPushButton *AbrirCarpeta = nullptr;
+    QPushButton *ExportarCSV = nullptr;
+    QPushButton *ExportarPDF = nullptr;
+    QLabel *FolderLabel = nullptr;
+    // Sorting from the keyboard: names and groups from A to Z, scores from the highest, dates
+    // from the newest. A click on a heading sorts as well, either way.
+    QComboBox *OrdenarPor = nullptr;
+    QTableWidget *Table = nullptr;
+    QLabel *ClassAverages = nullptr;
+    QChartView *Histogram = nullptr;
+    QListWidget *Rejected = nullptr;
+
+public slots:
+    void AbrirCarpetaClick();
+    void ExportarCSVClick();
+    void ExportarPDFClick();
+    void OrdenarPorChange(int column);
+
+private:
+    void fillTable();
+    QString askSavePath(const QString &title, const QString &filter, const QString &extension);
+
+    ClassResults::Folder m_contents;
+    QString m_folder;
+    QBarSet *m_bars = nullptr;
+};

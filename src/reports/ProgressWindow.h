@@ -1,0 +1,47 @@
+// The window "Progreso": the student's five scores over time, drawn from the history file.
+#pragma once
+
+#include "exercises/ScoreHistory.h"
+
+#include <QList>
+#include <QPointF>
+#include <QWidget>
+
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QDateTimeAxis;
+class QValueAxis;
+
+class ProgressWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ProgressWindow(QWidget *parent = nullptr);
+
+    // Reads the history file and draws it; a damaged line is skipped and counted.
+    void loadHistory(const QString &path);
+    void setHistory(const ScoreHistory::Contents &history, const QString &path);
+
+    // The last session's figures as text, or the note that there is no history yet.
+    static QString lastSessionText(const ScoreHistory::Contents &history);
+
+    static constexpr int seriesCount = 5;
+    // More points than a chart's width in pixels cannot be told apart; longer histories are
+    // thinned to this many per line.
+    static constexpr int maxPointsPerLine = 1600;
+
+    // Line n (0 board ... 4 average) of the chart: one point per session, or for a longer
+    // history each run of sessions' lowest and highest score in their order.
+    static QList<QPointF> linePoints(const ScoreHistory::Contents &history, int n, int maxPoints);
+    QLineSeries *series(int n) const { return m_series[n]; }
+
+    QChartView *ProgressChart = nullptr;
+    QLabel *LastSession = nullptr;
+    QLabel *HistoryNote = nullptr;
+
+private:
+    QLineSeries *m_series[seriesCount] = {};
+    QDateTimeAxis *m_timeAxis = nullptr;
+    QValueAxis *m_scoreAxis = nullptr;
+};

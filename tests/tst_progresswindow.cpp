@@ -1,0 +1,62 @@
+// The window "Progreso": five series from the history, the last session as text, the notes.
+#include "reports/ProgressWindow.h"
+
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QTest>
+
+class TestProgressWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawsEverySeriesAndTheLastSession()
+    {
+        ScoreHistory::Contents history;
+        for (int day = 1; day <= 4; ++day)
+            history.records << ScoreHistory::Record{QDateTime(QDate(2026, 3, day), QTime(9, 0)), QStringLiteral("Ana"),
+                                                    QStringLiteral("2B"), 10 * day, 20 * day, 5 * day, day, 50 + day};
+        history.damaged = 2;
+        ProgressWindow window;
+        window.setHistory(history, QStringLiteral("/tmp/historial.csv"));
+        for (int n = 0; n < ProgressWindow::seriesCount; ++n)
+            QCOMPARE(window.series(n)->count(), 4);
+        QCOMPARE(window.series(0)->at(3).y(), 40.0);
+        QCOMPARE(window.series(4)->at(0).y(), 51.0);
+        QCOMPARE(window.LastSession->text(),
+                 QStringLiteral("Última sesión (04/03/2026 09:00): Tablero 40 %, Ejemplos 80 %, Frases 20 %, Cuestiones 4 %, "
+                                "Promedio 54 %."));
+        QCOMPARE(window.HistoryNote->text(), QStringLiteral("Se han saltado 2 líneas dañadas del historial /tmp/historial.csv."));
+        QCOMPARE(window.ProgressChart->accessibleDescription(), window.LastSession->text());
+    }
+
+    void longHistoriesKeepTheirPeaks()
+    {
+        ScoreHistory::Contents history;
+        for (int n = 0; n < 5000; ++n)
+            history.records << ScoreHistory::Record{QDateTime(QDate(2020, 1, 1), QTime(9, 0)).addSecs(n * 3600LL), {}, {},
+                                                    50, 0, 0, 0, n == 2500 ? 100 : (n == 4000 ? 3 : 50)};
+        const QList<QPointF> points = ProgressWindow::linePoints(history, 4, 100);
+        QVERIFY(points.size() <= 100);
+        bool peak = false, dip = false;
+        for (int i = 0; i < points.size(); ++i) {
+            peak = peak || points.at(i).y() == 100;
+            dip = dip || points.at(i).y() == 3;
+            if (i > 0)
+                QVERIFY(points.at(i - 1).x() < points.at(i).x());
+        }
+        QVERIFY(peak && dip);
+        QCOMPARE(ProgressWindow::linePoints(history, 0, 10000).size(), 5000);
+    }
+
+    void saysWhenThereIsNoHistory()
+    {
+        ProgressWindow window;
+        window.loadHistory(QStringLiteral("/no/existe/historial.csv"));
+        QVERIFY(window.LastSession->text().startsWith(QStringLiteral("Todavía no hay ninguna sesión guardada.")));
+        QCOMPARE(window.series(0)->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestProgressWindow)
+#include "tst_progresswindow.moc"
