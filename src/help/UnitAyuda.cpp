@@ -211,7 +211,7 @@ void TAyuda::buildNotebook()
     // The pages where the student types get the accented-letter bar under them.
     auto *accents = new AccentBar(this);
     accents->setGeometry(16, 470, 689, 28);
-    const auto showAccents = [this, accents](int index) {
+    const auto showAccents = [accents](int index) {
         accents->setVisible(index == PageFrases || index == PageCuestiones);
     };
     connect(TabbedNotebook1, &TTabbedNotebook::pageChanged, accents, showAccents);
