@@ -116,8 +116,8 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("historial.csv"));
         for (int day = 1; day <= 3; ++day)
-            ScoreHistory::append(path, {QDateTime(QDate(2026, 3, day), QTime(10, 0)), QStringLiteral("Ana"),
-                                        QStringLiteral("2B"), 10 * day, 0, 0, 0, 3 * day});
+            ScoreHistory::append(path, {{QStringLiteral("Ana"), QStringLiteral("2B"), 10 * day, 0, 0, 0, 3 * day},
+                                        QDateTime(QDate(2026, 3, day), QTime(10, 0))});
         // The same student's results file of the day before: the newer history record wins.
         writeFile(folder.filePath(QStringLiteral("ana.txt")), resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {1, 1, 1, 1, 1}));
         QFile ana(folder.filePath(QStringLiteral("ana.txt")));
@@ -133,8 +133,8 @@ private slots:
     void csvByteForByte()
     {
         const QDateTime when(QDate(2026, 3, 14), QTime(9, 5));
-        const QList<ClassResults::Row> rows = {{QStringLiteral("Núñez; Ana"), QStringLiteral("2B"), 75, 80, 75, 50, 70, when, {}},
-                                               {QStringLiteral("Luis"), QString(), 100, 0, 0, 0, 25, when, {}}};
+        const QList<ClassResults::Row> rows = {{{QStringLiteral("Núñez; Ana"), QStringLiteral("2B"), 75, 80, 75, 50, 70}, when, {}},
+                                               {{QStringLiteral("Luis"), QString(), 100, 0, 0, 0, 25}, when, {}}};
         QCOMPARE(ClassResults::csv(rows),
                  QByteArray("\xEF\xBB\xBF"
                             "Nombre;Grupo;Tablero;Ejemplos;Frases;Cuestiones;Promedio;Fecha\r\n"

@@ -106,7 +106,7 @@ private slots:
     void menuOpensProgressAndClassWindows()
     {
         ScoreHistory::append(ScoreHistory::defaultPath(),
-                             {QDateTime(QDate(2026, 3, 14), QTime(9, 5)), QStringLiteral("Ana"), QString(), 1, 2, 3, 4, 3});
+                             {{QStringLiteral("Ana"), QString(), 1, 2, 3, 4, 3}, QDateTime(QDate(2026, 3, 14), QTime(9, 5))});
         m_form->Progreso1->trigger();
         auto *progress = m_form->findChild<ProgressWindow *>();
         QVERIFY(progress && progress->isVisible());

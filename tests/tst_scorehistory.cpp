@@ -10,7 +10,7 @@ namespace {
 
 ScoreHistory::Record record(int day, const QString &name, int average)
 {
-    return {QDateTime(QDate(2026, 3, day), QTime(9, 5)), name, QStringLiteral("2º B"), 75, 80, 75, 50, average};
+    return {{name, QStringLiteral("2º B"), 75, 80, 75, 50, average}, QDateTime(QDate(2026, 3, day), QTime(9, 5))};
 }
 
 QByteArray readFile(const QString &path)

@@ -59,7 +59,7 @@ QList<Row> readFile(const QFileInfo &info, QString &reason)
         QHash<QString, Row> latest;
         QStringList order;
         for (const ScoreHistory::Record &r : history.records) {
-            const Row row{r.name, r.group, r.board, r.examples, r.phrases, r.questions, r.average, r.when, info.fileName()};
+            const Row row{r, r.when, info.fileName()};
             const QString key = studentKey(row);
             if (!latest.contains(key))
                 order << key;
@@ -78,8 +78,7 @@ QList<Row> readFile(const QFileInfo &info, QString &reason)
         reason = result.reason;
         return {};
     }
-    return {Row{result.name, result.group, result.board, result.examples, result.phrases, result.questions,
-                result.average, info.lastModified(), info.fileName()}};
+    return {Row{result, info.lastModified(), info.fileName()}};
 }
 
 } // namespace

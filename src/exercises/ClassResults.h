@@ -2,6 +2,7 @@
 // spread of the averages, and the table as CSV or PDF for the teacher's records.
 #pragma once
 
+#include "exercises/StudentScores.h"
 #include "shared/TextFile.h"
 
 #include <QByteArray>
@@ -11,14 +12,7 @@
 
 namespace ClassResults {
 
-struct Row {
-    QString name;
-    QString group;
-    int board = 0;
-    int examples = 0;
-    int phrases = 0;
-    int questions = 0;
-    int average = 0;
+struct Row : StudentScores {
     // The results file's date, or the history record's.
     QDateTime date;
     QString file;

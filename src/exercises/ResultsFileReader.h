@@ -1,22 +1,17 @@
 // Reading back a results file the program wrote: the student's data and the five figures.
 #pragma once
 
+#include "exercises/StudentScores.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace ResultsFileReader {
 
-struct Result {
+struct Result : StudentScores {
     bool ok = false;
     // Why the bytes are not a results file, in Spanish, when !ok.
     QString reason;
-    QString name;
-    QString group;
-    int board = 0;
-    int examples = 0;
-    int phrases = 0;
-    int questions = 0;
-    int average = 0;
 };
 
 // The ten lines of a results file, Windows-1252 or UTF-8 with a byte-order mark, as the

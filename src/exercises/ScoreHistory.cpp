@@ -67,7 +67,7 @@ QByteArray header()
 Record fromFigures(const ResultsSummary::Figures &figures, const QDateTime &when)
 {
     const ResultsSummary::StripFigures &p = figures.percentages;
-    return {when, figures.studentName, figures.studentGroup, p.board, p.examples, p.phrases, p.questions, p.total};
+    return {{figures.studentName, figures.studentGroup, p.board, p.examples, p.phrases, p.questions, p.total}, when};
 }
 
 QByteArray line(const Record &record)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exercises/ResultsSummary.h"
+#include "exercises/StudentScores.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -11,15 +12,8 @@
 
 namespace ScoreHistory {
 
-struct Record {
+struct Record : StudentScores {
     QDateTime when;
-    QString name;
-    QString group;
-    int board = 0;
-    int examples = 0;
-    int phrases = 0;
-    int questions = 0;
-    int average = 0;
 };
 
 // What a history file holds: the records in file order and how many lines were damaged
