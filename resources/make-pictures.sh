@@ -30,6 +30,12 @@ convert -size 32x32 xc:none \
     -stroke '#c0392b' -strokewidth 3 -draw 'line 20,16 29,16' \
     -fill '#c0392b' -stroke none -draw 'polygon 30,16 24,11 24,21' salir.png
 
+# Save the results as PDF: a sheet with its corner folded and a red band.
+convert -size 24x24 xc:none \
+    -fill '#fdfdf5' -stroke '#1f3f7a' -strokewidth 1.5 -draw 'polygon 4,2 15,2 20,7 20,22 4,22 4,2' \
+    -fill '#dde6f5' -draw 'polygon 15,2 15,7 20,7' \
+    -fill '#c0392b' -stroke none -draw 'rectangle 2,12 17,18' guardar.png
+
 # The banner of the tool bar.
 convert -size 381x45 gradient:'#1f3f7a'-'#3d7cc9' \
     -font "$font" -pointsize 30 -fill '#ffe14d' -gravity west -annotate +14+0 'Tildora' \
@@ -41,6 +47,13 @@ convert -size 81x113 xc:'#004080' \
     -fill '#2a5db0' -stroke '#102a55' -draw 'roundrectangle 18,50 62,108 8,8' \
     -fill white -stroke '#555555' -draw 'rectangle 26,64 54,92' \
     -fill '#c0392b' -stroke none -font "$font" -pointsize 22 -gravity center -annotate +0+22 'á' alumno.png
+
+# ImageMagick writes 16 bits a channel; 8 are all these colours need, and they decode in half
+# the time when the practice window opens.
+for picture in abrir ejercicios enviar salir guardar banner; do
+    convert $picture.png -depth 8 PNG32:$picture.png
+done
+convert alumno.png -depth 8 PNG24:alumno.png
 
 # The program's icon, drawn once as a vector (icons/tildora.svg) and rendered at the sizes the
 # desktop asks for; the 48-pixel one is also the windows' icon. Needs librsvg2-bin.

@@ -60,6 +60,7 @@ private slots:
     {
         const QString path = m_home->filePath(QStringLiteral("ana"));
         m_dialogs->queueFile(path);
+        QVERIFY(!m_form->GuardarPDF->icon().isNull());
         m_form->GuardarPDF->click();
         QCOMPARE(m_dialogs->saveRequests.size(), 1);
         QCOMPARE(m_dialogs->saveRequests.at(0).fileName,

@@ -3,7 +3,10 @@
 #include "shared/AppError.h"
 #include "ui/DialogService.h"
 #include "shared/TextFile.h"
+#include "shared/Windows1252.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -53,6 +56,28 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, expected);
         QCOMPARE(TextFile::encodeWindows1252(text), expected);
+    }
+
+    // The code page is read by table; Qt's own converter (through ICU) is the independent
+    // reference for all 256 bytes and for every character of the basic plane.
+    void windows1252AgreesWithQtsConverter()
+    {
+        QStringDecoder reference("windows-1252", QStringDecoder::Flag::Stateless);
+        if (!reference.isValid())
+            QSKIP("Qt was built without a Windows-1252 converter");
+        for (int byte = 0; byte < 256; ++byte) {
+            const char one = static_cast<char>(byte);
+            QCOMPARE(Windows1252::decode(QByteArrayView(&one, 1)), reference.decode(QByteArrayView(&one, 1)));
+        }
+        for (char16_t code = 0; code < 0xD800; ++code) {
+            QStringEncoder single("windows-1252", QStringEncoder::Flag::Stateless);
+            const QChar ch(code);
+            const QByteArray expected = single.encode(QStringView(&ch, 1));
+            const std::optional<char> byte = Windows1252::encode(ch);
+            QCOMPARE(byte.has_value(), !single.hasError());
+            if (byte)
+                QCOMPARE(QByteArray(1, *byte), expected);
+        }
     }
 
     void splitLines_data()

@@ -5,8 +5,10 @@
 
 #include "practice/Unit1.h"
 #include "shared/AppError.h"
+#include "shared/FontSubstitutes.h"
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
+#include "ui/WindowControls.h"
 #include "widgets/BoolComboBox.h"
 #include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
@@ -157,6 +159,32 @@ private slots:
         m_form->Abrir1Click();
         QVERIFY(box(40)->isEnabled());
         QCOMPARE(box(40)->Caption(), QStringLiteral("sol"));
+    }
+
+    // The windows ask for the packaged family by its own name, which spares a search for
+    // fallbacks; it must draw the very face the mapping gives the family the layouts name.
+    void windowFontsDrawTheMappedFace_data()
+    {
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<bool>("bold");
+        for (const FontSubstitutes::Substitute &substitute : FontSubstitutes::table()) {
+            QTest::newRow(qPrintable(substitute.requested)) << substitute.requested << false;
+            QTest::newRow(qPrintable(substitute.requested + QStringLiteral(" negrita"))) << substitute.requested << true;
+        }
+    }
+
+    void windowFontsDrawTheMappedFace()
+    {
+        QFETCH(QString, requested);
+        QFETCH(bool, bold);
+        QFont mapped(requested);
+        mapped.setPixelSize(16);
+        mapped.setBold(bold);
+        const QFontInfo asked(WindowControls::pixelFont(requested, 16, bold));
+        const QFontInfo expected(mapped);
+        QCOMPARE(asked.family(), expected.family());
+        QCOMPARE(asked.styleName(), expected.styleName());
+        QCOMPARE(asked.pixelSize(), 16);
     }
 
     void menuCaptions_data()

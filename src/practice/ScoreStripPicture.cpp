@@ -1,6 +1,8 @@
 // The picture on the score strip: a gold medal on a ribbon, carrying an "á".
 #include "practice/ScoreStripPicture.h"
 
+#include "ui/WindowControls.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -41,9 +43,7 @@ QPixmap draw(const QSize &size)
     painter.drawEllipse(centre, radius * 0.78, radius * 0.78);
 
     // The letter with its accent, the program's whole matter.
-    QFont letter(QStringLiteral("Comic Sans MS"));
-    letter.setPixelSize(int(radius * 1.3));
-    letter.setBold(true);
+    const QFont letter = WindowControls::pixelFont(QStringLiteral("Comic Sans MS"), int(radius * 1.3), true);
     painter.setFont(letter);
     painter.setPen(QColor(0x1f, 0x3f, 0x7a));
     painter.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,

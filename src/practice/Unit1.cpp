@@ -777,7 +777,7 @@ void TForm1::createReportCommands()
     // "Guardar PDF" beside "Enviar resultados"; the banner gives up the room it needs.
     GuardarPDF = place<QPushButton>(Panel2, "GuardarPDF", 305, 0, 112, 41);
     GuardarPDF->setText(QStringLiteral("Guardar PDF"));
-    GuardarPDF->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    GuardarPDF->setIcon(QIcon(QStringLiteral(":/resources/guardar.png")));
     GuardarPDF->setToolTip(QStringLiteral("Guardar los resultados en un archivo PDF"));
     connect(GuardarPDF, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::GuardarPDFClick));
     ReportCommands::fitBanner(Image2, QRect(419, -3, 265, 45));

@@ -25,4 +25,12 @@ void install()
         QFont::insertSubstitutions(substitute.requested, {substitute.installed, QStringLiteral("DejaVu Sans")});
 }
 
+QString installedFamily(const QString &requested)
+{
+    for (const Substitute &substitute : table())
+        if (substitute.requested.compare(requested, Qt::CaseInsensitive) == 0)
+            return substitute.installed;
+    return requested;
+}
+
 } // namespace FontSubstitutes

@@ -18,4 +18,9 @@ const QList<Substitute> &table();
 // Registers the mapping with QFont; call once at start-up, before any window is built.
 void install();
 
+// The packaged family drawn for a requested one (the requested one itself when it is not
+// mapped). Asking for it by this name spares fontconfig a search for fallbacks of a family
+// that is not installed, the costliest step of a window's first text.
+QString installedFamily(const QString &requested);
+
 } // namespace FontSubstitutes

@@ -3,13 +3,13 @@
 
 #include "shared/AppError.h"
 #include "shared/TextLines.h"
+#include "shared/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -27,15 +27,6 @@ bool hasNonAscii(QByteArrayView bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
             return true;
     return false;
-}
-
-// Qt's converter knows Windows-1252 through ICU; without it, Latin-1 is the closest fallback
-// (it differs only in 0x80-0x9F: curly quotes, the euro sign, dashes).
-QString decodeWindows1252(QByteArrayView bytes, QStringDecoder &decoder)
-{
-    if (decoder.isValid())
-        return decoder.decode(bytes);
-    return QString::fromLatin1(bytes);
 }
 
 QString displayName(const QString &path)
@@ -58,8 +49,6 @@ std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
 // cuts no character.
 QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
 {
-    // One converter for all the lines: opening one is far dearer than a line.
-    QStringDecoder windows1252("windows-1252", QStringDecoder::Flag::Stateless);
     QString text;
     text.reserve(bytes.size());
     qsizetype start = 0;
@@ -73,7 +62,7 @@ QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
         if (std::optional<QString> decoded = strictUtf8(line, utf8))
             text += *decoded;
         else
-            text += decodeWindows1252(line, windows1252);
+            text += Windows1252::decode(line);
         start = end;
     }
     return text;
@@ -115,18 +104,17 @@ bool looksLikeText(QStringView text)
 namespace {
 
 // The text in Windows-1252, or nothing when some character has no place in the code page.
-// Without Qt's converter only ASCII and Latin-1's letters (U+00A0 on) are surely the same.
 std::optional<QByteArray> strictWindows1252(const QString &text)
 {
-    QStringEncoder whole("windows-1252", QStringEncoder::Flag::Stateless);
-    if (whole.isValid()) {
-        QByteArray bytes = whole.encode(text);
-        return whole.hasError() ? std::nullopt : std::optional<QByteArray>(bytes);
-    }
-    for (const QChar ch : text)
-        if (ch.unicode() > 0xFF || (ch.unicode() >= 0x80 && ch.unicode() < 0xA0))
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar ch : text) {
+        const std::optional<char> byte = Windows1252::encode(ch);
+        if (!byte)
             return std::nullopt;
-    return text.toLatin1();
+        bytes += *byte;
+    }
+    return bytes;
 }
 
 } // namespace
@@ -135,20 +123,11 @@ QByteArray encodeWindows1252(const QString &text)
 {
     if (std::optional<QByteArray> bytes = strictWindows1252(text))
         return *bytes;
-    // Some character has no place in the code page: go one character at a time so that only
-    // those become '?'.
+    // Some character has no place in the code page: only those become '?'.
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const QChar ch : text) {
-        QStringEncoder single("windows-1252", QStringEncoder::Flag::Stateless);
-        const QByteArray one = single.isValid() ? QByteArray(single.encode(QStringView(&ch, 1))) : QByteArray();
-        if (single.isValid() && !single.hasError() && one.size() == 1)
-            bytes += one;
-        else if (!single.isValid() && ch.unicode() < 0x100)
-            bytes += static_cast<char>(ch.unicode());
-        else
-            bytes += '?';
-    }
+    for (const QChar ch : text)
+        bytes += Windows1252::encode(ch).value_or('?');
     return bytes;
 }
 

@@ -1,6 +1,8 @@
 // Small builders for the controls the windows place by hand.
 #include "ui/WindowControls.h"
 
+#include "shared/FontSubstitutes.h"
+
 #include <QLabel>
 #include <QToolButton>
 
@@ -8,7 +10,7 @@ namespace WindowControls {
 
 QFont pixelFont(const QString &family, int pixels, bool bold, bool italic)
 {
-    QFont font(family);
+    QFont font(FontSubstitutes::installedFamily(family));
     font.setPixelSize(pixels);
     font.setBold(bold);
     font.setItalic(italic);
