@@ -8,6 +8,7 @@
 // and the two ratios.
 #include "app/Project1.h"
 #include "app/TildoraApplication.h"
+#include "platform/FontConfigWarmUp.h"
 #include "practice/Unit1.h"
 
 #include <QCoreApplication>
@@ -63,14 +64,18 @@ private:
 
 int runChild(int argc, char **argv, const QByteArray &kind)
 {
-    TildoraApplication app(argc, argv);
     if (kind == "bare") {
+        TildoraApplication app(argc, argv);
         QMainWindow window;
         window.resize(729, 439);
         FirstFrame watch(&window);
         window.show();
         return app.exec();
     }
+    // As the program starts: fontconfig read ahead while the display is opened.
+    FontConfigWarmUp fontConfig;
+    TildoraApplication app(argc, argv);
+    fontConfig.wait();
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     FirstFrame watch(windows.form1.get());
     windows.showPracticeWindow();

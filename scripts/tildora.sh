@@ -9,7 +9,7 @@ mode=${1:-run}
 build=${TILDORA_BUILD_DIR:-"$here/build"}
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-translations-l10n
-          libgl1-mesa-dev fonts-comic-neue fonts-liberation2 fonts-dancingscript
+          libgl1-mesa-dev libfontconfig-dev fonts-comic-neue fonts-liberation2 fonts-dancingscript
           xdg-utils xvfb xauth wspanish hunspell hunspell-es espeak-ng appstream desktop-file-utils
           poppler-utils clang libclang-rt-14-dev)
 missing=()

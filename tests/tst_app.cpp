@@ -8,12 +8,14 @@
 #include "editor/REMain.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
+#include "platform/FontConfigWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "shared/AppError.h"
 #include "ui/ErrorGuard.h"
 
 #include <QDialog>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QPushButton>
 #include <QTest>
@@ -176,6 +178,17 @@ private slots:
         QCOMPARE(&Form1->scores(), windows.scores.get());
     }
 
+    // Fontconfig read ahead as the program starts: one left to the end is waited for, a
+    // second wait is harmless, and Qt's font database fills from the configuration read.
+    void fontConfigReadAhead()
+    {
+        { FontConfigWarmUp leftToTheEnd; }
+        FontConfigWarmUp fontConfig;
+        fontConfig.wait();
+        fontConfig.wait();
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("DejaVu Sans")));
+    }
+
     void spanishButtonTexts()
     {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
@@ -184,7 +197,9 @@ private slots:
 
 int main(int argc, char **argv)
 {
+    FontConfigWarmUp fontConfig;
     TildoraApplication app(argc, argv);
+    fontConfig.wait();
     TestApp test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -8,6 +8,7 @@
 #include "exercises/ExerciseScores.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
+#include "platform/FontConfigWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "ui/ErrorGuard.h"
@@ -99,7 +100,9 @@ int runTildora(int argc, char **argv)
 {
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
+    FontConfigWarmUp fontConfig;
     TildoraApplication app(argc, argv);
+    fontConfig.wait();
     const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
     if (!classView.error.isEmpty()) {
         std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);
