@@ -56,11 +56,7 @@ ResultsSummary::StripFigures ExerciseScores::takeStripReading()
 {
     const ResultsSummary::StripFigures reading = ResultsSummary::readStrip(
         caption(Board), caption(Examples), caption(Phrases), caption(Questions), m_strip);
-    const auto same = [](const ResultsSummary::StripFigures &a, const ResultsSummary::StripFigures &b) {
-        return a.board == b.board && a.examples == b.examples && a.phrases == b.phrases
-            && a.questions == b.questions && a.total == b.total;
-    };
-    if (!same(reading, m_strip)) {
+    if (reading != m_strip) {
         m_strip = reading;
         emit stripChanged();
     }

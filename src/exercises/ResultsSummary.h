@@ -17,6 +17,8 @@ struct StripFigures {
     int phrases = 0;
     int questions = 0;
     int total = 0;
+
+    bool operator==(const StripFigures &) const = default;
 };
 
 // The average of the four percentages, halves to the even neighbour (62.5 -> 62, 63.5 -> 64):
