@@ -9,6 +9,7 @@
 #include "app/Project1.h"
 #include "app/TildoraApplication.h"
 #include "platform/FontConfigWarmUp.h"
+#include "platform/FontListWarmUp.h"
 #include "practice/Unit1.h"
 
 #include <QCoreApplication>
@@ -72,10 +73,12 @@ int runChild(int argc, char **argv, const QByteArray &kind)
         window.show();
         return app.exec();
     }
-    // As the program starts: fontconfig read ahead while the display is opened.
+    // As the program starts: fontconfig read ahead while the display is opened, Qt's font
+    // list while the window makes its controls.
     FontConfigWarmUp fontConfig;
     TildoraApplication app(argc, argv);
     fontConfig.wait();
+    const FontListWarmUp fontList;
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     FirstFrame watch(windows.form1.get());
     windows.showPracticeWindow();

@@ -9,6 +9,7 @@
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
 #include "platform/FontConfigWarmUp.h"
+#include "platform/FontListWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "shared/AppError.h"
@@ -16,6 +17,7 @@
 
 #include <QDialog>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QPushButton>
 #include <QTest>
@@ -186,6 +188,11 @@ private slots:
         FontConfigWarmUp fontConfig;
         fontConfig.wait();
         fontConfig.wait();
+        // Qt's list built on the other thread while this one measures a text.
+        {
+            const FontListWarmUp fontList;
+            QVERIFY(QFontMetrics(QFont(QStringLiteral("Comic Neue"))).horizontalAdvance(QStringLiteral("á")) > 0);
+        }
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("DejaVu Sans")));
     }
 

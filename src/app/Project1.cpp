@@ -9,6 +9,7 @@
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
 #include "platform/FontConfigWarmUp.h"
+#include "platform/FontListWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "ui/ErrorGuard.h"
@@ -103,6 +104,7 @@ int runTildora(int argc, char **argv)
     FontConfigWarmUp fontConfig;
     TildoraApplication app(argc, argv);
     fontConfig.wait();
+    const FontListWarmUp fontList;
     const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
     if (!classView.error.isEmpty()) {
         std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);

@@ -7,7 +7,6 @@
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
 #include "practice/ReportCommands.h"
-#include "practice/ScoreStripPicture.h"
 #include "platform/ResultsFilePath.h"
 #include "platform/TalvoMail.h"
 #include "richtext/RichTextFile.h"
@@ -114,6 +113,7 @@ TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(729, 439);
+    m_client = client;
     setCentralWidget(client);
     createToolBar(client);
     // The miss counter's panel lies over the last column's edge, as designed.
@@ -175,7 +175,15 @@ void TForm1::createToolBar(QWidget *client)
     OK->setText(QStringLiteral("Resultados"));
     connect(OK, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::OKClick));
 
-    multishape = place<QLineEdit>(client, "multishape", 176, 72, 377, 33);
+}
+
+QLineEdit *TForm1::completionBanner()
+{
+    if (multishape)
+        return multishape;
+    // Made empty: the creation handler would empty its design text anyway. Nothing lies under
+    // or over its place, so being made last does not change what shows.
+    multishape = place<QLineEdit>(m_client, "multishape", 176, 72, 377, 33);
     multishape->setFrame(false);
     multishape->setReadOnly(true);
     multishape->setFocusPolicy(Qt::NoFocus);
@@ -185,8 +193,8 @@ void TForm1::createToolBar(QWidget *client)
     bannerPalette.setColor(QPalette::Base, Colors::toQColor(Colors::clYellow));
     bannerPalette.setColor(QPalette::Text, Colors::toQColor(Colors::clRed));
     multishape->setPalette(bannerPalette);
-    multishape->setText(QStringLiteral("tablero"));
     multishape->hide();
+    return multishape;
 }
 
 void TForm1::createCounters(QWidget *client)
@@ -282,8 +290,7 @@ void TForm1::createScoreStrip(QWidget *client)
     Label9 = placeLabel(client, "Label9", 272, 400, QStringLiteral("Cuestiones"), stripFont, Colors::clYellow);
     Label5 = placeLabel(client, "Label5", 400, 400, QStringLiteral("TOTAL"), stripFont, Colors::clYellow);
 
-    Image3 = place<QLabel>(client, "Image3", 488, 336, 129, 89);
-    Image3->setPixmap(ScoreStripPicture::draw(Image3->size()));
+    Image3 = placePicture(client, "Image3", 488, 336, 129, 89, QStringLiteral(":/resources/medalla.png"));
     Image3->setAccessibleName(QStringLiteral("Medalla"));
 
     // The mail component, no control: it holds the results mail.
@@ -347,7 +354,6 @@ void TForm1::FormCreate()
         m_board.load(RichTextFile::readText(boardFile), boardFile);
     else
         Abrir1Click();
-    multishape->clear();
     for (int n = 1; n <= boardSize; ++n) {
         setBoardWord(BoolComboBox(n), m_board.wordAt(n));
         describeSelector(n);
@@ -419,7 +425,8 @@ void TForm1::Abrir1Click()
         box->IsRight = false;
         describeSelector(n);
     }
-    multishape->hide();
+    if (multishape)
+        multishape->hide();
     showShortBoardNotice(fileName);
 }
 
@@ -537,9 +544,9 @@ void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
     LCDControl1->SetNumber(hits);
     showHitPercent();
     if (m_board.complete()) {
-        multishape->setText(completeBoardText);
+        completionBanner()->setText(completeBoardText);
         multishape->show();
-    } else {
+    } else if (multishape) {
         multishape->clear();
         multishape->hide();
     }

@@ -53,6 +53,10 @@ public:
     // Selector n (1 ... 40) of the board.
     TBoolComboBox *BoolComboBox(int n) const { return m_selectors[std::size_t(n - 1)]; }
 
+    // The hidden edit that tells a complete board, made the first time it is needed: its
+    // large font would otherwise be loaded before the window's first frame for nothing.
+    QLineEdit *completionBanner();
+
     // Controls, named as in the window's layout.
     QFrame *Panel2 = nullptr;
     QToolButton *SpeedButton1 = nullptr;
@@ -65,7 +69,6 @@ public:
     QLabel *Label10 = nullptr;
     QLabel *Label11 = nullptr;
     QPushButton *OK = nullptr;
-    QLineEdit *multishape = nullptr;
     QPlainTextEdit *Memo2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
@@ -184,6 +187,9 @@ private:
     BoardExercise m_board{runScores()};
     // The forty selectors, in board order, held from the window's creation.
     std::array<TBoolComboBox *, boardSize> m_selectors{};
+    QWidget *m_client = nullptr;
+    // The banner, once made (see completionBanner()).
+    QLineEdit *multishape = nullptr;
     std::function<void()> m_buildOtherWindows;
 };
 
