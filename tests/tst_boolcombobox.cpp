@@ -4,8 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -332,6 +334,23 @@ private slots:
         const QColor expected = Colors::toQColor(colour, box.palette());
         for (const QPoint &inside : {QPoint(3, 3), QPoint(3, 24), QPoint(60, 3), QPoint(110, 24)})
             QCOMPARE(QColor(image.pixel(inside)), expected);
+
+        // The sunken frame and the raised drop-down button are the Windows bevels Qt draws.
+        QImage bevels(box.size(), QImage::Format_RGB32);
+        bevels.fill(Qt::magenta);
+        const QRect button(box.width() - 2 - 17, 2, 17, box.height() - 4);
+        {
+            QPainter painter(&bevels);
+            qDrawWinPanel(&painter, bevels.rect(), box.palette(), true);
+            qDrawWinButton(&painter, button, box.palette(), false);
+        }
+        const QRect face = bevels.rect().adjusted(2, 2, -2, -2);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QPoint at(x, y);
+                if (!face.contains(at) || (button.contains(at) && !button.adjusted(2, 2, -2, -2).contains(at)))
+                    QCOMPARE(image.pixel(at), bevels.pixel(at));
+            }
 
         // The word's ink: dark pixels between the frames.
         int left = image.width(), right = -1;

@@ -107,7 +107,7 @@ TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tildora"));
-    setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
+    // The window icon is the program's, which the application object gives every window.
     setFont(pixelFont(QStringLiteral("Comic Sans MS"), 13));
 
     auto *client = new QWidget(this);
