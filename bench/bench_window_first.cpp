@@ -8,8 +8,7 @@
 // and the two ratios.
 #include "app/Project1.h"
 #include "app/TildoraApplication.h"
-#include "platform/FontConfigWarmUp.h"
-#include "platform/FontListWarmUp.h"
+#include "platform/FontWarmUp.h"
 #include "practice/Unit1.h"
 
 #include <QCoreApplication>
@@ -75,10 +74,10 @@ int runChild(int argc, char **argv, const QByteArray &kind)
     }
     // As the program starts: fontconfig read ahead while the display is opened, Qt's font
     // list while the window makes its controls.
-    FontConfigWarmUp fontConfig;
+    FontWarmUp fontConfig(FontWarmUp::Reading::Configuration);
     TildoraApplication app(argc, argv);
     fontConfig.wait();
-    const FontListWarmUp fontList;
+    const FontWarmUp fontList(FontWarmUp::Reading::FontList);
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     FirstFrame watch(windows.form1.get());
     windows.showPracticeWindow();

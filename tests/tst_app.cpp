@@ -8,8 +8,7 @@
 #include "editor/REMain.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
-#include "platform/FontConfigWarmUp.h"
-#include "platform/FontListWarmUp.h"
+#include "platform/FontWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "shared/AppError.h"
@@ -184,13 +183,13 @@ private slots:
     // second wait is harmless, and Qt's font database fills from the configuration read.
     void fontConfigReadAhead()
     {
-        { FontConfigWarmUp leftToTheEnd; }
-        FontConfigWarmUp fontConfig;
+        { FontWarmUp leftToTheEnd(FontWarmUp::Reading::Configuration); }
+        FontWarmUp fontConfig(FontWarmUp::Reading::Configuration);
         fontConfig.wait();
         fontConfig.wait();
         // Qt's list built on the other thread while this one measures a text.
         {
-            const FontListWarmUp fontList;
+            const FontWarmUp fontList(FontWarmUp::Reading::FontList);
             QVERIFY(QFontMetrics(QFont(QStringLiteral("Comic Neue"))).horizontalAdvance(QStringLiteral("á")) > 0);
         }
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("DejaVu Sans")));
@@ -204,7 +203,7 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    FontConfigWarmUp fontConfig;
+    FontWarmUp fontConfig(FontWarmUp::Reading::Configuration);
     TildoraApplication app(argc, argv);
     fontConfig.wait();
     TestApp test;

@@ -8,8 +8,7 @@
 #include "exercises/ExerciseScores.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
-#include "platform/FontConfigWarmUp.h"
-#include "platform/FontListWarmUp.h"
+#include "platform/FontWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "ui/ErrorGuard.h"
@@ -101,10 +100,10 @@ int runTildora(int argc, char **argv)
 {
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
-    FontConfigWarmUp fontConfig;
+    FontWarmUp fontConfig(FontWarmUp::Reading::Configuration);
     TildoraApplication app(argc, argv);
     fontConfig.wait();
-    const FontListWarmUp fontList;
+    const FontWarmUp fontList(FontWarmUp::Reading::FontList);
     const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
     if (!classView.error.isEmpty()) {
         std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);

@@ -113,7 +113,6 @@ TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(729, 439);
-    m_client = client;
     setCentralWidget(client);
     createToolBar(client);
     // The miss counter's panel lies over the last column's edge, as designed.
@@ -183,7 +182,7 @@ QLineEdit *TForm1::completionBanner()
         return multishape;
     // Made empty: the creation handler would empty its design text anyway. Nothing lies under
     // or over its place, so being made last does not change what shows.
-    multishape = place<QLineEdit>(m_client, "multishape", 176, 72, 377, 33);
+    multishape = place<QLineEdit>(centralWidget(), "multishape", 176, 72, 377, 33);
     multishape->setFrame(false);
     multishape->setReadOnly(true);
     multishape->setFocusPolicy(Qt::NoFocus);

@@ -187,7 +187,6 @@ private:
     BoardExercise m_board{runScores()};
     // The forty selectors, in board order, held from the window's creation.
     std::array<TBoolComboBox *, boardSize> m_selectors{};
-    QWidget *m_client = nullptr;
     // The banner, once made (see completionBanner()).
     QLineEdit *multishape = nullptr;
     std::function<void()> m_buildOtherWindows;

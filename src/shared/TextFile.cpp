@@ -121,9 +121,7 @@ std::optional<QByteArray> strictWindows1252(const QString &text)
 
 QByteArray encodeWindows1252(const QString &text)
 {
-    if (std::optional<QByteArray> bytes = strictWindows1252(text))
-        return *bytes;
-    // Some character has no place in the code page: only those become '?'.
+    // A character with no place in the code page becomes '?', and only that one.
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const QChar ch : text)
