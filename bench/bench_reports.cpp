@@ -58,8 +58,8 @@ static void BM_ProgressDrawsHistory(benchmark::State &state)
     ScoreHistory::Contents history;
     const QDateTime start(QDate(2020, 1, 1), QTime(9, 0));
     for (int n = 0; n < state.range(0); ++n)
-        history.records << ScoreHistory::Record{{QStringLiteral("Ana"), QStringLiteral("2B"), n % 101, (n * 7) % 101,
-                                                 (n * 3) % 101, (n * 11) % 101, (n * 5) % 101},
+        history.records << ScoreHistory::Record{{{n % 101, (n * 7) % 101, (n * 3) % 101, (n * 11) % 101, (n * 5) % 101},
+                                                 QStringLiteral("Ana"), QStringLiteral("2B")},
                                                 start.addSecs(qint64(n) * 3600 * 5)};
     // The history file written once; each run reads it back and draws it.
     QTemporaryDir folder;

@@ -116,7 +116,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("historial.csv"));
         for (int day = 1; day <= 3; ++day)
-            ScoreHistory::append(path, {{QStringLiteral("Ana"), QStringLiteral("2B"), 10 * day, 0, 0, 0, 3 * day},
+            ScoreHistory::append(path, {{{10 * day, 0, 0, 0, 3 * day}, QStringLiteral("Ana"), QStringLiteral("2B")},
                                         QDateTime(QDate(2026, 3, day), QTime(10, 0))});
         // The same student's results file of the day before: the newer history record wins.
         writeFile(folder.filePath(QStringLiteral("ana.txt")), resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {1, 1, 1, 1, 1}));
@@ -133,8 +133,8 @@ private slots:
     void csvByteForByte()
     {
         const QDateTime when(QDate(2026, 3, 14), QTime(9, 5));
-        const QList<ClassResults::Row> rows = {{{QStringLiteral("Núñez; Ana"), QStringLiteral("2B"), 75, 80, 75, 50, 70}, when, {}},
-                                               {{QStringLiteral("Luis"), QString(), 100, 0, 0, 0, 25}, when, {}}};
+        const QList<ClassResults::Row> rows = {{{{75, 80, 75, 50, 70}, QStringLiteral("Núñez; Ana"), QStringLiteral("2B")}, when, {}},
+                                               {{{100, 0, 0, 0, 25}, QStringLiteral("Luis"), QString()}, when, {}}};
         QCOMPARE(ClassResults::csv(rows),
                  QByteArray("\xEF\xBB\xBF"
                             "Nombre;Grupo;Tablero;Ejemplos;Frases;Cuestiones;Promedio;Fecha\r\n"
@@ -159,8 +159,8 @@ private slots:
         QCOMPARE(window.OrdenarPor->currentText(), QStringLiteral("Promedio"));
         const QList<ClassResults::Row> shown = window.shownRows();
         for (int r = 1; r < shown.size(); ++r)
-            QVERIFY(shown.at(r - 1).average >= shown.at(r).average);
-        QCOMPARE(window.Table->item(0, 6)->data(Qt::DisplayRole).toInt(), shown.at(0).average);
+            QVERIFY(shown.at(r - 1).total >= shown.at(r).total);
+        QCOMPARE(window.Table->item(0, 6)->data(Qt::DisplayRole).toInt(), shown.at(0).total);
 
         // The export writes the rows in the order shown.
         QTemporaryDir out;

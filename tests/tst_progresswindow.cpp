@@ -14,7 +14,7 @@ private slots:
     {
         ScoreHistory::Contents history;
         for (int day = 1; day <= 4; ++day)
-            history.records << ScoreHistory::Record{{QStringLiteral("Ana"), QStringLiteral("2B"), 10 * day, 20 * day, 5 * day, day, 50 + day},
+            history.records << ScoreHistory::Record{{{10 * day, 20 * day, 5 * day, day, 50 + day}, QStringLiteral("Ana"), QStringLiteral("2B")},
                                                     QDateTime(QDate(2026, 3, day), QTime(9, 0))};
         history.damaged = 2;
         ProgressWindow window;
@@ -34,7 +34,7 @@ private slots:
     {
         ScoreHistory::Contents history;
         for (int n = 0; n < 5000; ++n)
-            history.records << ScoreHistory::Record{{{}, {}, 50, 0, 0, 0, n == 2500 ? 100 : (n == 4000 ? 3 : 50)},
+            history.records << ScoreHistory::Record{{{50, 0, 0, 0, n == 2500 ? 100 : (n == 4000 ? 3 : 50)}, {}, {}},
                                                     QDateTime(QDate(2020, 1, 1), QTime(9, 0)).addSecs(n * 3600LL)};
         const QList<QPointF> points = ProgressWindow::linePoints(history, 4, 100);
         QVERIFY(points.size() <= 100);

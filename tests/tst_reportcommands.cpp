@@ -92,7 +92,7 @@ private slots:
         const ScoreHistory::Contents history = ScoreHistory::read(ScoreHistory::defaultPath());
         QCOMPARE(history.records.size(), 2);
         QCOMPARE(history.records.at(1).name, QStringLiteral("Ana Núñez"));
-        QCOMPARE(history.records.at(1).average, m_form->gaugeFigures().total);
+        QCOMPARE(history.records.at(1).total, m_form->gaugeFigures().total);
         QCOMPARE(m_transport->messages.size(), 2);
     }
 
@@ -107,7 +107,7 @@ private slots:
     void menuOpensProgressAndClassWindows()
     {
         ScoreHistory::append(ScoreHistory::defaultPath(),
-                             {{QStringLiteral("Ana"), QString(), 1, 2, 3, 4, 3}, QDateTime(QDate(2026, 3, 14), QTime(9, 5))});
+                             {{{1, 2, 3, 4, 3}, QStringLiteral("Ana"), QString()}, QDateTime(QDate(2026, 3, 14), QTime(9, 5))});
         m_form->Progreso1->trigger();
         auto *progress = m_form->findChild<ProgressWindow *>();
         QVERIFY(progress && progress->isVisible());

@@ -10,7 +10,7 @@ namespace {
 
 ScoreHistory::Record record(int day, const QString &name, int average)
 {
-    return {{name, QStringLiteral("2º B"), 75, 80, 75, 50, average}, QDateTime(QDate(2026, 3, day), QTime(9, 5))};
+    return {{{75, 80, 75, 50, average}, name, QStringLiteral("2º B")}, QDateTime(QDate(2026, 3, day), QTime(9, 5))};
 }
 
 QByteArray readFile(const QString &path)
@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(contents.records.size(), 2);
         QCOMPARE(contents.records.at(1).name, QStringLiteral("Ana; \"la de 2º\""));
         QCOMPARE(contents.records.at(1).when, record(15, {}, 0).when);
-        QCOMPARE(contents.records.at(1).average, 71);
+        QCOMPARE(contents.records.at(1).total, 71);
     }
 
     void damagedLines_data()

@@ -123,7 +123,7 @@ Averages averages(const QList<Row> &rows)
         sums.examples += row.examples;
         sums.phrases += row.phrases;
         sums.questions += row.questions;
-        sums.average += row.average;
+        sums.average += row.total;
     }
     const double n = rows.size();
     return {sums.board / n, sums.examples / n, sums.phrases / n, sums.questions / n, sums.average / n};
@@ -133,7 +133,7 @@ QList<int> histogram(const QList<Row> &rows)
 {
     QList<int> bins(10, 0);
     for (const Row &row : rows)
-        ++bins[std::clamp(row.average / 10, 0, 9)];
+        ++bins[std::clamp(row.total / 10, 0, 9)];
     return bins;
 }
 
@@ -154,7 +154,7 @@ QByteArray csv(const QList<Row> &rows)
     lines << headings().join(QLatin1Char(';'));
     for (const Row &row : rows) {
         QStringList fields = {csvField(row.name), csvField(row.group)};
-        for (int score : {row.board, row.examples, row.phrases, row.questions, row.average})
+        for (int score : {row.board, row.examples, row.phrases, row.questions, row.total})
             fields << QString::number(score);
         fields << row.date.toString(dateFormat);
         lines << fields.join(QLatin1Char(';'));
@@ -182,7 +182,7 @@ TextFile::SaveStatus writePdf(const QString &path, const QList<Row> &rows, const
     html += QStringLiteral("</tr>");
     for (const Row &row : rows) {
         html += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(row.name.toHtmlEscaped(), row.group.toHtmlEscaped());
-        for (int score : {row.board, row.examples, row.phrases, row.questions, row.average})
+        for (int score : {row.board, row.examples, row.phrases, row.questions, row.total})
             html += QStringLiteral("<td align=\"right\">%1</td>").arg(score);
         html += QStringLiteral("<td>%1</td></tr>").arg(row.date.toString(dateFormat));
     }

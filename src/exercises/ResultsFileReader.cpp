@@ -87,7 +87,7 @@ Result parse(const QByteArray &bytes)
         int *value;
     } figures[] = {{4, "Tablero: ", &result.board},       {5, "Ejemplos: ", &result.examples},
                    {6, "Frases: ", &result.phrases},      {7, "Cuestiones: ", &result.questions},
-                   {9, "Promedio: ", &result.average}};
+                   {9, "Promedio: ", &result.total}};
     for (const auto &figure : figures)
         if (!readPercent(lines.at(figure.line), QString::fromLatin1(figure.prefix), *figure.value))
             return refused(QStringLiteral("La línea %1 no tiene la forma «%2… %».")

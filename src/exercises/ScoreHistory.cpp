@@ -66,14 +66,13 @@ QByteArray header()
 
 Record fromFigures(const ResultsSummary::Figures &figures, const QDateTime &when)
 {
-    const ResultsSummary::StripFigures &p = figures.percentages;
-    return {{figures.studentName, figures.studentGroup, p.board, p.examples, p.phrases, p.questions, p.total}, when};
+    return {{figures.percentages, figures.studentName, figures.studentGroup}, when};
 }
 
 QByteArray line(const Record &record)
 {
     QStringList fields = {record.when.toString(dateFormat), quoted(record.name), quoted(record.group)};
-    for (int score : {record.board, record.examples, record.phrases, record.questions, record.average})
+    for (int score : {record.board, record.examples, record.phrases, record.questions, record.total})
         fields << QString::number(score);
     return fields.join(QLatin1Char(';')).toUtf8();
 }
@@ -135,7 +134,7 @@ Contents parse(const QByteArray &bytes)
             record.group = fields.at(2);
             ok = record.when.isValid() && readScore(fields.at(3), record.board) && readScore(fields.at(4), record.examples)
                 && readScore(fields.at(5), record.phrases) && readScore(fields.at(6), record.questions)
-                && readScore(fields.at(7), record.average);
+                && readScore(fields.at(7), record.total);
         }
         if (ok)
             contents.records << record;

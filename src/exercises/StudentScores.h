@@ -1,15 +1,12 @@
-// One student's figures as a results file and the history carry them: who the student is,
-// and the four scores with their average.
+// One student's figures as a results file and the history carry them: the strip's four scores
+// and their average (`total`), and who the student is.
 #pragma once
+
+#include "exercises/ResultsSummary.h"
 
 #include <QString>
 
-struct StudentScores {
+struct StudentScores : ResultsSummary::StripFigures {
     QString name;
     QString group;
-    int board = 0;
-    int examples = 0;
-    int phrases = 0;
-    int questions = 0;
-    int average = 0;
 };

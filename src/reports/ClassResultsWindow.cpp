@@ -175,7 +175,7 @@ void ClassResultsWindow::fillTable()
     for (int r = 0; r < rows.size(); ++r) {
         const ClassResults::Row &row = rows.at(r);
         const QVariant values[] = {row.name, row.group, row.board, row.examples, row.phrases, row.questions,
-                                   row.average, row.date.toString(QStringLiteral("dd/MM/yyyy HH:mm"))};
+                                   row.total, row.date.toString(QStringLiteral("dd/MM/yyyy HH:mm"))};
         for (int c = 0; c < int(std::size(values)); ++c)
             Table->setItem(r, c, item(values[c], r));
         Table->item(r, int(std::size(values)) - 1)->setData(dateRole, row.date);

@@ -26,7 +26,7 @@ const SeriesLook looks[ProgressWindow::seriesCount] = {
 int score(const ScoreHistory::Record &record, int n)
 {
     const int scores[ProgressWindow::seriesCount] = {record.board, record.examples, record.phrases, record.questions,
-                                                     record.average};
+                                                     record.total};
     return scores[n];
 }
 
@@ -128,7 +128,7 @@ QString ProgressWindow::lastSessionText(const ScoreHistory::Contents &history)
         .arg(last.examples)
         .arg(last.phrases)
         .arg(last.questions)
-        .arg(last.average);
+        .arg(last.total);
 }
 
 void ProgressWindow::loadHistory(const QString &path)
