@@ -1,52 +1,55 @@
 #!/usr/bin/env bash
-# Draws the program's pictures with ImageMagick. The PNGs are committed; run this again only
-# to change them (needs imagemagick and fonts-comic-neue).
+# Draws the program's pictures with ImageMagick. The pictures are committed; run this again
+# only to change them (needs imagemagick, fonts-comic-neue, librsvg2-bin and python3).
 set -euo pipefail
 cd "$(dirname "$0")"
 font=$(fc-match -f '%{file}' 'Comic Neue:bold')
+# The practice window's pictures are drawn as PNGs here, then stored as bare pixels.
+drawn=$(mktemp -d)
+trap 'rm -rf "$drawn"' EXIT
 
 # Open a board: a folder with a sheet of words.
 convert -size 32x32 xc:none \
     -fill '#f4c542' -stroke '#8a6d1c' -draw 'roundrectangle 2,8 29,28 2,2' \
     -fill white -stroke '#777777' -draw 'rectangle 7,4 24,20' \
     -stroke '#2a5db0' -draw 'line 10,9 21,9' -draw 'line 10,13 21,13' -draw 'line 10,17 18,17' \
-    -fill '#ffd95a' -stroke '#8a6d1c' -draw 'polygon 2,14 12,14 14,12 29,12 29,28 2,28' abrir.png
+    -fill '#ffd95a' -stroke '#8a6d1c' -draw 'polygon 2,14 12,14 14,12 29,12 29,28 2,28' $drawn/abrir.png
 
 # Exercises: an open book with an accent mark.
 convert -size 32x32 xc:none \
     -fill white -stroke '#1f3f7a' -strokewidth 1.5 \
     -draw 'polygon 2,8 15,11 15,29 2,26' -draw 'polygon 30,8 17,11 17,29 30,26' \
-    -stroke '#c0392b' -strokewidth 3 -draw 'line 19,7 24,1' ejercicios.png
+    -stroke '#c0392b' -strokewidth 3 -draw 'line 19,7 24,1' $drawn/ejercicios.png
 
 # Send the results: an envelope.
 convert -size 24x24 xc:none \
     -fill '#fdfdf5' -stroke '#1f3f7a' -strokewidth 1.5 -draw 'rectangle 2,5 21,19' \
-    -fill none -draw 'polyline 2,5 12,13 21,5' enviar.png
+    -fill none -draw 'polyline 2,5 12,13 21,5' $drawn/enviar.png
 
 # Leave: a door with an arrow.
 convert -size 32x32 xc:none \
     -fill '#9c5a2b' -stroke '#5c3216' -draw 'rectangle 5,3 19,29' \
     -fill '#e0b040' -stroke none -draw 'circle 16,16 17,17' \
     -stroke '#c0392b' -strokewidth 3 -draw 'line 20,16 29,16' \
-    -fill '#c0392b' -stroke none -draw 'polygon 30,16 24,11 24,21' salir.png
+    -fill '#c0392b' -stroke none -draw 'polygon 30,16 24,11 24,21' $drawn/salir.png
 
 # Save the results as PDF: a sheet with its corner folded and a red band.
 convert -size 24x24 xc:none \
     -fill '#fdfdf5' -stroke '#1f3f7a' -strokewidth 1.5 -draw 'polygon 4,2 15,2 20,7 20,22 4,22 4,2' \
     -fill '#dde6f5' -draw 'polygon 15,2 15,7 20,7' \
-    -fill '#c0392b' -stroke none -draw 'rectangle 2,12 17,18' guardar.png
+    -fill '#c0392b' -stroke none -draw 'rectangle 2,12 17,18' $drawn/guardar.png
 
 # The banner of the tool bar.
 convert -size 381x45 gradient:'#1f3f7a'-'#3d7cc9' \
     -font "$font" -pointsize 30 -fill '#ffe14d' -gravity west -annotate +14+0 'Tildora' \
-    -pointsize 16 -fill white -annotate +150+2 'Practica la acentuación' banner.png
+    -pointsize 16 -fill white -annotate +150+2 'Practica la acentuación' $drawn/banner.png
 
 # The student beside the score strip.
 convert -size 81x113 xc:'#004080' \
     -fill '#f2c9a0' -stroke '#5c3216' -draw 'circle 40,30 40,14' \
     -fill '#2a5db0' -stroke '#102a55' -draw 'roundrectangle 18,50 62,108 8,8' \
     -fill white -stroke '#555555' -draw 'rectangle 26,64 54,92' \
-    -fill '#c0392b' -stroke none -font "$font" -pointsize 22 -gravity center -annotate +0+22 'á' alumno.png
+    -fill '#c0392b' -stroke none -font "$font" -pointsize 22 -gravity center -annotate +0+22 'á' $drawn/alumno.png
 
 # The medal on the score strip: a gold disc carrying an "á" on a ribbon, between three stars.
 convert -size 129x89 xc:none \
@@ -63,23 +66,21 @@ convert -size 129x89 xc:none \
     -draw 'polygon 18.1,39.2 15.5,45.4 8.7,45.9 13.9,50.3 12.3,56.9 18.1,53.4 23.8,56.9 22.2,50.3 27.4,45.9 20.6,45.4' \
     -draw 'polygon 110.9,30.3 109.1,34.8 104.2,35.2 107.9,38.4 106.8,43.1 110.9,40.6 115.1,43.1 114.0,38.4 117.7,35.2 112.8,34.8' \
     -draw 'polygon 105.8,65.9 104.4,69.3 100.7,69.5 103.5,71.9 102.6,75.5 105.8,73.6 108.9,75.5 108.1,71.9 110.9,69.5 107.2,69.3' \
-    medalla.png
+    $drawn/medalla.png
 
-# ImageMagick writes 16 bits a channel and filters each row; 8 bits are all these colours
-# need. The stored pictures carry no colour chunks and no row filters: the same pixels, decoded
-# in a fraction of the time when the practice window opens.
+# ImageMagick writes 16 bits a channel; 8 bits are all these colours need.
 for picture in abrir ejercicios enviar salir guardar banner medalla; do
-    convert $picture.png -depth 8 PNG32:$picture.png
+    convert $drawn/$picture.png -depth 8 PNG32:$drawn/$picture.png
 done
-convert alumno.png -depth 8 PNG24:alumno.png
+convert $drawn/alumno.png -depth 8 PNG24:$drawn/alumno.png
+for picture in abrir ejercicios enviar salir guardar banner medalla alumno; do
+    python3 picture-files.py raw $drawn/$picture.png $picture.rgba
+done
 
 # The program's icon, drawn once as a vector (icons/tildora.svg) and rendered at the sizes the
-# desktop asks for; the 48-pixel one is also the windows' icon. Needs librsvg2-bin.
+# desktop asks for; the 48-pixel one is also the windows' icon, stored without colour chunks
+# or row filters.
 for size in 48 128 256; do
     rsvg-convert -w $size -h $size icons/tildora.svg -o icons/tildora-$size.png
 done
-cp icons/tildora-48.png tildora.png
-
-for picture in abrir ejercicios enviar salir guardar banner medalla alumno tildora; do
-    python3 plain-png.py $picture.png $picture.png
-done
+python3 picture-files.py plain icons/tildora-48.png tildora.png

@@ -312,6 +312,7 @@ private slots:
         QTest::addRow("board's design word, aqua") << "conspiración" << quint32(Colors::clAqua);
         QTest::addRow("widest twelve letters, lime") << "mayordomadgo" << quint32(Colors::clLime);
         QTest::addRow("wide m and w") << "mundanamente" << quint32(Colors::clLime);
+        QTest::addRow("too wide, squeezed in") << "electroencefalografistas" << quint32(Colors::clAqua);
     }
     void paintsFlatAndFitsTheWord()
     {

@@ -6,6 +6,7 @@
 #include "ui/AccentBar.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
+#include "ui/StoredPicture.h"
 #include "ui/WindowControls.h"
 
 #include <QGuiApplication>
@@ -75,7 +76,8 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     curso = placeEdit(this, "curso", 248, dataFont, QStringLiteral("Curso y grupo"));
     Label6->setBuddy(curso);
 
-    BitBtn1 = new QPushButton(QIcon(QStringLiteral(":/resources/salir.png")), QStringLiteral("Salir"), this);
+    BitBtn1 = new QPushButton(QIcon(StoredPicture::pixmap(QStringLiteral(":/resources/salir.rgba"))),
+                              QStringLiteral("Salir"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(208, 288, 105, 33);
     BitBtn1->setIconSize(QSize(20, 20));

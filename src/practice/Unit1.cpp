@@ -12,6 +12,7 @@
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
+#include "ui/StoredPicture.h"
 #include "shared/RunScores.h"
 #include "shared/AppError.h"
 #include "shared/TextFile.h"
@@ -66,7 +67,7 @@ QLabel *placePicture(QWidget *parent, const char *name, int left, int top, int w
                      const QString &resource)
 {
     auto *picture = place<QLabel>(parent, name, left, top, width, height);
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(StoredPicture::pixmap(resource));
     picture->setScaledContents(true);
     return picture;
 }
@@ -74,7 +75,8 @@ QLabel *placePicture(QWidget *parent, const char *name, int left, int top, int w
 QToolButton *placeToolButton(QWidget *parent, const char *name, int left, int width, const QString &caption,
                              const QString &picture)
 {
-    QToolButton *button = placeSpeedButton(parent, name, QRect(left, 0, width, 41), QIcon(picture), QSize(32, 32));
+    QToolButton *button = placeSpeedButton(parent, name, QRect(left, 0, width, 41),
+                                             QIcon(StoredPicture::pixmap(picture)), QSize(32, 32));
     button->setText(caption);
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     return button;
@@ -149,18 +151,18 @@ void TForm1::createToolBar(QWidget *client)
 {
     Panel2 = place<QFrame>(client, "Panel2", 0, 0, 729, 41);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SpeedButton1 = placeToolButton(Panel2, "SpeedButton1", 5, 44, QString(), QStringLiteral(":/resources/abrir.png"));
+    SpeedButton1 = placeToolButton(Panel2, "SpeedButton1", 5, 44, QString(), QStringLiteral(":/resources/abrir.rgba"));
     Bevel1 = placeBevel(Panel2, "Bevel1", QRect(48, 0, 3, 48), QFrame::VLine);
     SpeedButton3 = placeToolButton(Panel2, "SpeedButton3", 48, 113, QStringLiteral("Ejercicios"),
-                                    QStringLiteral(":/resources/ejercicios.png"));
+                                    QStringLiteral(":/resources/ejercicios.rgba"));
     Bevel3 = placeBevel(Panel2, "Bevel3", QRect(160, 0, 3, 48), QFrame::VLine);
     Op1 = place<QPushButton>(Panel2, "Op1", 166, 0, 139, 41);
     Op1->setText(QStringLiteral("Enviar resultados"));
-    Op1->setIcon(QIcon(QStringLiteral(":/resources/enviar.png")));
+    Op1->setIcon(QIcon(StoredPicture::pixmap(QStringLiteral(":/resources/enviar.rgba"))));
     Op1->setIconSize(QSize(24, 24));
     connect(Op1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Op1Click));
-    Image2 = placePicture(Panel2, "Image2", 303, -3, 381, 45, QStringLiteral(":/resources/banner.png"));
-    SpeedButton2 = placeToolButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.png"));
+    Image2 = placePicture(Panel2, "Image2", 303, -3, 381, 45, QStringLiteral(":/resources/banner.rgba"));
+    SpeedButton2 = placeToolButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.rgba"));
     SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
     SpeedButton2->setToolTip(QStringLiteral("Salir"));
     connect(SpeedButton3, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::SpeedButton3Click));
@@ -259,7 +261,7 @@ void TForm1::createScoreStrip(QWidget *client)
     Label2 = place<QLabel>(client, "Label2", 608, 384);
     Label2->setText(QStringLiteral("0"));
     Label2->hide();
-    Image1 = placePicture(client, "Image1", 624, 323, 81, 113, QStringLiteral(":/resources/alumno.png"));
+    Image1 = placePicture(client, "Image1", 624, 323, 81, 113, QStringLiteral(":/resources/alumno.rgba"));
 
     Bevel2 = placeBevel(client, "Bevel2", QRect(32, 328, 449, 105));
     const TColor stripColor = Colors::rgb(0, 64, 128);
@@ -289,7 +291,7 @@ void TForm1::createScoreStrip(QWidget *client)
     Label9 = placeLabel(client, "Label9", 272, 400, QStringLiteral("Cuestiones"), stripFont, Colors::clYellow);
     Label5 = placeLabel(client, "Label5", 400, 400, QStringLiteral("TOTAL"), stripFont, Colors::clYellow);
 
-    Image3 = placePicture(client, "Image3", 488, 336, 129, 89, QStringLiteral(":/resources/medalla.png"));
+    Image3 = placePicture(client, "Image3", 488, 336, 129, 89, QStringLiteral(":/resources/medalla.rgba"));
     Image3->setAccessibleName(QStringLiteral("Medalla"));
 
     // The mail component, no control: it holds the results mail.
@@ -783,7 +785,7 @@ void TForm1::createReportCommands()
     // "Guardar PDF" beside "Enviar resultados"; the banner gives up the room it needs.
     GuardarPDF = place<QPushButton>(Panel2, "GuardarPDF", 305, 0, 112, 41);
     GuardarPDF->setText(QStringLiteral("Guardar PDF"));
-    GuardarPDF->setIcon(QIcon(QStringLiteral(":/resources/guardar.png")));
+    GuardarPDF->setIcon(QIcon(StoredPicture::pixmap(QStringLiteral(":/resources/guardar.rgba"))));
     GuardarPDF->setToolTip(QStringLiteral("Guardar los resultados en un archivo PDF"));
     connect(GuardarPDF, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::GuardarPDFClick));
     ReportCommands::fitBanner(Image2, QRect(419, -3, 265, 45));
