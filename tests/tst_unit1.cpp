@@ -187,6 +187,10 @@ private slots:
         QCOMPARE(asked.family(), expected.family());
         QCOMPARE(asked.styleName(), expected.styleName());
         QCOMPARE(asked.pixelSize(), 16);
+        // Whole-pixel advances: a word measures a whole number of pixels.
+        const qreal width = QFontMetricsF(WindowControls::pixelFont(requested, 16, bold))
+                                .horizontalAdvance(QStringLiteral("Acentuación"));
+        QCOMPARE(width, qreal(qRound(width)));
     }
 
     void menuCaptions_data()

@@ -14,6 +14,10 @@ QFont pixelFont(const QString &family, int pixels, bool bold, bool italic)
     font.setPixelSize(pixels);
     font.setBold(bold);
     font.setItalic(italic);
+    // Fitted to the pixel grid across too: every advance is a whole pixel, so a text placed by
+    // the pixel measures the same wherever it stands, and each letter is rasterised once, not
+    // once for each fraction of a pixel it starts at.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

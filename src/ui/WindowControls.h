@@ -15,7 +15,7 @@ class QWidget;
 
 namespace WindowControls {
 
-// A font by family name with its character height in pixels.
+// A font by family name with its character height in pixels, hinted to whole-pixel advances.
 QFont pixelFont(const QString &family, int pixels, bool bold = false, bool italic = false);
 
 // The widget's text drawn in the colour.

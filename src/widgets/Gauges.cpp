@@ -426,16 +426,16 @@ QImage TGauge::Paint() const
     }
 
     if (m_showText) {
-        TBltBitmap text;
-        text.MakeLike(picture);
-        blacken(text, w, h);
+        // Glyph pixels must be pure white so that XOR inverts them exactly: the figure is drawn
+        // on a one-bit image, where the gauge's own font gives unsmoothed glyphs without a
+        // second, unsmoothed copy of the font to load.
+        QImage glyphs(w, h, QImage::Format_MonoLSB);
+        glyphs.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        glyphs.fill(0);
         const QString figure = QString::asprintf("%d%%", percentage);
         {
-            QPainter painter(&text);
-            // Glyph pixels must be pure white so that XOR inverts them exactly.
-            QFont glyphFont = font();
-            glyphFont.setStyleStrategy(QFont::NoAntialias);
-            painter.setFont(glyphFont);
+            QPainter painter(&glyphs);
+            painter.setFont(font());
             painter.setPen(Qt::white);
             painter.setBrush(Qt::NoBrush);
             const QFontMetrics metrics = painter.fontMetrics();
@@ -446,7 +446,7 @@ QImage TGauge::Paint() const
         }
         QPainter painter(&picture);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.drawImage(0, 0, text);
+        painter.drawImage(0, 0, glyphs.convertToFormat(QImage::Format_RGB32));
     }
     return picture;
 }
