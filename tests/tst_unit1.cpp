@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -191,6 +192,38 @@ private slots:
         const qreal width = QFontMetricsF(WindowControls::pixelFont(requested, 16, bold))
                                 .horizontalAdvance(QStringLiteral("Acentuación"));
         QCOMPARE(width, qreal(qRound(width)));
+    }
+
+    // The practice window draws its texts unshaped, which is sound only for composed text: a
+    // board written with separate accent marks shows composed words, and every text shown is.
+    void textsAreComposedAndDrawnUnshaped()
+    {
+        QFile board(m_folder->filePath(QStringLiteral("nivel1.txt")));
+        QVERIFY(board.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const QString decomposed = boardLines(QStringLiteral("camión"), 60).join(u"\r\n").normalized(QString::NormalizationForm_D);
+        board.write("\xEF\xBB\xBF" + decomposed.toUtf8());
+        board.close();
+        openWindow();
+        QCOMPARE(box(1)->Caption(), QStringLiteral("camión"));
+        const auto composed = [](const QString &text) {
+            return text == text.normalized(QString::NormalizationForm_C);
+        };
+        for (QWidget *widget : m_form->findChildren<QWidget *>()) {
+            if (!widget->isVisible())
+                continue;
+            QString text;
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                text = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                text = button->text();
+            else if (auto *selector = qobject_cast<TBoolComboBox *>(widget))
+                for (int item = 0; item < selector->count(); ++item)
+                    text += selector->itemText(item);
+            if (text.isEmpty())
+                continue;
+            QVERIFY2(composed(text), qPrintable(widget->objectName()));
+            QVERIFY2(widget->font().styleStrategy() & QFont::PreferNoShaping, qPrintable(widget->objectName()));
+        }
     }
 
     void menuCaptions_data()
