@@ -7,8 +7,8 @@
 // prints the median time to the first frame and the resident memory at that moment for both,
 // and the two ratios.
 #include "app/Project1.h"
+#include "app/ProgramStart.h"
 #include "app/TildoraApplication.h"
-#include "platform/FontWarmUp.h"
 #include "practice/Unit1.h"
 
 #include <QCoreApplication>
@@ -72,16 +72,11 @@ int runChild(int argc, char **argv, const QByteArray &kind)
         window.show();
         return app.exec();
     }
-    // As the program starts: fontconfig read ahead while the display is opened, Qt's font
-    // list while the window makes its controls.
-    FontWarmUp fontConfig(FontWarmUp::Reading::Configuration);
-    TildoraApplication app(argc, argv);
-    fontConfig.wait();
-    const FontWarmUp fontList(FontWarmUp::Reading::FontList);
+    const ProgramStart start(argc, argv);
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     FirstFrame watch(windows.form1.get());
     windows.showPracticeWindow();
-    return app.exec();
+    return QApplication::exec();
 }
 
 struct Sample {

@@ -3,16 +3,16 @@
 
 #include "app/ClassCommandLine.h"
 #include "app/CommandLine.h"
-#include "app/TildoraApplication.h"
+#include "app/ProgramStart.h"
 #include "editor/REMain.h"
 #include "exercises/ExerciseScores.h"
 #include "editor/Reabout.h"
 #include "help/UnitAyuda.h"
-#include "platform/FontWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "ui/ErrorGuard.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 
@@ -100,10 +100,7 @@ int runTildora(int argc, char **argv)
 {
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
-    FontWarmUp fontConfig(FontWarmUp::Reading::Configuration);
-    TildoraApplication app(argc, argv);
-    fontConfig.wait();
-    const FontWarmUp fontList(FontWarmUp::Reading::FontList);
+    const ProgramStart start(argc, argv);
     const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
     if (!classView.error.isEmpty()) {
         std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);
@@ -113,5 +110,5 @@ int runTildora(int argc, char **argv)
         return ClassCommandLine::run(classView);
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     windows.showPracticeWindow();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -185,7 +185,6 @@ void TForm1::createToolBar(QWidget *client)
     OK = place<QPushButton>(client, "OK", 632, 48, 81, 33);
     OK->setText(QStringLiteral("Resultados"));
     connect(OK, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::OKClick));
-
 }
 
 QLineEdit *TForm1::completionBanner()

@@ -31,15 +31,10 @@ QImage fromBytes(QByteArrayView bytes)
 
 QPixmap pixmap(const QString &resource)
 {
-    const QResource stored(resource);
-    if (!stored.isValid())
-        return {};
-    // The program stores its pictures uncompressed and reads them where they lie; a compressed
-    // copy (another build's choice) is expanded first. The pixmap takes its own copy either way.
-    if (stored.compressionAlgorithm() == QResource::NoCompression)
-        return QPixmap::fromImage(fromBytes(QByteArrayView(stored.data(), stored.size())));
-    const QByteArray expanded = stored.uncompressedData();
-    return QPixmap::fromImage(fromBytes(expanded));
+    // Stored uncompressed, the bytes are read where they lie (a compressed copy would be
+    // expanded first); the pixmap takes its own copy of the pixels. A missing resource has none.
+    const QByteArray bytes = QResource(resource).uncompressedData();
+    return QPixmap::fromImage(fromBytes(bytes));
 }
 
 } // namespace StoredPicture
