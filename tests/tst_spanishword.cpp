@@ -53,6 +53,8 @@ const SyllableGroup syllableGroups[] = {
      u"te-a-tro i-de-a mu-se-o hé-ro-e a-é-re-o le-ón a-ta-úd ra-íz o-ír re-ír grú-a pú-a ac-tú-a "
      u"con-ti-nú-a ma-es-tro ca-o-ba cre-er po-e-sí-a o-cé-a-no pa-se-ar tra-er le-í-ais cre-í-ais "
      u"chi-i-ta du-un-vi-ro a-ú-lla bo-xe-o"},
+    {"vocales iguales", u"chi-í fri-í-si-mo pi-í-si-mo chi-i-ta le-er chi-í-ta"},
+    {"dos cerradas distintas", u"flui-do flúi-do ma-ñíu rui-do cons-truí ciu-dad"},
     {"h entre vocales",
      u"ahu-mar prohi-bir bú-ho al-co-hol re-hén za-na-ho-ria ahi-ja-do rehu-sar re-hú-so des-ha-cer "
      u"in-hu-ma-no a-hí ve-hí-cu-lo ca-ca-hue-te re-huir cohi-bir a-hue-car des-hie-lo ad-he-rir "
@@ -64,13 +66,16 @@ const SyllableGroup syllableGroups[] = {
      u"guí-a ni-ca-ra-güen-se gua-po quó-rum a-gui-jón"},
     {"y final",
      u"es-toy vi-rrey Pa-ra-guay ley hoy muy ca-rey con-voy ma-guey hay doy soy voy rey ja-güey "
-     u"yó-quey jer-sey Mon-te-rrey"},
+     u"yó-quey jer-sey Mon-te-rrey rug-by fe-rry"},
     {"tl", u"a-tlas a-tle-ta a-tlán-ti-co a-tle-tis-mo de-ca-tlón pen-ta-tlón tria-tlón"},
     {"monosílabos ortográficos",
      u"guion truhan fie lie lio hui Sion ion crie crio fio guie guio liais riais piais criais fiais "
      u"guiais rio"},
+    {"prefijo sub- ante l o r",
+     u"sub-lu-nar sub-ro-gar sub-re-gio-nal sub-le-var sub-ra-yar sub-rep-ti-cio sub-lin-gual "
+     u"sub-rei-no SUB-LE-VAR su-bli-me su-bli-mar su-bir súb-di-to su-bran-quial"},
     {"prefijos por la regla general",
-     u"su-bra-yar de-sam-pa-ro no-so-tros vo-so-tros de-sa-rro-llo su-bur-bio i-ne-xac-to "
+     u"de-sam-pa-ro no-so-tros vo-so-tros de-sa-rro-llo su-bur-bio i-ne-xac-to "
      u"bie-nes-tar su-ba-cuá-ti-co de-se-char tran-sal-pi-no"},
     {"mayúsculas", u"CA-MIÓN Á-fri-ca PA-ÍS AHU-MAR GUI-TA-RRA"},
 };
@@ -153,8 +158,26 @@ private slots:
         QTest::addRow("solo") << u"solo"_s << 2 << u"llana"_s << u""_s << false << u"«solamente»"_s;
         QTest::addRow("sólo") << u"sólo"_s << 2 << u"llana"_s << u""_s << false << u"«solamente»"_s;
         QTest::addRow("demostrativo") << u"éste"_s << 2 << u"llana"_s << u""_s << false << u"pronombre"_s;
-        QTest::addRow("adverbio en -mente") << u"fácilmente"_s << 4 << u"llana"_s << u""_s << true << u"conserva la tilde de «fácil»: llana terminada en -l"_s;
+        QTest::addRow("adverbio en -mente") << u"fácilmente"_s << 2 << u"llana"_s << u""_s << true << u"conserva la tilde de «fácil»: llana terminada en -l"_s;
         QTest::addRow("adverbio en -mente sin tilde") << u"buenamente"_s << 2 << u"llana"_s << u"diptongo ue"_s << false << u"llana terminada en vocal"_s;
+        QTest::addRow("adverbio en -mente de adjetivo esdrújulo") << u"rápidamente"_s << 3 << u"esdrújula"_s << u""_s << true << u"«rápida»: esdrújula"_s;
+        QTest::addRow("vocales iguales, aguda") << u"chií"_s << 1 << u"aguda"_s << u"hiato i-í"_s << true << u"aguda terminada en vocal"_s;
+        QTest::addRow("vocales iguales, esdrújula") << u"friísimo"_s << 3 << u"esdrújula"_s << u"hiato i-í"_s << true << u"esdrújula"_s;
+        QTest::addRow("vocales iguales, llana") << u"chiíta"_s << 2 << u"llana"_s << u"hiato i-í"_s << false << u"llana terminada en vocal"_s;
+        QTest::addRow("ui con tilde en la primera") << u"flúido"_s << 2 << u"llana"_s << u"diptongo úi"_s << false << u"llana terminada en vocal"_s;
+        QTest::addRow("iu con tilde en la primera") << u"mañíu"_s << 1 << u"aguda"_s << u"diptongo íu"_s << true << u"aguda terminada en vocal"_s;
+        QTest::addRow("y final tras consonante") << u"rugby"_s << 2 << u"llana"_s << u""_s << false << u"llana terminada en vocal"_s;
+        QTest::addRow("terminada en -ch") << u"sándwich"_s << 2 << u"llana"_s << u""_s << true << u"llana terminada en -ch,"_s;
+        QTest::addRow("plural de té") << u"tés"_s << 1 << u"monosílaba"_s << u""_s << true << u"plural de «té»"_s;
+        QTest::addRow("plural de la letra te") << u"tes"_s << 1 << u"monosílaba"_s << u""_s << false << u"«tés» es el plural"_s;
+        QTest::addRow("cuán") << u"cuán"_s << 1 << u"monosílaba"_s << u"diptongo uá"_s << true << u"exclamativo"_s;
+        QTest::addRow("cuan") << u"cuan"_s << 1 << u"monosílaba"_s << u"diptongo ua"_s << false << u"«cuán» es interrogativo"_s;
+        QTest::addRow("cuantos indefinido") << u"cuantos"_s << 2 << u"llana"_s << u"diptongo ua"_s << false << u"o indefinido («unos cuantos"_s;
+        QTest::addRow("demostrativo neutro") << u"esto"_s << 2 << u"llana"_s << u""_s << false << u"no la han llevado nunca"_s;
+        QTest::addRow("demostrativo de 8 letras: aquellos") << u"aquellos"_s << 2 << u"llana"_s << u""_s << false << u"pronombre"_s;
+        QTest::addRow("demostrativo de 8 letras: aquellas") << u"aquellas"_s << 2 << u"llana"_s << u""_s << false << u"pronombre"_s;
+        QTest::addRow("demostrativo de 8 letras: aquéllos") << u"aquéllos"_s << 2 << u"llana"_s << u""_s << false << u"pronombre"_s;
+        QTest::addRow("demostrativo de 8 letras: aquéllas") << u"aquéllas"_s << 2 << u"llana"_s << u""_s << false << u"pronombre"_s;
         QTest::addRow("muy, la y no es tónica") << u"muy"_s << 1 << u"monosílaba"_s << u"diptongo uy"_s << false << u"monosílaba"_s;
     }
     void rules()
@@ -234,7 +257,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addRow("missed word") << WordExplanation::ofMissedWord(u"cárcel"_s)
                                      << u"Era \"cárcel\" (cár-cel): llana terminada en -l, lleva tilde."_s;
-        QTest::addRow("word refused") << WordExplanation::ofWord(u"3"_s) << u"\"3\": La palabra contiene la cifra «3»: escríbala con letras."_s;
+        QTest::addRow("word refused") << WordExplanation::ofWord(u"3"_s) << u"\"3\": La palabra contiene la cifra «3»: escríbela con letras."_s;
         QTest::addRow("group with two sequences") << WordExplanation::ofGroup(u"leíais"_s)
                                                   << u"leíais: le-í-ais, tiene el hiato e-í, el hiato í-a y el diptongo ai"_s;
         QTest::addRow("phrase: word written otherwise")

@@ -41,7 +41,7 @@ std::optional<int> runCommandLine(int argc, char **argv)
     arguments.removeOne(QStringLiteral("--explicar"));
     if (arguments.isEmpty()) {
         write(stderr, QStringLiteral("tildora: --explicar necesita al menos una palabra.\n"
-                                     "Pruebe «tildora --help».\n"));
+                                     "Prueba «tildora --help».\n"));
         return 2;
     }
     int status = 0;

@@ -49,7 +49,16 @@ QString helpText()
            "                       de la carpeta, sin la ventana de práctica.\n"
            "  --help               Muestra esta ayuda.\n"
            "\n"
-           "Las palabras con prefijo se dividen por las reglas generales (su-bra-yar).\n"_s;
+           "En un adverbio en -mente con tilde (fácilmente), la posición de la sílaba tónica y\n"
+           "la clase son las del adjetivo, que conserva su tilde: se cuentan desde el final\n"
+           "del adjetivo (fá-cil: 2, llana).\n"
+           "\n"
+           "Las palabras con prefijo se dividen por las reglas generales (de-sam-pa-ro), salvo\n"
+           "las que llevan sub- ante l o r, en las que la b cierra la sílaba y la r suena\n"
+           "fuerte: las familias de sublevar, sublingual, sublunar, subrayar, subregión,\n"
+           "subreino, subrepticio y subrogar (sub-le-var, sub-ra-yar). En sublime y sublimar\n"
+           "no hay prefijo, y en subranquial y subrigadier la br es la de branquial y\n"
+           "brigadier: su-bli-me, su-bran-quial.\n"_s;
 }
 
 } // namespace ExplainCommand

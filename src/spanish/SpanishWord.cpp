@@ -1,6 +1,8 @@
 // One Spanish word taken apart by the orthographic rules.
 #include "spanish/SpanishWord.h"
 
+#include <string_view>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -56,6 +58,17 @@ bool isInseparable(char16_t first, char16_t second)
     return false;
 }
 
+// The stems after which sub- is a prefix that keeps its b: the l or r that follows belongs to the
+// stem, and an r there sounds strong, as at the start of a word (sub-ra-yar as ra-ya). Each
+// covers its family: sublevar, sublevación; sublingual; sublunar; subrayar, subrayado;
+// subregión, subregional; subreino; subrepticio, subrepción; subrogar, subrogación.
+// Not prefixed, so divided by the general rules: sublime, sublimar, sublimidad (Latin
+// sublimis, one word already), subranquial and subrigadier (sub- joined to branquial and
+// brigadier, whose br stays together), and subir, súbdito, suburbio, where no l or r follows.
+constexpr std::u16string_view subStems[] = {
+    u"lev", u"lingu", u"lun", u"ray", u"regi", u"rein", u"rep", u"rog",
+};
+
 } // namespace
 
 SpanishWord::SpanishWord(QStringView word)
@@ -63,6 +76,7 @@ SpanishWord::SpanishWord(QStringView word)
     if (!readLetters(word))
         return;
     assignRoles();
+    findPrefix();
     findNuclei();
     if (m_syllableCount == 0) {
         m_problem = Problem::NoVowel;
@@ -132,6 +146,27 @@ bool SpanishWord::isVowelLetter(int at) const
     return m_roles[std::size_t(at)] == Role::Vowel;
 }
 
+bool SpanishWord::isFullVowel(int at) const
+{
+    if (at < 0 || m_roles[std::size_t(at)] != Role::Vowel)
+        return false;
+    return m_lower[std::size_t(at)] != u'y' || at == 0 || m_roles[std::size_t(at - 1)] != Role::Vowel;
+}
+
+void SpanishWord::findPrefix()
+{
+    const QStringView lower = lowered();
+    if (m_length < 6 || !lower.startsWith(u"sub"))
+        return;
+    const QStringView rest = lower.mid(3);
+    for (const std::u16string_view stem : subStems) {
+        if (rest.startsWith(QStringView(stem.data(), qsizetype(stem.size())))) {
+            m_prefixLength = 3;
+            return;
+        }
+    }
+}
+
 SpanishWord::VowelClass SpanishWord::vowelClass(int at) const
 {
     switch (m_lower[std::size_t(at)]) {
@@ -179,9 +214,10 @@ void SpanishWord::findNuclei()
     }
 
     // Pairs first: an open vowel with an unstressed closed one, or two different closed
-    // vowels, make a diphthong (an h between them does not matter: prohi-bir). Two open
-    // vowels, or a closed vowel carrying the accent beside an open one, are a hiatus; an
-    // accented closed vowel after an unstressed closed one keeps the diphthong (construí).
+    // vowels, make a diphthong (an h between them does not matter: prohi-bir). Two closed
+    // vowels stay a diphthong wherever the accent falls (construí, flúido, mañíu); two
+    // identical vowels are always a hiatus (chi-i-ta, chi-í). Two open vowels, or a closed
+    // vowel carrying the accent beside an open one, are a hiatus.
     for (int k = 0; k + 1 < count; ++k) {
         if (!sameRun[std::size_t(k)])
             continue;
@@ -190,10 +226,12 @@ void SpanishWord::findNuclei()
         const VowelClass cx = vowelClass(x);
         const VowelClass cy = vowelClass(y);
         bool join = false;
-        if (cx == VowelClass::Open)
+        if (cx != VowelClass::Open && cy != VowelClass::Open)
+            join = vowelBase(x) != vowelBase(y);
+        else if (cx == VowelClass::Open)
             join = cy == VowelClass::Closed;
-        else if (cx == VowelClass::Closed)
-            join = cy != VowelClass::Closed || vowelBase(x) != vowelBase(y);
+        else
+            join = cx == VowelClass::Closed;
         joined[std::size_t(k)] = join;
     }
     // Then threes: only closed + open + closed is a triphthong. Where two pairs compete for a
@@ -257,7 +295,9 @@ void SpanishWord::divide()
             ++unitCount;
         }
         int start = to;
-        if (unitCount == 1) {
+        if (m_prefixLength > from && m_prefixLength < to) {
+            start = m_prefixLength;
+        } else if (unitCount == 1) {
             start = units[0];
         } else if (unitCount >= 2) {
             const int a = units[std::size_t(unitCount - 2)];
@@ -290,23 +330,23 @@ void SpanishWord::placeStress()
     if (m_accent >= 0) {
         m_stressedSyllable = nucleusOf(m_accent);
         m_stressedVowel = m_accent;
-        // An accented i or u next to a vowel of another syllable: the accent marks the hiatus
-        // (pa-ís, re-ú-ne, a-güí-o).
-        const Nucleus &nucleus = m_nuclei[std::size_t(m_stressedSyllable)];
-        const bool nextInRun = m_stressedSyllable + 1 < m_syllableCount
-            && m_nuclei[std::size_t(m_stressedSyllable + 1)].joinsPrevious;
-        m_accentHiatus = vowelClass(m_accent) == VowelClass::ClosedAccented
-            && ((nucleus.joinsPrevious && nucleus.first == m_accent) || (nextInRun && nucleus.last == m_accent));
+        // An accented i or u next to an open vowel of another syllable: the accent marks the
+        // hiatus (pa-ís, re-ú-ne, a-güí-o). Beside the same closed vowel (chi-í) the hiatus
+        // needs no mark, and the general rules decide.
+        const int s = m_stressedSyllable;
+        const Nucleus &nucleus = m_nuclei[std::size_t(s)];
+        const bool openBefore = nucleus.joinsPrevious && nucleus.first == m_accent
+            && vowelClass(m_nuclei[std::size_t(s - 1)].last) == VowelClass::Open;
+        const bool openAfter = s + 1 < m_syllableCount && m_nuclei[std::size_t(s + 1)].joinsPrevious
+            && nucleus.last == m_accent && vowelClass(m_nuclei[std::size_t(s + 1)].first) == VowelClass::Open;
+        m_accentHiatus = vowelClass(m_accent) == VowelClass::ClosedAccented && (openBefore || openAfter);
     } else {
         // Without a written accent: llana when the word ends in a vowel, or in -n or -s after
-        // a vowel; aguda otherwise (a final y counts as a consonant).
+        // a vowel; aguda otherwise (a final y after a vowel counts as a consonant: estoy).
         const int last = m_length - 1;
         const char16_t end = m_lower[std::size_t(last)];
-        const auto plainVowelAt = [this](int at) {
-            return at >= 0 && m_roles[std::size_t(at)] == Role::Vowel && m_lower[std::size_t(at)] != u'y';
-        };
         const bool llana = m_syllableCount >= 2
-            && (plainVowelAt(last) || ((end == u'n' || end == u's') && plainVowelAt(last - 1)));
+            && (isFullVowel(last) || ((end == u'n' || end == u's') && isFullVowel(last - 1)));
         m_stressedSyllable = m_syllableCount - (llana ? 2 : 1);
         // In a diphthong or triphthong the open vowel carries the stress; of two closed ones,
         // the second, unless it is a final y, which is always the glide (muy).
@@ -411,7 +451,7 @@ QString SpanishWord::problemText() const
     case Problem::TooLong:
         return u"La palabra es demasiado larga: tiene más de %1 letras."_s.arg(maxLetters);
     case Problem::Digit:
-        return u"La palabra contiene la cifra «%1»: escríbala con letras."_s.arg(m_offending);
+        return u"La palabra contiene la cifra «%1»: escríbela con letras."_s.arg(m_offending);
     case Problem::NotALetter:
         return u"La palabra contiene «%1», que no es una letra del español."_s.arg(m_offending);
     case Problem::NoVowel:

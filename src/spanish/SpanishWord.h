@@ -11,9 +11,11 @@
 // The analysis works in fixed buffers inside the object, so taking a word apart allocates
 // nothing; only the texts (syllables(), sequenceText()) build strings.
 //
-// Prefixes: without a dictionary a prefix cannot be told from the rest of the word, so every
-// word is divided by the general rules alone (su-bra-yar, de-sa-rro-llo, not sub-ra-yar,
-// des-a-rro-llo). The stressed syllable is the same either way.
+// Prefixes: without a dictionary a prefix cannot be told from the rest of the word, so words
+// are divided by the general rules alone (de-sa-rro-llo, i-ne-xac-to), with one exception: sub-
+// before l or r on the stems of a reviewed list (sub-le-var, sub-ra-yar), where the l or r
+// begins the stem and the r sounds strong, so the b cannot join them. The stressed syllable is
+// the same either way.
 class SpanishWord {
 public:
     static constexpr int maxLetters = 48;
@@ -50,6 +52,12 @@ public:
     QStringView lowered() const { return QStringView(m_lower.data(), m_length); }
     // Whether the letter sounds as a vowel: not the u of gue, gui, que, qui, not a y before a vowel.
     bool isVowelLetter(int at) const;
+    // A vowel that makes a syllable's sound of its own, so a word ending in it ends "in a vowel"
+    // for the rules: every vowel letter but a y after another vowel, which is a glide (hoy,
+    // estoy); a y after a consonant is the vowel i (rugby).
+    bool isFullVowel(int at) const;
+    // Where a prefix sub- ends (3) when the word is on the reviewed list, else 0.
+    int prefixLength() const { return m_prefixLength; }
 
     int syllableCount() const { return m_syllableCount; }
     int syllableStart(int syllable) const { return m_syllableStart[std::size_t(syllable)]; }
@@ -58,8 +66,9 @@ public:
     QString syllables(QChar separator = QLatin1Char('-')) const;
 
     int stressedSyllable() const { return m_stressedSyllable; }
-    // 1 for the last syllable, 2 for the one before, and so on.
-    int stressFromEnd() const { return m_syllableCount - m_stressedSyllable; }
+    // 1 for the last syllable, 2 for the one before, and so on. An adverb in -mente counts from
+    // the end of its adjective, as its class does (fácilmente: 2, as fácil).
+    int stressFromEnd() const { return m_syllableCount - m_stressedSyllable - (m_menteStem > 0 ? 2 : 0); }
     // The letter position of the stressed vowel.
     int stressedVowel() const { return m_stressedVowel; }
     // The letter position of the written accent (á é í ó ú), or -1.
@@ -92,6 +101,7 @@ private:
 
     bool readLetters(QStringView word);
     void assignRoles();
+    void findPrefix();
     void findNuclei();
     void divide();
     void placeStress();
@@ -113,6 +123,7 @@ private:
     int m_stressedVowel = -1;
     int m_accent = -1;
     int m_menteStem = 0;
+    int m_prefixLength = 0;
     bool m_accentHiatus = false;
     StressClass m_class = StressClass::Monosilaba;
     Problem m_problem = Problem::None;

@@ -1,6 +1,9 @@
 // The rule behind a word's written accent.
 #include "spanish/TildeRule.h"
 
+#include <algorithm>
+#include <string>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,11 +25,12 @@ constexpr SpecialWord specialWords[] = {
     {u"mí", TildeRule::Kind::Diacritic, true, u"mi", u"es pronombre personal («para mí»)", u"es posesivo o el nombre de la nota musical («mi casa»)"},
     {u"sí", TildeRule::Kind::Diacritic, true, u"si", u"es adverbio de afirmación o pronombre («dijo que sí»)", u"es conjunción o el nombre de la nota musical («si vienes»)"},
     {u"té", TildeRule::Kind::Diacritic, true, u"te", u"es el nombre de la planta o de la infusión («una taza de té»)", u"es pronombre o el nombre de la letra («te espero»)"},
+    {u"tés", TildeRule::Kind::Diacritic, true, u"tes", u"es el plural de «té», la infusión («dos tés con limón»)", u"es el plural de «te», el nombre de la letra («escribe dos tes»)"},
     {u"dé", TildeRule::Kind::Diacritic, true, u"de", u"es forma del verbo dar («que nos dé permiso»)", u"es preposición o el nombre de la letra («casa de piedra»)"},
     {u"sé", TildeRule::Kind::Diacritic, true, u"se", u"es forma del verbo saber o ser («no sé»)", u"es pronombre («se fue»)"},
-    {u"más", TildeRule::Kind::Diacritic, true, u"mas", u"es adverbio de cantidad («quiero más»)", u"equivale a «pero» («quería ir, mas no pudo»)"},
+    {u"más", TildeRule::Kind::Diacritic, true, u"mas", u"indica cantidad o suma («quiero más», «dos más dos»)", u"equivale a «pero» («quería ir, mas no pudo»)"},
     {u"qué", TildeRule::Kind::Interrogative, true, u"que", u"es interrogativo o exclamativo («¿qué quieres?»)", u"es relativo o conjunción («dice que viene»)"},
-    {u"cómo", TildeRule::Kind::Interrogative, true, u"como", u"es interrogativo o exclamativo («¿cómo estás?»)", u"es relativo, conjunción o forma de comer («hazlo como quieras»)"},
+    {u"cómo", TildeRule::Kind::Interrogative, true, u"como", u"es interrogativo o exclamativo («¿cómo estás?»)", u"es relativo, conjunción o forma del verbo comer («hazlo como quieras»)"},
     {u"cuándo", TildeRule::Kind::Interrogative, true, u"cuando", u"es interrogativo o exclamativo («¿cuándo llegas?»)", u"es relativo o conjunción («ven cuando puedas»)"},
     {u"dónde", TildeRule::Kind::Interrogative, true, u"donde", u"es interrogativo o exclamativo («¿dónde vives?»)", u"es relativo («la casa donde vivo»)"},
     {u"adónde", TildeRule::Kind::Interrogative, true, u"adonde", u"es interrogativo o exclamativo («¿adónde vas?»)", u"es relativo («el pueblo adonde vamos»)"},
@@ -34,10 +38,11 @@ constexpr SpecialWord specialWords[] = {
     {u"quiénes", TildeRule::Kind::Interrogative, true, u"quienes", u"es interrogativo o exclamativo («¿quiénes vienen?»)", u"es relativo («los amigos con quienes salgo»)"},
     {u"cuál", TildeRule::Kind::Interrogative, true, u"cual", u"es interrogativo o exclamativo («¿cuál prefieres?»)", u"es relativo («el motivo por el cual vine»)"},
     {u"cuáles", TildeRule::Kind::Interrogative, true, u"cuales", u"es interrogativo o exclamativo («¿cuáles quieres?»)", u"es relativo («las razones por las cuales vine»)"},
+    {u"cuán", TildeRule::Kind::Interrogative, true, u"cuan", u"es interrogativo o exclamativo («¡cuán difícil es!»)", u"es adverbio relativo de comparación («cayó cuan largo era»)"},
     {u"cuánto", TildeRule::Kind::Interrogative, true, u"cuanto", u"es interrogativo o exclamativo («¡cuánto tiempo!»)", u"es relativo («come cuanto quieras»)"},
-    {u"cuánta", TildeRule::Kind::Interrogative, true, u"cuanta", u"es interrogativo o exclamativo («¡cuánta gente!»)", u"es relativo («toda la gente cuanta cabía»)"},
-    {u"cuántos", TildeRule::Kind::Interrogative, true, u"cuantos", u"es interrogativo o exclamativo («¿cuántos años tienes?»)", u"es relativo («unos cuantos amigos»)"},
-    {u"cuántas", TildeRule::Kind::Interrogative, true, u"cuantas", u"es interrogativo o exclamativo («¿cuántas veces?»)", u"es relativo («unas cuantas veces»)"},
+    {u"cuánta", TildeRule::Kind::Interrogative, true, u"cuanta", u"es interrogativo o exclamativo («¡cuánta gente!»)", u"es relativo («bebe cuanta agua quieras»)"},
+    {u"cuántos", TildeRule::Kind::Interrogative, true, u"cuantos", u"es interrogativo o exclamativo («¿cuántos años tienes?»)", u"es relativo («todos cuantos vinieron») o indefinido («unos cuantos amigos»)"},
+    {u"cuántas", TildeRule::Kind::Interrogative, true, u"cuantas", u"es interrogativo o exclamativo («¿cuántas veces?»)", u"es relativo («lee todas cuantas puedas») o indefinido («unas cuantas veces»)"},
     {u"aún", TildeRule::Kind::Aun, true, u"aun", u"equivale a «todavía» («aún no ha llegado»)", u"equivale a «incluso» («aun así lo hizo»)"},
     {u"solo", TildeRule::Kind::Solo, false, nullptr, nullptr, nullptr},
     {u"sólo", TildeRule::Kind::Solo, false, nullptr, nullptr, nullptr},
@@ -52,7 +57,30 @@ constexpr const char16_t *demonstratives[] = {
 };
 
 constexpr int specialCount = int(std::size(specialWords));
-constexpr qsizetype longestSpecial = 8;
+
+// The length of the longest word of both tables: a longer word is none of them.
+constexpr qsizetype longestSpecialWord()
+{
+    qsizetype longest = 0;
+    const auto keep = [&longest](const char16_t *form) {
+        if (form)
+            longest = std::max(longest, qsizetype(std::char_traits<char16_t>::length(form)));
+    };
+    for (const SpecialWord &special : specialWords) {
+        keep(special.form);
+        keep(special.partner);
+    }
+    for (const char16_t *demonstrative : demonstratives)
+        keep(demonstrative);
+    return longest;
+}
+constexpr qsizetype longestSpecial = longestSpecialWord();
+
+// The neuter demonstratives: never written with an accent, since no other word is spelt alike.
+bool isNeuterDemonstrative(QStringView lower)
+{
+    return lower == u"esto" || lower == u"eso" || lower == u"aquello";
+}
 
 } // namespace
 
@@ -95,17 +123,14 @@ TildeRule::TildeRule(const SpanishWord &word) : m_word(word)
     // another consonant, -y, any other consonant.
     const int last = word.length() - 1;
     const char16_t end = word.lowerLetter(last);
-    const auto plainVowelAt = [&word](int at) {
-        return at >= 0 && word.isVowelLetter(at) && word.lowerLetter(at) != u'y';
-    };
     enum class Ending { Vowel, ConsonantNS, Y, Consonant };
     Ending ending = Ending::Consonant;
-    if (plainVowelAt(last))
+    if (word.isFullVowel(last))
         ending = Ending::Vowel;
     else if (end == u'y')
         ending = Ending::Y;
     else if (end == u'n' || end == u's')
-        ending = plainVowelAt(last - 1) ? Ending::Vowel : Ending::ConsonantNS;
+        ending = word.isFullVowel(last - 1) ? Ending::Vowel : Ending::ConsonantNS;
 
     switch (word.stressClass()) {
     case SpanishWord::StressClass::Monosilaba:
@@ -146,9 +171,13 @@ bool TildeRule::spellingAgrees() const
 
 QString TildeRule::endingText() const
 {
-    const char16_t end = m_word.lowerLetter(m_word.length() - 1);
-    if (m_word.isVowelLetter(m_word.length() - 1) && end != u'y')
+    const int last = m_word.length() - 1;
+    const char16_t end = m_word.lowerLetter(last);
+    if (m_word.isFullVowel(last))
         return u"vocal"_s;
+    // ch is one consonant (sándwich ends in -ch, not in -h).
+    if (end == u'h' && last > 0 && m_word.lowerLetter(last - 1) == u'c')
+        return u"-ch"_s;
     return u"-"_s + QChar(end);
 }
 
@@ -206,9 +235,13 @@ QString TildeRule::sentence() const
             + u'.';
     }
     case Kind::Solo:
-        return u"no lleva tilde, tampoco cuando equivale a «solamente» («solo tomé un café»)."_s;
+        return u"no lleva tilde, tampoco cuando equivale a «solamente» («solo tomé un café»), "
+               u"aunque desde 2023 la norma la admite si quien escribe ve una ambigüedad real."_s;
     case Kind::Demonstrative:
-        return u"no lleva tilde, tampoco cuando es pronombre («este es el mío»)."_s;
+        if (isNeuterDemonstrative(m_word.lowered()))
+            return u"no lleva tilde: «esto», «eso» y «aquello» no la han llevado nunca."_s;
+        return u"no lleva tilde, tampoco cuando es pronombre («este es el mío»), "
+               u"aunque desde 2023 la norma la admite si quien escribe ve una ambigüedad real."_s;
     case Kind::MenteAdverb: {
         const SpanishWord adjective(m_word.text().left(m_word.menteStemLength()));
         const QString adjectiveRule = adjective.isValid() ? TildeRule(adjective).sentence() : takesNone;

@@ -23,8 +23,8 @@ public:
         Sobresdrujula,
         Hiatus,              // país, búho, reúne
         Monosyllable,        // fue, dio, ti, guion
-        Diacritic,           // tú/tu, él/el, mí/mi, sí/si, té/te, dé/de, sé/se, más/mas
-        Interrogative,       // qué/que, cómo/como ... adónde/adonde
+        Diacritic,           // tú/tu, él/el, mí/mi, sí/si, té/te, tés/tes, dé/de, sé/se, más/mas
+        Interrogative,       // qué/que, cómo/como, cuán/cuan ... adónde/adonde
         Aun,                 // aún (todavía) / aun (incluso)
         Solo,                // solo, never accented
         Demonstrative,       // este, ese, aquel ..., never accented
