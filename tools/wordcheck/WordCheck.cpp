@@ -1,7 +1,10 @@
 // Measures the Spanish engine on the system's Spanish word list: every accented word must get
-// a rule that demands its accent (but for a reviewed list of exceptions), and the stressed
-// vowel must agree with espeak-ng's Spanish voice (but for a reviewed list of disagreements).
-// Prints the figures and ends with status 0 only when the goals are met.
+// a rule that demands its accent (but for a reviewed list of exceptions), every word must be
+// divided into syllables as a second, separately written division does it (but for a reviewed
+// list of the engine's own choices), and the stressed vowel must agree with espeak-ng's Spanish
+// voice (but for a reviewed list of disagreements). Prints the figures and ends with status 0
+// only when the goals are met.
+#include "ReferenceSyllables.h"
 #include "spanish/SpanishWord.h"
 #include "spanish/TildeRule.h"
 
@@ -116,6 +119,7 @@ int main(int argc, char **argv)
     QString listPath = u"/usr/share/dict/spanish"_s;
     QString exceptionsPath;
     QString disagreementsPath;
+    QString syllableChoicesPath;
     QString espeakOutputPath;
     const QStringList arguments = app.arguments();
     for (int i = 1; i + 1 < arguments.size(); i += 2) {
@@ -127,17 +131,21 @@ int main(int argc, char **argv)
             exceptionsPath = value;
         else if (option == u"--discrepancias")
             disagreementsPath = value;
+        else if (option == u"--silabas")
+            syllableChoicesPath = value;
         else if (option == u"--lectura-espeak") // espeak-ng's output for the list, made beforehand
             espeakOutputPath = value;
     }
-    if (exceptionsPath.isEmpty() || disagreementsPath.isEmpty()) {
-        print(u"Uso: tildora_wordcheck --excepciones FICHERO --discrepancias FICHERO "
+    if (exceptionsPath.isEmpty() || disagreementsPath.isEmpty() || syllableChoicesPath.isEmpty()) {
+        print(u"Uso: tildora_wordcheck --excepciones FICHERO --discrepancias FICHERO --silabas FICHERO "
               "[--lista FICHERO] [--lectura-espeak FICHERO]"_s);
         return 2;
     }
     QHash<QString, QString> exceptions;
     QHash<QString, QString> disagreementsListed;
-    if (!readReviewedList(exceptionsPath, &exceptions) || !readReviewedList(disagreementsPath, &disagreementsListed))
+    QHash<QString, QString> syllableChoices;
+    if (!readReviewedList(exceptionsPath, &exceptions) || !readReviewedList(disagreementsPath, &disagreementsListed)
+        || !readReviewedList(syllableChoicesPath, &syllableChoices))
         return 2;
 
     QFile listFile(listPath);
@@ -200,6 +208,47 @@ int main(int argc, char **argv)
         print(u"    "_s + word + u'\t' + TildeRule(SpanishWord(word)).sentence());
     for (const QString &word : std::as_const(staleExceptions))
         print(u"  excepción que ya no hace falta: "_s + word);
+
+    // Syllables: the engine against the second division. Where they differ, the reviewed list
+    // names the engine's division and says why it is the right one; any other difference, or a
+    // listed division the engine no longer gives, is unreviewed.
+    qsizetype syllablesAgree = 0;
+    qsizetype syllablesTotal = 0;
+    QStringList syllablesUnreviewed;
+    QStringList syllablesReviewed;
+    QHash<QString, QString> syllableChoicesUnused = syllableChoices;
+    for (QStringView word : words) {
+        const SpanishWord analysis(word);
+        ++syllablesTotal;
+        // A word neither can divide (pchs, with no vowel) is refused by both alike.
+        const QString engine = analysis.isValid() ? analysis.syllables() : QString();
+        const QString reference = ReferenceSyllables::divide(word);
+        if (engine == reference) {
+            ++syllablesAgree;
+            continue;
+        }
+        const QString key = word.toString();
+        const auto choice = syllableChoices.constFind(key);
+        if (choice != syllableChoices.cend() && choice.value().startsWith(engine + u':')) {
+            syllableChoicesUnused.remove(key);
+            syllablesReviewed.append(u"    "_s + key + u'\t' + choice.value());
+        } else {
+            syllablesUnreviewed.append(u"    "_s + key + u"\tmotor "_s + engine + u", reglas "_s + reference);
+        }
+    }
+    print(u"Sílabas, el motor frente a una segunda división hecha aparte por las reglas de 2010:"_s);
+    print(u"  de acuerdo: %1 de %2 (%3)"_s.arg(syllablesAgree).arg(syllablesTotal).arg(percent(syllablesAgree, syllablesTotal)));
+    print(u"  divisiones propias del motor, revisadas: %1"_s.arg(syllablesReviewed.size()));
+    for (const QString &line : std::as_const(syllablesReviewed))
+        print(line);
+    print(u"  sin revisar: %1"_s.arg(syllablesUnreviewed.size()));
+    for (const QString &line : std::as_const(syllablesUnreviewed))
+        print(line);
+    for (auto it = syllableChoicesUnused.cbegin(); it != syllableChoicesUnused.cend(); ++it)
+        print(u"  división de la lista que ya no ocurre: "_s + it.key());
+    print(u"  el motor sigue las reglas de 2010 en %1 de %2 palabras (las revisadas aparte)"_s
+              .arg(syllablesAgree + syllablesReviewed.size()).arg(syllablesTotal));
+    const bool syllablesReviewedAll = syllablesUnreviewed.isEmpty() && syllableChoicesUnused.isEmpty();
 
     // espeak-ng reads every word in one process, one word per line.
     QByteArray espeakBytes;
@@ -283,7 +332,7 @@ int main(int argc, char **argv)
     const bool plainGoalMet = 100.0 * double(plainAgree) >= unaccentedAgreementGoal * double(plainTotal);
     print(plainGoalMet ? u"Meta del %1 % en las palabras sin tilde: alcanzada."_s.arg(unaccentedAgreementGoal, 0, 'f', 2)
                        : u"Meta del %1 % en las palabras sin tilde: NO alcanzada."_s.arg(unaccentedAgreementGoal, 0, 'f', 2));
-    const bool reviewed = unexplained.isEmpty() && staleExceptions.isEmpty()
+    const bool reviewed = syllablesReviewedAll && unexplained.isEmpty() && staleExceptions.isEmpty()
         && exceptions.size() <= maxExceptions && accentedAgree == accentedTotal && unlisted.isEmpty()
         && listedButAgreeing.isEmpty();
     print(reviewed ? u"Todo revisado: cada excepción y cada discrepancia tiene su motivo."_s
