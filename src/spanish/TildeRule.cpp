@@ -28,7 +28,7 @@ constexpr SpecialWord specialWords[] = {
     {u"tés", TildeRule::Kind::Diacritic, true, u"tes", u"es el plural de «té», la infusión («dos tés con limón»)", u"es el plural de «te», el nombre de la letra («escribe dos tes»)"},
     {u"dé", TildeRule::Kind::Diacritic, true, u"de", u"es forma del verbo dar («que nos dé permiso»)", u"es preposición o el nombre de la letra («casa de piedra»)"},
     {u"sé", TildeRule::Kind::Diacritic, true, u"se", u"es forma del verbo saber o ser («no sé»)", u"es pronombre («se fue»)"},
-    {u"más", TildeRule::Kind::Diacritic, true, u"mas", u"indica cantidad o suma («quiero más», «dos más dos»)", u"equivale a «pero» («quería ir, mas no pudo»)"},
+    {u"más", TildeRule::Kind::Diacritic, true, u"mas", u"indica cantidad, comparación o suma («quiero más», «es más alto», «dos más dos»)", u"equivale a «pero» («quería ir, mas no pudo»)"},
     {u"qué", TildeRule::Kind::Interrogative, true, u"que", u"es interrogativo o exclamativo («¿qué quieres?»)", u"es relativo o conjunción («dice que viene»)"},
     {u"cómo", TildeRule::Kind::Interrogative, true, u"como", u"es interrogativo o exclamativo («¿cómo estás?»)", u"es relativo, conjunción o forma del verbo comer («hazlo como quieras»)"},
     {u"cuándo", TildeRule::Kind::Interrogative, true, u"cuando", u"es interrogativo o exclamativo («¿cuándo llegas?»)", u"es relativo o conjunción («ven cuando puedas»)"},
