@@ -155,9 +155,9 @@ bool SpanishWord::isFullVowel(int at) const
 
 void SpanishWord::findPrefix()
 {
-    const QStringView lower = lowered();
-    if (m_length < 6 || !lower.startsWith(u"sub"))
+    if (m_length < 6 || m_lower[0] != u's' || m_lower[1] != u'u' || m_lower[2] != u'b')
         return;
+    const QStringView lower = lowered();
     const QStringView rest = lower.mid(3);
     for (const std::u16string_view stem : subStems) {
         if (rest.startsWith(QStringView(stem.data(), qsizetype(stem.size())))) {
