@@ -54,8 +54,8 @@ QString helpText()
            "del adjetivo (fá-cil: 2, llana).\n"
            "\n"
            "Las palabras con prefijo se dividen por las reglas generales (de-sam-pa-ro), salvo\n"
-           "las que llevan sub- ante l o r, en las que la b cierra la sílaba y la r suena\n"
-           "fuerte: las familias de sublevar, sublingual, sublunar, subrayar, subregión,\n"
+           "las que llevan sub- ante l o r, en las que la b cierra la sílaba (y la r suena\n"
+           "fuerte): las familias de sublevar, sublingual, sublunar, subrayar, subregión,\n"
            "subreino, subrepticio y subrogar (sub-le-var, sub-ra-yar). En sublime y sublimar\n"
            "no hay prefijo, y en subranquial y subrigadier la br es la de branquial y\n"
            "brigadier: su-bli-me, su-bran-quial.\n"_s;
