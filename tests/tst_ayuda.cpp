@@ -267,25 +267,36 @@ private slots:
             QVERIFY(panel(window, row.name)->Collapsed());
     }
 
+    // Hidden by "Volver", the close box, or the keys that close a window (Escape, Ctrl+W).
     void timerFollowsShowingAndHiding_data()
     {
-        QTest::addColumn<bool>("closeBox");
-        QTest::addRow("Volver") << false;
-        QTest::addRow("close box") << true;
+        QTest::addColumn<QString>("how");
+        QTest::addRow("Volver") << u"Volver"_s;
+        QTest::addRow("close box") << u"close box"_s;
+        QTest::addRow("Escape") << u"Esc"_s;
+        QTest::addRow("Ctrl+W") << u"Ctrl+W"_s;
     }
     void timerFollowsShowingAndHiding()
     {
-        QFETCH(bool, closeBox);
+        QFETCH(QString, how);
         TAyuda window;
         QCOMPARE(window.Timer1->interval(), 1000);
         QVERIFY(window.Timer1->isActive());
         for (int round = 0; round < 2; ++round) {
             window.show();
             QVERIFY(window.Timer1->isActive());
-            if (closeBox)
+            if (how == u"close box")
                 QVERIFY(window.close());
-            else
+            else if (how == u"Volver")
                 window.Volver->click();
+            else {
+                QApplication::setActiveWindow(&window);
+                QVERIFY(QTest::qWaitForWindowActive(&window));
+                // From the page's own controls, where the student is.
+                window.TabbedNotebook1->setPageIndex(round ? TAyuda::PageCuestiones : TAyuda::PageFrases);
+                QTest::keySequence(window.TabbedNotebook1->page(window.TabbedNotebook1->pageIndex()),
+                                   QKeySequence::fromString(how));
+            }
             QVERIFY(!window.isVisible());
             QVERIFY(!window.Timer1->isActive());
         }

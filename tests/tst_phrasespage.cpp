@@ -128,7 +128,14 @@ private slots:
         QTest::keyClicks(edit, u"otra"_s);
 
         QVERIFY(!m_page->nextStepHint->isVisible());
-        m_page->Corregir->click();
+        // From the keyboard: Tab leaves the box (mended: it typed a tab there) for "Corregir".
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_page->Corregir);
+        QTest::keyClick(m_page->Corregir, Qt::Key_Space);
         // The blank line and the one without acute accents are no phrases to count.
         QCOMPARE(runScores().phraseTotal, 2);
         QCOMPARE(runScores().phraseHits, 1);
@@ -173,6 +180,12 @@ private slots:
         m_page->Comprobar->click();
         QVERIFY(edit->isVisible());
         QCOMPARE(edit->toPlainText(), phrases.join(u'\n'));
+        // The hint has its own line, over neither view's text nor the buttons.
+        const QRect hint = m_page->nextStepHint->geometry();
+        QVERIFY(!hint.intersects(edit->geometry()));
+        QVERIFY(!hint.intersects(viewer->geometry()));
+        QVERIFY(hint.bottom() < m_page->Abrefrases->y());
+        QVERIFY(m_page->nextStepHint->sizeHint().width() <= hint.width());
         m_page->Comprobar->click();
         QVERIFY(!edit->isVisible());
 

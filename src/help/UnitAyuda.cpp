@@ -116,6 +116,7 @@ TAyuda::TAyuda(ExerciseScores *shared, QWidget *parent)
 
     buildTopPanel();
     buildNotebook();
+    closeWithKeys(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
