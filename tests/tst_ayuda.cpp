@@ -304,6 +304,38 @@ private slots:
         QVERIFY(window.Timer1->isActive());
     }
 
+    // Ctrl+Tab goes round the pages wherever the focus was, and the keyboard is never left
+    // nowhere after a page change (mended: after one change the focus was lost, and Ctrl+Tab
+    // with it).
+    void ctrlTabGoesRoundThePages_data()
+    {
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("presses");
+        QTest::addRow("from the word list") << int(TAyuda::PageEjemplos) << u"ListBox1"_s << 2;
+        QTest::addRow("from the phrase box") << int(TAyuda::PageFrases) << u"RichEdit2"_s << 3;
+        QTest::addRow("from the tabs") << int(TAyuda::PageReglas) << u"TabbedNotebook1"_s << 3;
+    }
+    void ctrlTabGoesRoundThePages()
+    {
+        QFETCH(int, startPage);
+        QFETCH(QString, focused);
+        QFETCH(int, presses);
+        TAyuda window;
+        window.TabbedNotebook1->setPageIndex(startPage);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QWidget *>(focused)->setFocus(Qt::TabFocusReason);
+        for (int press = 1; press <= presses; ++press) {
+            QWidget *from = QApplication::focusWidget();
+            QVERIFY(from);
+            QTest::keyClick(from, Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(window.TabbedNotebook1->pageIndex(), (startPage + press) % 4);
+            QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        }
+    }
+
     void closingHidesWithoutDestroying()
     {
         QPointer<TAyuda> window = new TAyuda;

@@ -123,8 +123,8 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
     BigText1->setScrollBars(TBigText::ssVertical);
     BigText1->viewport()->installEventFilter(this);
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
-    // The corrected lines can be scrolled from the keyboard too.
-    BigText1->setFocusPolicy(Qt::StrongFocus);
+    // The corrected lines can be scrolled from the keyboard too, once they are seen.
+    BigText1->setFocusPolicy(Qt::NoFocus);
 
     RichEdit2 = new QTextEdit(page);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
@@ -253,7 +253,9 @@ void PhrasesPage::showNewFile(QStringList lines)
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
     m_exercise.open(std::move(lines));
     RichEdit2->setPlainText(m_exercise.studentCopy());
-    RichEdit2->show();
+    showStudentCopy(true);
+    // The student opened the file to put its accents back: the keyboard goes straight there.
+    RichEdit2->setFocus(Qt::OtherFocusReason);
     Comprobar->hide();
     showNextStepHint(false);
 }
@@ -270,7 +272,7 @@ void PhrasesPage::CorregirClick()
     m_scores.setPhrases(phrasePercent);
 
     BigText1->Clear();
-    RichEdit2->hide();
+    showStudentCopy(false);
     using Verdict = PhrasesExercise::Verdict;
     const QList<Verdict> &verdicts = m_exercise.lineResults();
     m_lineTips.clear();
@@ -297,6 +299,13 @@ void PhrasesPage::CorregirClick()
     RichEdit2->setPlainText(m_exercise.reference().join(QLatin1Char('\n')));
     Comprobar->show();
     showNextStepHint(true);
+}
+
+void PhrasesPage::showStudentCopy(bool shown)
+{
+    RichEdit2->setVisible(shown);
+    // The viewer takes the focus only while it is seen: a hidden stop would swallow a Tab.
+    BigText1->setFocusPolicy(shown ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void PhrasesPage::showNextStepHint(bool shown)
@@ -326,5 +335,5 @@ bool PhrasesPage::eventFilter(QObject *watched, QEvent *event)
 
 void PhrasesPage::ComprobarClick()
 {
-    RichEdit2->setHidden(!RichEdit2->isHidden());
+    showStudentCopy(RichEdit2->isHidden());
 }

@@ -80,6 +80,8 @@ private:
     QStringList studentLines() const;
     void setPercentCaption(const QString &caption);
     void showNextStepHint(bool shown);
+    // The student's box over the viewer, or the viewer uncovered.
+    void showStudentCopy(bool shown);
 
     FileDialogRequest &m_openDialog;
     ExerciseScores &m_scores;
