@@ -110,6 +110,32 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), field);
         QVERIFY(field->property("plainText").toString().contains(QStringLiteral("canción"))
                 || field->property("text").toString() == QStringLiteral("canción"));
+
+        // Another window with its own bar: its letters go to its own field, and after the
+        // student comes back, this bar's letters go to this window's field again, even when
+        // the focus rests on no field.
+        QWidget other;
+        auto *otherLayout = new QVBoxLayout(&other);
+        auto *otherLine = new QLineEdit(&other);
+        auto *otherBar = new AccentBar(&other);
+        otherLayout->addWidget(otherLine);
+        otherLayout->addWidget(otherBar);
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        otherLine->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), otherLine);
+        QTest::mouseClick(otherBar->key(6), Qt::LeftButton);
+        QCOMPARE(otherLine->text(), QStringLiteral("ñ"));
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(field, Qt::Key_Backspace); // room for one more letter in a short blank
+        field->clearFocus();
+        QCOMPARE(bar->target(), field);
+        QTest::mouseClick(bar->key(0), Qt::LeftButton);
+        QCOMPARE(otherLine->text(), QStringLiteral("ñ"));
+        QVERIFY(field->property("plainText").toString().contains(QStringLiteral("á"))
+                || field->property("text").toString().contains(QStringLiteral("á")));
     }
 
     void readOnlyFieldsAreLeftAlone()

@@ -267,30 +267,73 @@ private slots:
             QVERIFY(panel(window, row.name)->Collapsed());
     }
 
+    // Hidden by "Volver", the close box, or the keys that close a window (Escape, Ctrl+W).
     void timerFollowsShowingAndHiding_data()
     {
-        QTest::addColumn<bool>("closeBox");
-        QTest::addRow("Volver") << false;
-        QTest::addRow("close box") << true;
+        QTest::addColumn<QString>("how");
+        QTest::addRow("Volver") << u"Volver"_s;
+        QTest::addRow("close box") << u"close box"_s;
+        QTest::addRow("Escape") << u"Esc"_s;
+        QTest::addRow("Ctrl+W") << u"Ctrl+W"_s;
     }
     void timerFollowsShowingAndHiding()
     {
-        QFETCH(bool, closeBox);
+        QFETCH(QString, how);
         TAyuda window;
         QCOMPARE(window.Timer1->interval(), 1000);
         QVERIFY(window.Timer1->isActive());
         for (int round = 0; round < 2; ++round) {
             window.show();
             QVERIFY(window.Timer1->isActive());
-            if (closeBox)
+            if (how == u"close box")
                 QVERIFY(window.close());
-            else
+            else if (how == u"Volver")
                 window.Volver->click();
+            else {
+                QApplication::setActiveWindow(&window);
+                QVERIFY(QTest::qWaitForWindowActive(&window));
+                // From the page's own controls, where the student is.
+                window.TabbedNotebook1->setPageIndex(round ? TAyuda::PageCuestiones : TAyuda::PageFrases);
+                QTest::keySequence(window.TabbedNotebook1->page(window.TabbedNotebook1->pageIndex()),
+                                   QKeySequence::fromString(how));
+            }
             QVERIFY(!window.isVisible());
             QVERIFY(!window.Timer1->isActive());
         }
         window.show();
         QVERIFY(window.Timer1->isActive());
+    }
+
+    // Ctrl+Tab goes round the pages wherever the focus was, and the keyboard is never left
+    // nowhere after a page change (mended: after one change the focus was lost, and Ctrl+Tab
+    // with it).
+    void ctrlTabGoesRoundThePages_data()
+    {
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("presses");
+        QTest::addRow("from the word list") << int(TAyuda::PageEjemplos) << u"ListBox1"_s << 2;
+        QTest::addRow("from the phrase box") << int(TAyuda::PageFrases) << u"RichEdit2"_s << 3;
+        QTest::addRow("from the tabs") << int(TAyuda::PageReglas) << u"TabbedNotebook1"_s << 3;
+    }
+    void ctrlTabGoesRoundThePages()
+    {
+        QFETCH(int, startPage);
+        QFETCH(QString, focused);
+        QFETCH(int, presses);
+        TAyuda window;
+        window.TabbedNotebook1->setPageIndex(startPage);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QWidget *>(focused)->setFocus(Qt::TabFocusReason);
+        for (int press = 1; press <= presses; ++press) {
+            QWidget *from = QApplication::focusWidget();
+            QVERIFY(from);
+            QTest::keyClick(from, Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(window.TabbedNotebook1->pageIndex(), (startPage + press) % 4);
+            QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        }
     }
 
     void closingHidesWithoutDestroying()

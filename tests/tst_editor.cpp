@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QInputDialog>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextList>
@@ -654,23 +655,47 @@ private slots:
         QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Abrir un tablero"));
     }
 
-    // No help file shows anything: each command shows the editor's own short help instead.
+    // No help file shows anything: each command shows the editor's own short help instead,
+    // each its own (mended: all three showed the same box).
     void helpCommandsReachTheViewer()
     {
         RecordingViewer viewer;
         HelpViewer::setViewer(&viewer);
         m_editor->HelpContentsItem->trigger();
+        // The search asks for a word, found without its accent or capitals.
+        m_dialogs->queueModal([](QDialog &dialog) {
+            static_cast<QInputDialog &>(dialog).setTextValue(QStringLiteral("VINETAS"));
+            return int(QDialog::Accepted);
+        });
         m_editor->HelpSearchItem->trigger();
         m_editor->HelpHowToUseItem->trigger();
+        m_dialogs->queueModal([](QDialog &dialog) {
+            static_cast<QInputDialog &>(dialog).setTextValue(QStringLiteral("zarzuela"));
+            return int(QDialog::Accepted);
+        });
+        m_editor->HelpSearchItem->trigger();
+        m_editor->HelpSearchItem->trigger(); // cancelled: nothing shown
         HelpViewer::setViewer(nullptr);
-        QCOMPARE(viewer.requests, QStringList({"3:", "105:", "4:"}));
-        QCOMPARE(m_dialogs->messages.size(), 3);
-        for (const ShownMessage &help : std::as_const(m_dialogs->messages)) {
-            QCOMPARE(help.caption, QStringLiteral("Ayuda del editor"));
-            // The keys read as the menus show them.
-            QVERIFY(help.text.contains(
-                QStringLiteral("Guardar (%1)").arg(m_editor->FileSaveItem->shortcut().toString(QKeySequence::NativeText))));
-        }
+        QCOMPARE(viewer.requests, QStringList({"3:", "105:", "4:", "105:", "105:"}));
+        QCOMPARE(m_dialogs->modalWindows, QStringList(3, QStringLiteral("BuscarAyuda")));
+        QCOMPARE(m_dialogs->messages.size(), 4);
+        const ShownMessage &contents = m_dialogs->messages[0];
+        QCOMPARE(contents.caption, QStringLiteral("Ayuda del editor"));
+        // The keys read as the menus show them.
+        QVERIFY(contents.text.contains(
+            QStringLiteral("Guardar (%1)").arg(m_editor->FileSaveItem->shortcut().toString(QKeySequence::NativeText))));
+        // The bullets button is called as the help calls it.
+        QCOMPARE(m_editor->BulletsButton->toolTip(), QStringLiteral("Viñetas"));
+        QVERIFY(contents.text.contains(QStringLiteral("viñetas")));
+        const ShownMessage &search = m_dialogs->messages[1];
+        QCOMPARE(search.caption, QStringLiteral("Buscar ayuda sobre..."));
+        QVERIFY(search.text.contains(QStringLiteral("viñetas")));
+        QVERIFY(!search.text.contains(QStringLiteral("Fichero:")));
+        const ShownMessage &howTo = m_dialogs->messages[2];
+        QVERIFY(howTo.text.contains(QStringLiteral("Buscar ayuda sobre")));
+        QVERIFY(howTo.text != contents.text);
+        QCOMPARE(m_dialogs->messages[3].text, QStringLiteral("La ayuda del editor no dice nada de «zarzuela»."));
+        m_dialogs->modalWindows.clear();
         m_editor->HelpAboutItem->trigger();
         QCOMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("AboutBox")});
     }

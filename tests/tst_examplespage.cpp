@@ -7,8 +7,10 @@
 #include "widgets/MShape.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -286,6 +288,58 @@ private slots:
         QCOMPARE(items(page.ListBoxHiatos), QStringList{u"alcohol"_s});
         QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"amor"_s);
         QCOMPARE(page.ListBox1->selectedItems().value(0), page.ListBox1->item(page.selectedWordIndex));
+
+        // From the word list, Tab reaches the groups; Space or Enter on a group places the
+        // picked word there as its key does, and the next word is picked.
+        QTest::keyClick(page.ListBox1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page.ListBoxAgudas);
+        QTest::keyClick(page.ListBoxAgudas, Qt::Key_Space);
+        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
+        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"apacigüéis"_s);
+        for (int step = 0; step < 5; ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page.ListBoxTriptongos);
+        QTest::keyClick(page.ListBoxTriptongos, Qt::Key_Return);
+        QCOMPARE(items(page.ListBoxTriptongos), (QStringList{u"aguáis"_s, u"apacigüéis"_s}));
+        QCOMPARE(runScores().exampleAttempts, 6);
+        // With nothing picked, Enter on a group moves nothing and counts nothing.
+        page.ListBox1->clearSelection();
+        QCOMPARE(page.selectedWordIndex, -1);
+        QTest::keyClick(page.ListBoxTriptongos, Qt::Key_Enter);
+        QCOMPARE(runScores().exampleAttempts, 6);
+        QCOMPARE(page.ListBoxTriptongos->count(), 2);
+    }
+
+    // Every word is shown whole wherever it is, also in a list narrowed by its scroll bar
+    // (mended: "Mediterr…", "secret…").
+    void everyWordShownWhole_data()
+    {
+        QTest::addColumn<int>("into"); // -1: left in the word list; 6: each into its own group
+        QTest::addRow("the word list") << -1;
+        QTest::addRow("each in its own group") << 6;
+        QTest::addRow("all in Diptongos, with its scroll bar") << int(Exercise::Diptongos);
+        QTest::addRow("all in Agudas") << int(Exercise::Agudas);
+    }
+    void everyWordShownWhole()
+    {
+        QFETCH(int, into);
+        ExamplesPage &page = *m_page;
+        if (into >= 0) {
+            while (page.ListBox1->count() > 0) {
+                page.ListBox1->setCurrentRow(0);
+                const QString word = page.ListBox1->item(0)->text();
+                QTest::keyClick(page.ListBox1, Qt::Key(Qt::Key_1 + (into == 6 ? groupOf(word) : into)));
+            }
+        }
+        QStringList cut;
+        for (QListWidget *list : m_window->TabbedNotebook1->page(TAyuda::PageEjemplos)->findChildren<QListWidget *>()) {
+            for (int row = 0; row < list->count(); ++row)
+                if (page.shownText(list, row) != list->item(row)->text())
+                    cut << list->objectName() + u": "_s + page.shownText(list, row);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_s)));
+        if (into == int(Exercise::Diptongos))
+            QVERIFY(page.ListBoxDiptongos->verticalScrollBar()->isVisible());
     }
 
     // A word in a wrong group tells why it belongs elsewhere; in its own group, only its name.

@@ -128,13 +128,25 @@ private slots:
         QTest::keyClicks(edit, u"otra"_s);
 
         QVERIFY(!m_page->nextStepHint->isVisible());
-        m_page->Corregir->click();
+        // From the keyboard: Tab leaves the box (mended: it typed a tab there) for "Corregir".
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        edit->setFocus();
+        // The viewer under the box is no stop while covered (mended: an unseen stop).
+        QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(QApplication::focusWidget() != m_page->BigText1);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_page->Corregir);
+        QTest::keyClick(m_page->Corregir, Qt::Key_Space);
         // The blank line and the one without acute accents are no phrases to count.
         QCOMPARE(runScores().phraseTotal, 2);
         QCOMPARE(runScores().phraseHits, 1);
         QCOMPARE(m_page->Tfrases->text(), u"1/2"_s);
         QCOMPARE(m_page->Tpercentfrases->text(), u"50"_s);
         QVERIFY(!edit->isVisible());
+        QCOMPARE(m_page->BigText1->focusPolicy(), Qt::StrongFocus);
         QVERIFY(m_page->Comprobar->isVisible());
         QVERIFY(m_page->nextStepHint->isVisible());
         QCOMPARE(m_page->nextStepHint->text(), u"Para seguir, abre otro archivo de frases con «Frases»"_s);
@@ -173,6 +185,12 @@ private slots:
         m_page->Comprobar->click();
         QVERIFY(edit->isVisible());
         QCOMPARE(edit->toPlainText(), phrases.join(u'\n'));
+        // The hint has its own line, over neither view's text nor the buttons.
+        const QRect hint = m_page->nextStepHint->geometry();
+        QVERIFY(!hint.intersects(edit->geometry()));
+        QVERIFY(!hint.intersects(viewer->geometry()));
+        QVERIFY(hint.bottom() < m_page->Abrefrases->y());
+        QVERIFY(m_page->nextStepHint->sizeHint().width() <= hint.width());
         m_page->Comprobar->click();
         QVERIFY(!edit->isVisible());
 

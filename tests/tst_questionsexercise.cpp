@@ -63,7 +63,7 @@ private slots:
         QTest::addRow("6a de haber sabido") << 30 << u"haber"_s << true;
         QTest::addRow("6a a ver") << 30 << u"a ver"_s << false;
         QTest::addRow("6b A ver") << 31 << u"A ver"_s << true;
-        QTest::addRow("6b a ver: the sentence starts") << 31 << u"a ver"_s << false;
+        QTest::addRow("6b a ver, as the chooser offers it") << 31 << u"a ver"_s << true;
         QTest::addRow("6b aver, accepted before") << 31 << u"aver"_s << false;
         QTest::addRow("6b ver, accepted before") << 31 << u"ver"_s << false;
         QTest::addRow("6b haber") << 31 << u"haber"_s << false;

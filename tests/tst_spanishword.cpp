@@ -267,6 +267,14 @@ private slots:
                                               << u"Falta \"árbol\" (ár-bol): llana terminada en -l, lleva tilde."_s;
         QTest::addRow("phrase: word too many") << WordExplanation::ofPhraseDifferences(u"El árbol alto"_s, u"El árbol"_s)
                                                << u"«alto» sobra: el modelo no tiene esa palabra."_s;
+        QTest::addRow("phrase: capital missing, tilde right")
+            << WordExplanation::ofPhraseDifferences(u"tú sabes que tu hermano llegó tarde."_s, u"Tú sabes que tu hermano llegó tarde."_s)
+            << u"«tú» lleva mayúscula: se escribe «Tú»."_s;
+        QTest::addRow("phrase: capital too many") << WordExplanation::ofPhraseDifferences(u"Dijo Que sí"_s, u"Dijo que sí"_s)
+                                                  << u"«Que» va en minúscula: se escribe «que»."_s;
+        QTest::addRow("phrase: capital and tilde both wrong: the tilde is explained")
+            << WordExplanation::ofPhraseDifferences(u"tu sabes"_s, u"Tú sabes"_s)
+            << u"«tu» se escribe "_s + WordExplanation::ofWord(u"Tú"_s);
         QTest::addRow("phrase: only signs differ") << WordExplanation::ofPhraseDifferences(u"El árbol"_s, u"El árbol."_s) << QString();
     }
     void explanations()

@@ -3,7 +3,10 @@
 #include "ScriptedDialogs.h"
 #include "TemporaryWorkingFolder.h"
 
+#include "help/UnitAyuda.h"
 #include "practice/Unit1.h"
+#include "reports/ClassResultsWindow.h"
+#include "reports/ProgressWindow.h"
 #include "shared/AppError.h"
 #include "shared/FontSubstitutes.h"
 #include "shared/RunScores.h"
@@ -24,6 +27,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -239,6 +243,7 @@ private slots:
         QTest::addRow("Ayuda1") << "Ayuda1" << "&Ayuda";
         QTest::addRow("Instrucciones1") << "Instrucciones1" << "Instrucciones";
         QTest::addRow("Info") << "Info" << "Información";
+        QTest::addRow("Ejercicios1") << "Ejercicios1" << "&Ejercicios";
     }
     void menuCaptions()
     {
@@ -454,36 +459,82 @@ private slots:
     }
 
     // After a choice the focus rests on "Resultados"; Tab goes on beside the selector just
-    // left, charging no miss on the way.
+    // left, charging no miss on the way. Past the last selector the keyboard goes round the
+    // tool bar, left to right, and from "Resultados" on to the first word not yet right
+    // (mended: it went round the three buttons for ever). A right word passed through stays
+    // green (mended: it was left aqua).
     void keyboardPlayGoesOnFromResultados_data()
     {
-        QTest::addColumn<int>("left");
+        QTest::addColumn<QList<int>>("rights"); // chosen right in this order; the last is left last
         QTest::addColumn<bool>("backwards");
-        QTest::addColumn<int>("expected"); // 0: no selector
-        QTest::addRow("tab after 5") << 5 << false << 6;
-        QTest::addRow("shift+tab before 5") << 5 << true << 4;
-        QTest::addRow("tab after 40 leaves the board") << 40 << false << 0;
+        QTest::addColumn<QStringList>("path");  // the focus after each Tab
+        QTest::addRow("tab after 5") << QList<int>{5} << false << QStringList{"BoolComboBox6"};
+        QTest::addRow("shift+tab before 5") << QList<int>{5} << true << QStringList{"BoolComboBox4"};
+        QTest::addRow("tab after 40 goes round the tool bar to the first word not right")
+            << QList<int>{1, 40} << false << QStringList{"Op1", "GuardarPDF", "OK", "BoolComboBox2"};
+        QTest::addRow("a right word passed through stays green")
+            << QList<int>{6, 5} << false << QStringList{"BoolComboBox6", "BoolComboBox7"};
     }
     void keyboardPlayGoesOnFromResultados()
     {
-        QFETCH(int, left);
+        QFETCH(QList<int>, rights);
         QFETCH(bool, backwards);
-        QFETCH(int, expected);
+        QFETCH(QStringList, path);
         openWindow();
-        choose(left, rightItem);
+        for (int n : rights)
+            choose(n, rightItem);
         QCOMPARE(QApplication::focusWidget(), m_form->OK);
-        QTest::keyClick(m_form->OK, backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
-        if (expected)
-            QCOMPARE(QApplication::focusWidget(), box(expected));
-        else
-            QVERIFY(!qobject_cast<TBoolComboBox *>(QApplication::focusWidget()));
-        QCOMPARE(runScores().boardMisses, 0);
-        // Leaving without the right word is still a miss.
-        if (expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-            QCOMPARE(QApplication::focusWidget(), m_form->OK);
-            QCOMPARE(runScores().boardMisses, 1);
+        for (const QString &expected : path) {
+            QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                            backwards ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), expected);
         }
+        QCOMPARE(runScores().boardMisses, 0);
+        for (int n : rights)
+            QCOMPARE(box(n)->Color(), Colors::clLime);
+        // Leaving without the right word is still a miss.
+        QVERIFY(qobject_cast<TBoolComboBox *>(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(runScores().boardMisses, 1);
+    }
+
+    // The windows beside the practice window open and close from the keyboard: Ctrl+E (shown
+    // in the menu) opens the exercises, Escape or Ctrl+W close each of them.
+    void windowsOpenAndCloseByKeyboard_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QKeySequence>("close");
+        for (const char *window : {"Ayuda", "Progreso", "ClaseWindow"}) {
+            QTest::addRow("%s, Escape", window) << QString::fromLatin1(window) << QKeySequence(Qt::Key_Escape);
+            QTest::addRow("%s, Ctrl+W", window) << QString::fromLatin1(window) << QKeySequence(Qt::CTRL | Qt::Key_W);
+        }
+    }
+    void windowsOpenAndCloseByKeyboard()
+    {
+        QFETCH(QString, window);
+        QFETCH(QKeySequence, close);
+        QStandardPaths::setTestModeEnabled(true);
+        openWindow();
+        TAyuda help;
+        Ayuda = &help;
+        QWidget *opened = nullptr;
+        if (window == QStringLiteral("Ayuda")) {
+            QVERIFY(m_form->Ejercicios1->text().contains(QStringLiteral("Ejercicios")));
+            QVERIFY(m_form->SpeedButton3->toolTip().contains(m_form->Ejercicios1->shortcut().toString(QKeySequence::NativeText)));
+            QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_E));
+            opened = &help;
+        } else {
+            (window == QStringLiteral("Progreso") ? m_form->Progreso1 : m_form->Clase1)->trigger();
+            opened = m_form->findChild<QWidget *>(window);
+        }
+        QVERIFY(opened && opened->isVisible());
+        QApplication::setActiveWindow(opened);
+        QVERIFY(QTest::qWaitForWindowActive(opened));
+        QTest::keySequence(opened, close);
+        QVERIFY(!opened->isVisible());
+        QVERIFY(m_form->isVisible());
+        Ayuda = nullptr;
     }
 
     void noRightSelectorLeftShowsZero()

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -250,7 +251,8 @@ void TMainForm::createSpeedBar(QWidget *client)
     LeftAlign = button("LeftAlign", 464, QStringLiteral("Alinear izquierda"), "left");
     CenterAlign = button("CenterAlign", 490, QStringLiteral("Centrar"), "center");
     RightAlign = button("RightAlign", 516, QStringLiteral("Alinear derecha"), "right");
-    BulletsButton = button("BulletsButton", 547, QStringLiteral("Sangrado"), "bullets");
+    // Named as the editor's help names it: the button makes a bulleted list.
+    BulletsButton = button("BulletsButton", 547, QStringLiteral("Viñetas"), "bullets");
     // The toggles from the keyboard, with the word processors' usual keys.
     BoldButton->defaultAction()->setShortcut(QKeySequence::Bold);
     ItalicButton->defaultAction()->setShortcut(QKeySequence::Italic);
@@ -693,11 +695,65 @@ QString TMainForm::editorHelpText() const
     return lines.join(QLatin1Char('\n'));
 }
 
+QString TMainForm::howToUseHelpText() const
+{
+    const QStringList lines = {
+        QStringLiteral("La ayuda del editor está en el menú Ayuda:"),
+        QStringLiteral("«Contenidos» resume las órdenes de cada menú y sus teclas;"),
+        QStringLiteral("«Buscar ayuda sobre...» busca una palabra (por ejemplo «guardar» o «regla») en ese "
+                       "resumen y muestra lo que dice de ella."),
+        QString(),
+        QStringLiteral("Al señalar un botón con el ratón aparece su nombre, y la barra de abajo dice qué "
+                       "hace la orden de menú marcada."),
+    };
+    return lines.join(QLatin1Char('\n'));
+}
+
 void TMainForm::showHelp(unsigned command)
 {
     if (HelpViewer::request(command))
         return;
-    DialogService::instance().message(this, editorHelpText(), editorHelpCaption, MessageIcon::Information,
+    if (command == HelpViewer::PartialKey) {
+        searchHelp();
+        return;
+    }
+    DialogService::instance().message(this, command == HelpViewer::HelpOnHelp ? howToUseHelpText() : editorHelpText(),
+                                      editorHelpCaption, MessageIcon::Information, MessageButtons::Ok);
+}
+
+namespace {
+// Letters compared as a reader would look them up: no case, no accents.
+QString lookupForm(const QString &text)
+{
+    QString plain;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c.toCaseFolded();
+    return plain;
+}
+} // namespace
+
+void TMainForm::searchHelp()
+{
+    QInputDialog question(this);
+    question.setObjectName(QStringLiteral("BuscarAyuda"));
+    question.setWindowTitle(QStringLiteral("Buscar ayuda sobre..."));
+    question.setLabelText(QStringLiteral("Escribe la palabra que buscas:"));
+    question.setOkButtonText(QStringLiteral("Buscar"));
+    question.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (DialogService::instance().execModal(question) != QDialog::Accepted)
+        return;
+    const QString word = question.textValue().simplified();
+    if (word.isEmpty())
+        return;
+    QStringList found;
+    for (const QString &line : editorHelpText().split(QLatin1Char('\n')))
+        if (lookupForm(line).contains(lookupForm(word)))
+            found << line;
+    const QString text = found.isEmpty()
+                             ? QStringLiteral("La ayuda del editor no dice nada de «%1».").arg(word)
+                             : QStringLiteral("Lo que dice la ayuda del editor de «%1»:\n\n").arg(word) + found.join(QLatin1Char('\n'));
+    DialogService::instance().message(this, text, QStringLiteral("Buscar ayuda sobre..."), MessageIcon::Information,
                                       MessageButtons::Ok);
 }
 

@@ -173,9 +173,12 @@ private:
     void applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off);
     MessageAnswer askToSave();
     // The help command through the help viewer, or the editor's own short help when no help
-    // file shows it.
+    // file shows it: each command its own text.
     void showHelp(unsigned command);
     QString editorHelpText() const;
+    QString howToUseHelpText() const;
+    // Asks for a word and shows the lines of the editor's help that speak of it.
+    void searchHelp();
     bool saveDeclined(MessageAnswer answer) const;
     void saveTo(const QString &path);
     void RulerMarkerStepped(TRulerMarker *sender, int pixels);

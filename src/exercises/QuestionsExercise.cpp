@@ -40,8 +40,9 @@ bool BlankRule::accepts(const QString &answer) const
     return false;
 }
 
-// Every blank's rule, in blank order. Some rules take only the end of a word so that the
-// capital of a sentence's first word is accepted too ("or qué", "i no", "ún").
+// Every blank's rule, in blank order. A blank that starts its sentence takes its answer with or
+// without the capital, as the word choosers offer every word in lower case: some rules take only
+// the end of a word ("or qué", "i no", "ún"), others both spellings.
 const BlankRule &ruleFor(int blank)
 {
     using K = BlankRule::Kind;
@@ -82,7 +83,7 @@ const BlankRule &ruleFor(int blank)
         {K::Equals, {u"a"_s}, {}},
         // 6: a ver / haber
         {K::Contains, {u"haber"_s}, {}},
-        {K::Contains, {u"A ver"_s}, {}},
+        {K::Contains, {u"A ver"_s, u"a ver"_s}, {}},
         {K::Contains, {u"haber"_s}, {}},
         {K::Contains, {u"a ver"_s}, {}},
         {K::Contains, {u"haber"_s}, {}},

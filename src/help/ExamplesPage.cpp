@@ -18,6 +18,9 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSignalBlocker>
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
@@ -48,16 +51,57 @@ const GroupLayout groupLayouts[Exercise::groupCount] = {
     {"ListBoxTriptongos", "Bevel6", "Label6", "Ttriptongos", u"Triptongos", 576, 568, 576, 616},
 };
 
-// Every row of a list as high as the layout says, whatever the font asks for.
-class FixedRowDelegate : public QStyledItemDelegate {
+// Every row of a list as high as the layout says, whatever the font asks for, and every word
+// whole: the lists are narrow, a scroll bar narrows them further, and a cut word ("Mediterr…")
+// cannot be judged. A word too wide for its row is drawn narrower, then smaller, until it fits.
+class WordListDelegate : public QStyledItemDelegate {
 public:
-    FixedRowDelegate(int rowHeight, QObject *parent) : QStyledItemDelegate(parent), m_rowHeight(rowHeight) {}
+    WordListDelegate(int rowHeight, QObject *parent) : QStyledItemDelegate(parent), m_rowHeight(rowHeight) {}
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         return {QStyledItemDelegate::sizeHint(option, index).width(), m_rowHeight};
     }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem shown = option;
+        initStyleOption(&shown, index);
+        fitText(shown);
+        styleOf(shown)->drawControl(QStyle::CE_ItemViewItem, &shown, painter, shown.widget);
+    }
+    // The text of a row as painted: what the style keeps of it in the room it has.
+    QString shownText(const QStyleOptionViewItem &option, const QModelIndex &index) const
+    {
+        QStyleOptionViewItem shown = option;
+        initStyleOption(&shown, index);
+        fitText(shown);
+        return QFontMetrics(shown.font).elidedText(shown.text, shown.textElideMode, room(shown));
+    }
 
 private:
+    static const QStyle *styleOf(const QStyleOptionViewItem &option)
+    {
+        return option.widget ? option.widget->style() : QApplication::style();
+    }
+    // The width the style gives the text: its rectangle less the style's margin on each side.
+    static int room(const QStyleOptionViewItem &option)
+    {
+        const QStyle *style = styleOf(option);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+        return style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget).width() - 2 * margin;
+    }
+    static void fitText(QStyleOptionViewItem &option)
+    {
+        const int width = room(option);
+        const auto fits = [&](const QFont &font) { return QFontMetrics(font).horizontalAdvance(option.text) <= width; };
+        QFont font = option.font;
+        for (int stretch = 95; !fits(font) && stretch >= 70; stretch -= 5)
+            font.setStretch(stretch);
+        while (!fits(font) && font.pixelSize() > 8)
+            font.setPixelSize(font.pixelSize() - 1);
+        option.font = font;
+        option.fontMetrics = QFontMetrics(font);
+    }
+
     int m_rowHeight;
 };
 
@@ -68,7 +112,7 @@ QListWidget *placeList(QWidget *parent, const char *name, const QRect &geometry,
     list->setGeometry(geometry);
     list->setFont(pixelFont(u"Arial"_s, pixels, false, true));
     setTextColor(list, Colors::clNavy);
-    list->setItemDelegate(new FixedRowDelegate(rowHeight, list));
+    list->setItemDelegate(new WordListDelegate(rowHeight, list));
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -274,28 +318,51 @@ bool ExamplesPage::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return QObject::eventFilter(watched, event);
-    // The keys 1 to 6 put the picked word into a group exactly as a click on its list does;
-    // then the word that takes its place is picked, so that the keys sort the list word after
-    // word (after a refused move, the same word again).
+    // The keys 1 to 6 put the picked word into a group exactly as a click on its list does.
     if (watched == ListBox1 && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_6) {
-        ErrorGuard::run([&] {
-            const int picked = selectedWordIndex;
-            dropOn(Group(key->key() - Qt::Key_1));
-            if (picked >= 0 && ListBox1->count() > 0)
-                ListBox1->setCurrentRow(std::min(picked, ListBox1->count() - 1), QItemSelectionModel::ClearAndSelect);
-        });
+        ErrorGuard::run([&] { placeByKey(Group(key->key() - Qt::Key_1)); });
         return true;
     }
-    // Delete on a group list sends its marked word back, as a double-click does.
-    if (key->key() == Qt::Key_Delete) {
-        for (int group = 0; group < Exercise::groupCount; ++group) {
-            if (watched == m_groupLists[std::size_t(group)]) {
-                ErrorGuard::run([&] { sendBack(Group(group)); });
-                return true;
-            }
+    for (int group = 0; group < Exercise::groupCount; ++group) {
+        if (watched != m_groupLists[std::size_t(group)])
+            continue;
+        // Delete on a group list sends its marked word back, as a double-click does.
+        if (key->key() == Qt::Key_Delete) {
+            ErrorGuard::run([&] { sendBack(Group(group)); });
+            return true;
+        }
+        // Enter or Space on a group list, with a word picked, places it there as its key does.
+        const bool placing = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (placing && selectedWordIndex >= 0) {
+            ErrorGuard::run([&] { placeByKey(Group(group)); });
+            return true;
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ExamplesPage::placeByKey(Group group)
+{
+    // Then the word that takes its place is picked, so that the keys sort the list word after
+    // word (after a refused move, the same word again).
+    const int picked = selectedWordIndex;
+    dropOn(group);
+    if (picked >= 0 && ListBox1->count() > 0)
+        ListBox1->setCurrentRow(std::min(picked, ListBox1->count() - 1), QItemSelectionModel::ClearAndSelect);
+}
+
+QString ExamplesPage::shownText(const QListWidget *list, int row) const
+{
+    const auto *delegate = static_cast<const WordListDelegate *>(list->itemDelegate());
+    QStyleOptionViewItem option;
+    option.initFrom(list->viewport());
+    option.widget = list;
+    option.rect = list->visualItemRect(list->item(row));
+    option.font = list->font();
+    option.fontMetrics = QFontMetrics(list->font());
+    option.textElideMode = list->textElideMode();
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    return delegate->shownText(option, list->model()->index(row, 0));
 }
 
 void ExamplesPage::ListBox1Click()
@@ -356,7 +423,7 @@ void ExamplesPage::moveInto(Group group)
     QListWidget *list = groupList(group);
     if (m_exercise.move(word, itemsOf(list)) == Exercise::MoveResult::Refused)
         return;
-    // The group lists are narrow: a long word is cut short there, and its tip shows it whole.
+    // The tip shows the word in the list's own size.
     auto *placed = new QListWidgetItem(word, list);
     placed->setToolTip(word);
     // A word in a group that is not its own says why it belongs elsewhere.

@@ -20,8 +20,8 @@ class TTabPage;
 // a double-click sends a word back. Nothing is judged at the move: the window's timer runs
 // RecountClassification once a second, which shows the counts and lights the counter of a
 // group whose every word is in place. The keys 1 to 6 move the picked word as a click on the
-// group would, and Delete on a group list sends its marked word back, so that no step needs
-// the mouse.
+// group would, so do Enter and Space on a group list, and Delete on a group list sends its
+// marked word back, so that no step needs the mouse.
 class ExamplesPage : public QObject {
     Q_OBJECT
 public:
@@ -67,6 +67,10 @@ public:
     QListWidget *groupList(int group) const { return m_groupLists[std::size_t(group)]; }
     QLabel *groupCounter(int group) const { return m_counters[std::size_t(group)]; }
     QLabel *groupTitle(int group) const { return m_titles[std::size_t(group)]; }
+
+    // The text of a row of one of the seven lists as it is drawn (a word cut short would end in
+    // "…").
+    QString shownText(const QListWidget *list, int row) const;
 
     // The index in ListBox1 of the word last picked, -1 when none is.
     int selectedWordIndex = -1;
@@ -120,6 +124,8 @@ private:
     // Runs the move operation of a group when a word is picked, then forgets the pick: what
     // the drop and the end-of-drag handlers of every group do.
     void dropOn(Group group);
+    // A move made with the keys: the picked word into the group, then the next word picked.
+    void placeByKey(Group group);
     void moveInto(Group group);
     void sendBack(Group group);
     void forgetPick();

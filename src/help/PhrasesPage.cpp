@@ -31,6 +31,9 @@ using namespace WindowControls;
 
 namespace {
 
+// The heights of the two views; RichEdit2 lies a little lower than BigText1's edge.
+constexpr int bigTextHeight = 337;
+constexpr int richEditHeight = 345;
 // Tpercentfrases keeps this right edge and grows to the left.
 constexpr int percentRightEdge = 417 + 10;
 constexpr int resultRowTop = 358;
@@ -112,7 +115,7 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
     // The viewer first, so that RichEdit2 lies over it and hides it while shown.
     BigText1 = new TBigText(page);
     BigText1->setObjectName(QStringLiteral("BigText1"));
-    BigText1->setGeometry(8, 0, 665, 337);
+    BigText1->setGeometry(8, 0, 665, bigTextHeight);
     BigText1->setFont(phraseFont);
     BigText1->setColor(Colors::clBtnFace);
     BigText1->setBackColor(Colors::clBtnFace);
@@ -120,12 +123,12 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
     BigText1->setScrollBars(TBigText::ssVertical);
     BigText1->viewport()->installEventFilter(this);
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
-    // The corrected lines can be scrolled from the keyboard too.
-    BigText1->setFocusPolicy(Qt::StrongFocus);
+    // The corrected lines can be scrolled from the keyboard too, once they are seen.
+    BigText1->setFocusPolicy(Qt::NoFocus);
 
     RichEdit2 = new QTextEdit(page);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
-    RichEdit2->setGeometry(7, 0, 666, 345);
+    RichEdit2->setGeometry(7, 0, 666, richEditHeight);
     RichEdit2->setFrameShape(QFrame::NoFrame);
     RichEdit2->setFont(phraseFont);
     QPalette palette = RichEdit2->palette();
@@ -137,6 +140,9 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
     RichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Phrases are plain text: formatting pasted from elsewhere would only get in the way.
     RichEdit2->setAcceptRichText(false);
+    // No phrase holds a tab (the file's tabs are read as spaces), so Tab moves on to
+    // "Corregir" as everywhere else instead of keeping the keyboard in the box.
+    RichEdit2->setTabChangesFocus(true);
     RichEdit2->setAccessibleName(QStringLiteral("Frases"));
     RichEdit2->setPlainText(QString(8, QLatin1Char('\n'))
         + QStringLiteral("                PULSA SOBRE EL BOTÓN  << Frases >> PARA ABRIR LOS ARCHIVOS DE FRASES"));
@@ -168,7 +174,7 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
     Comprobar->hide();
     connect(Comprobar, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::ComprobarClick));
 
-    // In the strip between the view and the buttons, above RichEdit2's lower edge.
+    // In the strip between the views and the buttons.
     nextStepHint = placeLabel(page, "nextStepHint", 8, 338,
                               QStringLiteral("Para seguir, abre otro archivo de frases con «Frases»"),
                               pixelFont(QStringLiteral("MS Sans Serif"), 11), Colors::clNavy);
@@ -247,9 +253,11 @@ void PhrasesPage::showNewFile(QStringList lines)
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
     m_exercise.open(std::move(lines));
     RichEdit2->setPlainText(m_exercise.studentCopy());
-    RichEdit2->show();
+    showStudentCopy(true);
+    // The student opened the file to put its accents back: the keyboard goes straight there.
+    RichEdit2->setFocus(Qt::OtherFocusReason);
     Comprobar->hide();
-    nextStepHint->hide();
+    showNextStepHint(false);
 }
 
 void PhrasesPage::CorregirClick()
@@ -264,7 +272,7 @@ void PhrasesPage::CorregirClick()
     m_scores.setPhrases(phrasePercent);
 
     BigText1->Clear();
-    RichEdit2->hide();
+    showStudentCopy(false);
     using Verdict = PhrasesExercise::Verdict;
     const QList<Verdict> &verdicts = m_exercise.lineResults();
     m_lineTips.clear();
@@ -290,7 +298,24 @@ void PhrasesPage::CorregirClick()
     // The correct text is the file as it was opened, whatever became of it on disk since.
     RichEdit2->setPlainText(m_exercise.reference().join(QLatin1Char('\n')));
     Comprobar->show();
-    nextStepHint->show();
+    showNextStepHint(true);
+}
+
+void PhrasesPage::showStudentCopy(bool shown)
+{
+    RichEdit2->setVisible(shown);
+    // The viewer takes the focus only while it is seen: a hidden stop would swallow a Tab.
+    BigText1->setFocusPolicy(shown ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+void PhrasesPage::showNextStepHint(bool shown)
+{
+    // The hint has a line of its own: the views end above it while it shows, so that it never
+    // covers their last line.
+    const int viewsBottom = shown ? nextStepHint->y() : richEditHeight;
+    RichEdit2->resize(RichEdit2->width(), viewsBottom - RichEdit2->y());
+    BigText1->resize(BigText1->width(), std::min(bigTextHeight, viewsBottom - BigText1->y()));
+    nextStepHint->setVisible(shown);
 }
 
 bool PhrasesPage::eventFilter(QObject *watched, QEvent *event)
@@ -310,5 +335,5 @@ bool PhrasesPage::eventFilter(QObject *watched, QEvent *event)
 
 void PhrasesPage::ComprobarClick()
 {
-    RichEdit2->setHidden(!RichEdit2->isHidden());
+    showStudentCopy(RichEdit2->isHidden());
 }

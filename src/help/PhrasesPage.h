@@ -79,6 +79,9 @@ private:
     // The student's copy, one entry per line; an empty box with nothing to compare holds none.
     QStringList studentLines() const;
     void setPercentCaption(const QString &caption);
+    void showNextStepHint(bool shown);
+    // The student's box over the viewer, or the viewer uncovered.
+    void showStudentCopy(bool shown);
 
     FileDialogRequest &m_openDialog;
     ExerciseScores &m_scores;

@@ -493,10 +493,13 @@ void QuestionsPage::CorregirCuestionesClick()
     m_scores.setQuestions(scores.questionsPercent);
 }
 
-void QuestionsPage::SelPanel1Change(TSelPanel *, const QString &Value, int)
+void QuestionsPage::SelPanel1Change(TSelPanel *, const QString &Value, int Index)
 {
+    // The chooser also reports the pointer leaving it, with no word (row 0): that only closes
+    // it. Emptying the blank then would throw away what the student had typed there.
+    const bool chosen = Index > 0 && !Value.isEmpty();
     // The chooser never takes the focus, so the blank that asked for it still has it.
-    for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
+    for (int n = 1; chosen && n <= QuestionsExercise::blankCount; ++n) {
         QLineEdit *blank = Edit(n);
         if (blank->hasFocus())
             blank->setText(Value);

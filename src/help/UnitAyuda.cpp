@@ -17,6 +17,7 @@
 #include "widgets/MShape.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -116,6 +117,7 @@ TAyuda::TAyuda(ExerciseScores *shared, QWidget *parent)
 
     buildTopPanel();
     buildNotebook();
+    closeWithKeys(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -216,6 +218,20 @@ void TAyuda::buildNotebook()
     };
     connect(TabbedNotebook1, &TTabbedNotebook::pageChanged, accents, showAccents);
     showAccents(TabbedNotebook1->pageIndex());
+
+    // A page left with the focus in it would leave the keyboard nowhere, and Ctrl+Tab, which
+    // the notebook handles, would stop working: the focus goes to the tabs, from where Tab
+    // enters the new page.
+    connect(TabbedNotebook1, &TTabbedNotebook::pageChanged, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            const QWidget *focused = QApplication::focusWidget();
+            const bool lost = !focused || focused == this
+                              || (focused->window() == this && !focused->isVisible())
+                              || (focused->window() == this && !TabbedNotebook1->isAncestorOf(focused));
+            if (isActiveWindow() && lost)
+                TabbedNotebook1->setFocus(Qt::TabFocusReason);
+        });
+    });
 }
 
 void TAyuda::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 #include "exercises/ScoreHistory.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
+#include "ui/WindowControls.h"
 #include "shared/AppError.h"
 #include "ui/DialogService.h"
 
@@ -24,6 +25,7 @@ Window *windowOf(QWidget *parent)
         window = new Window(parent);
         // Closing it never ends the program; the practice window does that.
         window->setAttribute(Qt::WA_QuitOnClose, false);
+        WindowControls::closeWithKeys(window);
     }
     return window;
 }

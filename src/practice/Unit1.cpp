@@ -339,6 +339,12 @@ void TForm1::createMenus()
 
     QMenu *ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     ayuda->setObjectName(QStringLiteral("Ayuda1"));
+    // Three of the four exercises are in the help window: its command has a key of its own.
+    Ejercicios1 = ayuda->addAction(QStringLiteral("&Ejercicios"), this, ErrorGuard::guarded(this, &TForm1::SpeedButton3Click));
+    Ejercicios1->setObjectName(QStringLiteral("Ejercicios1"));
+    Ejercicios1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    SpeedButton3->setToolTip(QStringLiteral("Reglas y ejercicios (%1)")
+                                 .arg(Ejercicios1->shortcut().toString(QKeySequence::NativeText)));
     Instrucciones1 = ayuda->addAction(QStringLiteral("Instrucciones"), this, ErrorGuard::guarded(this, &TForm1::Instrucciones1Click));
     Instrucciones1->setObjectName(QStringLiteral("Instrucciones1"));
     Info = ayuda->addAction(QStringLiteral("Información"), this, ErrorGuard::guarded(this, &TForm1::InfoClick));
@@ -572,8 +578,11 @@ void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
     if (m_loadingBoard)
         return;
     m_lastLeft = selectorNumber(sender);
-    if (sender->IsRight && !sender->Caption().isEmpty())
+    if (sender->IsRight && !sender->Caption().isEmpty()) {
+        // Entering turned it aqua; a right word left untouched must look answered again.
+        sender->setColor(Colors::clLime);
         return;
+    }
     const QString replacement = m_board.countMiss();
     const int misses = runScores().boardMisses;
     Label2->setText(QString::number(misses));
@@ -637,22 +646,39 @@ void TForm1::describeSelector(int n)
         box->setAccessibleDescription(description);
 }
 
+TBoolComboBox *TForm1::firstSelectorToAnswer() const
+{
+    for (TBoolComboBox *box : m_selectors)
+        if (box->isEnabled() && !box->IsRight)
+            return box;
+    return nullptr;
+}
+
 bool TForm1::focusNextPrevChild(bool next)
 {
-    // After a choice the focus rests on "Resultados"; from there the keyboard goes on beside
-    // the selector just left, not from the first one again.
-    if (m_lastLeft > 0 && focusWidget() == OK) {
-        if (TBoolComboBox *box = selectorBeside(m_lastLeft, next)) {
-            box->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-        // Past the last selector the keyboard leaves the board, for the tool bar.
-        if (next) {
-            for (QWidget *w = BoolComboBox(boardSize)->nextInFocusChain(); w && w != OK; w = w->nextInFocusChain()) {
-                if (w->window() == this && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
-                    w->setFocus(Qt::TabFocusReason);
-                    return true;
-                }
+    QWidget *from = focusWidget();
+    // Tabbing on from the tool bar, the keyboard has left the board: the next round starts
+    // again from the words still to answer, never back to the tool bar for ever.
+    if (from != OK && !qobject_cast<TBoolComboBox *>(from))
+        m_lastLeft = 0;
+    if (from == OK) {
+        // After a choice the focus rests on "Resultados"; from there the keyboard goes on
+        // beside the selector just left, not from the first one again.
+        if (m_lastLeft > 0) {
+            if (TBoolComboBox *box = selectorBeside(m_lastLeft, next)) {
+                box->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+            // Past the last selector the keyboard leaves the board, for the tool bar.
+            if (next && !Op1->isHidden() && Op1->isEnabled()) {
+                Op1->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        } else if (next) {
+            // "Resultados" ends the tool bar's round: on to the first word still to answer.
+            if (TBoolComboBox *box = firstSelectorToAnswer()) {
+                box->setFocus(Qt::TabFocusReason);
+                return true;
             }
         }
     }
@@ -798,6 +824,11 @@ void TForm1::createReportCommands()
     GuardarPDF->setToolTip(QStringLiteral("Guardar los resultados en un archivo PDF"));
     connect(GuardarPDF, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::GuardarPDFClick));
     ReportCommands::fitBanner(Image2, QRect(419, -3, 265, 45));
+    // The keyboard meets the buttons as the eye does, left to right, then "Resultados" and the
+    // board (which focusNextPrevChild walks from the word last left).
+    setTabOrder(Op1, GuardarPDF);
+    setTabOrder(GuardarPDF, OK);
+    setTabOrder(OK, BoolComboBox(1));
 
     QMenu *archivo = findChild<QMenu *>(QStringLiteral("Archivo1"));
     GuardarPDF1 = new QAction(QStringLiteral("&Guardar PDF…"), this);

@@ -102,6 +102,9 @@ public:
     QAction *Modificar1 = nullptr;
     QAction *Instrucciones1 = nullptr;
     QAction *Info = nullptr;
+    // "Ejercicios" from the menu and its key, for whoever has no mouse: the tool button never
+    // takes the focus.
+    QAction *Ejercicios1 = nullptr;
 
     // Beyond the results mail: the results as a PDF page, the student's progress over time and
     // the teacher's view of a class's results files.
@@ -172,13 +175,15 @@ private:
     int selectorNumber(const TBoolComboBox *box) const;
     // The playable selector after (or before) selector n, if any.
     TBoolComboBox *selectorBeside(int n, bool next) const;
+    // The first playable selector not yet right, if any.
+    TBoolComboBox *firstSelectorToAnswer() const;
     void showShortBoardNotice(const QString &fileName);
     // Asks for the student's data before results go out without a name; false when the
     // student gave none.
     bool askStudentData();
 
-    // The selector the student left last (1 ... 40), 0 on a fresh board: keyboard play goes
-    // on beside it from "Resultados".
+    // The selector the student left last (1 ... 40), 0 on a fresh board or once the keyboard
+    // has gone round the tool bar: keyboard play goes on beside it from "Resultados".
     int m_lastLeft = 0;
     bool m_loadingBoard = false;
 

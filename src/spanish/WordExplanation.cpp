@@ -27,6 +27,16 @@ QStringList wordsOf(const QString &line)
     return words;
 }
 
+// Two spellings of one word that differ only in their capitals.
+QString ofCapitals(const QString &written, const QString &expected)
+{
+    if (expected.front().isUpper() && written.front().isLower())
+        return u"«"_s + written + u"» lleva mayúscula: se escribe «"_s + expected + u"»."_s;
+    if (expected.front().isLower() && written.front().isUpper())
+        return u"«"_s + written + u"» va en minúscula: se escribe «"_s + expected + u"»."_s;
+    return u"«"_s + written + u"» se escribe «"_s + expected + u"»: cambian las mayúsculas."_s;
+}
+
 } // namespace
 
 QString ofWord(const QString &word)
@@ -72,6 +82,11 @@ QString ofPhraseDifferences(const QString &student, const QString &model)
         if (i < written.size() && written[i] == expected[i])
             continue;
         const QString was = i < written.size() ? written[i] : QString();
+        // A word right but for its capitals has no tilde to explain: the capital is the fault.
+        if (!was.isEmpty() && was.compare(expected[i], Qt::CaseInsensitive) == 0) {
+            lines << ofCapitals(was, expected[i]);
+            continue;
+        }
         const QString because = ofWord(expected[i]);
         lines << (was.isEmpty() ? u"Falta "_s + because
                                 : u"«"_s + was + u"» se escribe "_s + because);

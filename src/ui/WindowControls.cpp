@@ -3,7 +3,9 @@
 
 #include "shared/FontSubstitutes.h"
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace WindowControls {
@@ -63,6 +65,15 @@ QToolButton *placeSpeedButton(QWidget *parent, const char *name, const QRect &ge
     button->setIconSize(pictureSize);
     button->setGeometry(geometry);
     return button;
+}
+
+void closeWithKeys(QWidget *window)
+{
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *shortcut = new QShortcut(keys, window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+    }
 }
 
 } // namespace WindowControls

@@ -33,4 +33,8 @@ QFrame *placeBevel(QWidget *parent, const char *name, const QRect &geometry,
 QToolButton *placeSpeedButton(QWidget *parent, const char *name, const QRect &geometry,
                               const QIcon &picture, const QSize &pictureSize);
 
+// Escape and Ctrl+W close the window (a window kept for later is hidden by its close), as
+// Escape closes the dialogs: for the windows that stay open beside the practice window.
+void closeWithKeys(QWidget *window);
+
 } // namespace WindowControls
