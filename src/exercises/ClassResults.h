@@ -72,8 +72,9 @@ QStringList headings();
 // CR LF after each line, the headings first and the class averages last.
 QByteArray csv(const QList<Row> &rows);
 
-// Told after each page is drawn: the pages done and the pages in all. Returning false stops
-// the export, and nothing is saved.
+// Told now and then while the rows are laid out (0 and 0: the pages are not known yet), then
+// after each page is drawn: the pages done and the pages in all. Returning false stops the
+// export, and nothing is saved.
 using PdfProgress = std::function<bool(int done, int pages)>;
 
 // The table, the averages and the spread on A4 pages, through the program's safe save. The

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -22,8 +23,9 @@ namespace {
 // alone is wider than the width (a name with no space in it).
 QStringList wrapped(const QString &text, const QFont &font, QPaintDevice *device, qreal width)
 {
-    if (text.isEmpty())
-        return {QString()};
+    // Most names fit their column: measuring one is far cheaper than laying it out.
+    if (text.isEmpty() || QFontMetricsF(font, device).horizontalAdvance(text) <= width)
+        return {text};
     QTextLayout layout(text, font, device);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -75,8 +77,9 @@ public:
     {
     }
 
-    // Lays everything out; false when the page cannot be drawn on at all.
-    bool layOut(QPainter &painter)
+    // Lays everything out, telling `answer` between pieces of work so that the caller's window
+    // keeps answering; false when the page cannot be drawn on, or when `answer` says stop.
+    bool layOut(QPainter &painter, const std::function<bool()> &answer)
     {
         m_page = QRectF(painter.viewport());
         m_pad = m_line * 0.3;
@@ -109,10 +112,17 @@ public:
         m_headingHeight = bold.lineSpacing() + 2 * m_pad;
         m_laid.clear();
         m_laid.reserve(m_rows.size() + 1);
+        // Groups repeat through a class: each is wrapped once.
+        QHash<QString, QStringList> groups;
         for (const Row &row : m_rows) {
+            if (m_laid.size() % 250 == 249 && answer && !answer())
+                return false;
             LaidRow laid;
             laid.name = wrapped(row.name, m_fonts.body, &m_pdf, m_widths[0] - 2 * m_pad);
-            laid.group = wrapped(row.group, m_fonts.body, &m_pdf, m_widths[1] - 2 * m_pad);
+            auto group = groups.constFind(row.group);
+            if (group == groups.constEnd())
+                group = groups.insert(row.group, wrapped(row.group, m_fonts.body, &m_pdf, m_widths[1] - 2 * m_pad));
+            laid.group = *group;
             laid.height = qreal(std::max(laid.name.size(), laid.group.size())) * m_line + 2 * m_pad;
             m_laid << laid;
         }
@@ -348,8 +358,15 @@ std::optional<TextFile::SaveStatus> writePdf(const QString &path, const QList<Ro
         if (!painter.begin(&pdf))
             return TextFile::SaveStatus::CannotWrite;
         ClassPdf document(pdf, rows, folder);
-        if (!document.layOut(painter)) {
+        bool stopped = false;
+        const auto answer = [&progress, &stopped] {
+            stopped = progress && !progress(0, 0);
+            return !stopped;
+        };
+        if (!document.layOut(painter, answer)) {
             painter.end();
+            if (stopped)
+                return std::nullopt;
             return TextFile::SaveStatus::CannotWrite;
         }
         for (int page = 0; page < document.pages(); ++page) {

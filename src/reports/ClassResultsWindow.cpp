@@ -126,7 +126,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
 
     Rejected = new QListWidget(this);
     Rejected->setObjectName(QStringLiteral("Rejected"));
-    Rejected->setAccessibleName(QStringLiteral("Archivos que no se han podido leer"));
+    Rejected->setAccessibleName(QStringLiteral("Archivos que no entran en la tabla"));
     Rejected->setMaximumHeight(70);
 
     OrdenarPor = new QComboBox(this);
@@ -154,7 +154,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     layout->addWidget(FolderLabel);
     layout->addLayout(middle, 1);
     layout->addWidget(ClassAverages);
-    auto *rejectedTitle = new QLabel(QStringLiteral("Archivos que no son de resultados:"), this);
+    auto *rejectedTitle = new QLabel(QStringLiteral("Archivos que no entran en la tabla, con el motivo:"), this);
     rejectedTitle->setBuddy(Rejected);
     layout->addWidget(rejectedTitle);
     layout->addWidget(Rejected);
@@ -308,9 +308,15 @@ void ClassResultsWindow::ExportarPDFClick()
     progress.setAutoClose(false);
     const std::optional<TextFile::SaveStatus> saved =
         ClassResults::writePdf(path, shownRows(), m_folder, [&progress](int done, int pages) {
-            progress.setMaximum(pages);
-            progress.setValue(done);
-            progress.setLabelText(QStringLiteral("Exportando la tabla a PDF: página %1 de %2…").arg(done).arg(pages));
+            // While the rows are laid out the pages are not known: the bar just shows it is busy.
+            if (pages > 0) {
+                progress.setMaximum(pages);
+                progress.setValue(done);
+                progress.setLabelText(QStringLiteral("Exportando la tabla a PDF: página %1 de %2…").arg(done).arg(pages));
+            } else {
+                progress.setMaximum(0);
+                progress.setValue(0);
+            }
             QCoreApplication::processEvents();
             return !progress.wasCanceled();
         });
