@@ -8,14 +8,20 @@
 #include "exercises/ScoreHistory.h"
 #include "reports/ClassResultsWindow.h"
 #include "shared/AppError.h"
+#include "shared/CsvField.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +39,42 @@ QByteArray resultsFile(const QString &name, const QString &group, const ResultsS
     figures.studentGroup = group;
     figures.percentages = p;
     return ResultsSummary::fileBytes(ResultsSummary::fileLines(figures));
+}
+
+// A file written by the bytes of its path, which need not be UTF-8.
+void writeNative(const QByteArray &path, const QByteArray &bytes)
+{
+    FILE *file = std::fopen(path.constData(), "wb");
+    QVERIFY(file);
+    QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file), size_t(bytes.size()));
+    QCOMPARE(std::fclose(file), 0);
+}
+
+// A results file's ten lines with one of them replaced (line numbers from 1).
+QByteArray alteredFile(int line, const QString &text)
+{
+    ResultsSummary::Figures figures;
+    figures.studentName = QStringLiteral("Ana");
+    figures.studentGroup = QStringLiteral("2B");
+    figures.percentages = {75, 80, 75, 50, 70};
+    QStringList lines = ResultsSummary::fileLines(figures);
+    if (line > 0)
+        lines[line - 1] = text;
+    return ResultsSummary::fileBytes(lines);
+}
+
+// The text pdftotext reads from a PDF, one entry per page, without spaces (the extractor
+// guesses them from the glyphs' places).
+QStringList pdfPages(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000))
+        return {};
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).remove(QLatin1Char(' ')).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.constLast().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
 }
 
 // Student n of a generated class: scores that spread over the whole range.
@@ -60,6 +102,7 @@ private slots:
                       resultsFile(n == 7 ? QStringLiteral("Łucja Nowak") : QStringLiteral("Alumno %1").arg(n),
                                   QStringLiteral("3º de ESO"), scoresOf(n)));
         writeFile(m_class.filePath(QStringLiteral("vacio.txt")), QByteArray());
+        writeFile(m_class.filePath(QStringLiteral("sinnombre.txt")), resultsFile(QString(), QStringLiteral("2B"), scoresOf(3)));
         writeFile(m_class.filePath(QStringLiteral("lista.txt")), "Lista de la compra\r\npan\r\n");
         writeFile(m_class.filePath(QStringLiteral("foto.png")), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
     }
@@ -68,12 +111,13 @@ private slots:
     {
         const ClassResults::Folder folder = ClassResults::readFolder(m_class.path());
         QCOMPARE(folder.rows.size(), 30);
-        QCOMPARE(folder.rejected.size(), 3);
+        QCOMPARE(folder.rejected.size(), 4);
         QStringList rejected;
         for (const ClassResults::Rejected &file : folder.rejected)
             rejected << file.file + QStringLiteral(": ") + file.reason;
         QCOMPARE(rejected, QStringList({QStringLiteral("foto.png: No es un archivo de texto."),
                                         QStringLiteral("lista.txt: No es un archivo de resultados de Tildora."),
+                                        QStringLiteral("sinnombre.txt: Sin nombre del alumno."),
                                         QStringLiteral("vacio.txt: El archivo está vacío.")}));
         QCOMPARE(folder.rows.at(6).name, QStringLiteral("Łucja Nowak"));
         QCOMPARE(folder.rows.at(6).group, QStringLiteral("3º de ESO"));
@@ -149,7 +193,7 @@ private slots:
         ClassResultsWindow window;
         window.openFolder(m_class.path());
         QCOMPARE(window.Table->rowCount(), 30);
-        QCOMPARE(window.Rejected->count(), 3);
+        QCOMPARE(window.Rejected->count(), 4);
         QVERIFY(window.ClassAverages->text().startsWith(QStringLiteral("Media de la clase (30 alumnos)")));
 
         // Sorting by the average, highest first, chosen from the keyboard.
@@ -206,10 +250,278 @@ private slots:
         QTEST(request.error, "error");
     }
 
-    void missingFolderIsAMessage()
+    void folderMessages_data()
     {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("missing") << QByteArray("no/existe") << 0755 << QStringLiteral("No existe la carpeta %1.");
+        QTest::addRow("no permission") << QByteArray("cerrada") << 0 << QStringLiteral("No se puede leer la carpeta %1: no tienes permiso de lectura.");
+        QTest::addRow("link loop") << QByteArray("bucle") << 0755 << QStringLiteral("No se puede leer la carpeta %1: hay un bucle de enlaces.");
+        // Named on an older system: the bytes of "2º B" in Windows-1252, given on the command line.
+        QTest::addRow("name not UTF-8") << QByteArray("2\xBA B") << 0755 << QString();
+    }
+    void folderMessages()
+    {
+        QFETCH(QByteArray, folder);
+        QFETCH(int, mode);
+        QFETCH(QString, message);
+        QTemporaryDir parent;
+        const QByteArray path = QFile::encodeName(parent.path()) + '/' + folder;
+        if (folder == "bucle")
+            QVERIFY(::symlink(path.constData(), path.constData()) == 0);
+        else if (folder != "no/existe") {
+            QVERIFY(::mkdir(path.constData(), 0755) == 0);
+            writeNative(path + "/ana.txt", resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {75, 80, 75, 50, 70}));
+            QVERIFY(::chmod(path.constData(), mode_t(mode)) == 0);
+        }
+        if (mode == 0 && ::geteuid() == 0)
+            QSKIP("Run as root: every folder can be read.");
+        QByteArray option = "--clase";
+        QByteArray program = "tildora";
+        QByteArray argument = path;
+        char *argv[] = {program.data(), option.data(), argument.data(), nullptr};
+        const ClassCommandLine::Request request = ClassCommandLine::parse(3, argv);
         ClassResultsWindow window;
-        QVERIFY_THROWS_EXCEPTION(AppError, window.openFolder(QStringLiteral("/no/existe")));
+        QString shown;
+        try {
+            window.openFolder(ClassResultsFolder::Path::fromNative(request.nativeFolder));
+        } catch (const AppError &error) {
+            shown = error.message();
+        }
+        ::chmod(path.constData(), 0755);
+        // The temporary folder cannot remove what Qt cannot name.
+        ::unlink((path + "/ana.txt").constData());
+        ::rmdir(path.constData());
+        QCOMPARE(shown, message.isEmpty() ? QString() : message.arg(ClassResultsFolder::shownName(path)));
+        QCOMPARE(window.Table->rowCount(), message.isEmpty() ? 1 : 0);
+    }
+
+    void readerRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("as written") << alteredFile(0, {}) << QString() << QStringLiteral("Ana");
+        QTest::addRow("negative") << alteredFile(5, QStringLiteral("Tablero: 3 aciertos  y 1 fallos = -5 %"))
+                                  << QStringLiteral("La línea 5 tiene «-5 %» y una nota es un número entero de 0 a 100.") << QString();
+        QTest::addRow("past an int") << alteredFile(6, QStringLiteral("Ejemplos: 4 aciertos de 5= 99999999999 %"))
+                                     << QStringLiteral("La línea 6 tiene «99999999999 %» y una nota es un número entero de 0 a 100.") << QString();
+        QTest::addRow("decimal comma") << alteredFile(7, QStringLiteral("Frases: 6/8= 50,5 %"))
+                                       << QStringLiteral("La línea 7 tiene «50,5 %» y una nota es un número entero de 0 a 100.") << QString();
+        QTest::addRow("decimal point") << alteredFile(8, QStringLiteral("Cuestiones: 70.9 %"))
+                                       << QStringLiteral("La línea 8 tiene «70.9 %» y una nota es un número entero de 0 a 100.") << QString();
+        QTest::addRow("over 100") << alteredFile(8, QStringLiteral("Cuestiones: 101 %"))
+                                  << QStringLiteral("La línea 8 tiene «101 %» y una nota es un número entero de 0 a 100.") << QString();
+        QTest::addRow("average not of the scores") << alteredFile(10, QStringLiteral("Promedio: 100 %"))
+                                                   << QStringLiteral("La línea 10 da un promedio de 100 % y el de las cuatro notas es 70 %.") << QString();
+        QTest::addRow("no name") << alteredFile(3, QStringLiteral(" de 2B")) << QStringLiteral("Sin nombre del alumno.") << QString();
+        QTest::addRow("81 characters") << alteredFile(3, QString(81, QLatin1Char('x')) + QStringLiteral(" de 2B")) << QString()
+                                       << QString(80, QLatin1Char('x'));
+        QTest::addRow("million characters") << alteredFile(3, QString(1000000, QLatin1Char('x')) + QStringLiteral(" de 2B"))
+                                            << QStringLiteral("Ocupa 976,9 kB y un archivo de resultados ocupa menos de 4,0 kB.") << QString();
+    }
+    void readerRefuses()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        const ResultsFileReader::Result result = ResultsFileReader::parse(file);
+        QCOMPARE(result.reason, reason);
+        QCOMPARE(result.ok, reason.isEmpty());
+        if (result.ok)
+            QTEST(result.name, "name");
+    }
+
+    void folderFiles_data()
+    {
+        QTest::addColumn<QByteArray>("fileName");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("sparseSize");
+        QTest::addColumn<QString>("expected");
+        const QByteArray ana = resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {75, 80, 75, 50, 70});
+        QByteArray history = ScoreHistory::header() + '\n';
+        for (int n = 0; n < 200; ++n)
+            history += ScoreHistory::line({{{n % 101, 0, 0, 0, 0}, QStringLiteral("Luis"), QStringLiteral("2B")},
+                                           QDateTime(QDate(2026, 3, 1), QTime(8, 0)).addSecs(60 * n)}) + '\n';
+        const QByteArray nameless = ScoreHistory::header() + '\n'
+            + ScoreHistory::line({{{1, 2, 3, 4, 3}, QString(), QStringLiteral("2B")}, QDateTime(QDate(2026, 3, 1), QTime(8, 0))}) + '\n';
+        QTest::addRow("name not UTF-8") << QByteArray("Jos\xE9.txt") << ana << qint64(0) << QStringLiteral("José.txt: Ana");
+        QTest::addRow("200 MB, not read") << QByteArray("grande.txt") << QByteArray() << qint64(200) * 1024 * 1024
+                                          << QStringLiteral("grande.txt: Ocupa 200,0 MB y un archivo de resultados ocupa menos de 4,0 kB.");
+        QTest::addRow("history past the results' size") << QByteArray("historial.csv") << history << qint64(0)
+                                                        << QStringLiteral("historial.csv: Luis");
+        QTest::addRow("history without names") << QByteArray("historial.csv") << nameless << qint64(0)
+                                               << QStringLiteral("historial.csv: Es un historial sin nombre del alumno.");
+        QTest::addRow("a pipe") << QByteArray("tubo") << QByteArray() << qint64(-1) << QStringLiteral("tubo: No es un archivo normal.");
+    }
+    void folderFiles()
+    {
+        QFETCH(QByteArray, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, sparseSize);
+        QTemporaryDir folder;
+        const QByteArray path = QFile::encodeName(folder.path()) + '/' + fileName;
+        if (sparseSize < 0) {
+            QVERIFY(::mkfifo(path.constData(), 0644) == 0);
+        } else {
+            writeNative(path, bytes);
+            if (sparseSize > 0)
+                QVERIFY(::truncate(path.constData(), sparseSize) == 0);
+        }
+        const ClassResults::Folder contents = ClassResults::readFolder(folder.path());
+        ::unlink(path.constData());
+        QStringList listed;
+        for (const ClassResults::Row &row : contents.rows)
+            listed << row.file + QStringLiteral(": ") + row.name;
+        for (const ClassResults::Rejected &file : contents.rejected)
+            listed << file.file + QStringLiteral(": ") + file.reason;
+        QFETCH(QString, expected);
+        QCOMPARE(listed, QStringList{expected});
+    }
+
+    void sortList_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QStringList>("names");
+        QTest::addRow("Nombre, Spanish order") << QStringLiteral("Nombre")
+                                               << QStringList{"alba", "Álvaro", "Nuria", "Ñoño", "Óscar", "Úrsula", "Zoe"};
+        QTest::addRow("Grupo, from A") << QStringLiteral("Grupo")
+                                       << QStringList{"Zoe", "Úrsula", "Óscar", "Ñoño", "Nuria", "Álvaro", "alba"};
+        QTest::addRow("Promedio, highest first") << QStringLiteral("Promedio")
+                                                 << QStringList{"Nuria", "Óscar", "Zoe", "Álvaro", "Ñoño", "Úrsula", "alba"};
+    }
+    void sortList()
+    {
+        QFETCH(QString, column);
+        QFETCH(QStringList, names);
+        // Groups run against the names, averages across them.
+        const QStringList byName = {"alba", "Álvaro", "Nuria", "Ñoño", "Óscar", "Úrsula", "Zoe"};
+        QTemporaryDir folder;
+        for (int n = 0; n < byName.size(); ++n) {
+            const int score = 30 + 10 * (n * 3 % 7);
+            writeFile(folder.filePath(QStringLiteral("f%1.txt").arg(6 - n)),
+                      resultsFile(byName.at(n), QStringLiteral("%1º B").arg(7 - n), {score, score, score, score, score}));
+        }
+        ScriptedDialogs dialogs;
+        ClassResultsWindow window;
+        window.openFolder(folder.path());
+        // Chosen from the keyboard, as the list offers it.
+        window.OrdenarPor->setFocus();
+        QTest::keyClick(window.OrdenarPor, Qt::Key_End);
+        while (window.OrdenarPor->currentText() != column && window.OrdenarPor->currentIndex() > 0)
+            QTest::keyClick(window.OrdenarPor, Qt::Key_Up);
+        QCOMPARE(window.OrdenarPor->currentText(), column);
+        QStringList shown;
+        for (const ClassResults::Row &row : window.shownRows())
+            shown << row.name;
+        QCOMPARE(shown, names);
+        // The CSV follows the table.
+        QTemporaryDir out;
+        dialogs.queueFile(out.filePath(QStringLiteral("clase.csv")));
+        window.ExportarCSV->click();
+        QFile csv(out.filePath(QStringLiteral("clase.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QVERIFY(lines.at(1).startsWith(names.first().toUtf8() + ';'));
+    }
+
+    void csvCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("readBack");
+        QTest::addRow("plain") << QStringLiteral("Ana Núñez") << QStringLiteral("Ana Núñez") << QStringLiteral("Ana Núñez");
+        QTest::addRow("separator") << QStringLiteral("Núñez; Ana") << QStringLiteral("\"Núñez; Ana\"") << QStringLiteral("Núñez; Ana");
+        QTest::addRow("bare double quote") << QStringLiteral("Ana \"la\" López") << QStringLiteral("\"Ana \"\"la\"\" López\"")
+                                           << QStringLiteral("Ana \"la\" López");
+        QTest::addRow("formula with link") << QStringLiteral("=HYPERLINK(\"http://x\",\"y\")")
+                                           << QStringLiteral("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"")
+                                           << QStringLiteral("=HYPERLINK(\"http://x\",\"y\")");
+        QTest::addRow("plus") << QStringLiteral("+cmd") << QStringLiteral("'+cmd") << QStringLiteral("+cmd");
+        QTest::addRow("minus") << QStringLiteral("-2+3") << QStringLiteral("'-2+3") << QStringLiteral("-2+3");
+        QTest::addRow("at") << QStringLiteral("@SUM(1)") << QStringLiteral("'@SUM(1)") << QStringLiteral("@SUM(1)");
+        QTest::addRow("tab first") << QStringLiteral("\t=1+1") << QStringLiteral("'\t=1+1") << QStringLiteral("\t=1+1");
+        QTest::addRow("blank first") << QStringLiteral("  =1+1") << QStringLiteral("'  =1+1") << QStringLiteral("  =1+1");
+        QTest::addRow("carriage return first") << QStringLiteral("\r=1+1") << QStringLiteral("' =1+1") << QStringLiteral(" =1+1");
+        QTest::addRow("own apostrophe") << QStringLiteral("'Ana") << QStringLiteral("'Ana") << QStringLiteral("'Ana");
+        QTest::addRow("line break") << QStringLiteral("Ana\nLópez") << QStringLiteral("Ana López") << QStringLiteral("Ana López");
+    }
+    void csvCells()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, cell);
+        QCOMPARE(CsvField::cell(text), cell);
+        // The class table and the history write the same cell, and the history reads it back.
+        const ClassResults::Row row{{{75, 80, 75, 50, 70}, text, QStringLiteral("2B")}, QDateTime(QDate(2026, 3, 14), QTime(9, 5)), {}};
+        QVERIFY(ClassResults::csv({row}).contains("\r\n" + cell.toUtf8() + ";2B;"));
+        const ScoreHistory::Record record{row, row.date};
+        QVERIFY(ScoreHistory::line(record).contains(';' + cell.toUtf8() + ";2B;"));
+        const ScoreHistory::Contents back = ScoreHistory::parse(ScoreHistory::header() + '\n' + ScoreHistory::line(record) + '\n');
+        QCOMPARE(back.records.size(), 1);
+        QTEST(back.records.at(0).name, "readBack");
+    }
+
+    void histogramBins_data()
+    {
+        QTest::addColumn<int>("average");
+        QTest::addColumn<int>("bin");
+        QTest::addRow("0") << 0 << 0;
+        QTest::addRow("9") << 9 << 0;
+        QTest::addRow("10, on an edge") << 10 << 1;
+        QTest::addRow("49") << 49 << 4;
+        QTest::addRow("50, on an edge") << 50 << 5;
+        QTest::addRow("90, on an edge") << 90 << 9;
+        QTest::addRow("100, in the last") << 100 << 9;
+    }
+    void histogramBins()
+    {
+        QFETCH(int, average);
+        QFETCH(int, bin);
+        QList<int> expected(10, 0);
+        expected[bin] = 1;
+        QCOMPARE(ClassResults::histogram({ClassResults::Row{{{0, 0, 0, 0, average}, QStringLiteral("Ana"), {}}, {}, {}}}), expected);
+    }
+
+    void classPdfPages()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back.");
+        QList<ClassResults::Row> rows;
+        const QDateTime when(QDate(2026, 3, 14), QTime(9, 5));
+        for (int n = 1; n <= 60; ++n)
+            rows << ClassResults::Row{{scoresOf(n), QStringLiteral("María de los Ángeles Domínguez Fernández %1").arg(n),
+                                       QStringLiteral("3º de ESO")},
+                                      when, {}};
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("clase.pdf"));
+        QList<int> told;
+        // Stopped after its first page: nothing is saved.
+        QVERIFY(!ClassResults::writePdf(path, rows, out.path(), [&told](int done, int) { told << done; return false; }));
+        QCOMPARE(told, QList<int>{1});
+        QVERIFY(!QFile::exists(path));
+
+        told.clear();
+        int pages = 0;
+        const std::optional<TextFile::SaveStatus> saved =
+            ClassResults::writePdf(path, rows, out.path(), [&](int done, int all) { told << done; pages = all; return true; });
+        QVERIFY(saved);
+        QCOMPARE(*saved, TextFile::SaveStatus::Ok);
+        const QStringList text = pdfPages(path);
+        QCOMPARE(text.size(), pages);
+        QVERIFY(pages >= 2);
+        QCOMPARE(told.size(), pages);
+        int names = 0, dates = 0;
+        for (const QString &page : text) {
+            // The headings on every page, each word whole.
+            QVERIFY2(page.contains(QStringLiteral("Cuestiones")), qPrintable(page.left(200)));
+            // Rows whole: each name's first and last words on the same page; no word cut.
+            QCOMPARE(page.count(QStringLiteral("María")), page.count(QStringLiteral("Fernández")));
+            names += int(page.count(QStringLiteral("Domínguez")));
+            dates += int(page.count(QStringLiteral("14/03/202609:05")));
+        }
+        QCOMPARE(names, 60);
+        QCOMPARE(dates, 60);
+        QVERIFY(text.constLast().contains(QStringLiteral("Repartodelospromedios")));
     }
 };
 

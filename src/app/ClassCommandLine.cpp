@@ -5,29 +5,63 @@
 #include "ui/ErrorGuard.h"
 
 #include <QApplication>
+#include <QFile>
 
 namespace ClassCommandLine {
 
-Request parse(const QStringList &arguments)
+namespace {
+
+// Where the folder is among the arguments: its argument's index and where in it the folder
+// starts; index -1 when "--clase" is not given, -2 when it is given without a folder.
+struct FolderArgument {
+    qsizetype index = -1;
+    qsizetype start = 0;
+};
+
+FolderArgument findFolder(const QStringList &arguments)
 {
-    Request request;
     const QString option = QStringLiteral("--clase");
     for (qsizetype n = 1; n < arguments.size(); ++n) {
         const QString &argument = arguments.at(n);
         if (argument == option) {
-            request.requested = true;
             if (n + 1 < arguments.size() && !arguments.at(n + 1).startsWith(QStringLiteral("--")))
-                request.folder = arguments.at(n + 1);
-            break;
+                return {n + 1, 0};
+            return {-2, 0};
         }
-        if (argument.startsWith(option + QLatin1Char('='))) {
-            request.requested = true;
-            request.folder = argument.mid(option.size() + 1);
-            break;
-        }
+        if (argument.startsWith(option + QLatin1Char('=')))
+            return {n, option.size() + 1};
+    }
+    return {};
+}
+
+} // namespace
+
+Request parse(const QStringList &arguments)
+{
+    Request request;
+    const FolderArgument found = findFolder(arguments);
+    request.requested = found.index != -1;
+    if (found.index >= 0) {
+        request.folder = arguments.at(found.index).mid(found.start);
+        request.nativeFolder = QFile::encodeName(request.folder);
     }
     if (request.requested && request.folder.isEmpty())
         request.error = QStringLiteral("Falta la carpeta: tildora --clase CARPETA");
+    return request;
+}
+
+Request parse(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n)
+        arguments << QString::fromLocal8Bit(argv[n]);
+    Request request = parse(arguments);
+#ifdef Q_OS_UNIX
+    // "--clase=" is ASCII, so the folder starts at the same byte as at the same character.
+    const FolderArgument found = findFolder(arguments);
+    if (found.index >= 0)
+        request.nativeFolder = QByteArray(argv[found.index]).mid(found.start);
+#endif
     return request;
 }
 
@@ -35,7 +69,7 @@ int run(const Request &request)
 {
     ClassResultsWindow window;
     window.show();
-    ErrorGuard::run([&] { window.openFolder(request.folder); });
+    ErrorGuard::run([&] { window.openFolder(ClassResultsFolder::Path::fromNative(request.nativeFolder)); });
     return QApplication::exec();
 }
 

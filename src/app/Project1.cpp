@@ -101,7 +101,7 @@ int runTildora(int argc, char **argv)
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
     const ProgramStart start(argc, argv);
-    const ClassCommandLine::Request classView = ClassCommandLine::parse(QCoreApplication::arguments());
+    const ClassCommandLine::Request classView = ClassCommandLine::parse(argc, argv);
     if (!classView.error.isEmpty()) {
         std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);
         return 2;

@@ -1,21 +1,17 @@
-// Gathering a class's results files, and the class table as CSV and PDF.
+// Gathering a class's results files, and the class table as CSV.
 #include "exercises/ClassResults.h"
 
 #include "exercises/ResultsFileReader.h"
+#include "exercises/ResultsSummary.h"
 #include "exercises/ScoreHistory.h"
-#include "shared/AppError.h"
+#include "shared/CsvField.h"
 #include "shared/TextFile.h"
 
-#include <QDir>
+#include <QCollator>
+#include <QFile>
+#include <QHash>
 
 #include <algorithm>
-#include <QFileInfo>
-#include <QHash>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QBuffer>
-#include <QTextDocument>
 
 namespace ClassResults {
 
@@ -26,80 +22,123 @@ QString studentKey(const Row &row)
     return row.name.simplified().toCaseFolded() + QLatin1Char('\n') + row.group.simplified().toCaseFolded();
 }
 
-QString csvField(QString field)
-{
-    if (!field.contains(QLatin1Char(';')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n')))
-        return field;
-    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return QLatin1Char('"') + field + QLatin1Char('"');
-}
-
 const QString dateFormat = QStringLiteral("dd/MM/yyyy HH:mm");
 
-// The rows one file gives, or the reason it gives none.
-QList<Row> readFile(const QFileInfo &info, QString &reason)
+// The bytes of an open file, at most `limit`; false when more were there or a read failed.
+bool readAtMost(QFile &file, qint64 size, qint64 limit, QByteArray &bytes)
 {
-    TextFile::ReadResult read;
-    try {
-        read = TextFile::tryReadBytes(info.filePath());
-    } catch (const AppError &) {
-        reason = QStringLiteral("No se puede abrir.");
-        return {};
-    }
-    if (read.status == TextFile::ReadResult::TooLarge) {
-        reason = QStringLiteral("Es demasiado grande para ser un archivo de resultados.");
-        return {};
-    }
-    if (read.status != TextFile::ReadResult::Ok) {
-        reason = QStringLiteral("No se puede leer.");
-        return {};
-    }
-    if (ScoreHistory::hasHeader(read.bytes)) {
-        const ScoreHistory::Contents history = ScoreHistory::parse(read.bytes);
-        QHash<QString, Row> latest;
-        QStringList order;
-        for (const ScoreHistory::Record &r : history.records) {
-            const Row row{r, r.when, info.fileName()};
-            const QString key = studentKey(row);
-            if (!latest.contains(key))
-                order << key;
-            if (!latest.contains(key) || latest.value(key).date <= row.date)
-                latest.insert(key, row);
+    bytes = file.read(std::min(size, limit) + 1);
+    return file.error() == QFileDevice::NoError && bytes.size() <= limit;
+}
+
+// The latest record of each named student in a history file, in the order they first appear.
+QList<Row> historyRows(const QByteArray &bytes, const QString &fileName, QString &reason)
+{
+    const ScoreHistory::Contents history = ScoreHistory::parse(bytes);
+    QHash<QString, Row> latest;
+    QStringList order;
+    int nameless = 0;
+    for (const ScoreHistory::Record &r : history.records) {
+        Row row{r, r.when, fileName};
+        row.name = ResultsSummary::studentField(row.name).trimmed();
+        row.group = ResultsSummary::studentField(row.group).trimmed();
+        if (row.name.isEmpty()) {
+            ++nameless;
+            continue;
         }
-        if (order.isEmpty())
-            reason = QStringLiteral("Es un historial sin ninguna sesión válida.");
-        QList<Row> rows;
-        for (const QString &key : order)
-            rows << latest.value(key);
-        return rows;
+        const QString key = studentKey(row);
+        if (!latest.contains(key))
+            order << key;
+        if (!latest.contains(key) || latest.value(key).date <= row.date)
+            latest.insert(key, row);
     }
-    const ResultsFileReader::Result result = ResultsFileReader::parse(read.bytes);
+    if (order.isEmpty())
+        reason = nameless > 0 ? QStringLiteral("Es un historial sin nombre del alumno.")
+                              : QStringLiteral("Es un historial sin ninguna sesión válida.");
+    QList<Row> rows;
+    for (const QString &key : order)
+        rows << latest.value(key);
+    return rows;
+}
+
+// The rows one file gives, or the reason it gives none. Its size decides before any reading:
+// only a history may be larger than a results file.
+QList<Row> readFile(const ClassResultsFolder::Path &folder, const ClassResultsFolder::Entry &entry, bool &isFolder,
+                    QString &reason)
+{
+    ClassResultsFolder::Opened opened = ClassResultsFolder::open(folder, entry);
+    isFolder = opened.kind == ClassResultsFolder::Opened::Folder;
+    if (opened.kind != ClassResultsFolder::Opened::File) {
+        reason = opened.reason;
+        return {};
+    }
+    QFile &file = *opened.file;
+    QByteArray bytes;
+    if (opened.size > ResultsFileReader::maxFileBytes) {
+        const QByteArray start = file.peek(ScoreHistory::header().size() + 3);
+        if (!ScoreHistory::hasHeader(start)) {
+            reason = ResultsFileReader::sizeRefusal(opened.size);
+            return {};
+        }
+        if (!readAtMost(file, opened.size, TextFile::maxFileBytes, bytes)) {
+            reason = file.error() == QFileDevice::NoError
+                         ? QStringLiteral("Es un historial demasiado grande para leerlo.")
+                         : QStringLiteral("No se puede leer.");
+            return {};
+        }
+        return historyRows(bytes, entry.name, reason);
+    }
+    // A file that grew since its size was taken is still read no further than a results file.
+    if (!readAtMost(file, opened.size, ResultsFileReader::maxFileBytes, bytes)) {
+        reason = file.error() == QFileDevice::NoError ? ResultsFileReader::sizeRefusal(ResultsFileReader::maxFileBytes + 1)
+                                                      : QStringLiteral("No se puede leer.");
+        return {};
+    }
+    if (ScoreHistory::hasHeader(bytes))
+        return historyRows(bytes, entry.name, reason);
+    const ResultsFileReader::Result result = ResultsFileReader::parse(bytes);
     if (!result.ok) {
         reason = result.reason;
         return {};
     }
-    return {Row{result, info.lastModified(), info.fileName()}};
+    return {Row{result, opened.modified, entry.name}};
+}
+
+const QCollator &spanishCollator()
+{
+    // Built once: a collator costs far more to make than a comparison.
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::Spanish, QLocale::Spain)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
 }
 
 } // namespace
 
 Folder readFolder(const QString &folder)
 {
+    return readFolder(ClassResultsFolder::Path::fromText(folder));
+}
+
+Folder readFolder(const ClassResultsFolder::Path &folder)
+{
     Folder contents;
+    const ClassResultsFolder::Listing listing = ClassResultsFolder::list(folder);
+    contents.error = listing.error;
     QHash<QString, qsizetype> byStudent;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QFileInfo &info : files) {
+    for (const ClassResultsFolder::Entry &entry : listing.entries) {
         QString reason;
-        const QList<Row> rows = readFile(info, reason);
+        bool isFolder = false;
+        const QList<Row> rows = readFile(folder, entry, isFolder, reason);
+        if (isFolder)
+            continue;
         if (rows.isEmpty()) {
-            contents.rejected << Rejected{info.fileName(), reason};
+            contents.rejected << Rejected{entry.name, reason};
             continue;
         }
         for (const Row &row : rows) {
-            if (row.name.trimmed().isEmpty()) {
-                contents.rows << row;
-                continue;
-            }
             const QString key = studentKey(row);
             const auto found = byStudent.constFind(key);
             if (found == byStudent.constEnd()) {
@@ -111,6 +150,19 @@ Folder readFolder(const QString &folder)
         }
     }
     return contents;
+}
+
+int compareText(const QString &a, const QString &b)
+{
+    return spanishCollator().compare(a, b);
+}
+
+void sortByName(QList<Row> &rows)
+{
+    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        const int byName = compareText(a.name, b.name);
+        return byName != 0 ? byName < 0 : compareText(a.group, b.group) < 0;
+    });
 }
 
 Averages averages(const QList<Row> &rows)
@@ -153,10 +205,12 @@ QByteArray csv(const QList<Row> &rows)
     QStringList lines;
     lines << headings().join(QLatin1Char(';'));
     for (const Row &row : rows) {
-        QStringList fields = {csvField(row.name), csvField(row.group)};
+        QStringList fields = {row.name, row.group};
         for (int score : {row.board, row.examples, row.phrases, row.questions, row.total})
             fields << QString::number(score);
         fields << row.date.toString(dateFormat);
+        for (QString &field : fields)
+            field = CsvField::cell(field);
         lines << fields.join(QLatin1Char(';'));
     }
     const Averages a = averages(rows);
@@ -169,46 +223,6 @@ QByteArray csv(const QList<Row> &rows)
 TextFile::SaveStatus writeCsv(const QString &path, const QList<Row> &rows)
 {
     return TextFile::trySaveBytes(path, csv(rows));
-}
-
-TextFile::SaveStatus writePdf(const QString &path, const QList<Row> &rows, const QString &folder)
-{
-    QString html = QStringLiteral("<h2>Resultados de la clase</h2><p>Carpeta: %1<br>Alumnos: %2</p>")
-                       .arg(QDir::toNativeSeparators(folder).toHtmlEscaped())
-                       .arg(rows.size());
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
-    for (const QString &heading : headings())
-        html += QStringLiteral("<th>%1</th>").arg(heading);
-    html += QStringLiteral("</tr>");
-    for (const Row &row : rows) {
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(row.name.toHtmlEscaped(), row.group.toHtmlEscaped());
-        for (int score : {row.board, row.examples, row.phrases, row.questions, row.total})
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(score);
-        html += QStringLiteral("<td>%1</td></tr>").arg(row.date.toString(dateFormat));
-    }
-    const Averages a = averages(rows);
-    html += QStringLiteral("<tr><td colspan=\"2\"><b>Media de la clase</b></td>");
-    for (double value : {a.board, a.examples, a.phrases, a.questions, a.average})
-        html += QStringLiteral("<td align=\"right\"><b>%1</b></td>").arg(averageText(value));
-    html += QStringLiteral("<td></td></tr></table><h3>Reparto de los promedios</h3><p>");
-    const QList<int> bins = histogram(rows);
-    for (int n = 0; n < bins.size(); ++n)
-        html += QStringLiteral("%1–%2: %3<br>").arg(n * 10).arg(n == 9 ? 100 : n * 10 + 9).arg(bins.at(n));
-    html += QStringLiteral("</p>");
-
-    QBuffer file;
-    file.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&file);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
-        pdf.setTitle(QStringLiteral("Resultados de la clase"));
-        pdf.setCreator(QStringLiteral("Tildora"));
-        QTextDocument document;
-        document.setHtml(html);
-        document.print(&pdf);
-    }
-    return TextFile::trySaveBytes(path, file.data());
 }
 
 } // namespace ClassResults

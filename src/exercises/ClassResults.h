@@ -2,6 +2,7 @@
 // spread of the averages, and the table as CSV or PDF for the teacher's records.
 #pragma once
 
+#include "exercises/ClassResultsFolder.h"
 #include "exercises/StudentScores.h"
 #include "shared/TextFile.h"
 
@@ -9,6 +10,9 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 namespace ClassResults {
 
@@ -26,13 +30,24 @@ struct Rejected {
 struct Folder {
     QList<Row> rows;
     QList<Rejected> rejected;
+    // Why the folder itself cannot be read, in Spanish, naming it; empty when it was read.
+    QString error;
 };
 
 // Every file in the folder (not its subfolders), by name: each results file gives one row,
-// each history file the latest record of each student in it. When a student (same name and
-// group, a name being given) appears in several files, the latest row is kept. Anything else
-// is listed with its reason; nothing stops the reading.
+// each history file the latest record of each named student in it. When a student (same name
+// and group) appears in several files, the latest row is kept. Anything else is listed with
+// its reason, a results file without a name too; nothing stops the reading. A file too large
+// to be a results file is refused before it is read, unless it starts as a history does.
 Folder readFolder(const QString &folder);
+Folder readFolder(const ClassResultsFolder::Path &folder);
+
+// Names and groups compared as a Spanish reader orders them: "Óscar" before "Zoe", "ñ" after
+// "n", capitals beside small letters. Negative, zero or positive.
+int compareText(const QString &a, const QString &b);
+
+// The rows by name, then by group, in that order.
+void sortByName(QList<Row> &rows);
 
 // The class averages of the four scores and of the averages; all 0 without rows.
 struct Averages {
@@ -57,8 +72,17 @@ QStringList headings();
 // CR LF after each line, the headings first and the class averages last.
 QByteArray csv(const QList<Row> &rows);
 
-// The table, the averages and the spread on A4 pages, through the program's safe save.
-TextFile::SaveStatus writePdf(const QString &path, const QList<Row> &rows, const QString &folder);
+// Told now and then while the rows are laid out (0 and 0: the pages are not known yet), then
+// after each page is drawn: the pages done and the pages in all. Returning false stops the
+// export, and nothing is saved.
+using PdfProgress = std::function<bool(int done, int pages)>;
+
+// The table, the averages and the spread on A4 pages, through the program's safe save. The
+// table spans the page's width, each row on one page, the headings on every page; the
+// histogram of the averages comes after it, on the next page when it does not fit whole.
+// No value when stopped through the progress.
+std::optional<TextFile::SaveStatus> writePdf(const QString &path, const QList<Row> &rows, const QString &folder,
+                                             const PdfProgress &progress = {});
 
 // The CSV through the program's safe save: a failed write leaves an earlier file whole.
 TextFile::SaveStatus writeCsv(const QString &path, const QList<Row> &rows);

@@ -1,6 +1,8 @@
 // Reading a results file back, line by line, with a reason for every refusal.
 #include "exercises/ResultsFileReader.h"
 
+#include "exercises/ResultsSummary.h"
+#include "shared/NumberFormat.h"
 #include "shared/TextFile.h"
 
 #include <QRegularExpression>
@@ -18,17 +20,25 @@ bool isRule(const QString &line)
     return rule.match(line.trimmed()).hasMatch();
 }
 
-// The percentage at the end of a line "<prefix>... <n> %".
-bool readPercent(const QString &line, const QString &prefix, int &value)
+// The percentage that ends a line "<prefix>... <n> %": digits only, 0 to 100. The line's
+// form and the number are told apart so the refusal can say which is wrong.
+enum class Percent { Read, NotThisLine, NotAPercentage };
+Percent readPercent(const QString &line, const QString &prefix, int &value, QString &written)
 {
-    static const QRegularExpression tail(QStringLiteral("(\\d+) %\\s*$"));
+    static const QRegularExpression tail(QStringLiteral("\\s(\\S+) %\\s*$"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     if (!line.startsWith(prefix))
-        return false;
+        return Percent::NotThisLine;
     const QRegularExpressionMatch match = tail.match(line);
     if (!match.hasMatch())
-        return false;
-    value = match.captured(1).toInt();
-    return value <= 100;
+        return Percent::NotThisLine;
+    written = match.captured(1);
+    bool ok = false;
+    value = written.toInt(&ok);
+    // "-5", "50,5", "70.9" and a number past an int are not percentages the program writes.
+    if (!digits.match(written).hasMatch() || !ok || value > 100)
+        return Percent::NotAPercentage;
+    return Percent::Read;
 }
 
 Result refused(const QString &reason)
@@ -61,8 +71,19 @@ void splitStudent(const QString &line, QString &name, QString &group)
     group = line.mid(at + separator.size()).trimmed();
 }
 
+QString sizeRefusal(qint64 bytes)
+{
+    if (bytes <= maxFileBytes)
+        return {};
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    return QStringLiteral("Ocupa %1 y un archivo de resultados ocupa menos de %2.")
+        .arg(NumberFormat::dataSize(bytes, spanish), NumberFormat::dataSize(maxFileBytes, spanish));
+}
+
 Result parse(const QByteArray &bytes)
 {
+    if (const QString tooLarge = sizeRefusal(bytes.size()); !tooLarge.isEmpty())
+        return refused(tooLarge);
     if (bytes.trimmed().isEmpty())
         return refused(QStringLiteral("El archivo está vacío."));
     const QString text = TextFile::decode(bytes);
@@ -81,6 +102,11 @@ Result parse(const QByteArray &bytes)
 
     Result result;
     splitStudent(lines.at(2), result.name, result.group);
+    // The program's own limit: a name of any length would push every score off the table.
+    result.name = ResultsSummary::studentField(result.name).trimmed();
+    result.group = ResultsSummary::studentField(result.group).trimmed();
+    if (result.name.isEmpty())
+        return refused(QStringLiteral("Sin nombre del alumno."));
     const struct {
         int line;
         const char *prefix;
@@ -88,11 +114,25 @@ Result parse(const QByteArray &bytes)
     } figures[] = {{4, "Tablero: ", &result.board},       {5, "Ejemplos: ", &result.examples},
                    {6, "Frases: ", &result.phrases},      {7, "Cuestiones: ", &result.questions},
                    {9, "Promedio: ", &result.total}};
-    for (const auto &figure : figures)
-        if (!readPercent(lines.at(figure.line), QString::fromLatin1(figure.prefix), *figure.value))
-            return refused(QStringLiteral("La línea %1 no tiene la forma «%2… %».")
+    for (const auto &figure : figures) {
+        const QString prefix = QString::fromLatin1(figure.prefix);
+        QString written;
+        switch (readPercent(lines.at(figure.line), prefix, *figure.value, written)) {
+        case Percent::Read:
+            break;
+        case Percent::NotThisLine:
+            return refused(QStringLiteral("La línea %1 no tiene la forma «%2… %».").arg(figure.line + 1).arg(prefix.trimmed()));
+        case Percent::NotAPercentage:
+            return refused(QStringLiteral("La línea %1 tiene «%2 %» y una nota es un número entero de 0 a 100.")
                                .arg(figure.line + 1)
-                               .arg(QString::fromLatin1(figure.prefix).trimmed()));
+                               .arg(written.left(20)));
+        }
+    }
+    const int average = ResultsSummary::average(result.board, result.examples, result.phrases, result.questions);
+    if (result.total != average)
+        return refused(QStringLiteral("La línea 10 da un promedio de %1 % y el de las cuatro notas es %2 %.")
+                           .arg(result.total)
+                           .arg(average));
     result.ok = true;
     return result;
 }

@@ -2,6 +2,7 @@
 #include "exercises/ScoreHistory.h"
 
 #include "shared/AppError.h"
+#include "shared/CsvField.h"
 #include "shared/TextFile.h"
 
 #include <QDir>
@@ -14,16 +15,6 @@ namespace {
 
 const QString dateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 constexpr int fieldCount = 8;
-
-QString quoted(QString field)
-{
-    // A line break inside a name would split the record: it becomes a space.
-    field.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (!field.contains(QLatin1Char(';')) && !field.contains(QLatin1Char('"')))
-        return field;
-    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return QLatin1Char('"') + field + QLatin1Char('"');
-}
 
 // "yyyy-MM-dd HH:mm:ss" read by hand: the general date parser costs more than the rest of a
 // line, and a history may hold thousands of them.
@@ -71,7 +62,7 @@ Record fromFigures(const ResultsSummary::Figures &figures, const QDateTime &when
 
 QByteArray line(const Record &record)
 {
-    QStringList fields = {record.when.toString(dateFormat), quoted(record.name), quoted(record.group)};
+    QStringList fields = {record.when.toString(dateFormat), CsvField::cell(record.name), CsvField::cell(record.group)};
     for (int score : {record.board, record.examples, record.phrases, record.questions, record.total})
         fields << QString::number(score);
     return fields.join(QLatin1Char(';')).toUtf8();
@@ -130,8 +121,8 @@ Contents parse(const QByteArray &bytes)
         bool ok = fields.size() == fieldCount;
         if (ok) {
             record.when = readDate(fields.at(0));
-            record.name = fields.at(1);
-            record.group = fields.at(2);
+            record.name = CsvField::text(fields.at(1));
+            record.group = CsvField::text(fields.at(2));
             ok = record.when.isValid() && readScore(fields.at(3), record.board) && readScore(fields.at(4), record.examples)
                 && readScore(fields.at(5), record.phrases) && readScore(fields.at(6), record.questions)
                 && readScore(fields.at(7), record.total);

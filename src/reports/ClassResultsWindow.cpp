@@ -11,12 +11,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -37,8 +39,9 @@ public:
             return data(dateRole).toDateTime() < other.data(dateRole).toDateTime();
         const QVariant mine = data(Qt::DisplayRole);
         const QVariant theirs = other.data(Qt::DisplayRole);
+        // Spanish order whatever the desktop's language: the table and its exports agree.
         if (mine.typeId() == QMetaType::QString && theirs.typeId() == QMetaType::QString)
-            return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
+            return ClassResults::compareText(mine.toString(), theirs.toString()) < 0;
         return QTableWidgetItem::operator<(other);
     }
 };
@@ -123,7 +126,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
 
     Rejected = new QListWidget(this);
     Rejected->setObjectName(QStringLiteral("Rejected"));
-    Rejected->setAccessibleName(QStringLiteral("Archivos que no se han podido leer"));
+    Rejected->setAccessibleName(QStringLiteral("Archivos que no entran en la tabla"));
     Rejected->setMaximumHeight(70);
 
     OrdenarPor = new QComboBox(this);
@@ -151,7 +154,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     layout->addWidget(FolderLabel);
     layout->addLayout(middle, 1);
     layout->addWidget(ClassAverages);
-    auto *rejectedTitle = new QLabel(QStringLiteral("Archivos que no son de resultados:"), this);
+    auto *rejectedTitle = new QLabel(QStringLiteral("Archivos que no entran en la tabla, con el motivo:"), this);
     rejectedTitle->setBuddy(Rejected);
     layout->addWidget(rejectedTitle);
     layout->addWidget(Rejected);
@@ -160,10 +163,18 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
 
 void ClassResultsWindow::openFolder(const QString &folder)
 {
-    if (!QFileInfo(folder).isDir())
-        throw AppError(QStringLiteral("No existe la carpeta %1.").arg(QDir::toNativeSeparators(folder)));
-    m_folder = folder;
-    m_contents = ClassResults::readFolder(folder);
+    openFolder(ClassResultsFolder::Path::fromText(folder));
+}
+
+void ClassResultsWindow::openFolder(const ClassResultsFolder::Path &folder)
+{
+    ClassResults::Folder contents = ClassResults::readFolder(folder);
+    if (!contents.error.isEmpty())
+        throw AppError(contents.error);
+    // Same names stay in group order whichever column is sorted later.
+    ClassResults::sortByName(contents.rows);
+    m_folder = folder.shown;
+    m_contents = std::move(contents);
     fillTable();
 }
 
@@ -287,7 +298,29 @@ void ClassResultsWindow::ExportarPDFClick()
                                      QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const TextFile::SaveStatus saved = ClassResults::writePdf(path, shownRows(), m_folder);
-    if (saved != TextFile::SaveStatus::Ok)
-        throw AppError(TextFile::saveErrorMessage(path, saved));
+    // A large class takes a while: the pages are counted in a box that can stop them, and the
+    // window keeps answering between pages.
+    QProgressDialog progress(QStringLiteral("Exportando la tabla a PDF…"), QStringLiteral("Cancelar"), 0, 1, this);
+    progress.setWindowTitle(QStringLiteral("Exportar la tabla a PDF"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(200);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    const std::optional<TextFile::SaveStatus> saved =
+        ClassResults::writePdf(path, shownRows(), m_folder, [&progress](int done, int pages) {
+            // While the rows are laid out the pages are not known: the bar just shows it is busy.
+            if (pages > 0) {
+                progress.setMaximum(pages);
+                progress.setValue(done);
+                progress.setLabelText(QStringLiteral("Exportando la tabla a PDF: página %1 de %2…").arg(done).arg(pages));
+            } else {
+                progress.setMaximum(0);
+                progress.setValue(0);
+            }
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    progress.close();
+    if (saved && *saved != TextFile::SaveStatus::Ok)
+        throw AppError(TextFile::saveErrorMessage(path, *saved));
 }

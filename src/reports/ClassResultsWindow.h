@@ -21,7 +21,10 @@ public:
     explicit ClassResultsWindow(QWidget *parent = nullptr);
 
     // Reads every file in the folder and shows what it found; nothing in it stops the view.
+    // A folder that does not exist or cannot be read is an AppError naming it and why, and
+    // the view keeps what it showed.
     void openFolder(const QString &folder);
+    void openFolder(const ClassResultsFolder::Path &folder);
     const ClassResults::Folder &contents() const { return m_contents; }
     QString folder() const { return m_folder; }
 
