@@ -563,7 +563,8 @@ private slots:
                 TGauge gauge;
                 setUpGauge(gauge, kind, border, size, 60);
                 gauge.setShowText(true);
-                QCOMPARE(rendered(gauge).size(), size);
+                for (const int ratio : {1, 2})
+                    QCOMPARE(rendered(gauge, ratio).size(), size * ratio);
             }
         }
     }

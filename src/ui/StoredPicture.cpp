@@ -15,8 +15,9 @@ constexpr quint32 largestSide = 4096;
 
 QPixmap storedPixmap(const QString &resource)
 {
-    // Stored uncompressed, the bytes are read where they lie (a compressed copy would be
-    // expanded first); the pixmap takes its own copy of the pixels. A missing resource has none.
+    // The ordinary pictures are stored uncompressed and read where they lie; the doubled ones,
+    // compressed, are expanded first. The pixmap takes its own copy of the pixels. A missing
+    // resource has none.
     const QByteArray bytes = QResource(resource).uncompressedData();
     return QPixmap::fromImage(fromBytes(bytes));
 }
