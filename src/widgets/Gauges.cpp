@@ -6,9 +6,9 @@
 
 #include <QFontMetrics>
 #include <QPaintEngine>
-#include <QtMath>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include <algorithm>
 #include <climits>
@@ -346,6 +346,8 @@ QPoint TGauge::NeedleTip(int percentage, int mx, int baseY)
 void TGauge::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     // The ratio of the surface actually painted: the screen's backing store, or the image a
     // caller renders the gauge into.
     const QImage picture = Paint(painter.paintEngine()->paintDevice()->devicePixelRatio());
