@@ -1,5 +1,6 @@
 // The gauge: percentage and fill arithmetic, the shapes' pixels, the inverted figure, the
 // repaint rules, the range errors and the off-screen image helper.
+#include "DoubledPixels.h"
 #include "shared/AppError.h"
 #include "widgets/BltBitmap.h"
 #include "widgets/Gauges.h"
@@ -24,9 +25,11 @@ QRgb rgbOf(TColor color)
     return Colors::toQColor(color).rgb();
 }
 
-QImage rendered(TGauge &gauge)
+// The gauge as a surface of the given pixel ratio receives it, in device pixels.
+QImage rendered(TGauge &gauge, int ratio = 1)
 {
-    QImage image(gauge.size(), QImage::Format_RGB32);
+    QImage image(gauge.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::magenta);
     gauge.render(&image);
     return image;
@@ -245,15 +248,25 @@ private slots:
     }
 
     // The pie's edges are smoothed: between the disc, the sector and the corners lie pixels of
-    // mixed colour, and only a few of them.
+    // mixed colour, and only a few of them. On a sharper screen they are smoothed at its own
+    // pixels, not enlarged from the ordinary ones.
+    void pieEdgesAreSmooth_data()
+    {
+        QTest::addColumn<int>("ratio");
+        QTest::addRow("ordinary screen") << 1;
+        QTest::addRow("pixel ratio 2") << 2;
+    }
     void pieEdgesAreSmooth()
     {
+        QFETCH(int, ratio);
         TGauge gauge;
         setUpGauge(gauge, gkPie, TGauge::bsNone, QSize(49, 49), 44);
-        const auto counts = census(rendered(gauge), QRect(0, 0, 49, 49),
-                                   {{"fore", rgbOf(fore)}, {"back", rgbOf(back)}, {"own", rgbOf(own)}});
-        QVERIFY(counts.value("other") > 40);
-        QVERIFY(counts.value("other") < 49 * 49 / 5);
+        const QImage image = rendered(gauge, ratio);
+        const auto counts = census(image, image.rect(), {{"fore", rgbOf(fore)}, {"back", rgbOf(back)}, {"own", rgbOf(own)}});
+        QVERIFY(counts.value("other") > 40 * ratio);
+        QVERIFY(counts.value("other") < 49 * 49 * ratio / 5);
+        if (ratio > 1)
+            QVERIFY(blocksFinerThanDoubled(image) > 40);
     }
 
     // Probes of each shape: a pixel and the part that must have painted it.
@@ -350,10 +363,15 @@ private slots:
         QTest::addColumn<TColor>("backColor");
         QTest::addColumn<TColor>("under");
         QTest::addColumn<TColor>("glyph");
-        QTest::addRow("0 %% on the strip blue") << gkText << 0 << Colors::clBlack << stripBlue << stripBlue << TColor(0x7FBFFF);
-        QTest::addRow("0 %% on white") << gkText << 0 << Colors::clBlack << Colors::clWhite << Colors::clWhite << Colors::clBlack;
-        QTest::addRow("100 %% over aqua") << gkHorizontalBar << 100 << Colors::clAqua << Colors::clWhite << Colors::clAqua << Colors::clRed;
-        QTest::addRow("pie full of aqua") << gkPie << 100 << Colors::clAqua << stripBlue << Colors::clAqua << Colors::clRed;
+        QTest::addColumn<int>("ratio");
+        QTest::addRow("0 %% on the strip blue") << gkText << 0 << Colors::clBlack << stripBlue << stripBlue << TColor(0x7FBFFF) << 1;
+        QTest::addRow("0 %% on white") << gkText << 0 << Colors::clBlack << Colors::clWhite << Colors::clWhite << Colors::clBlack << 1;
+        QTest::addRow("100 %% over aqua") << gkHorizontalBar << 100 << Colors::clAqua << Colors::clWhite << Colors::clAqua << Colors::clRed << 1;
+        QTest::addRow("pie full of aqua") << gkPie << 100 << Colors::clAqua << stripBlue << Colors::clAqua << Colors::clRed << 1;
+        // On a screen of pixel ratio 2 the glyphs are the font's at twice the size, still
+        // inverting exactly, not the ordinary glyphs' pixels doubled.
+        QTest::addRow("0 %% on the strip blue, pixel ratio 2") << gkText << 0 << Colors::clBlack << stripBlue << stripBlue << TColor(0x7FBFFF) << 2;
+        QTest::addRow("100 %% over aqua, pixel ratio 2") << gkHorizontalBar << 100 << Colors::clAqua << Colors::clWhite << Colors::clAqua << Colors::clRed << 2;
     }
     void invertedFigure()
     {
@@ -363,6 +381,7 @@ private slots:
         QFETCH(TColor, backColor);
         QFETCH(TColor, under);
         QFETCH(TColor, glyph);
+        QFETCH(int, ratio);
         TGauge gauge;
         gauge.resize(57, 57);
         gauge.setKind(kind);
@@ -374,20 +393,26 @@ private slots:
         gauge.setProgress(progress);
         QCOMPARE(gauge.ShowText(), true);
         QCOMPARE(gauge.BorderStyle(), TGauge::bsSingle);
-        const QImage image = rendered(gauge);
+        const QImage image = rendered(gauge, ratio);
+        const auto device = [ratio](const QRect &logical) {
+            return QRect(logical.topLeft() * ratio, logical.size() * ratio);
+        };
         // The middle holds only the shape's colour and the inverted glyphs.
-        const auto middle = census(image, QRect(14, 20, 29, 17), {{"under", rgbOf(under)}, {"glyph", rgbOf(glyph)}});
+        const QRect middleArea = device(QRect(14, 20, 29, 17));
+        const auto middle = census(image, middleArea, {{"under", rgbOf(under)}, {"glyph", rgbOf(glyph)}});
         QVERIFY(middle.value("glyph") > 20);
         QVERIFY(middle.value("under") > 100);
         QCOMPARE(middle.value("other"), 0);
+        if (ratio > 1)
+            QVERIFY(blocksFinerThanDoubled(image, middleArea) > 10);
         // The glyphs stay in the middle, and the ring stays black.
-        const auto top = census(image, QRect(1, 1, 55, 10), {{"glyph", rgbOf(glyph)}});
+        const auto top = census(image, device(QRect(1, 1, 55, 10)), {{"glyph", rgbOf(glyph)}});
         QCOMPARE(top.value("glyph"), 0);
-        const auto ring = census(image, QRect(0, 0, 57, 1), {{"black", qRgb(0, 0, 0)}});
-        QCOMPARE(ring.value("black"), 57);
-        for (int y = 0; y < 57; ++y) {
+        const auto ring = census(image, device(QRect(0, 0, 57, 1)), {{"black", qRgb(0, 0, 0)}});
+        QCOMPARE(ring.value("black"), 57 * ratio * ratio);
+        for (int y = 0; y < image.height(); ++y) {
             QCOMPARE(image.pixel(0, y), qRgb(0, 0, 0));
-            QCOMPARE(image.pixel(56, y), qRgb(0, 0, 0));
+            QCOMPARE(image.pixel(image.width() - 1, y), qRgb(0, 0, 0));
         }
     }
 
@@ -538,7 +563,8 @@ private slots:
                 TGauge gauge;
                 setUpGauge(gauge, kind, border, size, 60);
                 gauge.setShowText(true);
-                QCOMPARE(rendered(gauge).size(), size);
+                for (const int ratio : {1, 2})
+                    QCOMPARE(rendered(gauge, ratio).size(), size * ratio);
             }
         }
     }

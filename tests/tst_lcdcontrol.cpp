@@ -14,9 +14,11 @@ const QRgb black = qRgb(0, 0, 0);
 const QColor shadowColor(10, 20, 30);
 const QColor highlightColor(200, 210, 220);
 
-QImage rendered(TLCDControl &lcd)
+// The counter as a surface of the given pixel ratio receives it, in device pixels.
+QImage rendered(TLCDControl &lcd, int ratio = 1)
 {
-    QImage image(lcd.size(), QImage::Format_RGB32);
+    QImage image(lcd.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::magenta);
     lcd.render(&image);
     return image;
@@ -179,19 +181,27 @@ private slots:
         QTest::addColumn<TNumberType>("type");
         QTest::addColumn<QList<QImage>>("glyphs");
         QTest::addColumn<int>("left");
-        QTest::addRow("7") << 7 << ntNone << QList<QImage>{TLCDControl::digitImage(7)} << 24;
+        QTest::addColumn<int>("ratio");
+        QTest::addRow("7") << 7 << ntNone << QList<QImage>{TLCDControl::digitImage(7)} << 24 << 1;
         QTest::addRow("40") << 40 << ntNone
-                            << QList<QImage>{TLCDControl::digitImage(4), TLCDControl::digitImage(0)} << 20;
+                            << QList<QImage>{TLCDControl::digitImage(4), TLCDControl::digitImage(0)} << 20 << 1;
         QTest::addRow("100 %%") << 100 << ntPercent
                                << QList<QImage>{TLCDControl::digitImage(1), TLCDControl::digitImage(0),
                                                 TLCDControl::digitImage(0), TLCDControl::percentImage()}
-                               << 12;
+                               << 12 << 1;
         QTest::addRow("12 K") << 12 << ntCharK
                               << QList<QImage>{TLCDControl::digitImage(1), TLCDControl::digitImage(2),
                                                TLCDControl::charKImage()}
-                              << 16;
+                              << 16 << 1;
         QTest::addRow("-5") << -5 << ntNone
-                            << QList<QImage>{TLCDControl::minusImage(), TLCDControl::digitImage(5)} << 20;
+                            << QList<QImage>{TLCDControl::minusImage(), TLCDControl::digitImage(5)} << 20 << 1;
+        // The glyphs are drawn pixel by pixel: on a screen of pixel ratio 2 each of their
+        // pixels is a crisp two-by-two block in its own colour, never smoothed into its
+        // neighbours, in the same place.
+        QTest::addRow("100 %%, pixel ratio 2") << 100 << ntPercent
+                               << QList<QImage>{TLCDControl::digitImage(1), TLCDControl::digitImage(0),
+                                                TLCDControl::digitImage(0), TLCDControl::percentImage()}
+                               << 12 << 2;
     }
     void digits()
     {
@@ -199,21 +209,25 @@ private slots:
         QFETCH(TNumberType, type);
         QFETCH(QList<QImage>, glyphs);
         QFETCH(int, left);
+        QFETCH(int, ratio);
         TLCDControl lcd;
         lcd.resize(57, 201);
         lcd.SetNumber(number);
         lcd.SetNumberType(type);
         QCOMPARE(lcd.TextWidth(), 8 * int(glyphs.size()));
-        const QImage image = rendered(lcd);
-        for (int i = 0; i < glyphs.size(); ++i)
-            QCOMPARE(image.copy(left + 8 * i, 186, 7, 11), glyphs.at(i));
-        // The strip around the glyphs is black: before the first, after the last, above.
-        for (int y = 186; y < 199; ++y) {
-            QCOMPARE(image.pixel(left - 1, y), black);
-            QCOMPARE(image.pixel(left + 8 * int(glyphs.size()) - 1, y), black);
+        const QImage image = rendered(lcd, ratio);
+        for (int i = 0; i < glyphs.size(); ++i) {
+            QImage expected = glyphs.at(i).scaled(glyphs.at(i).size() * ratio);
+            expected.setDevicePixelRatio(ratio);
+            QCOMPARE(image.copy((left + 8 * i) * ratio, 186 * ratio, 7 * ratio, 11 * ratio), expected);
         }
-        for (int x = 2; x < 55; ++x)
-            QCOMPARE(image.pixel(x, 185), black);
+        // The strip around the glyphs is black: before the first, after the last, above.
+        for (int y = 186 * ratio; y < 199 * ratio; ++y) {
+            QCOMPARE(image.pixel(left * ratio - 1, y), black);
+            QCOMPARE(image.pixel((left + 8 * int(glyphs.size())) * ratio - 1, y), black);
+        }
+        for (int x = 2 * ratio; x < 55 * ratio; ++x)
+            QCOMPARE(image.pixel(x, 185 * ratio + ratio - 1), black);
     }
 
     void frame()

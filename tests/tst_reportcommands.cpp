@@ -4,11 +4,13 @@
 #include "ScriptedDialogs.h"
 
 #include "exercises/ScoreHistory.h"
+#include "practice/ReportCommands.h"
 #include "practice/Unit1.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
 #include "shared/AppError.h"
 #include "shared/RunScores.h"
+#include "ui/StoredPicture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -69,6 +71,26 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().startsWith("%PDF-"));
         QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    // The banner gives up room to "Guardar PDF": it fills the narrower place whatever the
+    // screen's pixel ratio, at that ratio's sharpness.
+    void bannerFitsItsPlace_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addRow("ordinary screen") << 1.0;
+        QTest::addRow("pixel ratio 2") << 2.0;
+    }
+    void bannerFitsItsPlace()
+    {
+        QFETCH(qreal, ratio);
+        QLabel banner;
+        banner.setPixmap(StoredPicture::pixmap(QStringLiteral(":/resources/banner.rgba"), ratio));
+        ReportCommands::fitBanner(&banner, QRect(419, -3, 265, 45));
+        const QPixmap fitted = banner.pixmap();
+        QCOMPARE(fitted.devicePixelRatio(), ratio);
+        QCOMPARE(fitted.deviceIndependentSize().width(), 265.0);
+        QVERIFY(fitted.deviceIndependentSize().height() <= 45);
     }
 
     void guardarPdfInAnUnwritablePlaceSaysSo()

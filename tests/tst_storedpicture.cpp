@@ -1,4 +1,5 @@
 // The practice window's pictures kept as bare pixels: read whole, or refused whole.
+#include "DoubledPixels.h"
 #include "ui/StoredPicture.h"
 
 #include <QTest>
@@ -63,18 +64,30 @@ private slots:
         QTest::addRow("send") << "enviar" << QSize(24, 24);
         QTest::addRow("save") << "guardar" << QSize(24, 24);
     }
+    // Each picture is stored whole for ordinary screens, and drawn again at twice the size for
+    // sharper ones (any ratio above 1): shown at the same size, with detail of its own rather
+    // than the ordinary picture's pixels doubled.
     void programPicturesAreStoredWhole()
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        const QImage picture = StoredPicture::pixmap(u":/resources/"_qs + name + u".rgba"_qs).toImage();
-        QCOMPARE(picture.size(), size);
-        // Not blank: at least one opaque, coloured pixel.
-        bool coloured = false;
-        for (int y = 0; y < picture.height() && !coloured; ++y)
-            for (int x = 0; x < picture.width() && !coloured; ++x)
-                coloured = qAlpha(picture.pixel(x, y)) == 255 && picture.pixel(x, y) != 0xff000000;
-        QVERIFY(coloured);
+        const QString resource = u":/resources/"_qs + name + u".rgba"_qs;
+        for (const qreal screenRatio : {1.0, 1.5, 2.0}) {
+            const QPixmap pixmap = StoredPicture::pixmap(resource, screenRatio);
+            const int ratio = screenRatio > 1 ? 2 : 1;
+            QCOMPARE(pixmap.devicePixelRatio(), qreal(ratio));
+            QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(size));
+            const QImage picture = pixmap.toImage();
+            QCOMPARE(picture.size(), size * ratio);
+            // Not blank: at least one opaque, coloured pixel.
+            bool coloured = false;
+            for (int y = 0; y < picture.height() && !coloured; ++y)
+                for (int x = 0; x < picture.width() && !coloured; ++x)
+                    coloured = qAlpha(picture.pixel(x, y)) == 255 && picture.pixel(x, y) != 0xff000000;
+            QVERIFY(coloured);
+            if (ratio == 2)
+                QVERIFY(blocksFinerThanDoubled(picture) > picture.width() / 4);
+        }
     }
 
     void missingPictureIsNull()

@@ -99,7 +99,9 @@ void fitBanner(QLabel *banner, const QRect &geometry)
     banner->setScaledContents(false);
     banner->setGeometry(geometry);
     banner->setAlignment(Qt::AlignCenter);
-    banner->setPixmap(picture.scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Scaled in device pixels: a picture drawn for a sharper screen keeps its pixel ratio.
+    banner->setPixmap(picture.scaled(geometry.size() * picture.devicePixelRatio(), Qt::KeepAspectRatio,
+                                     Qt::SmoothTransformation));
 }
 
 } // namespace ReportCommands

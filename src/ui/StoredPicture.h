@@ -14,8 +14,13 @@ namespace StoredPicture {
 // The image reads the bytes in place: they must outlive it.
 QImage fromBytes(QByteArrayView bytes);
 
-// One of the program's stored pictures by its resource path ("...rgba"); a null pixmap when
-// there is no such picture.
+// One of the program's stored pictures by its resource path ("...rgba"), drawn for a screen of
+// the given device pixel ratio: above 1, the picture drawn at twice the size ("...@2x.rgba"),
+// marked with its ratio so that it shows at the size of the first. A null pixmap when there is
+// no such picture.
+QPixmap pixmap(const QString &resource, qreal devicePixelRatio);
+// The same for the screens the program shows on: at the ratio of the sharpest of them, so that
+// a window moved there stays sharp (a screen of ratio 1 shows the larger picture scaled down).
 QPixmap pixmap(const QString &resource);
 
 } // namespace StoredPicture

@@ -7,7 +7,7 @@ class TBltBitmap : public QImage {
 public:
     TBltBitmap() = default;
 
-    // Takes the template's width and height and fills the whole image with the window-frame
-    // colour of the current palette.
+    // Takes the template's width, height and pixel ratio and fills the whole image with the
+    // window-frame colour of the current palette.
     void MakeLike(const QImage &templateImage);
 };

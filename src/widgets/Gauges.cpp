@@ -5,8 +5,10 @@
 #include "widgets/BltBitmap.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include <algorithm>
 #include <climits>
@@ -38,10 +40,17 @@ void fillEdges(QPainter &painter, const Edges &e, const QColor &color)
 }
 
 // Every pixel black, as a fresh off-screen picture starts.
-void blacken(QImage &image, int width, int height)
+void blacken(QImage &image)
 {
-    QPainter painter(&image);
-    painter.fillRect(QRect(0, 0, width, height), Qt::black);
+    image.fill(Qt::black);
+}
+
+// An off-screen image of the gauge's logical size in the device pixels of the given ratio.
+QImage deviceImage(int width, int height, qreal ratio, QImage::Format format)
+{
+    QImage image(qCeil(width * ratio), qCeil(height * ratio), format);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 // An ellipse or pie inside the bounding edges; its outline runs through the outermost pixels.
@@ -86,9 +95,19 @@ void drawPie(QPainter &painter, const Edges &bounds, QPoint first, QPoint second
     painter.drawPath(path);
 }
 
-// A one-pixel line that leaves out its end point.
+// A one-pixel line that leaves out its end point. On a surface finer than the gauge's pixels
+// it is drawn smooth, from pixel centre to pixel centre, instead of as a stair of enlarged
+// pixels.
 void drawLine(QPainter &painter, QPoint from, QPoint to)
 {
+    if (painter.device()->devicePixelRatio() > 1) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(painter.pen().color(), 1, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(from) + QPointF(0.5, 0.5), QPointF(to) + QPointF(0.5, 0.5));
+        painter.restore();
+        return;
+    }
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
@@ -326,20 +345,25 @@ QPoint TGauge::NeedleTip(int percentage, int mx, int baseY)
 
 void TGauge::paintEvent(QPaintEvent *)
 {
-    const QImage picture = Paint();
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
+    // The ratio of the surface actually painted: the screen's backing store, or the image a
+    // caller renders the gauge into.
+    const QImage picture = Paint(painter.paintEngine()->paintDevice()->devicePixelRatio());
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, picture);
 }
 
-QImage TGauge::Paint() const
+QImage TGauge::Paint(qreal devicePixelRatio) const
 {
     const int w = width();
     const int h = height();
-    QImage picture(w, h, QImage::Format_RGB32);
+    const qreal ratio = std::max<qreal>(devicePixelRatio, 1);
+    QImage picture = deviceImage(w, h, ratio, QImage::Format_RGB32);
     if (picture.isNull())
         return picture;
-    blacken(picture, w, h);
+    blacken(picture);
 
     Edges paintRect{0, 0, w, h};
     if (m_borderStyle == bsSingle)
@@ -353,7 +377,7 @@ QImage TGauge::Paint() const
 
     TBltBitmap overlay;
     overlay.MakeLike(picture);
-    blacken(overlay, w, h);
+    blacken(overlay);
     {
         QPainter painter(&overlay);
         painter.setPen(QPen(fore, 1));
@@ -428,8 +452,9 @@ QImage TGauge::Paint() const
     if (m_showText) {
         // Glyph pixels must be pure white so that XOR inverts them exactly: the figure is drawn
         // on a one-bit image, where the gauge's own font gives unsmoothed glyphs without a
-        // second, unsmoothed copy of the font to load.
-        QImage glyphs(w, h, QImage::Format_MonoLSB);
+        // second, unsmoothed copy of the font to load. On a sharper screen the image has its
+        // device pixels, and the font renders its glyphs at that size.
+        QImage glyphs = deviceImage(w, h, ratio, QImage::Format_MonoLSB);
         glyphs.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         glyphs.fill(0);
         const QString figure = QString::asprintf("%d%%", percentage);

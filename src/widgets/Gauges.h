@@ -88,8 +88,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The whole picture, composed off screen.
-    QImage Paint() const;
+    // The whole picture, composed off screen in the device pixels of a surface of the given
+    // pixel ratio, so that a sharper screen gets finer edges and glyphs, not larger pixels.
+    QImage Paint(qreal devicePixelRatio) const;
 
     TColor m_backColor = Colors::clWhite;
     TBorderStyle m_borderStyle = bsSingle;
