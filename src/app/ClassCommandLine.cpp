@@ -1,6 +1,8 @@
 // The class view started from the command line.
 #include "app/ClassCommandLine.h"
 
+#include "app/CommandLine.h"
+
 #include "reports/ClassResultsWindow.h"
 #include "ui/ErrorGuard.h"
 
@@ -8,26 +10,22 @@
 
 namespace ClassCommandLine {
 
+QString missingFolderMessage()
+{
+    return QStringLiteral("Falta la carpeta: tildora --clase CARPETA");
+}
+
 Request parse(const QStringList &arguments)
 {
+    const CommandLine::Request line = CommandLine::parse(arguments);
     Request request;
-    const QString option = QStringLiteral("--clase");
-    for (qsizetype n = 1; n < arguments.size(); ++n) {
-        const QString &argument = arguments.at(n);
-        if (argument == option) {
-            request.requested = true;
-            if (n + 1 < arguments.size() && !arguments.at(n + 1).startsWith(QStringLiteral("--")))
-                request.folder = arguments.at(n + 1);
-            break;
-        }
-        if (argument.startsWith(option + QLatin1Char('='))) {
-            request.requested = true;
-            request.folder = argument.mid(option.size() + 1);
-            break;
-        }
+    if (line.action == CommandLine::Request::Action::ClassView) {
+        request.requested = true;
+        request.folder = line.folder;
+    } else if (line.action == CommandLine::Request::Action::Refused && line.error == missingFolderMessage()) {
+        request.requested = true;
+        request.error = line.error;
     }
-    if (request.requested && request.folder.isEmpty())
-        request.error = QStringLiteral("Falta la carpeta: tildora --clase CARPETA");
     return request;
 }
 
