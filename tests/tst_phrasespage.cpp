@@ -297,6 +297,10 @@ private slots:
         const auto *first = static_cast<const TTextAttributes *>(m_page->BigText1->AttributeStore().Get(1198));
         QCOMPARE(first->BackColor, Colors::clLime);
         QCOMPARE(m_page->BigText1->VMax(), 1200 - m_page->BigText1->VisibleRows());
+        // The description explains the first wrong lines and counts the others.
+        const QString description = m_page->BigText1->accessibleDescription();
+        QVERIFY2(description.startsWith(u"Línea 2: "_s), qPrintable(description.left(80)));
+        QVERIFY2(description.endsWith(u"\nY 550 líneas más con fallos."_s), qPrintable(description.right(80)));
     }
 
     // Until a file is really opened the page, the student's typing and the exercise stay as

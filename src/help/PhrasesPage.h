@@ -4,6 +4,7 @@
 #include "exercises/PhrasesExercise.h"
 #include "shared/Colors.h"
 
+#include <QHash>
 #include <QObject>
 
 class ExerciseScores;
@@ -83,6 +84,12 @@ private:
     FileDialogRequest &m_openDialog;
     ExerciseScores &m_scores;
     PhrasesExercise m_exercise;
-    // After a correction, one tip per line of BigText1: empty for a right line.
-    QStringList m_lineTips;
+    // After a correction, a line's tip: empty for a line that is not wrong.
+    QString lineTipAt(int line) const;
+    // The wrong lines that the viewer's description explains; the rest are counted.
+    static constexpr qsizetype DescribedWrongLines = 50;
+
+    // The student's lines as corrected, and the tips of the lines asked for so far.
+    QStringList m_correctedLines;
+    mutable QHash<int, QString> m_lineTips;
 };

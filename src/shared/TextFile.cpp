@@ -34,10 +34,49 @@ QString displayName(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// Whether the bytes are well-formed UTF-8: no stray or missing continuation byte, no overlong
+// form, no surrogate, nothing past U+10FFFF. It stops at the first fault, so a Windows-1252 file
+// costs only the bytes up to its first accent; decoding it to find that out would cost all of it.
+bool isWellFormedUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = p + bytes.size();
+    while (p < end) {
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        int following = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            following = 1, code = lead & 0x1F, least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            following = 2, code = lead & 0x0F, least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            following = 3, code = lead & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p <= following)
+            return false;
+        for (int k = 1; k <= following; ++k) {
+            if ((p[k] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[k] & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += following + 1;
+    }
+    return true;
+}
+
 // Valid UTF-8 with some non-ASCII byte: the text; otherwise nothing.
 std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
 {
-    if (!hasNonAscii(bytes))
+    if (!hasNonAscii(bytes) || !isWellFormedUtf8(bytes))
         return std::nullopt;
     utf8.resetState();
     QString text = utf8.decode(bytes);
@@ -46,7 +85,8 @@ std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
 
 // Each line on its own: UTF-8 when it is valid UTF-8, Windows-1252 otherwise. CR and LF never
 // occur inside a UTF-8 sequence nor stand for a letter in Windows-1252, so cutting at them
-// cuts no character.
+// cuts no character. Only the UTF-8 lines need composing: no character of Windows-1252
+// decomposes or combines with another.
 QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
 {
     QString text;
@@ -59,28 +99,33 @@ QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
         while (end < bytes.size() && (bytes[end] == '\n' || bytes[end] == '\r'))
             ++end;
         const QByteArrayView line = bytes.sliced(start, end - start);
-        if (std::optional<QString> decoded = strictUtf8(line, utf8))
-            text += *decoded;
-        else
-            text += Windows1252::decode(line);
+        if (std::optional<QString> decoded = strictUtf8(line, utf8)) {
+            text += decoded->normalized(QString::NormalizationForm_C);
+        } else {
+            const qsizetype at = text.size();
+            text.resize(at + line.size());
+            Windows1252::decodeInto(line, text.data() + at);
+        }
         start = end;
     }
     return text;
 }
 
-QString decodeUncomposed(const QByteArray &bytes)
+// The text in composed form (NFC), which text from Windows-1252 or plain ASCII always is.
+QString decodeComposed(const QByteArray &bytes)
 {
+    const auto composed = [](const QString &text) { return text.normalized(QString::NormalizationForm_C); };
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+        return composed(QString::fromUtf8(QByteArrayView(bytes).sliced(3)));
     if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(bytes).sliced(2));
+        return composed(QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(bytes).sliced(2));
+        return composed(QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(bytes).sliced(2)));
     if (!hasNonAscii(bytes))
         return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     if (std::optional<QString> text = strictUtf8(bytes, utf8))
-        return *text;
+        return composed(*text);
     return decodeLineByLine(bytes, utf8);
 }
 
@@ -88,7 +133,7 @@ QString decodeUncomposed(const QByteArray &bytes)
 
 QString decode(const QByteArray &bytes)
 {
-    return decodeUncomposed(bytes).normalized(QString::NormalizationForm_C);
+    return decodeComposed(bytes);
 }
 
 bool looksLikeText(QStringView text)

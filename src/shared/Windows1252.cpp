@@ -21,14 +21,19 @@ bool isLatin1Byte(char16_t code)
 
 } // namespace
 
+QChar *decodeInto(QByteArrayView bytes, QChar *out)
+{
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = QChar(isLatin1Byte(byte) ? char16_t(byte) : highHalfOfC1[byte - 0x80]);
+    }
+    return out;
+}
+
 QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        out[i] = QChar(isLatin1Byte(byte) ? char16_t(byte) : highHalfOfC1[byte - 0x80]);
-    }
+    decodeInto(bytes, text.data());
     return text;
 }
 
