@@ -184,6 +184,12 @@ QStringList PhrasesPage::readPhraseFile(const QString &path)
                                 NumberFormat::dataSize(MaxFileBytes)));
     // The editor saves rich text even into a .txt file: its paragraphs are the phrases.
     QStringList lines = RichTextFile::readLines(path);
+    if (lines.size() > MaxLines) {
+        const QLocale spanish(QLocale::Spanish);
+        throw AppError(QStringLiteral("El archivo %1 tiene %2 líneas y los archivos de frases pueden tener hasta %3.")
+                           .arg(QDir::toNativeSeparators(path), spanish.toString(lines.size()),
+                                spanish.toString(MaxLines)));
+    }
     for (QString &line : lines) {
         if (line.contains(QLatin1Char('\t')) || line.contains(QChar(u'\0')))
             line = TBigText::ExpandLine(line);

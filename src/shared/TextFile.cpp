@@ -46,18 +46,14 @@ bool isWellFormedUtf8(QByteArrayView bytes)
             ++p;
             continue;
         }
-        int following = 0;
-        char32_t code = 0;
-        char32_t least = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            following = 1, code = lead & 0x1F, least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            following = 2, code = lead & 0x0F, least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            following = 3, code = lead & 0x07, least = 0x10000;
-        } else {
+        // The lead byte tells how many bytes follow, its own bits of the code point and the
+        // least code point that needs that many bytes.
+        const int following = (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : 0;
+        if (following == 0)
             return false;
-        }
+        constexpr char32_t leastOf[] = {0, 0x80, 0x800, 0x10000};
+        const char32_t least = leastOf[following];
+        char32_t code = lead & (0x3F >> following);
         if (end - p <= following)
             return false;
         for (int k = 1; k <= following; ++k) {
