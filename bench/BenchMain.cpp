@@ -1,5 +1,8 @@
 // The one main of every benchmark program: an application object on the offscreen platform
-// (unless another is asked for), the program's fonts, then Google Benchmark.
+// (unless another is asked for), the program's fonts, boxes that answer themselves, then
+// Google Benchmark.
+#include "BenchDialogs.h"
+
 #include "shared/FontSubstitutes.h"
 
 #include <QApplication>
@@ -12,10 +15,14 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     FontSubstitutes::install();
+    // A box of the real program would wait for ever for a click that never comes.
+    BenchDialogs dialogs;
+    DialogService::setInstance(&dialogs);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    DialogService::setInstance(nullptr);
     return 0;
 }

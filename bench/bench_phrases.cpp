@@ -1,11 +1,14 @@
 // Timing of the phrase page on a long file: opening it (read, strip the accents, fill the
 // student's copy) and correcting it, each against one plain fill of a text box with the
-// same text; opening also with a million lines.
+// same text; opening and correcting the largest file the page takes, and refusing larger ones.
 #include "help/PhrasesPage.h"
 #include "help/UnitAyuda.h"
+#include "shared/AppError.h"
 #include "shared/TextFile.h"
 #include "widgets/BigText.h"
 #include "ui/DialogService.h"
+
+#include "BenchDialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,10 +21,11 @@
 
 namespace {
 
-// The file of every benchmark below but the long ones.
+// The file of the ratios below.
 constexpr int fileLines = 10000;
-// A phrase file far beyond any class's: opening it must stay within half as much again as
-// filling one text box with it.
+// The largest file of shipped phrases the page takes, under its size limit.
+constexpr int largestFileLines = 44000;
+// A phrase file far beyond any class's: it is refused, and at once.
 constexpr int longFileLines = 1000000;
 
 // The shipped phrases over and over, numbered, in Windows-1252 with CR LF; one file per length.
@@ -41,26 +45,38 @@ const QString &phraseFile(int lines = fileLines)
     return path;
 }
 
+// A file within the size limit but with a line for every two bytes: only its lines refuse it.
+const QString &emptyLinesFile()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("vacias.txt"));
+        TextFile::writeBytes(file, QByteArray("S\xED.\r\n") + QByteArray(PhrasesPage::MaxFileBytes - 8, '\n'));
+        return file;
+    }();
+    return path;
+}
+
 // The length the next open dialog chooses.
 int chosenLines = fileLines;
 
-// Every open dialog chooses the long file.
-class ChooseFile : public QtDialogService {
+// The file the next open dialog chooses instead, when set.
+QString chosenPath;
+
+// Every open dialog chooses the file of chosenLines lines (or chosenPath); every other box is
+// answered at once, so that no run waits for a keyboard.
+class ChooseFile : public BenchDialogs {
 public:
     FileDialogResult openFile(QWidget *, const FileDialogRequest &) override
     {
-        return {true, phraseFile(chosenLines), 1};
+        return {true, chosenPath.isEmpty() ? phraseFile(chosenLines) : chosenPath, 1};
     }
 };
 
 struct Window {
-    Window()
-    {
-        DialogService::setInstance(&dialogs);
-        ayuda.show();
-    }
-    ~Window() { DialogService::setInstance(nullptr); }
+    Window() { ayuda.show(); }
     ChooseFile dialogs;
+    ScopedDialogs inPlace{dialogs};
     TAyuda ayuda;
 };
 
@@ -78,7 +94,6 @@ void BM_SetPlainText(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * lines);
 }
 BENCHMARK(BM_SetPlainText)->Arg(fileLines)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SetPlainText)->Arg(longFileLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_OpenPhraseFile(benchmark::State &state)
 {
@@ -96,11 +111,36 @@ void BM_OpenPhraseFile(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * lines);
 }
 BENCHMARK(BM_OpenPhraseFile)->Arg(fileLines)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenPhraseFile)->Arg(longFileLines)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenPhraseFile)->Arg(largestFileLines)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A file too large by its size (a million lines) or by its lines (a line for every two bytes):
+// the page says so within a fraction of a second and keeps what it showed.
+void BM_RefusePhraseFile(benchmark::State &state)
+{
+    const bool bySize = state.range(0) == 0;
+    chosenPath = bySize ? phraseFile(longFileLines) : emptyLinesFile();
+    Window window;
+    PhrasesPage *page = window.ayuda.phrasesPage;
+    int refused = 0;
+    for (auto _ : state) {
+        try {
+            page->AbrefrasesClick();
+        } catch (const AppError &) {
+            ++refused;
+        }
+    }
+    chosenPath.clear();
+    if (refused != state.iterations())
+        state.SkipWithError("the file was not refused");
+    state.SetLabel(bySize ? "by its size" : "by its lines");
+}
+BENCHMARK(BM_RefusePhraseFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The student's copy as opened, half its lines repaired, corrected.
 void BM_CorrectPhrases(benchmark::State &state)
 {
+    const int lines = int(state.range(0));
+    chosenLines = lines;
     Window window;
     PhrasesPage *page = window.ayuda.phrasesPage;
     for (auto _ : state) {
@@ -114,10 +154,12 @@ void BM_CorrectPhrases(benchmark::State &state)
         page->CorregirClick();
         benchmark::DoNotOptimize(page->BigText1->Count());
     }
-    if (page->BigText1->Count() != fileLines)
+    if (page->BigText1->Count() != lines)
         state.SkipWithError("the correction did not show every line");
-    state.SetItemsProcessed(state.iterations() * fileLines);
+    chosenLines = fileLines;
+    state.SetItemsProcessed(state.iterations() * lines);
 }
-BENCHMARK(BM_CorrectPhrases)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CorrectPhrases)->Arg(fileLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CorrectPhrases)->Arg(largestFileLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

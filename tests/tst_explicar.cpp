@@ -1,4 +1,9 @@
-// "tildora --explicar": the real program, started with no display at all.
+// The command line: "tildora --explicar" and every option, on the real program started with no
+// display at all (or the offscreen one), and how the arguments are read.
+#include "app/CommandLine.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -15,18 +20,27 @@ private:
         QString errors;
     };
 
-    static Run run(const QStringList &arguments)
+    static Run run(const QStringList &arguments, bool offscreenDisplay = false, const QString &outputFile = QString())
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
+        environment.remove(u"XDG_SESSION_TYPE"_s);
         environment.remove(u"QT_QPA_PLATFORM"_s);
+        if (offscreenDisplay)
+            environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         program.setProcessEnvironment(environment);
+        if (!outputFile.isEmpty())
+            program.setStandardOutputFile(outputFile);
         program.start(QStringLiteral(TILDORA_EXECUTABLE), arguments);
         Run result;
-        if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+        if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
+            // A window opened by mistake would wait for ever.
+            program.kill();
+            program.waitForFinished();
             return result;
+        }
         result.status = program.exitCode();
         result.lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         result.errors = QString::fromUtf8(program.readAllStandardError());
@@ -75,6 +89,98 @@ private slots:
         QCOMPARE(result.status, 2);
         QVERIFY(result.lines.isEmpty());
         QVERIFY2(result.errors.contains(u"al menos una palabra"_s), qPrintable(result.errors));
+    }
+
+    // Each run ends by itself, with a Spanish message where something is wrong, display or not.
+    void commandLineRuns_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("offscreenDisplay");
+        QTest::addColumn<QString>("outputFile");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+        const QString usage = u"Uso: tildora"_s;
+        QTest::addRow("unknown option") << QStringList{u"--bogus"_s} << false << QString() << 2 << QString()
+                                        << u"opción desconocida: «--bogus»"_s;
+        QTest::addRow("unknown option with a display") << QStringList{u"--bogus"_s} << true << QString() << 2
+                                                       << QString() << usage;
+        QTest::addRow("near miss") << QStringList{u"--explica"_s, u"árbol"_s} << true << QString() << 2 << QString()
+                                   << u"¿Querías decir «--explicar»?"_s;
+        QTest::addRow("stray argument") << QStringList{u"nivel1.txt"_s} << false << QString() << 2 << QString()
+                                        << u"no se esperaba «nivel1.txt»"_s;
+        QTest::addRow("class view without a display") << QStringList{u"--clase"_s, QDir::tempPath()} << false
+                                                       << QString() << 2 << QString() << u"ninguna pantalla"_s;
+        QTest::addRow("practice window without a display") << QStringList() << false << QString() << 2 << QString()
+                                                           << u"ninguna pantalla"_s;
+        QTest::addRow("class view without its folder") << QStringList{u"--clase"_s} << false << QString() << 2
+                                                       << QString() << u"Falta la carpeta"_s;
+        QTest::addRow("-h after --explicar is a word") << QStringList{u"--explicar"_s, u"-h"_s} << false << QString()
+                                                       << 1 << u"-h\terror\t"_s << QString();
+        QTest::addRow("decomposed accent") << QStringList{u"--explicar"_s, u"a\u0301rbol"_s} << false << QString() << 0
+                                           << u"árbol\tár-bol\t2\t"_s << QString();
+        QTest::addRow("control characters escaped")
+            << QStringList{u"--explicar"_s, u"ca\tsa\x1b[1m\\"_s} << false << QString() << 1
+            << u"ca\\tsa\\u{001b}[1m\\\\\terror\t"_s << QString();
+        QTest::addRow("refused character shown whole") << QStringList{u"--explicar"_s, u"a😀b"_s} << false
+                                                       << QString() << 1 << u"«😀»"_s << QString();
+        QTest::addRow("full output") << QStringList{u"--explicar"_s, u"árbol"_s} << false << u"/dev/full"_s << 1
+                                     << QString() << u"no se ha podido escribir la salida"_s;
+        QTest::addRow("full output for the help") << QStringList{u"--help"_s} << false << u"/dev/full"_s << 1
+                                                  << QString() << u"no queda espacio"_s;
+    }
+    void commandLineRuns()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, offscreenDisplay);
+        QFETCH(QString, outputFile);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        if (!outputFile.isEmpty() && !QFileInfo::exists(outputFile))
+            QSKIP("no /dev/full on this system");
+        const Run result = run(arguments, offscreenDisplay, outputFile);
+        QCOMPARE(result.status, status);
+        const QString printed = result.lines.join(u'\n');
+        QVERIFY2(printed.contains(output), qPrintable(printed));
+        QVERIFY2(result.errors.contains(errors), qPrintable(result.errors));
+        // The toolkit's own English abort never shows.
+        QVERIFY2(!result.errors.contains(u"Qt platform plugin"_s), qPrintable(result.errors));
+        if (status == 2)
+            QVERIFY(result.lines.isEmpty());
+    }
+
+    void argumentsRead_data()
+    {
+        using Action = CommandLine::Request::Action;
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("folder");
+        QTest::addRow("nothing") << QStringList() << int(Action::PracticeWindow) << QString();
+        QTest::addRow("toolkit options left to it")
+            << QStringList{u"-platform"_s, u"offscreen"_s, u"--style=fusion"_s, u"-reverse"_s}
+            << int(Action::PracticeWindow) << QString();
+        QTest::addRow("class view and a toolkit option") << QStringList{u"--clase"_s, u"2B"_s, u"-style"_s, u"x"_s}
+                                                         << int(Action::ClassView) << u"2B"_s;
+        QTest::addRow("help ends the reading") << QStringList{u"-h"_s, u"--bogus"_s} << int(Action::Help) << QString();
+        QTest::addRow("unknown before help") << QStringList{u"--bogus"_s, u"--help"_s} << int(Action::Refused)
+                                             << QString();
+        QTest::addRow("--help after --explicar is a word") << QStringList{u"--explicar"_s, u"--help"_s}
+                                                           << int(Action::Explain) << QString();
+        QTest::addRow("class view and explain together")
+            << QStringList{u"--clase"_s, u"2B"_s, u"--explicar"_s, u"sol"_s} << int(Action::Refused) << QString();
+        QTest::addRow("class view twice") << QStringList{u"--clase=a"_s, u"--clase=b"_s} << int(Action::Refused)
+                                          << QString();
+    }
+    void argumentsRead()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, action);
+        QFETCH(QString, folder);
+        const CommandLine::Request request = CommandLine::parse(QStringList{u"tildora"_s} + arguments);
+        QCOMPARE(int(request.action), action);
+        QCOMPARE(request.folder, folder);
+        QCOMPARE(request.error.isEmpty(), action != int(CommandLine::Request::Action::Refused));
     }
 };
 

@@ -277,20 +277,37 @@ private slots:
         QCOMPARE(runScores().phraseHits, reference.size());
     }
 
-    // Too large a phrase file is refused, naming its size, before it is read.
+    // Too large a phrase file is refused, naming its size, before it is read; one with too
+    // many lines before any box is filled.
+    void oversizedPhraseFileIsRefused_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("past the size") << 3 * PhrasesPage::MaxFileBytes << 0 << u"ocupa 6"_s;
+        QTest::addRow("past the lines") << qint64(0) << int(PhrasesPage::MaxLines) + 1
+                                        << u"tiene 50.001 líneas y los archivos de frases pueden tener hasta 50.000."_s;
+    }
     void oversizedPhraseFileIsRefused()
     {
+        QFETCH(qint64, bytes);
+        QFETCH(int, lines);
+        QFETCH(QString, message);
         const QString path = QDir::current().filePath(u"enorme.txt"_s);
-        QFile sparse(path);
-        QVERIFY(sparse.open(QIODevice::WriteOnly));
-        QVERIFY(sparse.resize(PhrasesPage::MaxFileBytes + 1));
-        sparse.close();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (bytes > 0)
+            QVERIFY(file.resize(bytes));
+        for (int i = 0; i < lines; ++i)
+            file.write("\xE1\r\n");
+        file.close();
         try {
             PhrasesPage::readPhraseFile(path);
             QFAIL("no error raised");
         } catch (const AppError &error) {
-            QVERIFY2(error.message().startsWith(u"El archivo %1 ocupa 64"_s.arg(QDir::toNativeSeparators(path))),
+            QVERIFY2(error.message().startsWith(u"El archivo %1 "_s.arg(QDir::toNativeSeparators(path))),
                      qPrintable(error.message()));
+            QVERIFY2(error.message().contains(message), qPrintable(error.message()));
         }
     }
 
@@ -315,6 +332,10 @@ private slots:
         const auto *first = static_cast<const TTextAttributes *>(m_page->BigText1->AttributeStore().Get(1198));
         QCOMPARE(first->BackColor, Colors::clLime);
         QCOMPARE(m_page->BigText1->VMax(), 1200 - m_page->BigText1->VisibleRows());
+        // The description explains the first wrong lines and counts the others.
+        const QString description = m_page->BigText1->accessibleDescription();
+        QVERIFY2(description.startsWith(u"Línea 2: "_s), qPrintable(description.left(80)));
+        QVERIFY2(description.endsWith(u"\nY 550 líneas más con fallos."_s), qPrintable(description.right(80)));
     }
 
     // Until a file is really opened the page, the student's typing and the exercise stay as

@@ -35,6 +35,14 @@ private slots:
         QTest::addRow("decomposed accents are composed")
             << QByteArray("Qu\x65\xCC\x81 ma\xCC\x81s") << "Qué más";
         QTest::addRow("decomposed accents with a bom") << QByteArray("\xEF\xBB\xBF" "a\xCC\x81rbol") << "árbol";
+        QTest::addRow("decomposed utf-8 line among windows-1252 lines")
+            << QByteArray("cami\xF3n\na\xCC\x81rbol") << "camión\nárbol";
+        // Forms that UTF-8 forbids are not UTF-8: such a line is Windows-1252.
+        QTest::addRow("overlong form") << QByteArray("\xC0\xAF") << "À¯";
+        QTest::addRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << "í\u00A0€";
+        QTest::addRow("past the last code point") << QByteArray("\xF4\x90\x80\x80") << "ô\u0090€€";
+        QTest::addRow("sequence cut at the end") << QByteArray("caf\xC3") << "cafÃ";
+        QTest::addRow("four-byte character") << QByteArray("a\xF0\x9F\x98\x80") << "a😀";
     }
     void decode()
     {

@@ -1,6 +1,8 @@
 // The class view started from the command line.
 #include "app/ClassCommandLine.h"
 
+#include "app/CommandLine.h"
+
 #include "reports/ClassResultsWindow.h"
 #include "ui/ErrorGuard.h"
 
@@ -36,17 +38,23 @@ FolderArgument findFolder(const QStringList &arguments)
 
 } // namespace
 
+QString missingFolderMessage()
+{
+    return QStringLiteral("Falta la carpeta: tildora --clase CARPETA");
+}
+
 Request parse(const QStringList &arguments)
 {
+    const CommandLine::Request line = CommandLine::parse(arguments);
     Request request;
-    const FolderArgument found = findFolder(arguments);
-    request.requested = found.index != -1;
-    if (found.index >= 0) {
-        request.folder = arguments.at(found.index).mid(found.start);
+    if (line.action == CommandLine::Request::Action::ClassView) {
+        request.requested = true;
+        request.folder = line.folder;
         request.nativeFolder = QFile::encodeName(request.folder);
+    } else if (line.action == CommandLine::Request::Action::Refused && line.error == missingFolderMessage()) {
+        request.requested = true;
+        request.error = line.error;
     }
-    if (request.requested && request.folder.isEmpty())
-        request.error = QStringLiteral("Falta la carpeta: tildora --clase CARPETA");
     return request;
 }
 

@@ -18,11 +18,14 @@ struct Request {
 };
 
 // Reads the program's arguments (the first being the program itself): "--clase CARPETA" or
-// "--clase=CARPETA".
+// "--clase=CARPETA", as the command line as a whole reads them.
 Request parse(const QStringList &arguments);
 // The same from the bytes main() received, so that a folder whose name is not UTF-8 (copied
 // from an older system) is still found.
 Request parse(int argc, char **argv);
+
+// The message for "--clase" given without its folder.
+QString missingFolderMessage();
 
 // Opens the class view on the folder and runs it until it is closed; the folder's problems
 // are shown in the window, never fatal.

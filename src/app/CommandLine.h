@@ -1,8 +1,41 @@
-// The options that run without a window: --explicar and --help.
+// The command line: what it asks for, and the options that run without a window.
 #pragma once
+
+#include <QString>
+#include <QStringList>
 
 #include <optional>
 
-// Handles the command line when it asks for no window, before any display is needed, and
-// gives the exit status; gives nothing when the windows should start.
-std::optional<int> runCommandLine(int argc, char **argv);
+namespace CommandLine {
+
+// What a command line asks for, read before anything needs a display.
+struct Request {
+    enum class Action {
+        PracticeWindow, // no option: the program as the student knows it
+        ClassView,      // --clase CARPETA
+        Explain,        // --explicar PALABRA…
+        Help,           // --help or -h
+        Refused,        // an option or argument the program does not know, or one left incomplete
+    };
+    Action action = Action::PracticeWindow;
+    // The words to explain: every argument after --explicar, whatever it looks like.
+    QStringList words;
+    QString folder;
+    // For Refused: the Spanish message, without the usage.
+    QString error;
+};
+
+// Reads the arguments (the first being the program itself) from left to right: --help ends
+// the reading, --explicar takes every argument after it as a word, and the first argument the
+// program does not know refuses the whole command line. The toolkit's own options (-platform,
+// -style…) are left to it.
+Request parse(const QStringList &arguments);
+
+// The arguments as the system passed them, decoded without an application object.
+QStringList argumentsOf(int argc, char **argv);
+
+} // namespace CommandLine
+
+// Handles a command line that needs no display (--explicar, --help, or one that is refused)
+// and gives the exit status; gives nothing when a window is to be opened.
+std::optional<int> runCommandLine(const CommandLine::Request &request);

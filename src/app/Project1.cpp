@@ -14,9 +14,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMutex>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,61 @@ public:
 
 private:
     std::function<void()> m_step;
+};
+
+// While the application object connects to the display, the toolkit's messages are held back:
+// when there is no display it ends the program with an English abort of its own, which the
+// user gets instead as one Spanish message and the usual status of a command that cannot run.
+// When the connection is made, the held messages go out as they came.
+class DisplayConnectionMessages {
+public:
+    DisplayConnectionMessages() { s_previous = qInstallMessageHandler(&hold); }
+    ~DisplayConnectionMessages()
+    {
+        qInstallMessageHandler(s_previous);
+        const QMutexLocker lock(&s_mutex);
+        for (const Held &held : s_held) {
+            const QMessageLogContext context(held.file.constData(), held.line, held.function.constData(),
+                                             held.category.constData());
+            if (s_previous)
+                s_previous(held.type, context, held.text);
+            else
+                std::fputs(qPrintable(held.text + QLatin1Char('\n')), stderr);
+        }
+        s_held.clear();
+    }
+    DisplayConnectionMessages(const DisplayConnectionMessages &) = delete;
+    DisplayConnectionMessages &operator=(const DisplayConnectionMessages &) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray file;
+        int line;
+        QByteArray function;
+        QByteArray category;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type == QtFatalMsg) {
+            std::fputs("tildora: no hay ninguna pantalla donde abrir la ventana (mira las variables DISPLAY "
+                       "y WAYLAND_DISPLAY).\n"
+                       "Sin pantalla se puede usar «tildora --explicar PALABRA…»; «tildora --help» lo "
+                       "describe.\n",
+                       stderr);
+            std::fflush(nullptr);
+            std::_Exit(2);
+        }
+        const QMutexLocker lock(&s_mutex);
+        s_held.push_back({type, QByteArray(context.file), context.line, QByteArray(context.function),
+                          QByteArray(context.category), text});
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QMutex s_mutex;
+    static inline std::vector<Held> s_held;
 };
 
 } // namespace
@@ -98,16 +156,18 @@ void TildoraWindows::showPracticeWindow()
 
 int runTildora(int argc, char **argv)
 {
-    if (const std::optional<int> status = runCommandLine(argc, argv))
+    // The command line is read before anything needs a display, so that a refused or
+    // window-less command answers on any machine.
+    const CommandLine::Request request = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
+    if (const std::optional<int> status = runCommandLine(request))
         return *status;
-    const ProgramStart start(argc, argv);
-    const ClassCommandLine::Request classView = ClassCommandLine::parse(argc, argv);
-    if (!classView.error.isEmpty()) {
-        std::fputs(qPrintable(classView.error + QLatin1Char('\n')), stderr);
-        return 2;
+    std::optional<ProgramStart> start;
+    {
+        const DisplayConnectionMessages held;
+        start.emplace(argc, argv);
     }
-    if (classView.requested)
-        return ClassCommandLine::run(classView);
+    if (request.action == CommandLine::Request::Action::ClassView)
+        return ClassCommandLine::run(ClassCommandLine::parse(argc, argv));
     TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
     windows.showPracticeWindow();
     return QApplication::exec();

@@ -11,6 +11,9 @@
 
 namespace {
 
+// The lowest of the ten accented vowels, Á.
+constexpr char16_t firstAccentedVowel = u'\u00C1';
+
 // The totals only grow; past the largest count they stay there instead of wrapping round.
 int saturatedSum(int a, qsizetype b)
 {
@@ -25,6 +28,9 @@ PhrasesExercise::PhrasesExercise(RunScores &scores) : m_scores(scores) {}
 QString PhrasesExercise::StripAccents(QString text)
 {
     for (QChar &ch : text) {
+        // Letters, digits, spaces and signs all lie below the first accented vowel.
+        if (ch.unicode() < firstAccentedVowel)
+            continue;
         const QChar plain = Accents::plainVowel(ch);
         if (!plain.isNull())
             ch = plain;
@@ -35,7 +41,7 @@ QString PhrasesExercise::StripAccents(QString text)
 bool PhrasesExercise::hasAccentsToRestore(const QString &line)
 {
     for (const QChar ch : line) {
-        if (!Accents::plainVowel(ch).isNull())
+        if (ch.unicode() >= firstAccentedVowel && !Accents::plainVowel(ch).isNull())
             return true;
     }
     return false;

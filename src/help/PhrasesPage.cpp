@@ -190,6 +190,12 @@ QStringList PhrasesPage::readPhraseFile(const QString &path)
                                 NumberFormat::dataSize(MaxFileBytes)));
     // The editor saves rich text even into a .txt file: its paragraphs are the phrases.
     QStringList lines = RichTextFile::readLines(path);
+    if (lines.size() > MaxLines) {
+        const QLocale spanish(QLocale::Spanish);
+        throw AppError(QStringLiteral("El archivo %1 tiene %2 líneas y los archivos de frases pueden tener hasta %3.")
+                           .arg(QDir::toNativeSeparators(path), spanish.toString(lines.size()),
+                                spanish.toString(MaxLines)));
+    }
     for (QString &line : lines) {
         if (line.contains(QLatin1Char('\t')) || line.contains(QChar(u'\0')))
             line = TBigText::ExpandLine(line);
@@ -275,24 +281,31 @@ void PhrasesPage::CorregirClick()
     showStudentCopy(false);
     using Verdict = PhrasesExercise::Verdict;
     const QList<Verdict> &verdicts = m_exercise.lineResults();
-    m_lineTips.clear();
     for (qsizetype i = 0; i < student.size(); ++i) {
         switch (verdicts.at(i)) {
         case Verdict::Right: BigText1->AddLine(student.at(i), rightText, rightBack, false); break;
         case Verdict::Wrong: BigText1->AddLine(student.at(i), wrongText, wrongBack, false); break;
         case Verdict::NotCounted: BigText1->AddLine(student.at(i), plainText, plainBack, false); break;
         }
-        m_lineTips << (verdicts.at(i) == Verdict::Wrong ? lineTip(student.at(i), m_exercise.reference().value(i))
-                                                         : QString());
     }
     BigText1->RecalcRange();
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas: %1 de %2 bien")
                                     .arg(verdicts.count(Verdict::Right)).arg(m_exercise.countedLines()));
+    // Explaining a line takes the Spanish engine through all its words: each tip is made when
+    // it is first asked for, and the description names the first wrong lines only, so that a
+    // long file is corrected at once.
+    m_correctedLines = student;
+    m_lineTips.clear();
     QStringList described;
-    for (qsizetype i = 0; i < m_lineTips.size(); ++i) {
-        if (!m_lineTips[i].isEmpty())
-            described << QStringLiteral("Línea %1: %2").arg(i + 1).arg(m_lineTips[i]);
+    qsizetype wrongLines = 0;
+    for (qsizetype i = 0; i < verdicts.size(); ++i) {
+        if (verdicts.at(i) != Verdict::Wrong)
+            continue;
+        if (++wrongLines <= DescribedWrongLines)
+            described << QStringLiteral("Línea %1: %2").arg(i + 1).arg(lineTipAt(int(i)));
     }
+    if (wrongLines > DescribedWrongLines)
+        described << QStringLiteral("Y %1 líneas más con fallos.").arg(wrongLines - DescribedWrongLines);
     BigText1->setAccessibleDescription(described.join(QLatin1Char('\n')));
 
     // The correct text is the file as it was opened, whatever became of it on disk since.
@@ -322,8 +335,7 @@ bool PhrasesPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && watched == BigText1->viewport()) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const int line = BigText1->lineAt(help->pos());
-        const QString tip = line >= 0 && line < m_lineTips.size() ? m_lineTips[line] : QString();
+        const QString tip = lineTipAt(BigText1->lineAt(help->pos()));
         if (tip.isEmpty())
             QToolTip::hideText();
         else
@@ -331,6 +343,18 @@ bool PhrasesPage::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+QString PhrasesPage::lineTipAt(int line) const
+{
+    const QList<PhrasesExercise::Verdict> &verdicts = m_exercise.lineResults();
+    if (line < 0 || line >= verdicts.size() || line >= m_correctedLines.size()
+        || verdicts.at(line) != PhrasesExercise::Verdict::Wrong)
+        return QString();
+    auto cached = m_lineTips.constFind(line);
+    if (cached == m_lineTips.cend())
+        cached = m_lineTips.insert(line, lineTip(m_correctedLines.at(line), m_exercise.reference().value(line)));
+    return *cached;
 }
 
 void PhrasesPage::ComprobarClick()

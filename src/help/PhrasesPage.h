@@ -4,6 +4,7 @@
 #include "exercises/PhrasesExercise.h"
 #include "shared/Colors.h"
 
+#include <QHash>
 #include <QObject>
 
 class ExerciseScores;
@@ -61,12 +62,18 @@ public:
 
     // The lines of a phrase file as the viewer shows them: RTF gives its paragraphs, plain
     // text (Windows-1252 or UTF-8) its lines, each tab widened to the next column of eight.
-    // Throws AppError naming the file when it cannot be read, is larger than MaxFileBytes or
-    // holds no phrase with an accent to put back (an empty file among them).
+    // Throws AppError naming the file when it cannot be read, is larger than MaxFileBytes, has
+    // more than MaxLines lines or holds no phrase with an accent to put back (an empty file among them).
     static QStringList readPhraseFile(const QString &path);
-    // The largest phrase file opened: a million phrases of ordinary length fit; a larger file
-    // is refused before it is read, since showing it would keep the window busy for long.
-    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+    // The largest phrase file opened, in bytes and in lines. Opening or correcting costs about
+    // 3 ms of processor time per thousand lines, most of it filling the text box's blocks: a
+    // 2 MB file of ordinary phrases (44,000 lines) took 0.15 s of processor time and 0.33 s on
+    // a machine busy four times over, which leaves room for a slower one within a second. The
+    // line limit holds a file of short lines to the same. A larger file is refused before it
+    // is read, one with more lines before any box is filled; a class's file has a few hundred
+    // lines.
+    static constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
+    static constexpr qsizetype MaxLines = 50000;
 
 protected:
     // A wrong line's tip: the words that differ from the model and why each is written so.
@@ -86,6 +93,12 @@ private:
     FileDialogRequest &m_openDialog;
     ExerciseScores &m_scores;
     PhrasesExercise m_exercise;
-    // After a correction, one tip per line of BigText1: empty for a right line.
-    QStringList m_lineTips;
+    // After a correction, a line's tip: empty for a line that is not wrong.
+    QString lineTipAt(int line) const;
+    // The wrong lines that the viewer's description explains; the rest are counted.
+    static constexpr qsizetype DescribedWrongLines = 50;
+
+    // The student's lines as corrected, and the tips of the lines asked for so far.
+    QStringList m_correctedLines;
+    mutable QHash<int, QString> m_lineTips;
 };

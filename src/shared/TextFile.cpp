@@ -2,7 +2,6 @@
 #include "shared/TextFile.h"
 
 #include "shared/AppError.h"
-#include "shared/TextLines.h"
 #include "shared/Windows1252.h"
 
 #include <QDir>
@@ -34,10 +33,45 @@ QString displayName(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// Whether the bytes are well-formed UTF-8: no stray or missing continuation byte, no overlong
+// form, no surrogate, nothing past U+10FFFF. It stops at the first fault, so a Windows-1252 file
+// costs only the bytes up to its first accent; decoding it to find that out would cost all of it.
+bool isWellFormedUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = p + bytes.size();
+    while (p < end) {
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        // The lead byte tells how many bytes follow, its own bits of the code point and the
+        // least code point that needs that many bytes.
+        const int following = (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : 0;
+        if (following == 0)
+            return false;
+        constexpr char32_t leastOf[] = {0, 0x80, 0x800, 0x10000};
+        const char32_t least = leastOf[following];
+        char32_t code = lead & (0x3F >> following);
+        if (end - p <= following)
+            return false;
+        for (int k = 1; k <= following; ++k) {
+            if ((p[k] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[k] & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += following + 1;
+    }
+    return true;
+}
+
 // Valid UTF-8 with some non-ASCII byte: the text; otherwise nothing.
 std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
 {
-    if (!hasNonAscii(bytes))
+    if (!hasNonAscii(bytes) || !isWellFormedUtf8(bytes))
         return std::nullopt;
     utf8.resetState();
     QString text = utf8.decode(bytes);
@@ -46,7 +80,8 @@ std::optional<QString> strictUtf8(QByteArrayView bytes, QStringDecoder &utf8)
 
 // Each line on its own: UTF-8 when it is valid UTF-8, Windows-1252 otherwise. CR and LF never
 // occur inside a UTF-8 sequence nor stand for a letter in Windows-1252, so cutting at them
-// cuts no character.
+// cuts no character. Only the UTF-8 lines need composing: no character of Windows-1252
+// decomposes or combines with another.
 QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
 {
     QString text;
@@ -59,28 +94,33 @@ QString decodeLineByLine(QByteArrayView bytes, QStringDecoder &utf8)
         while (end < bytes.size() && (bytes[end] == '\n' || bytes[end] == '\r'))
             ++end;
         const QByteArrayView line = bytes.sliced(start, end - start);
-        if (std::optional<QString> decoded = strictUtf8(line, utf8))
-            text += *decoded;
-        else
-            text += Windows1252::decode(line);
+        if (std::optional<QString> decoded = strictUtf8(line, utf8)) {
+            text += decoded->normalized(QString::NormalizationForm_C);
+        } else {
+            const qsizetype at = text.size();
+            text.resize(at + line.size());
+            Windows1252::decodeInto(line, text.data() + at);
+        }
         start = end;
     }
     return text;
 }
 
-QString decodeUncomposed(const QByteArray &bytes)
+// The text in composed form (NFC), which text from Windows-1252 or plain ASCII always is.
+QString decodeComposed(const QByteArray &bytes)
 {
+    const auto composed = [](const QString &text) { return text.normalized(QString::NormalizationForm_C); };
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+        return composed(QString::fromUtf8(QByteArrayView(bytes).sliced(3)));
     if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(bytes).sliced(2));
+        return composed(QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(bytes).sliced(2));
+        return composed(QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(bytes).sliced(2)));
     if (!hasNonAscii(bytes))
         return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     if (std::optional<QString> text = strictUtf8(bytes, utf8))
-        return *text;
+        return composed(*text);
     return decodeLineByLine(bytes, utf8);
 }
 
@@ -88,7 +128,7 @@ QString decodeUncomposed(const QByteArray &bytes)
 
 QString decode(const QByteArray &bytes)
 {
-    return decodeUncomposed(bytes).normalized(QString::NormalizationForm_C);
+    return decodeComposed(bytes);
 }
 
 bool looksLikeText(QStringView text)
@@ -146,12 +186,22 @@ QString joinCrLf(const QStringList &lines)
 
 QStringList splitLines(const QString &text)
 {
-    // The line rule lives in TextLines; this is the same lines as a list.
-    const TextLines store(text);
+    // The same line rule as TextLines, cut in one pass.
     QStringList lines;
-    lines.reserve(store.count());
-    for (qsizetype n = 1; n <= store.count(); ++n)
-        lines.append(store.line(n));
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = data[i].unicode();
+        if (ch > u'\r' || (ch != u'\r' && ch != u'\n'))
+            continue;
+        lines.append(QString(data + start, i - start));
+        if (ch == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(QString(data + start, size - start));
     return lines;
 }
 

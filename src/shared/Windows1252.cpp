@@ -1,6 +1,8 @@
 // Windows-1252 by table.
 #include "shared/Windows1252.h"
 
+#include <array>
+
 namespace Windows1252 {
 
 namespace {
@@ -14,21 +16,32 @@ constexpr char16_t highHalfOfC1[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool isLatin1Byte(char16_t code)
+constexpr bool isLatin1Byte(char16_t code)
 {
     return code < 0x80 || (code >= 0xA0 && code <= 0xFF);
 }
 
+// Every byte's character, so that decoding a long file is one look-up per byte.
+constexpr std::array<char16_t, 256> characterOfByte = [] {
+    std::array<char16_t, 256> table{};
+    for (int byte = 0; byte < 256; ++byte)
+        table[std::size_t(byte)] = isLatin1Byte(char16_t(byte)) ? char16_t(byte) : highHalfOfC1[byte - 0x80];
+    return table;
+}();
+
 } // namespace
+
+QChar *decodeInto(QByteArrayView bytes, QChar *out)
+{
+    for (const char c : bytes)
+        *out++ = QChar(characterOfByte[static_cast<unsigned char>(c)]);
+    return out;
+}
 
 QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        out[i] = QChar(isLatin1Byte(byte) ? char16_t(byte) : highHalfOfC1[byte - 0x80]);
-    }
+    decodeInto(bytes, text.data());
     return text;
 }
 

@@ -13,6 +13,8 @@ namespace Windows1252 {
 
 // Every byte stands for one character: none is refused.
 QString decode(QByteArrayView bytes);
+// The same into room for bytes.size() characters; gives the end of what it wrote.
+QChar *decodeInto(QByteArrayView bytes, QChar *out);
 
 // The byte of a character, or nothing when the code page has no place for it.
 std::optional<char> encode(QChar ch);

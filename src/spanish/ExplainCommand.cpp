@@ -8,14 +8,39 @@ using namespace Qt::StringLiterals;
 
 namespace ExplainCommand {
 
-QString line(QStringView word, bool *ok)
+QString shown(QStringView text)
 {
+    QString result;
+    result.reserve(text.size());
+    for (const QChar ch : text) {
+        switch (ch.unicode()) {
+        case u'\\': result += u"\\\\"_s; break;
+        case u'\t': result += u"\\t"_s; break;
+        case u'\n': result += u"\\n"_s; break;
+        case u'\r': result += u"\\r"_s; break;
+        default:
+            // Control and format characters (escape sequences, direction marks) would act on
+            // the terminal or hide in the line instead of being seen.
+            if (ch.category() == QChar::Other_Control || ch.category() == QChar::Other_Format)
+                result += u"\\u{%1}"_s.arg(uint(ch.unicode()), 4, 16, QLatin1Char('0'));
+            else
+                result += ch;
+        }
+    }
+    return result;
+}
+
+QString line(QStringView given, bool *ok)
+{
+    // A word typed or pasted with its accent as a separate combining mark is the same word.
+    const QString word = given.toString().normalized(QString::NormalizationForm_C);
     const SpanishWord analysis(word);
     if (ok)
         *ok = analysis.isValid();
     const QChar tab = u'\t';
     if (!analysis.isValid())
-        return word.toString() + tab + u"error"_s + tab + u'-' + tab + u'-' + tab + u'-' + tab + analysis.problemText();
+        return shown(word) + tab + u"error"_s + tab + u'-' + tab + u'-' + tab + u'-' + tab
+            + shown(analysis.problemText());
     QString sequences;
     for (int i = 0; i < analysis.sequenceCount(); ++i) {
         if (i > 0)
@@ -24,7 +49,7 @@ QString line(QStringView word, bool *ok)
     }
     if (sequences.isEmpty())
         sequences = u"-"_s;
-    return word.toString() + tab + analysis.syllables() + tab + QString::number(analysis.stressFromEnd()) + tab
+    return shown(word) + tab + analysis.syllables() + tab + QString::number(analysis.stressFromEnd()) + tab
         + SpanishWord::className(analysis.stressClass()) + tab + sequences + tab
         + TildeRule(analysis).sentence();
 }
@@ -44,7 +69,9 @@ QString helpText()
            "                       y la regla que le pide o le quita la tilde.\n"
            "                       Una palabra que no se puede analizar muestra «error» en el\n"
            "                       segundo campo y el motivo en el último; entonces el programa\n"
-           "                       termina con el código 1.\n"
+           "                       termina con el código 1. Todo lo que sigue a --explicar\n"
+           "                       es una palabra, también lo que empieza por «-». Los\n"
+           "                       caracteres de control se muestran como \\t, \\n o \\u{001b}.\n"
            "  --clase CARPETA      Abre «Resultados de la clase» con los archivos de resultados\n"
            "                       de la carpeta, sin la ventana de práctica.\n"
            "  --help               Muestra esta ayuda.\n"

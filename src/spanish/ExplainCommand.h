@@ -6,10 +6,15 @@
 
 namespace ExplainCommand {
 
-// The word as given, its syllables, the stressed syllable counted from the end, the class,
-// the vowel sequences and the sentence of its rule. A word the engine cannot take gives
+// The word in composed form (NFC), its syllables, the stressed syllable counted from the end,
+// the class, the vowel sequences and the sentence of its rule. A word the engine cannot take gives
 // "error" in the second field and the reason in the last; ok tells which.
 QString line(QStringView word, bool *ok = nullptr);
+
+// Text as one field of a line: a backslash, tab, line break, control or format character
+// becomes an escape (\\, \t, \n, \r, \u{001b}), so that no field can split the line or act on
+// the terminal; every other character is itself.
+QString shown(QStringView text);
 
 // The text of "tildora --help".
 QString helpText();

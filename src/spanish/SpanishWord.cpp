@@ -103,7 +103,8 @@ bool SpanishWord::readLetters(QStringView word)
         const char16_t c = word[i].unicode();
         const char16_t lower = lowerCase(c);
         if (!isSpanishLetter(lower)) {
-            m_offending = QChar(c);
+            const bool pair = QChar::isHighSurrogate(c) && i + 1 < m_length && word[i + 1].isLowSurrogate();
+            m_offending = word.mid(i, pair ? 2 : 1).toString();
             m_problem = QChar(c).isDigit() ? Problem::Digit : Problem::NotALetter;
             return false;
         }

@@ -39,7 +39,7 @@ public:
     bool isValid() const { return m_problem == Problem::None; }
     Problem problem() const { return m_problem; }
     // The character that made the word unusable (a digit or a sign), when that was the problem.
-    QChar offendingCharacter() const { return m_offending; }
+    QString offendingCharacter() const { return m_offending; }
     // The reason in Spanish, for a word that is not valid ("" for a valid one).
     QString problemText() const;
 
@@ -127,5 +127,6 @@ private:
     bool m_accentHiatus = false;
     StressClass m_class = StressClass::Monosilaba;
     Problem m_problem = Problem::None;
-    QChar m_offending;
+    // Whole, even when it lies outside the basic plane (two UTF-16 units).
+    QString m_offending;
 };
