@@ -1,12 +1,14 @@
 // The history file: reading, parsing and appending dated score records.
 #include "exercises/ScoreHistory.h"
 
-#include "shared/AppError.h"
 #include "shared/TextFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace ScoreHistory {
 
@@ -52,7 +54,95 @@ bool readScore(const QString &text, int &score)
     return ok && score >= 0 && score <= 100;
 }
 
+bool isHeaderLine(const QString &line)
+{
+    return line.trimmed() == QLatin1String(header());
+}
+
+bool isBlank(const QByteArray &bytes)
+{
+    return TextFile::decode(bytes).trimmed().isEmpty();
+}
+
+bool isUtf16(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+// The history's bytes, or why they cannot be a history; a missing file is an empty one.
+Problem load(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    // Checked first: a link that points nowhere does not "exist", yet writing through it would
+    // create whatever file it names.
+    if (info.isSymLink())
+        return Problem::Link;
+    if (!info.exists())
+        return Problem::None;
+    if (!info.isFile())
+        return Problem::NotAFile;
+    // Refused by its size before a byte is read.
+    if (info.size() > maxBytes)
+        return Problem::TooLarge;
+    if (!info.isReadable())
+        return Problem::NoPermission;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Problem::ReadFailed;
+    bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
+        return Problem::ReadFailed;
+    }
+    // A file that grew while it was read.
+    if (bytes.size() > maxBytes) {
+        bytes.clear();
+        return Problem::TooLarge;
+    }
+    if (!isBlank(bytes) && !hasHeader(bytes)) {
+        bytes.clear();
+        return Problem::NotAHistory;
+    }
+    return Problem::None;
+}
+
 } // namespace
+
+QString problemText(Problem problem, const QString &path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    const auto megabytes = [](qint64 bytes) { return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1); };
+    switch (problem) {
+    case Problem::None:
+        break;
+    case Problem::Link:
+        return QStringLiteral("El historial %1 es un enlace a otro archivo. Tildora no lo lee ni escribe en él, "
+                              "para no cambiar ese otro archivo.")
+            .arg(file);
+    case Problem::NotAHistory:
+        return QStringLiteral("El archivo %1 no es un historial de Tildora: su primera línea no es «%2». "
+                              "No se ha leído ni cambiado.")
+            .arg(file, QString::fromLatin1(header()));
+    case Problem::NotAFile:
+        return QStringLiteral("No se puede leer el historial %1: no es un archivo, sino una carpeta u otra cosa.").arg(file);
+    case Problem::NoPermission:
+        return QStringLiteral("No se puede leer el historial %1: no tienes permiso para leerlo.").arg(file);
+    case Problem::ReadFailed:
+        return QStringLiteral("No se puede leer el historial %1: el sistema no ha podido leerlo.").arg(file);
+    case Problem::TooLarge:
+        return QStringLiteral("No se puede leer el historial %1: ocupa %2 MB y un historial no puede pasar de %3 MB. "
+                              "Cámbiale el nombre para empezar uno nuevo.")
+            .arg(file, megabytes(QFileInfo(path).size()), megabytes(maxBytes));
+    }
+    return QString();
+}
 
 QString defaultPath()
 {
@@ -110,18 +200,25 @@ QStringList splitLine(const QString &line)
 
 bool hasHeader(const QByteArray &bytes)
 {
-    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    return text.startsWith(header());
+    // The header is short: the first bytes are enough, in whatever encoding they come, as long
+    // as its line ends among them.
+    const QByteArray start = bytes.left(4 * header().size());
+    const QString text = TextFile::decode(start);
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+        ++end;
+    if (end == text.size() && start.size() < bytes.size())
+        return false;
+    return isHeaderLine(text.left(end));
 }
 
 Contents parse(const QByteArray &bytes)
 {
     Contents contents;
-    const QString text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
-    const QStringList lines = TextFile::splitLines(text);
+    const QStringList lines = TextFile::splitLines(TextFile::decode(bytes));
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString &lineText = lines.at(n);
-        if (n == 0 && lineText.toUtf8() == header())
+        if (n == 0 && isHeaderLine(lineText))
             continue;
         if (lineText.trimmed().isEmpty())
             continue;
@@ -146,38 +243,58 @@ Contents parse(const QByteArray &bytes)
 
 Contents read(const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        return {};
-    try {
-        const TextFile::ReadResult result = TextFile::tryReadBytes(path);
-        if (result.status == TextFile::ReadResult::Ok)
-            return parse(result.bytes);
-    } catch (const AppError &) {
+    QByteArray bytes;
+    const Problem problem = load(path, bytes);
+    if (problem != Problem::None) {
+        Contents refused;
+        refused.problem = problem;
+        return refused;
     }
-    return {};
+    return parse(bytes);
 }
 
-AppendStatus append(const QString &path, const Record &record)
+bool sameFigures(const StudentScores &a, const StudentScores &b)
+{
+    return a.name == b.name && a.group == b.group && a.board == b.board && a.examples == b.examples
+        && a.phrases == b.phrases && a.questions == b.questions && a.total == b.total;
+}
+
+AppendStatus append(const QString &path, const Record &record, Problem *problem)
 {
     QByteArray bytes;
-    if (QFileInfo::exists(path)) {
-        // An earlier history that cannot be read is never replaced by a shorter one.
-        try {
-            const TextFile::ReadResult old = TextFile::tryReadBytes(path);
-            if (old.status != TextFile::ReadResult::Ok)
-                return AppendStatus::CannotRead;
-            bytes = old.bytes;
-        } catch (const AppError &) {
-            return AppendStatus::CannotRead;
-        }
-    }
-    if (bytes.isEmpty())
+    // An earlier history that cannot be read is never replaced by a shorter one, and a file
+    // that is no history is never added to.
+    const Problem found = load(path, bytes);
+    if (problem)
+        *problem = found;
+    if (found != Problem::None)
+        return AppendStatus::Refused;
+    const Contents old = parse(bytes);
+    if (!old.records.isEmpty() && sameFigures(old.records.constLast(), record))
+        return AppendStatus::AlreadyRecorded;
+
+    QByteArray newLine = line(record);
+    if (isBlank(bytes)) {
         bytes = header() + '\n';
-    else if (!bytes.endsWith('\n'))
+    } else if (isUtf16(bytes)) {
+        // A history saved by hand as "Unicode": UTF-8 lines added to it would read as noise,
+        // so the whole file goes over to UTF-8, every line kept.
+        bytes = TextFile::decode(bytes).toUtf8();
+    } else if (!isUtf8(bytes)) {
+        // A history kept in Windows-1252 stays in it while its letters allow.
+        const QString text = QString::fromUtf8(newLine);
+        if (TextFile::encodeKeepingEveryLetter(text) == TextFile::encodeWindows1252(text))
+            newLine = TextFile::encodeWindows1252(text);
+    }
+    if (!bytes.endsWith('\n') && !bytes.endsWith('\r'))
         bytes += '\n';
-    bytes += line(record) + '\n';
+    bytes += newLine + '\n';
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return TextFile::trySaveBytes(path, bytes) == TextFile::SaveStatus::Ok ? AppendStatus::Ok : AppendStatus::CannotWrite;
+    // The history's name is the program's own: a link put there meanwhile is replaced, never
+    // followed.
+    return TextFile::trySaveBytes(path, bytes, TextFile::Links::ReplaceLink) == TextFile::SaveStatus::Ok
+        ? AppendStatus::Ok
+        : AppendStatus::CannotWrite;
 }
 
 } // namespace ScoreHistory
