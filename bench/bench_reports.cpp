@@ -124,4 +124,4 @@ static void BM_ProgressOpensHistoryFile(benchmark::State &state)
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(BM_ProgressOpensHistoryFile)->Arg(4000000)->Arg(100000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ProgressOpensHistoryFile)->Arg(2000000)->Arg(100000000)->Unit(benchmark::kMillisecond)->Iterations(3);

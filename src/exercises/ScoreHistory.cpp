@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QTimeZone>
 
 namespace ScoreHistory {
 
@@ -28,8 +29,11 @@ QString quoted(QString field)
 }
 
 // "yyyy-MM-dd HH:mm:ss" read by hand: the general date parser costs more than the rest of a
-// line, and a history may hold thousands of them.
-QDateTime readDate(QStringView text)
+// line, and a history may hold thousands of them. The time is the zone's wall-clock time, as
+// the writer puts it; taken in the zone given (the system's, looked up once per file) rather
+// than as plain local time, which asks the C library to check the system's zone file for every
+// date and took half the time of reading a long history.
+QDateTime readDate(QStringView text, const QTimeZone &zone)
 {
     static const QString pattern = QStringLiteral("0000-00-00 00:00:00");
     if (text.size() != pattern.size())
@@ -44,7 +48,7 @@ QDateTime readDate(QStringView text)
     const QTime time(number(11, 2), number(14, 2), number(17, 2));
     if (!date.isValid() || !time.isValid())
         return {};
-    return QDateTime(date, time);
+    return QDateTime(date, time, zone);
 }
 
 bool readScore(const QString &text, int &score)
@@ -216,6 +220,7 @@ Contents parse(const QByteArray &bytes)
 {
     Contents contents;
     const QStringList lines = TextFile::splitLines(TextFile::decode(bytes));
+    const QTimeZone zone = QTimeZone::systemTimeZone();
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString &lineText = lines.at(n);
         if (n == 0 && isHeaderLine(lineText))
@@ -226,7 +231,7 @@ Contents parse(const QByteArray &bytes)
         Record record;
         bool ok = fields.size() == fieldCount;
         if (ok) {
-            record.when = readDate(fields.at(0));
+            record.when = readDate(fields.at(0), zone);
             record.name = fields.at(1);
             record.group = fields.at(2);
             ok = record.when.isValid() && readScore(fields.at(3), record.board) && readScore(fields.at(4), record.examples)

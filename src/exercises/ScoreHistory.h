@@ -36,9 +36,10 @@ struct Contents {
 };
 
 // A history larger than this is refused before it is read. A session adds about 70 bytes, so
-// this holds tens of thousands of sessions, and reading and drawing that many stays well under
-// half a second; a file of hundreds of megabytes is no history the program wrote.
-inline constexpr qint64 maxBytes = 4 * 1024 * 1024;
+// this holds some 30,000 sessions (ten a day for eight years), and reading and drawing them
+// all takes under a tenth of a second; a file of hundreds of megabytes is no history the
+// program wrote, and took seconds to read.
+inline constexpr qint64 maxBytes = 2 * 1024 * 1024;
 
 // The Spanish sentence saying that the history at path cannot be used, and why.
 QString problemText(Problem problem, const QString &path);
