@@ -1,10 +1,10 @@
 // The history file: reading, parsing and appending dated score records.
 #include "exercises/ScoreHistory.h"
 
+#include "shared/AppError.h"
 #include "shared/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -97,19 +97,18 @@ Problem load(const QString &path, QByteArray &bytes)
         return Problem::TooLarge;
     if (!info.isReadable())
         return Problem::NoPermission;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Problem::ReadFailed;
-    bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        bytes.clear();
+    TextFile::ReadResult read;
+    try {
+        read = TextFile::tryReadBytes(path);
+    } catch (const AppError &) {
         return Problem::ReadFailed;
     }
-    // A file that grew while it was read.
-    if (bytes.size() > maxBytes) {
-        bytes.clear();
+    if (read.status == TextFile::ReadResult::Unreadable)
+        return Problem::ReadFailed;
+    // Also a file that grew while it was read.
+    if (read.status == TextFile::ReadResult::TooLarge || read.bytes.size() > maxBytes)
         return Problem::TooLarge;
-    }
+    bytes = std::move(read.bytes);
     if (!isBlank(bytes) && !hasHeader(bytes)) {
         bytes.clear();
         return Problem::NotAHistory;
