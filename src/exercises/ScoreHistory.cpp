@@ -65,7 +65,12 @@ bool isHeaderLine(const QString &line)
 
 bool isBlank(const QByteArray &bytes)
 {
-    return TextFile::decode(bytes).trimmed().isEmpty();
+    // A history shows its header in its first bytes: the whole file is decoded only when
+    // those are blank.
+    constexpr qsizetype start = 256;
+    if (!TextFile::decode(bytes.left(start)).trimmed().isEmpty())
+        return false;
+    return bytes.size() <= start || TextFile::decode(bytes).trimmed().isEmpty();
 }
 
 bool isUtf16(const QByteArray &bytes)
