@@ -78,26 +78,34 @@ private slots:
     void encodings_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
         const QByteArray header = ScoreHistory::header();
-        QTest::addRow("Windows-1252") << header + "\r\n2026-03-14 09:05:00;Jos\xE9 Pe\xF1" "a;2\xBA B;75;80;75;50;70\r\n";
+        const auto utf16 = [&header](const QString &name) {
+            const QString text = QString::fromLatin1(header) + u"\r\n2026-03-14 09:05:00;"_qs + name + u";2º B;75;80;75;50;70\r\n"_qs;
+            return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        };
+        QTest::addRow("Windows-1252") << header + "\r\n2026-03-14 09:05:00;Jos\xE9 Pe\xF1" "a;2\xBA B;75;80;75;50;70\r\n"
+                                      << "José Peña";
         QTest::addRow("UTF-8 with a byte-order mark")
-            << "\xEF\xBB\xBF" + header + "\n2026-03-14 09:05:00;Jos\xC3\xA9 Pe\xC3\xB1" "a;2\xC2\xBA B;75;80;75;50;70\n";
-        const QString text = QString::fromLatin1(header) + u"\r\n2026-03-14 09:05:00;José Peña;2º B;75;80;75;50;70\r\n"_qs;
-        QTest::addRow("UTF-16 as Notepad saves it")
-            << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+            << "\xEF\xBB\xBF" + header + "\n2026-03-14 09:05:00;Jos\xC3\xA9 Pe\xC3\xB1" "a;2\xC2\xBA B;75;80;75;50;70\n"
+            << "José Peña";
+        QTest::addRow("UTF-16 as Notepad saves it") << utf16(u"José Peña"_qs) << "José Peña";
+        // Half of a UTF-16 pair has no UTF-8 form: read as the character it is written back as.
+        QTest::addRow("UTF-16 with half a pair") << utf16(u"Ana "_qs + QChar(0xDA50)) << u"Ana \uFFFD"_qs;
     }
     void encodings()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("historial.csv"));
         writeFile(path, bytes);
-        QCOMPARE(ScoreHistory::read(path).records.value(0).name, QStringLiteral("José Peña"));
+        QCOMPARE(ScoreHistory::read(path).records.value(0).name, name);
         QCOMPARE(ScoreHistory::append(path, record(15, QStringLiteral("Íñigo"), 71)), ScoreHistory::AppendStatus::Ok);
         const ScoreHistory::Contents contents = ScoreHistory::read(path);
         QCOMPARE(contents.damaged, 0);
         QCOMPARE(contents.records.size(), 2);
-        QCOMPARE(contents.records.at(0).name, QStringLiteral("José Peña"));
+        QCOMPARE(contents.records.at(0).name, name);
         QCOMPARE(contents.records.at(0).group, QStringLiteral("2º B"));
         QCOMPARE(contents.records.at(1).name, QStringLiteral("Íñigo"));
     }

@@ -58,6 +58,20 @@ bool readScore(const QString &text, int &score)
     return ok && score >= 0 && score <= 100;
 }
 
+// A text field as it will be written back: half of a UTF-16 pair (a file saved as "Unicode"
+// may hold one) has no UTF-8 form, so it is read as the replacement character it would become.
+QString wholeCharacters(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 bool isHeaderLine(const QString &line)
 {
     return line.trimmed() == QLatin1String(header());
@@ -236,8 +250,8 @@ Contents parse(const QByteArray &bytes)
         bool ok = fields.size() == fieldCount;
         if (ok) {
             record.when = readDate(fields.at(0), zone);
-            record.name = fields.at(1);
-            record.group = fields.at(2);
+            record.name = wholeCharacters(fields.at(1));
+            record.group = wholeCharacters(fields.at(2));
             ok = record.when.isValid() && readScore(fields.at(3), record.board) && readScore(fields.at(4), record.examples)
                 && readScore(fields.at(5), record.phrases) && readScore(fields.at(6), record.questions)
                 && readScore(fields.at(7), record.total);
@@ -288,7 +302,7 @@ AppendStatus append(const QString &path, const Record &record, Problem *problem)
     } else if (isUtf16(bytes)) {
         // A history saved by hand as "Unicode": UTF-8 lines added to it would read as noise,
         // so the whole file goes over to UTF-8, every line kept.
-        bytes = TextFile::decode(bytes).toUtf8();
+        bytes = wholeCharacters(TextFile::decode(bytes)).toUtf8();
     } else if (!isUtf8(bytes)) {
         // A history kept in Windows-1252 stays in it while its letters allow.
         const QString text = QString::fromUtf8(newLine);
