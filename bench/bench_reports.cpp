@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineSeries>
+#include <QDir>
 #include <QFile>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -115,3 +116,48 @@ static void BM_ProgressDrawsHistory(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ProgressDrawsHistory)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The progress window on a history file of about the given size, until it is drawn: the
+// largest history the program accepts, and one of 100 MB that no session ever wrote.
+static void BM_ProgressOpensHistoryFile(benchmark::State &state)
+{
+    const qint64 size = state.range(0);
+    // In memory where there is such a folder: writing 100 MB to a shared disk takes longer
+    // than everything measured here.
+    QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/bench_reports-XXXXXX")
+                                                                 : QDir::tempPath() + QStringLiteral("/bench_reports-XXXXXX"));
+    const QString path = folder.filePath(QStringLiteral("historial.csv"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            state.SkipWithError("cannot write the history file");
+        QByteArray chunk = ScoreHistory::header() + '\n';
+        const QDateTime start(QDate(2000, 1, 1), QTime(9, 0));
+        qint64 written = 0;
+        for (qint64 n = 0;; ++n) {
+            const QByteArray line = ScoreHistory::line({{{int(n % 101), int(n * 7 % 101), int(n * 3 % 101),
+                                                          int(n * 11 % 101), int(n * 5 % 101)},
+                                                         QStringLiteral("Ana Núñez"), QStringLiteral("2º B")},
+                                                        start.addSecs(n * 600)})
+                + '\n';
+            if (written + chunk.size() + line.size() > size)
+                break;
+            chunk += line;
+            if (chunk.size() > (1 << 20)) {
+                written += file.write(chunk);
+                chunk.clear();
+            }
+        }
+        written += file.write(chunk);
+        state.counters["bytes"] = double(written);
+    }
+    for (auto _ : state) {
+        ProgressWindow window;
+        window.resize(760, 520);
+        window.show();
+        window.loadHistory(path);
+        window.repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ProgressOpensHistoryFile)->Arg(2000000)->Arg(100000000)->Unit(benchmark::kMillisecond)->Iterations(3);

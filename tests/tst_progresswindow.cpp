@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestProgressWindow : public QObject {
@@ -16,11 +17,14 @@ private slots:
         for (int day = 1; day <= 4; ++day)
             history.records << ScoreHistory::Record{{{10 * day, 20 * day, 5 * day, day, 50 + day}, QStringLiteral("Ana"), QStringLiteral("2B")},
                                                     QDateTime(QDate(2026, 3, day), QTime(9, 0))};
+        // Added by hand at the end, yet older: the last session is the latest by date.
+        history.records << ScoreHistory::Record{{{1, 1, 1, 1, 1}, QStringLiteral("Ana"), QStringLiteral("2B")},
+                                                QDateTime(QDate(2026, 2, 1), QTime(9, 0))};
         history.damaged = 2;
         ProgressWindow window;
         window.setHistory(history, QStringLiteral("/tmp/historial.csv"));
         for (int n = 0; n < ProgressWindow::seriesCount; ++n)
-            QCOMPARE(window.series(n)->count(), 4);
+            QCOMPARE(window.series(n)->count(), 5);
         QCOMPARE(window.series(0)->at(3).y(), 40.0);
         QCOMPARE(window.series(4)->at(0).y(), 51.0);
         QCOMPARE(window.LastSession->text(),
@@ -49,11 +53,46 @@ private slots:
         QCOMPARE(ProgressWindow::linePoints(history, 0, 10000).size(), 5000);
     }
 
-    void saysWhenThereIsNoHistory()
+    void historyNote_data()
     {
+        QTest::addColumn<int>("damaged");
+        QTest::addColumn<QString>("note");
+        QTest::addRow("none damaged") << 0 << "Historial: /tmp/historial.csv";
+        QTest::addRow("one damaged") << 1 << "Se ha saltado 1 línea dañada del historial /tmp/historial.csv.";
+        QTest::addRow("three damaged") << 3 << "Se han saltado 3 líneas dañadas del historial /tmp/historial.csv.";
+    }
+    void historyNote()
+    {
+        QFETCH(int, damaged);
+        QFETCH(QString, note);
+        ScoreHistory::Contents history;
+        history.damaged = damaged;
+        QCOMPARE(ProgressWindow::historyNote(history, QStringLiteral("/tmp/historial.csv")), note);
+    }
+
+    // No history yet is said as such; one that cannot be read is never passed off as empty.
+    void historyThatCannotBeShown_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("start");
+        QTest::addRow("missing") << QByteArray() << "Todavía no hay ninguna sesión guardada.";
+        QTest::addRow("oversized") << ScoreHistory::header() + '\n' + QByteArray(ScoreHistory::maxBytes, ';')
+                                   << "No se puede leer el historial %1: ocupa";
+        QTest::addRow("not a history") << QByteArray("nombre;nota\n") << "El archivo %1 no es un historial de Tildora";
+    }
+    void historyThatCannotBeShown()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, start);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("historial.csv"));
+        if (!bytes.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
         ProgressWindow window;
-        window.loadHistory(QStringLiteral("/no/existe/historial.csv"));
-        QVERIFY(window.LastSession->text().startsWith(QStringLiteral("Todavía no hay ninguna sesión guardada.")));
+        window.loadHistory(path);
+        QVERIFY2(window.LastSession->text().startsWith(start.arg(path)), qPrintable(window.LastSession->text()));
         QCOMPARE(window.series(0)->count(), 0);
     }
 };

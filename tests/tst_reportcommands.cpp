@@ -5,6 +5,7 @@
 
 #include "exercises/ScoreHistory.h"
 #include "practice/ReportCommands.h"
+#include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -71,6 +73,41 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().startsWith("%PDF-"));
         QVERIFY(m_dialogs->messages.isEmpty());
+        // The window says where the page went, and the session is in the history.
+        QCOMPARE(m_form->Explicacion->text(), QStringLiteral("Resultados guardados en %1.pdf").arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(ScoreHistory::read(ScoreHistory::defaultPath()).records.size(), 1);
+    }
+
+    // Without a name the page asks for it first, as the mail does; no name, no page.
+    void guardarPdfAsksForTheName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("saved");
+        QTest::addRow("name given") << "Luis Ortiz" << true;
+        QTest::addRow("dialog closed") << "" << false;
+    }
+    void guardarPdfAsksForTheName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, saved);
+        runScores().studentName.clear();
+        TDatosBox box;
+        DatosBox = &box;
+        m_dialogs->queueModal([&](QDialog &dialog) {
+            box.Alumno->setText(typed);
+            if (!typed.isEmpty())
+                box.BitBtn1Click();
+            return dialog.result();
+        });
+        m_dialogs->queueFile(m_home->filePath(QStringLiteral("luis.pdf")));
+        m_form->GuardarPDF->click();
+        DatosBox = nullptr;
+        QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});
+        QCOMPARE(m_dialogs->saveRequests.size(), saved ? 1 : 0);
+        if (saved)
+            QVERIFY(m_dialogs->saveRequests.at(0).fileName.startsWith(QStringLiteral("Resultados de Luis Ortiz ")));
+        QCOMPARE(QFile::exists(m_home->filePath(QStringLiteral("luis.pdf"))), saved);
+        QCOMPARE(QFile::exists(ScoreHistory::defaultPath()), saved);
     }
 
     // The banner gives up room to "Guardar PDF": it fills the narrower place whatever the
@@ -104,26 +141,62 @@ private slots:
                      .arg(QDir::toNativeSeparators(path)));
     }
 
-    void eachSavedResultAddsOneRecord()
+    // One record per session saved or sent: none for a send called off, one for the same
+    // figures saved and sent, a new one once the figures change.
+    void historyRecords_data()
     {
-        // The box before sending is answered OK, so the mail goes too.
-        m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
-        m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("records");
+        QTest::addRow("sent") << "send" << 1;
+        QTest::addRow("send called off") << "cancel" << 0;
+        QTest::addRow("sent twice") << "send send" << 1;
+        QTest::addRow("saved as PDF, then sent") << "pdf send" << 1;
+        QTest::addRow("sent, new name, sent") << "send rename send" << 2;
+    }
+    void historyRecords()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, records);
+        for (const QString &step : steps.split(QLatin1Char(' '))) {
+            if (step == QLatin1String("pdf")) {
+                m_dialogs->queueFile(m_home->filePath(QStringLiteral("ana.pdf")));
+                m_form->GuardarPDFClick();
+            } else if (step == QLatin1String("rename")) {
+                runScores().studentName = QStringLiteral("Ana Núñez Gil");
+            } else {
+                m_dialogs->queueAnswer(step == QLatin1String("send") ? MessageAnswer::Ok : MessageAnswer::Cancel);
+                m_form->Op1Click();
+            }
+        }
         const ScoreHistory::Contents history = ScoreHistory::read(ScoreHistory::defaultPath());
-        QCOMPARE(history.records.size(), 2);
-        QCOMPARE(history.records.at(1).name, QStringLiteral("Ana Núñez"));
-        QCOMPARE(history.records.at(1).total, m_form->gaugeFigures().total);
-        QCOMPARE(m_transport->messages.size(), 2);
+        QCOMPARE(history.records.size(), records);
+        if (records > 0)
+            QCOMPARE(history.records.last().total, m_form->gaugeFigures().total);
     }
 
     void unsavedResultsAddNoRecord()
     {
         // A folder where the results file should be: the save fails, so no session is recorded.
         QVERIFY(QDir(m_home->path()).mkdir(QStringLiteral("result.txt")));
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         QVERIFY_THROWS_EXCEPTION(AppError, m_form->Op1Click());
         QVERIFY(!QFile::exists(ScoreHistory::defaultPath()));
+    }
+
+    void aHistoryThatIsALinkIsLeftAloneAndSaysSo()
+    {
+        const QString other = m_home->filePath(QStringLiteral("notas.csv"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("nombre;nota\n") == 12);
+        file.close();
+        QVERIFY(QDir().mkpath(QFileInfo(ScoreHistory::defaultPath()).absolutePath()));
+        QVERIFY(QFile::link(other, ScoreHistory::defaultPath()));
+        m_dialogs->queueFile(m_home->filePath(QStringLiteral("ana.pdf")));
+        m_form->GuardarPDFClick();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("nombre;nota\n"));
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY(m_dialogs->messages.at(0).text.contains(QStringLiteral("es un enlace a otro archivo")));
     }
 
     void menuOpensProgressAndClassWindows()

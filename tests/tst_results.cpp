@@ -7,6 +7,7 @@
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
+#include "exercises/ScoreHistory.h"
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/Gauges.h"
@@ -252,6 +253,7 @@ private slots:
     void aNameOutsideWindows1252IsKept()
     {
         runScores().studentName = QStringLiteral("Łucja Nowak");
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         const QByteArray bytes = readFile(resultsPath());
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
@@ -264,22 +266,24 @@ private slots:
         QTest::addColumn<bool>("serviceMissing");
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QString>("shownBeforeTheEnd");
-        QTest::addRow("sent") << 0u << false << QString() << QString();
-        QTest::addRow("compose window cancelled") << 1u << false << QString() << QString();
+        QTest::addColumn<bool>("endBox");
+        QTest::addRow("sent") << 0u << false << QString() << QString() << true;
+        QTest::addRow("compose window cancelled") << 1u << false << QString() << QString() << true;
         QTest::addRow("failure") << 2u << false << QString()
                                  << "No se ha podido preparar el mensaje de correo con los resultados.\r"
-                                    "El programa de correo ha fallado sin indicar la causa.";
+                                    "El programa de correo ha fallado sin indicar la causa." << true;
         QTest::addRow("failure the mail program explains")
             << 2u << false << "El programa de correo no ha aceptado el mensaje."
             << "No se ha podido preparar el mensaje de correo con los resultados.\r"
-               "El programa de correo no ha aceptado el mensaje.";
+               "El programa de correo no ha aceptado el mensaje." << true;
         QTest::addRow("code without text") << 42u << false << QString()
                                            << "No se ha podido preparar el mensaje de correo con los resultados.\r"
-                                              "Código de error 42.";
+                                              "Código de error 42." << true;
+        // One clear message and nothing after it that could pass for a mail sent.
         QTest::addRow("no mail program") << 1u << true << QString()
                                          << "No hay ningún programa de correo en este equipo.\r"
                                             "Los resultados están guardados en el archivo\r%1\r"
-                                            "Adjúntalo a un mensaje para enviárselo a tu profesor.";
+                                            "Adjúntalo a un mensaje para enviárselo a tu profesor." << false;
     }
 
     void handOffOutcomes()
@@ -288,14 +292,15 @@ private slots:
         QFETCH(bool, serviceMissing);
         QFETCH(QString, detail);
         QFETCH(QString, shownBeforeTheEnd);
+        QFETCH(bool, endBox);
         m_transport->result = {code, serviceMissing, detail};
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         QStringList texts;
         for (const ShownMessage &shown : m_dialogs->messages)
             texts << shown.text;
-        QCOMPARE(texts.size(), shownBeforeTheEnd.isEmpty() ? 2 : 3);
-        QCOMPARE(texts.last(), QStringLiteral("Mensaje de correo finalizado"));
+        QCOMPARE(texts.size(), 1 + !shownBeforeTheEnd.isEmpty() + endBox);
+        QCOMPARE(texts.last() == QStringLiteral("Mensaje de correo finalizado"), endBox);
         if (!shownBeforeTheEnd.isEmpty())
             QCOMPARE(texts[1], shownBeforeTheEnd.contains(QLatin1String("%1")) ? shownBeforeTheEnd.arg(resultsPath())
                                                                                  : shownBeforeTheEnd);
@@ -303,14 +308,18 @@ private slots:
 
     void cancellingBeforeSendingSendsNothing()
     {
+        QFile earlier(resultsPath());
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("Promedio: 90 %\r\n") == 16);
+        earlier.close();
         setExampleRun();
         // "Cancelar", Esc and the close box all answer Cancel.
         m_dialogs->queueAnswer(MessageAnswer::Cancel);
         QTest::mouseClick(m_form->Op1, Qt::LeftButton);
         QVERIFY(m_transport->messages.isEmpty());
         QCOMPARE(captions(), QStringList{"Enviar correo"});
-        // The results stay written for the student to send later.
-        QVERIFY(readFile(resultsPath()).endsWith("\r\nPromedio: 70 %\r\n"));
+        // A send called off writes nothing: the earlier results stay, and no session is recorded.
+        QCOMPARE(readFile(resultsPath()), QByteArray("Promedio: 90 %\r\n"));
+        QVERIFY(!QFile::exists(ScoreHistory::defaultPath()));
     }
 
     void fullDiskKeepsTheResultsFileAndSendsNothing()
@@ -330,8 +339,8 @@ private slots:
         QTest::mouseClick(m_form->Op1, Qt::LeftButton);
         QCOMPARE(readFile(path), QByteArray("Promedio: 90 %\r\n"));
         QVERIFY(m_transport->messages.isEmpty());
-        QCOMPARE(m_dialogs->messages.size(), 1);
-        QCOMPARE(m_dialogs->messages.first().text,
+        QCOMPARE(m_dialogs->messages.size(), 2);
+        QCOMPARE(m_dialogs->messages.last().text,
                  QStringLiteral("No se puede escribir el archivo de resultados %1: el disco está lleno. "
                                 "No se ha enviado nada.")
                      .arg(path));
@@ -370,24 +379,38 @@ private slots:
         QFETCH(QString, line);
         runScores().studentName = name;
         runScores().studentGroup = group;
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->Op1Click();
         const QStringList lines = QString::fromLatin1(readFile(resultsPath())).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines[2], line);
     }
 
+    void anOverlongFieldIsCutWithAMessage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("name") << QString(100, QLatin1Char('n')) << "1º A"
+                              << "«Nombre y apellidos» tiene más de 80 caracteres: se guardan solo los 80 primeros.";
+        QTest::addRow("group") << "Ana" << QString(81, QLatin1Char('g'))
+                               << "«Curso y grupo» tiene más de 80 caracteres: se guardan solo los 80 primeros.";
+    }
     void anOverlongFieldIsCutWithAMessage()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, group);
+        QFETCH(QString, message);
         TDatosBox box;
-        box.Alumno->setText(QString(100, QLatin1Char('n')));
-        box.curso->setText(QStringLiteral("1º A"));
+        box.Alumno->setText(name);
+        box.curso->setText(group);
         box.BitBtn1Click();
-        QCOMPARE(runScores().studentName, QString(80, QLatin1Char('n')));
-        QCOMPARE(box.Alumno->text(), QString(80, QLatin1Char('n')));
-        QCOMPARE(runScores().studentGroup, QStringLiteral("1º A"));
+        QCOMPARE(runScores().studentName, name.left(80));
+        QCOMPARE(box.Alumno->text(), name.left(80));
+        QCOMPARE(runScores().studentGroup, group.left(80));
+        QCOMPARE(box.curso->text(), group.left(80));
         QCOMPARE(m_dialogs->messages.size(), 1);
-        QCOMPARE(m_dialogs->messages.first().text,
-                 QStringLiteral("«Nombre y apellidos» tiene más de 80 caracteres: se guardan solo los 80 primeros."));
+        QCOMPARE(m_dialogs->messages.first().text, message);
     }
 
     void anUnwritableResultsFileSendsNothing()
@@ -396,11 +419,13 @@ private slots:
         const QString notAFolder = m_folder->filePath(QStringLiteral("casa"));
         TextFile::writeLines(notAFolder, {QStringLiteral("x")});
         qputenv("HOME", notAFolder.toUtf8());
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
         QTest::mouseClick(m_form->Op1, Qt::LeftButton);
         QVERIFY(m_transport->messages.isEmpty());
-        QCOMPARE(m_dialogs->messages.size(), 1);
-        QCOMPARE(m_dialogs->messages.first().icon, MessageIcon::Error);
-        QCOMPARE(m_dialogs->messages.first().text,
+        QCOMPARE(m_dialogs->messages.size(), 2);
+        QCOMPARE(m_dialogs->messages.first().caption, QStringLiteral("Enviar correo"));
+        QCOMPARE(m_dialogs->messages.last().icon, MessageIcon::Error);
+        QCOMPARE(m_dialogs->messages.last().text,
                  QStringLiteral("No se puede escribir el archivo de resultados %1/result.txt. No se ha enviado nada.")
                      .arg(notAFolder));
     }
@@ -432,6 +457,8 @@ private slots:
         DatosBox = nullptr;
         QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});
         const bool sent = salir && !typed.isEmpty();
+        // "Salir" without a name keeps the dialog and says that the name is needed.
+        QCOMPARE(!box.NameNeeded->isHidden(), salir && typed.isEmpty());
         QCOMPARE(m_transport->messages.size(), sent ? 1 : 0);
         QCOMPARE(QFile::exists(resultsPath()), sent);
         if (sent)
@@ -454,8 +481,16 @@ private slots:
         QTest::keyClick(&box, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), box.BitBtn1);
 
+        // No name yet: "Salir" keeps the dialog open with the line asking for it.
+        QTest::keyClick(box.BitBtn1, Qt::Key_Space);
+        QVERIFY(box.isVisible());
+        QVERIFY(box.NameNeeded->isVisible());
+        QCOMPARE(box.BitBtn1->text(), QStringLiteral("Salir"));
+        QCOMPARE(QApplication::focusWidget(), box.Alumno);
+
         box.Alumno->setText(QStringLiteral("Ana Núñez"));
         box.curso->setText(QStringLiteral("2º B"));
+        QVERIFY(!box.NameNeeded->isVisible());
         QTest::mouseClick(box.BitBtn1, Qt::LeftButton);
         QVERIFY(!box.isVisible());
         QCOMPARE(runScores().studentName, QStringLiteral("Ana Núñez"));

@@ -7,7 +7,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QTimeZone>
 
 namespace ScoreHistory {
 
@@ -17,8 +20,11 @@ const QString dateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 constexpr int fieldCount = 8;
 
 // "yyyy-MM-dd HH:mm:ss" read by hand: the general date parser costs more than the rest of a
-// line, and a history may hold thousands of them.
-QDateTime readDate(QStringView text)
+// line, and a history may hold thousands of them. The time is the zone's wall-clock time, as
+// the writer puts it; taken in the zone given (the system's, looked up once per file) rather
+// than as plain local time, which asks the C library to check the system's zone file for every
+// date and took half the time of reading a long history.
+QDateTime readDate(QStringView text, const QTimeZone &zone)
 {
     static const QString pattern = QStringLiteral("0000-00-00 00:00:00");
     if (text.size() != pattern.size())
@@ -33,7 +39,7 @@ QDateTime readDate(QStringView text)
     const QTime time(number(11, 2), number(14, 2), number(17, 2));
     if (!date.isValid() || !time.isValid())
         return {};
-    return QDateTime(date, time);
+    return QDateTime(date, time, zone);
 }
 
 bool readScore(const QString &text, int &score)
@@ -43,7 +49,113 @@ bool readScore(const QString &text, int &score)
     return ok && score >= 0 && score <= 100;
 }
 
+// A text field as it will be written back: half of a UTF-16 pair (a file saved as "Unicode"
+// may hold one) has no UTF-8 form, so it is read as the replacement character it would become.
+QString wholeCharacters(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+bool isHeaderLine(const QString &line)
+{
+    return line.trimmed() == QLatin1String(header());
+}
+
+bool isBlank(const QByteArray &bytes)
+{
+    // A history shows its header in its first bytes: the whole file is decoded only when
+    // those are blank.
+    constexpr qsizetype start = 256;
+    if (!TextFile::decode(bytes.left(start)).trimmed().isEmpty())
+        return false;
+    return bytes.size() <= start || TextFile::decode(bytes).trimmed().isEmpty();
+}
+
+bool isUtf16(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+// The history's bytes, or why they cannot be a history; a missing file is an empty one.
+Problem load(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    // Checked first: a link that points nowhere does not "exist", yet writing through it would
+    // create whatever file it names.
+    if (info.isSymLink())
+        return Problem::Link;
+    if (!info.exists())
+        return Problem::None;
+    if (!info.isFile())
+        return Problem::NotAFile;
+    // Refused by its size before a byte is read.
+    if (info.size() > maxBytes)
+        return Problem::TooLarge;
+    if (!info.isReadable())
+        return Problem::NoPermission;
+    TextFile::ReadResult read;
+    try {
+        read = TextFile::tryReadBytes(path);
+    } catch (const AppError &) {
+        return Problem::ReadFailed;
+    }
+    if (read.status == TextFile::ReadResult::Unreadable)
+        return Problem::ReadFailed;
+    // Also a file that grew while it was read.
+    if (read.status == TextFile::ReadResult::TooLarge || read.bytes.size() > maxBytes)
+        return Problem::TooLarge;
+    bytes = std::move(read.bytes);
+    if (!isBlank(bytes) && !hasHeader(bytes)) {
+        bytes.clear();
+        return Problem::NotAHistory;
+    }
+    return Problem::None;
+}
+
 } // namespace
+
+QString problemText(Problem problem, const QString &path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    const auto megabytes = [](qint64 bytes) { return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1); };
+    switch (problem) {
+    case Problem::None:
+        break;
+    case Problem::Link:
+        return QStringLiteral("El historial %1 es un enlace a otro archivo. Tildora no lo lee ni escribe en él, "
+                              "para no cambiar ese otro archivo.")
+            .arg(file);
+    case Problem::NotAHistory:
+        return QStringLiteral("El archivo %1 no es un historial de Tildora: su primera línea no es «%2». "
+                              "No se ha leído ni cambiado.")
+            .arg(file, QString::fromLatin1(header()));
+    case Problem::NotAFile:
+        return QStringLiteral("No se puede leer el historial %1: no es un archivo, sino una carpeta u otra cosa.").arg(file);
+    case Problem::NoPermission:
+        return QStringLiteral("No se puede leer el historial %1: no tienes permiso para leerlo.").arg(file);
+    case Problem::ReadFailed:
+        return QStringLiteral("No se puede leer el historial %1: el sistema no ha podido leerlo.").arg(file);
+    case Problem::TooLarge:
+        return QStringLiteral("No se puede leer el historial %1: ocupa %2 MB y un historial no puede pasar de %3 MB. "
+                              "Cámbiale el nombre para empezar uno nuevo.")
+            .arg(file, megabytes(QFileInfo(path).size()), megabytes(maxBytes));
+    }
+    return QString();
+}
 
 QString defaultPath()
 {
@@ -101,18 +213,26 @@ QStringList splitLine(const QString &line)
 
 bool hasHeader(const QByteArray &bytes)
 {
-    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    return text.startsWith(header());
+    // The header is short: the first bytes are enough, in whatever encoding they come, as long
+    // as its line ends among them.
+    const QByteArray start = bytes.left(4 * header().size());
+    const QString text = TextFile::decode(start);
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+        ++end;
+    if (end == text.size() && start.size() < bytes.size())
+        return false;
+    return isHeaderLine(text.left(end));
 }
 
 Contents parse(const QByteArray &bytes)
 {
     Contents contents;
-    const QString text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
-    const QStringList lines = TextFile::splitLines(text);
+    const QStringList lines = TextFile::splitLines(TextFile::decode(bytes));
+    const QTimeZone zone = QTimeZone::systemTimeZone();
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString &lineText = lines.at(n);
-        if (n == 0 && lineText.toUtf8() == header())
+        if (n == 0 && isHeaderLine(lineText))
             continue;
         if (lineText.trimmed().isEmpty())
             continue;
@@ -120,9 +240,9 @@ Contents parse(const QByteArray &bytes)
         Record record;
         bool ok = fields.size() == fieldCount;
         if (ok) {
-            record.when = readDate(fields.at(0));
-            record.name = CsvField::text(fields.at(1));
-            record.group = CsvField::text(fields.at(2));
+            record.when = readDate(fields.at(0), zone);
+            record.name = wholeCharacters(CsvField::text(fields.at(1)));
+            record.group = wholeCharacters(CsvField::text(fields.at(2)));
             ok = record.when.isValid() && readScore(fields.at(3), record.board) && readScore(fields.at(4), record.examples)
                 && readScore(fields.at(5), record.phrases) && readScore(fields.at(6), record.questions)
                 && readScore(fields.at(7), record.total);
@@ -137,38 +257,58 @@ Contents parse(const QByteArray &bytes)
 
 Contents read(const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        return {};
-    try {
-        const TextFile::ReadResult result = TextFile::tryReadBytes(path);
-        if (result.status == TextFile::ReadResult::Ok)
-            return parse(result.bytes);
-    } catch (const AppError &) {
+    QByteArray bytes;
+    const Problem problem = load(path, bytes);
+    if (problem != Problem::None) {
+        Contents refused;
+        refused.problem = problem;
+        return refused;
     }
-    return {};
+    return parse(bytes);
 }
 
-AppendStatus append(const QString &path, const Record &record)
+bool sameFigures(const StudentScores &a, const StudentScores &b)
+{
+    return a.name == b.name && a.group == b.group && a.board == b.board && a.examples == b.examples
+        && a.phrases == b.phrases && a.questions == b.questions && a.total == b.total;
+}
+
+AppendStatus append(const QString &path, const Record &record, Problem *problem)
 {
     QByteArray bytes;
-    if (QFileInfo::exists(path)) {
-        // An earlier history that cannot be read is never replaced by a shorter one.
-        try {
-            const TextFile::ReadResult old = TextFile::tryReadBytes(path);
-            if (old.status != TextFile::ReadResult::Ok)
-                return AppendStatus::CannotRead;
-            bytes = old.bytes;
-        } catch (const AppError &) {
-            return AppendStatus::CannotRead;
-        }
-    }
-    if (bytes.isEmpty())
+    // An earlier history that cannot be read is never replaced by a shorter one, and a file
+    // that is no history is never added to.
+    const Problem found = load(path, bytes);
+    if (problem)
+        *problem = found;
+    if (found != Problem::None)
+        return AppendStatus::Refused;
+    const Contents old = parse(bytes);
+    if (!old.records.isEmpty() && sameFigures(old.records.constLast(), record))
+        return AppendStatus::AlreadyRecorded;
+
+    QByteArray newLine = line(record);
+    if (isBlank(bytes)) {
         bytes = header() + '\n';
-    else if (!bytes.endsWith('\n'))
+    } else if (isUtf16(bytes)) {
+        // A history saved by hand as "Unicode": UTF-8 lines added to it would read as noise,
+        // so the whole file goes over to UTF-8, every line kept.
+        bytes = wholeCharacters(TextFile::decode(bytes)).toUtf8();
+    } else if (!isUtf8(bytes)) {
+        // A history kept in Windows-1252 stays in it while its letters allow.
+        const QString text = QString::fromUtf8(newLine);
+        if (TextFile::encodeKeepingEveryLetter(text) == TextFile::encodeWindows1252(text))
+            newLine = TextFile::encodeWindows1252(text);
+    }
+    if (!bytes.endsWith('\n') && !bytes.endsWith('\r'))
         bytes += '\n';
-    bytes += line(record) + '\n';
+    bytes += newLine + '\n';
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return TextFile::trySaveBytes(path, bytes) == TextFile::SaveStatus::Ok ? AppendStatus::Ok : AppendStatus::CannotWrite;
+    // The history's name is the program's own: a link put there meanwhile is replaced, never
+    // followed.
+    return TextFile::trySaveBytes(path, bytes, TextFile::Links::ReplaceLink) == TextFile::SaveStatus::Ok
+        ? AppendStatus::Ok
+        : AppendStatus::CannotWrite;
 }
 
 } // namespace ScoreHistory

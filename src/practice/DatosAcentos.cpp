@@ -85,6 +85,19 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TDatosBox::BitBtn1Click));
 
+    NameNeeded = new QLabel(QStringLiteral("Falta tu nombre: escríbelo arriba para seguir."), this);
+    NameNeeded->setObjectName(QStringLiteral("NameNeeded"));
+    NameNeeded->setGeometry(321, 286, 170, 37);
+    NameNeeded->setWordWrap(true);
+    NameNeeded->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    setTextColor(NameNeeded, Colors::clRed);
+    NameNeeded->hide();
+    // Gone as soon as there is a name to store.
+    connect(Alumno, &QLineEdit::textChanged, NameNeeded, [this](const QString &text) {
+        if (!text.trimmed().isEmpty())
+            NameNeeded->hide();
+    });
+
     auto *accents = new AccentBar(this);
     accents->setGeometry(56, 332, 409, 28);
 
@@ -113,9 +126,20 @@ void TDatosBox::BitBtn1Click()
     RunScores &scores = runScores();
     keepToOneLine(Alumno, QStringLiteral("Nombre y apellidos"));
     keepToOneLine(curso, QStringLiteral("Curso y grupo"));
-    if (!Alumno->text().isEmpty())
+    // A name of blanks is no name.
+    if (!Alumno->text().trimmed().isEmpty())
         scores.studentName = Alumno->text();
     if (!curso->text().isEmpty())
         scores.studentGroup = curso->text();
+    // Results without a name cannot go to the teacher: rather than close without a word, the
+    // dialog stays and says what is missing. The close box and Esc still leave it.
+    if (scores.studentName.isEmpty()) {
+        NameNeeded->show();
+        Alumno->setAccessibleDescription(NameNeeded->text());
+        Alumno->setFocus();
+        return;
+    }
+    NameNeeded->hide();
+    Alumno->setAccessibleDescription(QString());
     close();
 }

@@ -13,7 +13,8 @@ class TDatosBox : public QDialog {
 public:
     explicit TDatosBox(QWidget *parent = nullptr);
 
-    // "Salir": stores what was typed (an empty field keeps the earlier value) and closes.
+    // "Salir": stores what was typed (an empty field keeps the earlier value) and closes. With
+    // no name typed and none stored it stays open and says that the name is needed.
     void BitBtn1Click();
 
     QLabel *ProgramIcon = nullptr;
@@ -27,6 +28,8 @@ public:
     QLabel *Label6 = nullptr;
     QLineEdit *curso = nullptr;
     QPushButton *BitBtn1 = nullptr;
+    // The line beside "Salir" that asks for the name; hidden until it is missing.
+    QLabel *NameNeeded = nullptr;
 
 private:
     // Puts the edit's text on one line and within the results' length, saying so when it cuts.

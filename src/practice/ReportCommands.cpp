@@ -39,7 +39,7 @@ void bringUp(QWidget *window)
 
 } // namespace
 
-void savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip)
+QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip)
 {
     const QDateTime now = QDateTime::currentDateTime();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -54,7 +54,7 @@ void savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QIma
     request.mustExist = false;
     const FileDialogResult chosen = DialogService::instance().saveFile(parent, request);
     if (!chosen.accepted)
-        return;
+        return QString();
     const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
     const TextFile::SaveStatus saved = ResultsPdf::write(path, figures, now, strip);
     if (saved == TextFile::SaveStatus::CannotCreate)
@@ -62,19 +62,24 @@ void savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QIma
                        + QStringLiteral(" Elige otra carpeta, por ejemplo tu carpeta personal."));
     if (saved != TextFile::SaveStatus::Ok)
         throw AppError(TextFile::saveErrorMessage(path, saved));
+    return path;
 }
 
 void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures)
 {
     const QString path = ScoreHistory::defaultPath();
-    if (ScoreHistory::append(path, ScoreHistory::fromFigures(figures, QDateTime::currentDateTime()))
-        == ScoreHistory::AppendStatus::Ok)
+    ScoreHistory::Problem problem = ScoreHistory::Problem::None;
+    const ScoreHistory::AppendStatus status =
+        ScoreHistory::append(path, ScoreHistory::fromFigures(figures, QDateTime::currentDateTime()), &problem);
+    if (status == ScoreHistory::AppendStatus::Ok || status == ScoreHistory::AppendStatus::AlreadyRecorded)
         return;
+    const QString why = status == ScoreHistory::AppendStatus::Refused ? ScoreHistory::problemText(problem, path)
+                                                                      : QDir::toNativeSeparators(path);
     DialogService::instance().message(
         parent,
-        QStringLiteral("No se ha podido añadir esta sesión al historial de progreso\r%1\r"
+        QStringLiteral("No se ha podido añadir esta sesión al historial de progreso.\r%1\r"
                        "Los resultados sí están guardados; el historial anterior sigue como estaba.")
-            .arg(QDir::toNativeSeparators(path)),
+            .arg(why),
         QStringLiteral("Progreso"), MessageIcon::Warning, MessageButtons::Ok);
 }
 

@@ -13,10 +13,12 @@ class QWidget;
 namespace ReportCommands {
 
 // Asks where to save (the student's name and the date as the default name) and writes the
-// PDF page; an unwritable place raises a Spanish error naming the file.
-void savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip);
+// PDF page; an unwritable place raises a Spanish error naming the file. The path written, or
+// nothing when the student cancelled.
+QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip);
 
-// Appends one dated record to the progress history; a failure is told in a warning box.
+// Appends one dated record to the progress history, unless its figures are those of the last
+// record; a failure, or a history refused, is told in a warning box saying why.
 void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures);
 
 // The "Progreso" window, one per parent, with the history read afresh.

@@ -308,7 +308,8 @@ void TForm1::createScoreStrip(QWidget *client)
     TalvoMail1->setObjectName(QStringLiteral("TalvoMail1"));
     TalvoMail1->setAddDate(false);
     TalvoMail1->setAttachment(false);
-    connect(TalvoMail1, &TTalvoMail::OnBeginDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1BeginDocument));
+    // The student confirms the send before anything is written (confirmSend), so the
+    // component's begin event has nothing left to ask.
     connect(TalvoMail1, &TTalvoMail::OnEndDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1EndDocument));
     // A failed hand-off must not pass for a sent mail: the student is told before the end.
     connect(TalvoMail1, &TTalvoMail::OnErrorSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1ErrorSend));
@@ -724,6 +725,10 @@ void TForm1::Op1Click()
     needOtherWindows();
     if (runScores().studentName.isEmpty() && DatosBox && !askStudentData())
         return;
+    // A send the student calls off leaves the earlier results file and the history as they
+    // were: nothing is written before the yes.
+    if (!confirmSend())
+        return;
     // The scratch lines of the results file: never seen, so made when first needed.
     if (!Memo2) {
         Memo2 = place<QPlainTextEdit>(centralWidget(), "Memo2", 136, 88, 433, 17);
@@ -758,7 +763,7 @@ void TForm1::Op1Click()
     TalvoMail1->Send();
 }
 
-void TForm1::TalvoMail1BeginDocument(TTalvoMail *Sender, const QString &)
+bool TForm1::confirmSend()
 {
 #ifdef Q_OS_WIN
     const QStringList lines = {
@@ -777,14 +782,17 @@ void TForm1::TalvoMail1BeginDocument(TTalvoMail *Sender, const QString &)
     };
 #endif
     // "Cancelar", Esc or the close box: the student chose not to send.
-    if (DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("Enviar correo"),
-                                          MessageIcon::None, MessageButtons::OkCancel)
-        != MessageAnswer::Ok)
-        Sender->Abort();
+    return DialogService::instance().message(this, lines.join(QLatin1Char('\r')), QStringLiteral("Enviar correo"),
+                                             MessageIcon::None, MessageButtons::OkCancel)
+        == MessageAnswer::Ok;
 }
 
-void TForm1::TalvoMail1EndDocument(TTalvoMail *, const QString &)
+void TForm1::TalvoMail1EndDocument(TTalvoMail *Sender, const QString &)
 {
+    // Without a mail program the message that says so is the only one: an end box after it
+    // would suggest that something went.
+    if (Sender->LastResult().serviceMissing)
+        return;
     DialogService::instance().message(this, QStringLiteral("Mensaje de correo finalizado"),
                                       QStringLiteral("Envío de correo"), MessageIcon::None, MessageButtons::OkCancel);
 }
@@ -846,9 +854,19 @@ void TForm1::createReportCommands()
 
 void TForm1::GuardarPDFClick()
 {
+    // The page, like the mail, is no use to the teacher without the student's name: the name
+    // comes first, and without one nothing is saved.
+    needOtherWindows();
+    if (runScores().studentName.isEmpty() && DatosBox && !askStudentData())
+        return;
     // The strip exactly as the student sees it.
     const QImage strip = centralWidget()->grab(QRect(16, 320, 705, 121)).toImage();
-    ReportCommands::savePdf(this, ResultsSummary::figures(runScores(), m_scores.strip()), strip);
+    const ResultsSummary::Figures figures = ResultsSummary::figures(runScores(), m_scores.strip());
+    const QString path = ReportCommands::savePdf(this, figures, strip);
+    if (path.isEmpty())
+        return;
+    recordHistory(figures);
+    Explicacion->setText(QStringLiteral("Resultados guardados en %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void TForm1::recordHistory(const ResultsSummary::Figures &figures)

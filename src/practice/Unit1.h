@@ -132,7 +132,6 @@ public slots:
     void OKClick();
     void Op1Click();
     void Timer1Timer();
-    void TalvoMail1BeginDocument(TTalvoMail *Sender, const QString &Doc_Name);
     void TalvoMail1EndDocument(TTalvoMail *Sender, const QString &Doc_Name);
     void TalvoMail1ErrorSend(TTalvoMail *Sender, quint32 Error_Number, const QString &Error_Message);
     void TalvoMail1CancelSend(TTalvoMail *Sender, const QString &Doc_Name);
@@ -181,6 +180,8 @@ private:
     // Asks for the student's data before results go out without a name; false when the
     // student gave none.
     bool askStudentData();
+    // The box "Enviar correo" before a send: true when the student goes ahead.
+    bool confirmSend();
 
     // The selector the student left last (1 ... 40), 0 on a fresh board or once the keyboard
     // has gone round the tool bar: keyboard play goes on beside it from "Resultados".

@@ -10,6 +10,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -121,7 +122,11 @@ QString ProgressWindow::lastSessionText(const ScoreHistory::Contents &history)
     if (history.records.isEmpty())
         return QStringLiteral("Todavía no hay ninguna sesión guardada. Cada vez que guardes o envíes los resultados "
                               "se añadirá una aquí.");
-    const ScoreHistory::Record &last = history.records.constLast();
+    // The latest by its date: a history put together by hand need not be in order.
+    const auto last = *std::max_element(history.records.cbegin(), history.records.cend(),
+                                        [](const ScoreHistory::Record &a, const ScoreHistory::Record &b) {
+                                            return a.when < b.when;
+                                        });
     return QStringLiteral("Última sesión (%1): Tablero %2 %, Ejemplos %3 %, Frases %4 %, Cuestiones %5 %, Promedio %6 %.")
         .arg(last.when.toString(QStringLiteral("dd/MM/yyyy HH:mm")))
         .arg(last.board)
@@ -129,6 +134,16 @@ QString ProgressWindow::lastSessionText(const ScoreHistory::Contents &history)
         .arg(last.phrases)
         .arg(last.questions)
         .arg(last.total);
+}
+
+QString ProgressWindow::historyNote(const ScoreHistory::Contents &history, const QString &path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    if (history.damaged == 1)
+        return QStringLiteral("Se ha saltado 1 línea dañada del historial %1.").arg(file);
+    if (history.damaged > 1)
+        return QStringLiteral("Se han saltado %1 líneas dañadas del historial %2.").arg(QString::number(history.damaged), file);
+    return QStringLiteral("Historial: %1").arg(file);
 }
 
 void ProgressWindow::loadHistory(const QString &path)
@@ -163,14 +178,12 @@ void ProgressWindow::setHistory(const ScoreHistory::Contents &history, const QSt
     m_timeAxis->setRange(first.addSecs(-12 * 3600), last.addSecs(12 * 3600));
     m_timeAxis->setFormat(first.daysTo(last) < 2 ? QStringLiteral("dd/MM HH:mm") : QStringLiteral("dd/MM/yy"));
 
-    const QString text = lastSessionText(history);
+    // A history that cannot be read is never shown as an empty one: the student would think
+    // every session was gone.
+    const QString text = history.problem == ScoreHistory::Problem::None
+        ? lastSessionText(history)
+        : ScoreHistory::problemText(history.problem, path);
     LastSession->setText(text);
     ProgressChart->setAccessibleDescription(text);
-    if (history.damaged > 0)
-        HistoryNote->setText((history.damaged == 1 ? QStringLiteral("Se ha saltado 1 línea dañada del historial %2.")
-                                                   : QStringLiteral("Se han saltado %1 líneas dañadas del historial %2."))
-                                 .arg(history.damaged)
-                                 .arg(QDir::toNativeSeparators(path)));
-    else
-        HistoryNote->setText(QStringLiteral("Historial: %1").arg(QDir::toNativeSeparators(path)));
+    HistoryNote->setText(historyNote(history, path));
 }

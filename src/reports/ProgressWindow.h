@@ -19,12 +19,15 @@ class ProgressWindow : public QWidget {
 public:
     explicit ProgressWindow(QWidget *parent = nullptr);
 
-    // Reads the history file and draws it; a damaged line is skipped and counted.
+    // Reads the history file and draws it; a damaged line is skipped and counted, and a file
+    // that cannot be read says why in place of the last session.
     void loadHistory(const QString &path);
     void setHistory(const ScoreHistory::Contents &history, const QString &path);
 
-    // The last session's figures as text, or the note that there is no history yet.
+    // The latest session's figures as text, or the note that there is no history yet.
     static QString lastSessionText(const ScoreHistory::Contents &history);
+    // The line under the chart: the history's file, and how many damaged lines were skipped.
+    static QString historyNote(const ScoreHistory::Contents &history, const QString &path);
 
     static constexpr int seriesCount = 5;
     // More points than a chart's width in pixels cannot be told apart; longer histories are
