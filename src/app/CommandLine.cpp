@@ -44,6 +44,8 @@ std::optional<int> runCommandLine(int argc, char **argv)
                                      "Pruebe «tildora --help».\n"));
         return 2;
     }
+    if (const QString notice = ExplainCommand::spellingNotice(); !notice.isEmpty())
+        write(stderr, QStringLiteral("tildora: ") + notice + QLatin1Char('\n'));
     int status = 0;
     for (const QString &word : std::as_const(arguments)) {
         bool ok = true;

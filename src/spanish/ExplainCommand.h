@@ -11,6 +11,9 @@ namespace ExplainCommand {
 // "error" in the second field and the reason in the last; ok tells which.
 QString line(QStringView word, bool *ok = nullptr);
 
+// Why the spelling is not checked ("" when it is), said once before the lines.
+QString spellingNotice();
+
 // The text of "tildora --help".
 QString helpText();
 
