@@ -3,6 +3,8 @@
 
 #include "exercises/AccentVariants.h"
 #include "shared/Accents.h"
+#include "spanish/SpanishWord.h"
+#include "spanish/TildeRule.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -129,22 +131,23 @@ SpellingDictionary::Source SpellingDictionary::sourceOf(const QString &lower, QS
 {
     if (const auto reviewed = m_reviewed.constFind(lower); reviewed != m_reviewed.cend())
         return *reviewed ? Source::Reviewed : Source::None;
-    const bool inList = m_wordList.contains(lower);
+    if (m_wordList.contains(lower))
+        return Source::WordListOnly; // hunspell is asked later, only when forms compete
     // hunspell knows capitals by itself ("París", "ÁRBOL"); a word in an odd case is asked in
     // lower case too.
     const bool inDictionary = hunspellKnows(asWritten) || (asWritten != lower && hunspellKnows(lower));
-    if (inList && inDictionary)
-        return Source::Both;
-    if (inDictionary)
-        return Source::DictionaryOnly;
-    return inList ? Source::WordListOnly : Source::None;
+    return inDictionary ? Source::DictionaryOnly : Source::None;
 }
 
 bool SpellingDictionary::isWord(QStringView word) const
 {
     if (!m_available || word.isEmpty())
         return false;
-    return sourceOf(word.toString().toLower(), word) != Source::None;
+    const QString lower = word.toString().toLower();
+    if (const auto reviewed = m_reviewed.constFind(lower); reviewed != m_reviewed.cend())
+        return *reviewed;
+    // The word list answers from memory; hunspell is asked only about what it lacks.
+    return m_wordList.contains(lower) || hunspellKnows(word) || (word != lower && hunspellKnows(lower));
 }
 
 // The voseo imperatives ("casá", "ideá") are real words that no student of this program
@@ -172,13 +175,26 @@ QStringList SpellingDictionary::realVariants(QStringView word) const
     for (const QString &variant : AccentVariants::variants(lower)) {
         if (variant == lower)
             continue;
+        // A tilde the rules forbid (or one they demand and the form lacks) makes no real word,
+        // whatever a dictionary holds: such forms are neither asked about nor offered.
+        const SpanishWord analysis(variant);
+        if (!analysis.isValid() || !TildeRule(analysis).spellingAgrees())
+            continue;
         const QString cased = inCaseOf(variant, word);
         const Source source = sourceOf(variant, cased);
         if (source != Source::None && !isVoseoImperative(variant))
             found.append({cased, source});
     }
     // Reviewed and both-source forms first, then hunspell's, then the word list's; among equals,
-    // the order of the variants.
+    // the order of the variants. Whether hunspell also knows a form of the word list matters
+    // only when forms compete.
+    if (found.size() > 1) {
+        for (Found &entry : found) {
+            if (entry.source == Source::WordListOnly
+                && (hunspellKnows(entry.form) || hunspellKnows(entry.form.toLower())))
+                entry.source = Source::Both;
+        }
+    }
     std::stable_sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
         const auto rank = [](Source source) { return source == Source::Reviewed ? Source::Both : source; };
         return rank(a.source) < rank(b.source);

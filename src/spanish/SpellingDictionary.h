@@ -56,8 +56,9 @@ public:
     bool isWord(QStringView word) const;
     // The real words among the word's accent variants (the word without its accent and with
     // an accent on each of its vowels), the word itself left out, in the word's letter case,
-    // the likeliest first: a form both sources know before one only one of them knows. Voseo
-    // imperatives ("casá") are real but never offered. Empty when unavailable.
+    // the likeliest first: a form both sources know before one only one of them knows. Forms
+    // whose tilde the rules contradict and voseo imperatives ("casá") are never offered.
+    // Empty when unavailable.
     QStringList realVariants(QStringView word) const;
 
 private:

@@ -2,6 +2,7 @@
 // a rule that demands its accent (but for a reviewed list of exceptions), and the stressed
 // vowel must agree with espeak-ng's Spanish voice (but for a reviewed list of disagreements).
 // Prints the figures and ends with status 0 only when the goals are met.
+#include "SpellingFigures.h"
 #include "spanish/SpanishWord.h"
 #include "spanish/TildeRule.h"
 
@@ -201,6 +202,8 @@ int main(int argc, char **argv)
     for (const QString &word : std::as_const(staleExceptions))
         print(u"  excepción que ya no hace falta: "_s + word);
 
+    const bool spellingGoalsMet = printSpellingFigures(words);
+
     // espeak-ng reads every word in one process, one word per line.
     QByteArray espeakBytes;
     if (!espeakOutputPath.isEmpty()) {
@@ -288,5 +291,5 @@ int main(int argc, char **argv)
         && listedButAgreeing.isEmpty();
     print(reviewed ? u"Todo revisado: cada excepción y cada discrepancia tiene su motivo."_s
                    : u"Hay palabras sin revisar (arriba)."_s);
-    return reviewed ? 0 : 1;
+    return reviewed && spellingGoalsMet ? 0 : 1;
 }
