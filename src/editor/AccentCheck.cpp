@@ -190,8 +190,8 @@ QString AccentCheck::summary() const
     const QString count = m_marks.size() == 1 ? u"1 palabra con las tildes mal puestas"_s
                                               : u"%1 palabras con las tildes mal puestas"_s.arg(m_marks.size());
     const QString here = describeMarkAt(m_box->textCursor().selectionStart());
-    return u"Comprobar tildes: "_s + count + u" (subrayadas en rojo). "_s + (here.isEmpty() ? QString() : here + u' ')
-        + u"La tecla Menú o Mayús+F10 ofrece la forma correcta; F7 pasa a la siguiente."_s;
+    return u"Comprobar tildes: "_s + count + u". "_s + (here.isEmpty() ? QString() : here + u' ')
+        + u"Menú o Mayús+F10: forma correcta; F7: siguiente."_s;
 }
 
 bool AccentCheck::showMenu(int position, const QPoint &globalPosition)
