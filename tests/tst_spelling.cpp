@@ -59,6 +59,8 @@ private slots:
         QTest::addRow("right 2010 guion") << u"guion"_s << ruleOf(u"guion"_s) << ruleOf(u"guion"_s);
         QTest::addRow("right, rivals named") << u"medico"_s << ruleOf(u"medico"_s)
                                              << u" También existen \"médico\" y \"medicó\"."_s;
+        QTest::addRow("right, the word list's misprint ábrigo not named") << u"abrigo"_s << ruleOf(u"abrigo"_s)
+                                                                       << ruleOf(u"abrigo"_s) + u" También existe \"abrigó\"."_s;
         QTest::addRow("right, the pair tu / tú named by its rule") << u"tu"_s << ruleOf(u"tu"_s) << ruleOf(u"tu"_s);
         QTest::addRow("right, voseo casá not offered") << u"casa"_s << ruleOf(u"casa"_s) << ruleOf(u"casa"_s);
         QTest::addRow("no word in any variant") << u"xyzzy"_s << ruleOf(u"xyzzy"_s) << u" No está en el diccionario."_s;

@@ -162,7 +162,7 @@ bool SpellingDictionary::isVoseoImperative(const QString &lower) const
     return m_wordList.contains(lower.chopped(1) + plain + u'r');
 }
 
-QStringList SpellingDictionary::realVariants(QStringView word) const
+QStringList SpellingDictionary::realVariants(QStringView word, bool knownToDictionary) const
 {
     if (!m_available || word.isEmpty())
         return {};
@@ -188,7 +188,7 @@ QStringList SpellingDictionary::realVariants(QStringView word) const
     // Reviewed and both-source forms first, then hunspell's, then the word list's; among equals,
     // the order of the variants. Whether hunspell also knows a form of the word list matters
     // only when forms compete.
-    if (found.size() > 1) {
+    if (found.size() > 1 || knownToDictionary) {
         for (Found &entry : found) {
             if (entry.source == Source::WordListOnly
                 && (hunspellKnows(entry.form) || hunspellKnows(entry.form.toLower())))
@@ -200,7 +200,9 @@ QStringList SpellingDictionary::realVariants(QStringView word) const
         return rank(a.source) < rank(b.source);
     });
     QStringList forms;
-    for (const Found &entry : std::as_const(found))
-        forms << entry.form;
+    for (const Found &entry : std::as_const(found)) {
+        if (!knownToDictionary || entry.source != Source::WordListOnly)
+            forms << entry.form;
+    }
     return forms;
 }

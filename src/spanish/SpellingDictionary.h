@@ -59,7 +59,9 @@ public:
     // the likeliest first: a form both sources know before one only one of them knows. Forms
     // whose tilde the rules contradict and voseo imperatives ("casá") are never offered.
     // Empty when unavailable.
-    QStringList realVariants(QStringView word) const;
+    // With knownToDictionary, only forms hunspell or the reviewed list know: the word list keeps
+    // old misprints ("ábrigo") that must not be named beside a real word.
+    QStringList realVariants(QStringView word, bool knownToDictionary = false) const;
 
 private:
     enum class Source { None, Reviewed, Both, DictionaryOnly, WordListOnly };

@@ -49,11 +49,14 @@ Spelling spell(QStringView word, const SpellingDictionary &dictionary)
     Spelling spelling;
     if (!dictionary.isAvailable())
         return spelling;
-    spelling.forms = dictionary.realVariants(word);
-    if (dictionary.isWord(word))
+    if (dictionary.isWord(word)) {
+        // Beside a real word, only rivals hunspell also knows are named.
         spelling.verdict = Spelling::Verdict::Right;
-    else
+        spelling.forms = dictionary.realVariants(word, true);
+    } else {
+        spelling.forms = dictionary.realVariants(word);
         spelling.verdict = spelling.forms.isEmpty() ? Spelling::Verdict::Unknown : Spelling::Verdict::Misspelt;
+    }
     return spelling;
 }
 

@@ -20,7 +20,7 @@ struct Spelling {
     };
     Verdict verdict = Verdict::Unavailable;
     // For a misspelt word, its right forms, likeliest first; for a right one, the other real
-    // accent variants ("medico": médico, medicó).
+    // accent variants that hunspell knows too ("medico": médico, medicó).
     QStringList forms;
 };
 Spelling spell(QStringView word, const SpellingDictionary &dictionary);
