@@ -45,6 +45,7 @@ private slots:
         QTest::addRow("missing tilde, llana") << u"arbol"_s << u"\"arbol\" se escribe \"árbol\" (ár-bol): "_s + ruleOf(u"árbol"_s) << QString();
         QTest::addRow("missing tilde, esdrújula") << u"examenes"_s << u"\"examenes\" se escribe \"exámenes\" (e-xá-me-nes): "_s << QString();
         QTest::addRow("tilde on the wrong vowel") << u"cámion"_s << u"\"cámion\" se escribe \"camión\" (ca-mión): "_s << QString();
+        QTest::addRow("preterite of an -ir verb") << u"vivi"_s << u"\"vivi\" se escribe \"viví\" (vi-ví): "_s << QString();
         QTest::addRow("hiatus without its tilde") << u"reir"_s << u"\"reir\" se escribe \"reír\" (re-ír): "_s << QString();
         QTest::addRow("capital kept") << u"Arbol"_s << u"\"Arbol\" se escribe \"Árbol\" (Ár-bol): "_s << QString();
         QTest::addRow("all capitals kept") << u"ARBOL"_s << u"\"ARBOL\" se escribe \"ÁRBOL\" (ÁR-BOL): "_s << QString();
@@ -62,6 +63,7 @@ private slots:
         QTest::addRow("right, the word list's misprint ábrigo not named") << u"abrigo"_s << ruleOf(u"abrigo"_s)
                                                                        << ruleOf(u"abrigo"_s) + u" También existe \"abrigó\"."_s;
         QTest::addRow("right, the pair tu / tú named by its rule") << u"tu"_s << ruleOf(u"tu"_s) << ruleOf(u"tu"_s);
+        QTest::addRow("right, está named beside esta") << u"esta"_s << ruleOf(u"esta"_s) << u" También existe \"está\"."_s;
         QTest::addRow("right, voseo casá not offered") << u"casa"_s << ruleOf(u"casa"_s) << ruleOf(u"casa"_s);
         QTest::addRow("no word in any variant") << u"xyzzy"_s << ruleOf(u"xyzzy"_s) << u" No está en el diccionario."_s;
     }

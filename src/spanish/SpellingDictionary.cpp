@@ -150,14 +150,16 @@ bool SpellingDictionary::isWord(QStringView word) const
     return m_wordList.contains(lower) || hunspellKnows(word) || (word != lower && hunspellKnows(lower));
 }
 
-// The voseo imperatives ("casá", "ideá") are real words that no student of this program
-// means: the infinitive without its r, the vowel accented, known to hunspell alone.
+// The voseo imperatives of -ar and -er verbs ("casá", "comé") are real words that no student
+// of this program means: the infinitive without its r, the vowel accented, a form the word
+// list lacks. Those of -ir verbs ("viví") are also the first person of the preterite, and
+// "está" is also the present of estar: both are offered.
 bool SpellingDictionary::isVoseoImperative(const QString &lower) const
 {
-    if (lower.size() < 3)
+    if (lower.size() < 3 || lower == u"está")
         return false;
     const QChar plain = Accents::plainVowel(lower.back());
-    if (plain.isNull() || !u"aei"_s.contains(plain) || m_wordList.contains(lower))
+    if (plain.isNull() || !u"ae"_s.contains(plain) || m_wordList.contains(lower))
         return false;
     return m_wordList.contains(lower.chopped(1) + plain + u'r');
 }
