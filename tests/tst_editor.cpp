@@ -4,6 +4,7 @@
 #include "FullDisk.h"
 #include "ScriptedDialogs.h"
 
+#include "editor/AccentCheck.h"
 #include "editor/EditorControls.h"
 #include "editor/REMain.h"
 #include "platform/HelpViewer.h"
@@ -13,7 +14,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QMenu>
 #include <QMenuBar>
 #include <QLineEdit>
 #include <QProcess>
@@ -26,6 +29,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextList>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -583,6 +587,7 @@ private slots:
         QTest::addRow("Guardar") << "FileSaveItem" << QKeySequence(Qt::CTRL | Qt::Key_S) << true;
         QTest::addRow("Imprimir") << "FilePrintItem" << QKeySequence(Qt::CTRL | Qt::Key_P) << true;
         QTest::addRow("Salir") << "FileExitItem" << QKeySequence(Qt::CTRL | Qt::Key_Q) << true;
+        QTest::addRow("Comprobar tildes") << "EditCheckAccentsItem" << QKeySequence(Qt::Key_F7) << true;
         // The text box answers these itself while it has the focus.
         QTest::addRow("Deshacer") << "EditUndoItem" << QKeySequence(Qt::CTRL | Qt::Key_Z) << false;
         QTest::addRow("Pegar") << "EditPasteItem" << QKeySequence(Qt::CTRL | Qt::Key_V) << false;
@@ -603,6 +608,44 @@ private slots:
         QSignalSpy triggered(action, &QAction::triggered);
         QTest::keySequence(m_editor->RichEdit1, keys);
         QCOMPARE(triggered.size(), 1);
+    }
+
+    // "Comprobar tildes" marks the words misspelt only by their accents, steps from one to the
+    // next, and mends the one at the cursor from the context menu opened by the keyboard.
+    void checkAccentsMarksAndMends()
+    {
+        type(QStringLiteral("El arbol del jardin.\nTres examenes y un árbol, xyzzy."));
+        m_editor->EditCheckAccentsItem->trigger();
+        AccentCheck *check = m_editor->accentCheck();
+        QCOMPARE(check->markCount(), 3);
+        QCOMPARE(m_editor->RichEdit1->textCursor().selectedText(), QStringLiteral("arbol"));
+        QVERIFY2(m_editor->applicationHint().contains(QStringLiteral("3 palabras")), qPrintable(m_editor->applicationHint()));
+        m_editor->EditCheckAccentsItem->trigger();
+        QCOMPARE(m_editor->RichEdit1->textCursor().selectedText(), QStringLiteral("jardin"));
+        QCOMPARE(check->formsAt(m_editor->RichEdit1->textCursor().selectionStart()), QStringList(QStringLiteral("jardín")));
+
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+        QString offered;
+        QTimer::singleShot(0, this, [&offered] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu || !menu->activeAction())
+                return;
+            offered = menu->activeAction()->text();
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        const QPoint caret = m_editor->RichEdit1->cursorRect().center();
+        QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, caret, m_editor->RichEdit1->mapToGlobal(caret));
+        QApplication::sendEvent(m_editor->RichEdit1, &byKeyboard);
+        QCOMPARE(offered, QStringLiteral("jardín"));
+        QCOMPARE(document()->toPlainText(), QStringLiteral("El arbol del jardín.\nTres examenes y un árbol, xyzzy."));
+        QCOMPARE(check->markCount(), 2);
+
+        // Undone, the word is marked again; the text cleared, no mark is left.
+        m_editor->RichEdit1->undo();
+        QCOMPARE(check->markCount(), 3);
+        m_editor->RichEdit1->clear();
+        QCOMPARE(check->markCount(), 0);
     }
 
     // A tool button shows its menu item's command, and each toggle has one of its own: state,

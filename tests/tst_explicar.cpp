@@ -62,6 +62,19 @@ private slots:
         QCOMPARE(result.lines[3].split(u'\t').mid(0, 2), QStringList({u"CAMIÓN"_s, u"CA-MIÓN"_s}));
     }
 
+    // A misspelt word: the first five fields describe it as given, the sixth names its right
+    // form first.
+    void aMisspeltWordIsToldItsRightForm()
+    {
+        const Run result = run({u"--explicar"_s, u"arbol"_s});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.lines.size(), 1);
+        const QStringList fields = result.lines[0].split(u'\t');
+        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields.mid(0, 4), QStringList({u"arbol"_s, u"ar-bol"_s, u"1"_s, u"aguda"_s}));
+        QVERIFY2(fields[5].startsWith(u"\"arbol\" se escribe \"árbol\" (ár-bol): llana"_s), qPrintable(fields[5]));
+    }
+
     void aWordItCannotTakeEndsWithStatusOne()
     {
         const Run result = run({u"--explicar"_s, u"casa"_s, u"cámión"_s});

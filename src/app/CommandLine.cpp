@@ -162,6 +162,8 @@ std::optional<int> runCommandLine(const CommandLine::Request &request)
     case Action::Explain:
         break;
     }
+    if (const QString notice = ExplainCommand::spellingNotice(); !notice.isEmpty())
+        write(stderr, QStringLiteral("tildora: ") + notice + QLatin1Char('\n'));
     int status = 0;
     bool written = true;
     for (const QString &word : request.words) {

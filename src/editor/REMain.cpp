@@ -1,12 +1,14 @@
 // The phrase-file editor window TMainForm.
 #include "editor/REMain.h"
 
+#include "editor/AccentCheck.h"
 #include "editor/EditorControls.h"
 #include "editor/Reabout.h"
 #include "platform/HelpViewer.h"
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
 #include "shared/NumberFormat.h"
+#include "spanish/SpellingDictionary.h"
 #include "ui/AccentBar.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
@@ -184,6 +186,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     auto *accents = new AccentBar(client);
     accents->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(accents);
+    m_accentCheck = new AccentCheck(RichEdit1);
     // The text has the focus whenever the window is shown.
     RichEdit1->setFocus();
     connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,
@@ -369,6 +372,10 @@ void TMainForm::createMenus()
                             QStringLiteral("Pega el contenido del portapapeles"), QKeySequence(Qt::CTRL | Qt::Key_V));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N5"));
     miEditFont = addItem(editMenu, "miEditFont", QStringLiteral("&Fuentes..."), QString());
+    editMenu->addSeparator()->setObjectName(QStringLiteral("N6"));
+    EditCheckAccentsItem = addItem(editMenu, "EditCheckAccentsItem", QStringLiteral("Comprobar &tildes"),
+                                   QStringLiteral("Subraya las palabras con las tildes mal puestas y va a la siguiente"),
+                                   QKeySequence(Qt::Key_F7));
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -393,6 +400,7 @@ void TMainForm::createMenus()
     handle(EditCopyItem, &TMainForm::EditCopy);
     handle(EditPasteItem, &TMainForm::EditPaste);
     handle(miEditFont, &TMainForm::SelectFont);
+    handle(EditCheckAccentsItem, &TMainForm::CheckAccents);
     handle(HelpContentsItem, &TMainForm::HelpContents);
     handle(HelpSearchItem, &TMainForm::HelpSearch);
     handle(HelpHowToUseItem, &TMainForm::HelpHowToUse);
@@ -668,6 +676,27 @@ void TMainForm::EditPaste()
     RichEdit1->paste();
 }
 
+void TMainForm::CheckAccents()
+{
+    // The dictionary is read the first time it is needed, not when the program starts.
+    const SpellingDictionary *dictionary = nullptr;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        dictionary = &SpellingDictionary::shared();
+        if (dictionary->isAvailable())
+            m_accentCheck->check(*dictionary);
+    }
+    if (!dictionary->isAvailable()) {
+        DialogService::instance().message(this, dictionary->unavailableText(), QStringLiteral("Comprobar tildes"),
+                                          MessageIcon::Warning, MessageButtons::Ok);
+        return;
+    }
+    m_accentCheck->selectNextMark();
+    setHint(m_accentCheck->summary());
+    RichEdit1->setFocus();
+}
+
 QString TMainForm::editorHelpText() const
 {
     const QStringList lines = {
@@ -686,6 +715,10 @@ QString TMainForm::editorHelpText() const
                  keys(UnderlineButton->defaultAction()->shortcut()), keys(LeftAlign->defaultAction()->shortcut()),
                  keys(CenterAlign->defaultAction()->shortcut()), keys(RightAlign->defaultAction()->shortcut()),
                  keys(BulletsButton->defaultAction()->shortcut())),
+        QStringLiteral("Comprobar tildes (%1) subraya en rojo cada palabra que solo está mal por sus tildes y "
+                       "lleva el cursor a la siguiente; la tecla Menú o Mayús+F10 (o el botón derecho del ratón) "
+                       "ofrece su forma correcta.")
+            .arg(keys(EditCheckAccentsItem->shortcut())),
         QStringLiteral("La regla muestra las sangrías del párrafo: arrastra sus marcas con el ratón o, con "
                        "Tab hasta una marca, muévela con las flechas."),
         QString(),

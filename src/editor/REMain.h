@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTextCharFormat>
 
+class AccentCheck;
 class QAction;
 class QButtonGroup;
 class QComboBox;
@@ -50,6 +51,8 @@ public:
     QPrinter &printer() { return m_printer; }
     // The application-wide hint: what the status bar shows.
     QString applicationHint() const { return m_hint; }
+    // The marks of "Comprobar tildes".
+    AccentCheck *accentCheck() const { return m_accentCheck; }
 
     // The open dialog's request with the filter given (its first entry selected).
     FileDialogRequest openDialogRequest(const QString &filter) const;
@@ -110,6 +113,7 @@ public:
     QAction *EditCopyItem = nullptr;
     QAction *EditPasteItem = nullptr;
     QAction *miEditFont = nullptr;
+    QAction *EditCheckAccentsItem = nullptr;
     QAction *HelpContentsItem = nullptr;
     QAction *HelpSearchItem = nullptr;
     QAction *HelpHowToUseItem = nullptr;
@@ -133,6 +137,8 @@ public slots:
     void HelpHowToUse();
     void HelpAbout();
     void SelectFont();
+    // "Comprobar tildes": marks the words misspelt only by their accents, selects the next one.
+    void CheckAccents();
     void SelectionChange();
     void BoldButtonClick();
     void ItalicButtonClick();
@@ -188,6 +194,7 @@ private:
     void setRightIndent(int points);
 
     QPrinter m_printer;
+    AccentCheck *m_accentCheck = nullptr;
     QString m_hint;
 };
 

@@ -2,7 +2,8 @@
 #include "spanish/ExplainCommand.h"
 
 #include "spanish/SpanishWord.h"
-#include "spanish/TildeRule.h"
+#include "spanish/SpellingDictionary.h"
+#include "spanish/SpellingExplanation.h"
 
 using namespace Qt::StringLiterals;
 
@@ -51,7 +52,12 @@ QString line(QStringView given, bool *ok)
         sequences = u"-"_s;
     return shown(word) + tab + analysis.syllables() + tab + QString::number(analysis.stressFromEnd()) + tab
         + SpanishWord::className(analysis.stressClass()) + tab + sequences + tab
-        + TildeRule(analysis).sentence();
+        + SpellingExplanation::ruleSentence(word, SpellingDictionary::shared());
+}
+
+QString spellingNotice()
+{
+    return SpellingDictionary::shared().unavailableText();
 }
 
 QString helpText()
@@ -66,7 +72,13 @@ QString helpText()
            "                       de la sílaba tónica contada desde el final (1 = la última);\n"
            "                       la clase (monosílaba, aguda, llana, esdrújula o\n"
            "                       sobresdrújula); los diptongos, triptongos e hiatos (o «-»);\n"
-           "                       y la regla que le pide o le quita la tilde.\n"
+           "                       y la regla que le pide o le quita la tilde. Si la palabra\n"
+           "                       no está bien escrita, ese último campo empieza por su forma\n"
+           "                       correcta («\"arbol\" se escribe \"árbol\"…») y explica esa\n"
+           "                       forma; los otros cinco describen la palabra tal como se ha\n"
+           "                       dado. El diccionario es el de hunspell (paquete\n"
+           "                       hunspell-es) y la lista de palabras del sistema (wspanish),\n"
+           "                       corregidos según la Ortografía de 2010.\n"
            "                       Una palabra que no se puede analizar muestra «error» en el\n"
            "                       segundo campo y el motivo en el último; entonces el programa\n"
            "                       termina con el código 1. Todo lo que sigue a --explicar\n"

@@ -16,6 +16,9 @@ QString line(QStringView word, bool *ok = nullptr);
 // the terminal; every other character is itself.
 QString shown(QStringView text);
 
+// Why the spelling is not checked ("" when it is), said once before the lines.
+QString spellingNotice();
+
 // The text of "tildora --help".
 QString helpText();
 

@@ -2,6 +2,7 @@
 #include "spanish/WordExplanation.h"
 
 #include "spanish/SpanishWord.h"
+#include "spanish/SpellingDictionary.h"
 #include "spanish/TildeRule.h"
 
 #include <QRegularExpression>
@@ -88,8 +89,11 @@ QString ofPhraseDifferences(const QString &student, const QString &model)
             continue;
         }
         const QString because = ofWord(expected[i]);
+        // A typed word that is no word at all is told so: it is not a matter of meaning.
+        const SpellingDictionary &dictionary = SpellingDictionary::shared();
+        const bool noWord = !was.isEmpty() && dictionary.isAvailable() && !dictionary.isWord(was);
         lines << (was.isEmpty() ? u"Falta "_s + because
-                                : u"«"_s + was + u"» se escribe "_s + because);
+                                : u"«"_s + was + (noWord ? u"» no existe; se escribe "_s : u"» se escribe "_s) + because);
     }
     for (qsizetype i = expected.size(); i < written.size(); ++i)
         lines << u"«"_s + written[i] + u"» sobra: el modelo no tiene esa palabra."_s;

@@ -18,7 +18,8 @@ QString ofMissedWord(const QString &word);
 QString ofGroup(const QString &word);
 
 // One line per word of the model that the student's line writes otherwise, each with the
-// model's spelling and its rule; empty when the words agree.
+// model's spelling and its rule («arbol» no existe; se escribe… when the typed word is no
+// word at all); empty when the words agree.
 QString ofPhraseDifferences(const QString &student, const QString &model);
 
 } // namespace WordExplanation

@@ -2,9 +2,10 @@
 // a rule that demands its accent (but for a reviewed list of exceptions), every word must be
 // divided into syllables as a second, separately written division does it (but for a reviewed
 // list of the engine's own choices), and the stressed vowel must agree with espeak-ng's Spanish
-// voice (but for a reviewed list of disagreements). Prints the figures and ends with status 0
-// only when the goals are met.
+// voice (but for a reviewed list of disagreements); it also measures the spelling check.
+// Prints the figures and ends with status 0 only when the goals are met.
 #include "ReferenceSyllables.h"
+#include "SpellingFigures.h"
 #include "spanish/SpanishWord.h"
 #include "spanish/TildeRule.h"
 
@@ -250,6 +251,8 @@ int main(int argc, char **argv)
               .arg(syllablesAgree + syllablesReviewed.size()).arg(syllablesTotal));
     const bool syllablesReviewedAll = syllablesUnreviewed.isEmpty() && syllableChoicesUnused.isEmpty();
 
+    const bool spellingGoalsMet = printSpellingFigures(words);
+
     // espeak-ng reads every word in one process, one word per line.
     QByteArray espeakBytes;
     if (!espeakOutputPath.isEmpty()) {
@@ -337,5 +340,5 @@ int main(int argc, char **argv)
         && listedButAgreeing.isEmpty();
     print(reviewed ? u"Todo revisado: cada excepción y cada discrepancia tiene su motivo."_s
                    : u"Hay palabras sin revisar (arriba)."_s);
-    return reviewed ? 0 : 1;
+    return reviewed && spellingGoalsMet ? 0 : 1;
 }
