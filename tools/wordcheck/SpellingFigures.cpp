@@ -99,8 +99,14 @@ bool printSpellingFigures(const QList<QStringView> &words)
     for (const QString &word : std::as_const(realCalledMisspelt))
         say(u"    "_s + word);
 
+#ifdef TILDORA_SANITIZED
+    // Instrumented code runs several times slower: the time is printed, not held to its goal.
+    const bool fastEnough = true;
+#else
+    const bool fastEnough = spellCpuSeconds <= wholeListSecondsGoal;
+#endif
     const bool met = 100.0 * double(rightFirst) >= rightFormFirstGoal * double(accentedAsked)
-        && realCalledMisspelt.isEmpty() && spellCpuSeconds <= wholeListSecondsGoal;
+        && realCalledMisspelt.isEmpty() && fastEnough;
     say(met ? u"Metas de la ortografía: alcanzadas."_s : u"Metas de la ortografía: NO alcanzadas."_s);
     return met;
 }
