@@ -2,6 +2,7 @@
 // what a spreadsheet and the program's own history reader rely on: no cell can start a
 // formula, a row of cells stays one line with its number of fields, and each cell reads back
 // as the text written (line breaks as spaces).
+#include "FuzzCheck.h"
 #include "exercises/ScoreHistory.h"
 #include "shared/CsvField.h"
 
@@ -13,14 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
 
 // What a spreadsheet sees as the cell's start once quotes are taken off and blanks trimmed.
 bool startsFormula(const QString &cell)

@@ -2,6 +2,7 @@
 // encoding guess and the text check, then the board and phrase loaders on what they accept.
 // Checks what every caller relies on: the bytes come back whole, the text is in composed form,
 // lines hold no line break, and a loader takes any text it is given.
+#include "FuzzCheck.h"
 #include "exercises/BoardExercise.h"
 #include "exercises/PhrasesExercise.h"
 #include "richtext/RichTextFile.h"
@@ -20,14 +21,6 @@
 namespace {
 
 QString filePath;
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
 
 // A reader may refuse a file, and says so with a message naming it; nothing else may escape.
 template <typename Read>

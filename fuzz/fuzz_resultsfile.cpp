@@ -2,6 +2,7 @@
 // of a teacher's folder. Checks what the class table relies on: a file is read or refused
 // with a reason, and what is read is a named student with five whole percentages from 0 to
 // 100, the fifth the average of the four, and a name and group of at most 80 characters.
+#include "FuzzCheck.h"
 #include "exercises/ResultsFileReader.h"
 #include "exercises/ResultsSummary.h"
 
@@ -12,14 +13,6 @@
 #include <cstdlib>
 
 namespace {
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
 
 bool isPercentage(int value)
 {

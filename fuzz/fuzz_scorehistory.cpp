@@ -3,6 +3,7 @@
 // record read has a valid date and scores from 0 to 100 and no line break in its texts, no
 // line is both a record and damaged, a record written out reads back the same, and adding a
 // session either refuses the file and leaves it as it was, or keeps every earlier record.
+#include "FuzzCheck.h"
 #include "exercises/ScoreHistory.h"
 
 #include <QCoreApplication>
@@ -17,14 +18,6 @@
 namespace {
 
 QString filePath;
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
 
 bool inRange(int score)
 {

@@ -1,14 +1,13 @@
 // The class table on A4 pages: laid out first (column widths, each row's height, which page
 // it lands on), then drawn page by page so a long class can show its progress and be stopped.
 #include "exercises/ClassResults.h"
+#include "exercises/ResultsPdf.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextLayout>
@@ -349,11 +348,7 @@ std::optional<TextFile::SaveStatus> writePdf(const QString &path, const QList<Ro
     file.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&file);
-        pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
-        pdf.setTitle(QStringLiteral("Resultados de la clase"));
-        pdf.setCreator(QStringLiteral("Tildora"));
+        ResultsPdf::setUpA4(pdf, 15, QStringLiteral("Resultados de la clase"));
         QPainter painter;
         if (!painter.begin(&pdf))
             return TextFile::SaveStatus::CannotWrite;

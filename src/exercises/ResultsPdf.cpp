@@ -23,6 +23,15 @@ QString defaultFileName(const QString &studentName, const QDate &date)
                           : QStringLiteral("Resultados de %1 %2.pdf").arg(name, day);
 }
 
+void setUpA4(QPdfWriter &pdf, qreal marginMillimetres, const QString &title)
+{
+    pdf.setResolution(300);
+    const QMarginsF margins(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Tildora"));
+}
+
 TextFile::SaveStatus write(const QString &path, const ResultsSummary::Figures &figures, const QDateTime &when, const QImage &strip)
 {
     // The page is made in memory and saved like every other file of the program, so a full
@@ -31,11 +40,7 @@ TextFile::SaveStatus write(const QString &path, const ResultsSummary::Figures &f
     file.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&file);
-        pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                      QPageLayout::Millimeter));
-        pdf.setTitle(QStringLiteral("Resultados del test de acentos"));
-        pdf.setCreator(QStringLiteral("Tildora"));
+        setUpA4(pdf, 20, QStringLiteral("Resultados del test de acentos"));
         QPainter painter;
         if (!painter.begin(&pdf))
             return TextFile::SaveStatus::CannotWrite;

@@ -8,11 +8,16 @@
 #include <QImage>
 #include <QString>
 
+class QPdfWriter;
+
 namespace ResultsPdf {
 
 // "Resultados de <name> <yyyy-MM-dd>.pdf", without the characters a file name cannot hold;
 // "Resultados <yyyy-MM-dd>.pdf" with no name.
 QString defaultFileName(const QString &studentName, const QDate &date);
+
+// Sets a program's PDF up as A4 portrait at 300 dpi with even margins, its title and creator.
+void setUpA4(QPdfWriter &pdf, qreal marginMillimetres, const QString &title);
 
 // Writes the page: the student's data, the date, the fourteen lines of the summary and the
 // picture of the score strip. Through the program's safe save, so a failed write (a full disk

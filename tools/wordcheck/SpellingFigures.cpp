@@ -1,5 +1,6 @@
 // The spelling check measured on the system's word list.
 #include "SpellingFigures.h"
+#include "WordCheckOutput.h"
 
 #include "shared/Accents.h"
 #include "spanish/SpellingDictionary.h"
@@ -18,17 +19,6 @@ namespace {
 constexpr double rightFormFirstGoal = 99.0;
 constexpr double wholeListSecondsGoal = 2.0;
 
-void say(const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-}
-
-QString share(qsizetype part, qsizetype whole)
-{
-    return QString::number(whole > 0 ? 100.0 * double(part) / double(whole) : 100.0, 'f', 2) + u" %"_s;
-}
-
 } // namespace
 
 bool printSpellingFigures(const QList<QStringView> &words)
@@ -38,7 +28,7 @@ bool printSpellingFigures(const QList<QStringView> &words)
     const SpellingDictionary &dictionary = SpellingDictionary::shared();
     const qint64 loadNanoseconds = timer.nsecsElapsed();
     if (!dictionary.isAvailable()) {
-        say(u"Ortografía: "_s + dictionary.unavailableText());
+        print(u"Ortografía: "_s + dictionary.unavailableText());
         return false;
     }
 
@@ -79,25 +69,25 @@ bool printSpellingFigures(const QList<QStringView> &words)
             missed << plain + u" → "_s + (forms.isEmpty() ? u"(ninguna)"_s : forms.join(u", "_s)) + u" (era "_s + word + u')';
     }
 
-    say(u"Ortografía (hunspell es_ES, la lista de palabras y la lista revisada de 2010):"_s);
-    say(u"  diccionario leído en %1 ms; la lista entera (%2 palabras) comprobada en %3 s, %4 s de procesador "
+    print(u"Ortografía (hunspell es_ES, la lista de palabras y la lista revisada de 2010):"_s);
+    print(u"  diccionario leído en %1 ms; la lista entera (%2 palabras) comprobada en %3 s, %4 s de procesador "
         "(meta: %5 s como máximo)"_s
             .arg(double(loadNanoseconds) / 1e6, 0, 'f', 1)
             .arg(words.size())
             .arg(spellSeconds, 0, 'f', 2)
             .arg(spellCpuSeconds, 0, 'f', 2)
             .arg(wholeListSecondsGoal, 0, 'f', 1));
-    say(u"  palabras con tilde cuya forma sin tilde no es palabra: %1; dada sin tilde, la forma correcta "
+    print(u"  palabras con tilde cuya forma sin tilde no es palabra: %1; dada sin tilde, la forma correcta "
         "sale la primera en %2 (%3; meta %4 %)"_s
-            .arg(accentedAsked).arg(rightFirst).arg(share(rightFirst, accentedAsked))
+            .arg(accentedAsked).arg(rightFirst).arg(percent(rightFirst, accentedAsked, 2))
             .arg(rightFormFirstGoal, 0, 'f', 0));
     for (qsizetype i = 0; i < missed.size() && i < 40; ++i)
-        say(u"    "_s + missed[i]);
+        print(u"    "_s + missed[i]);
     if (missed.size() > 40)
-        say(u"    … y %1 más"_s.arg(missed.size() - 40));
-    say(u"  palabras reales de la lista: %1; dadas por mal escritas: %2"_s.arg(realWords).arg(realCalledMisspelt.size()));
+        print(u"    … y %1 más"_s.arg(missed.size() - 40));
+    print(u"  palabras reales de la lista: %1; dadas por mal escritas: %2"_s.arg(realWords).arg(realCalledMisspelt.size()));
     for (const QString &word : std::as_const(realCalledMisspelt))
-        say(u"    "_s + word);
+        print(u"    "_s + word);
 
 #ifdef TILDORA_SANITIZED
     // Instrumented code runs several times slower: the time is printed, not held to its goal.
@@ -107,6 +97,6 @@ bool printSpellingFigures(const QList<QStringView> &words)
 #endif
     const bool met = 100.0 * double(rightFirst) >= rightFormFirstGoal * double(accentedAsked)
         && realCalledMisspelt.isEmpty() && fastEnough;
-    say(met ? u"Metas de la ortografía: alcanzadas."_s : u"Metas de la ortografía: NO alcanzadas."_s);
+    print(met ? u"Metas de la ortografía: alcanzadas."_s : u"Metas de la ortografía: NO alcanzadas."_s);
     return met;
 }

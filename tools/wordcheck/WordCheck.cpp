@@ -6,6 +6,7 @@
 // Prints the figures and ends with status 0 only when the goals are met.
 #include "ReferenceSyllables.h"
 #include "SpellingFigures.h"
+#include "WordCheckOutput.h"
 #include "spanish/SpanishWord.h"
 #include "spanish/TildeRule.h"
 
@@ -24,17 +25,6 @@ namespace {
 
 constexpr int maxExceptions = 30;
 constexpr double unaccentedAgreementGoal = 99.98;
-
-void print(const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-}
-
-QString percent(qsizetype part, qsizetype whole)
-{
-    return QString::number(whole > 0 ? 100.0 * double(part) / double(whole) : 100.0, 'f', 3) + u" %"_s;
-}
 
 // A reviewed list: one "word<TAB>reason" per line; # starts a comment. A line without a
 // reason is refused: every entry has to say why.
