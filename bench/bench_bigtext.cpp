@@ -35,7 +35,7 @@ const QString &phraseFile()
 
 void BM_LoadFromFile(benchmark::State &state)
 {
-    TBigText viewer;
+    BigText viewer;
     for (auto _ : state) {
         viewer.LoadFromFile(phraseFile());
         benchmark::DoNotOptimize(viewer.Count());
@@ -68,7 +68,7 @@ BENCHMARK(BM_QFileReadLines)->Unit(benchmark::kMillisecond);
 void BM_PaintView(benchmark::State &state)
 {
     const int lines = int(state.range(0));
-    TBigText viewer;
+    BigText viewer;
     viewer.resize(665, 337);
     viewer.show();
     for (int i = 0; i < lines; ++i)

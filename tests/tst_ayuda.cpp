@@ -7,7 +7,7 @@
 #include "TemporaryWorkingFolder.h"
 #include "shared/RunScores.h"
 #include "widgets/CollapsePanel.h"
-#include "widgets/MShape.h"
+#include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
 #include <QApplication>
@@ -98,9 +98,9 @@ const PanelRow panelsTopDown[] = {
 constexpr int stripHeight = 30;
 constexpr int collapsedHeight = 17;
 
-TCollapsePanel *panel(TAyuda &window, const char *name)
+CollapsePanel *panel(TAyuda &window, const char *name)
 {
-    return window.findChild<TCollapsePanel *>(QLatin1String(name));
+    return window.findChild<CollapsePanel *>(QLatin1String(name));
 }
 
 } // namespace
@@ -183,7 +183,7 @@ private slots:
     {
         QFETCH(int, row);
         TAyuda window;
-        TCollapsePanel *p = panel(window, panelsTopDown[row].name);
+        CollapsePanel *p = panel(window, panelsTopDown[row].name);
         QVERIFY(p);
         QCOMPARE(p->parentWidget(), window.TabbedNotebook1->page(3));
         QCOMPARE(p->HeaderCaption(), panelsTopDown[row].header);
@@ -219,7 +219,7 @@ private slots:
         TAyuda window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        TTabbedNotebook *notebook = window.TabbedNotebook1;
+        TabbedNotebook *notebook = window.TabbedNotebook1;
         const auto go = [&](int page) {
             if (byMouse)
                 QTest::mouseClick(notebook->tabBar(), Qt::LeftButton, {}, notebook->tabBar()->tabRect(page).center());
@@ -231,7 +231,7 @@ private slots:
         const auto checkAll = [&](bool collapsed) {
             int top = stripHeight;
             for (const PanelRow &row : panelsTopDown) {
-                TCollapsePanel *p = panel(window, row.name);
+                CollapsePanel *p = panel(window, row.name);
                 QCOMPARE(p->Collapsed(), collapsed);
                 QCOMPARE(p->height(), collapsed ? collapsedHeight : row.height);
                 QCOMPARE(p->pos(), QPoint(0, top));
@@ -244,7 +244,7 @@ private slots:
 
         if (!pinned.isEmpty()) {
             // The student opens one group and pins it with its header button.
-            TCollapsePanel *p = window.findChild<TCollapsePanel *>(pinned);
+            CollapsePanel *p = window.findChild<CollapsePanel *>(pinned);
             p->setCollapsed(false);
             p->MarkerButton()->click();
             QVERIFY(p->Pinned());
@@ -471,13 +471,13 @@ private slots:
     void bannerAsPlaced()
     {
         TAyuda window;
-        TMultiShape *banner = window.MultiShape2;
+        Banner *banner = window.MultiShape2;
         QCOMPARE(banner->parentWidget(), window.Panel1);
         QCOMPARE(banner->geometry(), QRect(232, 2, 275, 37));
         QCOMPARE(banner->ShapeW(), 273);
         QCOMPARE(banner->ShapeH(), 35);
-        QCOMPARE(banner->ShapeType(), TMultiShape::msText);
-        QCOMPARE(banner->RepeatMode(), TMultiShape::rpNone);
+        QCOMPARE(banner->ShapeType(), Banner::msText);
+        QCOMPARE(banner->RepeatMode(), Banner::rpNone);
         QCOMPARE(banner->Color(), Colors::clRed);
         QCOMPARE(banner->ShadowColor(), Colors::clAqua);
         QVERIFY(banner->Shadow());

@@ -37,7 +37,7 @@ QString line(int i)
 
 // A viewer on screen whose client area holds exactly the given number of whole rows (and half
 // of one more).
-void showWithRows(TBigText &viewer, int rows)
+void showWithRows(BigText &viewer, int rows)
 {
     viewer.resize(320, rows * viewer.LineHeight() + viewer.LineHeight() / 2);
     viewer.show();
@@ -45,7 +45,7 @@ void showWithRows(TBigText &viewer, int rows)
     QCOMPARE(viewer.VisibleRows(), rows);
 }
 
-void fill(TBigText &viewer, int lines)
+void fill(BigText &viewer, int lines)
 {
     for (int i = 0; i < lines; ++i)
         viewer.AddLine(line(i), Colors::clBlack, Colors::clWhite, false);
@@ -102,7 +102,7 @@ class TestBigText : public QObject {
 private slots:
     void storeSpansSegments()
     {
-        TBigList list(4);
+        BigList list(4);
         int items[16];
         for (int i = 0; i < 10; ++i)
             QCOMPARE(list.Add(&items[i]), i);
@@ -142,9 +142,9 @@ private slots:
         QTest::addColumn<int>("held");
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("message");
-        QTest::addRow("get at count") << 3 << "get 3" << "TBigList Index out of bounds";
-        QTest::addRow("delete at count") << 3 << "delete 3" << "TBigList Index out of bounds";
-        QTest::addRow("get from empty") << 0 << "get 0" << "TBigList Index out of bounds";
+        QTest::addRow("get at count") << 3 << "get 3" << "BigList Index out of bounds";
+        QTest::addRow("delete at count") << 3 << "delete 3" << "BigList Index out of bounds";
+        QTest::addRow("get from empty") << 0 << "get 0" << "BigList Index out of bounds";
         QTest::addRow("negative") << 3 << "get -1" << "List index out of bounds (-1)";
         QTest::addRow("all segments full") << 16 << "add" << "Out of Memory at line 16";
     }
@@ -153,7 +153,7 @@ private slots:
         QFETCH(int, held);
         QFETCH(QString, operation);
         QFETCH(QString, message);
-        TBigList list(4);
+        BigList list(4);
         int item = 0;
         for (int i = 0; i < held; ++i)
             list.Add(&item);
@@ -208,13 +208,13 @@ private slots:
         file.write(bytes);
         file.close();
 
-        TBigText viewer;
+        BigText viewer;
         viewer.AddLine(QStringLiteral("old"), Colors::clRed, Colors::clLime, false);
         viewer.LoadFromFile(path);
         QCOMPARE(viewer.Count(), lines.size());
         for (int i = 0; i < lines.size(); ++i) {
             QCOMPARE(viewer.GetLine(i), lines[i]);
-            const auto *attributes = static_cast<const TTextAttributes *>(viewer.AttributeStore().Get(i));
+            const auto *attributes = static_cast<const TextAttributes *>(viewer.AttributeStore().Get(i));
             QCOMPARE(attributes->FontColor, Colors::clWindowText);
             QCOMPARE(attributes->BackColor, Colors::clWindow);
         }
@@ -223,7 +223,7 @@ private slots:
 
     void loadingAMissingFileFails()
     {
-        TBigText viewer;
+        BigText viewer;
         viewer.AddLine(QStringLiteral("old"), Colors::clRed, Colors::clLime, false);
         const QString message = appErrorText([&] { viewer.LoadFromFile(QStringLiteral("/nonexistent/frases.txt")); });
         QVERIFY2(message.contains(QStringLiteral("frases.txt")), qPrintable(message));
@@ -248,7 +248,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, stored);
-        TBigText viewer;
+        BigText viewer;
         viewer.AddLine(text, Colors::clRed, Colors::clLime, false);
         QCOMPARE(viewer.GetLine(0), stored);
         QCOMPARE(viewer.Count(), 1);
@@ -256,13 +256,13 @@ private slots:
 
     void getLineOutsideTheLines()
     {
-        TBigText viewer;
+        BigText viewer;
         fill(viewer, 3);
         QCOMPARE(viewer.GetLine(2), line(2));
         QCOMPARE(viewer.GetLine(3), QString());
         QCOMPARE(viewer.GetLine(-1), QString());
         QCOMPARE(appErrorText([&] { viewer.TextStore().Get(viewer.Count()); }),
-                 QStringLiteral("TBigList Index out of bounds"));
+                 QStringLiteral("BigList Index out of bounds"));
     }
 
     void lineLimit_data()
@@ -288,7 +288,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, firstLine);
         QFETCH(QString, error);
-        TBigText viewer;
+        BigText viewer;
         viewer.setMaxLines(quint16(maxLines));
         viewer.setPurgeLines(quint16(purgeLines));
         const QString message = appErrorText([&] { fill(viewer, added); });
@@ -305,7 +305,7 @@ private slots:
     {
         constexpr int lines = 300000;
         const auto timeAdding = [](int maxLines, int purgeLines) {
-            TBigText viewer;
+            BigText viewer;
             viewer.setMaxLines(quint16(maxLines));
             viewer.setPurgeLines(quint16(purgeLines));
             QElapsedTimer timer;
@@ -322,7 +322,7 @@ private slots:
 
     void emptyViewer()
     {
-        TBigText viewer;
+        BigText viewer;
         showWithRows(viewer, 20);
         QCOMPARE(viewer.Count(), 0);
         QCOMPARE(viewer.VMax(), 0);
@@ -367,7 +367,7 @@ private slots:
         QFETCH(QList<KeyPress>, keys);
         QFETCH(int, vPos);
         QFETCH(int, hPos);
-        TBigText viewer;
+        BigText viewer;
         showWithRows(viewer, 20);
         fill(viewer, 100);
         QCOMPARE(viewer.VMax(), 80);
@@ -395,7 +395,7 @@ private slots:
         QFETCH(int, action);
         QFETCH(int, thumb);
         QFETCH(int, vPos);
-        TBigText viewer;
+        BigText viewer;
         showWithRows(viewer, 20);
         fill(viewer, 100);
         viewer.ScrollTo(0, 10);
@@ -429,9 +429,9 @@ private slots:
         QFont font;
         if (!fontEightWide(font))
             QSKIP("no font 8 pixels wide on this machine");
-        TBigText viewer;
+        BigText viewer;
         viewer.setFont(font);
-        viewer.setScrollBars(TBigText::ssBoth);
+        viewer.setScrollBars(BigText::ssBoth);
         viewer.resize(300 + viewer.verticalScrollBar()->sizeHint().width(), 200);
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
@@ -440,7 +440,7 @@ private slots:
         QCOMPARE(viewer.VisibleColumns(), 37);
         // The sideways range reaches the end of the longest line: here the longest kept.
         for (int i = 0; i < 5; ++i)
-            viewer.AddLine(QString(TBigText::MaxLineLength, QLatin1Char('a')), Colors::clBlack, Colors::clWhite, false);
+            viewer.AddLine(QString(BigText::MaxLineLength, QLatin1Char('a')), Colors::clBlack, Colors::clWhite, false);
         viewer.RecalcRange();
         QCOMPARE(viewer.HMax(), 218);
         QCOMPARE(viewer.horizontalScrollBar()->maximum(), 218);
@@ -467,7 +467,7 @@ private slots:
     {
         QFETCH(int, longest);
         QFETCH(QList<KeyPress>, keys);
-        TBigText viewer;
+        BigText viewer;
         showWithRows(viewer, 10);
         fill(viewer, 5);
         if (longest > line(0).size())
@@ -485,7 +485,7 @@ private slots:
 
     void fontChangeRemeasures()
     {
-        TBigText viewer;
+        BigText viewer;
         QFont big(QStringLiteral("DejaVu Sans Mono"));
         big.setPixelSize(24);
         viewer.setFont(big);
@@ -505,7 +505,7 @@ private slots:
 
     void addLineShownFollowsTheEnd()
     {
-        TBigText viewer;
+        BigText viewer;
         showWithRows(viewer, 20);
         for (int i = 0; i < 30; ++i)
             viewer.AddLine(line(i), Colors::clBlack, Colors::clWhite, true);
@@ -531,7 +531,7 @@ private slots:
     {
         QFETCH(bool, fillBack);
         QFETCH(QColor, restOfRow);
-        TBigText viewer;
+        BigText viewer;
         viewer.setColor(Colors::clNavy);
         viewer.setFillBack(fillBack);
         showWithRows(viewer, 10);
@@ -551,7 +551,7 @@ private slots:
 
     void scrollingRepaintsOnlyTheUncoveredStrip()
     {
-        TBigText viewer;
+        BigText viewer;
         showWithRows(viewer, 20);
         fill(viewer, 100);
         QCoreApplication::processEvents();
@@ -569,7 +569,7 @@ private slots:
     void clickTakesTheFocus()
     {
         QWidget window;
-        auto *viewer = new TBigText(&window);
+        auto *viewer = new BigText(&window);
         window.resize(400, 300);
         window.show();
         window.activateWindow();
@@ -584,18 +584,18 @@ private slots:
         QTest::addColumn<int>("style");
         QTest::addColumn<bool>("horizontal");
         QTest::addColumn<bool>("vertical");
-        QTest::addRow("none") << int(TBigText::ssNone) << false << false;
-        QTest::addRow("horizontal") << int(TBigText::ssHorizontal) << true << false;
-        QTest::addRow("vertical") << int(TBigText::ssVertical) << false << true;
-        QTest::addRow("both") << int(TBigText::ssBoth) << true << true;
+        QTest::addRow("none") << int(BigText::ssNone) << false << false;
+        QTest::addRow("horizontal") << int(BigText::ssHorizontal) << true << false;
+        QTest::addRow("vertical") << int(BigText::ssVertical) << false << true;
+        QTest::addRow("both") << int(BigText::ssBoth) << true << true;
     }
     void scrollBarStyles()
     {
         QFETCH(int, style);
         QFETCH(bool, horizontal);
         QFETCH(bool, vertical);
-        TBigText viewer;
-        viewer.setScrollBars(TBigText::TScrollStyle(style));
+        BigText viewer;
+        viewer.setScrollBars(BigText::TScrollStyle(style));
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
         QCOMPARE(viewer.horizontalScrollBar()->isVisible(), horizontal);

@@ -20,7 +20,7 @@ QStringList items(const QComboBox &box)
 }
 
 // What the list does for a choice made with the mouse or the arrow keys.
-void choose(TBoolComboBox &box, int index)
+void choose(BoolComboBox &box, int index)
 {
     box.setCurrentIndex(index);
     emit box.activated(index);
@@ -73,12 +73,12 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QStringList, expected);
         QWidget parent;
-        TBoolComboBox box(&parent);
+        BoolComboBox box(&parent);
         box.SetCaption(caption);
         QCOMPARE(items(box), expected);
         QCOMPARE(box.currentIndex(), 0);
         for (const QString &item : expected)
-            QVERIFY(item.size() <= TBoolComboBox::captionLimit);
+            QVERIFY(item.size() <= BoolComboBox::captionLimit);
     }
 
     void rightChoice_data()
@@ -100,10 +100,10 @@ private slots:
         QFETCH(int, chosen);
         QFETCH(bool, right);
         QWidget parent;
-        TBoolComboBox box(&parent);
+        BoolComboBox box(&parent);
         box.SetCaption(caption);
         box.IsRight = !right;
-        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
+        QSignalSpy changes(&box, &BoolComboBox::OnChange);
         choose(box, chosen);
         QCOMPARE(box.IsRight, right);
         QCOMPARE(changes.count(), 1);
@@ -125,7 +125,7 @@ private slots:
         QFETCH(QString, newCaption);
         QFETCH(int, selected);
         QWidget parent;
-        TBoolComboBox box(&parent);
+        BoolComboBox box(&parent);
         box.SetCaption(QStringLiteral("conspiración"));
         choose(box, chosen);
         box.SetCaption(newCaption);
@@ -148,7 +148,7 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(int, maxLength);
         QWidget parent;
-        TBoolComboBox box(&parent);
+        BoolComboBox box(&parent);
         box.SetBoolFormat(bfAccent);
         box.SetBoolFormat(format);
         QCOMPARE(items(box), expected);
@@ -158,7 +158,7 @@ private slots:
     void placedOnParentBuildsTheTwoValueList()
     {
         QWidget parent;
-        TBoolComboBox box;
+        BoolComboBox box;
         QCOMPARE(box.count(), 0);
         box.setParent(&parent);
         QCOMPARE(items(box), (QStringList{"NO", "SÍ"}));
@@ -167,7 +167,7 @@ private slots:
     void nullValue()
     {
         QWidget parent;
-        TBoolComboBox box(&parent);
+        BoolComboBox box(&parent);
         box.SetValue(bNull);
         QCOMPARE(int(box.Value()), int(bFalse));
         QCOMPARE(box.currentIndex(), 0);
@@ -196,11 +196,11 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QWidget parent;
-        TBoolComboBox box(&parent);
+        BoolComboBox box(&parent);
         box.SetAllowNull(allowNull);
         box.setCurrentIndex(from);
-        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
-        QSignalSpy doubleClicks(&box, &TBoolComboBox::OnDblClick);
+        QSignalSpy changes(&box, &BoolComboBox::OnChange);
+        QSignalSpy doubleClicks(&box, &BoolComboBox::OnDblClick);
         QTest::mouseDClick(&box, Qt::LeftButton);
         QCOMPARE(doubleClicks.count(), 1);
         QCOMPARE(box.currentIndex(), to);
@@ -210,8 +210,8 @@ private slots:
     void typeAheadSelectsAndUnknownKeyBeeps()
     {
         QWidget parent;
-        TBoolComboBox box(&parent);
-        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
+        BoolComboBox box(&parent);
+        QSignalSpy changes(&box, &BoolComboBox::OnChange);
         QTest::keyClick(&box, 's');
         QCOMPARE(box.currentText(), QStringLiteral("SÍ"));
         QCOMPARE(changes.count(), 1);
@@ -229,7 +229,7 @@ private slots:
     void exitWithEmptyTextFallsBackToFalse()
     {
         QWidget window;
-        TBoolComboBox box(&window);
+        BoolComboBox box(&window);
         auto *other = new QWidget(&window);
         other->setFocusPolicy(Qt::StrongFocus);
         box.SetCaption(QStringLiteral("sol"));
@@ -237,8 +237,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         box.setFocus();
-        QSignalSpy changes(&box, &TBoolComboBox::OnChange);
-        QSignalSpy exits(&box, &TBoolComboBox::OnExit);
+        QSignalSpy changes(&box, &BoolComboBox::OnChange);
+        QSignalSpy exits(&box, &BoolComboBox::OnExit);
         other->setFocus();
         QCOMPARE(exits.count(), 1);
         QCOMPARE(changes.count(), 1);
@@ -250,7 +250,7 @@ private slots:
     void theListIsMadeWhenFirstOpened()
     {
         QWidget window;
-        auto *box = new TBoolComboBox(&window);
+        auto *box = new BoolComboBox(&window);
         QFont font = box->font();
         font.setPixelSize(16);
         font.setBold(true);
@@ -296,7 +296,7 @@ private slots:
         QFETCH(bool, sorted);
         QFETCH(QString, text);
         QFETCH(int, expected);
-        TBoolComboBox box;
+        BoolComboBox box;
         box.addItems(list);
         box.setSorted(sorted);
         QCOMPARE(box.FindItemByPrefix(text), expected);
@@ -318,7 +318,7 @@ private slots:
     {
         QFETCH(QString, word);
         QFETCH(quint32, colour);
-        TBoolComboBox box;
+        BoolComboBox box;
         QFont font(QStringLiteral("MS Sans Serif"));
         font.setPixelSize(16);
         font.setBold(true);

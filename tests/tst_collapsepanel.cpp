@@ -1,4 +1,4 @@
-// Tests of TCollapsePanel: folding, the header button, the pointer and the close timer.
+// Tests of CollapsePanel: folding, the header button, the pointer and the close timer.
 #include "widgets/CollapsePanel.h"
 
 #include <QLabel>
@@ -39,12 +39,12 @@ QList<int> range(int from, int to, int step = 1)
 // A shown window holding one panel at the top, like the questions page.
 struct Page {
     QWidget window;
-    TCollapsePanel *panel;
+    CollapsePanel *panel;
 
     explicit Page(int height = 283)
     {
         window.resize(700, 400);
-        panel = new TCollapsePanel(&window);
+        panel = new CollapsePanel(&window);
         panel->setGeometry(0, 0, 681, height);
         panel->setColor(pageColour);
         window.show();
@@ -86,7 +86,7 @@ private slots:
 
 void TestCollapsePanel::construction()
 {
-    TCollapsePanel panel;
+    CollapsePanel panel;
     QVERIFY(!panel.Collapsed());
     QVERIFY(!panel.AutoClose());
     QVERIFY(!panel.Pinned());
@@ -185,7 +185,7 @@ void TestCollapsePanel::assigningCurrentValueDoesNothing()
 
 void TestCollapsePanel::heightSetWhileExpandedIsRestored()
 {
-    TCollapsePanel panel;
+    CollapsePanel panel;
     panel.resize(400, 283);
     panel.setCollapsed(true);
     panel.setCollapsed(false);
@@ -226,9 +226,9 @@ void TestCollapsePanel::stackedPanelsFollow()
         layout->addWidget(strip);
     }
     const int heights[] = {283, 282, 281};
-    QList<TCollapsePanel *> panels;
+    QList<CollapsePanel *> panels;
     for (int height : heights) {
-        auto *panel = new TCollapsePanel(&page);
+        auto *panel = new CollapsePanel(&page);
         panel->resize(200, height);
         panel->move(0, 600);
         if (aligned)
@@ -265,10 +265,10 @@ void TestCollapsePanel::stackedPanelsFollow()
     QCOMPARE(panels[1]->y(), 30 + 17);
     QCOMPARE(panels[2]->y(), 30 + 17 + 282);
     QCOMPARE(positions, range(30 + 282, 30 + 17, -1));
-    for (TCollapsePanel *panel : panels)
+    for (CollapsePanel *panel : panels)
         panel->setCollapsed(true);
     QCOMPARE(panels[2]->y(), 30 + 34);
-    for (TCollapsePanel *panel : panels)
+    for (CollapsePanel *panel : panels)
         panel->setCollapsed(false);
     QCOMPARE(panels[2]->y(), 30 + 283 + 282);
     QCOMPARE(panels[2]->height(), 281);
@@ -329,7 +329,7 @@ void TestCollapsePanel::buttonPinsWithAutoClose()
 
 void TestCollapsePanel::autoCloseTimeSetsInterval()
 {
-    TCollapsePanel panel;
+    CollapsePanel panel;
     panel.setAutoCloseTime(400);
     QCOMPARE(panel.AutoCloseTime(), 400);
     QCOMPARE(panel.CloseTimer()->interval(), 400);
@@ -453,19 +453,19 @@ void TestCollapsePanel::darken()
     QFETCH(int, amount);
     QFETCH(TColor, darker);
 
-    QCOMPARE(TCollapsePanel::Darken(colour, amount), darker);
+    QCOMPARE(CollapsePanel::Darken(colour, amount), darker);
 }
 
 void TestCollapsePanel::headerTakesLighterShadeWhenPainted()
 {
     QPalette palette;
     palette.setColor(QPalette::Button, QColor(120, 130, 140));
-    QCOMPARE(TCollapsePanel::Darken(Colors::clBtnFace, 20, palette), Colors::rgb(100, 110, 120));
+    QCOMPARE(CollapsePanel::Darken(Colors::clBtnFace, 20, palette), Colors::rgb(100, 110, 120));
 
-    TCollapsePanel panel;
+    CollapsePanel panel;
     panel.resize(300, 100);
     const QColor atCreation = panel.Header()->palette().color(QPalette::Window);
-    QCOMPARE(Colors::fromQColor(atCreation), TCollapsePanel::Darken(Colors::clBtnFace, 100, panel.palette()));
+    QCOMPARE(Colors::fromQColor(atCreation), CollapsePanel::Darken(Colors::clBtnFace, 100, panel.palette()));
 
     panel.setColor(pageColour);
     QImage image(panel.size(), QImage::Format_RGB32);

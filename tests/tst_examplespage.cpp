@@ -4,7 +4,7 @@
 #include "help/UnitAyuda.h"
 
 #include "shared/RunScores.h"
-#include "widgets/MShape.h"
+#include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
 #include <QApplication>

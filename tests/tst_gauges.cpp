@@ -26,7 +26,7 @@ QRgb rgbOf(TColor color)
 }
 
 // The gauge as a surface of the given pixel ratio receives it, in device pixels.
-QImage rendered(TGauge &gauge, int ratio = 1)
+QImage rendered(Gauge &gauge, int ratio = 1)
 {
     QImage image(gauge.size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -35,7 +35,7 @@ QImage rendered(TGauge &gauge, int ratio = 1)
     return image;
 }
 
-void setUpGauge(TGauge &gauge, TGaugeKind kind, TGauge::TBorderStyle border, QSize size, int progress)
+void setUpGauge(Gauge &gauge, TGaugeKind kind, Gauge::TBorderStyle border, QSize size, int progress)
 {
     gauge.resize(size);
     gauge.setKind(kind);
@@ -54,16 +54,16 @@ QPoint onRay(QPointF centre, double radius, double degrees)
     return QPoint(qRound(centre.x() + radius * std::sin(radians)), qRound(centre.y() - radius * std::cos(radians)));
 }
 
-class CountingGauge : public TGauge {
+class CountingGauge : public Gauge {
 public:
-    using TGauge::TGauge;
+    using Gauge::Gauge;
     int paints = 0;
 
 protected:
     void paintEvent(QPaintEvent *event) override
     {
         ++paints;
-        TGauge::paintEvent(event);
+        Gauge::paintEvent(event);
     }
 };
 
@@ -86,7 +86,7 @@ class TestGauges : public QObject {
 private slots:
     void screenReadersHearThePercentage()
     {
-        TGauge gauge;
+        Gauge gauge;
         gauge.setAccessibleCaption(QStringLiteral("Tablero"));
         auto name = [&] { return QAccessible::queryAccessibleInterface(&gauge)->text(QAccessible::Name); };
         QCOMPARE(name(), QStringLiteral("Tablero: 0 %"));
@@ -98,10 +98,10 @@ private slots:
 
     void defaults()
     {
-        TGauge gauge;
+        Gauge gauge;
         QCOMPARE(gauge.size(), QSize(100, 100));
         QCOMPARE(gauge.Kind(), gkHorizontalBar);
-        QCOMPARE(gauge.BorderStyle(), TGauge::bsSingle);
+        QCOMPARE(gauge.BorderStyle(), Gauge::bsSingle);
         QCOMPARE(gauge.ForeColor(), Colors::clBlack);
         QCOMPARE(gauge.BackColor(), Colors::clWhite);
         QCOMPARE(gauge.MinValue(), 0);
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(gauge.setProperty("BorderStyle", QStringLiteral("bsNone")));
         QVERIFY(gauge.setProperty("ForeColor", int(Colors::clAqua)));
         QCOMPARE(gauge.Kind(), gkNeedle);
-        QCOMPARE(gauge.BorderStyle(), TGauge::bsNone);
+        QCOMPARE(gauge.BorderStyle(), Gauge::bsNone);
         QCOMPARE(gauge.ForeColor(), Colors::clAqua);
     }
 
@@ -147,7 +147,7 @@ private slots:
         QFETCH(int, progress);
         QFETCH(int, stored);
         QFETCH(int, percentage);
-        TGauge gauge;
+        Gauge gauge;
         if (minValue < 0) {
             gauge.setMinValue(minValue);
             gauge.setMaxValue(maxValue);
@@ -182,7 +182,7 @@ private slots:
         QFETCH(int, percentage);
         QFETCH(int, size);
         QFETCH(int, expected);
-        QCOMPARE(TGauge::FillLength(percentage, size), expected);
+        QCOMPARE(Gauge::FillLength(percentage, size), expected);
     }
 
     // Where the compiler's long double is the 80-bit format, it must agree everywhere.
@@ -197,7 +197,7 @@ private slots:
                     const long double fraction = percentage * hundredth;
                     const long double product = fraction * size;
                     const int expected = int(product);
-                    if (TGauge::FillLength(percentage, size) != expected)
+                    if (Gauge::FillLength(percentage, size) != expected)
                         QFAIL(qPrintable(QStringLiteral("%1 %% of %2").arg(percentage).arg(size)));
                 }
         }
@@ -217,15 +217,15 @@ private slots:
     {
         QFETCH(int, percentage);
         QFETCH(QPoint, expected);
-        QCOMPARE(TGauge::PieRadial(percentage, 24, 24), expected);
+        QCOMPARE(Gauge::PieRadial(percentage, 24, 24), expected);
     }
 
     // The score strip's pie: 49 x 49, no border, 44 %. The sector starts at twelve o'clock and
     // ends on the ray through (33, 46).
     void pieSector()
     {
-        TGauge gauge;
-        setUpGauge(gauge, gkPie, TGauge::bsNone, QSize(49, 49), 44);
+        Gauge gauge;
+        setUpGauge(gauge, gkPie, Gauge::bsNone, QSize(49, 49), 44);
         const QImage image = rendered(gauge);
         const QPointF centre(24, 24);
         const double endAngle = 180 - qRadiansToDegrees(std::atan2(33 - 24, 46 - 24));
@@ -259,8 +259,8 @@ private slots:
     void pieEdgesAreSmooth()
     {
         QFETCH(int, ratio);
-        TGauge gauge;
-        setUpGauge(gauge, gkPie, TGauge::bsNone, QSize(49, 49), 44);
+        Gauge gauge;
+        setUpGauge(gauge, gkPie, Gauge::bsNone, QSize(49, 49), 44);
         const QImage image = rendered(gauge, ratio);
         const auto counts = census(image, image.rect(), {{"fore", rgbOf(fore)}, {"back", rgbOf(back)}, {"own", rgbOf(own)}});
         QVERIFY(counts.value("other") > 40 * ratio);
@@ -273,13 +273,13 @@ private slots:
     void shapes_data()
     {
         QTest::addColumn<TGaugeKind>("kind");
-        QTest::addColumn<TGauge::TBorderStyle>("border");
+        QTest::addColumn<Gauge::TBorderStyle>("border");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("progress");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<TColor>("expected");
-        const auto none = TGauge::bsNone;
-        const auto single = TGauge::bsSingle;
+        const auto none = Gauge::bsNone;
+        const auto single = Gauge::bsSingle;
         QTest::addRow("text panel") << gkText << single << QSize(40, 20) << 50 << QPoint(1, 1) << back;
         QTest::addRow("text border") << gkText << single << QSize(40, 20) << 50 << QPoint(39, 19) << Colors::clBlack;
         QTest::addRow("text no border") << gkText << none << QSize(40, 20) << 50 << QPoint(0, 0) << back;
@@ -313,23 +313,23 @@ private slots:
     void shapes()
     {
         QFETCH(TGaugeKind, kind);
-        QFETCH(TGauge::TBorderStyle, border);
+        QFETCH(Gauge::TBorderStyle, border);
         QFETCH(QSize, size);
         QFETCH(int, progress);
         QFETCH(QPoint, point);
         QFETCH(TColor, expected);
-        TGauge gauge;
+        Gauge gauge;
         setUpGauge(gauge, kind, border, size, progress);
         QCOMPARE(QColor(rendered(gauge).pixel(point)), Colors::toQColor(expected));
     }
 
     void needleAt10PointsLeft()
     {
-        TGauge gauge;
-        setUpGauge(gauge, gkNeedle, TGauge::bsNone, QSize(50, 40), 10);
+        Gauge gauge;
+        setUpGauge(gauge, gkNeedle, Gauge::bsNone, QSize(50, 40), 10);
         const QImage image = rendered(gauge);
         // From the pivot (25, 39) towards the tip, left and a little up.
-        const QPoint tip = TGauge::NeedleTip(10, 25, 39);
+        const QPoint tip = Gauge::NeedleTip(10, 25, 39);
         QCOMPARE(tip, QPoint(1, 27));
         for (int x = 2; x < 25; ++x) {
             const int y = 39 - (12 * (25 - x) + 12) / 24;
@@ -344,8 +344,8 @@ private slots:
 
     void emptyRangeShowsEmptyFace()
     {
-        TGauge gauge;
-        setUpGauge(gauge, gkPie, TGauge::bsNone, QSize(49, 49), 0);
+        Gauge gauge;
+        setUpGauge(gauge, gkPie, Gauge::bsNone, QSize(49, 49), 0);
         gauge.setMaxValue(0);
         gauge.setProgress(50);
         QCOMPARE(gauge.Percentage(), 0);
@@ -382,7 +382,7 @@ private slots:
         QFETCH(TColor, under);
         QFETCH(TColor, glyph);
         QFETCH(int, ratio);
-        TGauge gauge;
+        Gauge gauge;
         gauge.resize(57, 57);
         gauge.setKind(kind);
         gauge.setForeColor(foreColor);
@@ -392,7 +392,7 @@ private slots:
         gauge.setFont(font);
         gauge.setProgress(progress);
         QCOMPARE(gauge.ShowText(), true);
-        QCOMPARE(gauge.BorderStyle(), TGauge::bsSingle);
+        QCOMPARE(gauge.BorderStyle(), Gauge::bsSingle);
         const QImage image = rendered(gauge, ratio);
         const auto device = [ratio](const QRect &logical) {
             return QRect(logical.topLeft() * ratio, logical.size() * ratio);
@@ -418,7 +418,7 @@ private slots:
 
     void figureFollowsThePercentage()
     {
-        TGauge gauge;
+        Gauge gauge;
         gauge.resize(60, 30);
         gauge.setKind(gkText);
         const QImage at0 = rendered(gauge);
@@ -442,13 +442,13 @@ private slots:
         QFETCH(QString, property);
         QFETCH(int, value);
         QFETCH(QString, message);
-        const auto assign = [&](TGauge &gauge) {
+        const auto assign = [&](Gauge &gauge) {
             if (property == u"MinValue")
                 gauge.setMinValue(value);
             else
                 gauge.setMaxValue(value);
         };
-        TGauge gauge;
+        Gauge gauge;
         gauge.setProgress(30);
         try {
             assign(gauge);
@@ -467,9 +467,9 @@ private slots:
         gauge.setLoading(false);
         QVERIFY(!gauge.isLoading());
 
-        TGauge other;
+        Gauge other;
         {
-            TGauge::LoadingScope loading;
+            Gauge::LoadingScope loading;
             QVERIFY(other.isLoading());
             assign(other);
         }
@@ -479,7 +479,7 @@ private slots:
 
     void rangeEndsPullProgress()
     {
-        TGauge gauge;
+        Gauge gauge;
         gauge.setProgress(30);
         gauge.setMinValue(100);
         QCOMPARE(gauge.Progress(), 100);
@@ -503,8 +503,8 @@ private slots:
         QTest::addRow("Kind unchanged") << "Kind" << QVariant::fromValue(gkHorizontalBar) << 0;
         QTest::addRow("ShowText") << "ShowText" << QVariant(false) << 1;
         QTest::addRow("ShowText unchanged") << "ShowText" << QVariant(true) << 0;
-        QTest::addRow("BorderStyle") << "BorderStyle" << QVariant::fromValue(TGauge::bsNone) << 1;
-        QTest::addRow("BorderStyle unchanged") << "BorderStyle" << QVariant::fromValue(TGauge::bsSingle) << 0;
+        QTest::addRow("BorderStyle") << "BorderStyle" << QVariant::fromValue(Gauge::bsNone) << 1;
+        QTest::addRow("BorderStyle unchanged") << "BorderStyle" << QVariant::fromValue(Gauge::bsSingle) << 0;
         QTest::addRow("ForeColor") << "ForeColor" << QVariant::fromValue(Colors::clAqua) << 1;
         QTest::addRow("ForeColor unchanged") << "ForeColor" << QVariant::fromValue(Colors::clBlack) << 0;
         QTest::addRow("BackColor") << "BackColor" << QVariant::fromValue(stripBlue) << 1;
@@ -535,7 +535,7 @@ private slots:
     void bltBitmapMakeLike()
     {
         const QImage templateImage(31, 17, QImage::Format_RGB32);
-        TBltBitmap bitmap;
+        BltBitmap bitmap;
         bitmap.MakeLike(templateImage);
         QCOMPARE(bitmap.size(), QSize(31, 17));
         const QRgb frame = bitmap.pixel(0, 0);
@@ -559,8 +559,8 @@ private slots:
     {
         QFETCH(TGaugeKind, kind);
         for (const QSize size : {QSize(1, 1), QSize(2, 2), QSize(3, 1), QSize(1, 40)}) {
-            for (const auto border : {TGauge::bsNone, TGauge::bsSingle}) {
-                TGauge gauge;
+            for (const auto border : {Gauge::bsNone, Gauge::bsSingle}) {
+                Gauge gauge;
                 setUpGauge(gauge, kind, border, size, 60);
                 gauge.setShowText(true);
                 for (const int ratio : {1, 2})

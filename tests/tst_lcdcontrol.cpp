@@ -15,7 +15,7 @@ const QColor shadowColor(10, 20, 30);
 const QColor highlightColor(200, 210, 220);
 
 // The counter as a surface of the given pixel ratio receives it, in device pixels.
-QImage rendered(TLCDControl &lcd, int ratio = 1)
+QImage rendered(LCDControl &lcd, int ratio = 1)
 {
     QImage image(lcd.size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -25,7 +25,7 @@ QImage rendered(TLCDControl &lcd, int ratio = 1)
 }
 
 // The practice window's counter: 57 x 201, maximum 40, with recognisable frame colours.
-void setUpCounter(TLCDControl &lcd, int number)
+void setUpCounter(LCDControl &lcd, int number)
 {
     QPalette palette = lcd.palette();
     palette.setColor(QPalette::Dark, shadowColor);
@@ -77,16 +77,16 @@ QImage glyphFromText(const QStringList &rows)
     return image;
 }
 
-class CountingLcd : public TLCDControl {
+class CountingLcd : public LCDControl {
 public:
-    using TLCDControl::TLCDControl;
+    using LCDControl::LCDControl;
     QList<QRegion> paints;
 
 protected:
     void paintEvent(QPaintEvent *event) override
     {
         paints.append(event->region());
-        TLCDControl::paintEvent(event);
+        LCDControl::paintEvent(event);
     }
 };
 
@@ -97,7 +97,7 @@ class TestLcdControl : public QObject {
 private slots:
     void defaults()
     {
-        TLCDControl lcd;
+        LCDControl lcd;
         QCOMPARE(lcd.size(), QSize(100, 120));
         QCOMPARE(lcd.Number(), 0);
         QCOMPARE(lcd.NumberMax(), 100);
@@ -111,19 +111,19 @@ private slots:
     {
         QTest::addColumn<QImage>("image");
         QTest::addColumn<QStringList>("rows");
-        QTest::addRow("1") << TLCDControl::digitImage(1)
+        QTest::addRow("1") << LCDControl::digitImage(1)
                            << QStringList{".+.+.+#", "+.....#", "......#", "+.....#", "......#", "+.+.+.#",
                                           "......#", "+.....#", "......#", "+.....#", ".+.+.+#"};
-        QTest::addRow("4") << TLCDControl::digitImage(4)
+        QTest::addRow("4") << LCDControl::digitImage(4)
                            << QStringList{"#+.+.+#", "#.....#", "#.....#", "#.....#", "#.....#", "#######",
                                           "......#", "+.....#", "......#", "+.....#", ".+.+.+#"};
-        QTest::addRow("6") << TLCDControl::digitImage(6)
+        QTest::addRow("6") << LCDControl::digitImage(6)
                            << QStringList{"#######", "#.....+", "#......", "#.....+", "#......", "#######",
                                           "#.....#", "#.....#", "#.....#", "#.....#", "#######"};
-        QTest::addRow("K") << TLCDControl::charKImage()
+        QTest::addRow("K") << LCDControl::charKImage()
                            << QStringList{".......", "#...#..", "#..#...", "#.#....", "###....", "#..#...",
                                           "#..#...", "#...#..", "#...#..", "#....#.", "......."};
-        QTest::addRow("%%") << TLCDControl::percentImage()
+        QTest::addRow("%%") << LCDControl::percentImage()
                            << QStringList{".......", ".##..#.", "#..##..", ".##.#..", "...#...", "...#...",
                                           "..#....", "..#.##.", ".#.#..#", ".#..##.", "......."};
     }
@@ -136,8 +136,8 @@ private slots:
 
     void segments()
     {
-        const QImage on = TLCDControl::segmentOnImage();
-        const QImage off = TLCDControl::segmentOffImage();
+        const QImage on = LCDControl::segmentOnImage();
+        const QImage off = LCDControl::segmentOffImage();
         QCOMPARE(on.size(), QSize(16, 2));
         QCOMPARE(off.size(), QSize(16, 2));
         for (int x = 0; x < 16; ++x) {
@@ -150,7 +150,7 @@ private slots:
 
     void imagesAreShared()
     {
-        QCOMPARE(TLCDControl::digitImage(3).constBits(), TLCDControl::digitImage(3).constBits());
+        QCOMPARE(LCDControl::digitImage(3).constBits(), LCDControl::digitImage(3).constBits());
     }
 
     void bar_data()
@@ -169,7 +169,7 @@ private slots:
     {
         QFETCH(int, number);
         QFETCH(int, expected);
-        TLCDControl lcd;
+        LCDControl lcd;
         setUpCounter(lcd, number);
         QCOMPARE(lcd.Number(), number);
         QCOMPARE(litRows(rendered(lcd), 59), expected);
@@ -182,25 +182,25 @@ private slots:
         QTest::addColumn<QList<QImage>>("glyphs");
         QTest::addColumn<int>("left");
         QTest::addColumn<int>("ratio");
-        QTest::addRow("7") << 7 << ntNone << QList<QImage>{TLCDControl::digitImage(7)} << 24 << 1;
+        QTest::addRow("7") << 7 << ntNone << QList<QImage>{LCDControl::digitImage(7)} << 24 << 1;
         QTest::addRow("40") << 40 << ntNone
-                            << QList<QImage>{TLCDControl::digitImage(4), TLCDControl::digitImage(0)} << 20 << 1;
+                            << QList<QImage>{LCDControl::digitImage(4), LCDControl::digitImage(0)} << 20 << 1;
         QTest::addRow("100 %%") << 100 << ntPercent
-                               << QList<QImage>{TLCDControl::digitImage(1), TLCDControl::digitImage(0),
-                                                TLCDControl::digitImage(0), TLCDControl::percentImage()}
+                               << QList<QImage>{LCDControl::digitImage(1), LCDControl::digitImage(0),
+                                                LCDControl::digitImage(0), LCDControl::percentImage()}
                                << 12 << 1;
         QTest::addRow("12 K") << 12 << ntCharK
-                              << QList<QImage>{TLCDControl::digitImage(1), TLCDControl::digitImage(2),
-                                               TLCDControl::charKImage()}
+                              << QList<QImage>{LCDControl::digitImage(1), LCDControl::digitImage(2),
+                                               LCDControl::charKImage()}
                               << 16 << 1;
         QTest::addRow("-5") << -5 << ntNone
-                            << QList<QImage>{TLCDControl::minusImage(), TLCDControl::digitImage(5)} << 20 << 1;
+                            << QList<QImage>{LCDControl::minusImage(), LCDControl::digitImage(5)} << 20 << 1;
         // The glyphs are drawn pixel by pixel: on a screen of pixel ratio 2 each of their
         // pixels is a crisp two-by-two block in its own colour, never smoothed into its
         // neighbours, in the same place.
         QTest::addRow("100 %%, pixel ratio 2") << 100 << ntPercent
-                               << QList<QImage>{TLCDControl::digitImage(1), TLCDControl::digitImage(0),
-                                                TLCDControl::digitImage(0), TLCDControl::percentImage()}
+                               << QList<QImage>{LCDControl::digitImage(1), LCDControl::digitImage(0),
+                                                LCDControl::digitImage(0), LCDControl::percentImage()}
                                << 12 << 2;
     }
     void digits()
@@ -210,7 +210,7 @@ private slots:
         QFETCH(QList<QImage>, glyphs);
         QFETCH(int, left);
         QFETCH(int, ratio);
-        TLCDControl lcd;
+        LCDControl lcd;
         lcd.resize(57, 201);
         lcd.SetNumber(number);
         lcd.SetNumberType(type);
@@ -232,7 +232,7 @@ private slots:
 
     void frame()
     {
-        TLCDControl lcd;
+        LCDControl lcd;
         setUpCounter(lcd, 0);
         const QImage image = rendered(lcd);
         const QRgb shadow = shadowColor.rgb();
@@ -265,7 +265,7 @@ private slots:
     {
         QFETCH(QString, setter);
         QFETCH(int, value);
-        TLCDControl lcd;
+        LCDControl lcd;
         setUpCounter(lcd, 7);
         const QImage before = rendered(lcd);
         if (setter == u"Number")
@@ -279,7 +279,7 @@ private slots:
 
     void loweringAndRaisingBoth()
     {
-        TLCDControl lcd;
+        LCDControl lcd;
         setUpCounter(lcd, 30);
         lcd.SetNumberMax(7); // refused: below Number
         QCOMPARE(lcd.NumberMax(), 40);
@@ -293,7 +293,7 @@ private slots:
 
     void extremeNumbersAreSafe()
     {
-        TLCDControl lcd;
+        LCDControl lcd;
         lcd.resize(57, 201);
         lcd.SetNumberMax(INT_MAX);
         lcd.SetNumber(INT_MAX);

@@ -153,7 +153,7 @@ private slots:
 
         // Right lines red on lime, wrong ones teal on the button face, the added one too;
         // uncounted ones black on the button face.
-        TBigText *viewer = m_page->BigText1;
+        BigText *viewer = m_page->BigText1;
         enum Look { Right, Wrong, Plain };
         const QList<Look> looks = {Right, Wrong, Plain, Plain, Wrong};
         QCOMPARE(viewer->Count(), looks.size());
@@ -166,7 +166,7 @@ private slots:
         const TColor backColors[] = {Colors::clLime, Colors::clBtnFace, Colors::clBtnFace};
         for (int line = 0; line < looks.size(); ++line) {
             const Look look = looks[line];
-            const auto *attributes = static_cast<const TTextAttributes *>(viewer->AttributeStore().Get(line));
+            const auto *attributes = static_cast<const TextAttributes *>(viewer->AttributeStore().Get(line));
             QCOMPARE(attributes->FontColor, fontColors[look]);
             QCOMPARE(attributes->BackColor, backColors[look]);
             if (viewer->GetLine(line).isEmpty())
@@ -213,7 +213,7 @@ private slots:
         m_page->Corregir->click();
 
         const QString why = u"«si» se escribe \"sí\" (sí): lleva tilde cuando es adverbio de afirmación"_s;
-        TBigText *viewer = m_page->BigText1;
+        BigText *viewer = m_page->BigText1;
         QVERIFY2(viewer->accessibleDescription().startsWith(u"Línea 2: "_s + why), qPrintable(viewer->accessibleDescription()));
         QVERIFY(!viewer->accessibleDescription().contains(u"Línea 1"_s));
 
@@ -327,9 +327,9 @@ private slots:
         QCOMPARE(runScores().phraseTotal, 1200);
         QCOMPARE(runScores().phraseHits, 600);
         QCOMPARE(m_page->BigText1->Count(), 1200);
-        const auto *last = static_cast<const TTextAttributes *>(m_page->BigText1->AttributeStore().Get(1199));
+        const auto *last = static_cast<const TextAttributes *>(m_page->BigText1->AttributeStore().Get(1199));
         QCOMPARE(last->BackColor, Colors::clBtnFace);
-        const auto *first = static_cast<const TTextAttributes *>(m_page->BigText1->AttributeStore().Get(1198));
+        const auto *first = static_cast<const TextAttributes *>(m_page->BigText1->AttributeStore().Get(1198));
         QCOMPARE(first->BackColor, Colors::clLime);
         QCOMPARE(m_page->BigText1->VMax(), 1200 - m_page->BigText1->VisibleRows());
         // The description explains the first wrong lines and counts the others.

@@ -28,7 +28,7 @@ bool openBlanksInView(TAyuda &window)
     QWidget *page = window.TabbedNotebook1->page(TAyuda::PageCuestiones);
     for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
         QLineEdit *blank = window.questionsPage->Edit(n);
-        if (static_cast<TCollapsePanel *>(blank->parentWidget())->Collapsed())
+        if (static_cast<CollapsePanel *>(blank->parentWidget())->Collapsed())
             continue;
         if (!page->rect().contains(QRect(blank->mapTo(page, QPoint()), blank->size())))
             return false;
@@ -39,7 +39,7 @@ bool openBlanksInView(TAyuda &window)
 int openGroups(TAyuda &window)
 {
     int open = 0;
-    for (const TCollapsePanel *panel : window.findChildren<TCollapsePanel *>())
+    for (const CollapsePanel *panel : window.findChildren<CollapsePanel *>())
         open += !panel->Collapsed();
     return open;
 }
@@ -53,7 +53,7 @@ const QColor lime = Colors::toQColor(Colors::clLime);
 const QColor teal = Colors::toQColor(Colors::clTeal);
 
 // The centre of row `row` (from 0) of a chooser.
-QPoint rowCentre(const TSelPanel *chooser, int row)
+QPoint rowCentre(const SelPanel *chooser, int row)
 {
     return QPoint(40, row * chooser->RowHeight() + chooser->RowHeight() / 2);
 }
@@ -87,7 +87,7 @@ private slots:
         QFETCH(QString, panel);
         TAyuda window;
         QuestionsPage *page = window.questionsPage;
-        auto *own = window.findChild<TCollapsePanel *>(panel);
+        auto *own = window.findChild<CollapsePanel *>(panel);
         const QuestionsExercise::Group blanks = QuestionsExercise::groups()[group - 1];
         for (int n = blanks.firstBlank; n < blanks.firstBlank + blanks.size; ++n) {
             QLineEdit *blank = window.findChild<QLineEdit *>(u"Edit%1"_s.arg(n));
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(page->Edit(blanks.firstBlank)->toolTip(), QuestionsExercise::groupHint(group - 1));
         QCOMPARE(page->Edit(blanks.firstBlank)->accessibleDescription(), QuestionsExercise::groupHint(group - 1));
         QCOMPARE(page->Edit(blanks.firstBlank + blanks.size - 1)->toolTip(), QuestionsExercise::groupHint(group - 1));
-        TSelPanel *chooser = page->SelPanel(group);
+        SelPanel *chooser = page->chooser(group);
         QCOMPARE(chooser->objectName(), u"SelPanel%1"_s.arg(group));
         QCOMPARE(chooser->parentWidget(), own);
         QVERIFY(chooser->isHidden());
@@ -128,7 +128,7 @@ private slots:
         QFETCH(int, blank);
         TAyuda window;
         QuestionsPage *page = window.questionsPage;
-        const QStringList offered = page->SelPanel(QuestionsExercise::groupOf(blank) + 1)->StringListValues();
+        const QStringList offered = page->chooser(QuestionsExercise::groupOf(blank) + 1)->StringListValues();
         QStringList accepted;
         for (const QString &word : offered)
             if (QuestionsExercise::ruleFor(blank).accepts(word))
@@ -139,7 +139,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         page->Edit(blank)->setFocus();
-        emit page->SelPanel(QuestionsExercise::groupOf(blank) + 1)->OnChange(nullptr, accepted.first(),
+        emit page->chooser(QuestionsExercise::groupOf(blank) + 1)->OnChange(nullptr, accepted.first(),
                                                                           offered.indexOf(accepted.first()) + 1);
         QCOMPARE(page->Edit(blank)->text(), accepted.first());
         page->CorregirCuestiones->click();
@@ -208,7 +208,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
         QuestionsPage *page = window.questionsPage;
-        for (TCollapsePanel *panel : window.findChildren<TCollapsePanel *>())
+        for (CollapsePanel *panel : window.findChildren<CollapsePanel *>())
             QVERIFY(panel->Collapsed());
 
         // Group 2: a click on blank b shows the chooser; a click on "sino" fills the blank.
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(b->text(), u"sino"_s);
         QVERIFY(b->hasFocus());
         for (int g = 1; g <= 6; ++g)
-            QVERIFY(page->SelPanel(g)->isHidden());
+            QVERIFY(page->chooser(g)->isHidden());
 
         // Blank a: typed, then the pointer passes through the chooser without a click. Mended:
         // the leaving pointer emptied the blank; now it only closes the chooser.
@@ -356,7 +356,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
         QuestionsPage *page = window.questionsPage;
-        const auto pointAt = [](TCollapsePanel *panel) {
+        const auto pointAt = [](CollapsePanel *panel) {
             QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), panel->mapToGlobal(QPointF(5, 5)));
             QCoreApplication::sendEvent(panel, &enter);
         };

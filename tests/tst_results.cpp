@@ -164,7 +164,7 @@ private slots:
         tick(3, 1, 80, 75, 50);
         QCoreApplication::processEvents();
         PaintCounter counter;
-        for (TGauge *gauge : {m_form->Gauge1, m_form->Gauge2, m_form->Gauge3, m_form->Gauge4, m_form->Gaugetot})
+        for (Gauge *gauge : {m_form->Gauge1, m_form->Gauge2, m_form->Gauge3, m_form->Gauge4, m_form->Gaugetot})
             gauge->installEventFilter(&counter);
         m_form->Timer1Timer();
         m_form->Timer1Timer();

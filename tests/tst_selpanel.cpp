@@ -19,7 +19,7 @@ QImage plainPicture(int width, int height, const QColor &colour)
     return picture;
 }
 
-QImage renderPanel(TSelPanel &panel)
+QImage renderPanel(SelPanel &panel)
 {
     QImage image(panel.size(), QImage::Format_RGB32);
     image.fill(parentColour);
@@ -27,27 +27,27 @@ QImage renderPanel(TSelPanel &panel)
     return image;
 }
 
-void setPixelHeight(TSelPanel &panel, int pixels)
+void setPixelHeight(SelPanel &panel, int pixels)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixels);
     panel.setFont(font);
 }
 
-void sendEnter(TSelPanel &panel)
+void sendEnter(SelPanel &panel)
 {
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(&panel, &enter);
 }
 
-void sendMove(TSelPanel &panel, int y)
+void sendMove(SelPanel &panel, int y)
 {
     QMouseEvent move(QEvent::MouseMove, QPointF(40, y), panel.mapToGlobal(QPointF(40, y)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&panel, &move);
 }
 
-void sendLeave(TSelPanel &panel)
+void sendLeave(SelPanel &panel)
 {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&panel, &leave);
@@ -81,7 +81,7 @@ class TestSelPanel : public QObject {
 private slots:
     void startsHiddenAndUnfocusable()
     {
-        TSelPanel panel;
+        SelPanel panel;
         QVERIFY(panel.isHidden());
         QCOMPARE(panel.width(), 160);
         QCOMPARE(panel.focusPolicy(), Qt::NoFocus);
@@ -104,7 +104,7 @@ private slots:
         QFETCH(int, pixels);
         QFETCH(int, items);
         QFETCH(int, expected);
-        TSelPanel panel;
+        SelPanel panel;
         panel.resize(104, 300);
         setPixelHeight(panel, pixels);
         QStringList values;
@@ -128,11 +128,11 @@ private slots:
     {
         QFETCH(int, moveToY);
         QFETCH(int, hoveredRow);
-        TSelPanel panel;
+        SelPanel panel;
         setPixelHeight(panel, 19);
         panel.setStringListValues({QStringLiteral("si no"), QStringLiteral("sino")});
         panel.setBitmap(plainPicture(200, 100, paper));
-        QSignalSpy moves(&panel, &TSelPanel::OnMouseMove);
+        QSignalSpy moves(&panel, &SelPanel::OnMouseMove);
         if (moveToY >= 0) {
             sendMove(panel, 50);
             sendMove(panel, moveToY);
@@ -150,7 +150,7 @@ private slots:
 
     void hoverTextIsDrawnInverted()
     {
-        TSelPanel panel;
+        SelPanel panel;
         setPixelHeight(panel, 19);
         panel.setStringListValues({QStringLiteral("WWWW"), QStringLiteral("WWWW")});
         panel.setBitmap(plainPicture(200, 100, Qt::white));
@@ -188,7 +188,7 @@ private slots:
         QFETCH(QColor, leftEdge);
         QFETCH(QColor, rightEdge);
         QFETCH(QColor, outerEdge);
-        TSelPanel panel;
+        SelPanel panel;
         panel.resize(104, 0);
         setPixelHeight(panel, 19);
         panel.setStringListValues({QStringLiteral("a"), QStringLiteral("b")});
@@ -203,7 +203,7 @@ private slots:
 
     void iconsSitBesideTheirRows()
     {
-        TSelPanel panel;
+        SelPanel panel;
         setPixelHeight(panel, 19);
         panel.setStringListValues({QStringLiteral("a"), QStringLiteral("b")});
         panel.setBitmap(plainPicture(200, 100, paper));
@@ -241,17 +241,17 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QList<int>, clickYs);
         QFETCH(QList<Choice>, expected);
-        TSelPanel panel;
+        SelPanel panel;
         setPixelHeight(panel, 19);
         panel.setStringListValues(items);
-        QSignalSpy changes(&panel, &TSelPanel::OnChange);
-        QSignalSpy downs(&panel, &TSelPanel::OnMouseDown);
+        QSignalSpy changes(&panel, &SelPanel::OnChange);
+        QSignalSpy downs(&panel, &SelPanel::OnMouseDown);
         for (int y : clickYs)
             QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(40, y));
         QCOMPARE(choices(changes), expected);
         QCOMPARE(downs.count(), expected.count());
         for (const QList<QVariant> &args : changes)
-            QCOMPARE(args.at(0).value<TSelPanel *>(), &panel);
+            QCOMPARE(args.at(0).value<SelPanel *>(), &panel);
     }
 
     void enterAndLeave_data()
@@ -265,14 +265,14 @@ private slots:
     {
         QFETCH(bool, clickInside);
         QFETCH(Choice, reported);
-        TSelPanel panel;
+        SelPanel panel;
         setPixelHeight(panel, 19);
         panel.setStringListValues({QStringLiteral("si no"), QStringLiteral("sino")});
         QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(40, 10));
         QCOMPARE(panel.Resp(), QStringLiteral("si no"));
-        QSignalSpy changes(&panel, &TSelPanel::OnChange);
-        QSignalSpy enters(&panel, &TSelPanel::OnEnter);
-        QSignalSpy exits(&panel, &TSelPanel::OnExit);
+        QSignalSpy changes(&panel, &SelPanel::OnChange);
+        QSignalSpy enters(&panel, &SelPanel::OnEnter);
+        QSignalSpy exits(&panel, &SelPanel::OnExit);
         sendEnter(panel);
         QCOMPARE(panel.Resp(), QString());
         QCOMPARE(panel.SelIndex(), 0);
@@ -289,15 +289,15 @@ private slots:
     void disabledPanelIgnoresThePointer()
     {
         QWidget parent;
-        TSelPanel &panel = *new TSelPanel(&parent);
+        SelPanel &panel = *new SelPanel(&parent);
         setPixelHeight(panel, 19);
         panel.setStringListValues({QStringLiteral("aun"), QStringLiteral("aún")});
         QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(40, 50));
         panel.setEnabled(false);
         panel.setCursor(Qt::PointingHandCursor);
-        QSignalSpy changes(&panel, &TSelPanel::OnChange);
-        QSignalSpy enters(&panel, &TSelPanel::OnEnter);
-        QSignalSpy exits(&panel, &TSelPanel::OnExit);
+        QSignalSpy changes(&panel, &SelPanel::OnChange);
+        QSignalSpy enters(&panel, &SelPanel::OnEnter);
+        QSignalSpy exits(&panel, &SelPanel::OnExit);
         sendEnter(panel);
         sendLeave(panel);
         QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(40, 10));
@@ -313,7 +313,7 @@ private slots:
     {
         QWidget window;
         auto *edit = new QLineEdit(&window);
-        auto *panel = new TSelPanel(&window);
+        auto *panel = new SelPanel(&window);
         setPixelHeight(*panel, 19);
         panel->setStringListValues({QStringLiteral("hecho"), QStringLiteral("echo")});
         panel->move(0, 40);
@@ -324,8 +324,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         edit->setFocus();
         QString chosen;
-        connect(panel, &TSelPanel::OnChange, edit,
-                [&chosen](TSelPanel *, const QString &value, int) { chosen = value; });
+        connect(panel, &SelPanel::OnChange, edit,
+                [&chosen](SelPanel *, const QString &value, int) { chosen = value; });
         QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(40, 50));
         QCOMPARE(chosen, QStringLiteral("echo"));
         QVERIFY(edit->hasFocus());

@@ -1,4 +1,4 @@
-// TTabbedNotebook: asking before every switch, whatever causes it.
+// TabbedNotebook: asking before every switch, whatever causes it.
 #include "widgets/TabbedNotebook.h"
 
 #include <QApplication>
@@ -51,7 +51,7 @@ class TestTabbedNotebook : public QObject {
 
     // Four pages "Cero" .. "Tres" on view at page 1, which holds a text box and a line edit.
     struct Fixture {
-        TTabbedNotebook notebook;
+        TabbedNotebook notebook;
         QTextEdit *textBox = nullptr;
         QLineEdit *lineEdit = nullptr;
         Fixture()
@@ -103,13 +103,13 @@ private slots:
         QFETCH(int, target);
         QFETCH(bool, allow);
         Fixture f;
-        TTabbedNotebook &nb = f.notebook;
+        TabbedNotebook &nb = f.notebook;
         QVERIFY(QTest::qWaitForWindowExposed(&nb));
         auto *stack = nb.findChild<QStackedWidget *>();
         QVERIFY(stack);
 
         Seen seen;
-        connect(&nb, &TTabbedNotebook::OnChange, this, [&](int newTab, bool &allowChange) {
+        connect(&nb, &TabbedNotebook::OnChange, this, [&](int newTab, bool &allowChange) {
             ++seen.calls;
             seen.newTab = newTab;
             seen.pageIndex = nb.pageIndex();
@@ -185,7 +185,7 @@ private slots:
         QFETCH(int, request);
         Fixture f;
         int calls = 0;
-        connect(&f.notebook, &TTabbedNotebook::OnChange, this, [&](int, bool &) { ++calls; });
+        connect(&f.notebook, &TabbedNotebook::OnChange, this, [&](int, bool &) { ++calls; });
         f.notebook.setPageIndex(request);
         QTest::mouseClick(f.notebook.tabBar(), Qt::LeftButton, {},
                           f.notebook.tabBar()->tabRect(1).center());
@@ -221,7 +221,7 @@ private slots:
     {
         Fixture f;
         QList<int> asked;
-        connect(&f.notebook, &TTabbedNotebook::OnChange, this, [&](int newTab, bool &) {
+        connect(&f.notebook, &TabbedNotebook::OnChange, this, [&](int newTab, bool &) {
             asked.append(newTab);
             QVERIFY(!f.notebook.selectPage(0));
         });
@@ -232,9 +232,9 @@ private slots:
 
     void emptyNotebookAndFirstPage()
     {
-        TTabbedNotebook nb;
+        TabbedNotebook nb;
         int calls = 0;
-        connect(&nb, &TTabbedNotebook::OnChange, this, [&](int, bool &) { ++calls; });
+        connect(&nb, &TabbedNotebook::OnChange, this, [&](int, bool &) { ++calls; });
         QCOMPARE(nb.pageIndex(), -1);
         QCOMPARE(nb.activePage(), QString());
         QVERIFY(!nb.selectPage(0));
@@ -249,7 +249,7 @@ private slots:
 
     void pagesHaveTheirSizeBeforeBeingShown()
     {
-        TTabbedNotebook nb;
+        TabbedNotebook nb;
         nb.resize(400, 300);
         nb.addPage(QStringLiteral("Cero"));
         nb.addPage(QStringLiteral("Uno"));
@@ -264,8 +264,8 @@ private slots:
 
     void tabFollowsTheCaption()
     {
-        TTabbedNotebook nb;
-        auto *page = new TTabPage;
+        TabbedNotebook nb;
+        auto *page = new TabPage;
         nb.addPage(page);
         page->setCaption(QStringLiteral("Frases y palabras"));
         QCOMPARE(nb.tabBar()->tabText(0), QStringLiteral("Frases y palabras"));
@@ -277,7 +277,7 @@ private slots:
         Fixture f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.notebook));
         int clicks = 0;
-        connect(&f.notebook, &TTabbedNotebook::OnClick, this, [&] { ++clicks; });
+        connect(&f.notebook, &TabbedNotebook::OnClick, this, [&] { ++clicks; });
         QTest::mouseClick(f.notebook.tabBar(), Qt::LeftButton, {}, f.notebook.tabBar()->tabRect(2).center());
         QCOMPARE(clicks, 1);
         QCOMPARE(f.notebook.pageIndex(), 2);

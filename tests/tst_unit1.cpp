@@ -15,7 +15,7 @@
 #include "widgets/BoolComboBox.h"
 #include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
-#include "widgets/Shape.h"
+#include "widgets/FilledBox.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -57,7 +57,7 @@ private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<TForm1> m_form;
 
-    TBoolComboBox *box(int n) { return m_form->BoolComboBox(n); }
+    BoolComboBox *box(int n) { return m_form->selector(n); }
 
     void openWindow()
     {
@@ -160,7 +160,7 @@ private slots:
             QVERIFY(!box(n)->isEnabled());
         }
         QTest::keyClick(m_form->OK, Qt::Key_Tab);
-        QVERIFY(!qobject_cast<TBoolComboBox *>(QApplication::focusWidget()));
+        QVERIFY(!qobject_cast<BoolComboBox *>(QApplication::focusWidget()));
         writeBoard(QStringLiteral("otro.txt"), boardLines(QStringLiteral("sol"), 0));
         m_dialogs->queueFile(m_folder->filePath(QStringLiteral("otro.txt")));
         m_form->Abrir1Click();
@@ -220,7 +220,7 @@ private slots:
                 text = label->text();
             else if (auto *button = qobject_cast<QAbstractButton *>(widget))
                 text = button->text();
-            else if (auto *selector = qobject_cast<TBoolComboBox *>(widget))
+            else if (auto *selector = qobject_cast<BoolComboBox *>(widget))
                 for (int item = 0; item < selector->count(); ++item)
                     text += selector->itemText(item);
             if (text.isEmpty())
@@ -360,7 +360,7 @@ private slots:
         // At the exit the choice has been judged (right), recounted (one hit) and the focus
         // has moved on.
         QStringList events;
-        connect(box(9), &TBoolComboBox::OnExit, this, [&] {
+        connect(box(9), &BoolComboBox::OnExit, this, [&] {
             events << QStringLiteral("exit right=%1 hits=%2 focus=%3")
                           .arg(box(9)->IsRight)
                           .arg(runScores().boardHits)
@@ -389,7 +389,7 @@ private slots:
     void choiceFromThePopupList()
     {
         openWindow();
-        TBoolComboBox *selector = box(6);
+        BoolComboBox *selector = box(6);
         QTest::mouseClick(selector, Qt::LeftButton);
         QCOMPARE(selector->Color(), Colors::clAqua);
         QTRY_VERIFY(selector->view()->isVisible());
@@ -493,7 +493,7 @@ private slots:
         for (int n : rights)
             QCOMPARE(box(n)->Color(), Colors::clLime);
         // Leaving without the right word is still a miss.
-        QVERIFY(qobject_cast<TBoolComboBox *>(QApplication::focusWidget()));
+        QVERIFY(qobject_cast<BoolComboBox *>(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), m_form->OK);
         QCOMPARE(runScores().boardMisses, 1);
@@ -581,7 +581,7 @@ private slots:
         QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
         QCOMPARE(QDir(request.initialFolder), QDir(m_folder->path()));
 
-        for (TLCDControl *counter : {m_form->LCDControl1, m_form->LCDControl2}) {
+        for (LCDControl *counter : {m_form->LCDControl1, m_form->LCDControl2}) {
             QCOMPARE(counter->Number(), 0);
             QCOMPARE(counter->NumberMax(), 40);
         }

@@ -9,7 +9,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/ListDragController.h"
 #include "ui/WindowControls.h"
-#include "widgets/MShape.h"
+#include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
 #include <QFrame>
@@ -157,7 +157,7 @@ const QRect porcen1Frame(144, 5, 29, 29);
 
 } // namespace
 
-ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner, ExerciseScores &scores)
+ExamplesPage::ExamplesPage(TabPage *page, Banner *banner, ExerciseScores &scores)
     : QObject(page), m_banner(banner), m_scores(scores), m_exercise(runScores())
 {
     ListBox1 = placeList(page, "ListBox1", QRect(8, 72, 113, 289), 15, 17);
@@ -177,7 +177,7 @@ ExamplesPage::ExamplesPage(TTabPage *page, TMultiShape *banner, ExerciseScores &
 
 ExamplesPage::~ExamplesPage() = default;
 
-void ExamplesPage::buildGroups(TTabPage *page)
+void ExamplesPage::buildGroups(TabPage *page)
 {
     const QFont titleFont = pixelFont(u"MS Sans Serif"_s, 13, true, true);
     const QFont counterFont = pixelFont(u"MS Sans Serif"_s, 16, true);
@@ -239,7 +239,7 @@ void ExamplesPage::buildGroups(TTabPage *page)
     }
 }
 
-void ExamplesPage::buildFigures(TTabPage *page)
+void ExamplesPage::buildFigures(TabPage *page)
 {
     const QString family = u"MS Sans Serif"_s;
     Label7 = placeLabel(page, "Label7", 32, 368, u"Correctas: "_s, pixelFont(family, 13, true, true), Colors::clLime);

@@ -13,8 +13,8 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QProgressBar;
-class TMultiShape;
-class TTabPage;
+class Banner;
+class TabPage;
 
 // The student picks a word in ListBox1 and clicks, or drops it on, one of the six group lists;
 // a double-click sends a word back. Nothing is judged at the move: the window's timer runs
@@ -27,7 +27,7 @@ class ExamplesPage : public QObject {
 public:
     // The banner lives in the window's top bar; the recount writes into it, and the
     // percentage into the run's score object, of which porcen1 is a view.
-    ExamplesPage(TTabPage *page, TMultiShape *banner, ExerciseScores &scores);
+    ExamplesPage(TabPage *page, Banner *banner, ExerciseScores &scores);
     ~ExamplesPage() override;
 
     // Handlers.
@@ -118,8 +118,8 @@ protected:
 private:
     using Group = ClassificationExercise::Group;
 
-    void buildGroups(TTabPage *page);
-    void buildFigures(TTabPage *page);
+    void buildGroups(TabPage *page);
+    void buildFigures(TabPage *page);
     void connectMoves();
     // Runs the move operation of a group when a word is picked, then forgets the pick: what
     // the drop and the end-of-drag handlers of every group do.
@@ -130,7 +130,7 @@ private:
     void sendBack(Group group);
     void forgetPick();
 
-    TMultiShape *m_banner = nullptr;
+    Banner *m_banner = nullptr;
     ExerciseScores &m_scores;
     ClassificationExercise m_exercise;
     std::array<QListWidget *, ClassificationExercise::groupCount> m_groupLists{};

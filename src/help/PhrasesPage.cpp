@@ -102,7 +102,7 @@ QString lineTip(const QString &student, const QString &model)
 
 } // namespace
 
-PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores)
+PhrasesPage::PhrasesPage(TabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores)
     : QObject(page), m_openDialog(openDialog), m_scores(scores), m_exercise(runScores())
 {
     connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
@@ -113,14 +113,14 @@ PhrasesPage::PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, Exercise
     const QFont resultFont = pixelFont(QStringLiteral("Comic Sans MS"), 16);
 
     // The viewer first, so that RichEdit2 lies over it and hides it while shown.
-    BigText1 = new TBigText(page);
+    BigText1 = new BigText(page);
     BigText1->setObjectName(QStringLiteral("BigText1"));
     BigText1->setGeometry(8, 0, 665, bigTextHeight);
     BigText1->setFont(phraseFont);
     BigText1->setColor(Colors::clBtnFace);
     BigText1->setBackColor(Colors::clBtnFace);
     BigText1->setForeColor(Colors::clBlack);
-    BigText1->setScrollBars(TBigText::ssVertical);
+    BigText1->setScrollBars(BigText::ssVertical);
     BigText1->viewport()->installEventFilter(this);
     BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
     // The corrected lines can be scrolled from the keyboard too, once they are seen.
@@ -198,7 +198,7 @@ QStringList PhrasesPage::readPhraseFile(const QString &path)
     }
     for (QString &line : lines) {
         if (line.contains(QLatin1Char('\t')) || line.contains(QChar(u'\0')))
-            line = TBigText::ExpandLine(line);
+            line = BigText::ExpandLine(line);
     }
     if (std::none_of(lines.cbegin(), lines.cend(), PhrasesExercise::hasAccentsToRestore))
         throw AppError(QStringLiteral("El archivo %1 no tiene ninguna frase con tilde: no sirve para este ejercicio.")

@@ -12,8 +12,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTextEdit;
-class TBigText;
-class TTabPage;
+class BigText;
+class TabPage;
 struct FileDialogRequest;
 
 // The student opens a phrase file, gets it back without its accents in RichEdit2, restores
@@ -24,14 +24,14 @@ class PhrasesPage : public QObject {
 public:
     // The window's open dialog is shared with the page, which sets its folder on each use.
     // The percentage goes into the run's score object, of which Tpercentfrases is a view.
-    PhrasesPage(TTabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores);
+    PhrasesPage(TabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores);
 
     // Handlers.
     void AbrefrasesClick();
     void CorregirClick();
     void ComprobarClick();
 
-    TBigText *BigText1 = nullptr;
+    BigText *BigText1 = nullptr;
     QTextEdit *RichEdit2 = nullptr;
     QPushButton *Abrefrases = nullptr;
     QPushButton *Corregir = nullptr;

@@ -108,9 +108,9 @@ struct Placed {
 
 // Everything inside one group's panel.
 struct GroupLayout {
-    TCollapsePanel *QP::*panel;
+    CollapsePanel *QP::*panel;
     Placed<QFrame> bevel;
-    Placed<TSelPanel> selPanel;
+    Placed<SelPanel> selPanel;
     int selWidth;
     std::array<const char16_t *, 4> words;
     int maxLength;
@@ -277,7 +277,7 @@ int blankNumber(const QObject *blank)
 
 } // namespace
 
-QuestionsPage::QuestionsPage(TTabPage *page, ExerciseScores &scores) : QObject(page), m_scores(scores)
+QuestionsPage::QuestionsPage(TabPage *page, ExerciseScores &scores) : QObject(page), m_scores(scores)
 {
     Bevel11 = placeBevel(page, "Bevel11", QRect(0, 0, 681, 30));
     ControlAlign::setAlign(Bevel11, ControlAlign::alTop);
@@ -309,10 +309,10 @@ QuestionsPage::QuestionsPage(TTabPage *page, ExerciseScores &scores) : QObject(p
 
     // One group open at a time: two open groups are taller than the page, and the lower one's
     // blanks would lie out of sight below its edge.
-    for (TCollapsePanel *panel : {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1,
+    for (CollapsePanel *panel : {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1,
                                   CollapsePanel2, CollapsePanel3}) {
         panel->setAlign(ControlAlign::alTop);
-        connect(panel, &TCollapsePanel::expanded, this, [this, panel] { foldAllBut(panel); });
+        connect(panel, &CollapsePanel::expanded, this, [this, panel] { foldAllBut(panel); });
     }
 
     buildGroups();
@@ -337,10 +337,10 @@ QuestionsPage::QuestionsPage(TTabPage *page, ExerciseScores &scores) : QObject(p
     QWidget::setTabOrder(previous, CorregirCuestiones);
 }
 
-TCollapsePanel *QuestionsPage::makeQuestionPanel(TTabPage *page, const char *name, const QString &header,
+CollapsePanel *QuestionsPage::makeQuestionPanel(TabPage *page, const char *name, const QString &header,
                                           int expandedHeight)
 {
-    auto *panel = new TCollapsePanel(page);
+    auto *panel = new CollapsePanel(page);
     panel->setObjectName(QLatin1String(name));
     panel->setColor(Colors::rgb(194, 218, 203));
     panel->setHeaderCaption(header);
@@ -350,7 +350,7 @@ TCollapsePanel *QuestionsPage::makeQuestionPanel(TTabPage *page, const char *nam
     return panel;
 }
 
-void QuestionsPage::buildResultsBox(TTabPage *page)
+void QuestionsPage::buildResultsBox(TabPage *page)
 {
     Image1 = new QLabel(page);
     Image1->setObjectName(u"Image1"_s);
@@ -373,7 +373,7 @@ void QuestionsPage::buildGroups()
     int blank = 0;
     for (int g = 0; g < QuestionsExercise::groupCount; ++g) {
         const GroupLayout &layout = groupLayouts[g];
-        TCollapsePanel *panel = this->*layout.panel;
+        CollapsePanel *panel = this->*layout.panel;
 
         // Created first, so that it lies under the sentences it frames.
         this->*layout.bevel.member = placeBevel(panel, layout.bevel.name,
@@ -409,7 +409,7 @@ void QuestionsPage::buildGroups()
             m_blanks[std::size_t(blank - 1)] = edit;
         }
 
-        auto *chooser = new TSelPanel(panel);
+        auto *chooser = new SelPanel(panel);
         chooser->setObjectName(QLatin1String(layout.selPanel.name));
         chooser->setFont(comic(19, true));
         chooser->setBitmap(background);
@@ -422,7 +422,7 @@ void QuestionsPage::buildGroups()
         chooser->move(layout.selPanel.x, layout.selPanel.y);
         chooser->resize(layout.selWidth, chooser->height());
         chooser->setAccessibleName(u"Palabras: %1"_s.arg(words.join(u", "_s)));
-        connect(chooser, &TSelPanel::OnChange, this, ErrorGuard::guarded(this, &QuestionsPage::SelPanel1Change));
+        connect(chooser, &SelPanel::OnChange, this, ErrorGuard::guarded(this, &QuestionsPage::SelPanel1Change));
         this->*layout.selPanel.member = chooser;
 
         this->*layout.aciertos.member = placeLabel(panel, layout.aciertos.name, layout.aciertos.x,
@@ -440,12 +440,12 @@ void QuestionsPage::buildGroups()
 void QuestionsPage::setPanelsCollapsed(bool collapsed)
 {
     const QScopedValueRollback<bool> all(m_settingAll, true);
-    for (TCollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
+    for (CollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
                                   CollapsePanel5, CollapsePanel6})
         panel->setCollapsed(collapsed);
 }
 
-TSelPanel *QuestionsPage::SelPanel(int n) const
+SelPanel *QuestionsPage::chooser(int n) const
 {
     return group(n - 1).selPanel;
 }
@@ -493,7 +493,7 @@ void QuestionsPage::CorregirCuestionesClick()
     m_scores.setQuestions(scores.questionsPercent);
 }
 
-void QuestionsPage::SelPanel1Change(TSelPanel *, const QString &Value, int Index)
+void QuestionsPage::SelPanel1Change(SelPanel *, const QString &Value, int Index)
 {
     // The chooser also reports the pointer leaving it, with no word (row 0): that only closes
     // it. Emptying the blank then would throw away what the student had typed there.
@@ -505,7 +505,7 @@ void QuestionsPage::SelPanel1Change(TSelPanel *, const QString &Value, int Index
             blank->setText(Value);
     }
     for (int g = 1; g <= QuestionsExercise::groupCount; ++g)
-        SelPanel(g)->hide();
+        chooser(g)->hide();
 }
 
 void QuestionsPage::Edit1KeyPress(QLineEdit *Sender, QChar &Key)
@@ -519,7 +519,7 @@ void QuestionsPage::Edit1KeyPress(QLineEdit *Sender, QChar &Key)
 }
 
 namespace {
-void showChooser(TSelPanel *chooser, Qt::MouseButton button)
+void showChooser(SelPanel *chooser, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
@@ -544,12 +544,12 @@ void QuestionsPage::openGroupOf(QLineEdit *blank)
 
 // A group that opens folds the others, pinned ones too: their pins are released, as a pin
 // stands for keeping a group open.
-void QuestionsPage::foldAllBut(TCollapsePanel *open)
+void QuestionsPage::foldAllBut(CollapsePanel *open)
 {
     if (m_settingAll)
         return;
     for (int g = 0; g < QuestionsExercise::groupCount; ++g) {
-        TCollapsePanel *panel = group(g).panel;
+        CollapsePanel *panel = group(g).panel;
         if (panel == open)
             continue;
         if (panel->Pinned())

@@ -15,16 +15,16 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TCollapsePanel;
-class TSelPanel;
-class TTabPage;
+class CollapsePanel;
+class SelPanel;
+class TabPage;
 
 class QuestionsPage : public QObject {
     Q_OBJECT
 public:
     // The questions' percentage goes into the run's score object, of which TCuestPercent is
     // a view.
-    QuestionsPage(TTabPage *page, ExerciseScores &scores);
+    QuestionsPage(TabPage *page, ExerciseScores &scores);
 
     // All six groups, folded or opened at once.
     void setPanelsCollapsed(bool collapsed);
@@ -32,11 +32,11 @@ public:
     // Blank n (1 ... 34), named "Edit" + n.
     QLineEdit *Edit(int n) const { return m_blanks[std::size_t(n - 1)]; }
     // The selection panel of group n (1 ... 6).
-    TSelPanel *SelPanel(int n) const;
+    SelPanel *chooser(int n) const;
 
     // Handlers.
     void CorregirCuestionesClick();
-    void SelPanel1Change(TSelPanel *Sender, const QString &Value, int Index);
+    void SelPanel1Change(SelPanel *Sender, const QString &Value, int Index);
     // Every blank's key press; Key is set to 0 when the key is swallowed.
     void Edit1KeyPress(QLineEdit *Sender, QChar &Key);
     // Each group's blanks share one mouse-down handler.
@@ -52,12 +52,12 @@ public:
     QFrame *Bevel11 = nullptr;
     QLabel *Label139 = nullptr;
     QPushButton *CorregirCuestiones = nullptr;
-    TCollapsePanel *CollapsePanel1 = nullptr;
-    TCollapsePanel *CollapsePanel2 = nullptr;
-    TCollapsePanel *CollapsePanel3 = nullptr;
-    TCollapsePanel *CollapsePanel4 = nullptr;
-    TCollapsePanel *CollapsePanel5 = nullptr;
-    TCollapsePanel *CollapsePanel6 = nullptr;
+    CollapsePanel *CollapsePanel1 = nullptr;
+    CollapsePanel *CollapsePanel2 = nullptr;
+    CollapsePanel *CollapsePanel3 = nullptr;
+    CollapsePanel *CollapsePanel4 = nullptr;
+    CollapsePanel *CollapsePanel5 = nullptr;
+    CollapsePanel *CollapsePanel6 = nullptr;
     QLabel *TCuestPercent = nullptr;
 
     // Seen below the group headers while they are folded: a picture and the results box.
@@ -73,8 +73,8 @@ public:
     // chooser, and the scores ("Aciertos:", count, percentage, "%").
     QFrame *Bevel17 = nullptr, *Bevel16 = nullptr, *Bevel15 = nullptr;
     QFrame *Bevel12 = nullptr, *Bevel13 = nullptr, *Bevel14 = nullptr;
-    TSelPanel *SelPanel1 = nullptr, *SelPanel2 = nullptr, *SelPanel3 = nullptr;
-    TSelPanel *SelPanel4 = nullptr, *SelPanel5 = nullptr, *SelPanel6 = nullptr;
+    SelPanel *SelPanel1 = nullptr, *SelPanel2 = nullptr, *SelPanel3 = nullptr;
+    SelPanel *SelPanel4 = nullptr, *SelPanel5 = nullptr, *SelPanel6 = nullptr;
     QLabel *Label34 = nullptr, *totporque = nullptr, *porquepercent = nullptr, *Label33 = nullptr;
     QLabel *Label45 = nullptr, *TotSino = nullptr, *Sinopercent = nullptr, *Label49 = nullptr;
     QLabel *Label61 = nullptr, *Totaun = nullptr, *Aunpercent = nullptr, *Label64 = nullptr;
@@ -87,18 +87,18 @@ protected:
 
 private:
     struct GroupControls {
-        TCollapsePanel *panel;
-        TSelPanel *selPanel;
+        CollapsePanel *panel;
+        SelPanel *selPanel;
         QLabel *count;
         QLabel *percent;
     };
 
-    static TCollapsePanel *makeQuestionPanel(TTabPage *page, const char *name, const QString &header,
+    static CollapsePanel *makeQuestionPanel(TabPage *page, const char *name, const QString &header,
                                              int expandedHeight);
-    void buildResultsBox(TTabPage *page);
+    void buildResultsBox(TabPage *page);
     void buildGroups();
     void openGroupOf(QLineEdit *blank);
-    void foldAllBut(TCollapsePanel *open);
+    void foldAllBut(CollapsePanel *open);
     GroupControls group(int index) const;
 
     ExerciseScores &m_scores;

@@ -16,7 +16,7 @@
 
 using namespace WindowControls;
 
-RulesPage::RulesPage(TTabPage *page) : QObject(page)
+RulesPage::RulesPage(TabPage *page) : QObject(page)
 {
     // An editable box: the student may type notes into it, and none of that is ever saved.
     RichEdit1 = new QTextEdit(page);

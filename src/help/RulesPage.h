@@ -5,12 +5,12 @@
 #include <QStringList>
 
 class QTextEdit;
-class TTabPage;
+class TabPage;
 
 class RulesPage : public QObject {
     Q_OBJECT
 public:
-    explicit RulesPage(TTabPage *page);
+    explicit RulesPage(TabPage *page);
 
     // The rules text of RichEdit1, one entry per line.
     static QStringList rulesLines();

@@ -14,7 +14,7 @@
 #include "shared/RunScores.h"
 #include "ui/WindowControls.h"
 #include "widgets/ControlAlign.h"
-#include "widgets/MShape.h"
+#include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
 #include <QApplication>
@@ -153,15 +153,15 @@ void TAyuda::buildTopPanel()
     // The banner: one red text, centred, over an aqua copy two pixels lower and to the right.
     // The cell follows the control while the shape is not repeated, so the shadow is set
     // before the cell size, which then gives the control its 275 x 37.
-    MultiShape2 = new TMultiShape(Panel1);
+    MultiShape2 = new Banner(Panel1);
     MultiShape2->setObjectName(QStringLiteral("MultiShape2"));
     MultiShape2->setBounds(232, 2, 275, 37);
     MultiShape2->setParentColor(false);
     MultiShape2->setFont(pixelFont(QStringLiteral("Arial"), 35));
     MultiShape2->setColor(Colors::clRed);
-    MultiShape2->setShapeType(TMultiShape::msText);
+    MultiShape2->setShapeType(Banner::msText);
     MultiShape2->setAngle(0);
-    MultiShape2->setRepeatMode(TMultiShape::rpNone);
+    MultiShape2->setRepeatMode(Banner::rpNone);
     MultiShape2->setXMargin(0);
     MultiShape2->setYMargin(0);
     MultiShape2->setBorder(false);
@@ -173,7 +173,7 @@ void TAyuda::buildTopPanel()
 
 void TAyuda::buildNotebook()
 {
-    TabbedNotebook1 = new TTabbedNotebook(this);
+    TabbedNotebook1 = new TabbedNotebook(this);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(16, 40, 689, 425);
     QFont tabFont = pixelFont(QStringLiteral("MS Sans Serif"), 11);
@@ -193,7 +193,7 @@ void TAyuda::buildNotebook()
         {"TabPageCuestiones", u"Cuestiones"},
     };
     for (const auto &entry : pages) {
-        TTabPage *page = TabbedNotebook1->addPage(QString::fromUtf16(entry.caption));
+        TabPage *page = TabbedNotebook1->addPage(QString::fromUtf16(entry.caption));
         page->setObjectName(QLatin1String(entry.name));
     }
     rulesPage = new RulesPage(TabbedNotebook1->page(PageReglas));
@@ -207,8 +207,8 @@ void TAyuda::buildNotebook()
 
     // The window first opens on "Frases y palabras"; nothing is asked while it is being built.
     TabbedNotebook1->setPageIndex(PageFrases);
-    connect(TabbedNotebook1, &TTabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Change));
-    connect(TabbedNotebook1, &TTabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Click));
+    connect(TabbedNotebook1, &TabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Change));
+    connect(TabbedNotebook1, &TabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Click));
 
     // The pages where the student types get the accented-letter bar under them.
     auto *accents = new AccentBar(this);
@@ -216,13 +216,13 @@ void TAyuda::buildNotebook()
     const auto showAccents = [accents](int index) {
         accents->setVisible(index == PageFrases || index == PageCuestiones);
     };
-    connect(TabbedNotebook1, &TTabbedNotebook::pageChanged, accents, showAccents);
+    connect(TabbedNotebook1, &TabbedNotebook::pageChanged, accents, showAccents);
     showAccents(TabbedNotebook1->pageIndex());
 
     // A page left with the focus in it would leave the keyboard nowhere, and Ctrl+Tab, which
     // the notebook handles, would stop working: the focus goes to the tabs, from where Tab
     // enters the new page.
-    connect(TabbedNotebook1, &TTabbedNotebook::pageChanged, this, [this] {
+    connect(TabbedNotebook1, &TabbedNotebook::pageChanged, this, [this] {
         QTimer::singleShot(0, this, [this] {
             const QWidget *focused = QApplication::focusWidget();
             const bool lost = !focused || focused == this

@@ -17,9 +17,9 @@ class QLabel;
 class QTextEdit;
 class QTimer;
 class QToolButton;
-class TMultiShape;
-class TTabPage;
-class TTabbedNotebook;
+class Banner;
+class TabPage;
+class TabbedNotebook;
 
 // Created hidden at start-up and kept for the whole run: hiding it (the return button or the
 // close box) keeps every page as the student left it. The practice window shows it modelessly.
@@ -55,8 +55,8 @@ public:
     QFrame *Panel1 = nullptr;
     QToolButton *SpeedButton1 = nullptr;
     QToolButton *Volver = nullptr;
-    TMultiShape *MultiShape2 = nullptr;
-    TTabbedNotebook *TabbedNotebook1 = nullptr;
+    Banner *MultiShape2 = nullptr;
+    TabbedNotebook *TabbedNotebook1 = nullptr;
     QTimer *Timer1 = nullptr;
     FileDialogRequest OpenDialog1;
 

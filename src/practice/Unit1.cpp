@@ -21,7 +21,7 @@
 #include "widgets/BoolComboBox.h"
 #include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
-#include "widgets/Shape.h"
+#include "widgets/FilledBox.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -152,7 +152,7 @@ TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
 TForm1::~TForm1()
 {
     // The selectors lose the focus while the window is torn down: that is not a miss.
-    for (TBoolComboBox *box : m_selectors)
+    for (BoolComboBox *box : m_selectors)
         if (box)
             box->disconnect(this);
 }
@@ -213,12 +213,12 @@ void TForm1::createCounters(QWidget *client)
     Label3 = placeLabel(client, "Label3", 16, 88, QStringLiteral("Aciertos"), counterFont, Colors::clNavy);
     Label4 = placeLabel(client, "Label4", 656, 88, QStringLiteral("Fallos"), counterFont, Colors::clRed);
 
-    LCDControl1 = place<TLCDControl>(client, "LCDControl1", 16, 112, 57, 201);
+    LCDControl1 = place<LCDControl>(client, "LCDControl1", 16, 112, 57, 201);
     Panel1 = place<QFrame>(client, "Panel1", 640, 104, 73, 215);
-    LCDControl2 = place<TLCDControl>(Panel1, "LCDControl2", 8, 8, 57, 201);
+    LCDControl2 = place<LCDControl>(Panel1, "LCDControl2", 8, 8, 57, 201);
     LCDControl1->setAccessibleCaption(QStringLiteral("Aciertos"));
     LCDControl2->setAccessibleCaption(QStringLiteral("Fallos"));
-    for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
+    for (LCDControl *counter : {LCDControl1, LCDControl2}) {
         counter->SetNumberType(ntNone);
         counter->SetNumber(0);
         counter->SetNumberMax(BoardExercise::counterMaximum);
@@ -232,7 +232,7 @@ void TForm1::createBoard(QWidget *client)
     for (int n = 1; n <= boardSize; ++n) {
         const int column = (n - 1) % 5;
         const int row = (n - 1) / 5;
-        auto *box = new TBoolComboBox(client);
+        auto *box = new BoolComboBox(client);
         box->setObjectName(QStringLiteral("BoolComboBox%1").arg(n));
         box->setGeometry(80 + columnSpacing * column, 112 + 24 * row, 137, 28);
         // The next column lies over all but the first 112 pixels: the word must fit there.
@@ -244,9 +244,9 @@ void TForm1::createBoard(QWidget *client)
         // Until a board file is loaded there is nothing to play.
         setBoardWord(box, QString());
         describeSelector(n);
-        connect(box, &TBoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Enter));
-        connect(box, &TBoolComboBox::OnChange, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Change));
-        connect(box, &TBoolComboBox::OnExit, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Exit));
+        connect(box, &BoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Enter));
+        connect(box, &BoolComboBox::OnChange, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Change));
+        connect(box, &BoolComboBox::OnExit, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Exit));
         m_selectors[std::size_t(n - 1)] = box;
     }
 }
@@ -254,7 +254,7 @@ void TForm1::createBoard(QWidget *client)
 void TForm1::createScoreStrip(QWidget *client)
 {
     // Within the client area, so that its rounded lower edge shows whole.
-    Shape1 = place<TShape>(client, "Shape1", 16, 320, 705, 117);
+    Shape1 = place<FilledBox>(client, "Shape1", 16, 320, 705, 117);
     Shape1->setRounded(true);
     Shape1->setBrushColor(Colors::rgb(0, 64, 128));
     Shape1->lower();
@@ -276,9 +276,9 @@ void TForm1::createScoreStrip(QWidget *client)
     const TColor stripColor = Colors::rgb(0, 64, 128);
     const QFont stripFont = practiceFont(QStringLiteral("Comic Sans MS"), 13);
     const auto placeGauge = [&](const char *name, int left, int size, TColor foreColor, const QString &caption) {
-        auto *gauge = place<TGauge>(client, name, left, 344, size, size);
+        auto *gauge = place<Gauge>(client, name, left, 344, size, size);
         gauge->setKind(gkPie);
-        gauge->setBorderStyle(TGauge::bsNone);
+        gauge->setBorderStyle(Gauge::bsNone);
         gauge->setBackColor(stripColor);
         gauge->setColor(stripColor);
         gauge->setForeColor(foreColor);
@@ -372,7 +372,7 @@ void TForm1::FormCreate()
     else
         Abrir1Click();
     for (int n = 1; n <= boardSize; ++n) {
-        setBoardWord(BoolComboBox(n), m_board.wordAt(n));
+        setBoardWord(selector(n), m_board.wordAt(n));
         describeSelector(n);
     }
     runScores().exampleAttempts = 0;
@@ -392,7 +392,7 @@ void TForm1::FormActivate()
 {
     // The focus comes back to "Resultados", not to the selector the student was in: that is
     // leaving the selector, judged like any other exit.
-    auto *entered = qobject_cast<TBoolComboBox *>(focusWidget());
+    auto *entered = qobject_cast<BoolComboBox *>(focusWidget());
     OK->setFocus();
     if (entered)
         entered->leave();
@@ -429,12 +429,12 @@ void TForm1::Abrir1Click()
     }
     m_scores.resetBoard();
     Label2->setText(QStringLiteral("0"));
-    for (TLCDControl *counter : {LCDControl1, LCDControl2}) {
+    for (LCDControl *counter : {LCDControl1, LCDControl2}) {
         counter->SetNumber(0);
         counter->SetNumberMax(BoardExercise::counterMaximum);
     }
     for (int n = 1; n <= boardSize; ++n) {
-        TBoolComboBox *box = BoolComboBox(n);
+        BoolComboBox *box = selector(n);
         box->setColor(Colors::clWindow);
         // Every word starts on its form without accent.
         box->SetValue(bFalse);
@@ -447,7 +447,7 @@ void TForm1::Abrir1Click()
     showShortBoardNotice(fileName);
 }
 
-void TForm1::setBoardWord(TBoolComboBox *box, const QString &word)
+void TForm1::setBoardWord(BoolComboBox *box, const QString &word)
 {
     box->SetCaption(word);
     box->setEnabled(!word.isEmpty());
@@ -541,20 +541,20 @@ void TForm1::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::BoolComboBox1Enter(TBoolComboBox *sender)
+void TForm1::BoolComboBox1Enter(BoolComboBox *sender)
 {
     sender->setColor(Colors::clAqua);
 }
 
-void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
+void TForm1::BoolComboBox1Change(BoolComboBox *sender)
 {
     // An empty cell has no word to get right: it is never a hit.
     QList<bool> right;
     for (int n = 1; n <= boardSize; ++n)
-        right << (BoolComboBox(n)->IsRight && !BoolComboBox(n)->Caption().isEmpty());
+        right << (selector(n)->IsRight && !selector(n)->Caption().isEmpty());
     const int hits = m_board.recount(right);
     for (int n = 1; n <= boardSize; ++n) {
-        BoolComboBox(n)->setColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
+        selector(n)->setColor(right[n - 1] ? Colors::clLime : Colors::clWindow);
         describeSelector(n);
     }
     // With no right selector left the displays would keep their old figures; show none.
@@ -574,7 +574,7 @@ void TForm1::BoolComboBox1Change(TBoolComboBox *sender)
         OK->setFocus();
 }
 
-void TForm1::BoolComboBox1Exit(TBoolComboBox *sender)
+void TForm1::BoolComboBox1Exit(BoolComboBox *sender)
 {
     if (m_loadingBoard)
         return;
@@ -610,25 +610,25 @@ void TForm1::showHitPercent()
     Timer1Timer();
 }
 
-int TForm1::selectorNumber(const TBoolComboBox *box) const
+int TForm1::selectorNumber(const BoolComboBox *box) const
 {
     for (int n = 1; n <= boardSize; ++n)
-        if (BoolComboBox(n) == box)
+        if (selector(n) == box)
             return n;
     return 0;
 }
 
-TBoolComboBox *TForm1::selectorBeside(int n, bool next) const
+BoolComboBox *TForm1::selectorBeside(int n, bool next) const
 {
     for (int m = next ? n + 1 : n - 1; m >= 1 && m <= boardSize; m += next ? 1 : -1)
-        if (TBoolComboBox *box = BoolComboBox(m); box->isEnabled())
+        if (BoolComboBox *box = selector(m); box->isEnabled())
             return box;
     return nullptr;
 }
 
 void TForm1::describeSelector(int n)
 {
-    TBoolComboBox *box = BoolComboBox(n);
+    BoolComboBox *box = selector(n);
     if (!box)
         return;
     // Screen readers name a drop-down list by its current text, the word; the description
@@ -647,9 +647,9 @@ void TForm1::describeSelector(int n)
         box->setAccessibleDescription(description);
 }
 
-TBoolComboBox *TForm1::firstSelectorToAnswer() const
+BoolComboBox *TForm1::firstSelectorToAnswer() const
 {
-    for (TBoolComboBox *box : m_selectors)
+    for (BoolComboBox *box : m_selectors)
         if (box->isEnabled() && !box->IsRight)
             return box;
     return nullptr;
@@ -660,13 +660,13 @@ bool TForm1::focusNextPrevChild(bool next)
     QWidget *from = focusWidget();
     // Tabbing on from the tool bar, the keyboard has left the board: the next round starts
     // again from the words still to answer, never back to the tool bar for ever.
-    if (from != OK && !qobject_cast<TBoolComboBox *>(from))
+    if (from != OK && !qobject_cast<BoolComboBox *>(from))
         m_lastLeft = 0;
     if (from == OK) {
         // After a choice the focus rests on "Resultados"; from there the keyboard goes on
         // beside the selector just left, not from the first one again.
         if (m_lastLeft > 0) {
-            if (TBoolComboBox *box = selectorBeside(m_lastLeft, next)) {
+            if (BoolComboBox *box = selectorBeside(m_lastLeft, next)) {
                 box->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
                 return true;
             }
@@ -677,7 +677,7 @@ bool TForm1::focusNextPrevChild(bool next)
             }
         } else if (next) {
             // "Resultados" ends the tool bar's round: on to the first word still to answer.
-            if (TBoolComboBox *box = firstSelectorToAnswer()) {
+            if (BoolComboBox *box = firstSelectorToAnswer()) {
                 box->setFocus(Qt::TabFocusReason);
                 return true;
             }
@@ -836,7 +836,7 @@ void TForm1::createReportCommands()
     // board (which focusNextPrevChild walks from the word last left).
     setTabOrder(Op1, GuardarPDF);
     setTabOrder(GuardarPDF, OK);
-    setTabOrder(OK, BoolComboBox(1));
+    setTabOrder(OK, selector(1));
 
     QMenu *archivo = findChild<QMenu *>(QStringLiteral("Archivo1"));
     GuardarPDF1 = new QAction(QStringLiteral("&Guardar PDF…"), this);

@@ -22,11 +22,11 @@ class QTextEdit;
 class QTimer;
 class QToolButton;
 class ExerciseScores;
-class TBoolComboBox;
-class TGauge;
+class BoolComboBox;
+class Gauge;
 class TTalvoMail;
-class TLCDControl;
-class TShape;
+class LCDControl;
+class FilledBox;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -51,7 +51,7 @@ public:
     const BoardExercise &board() const { return m_board; }
 
     // Selector n (1 ... 40) of the board.
-    TBoolComboBox *BoolComboBox(int n) const { return m_selectors[std::size_t(n - 1)]; }
+    BoolComboBox *selector(int n) const { return m_selectors[std::size_t(n - 1)]; }
 
     // The hidden edit that tells a complete board, made the first time it is needed: its
     // large font would otherwise be loaded before the window's first frame for nothing.
@@ -72,21 +72,21 @@ public:
     QPlainTextEdit *Memo2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
-    TLCDControl *LCDControl1 = nullptr;
+    LCDControl *LCDControl1 = nullptr;
     QFrame *Panel1 = nullptr;
-    TLCDControl *LCDControl2 = nullptr;
+    LCDControl *LCDControl2 = nullptr;
     QLabel *Label1 = nullptr;
     // The line under the board that says why a missed word is written as it is.
     QLabel *Explicacion = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Image1 = nullptr;
-    TShape *Shape1 = nullptr;
+    FilledBox *Shape1 = nullptr;
     QFrame *Bevel2 = nullptr;
-    TGauge *Gauge1 = nullptr;
-    TGauge *Gauge2 = nullptr;
-    TGauge *Gauge3 = nullptr;
-    TGauge *Gauge4 = nullptr;
-    TGauge *Gaugetot = nullptr;
+    Gauge *Gauge1 = nullptr;
+    Gauge *Gauge2 = nullptr;
+    Gauge *Gauge3 = nullptr;
+    Gauge *Gauge4 = nullptr;
+    Gauge *Gaugetot = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
     QLabel *Label7 = nullptr;
@@ -142,9 +142,9 @@ public slots:
     void GuardarPDFClick();
     void ProgresoClick();
     void ClaseClick();
-    void BoolComboBox1Enter(TBoolComboBox *sender);
-    void BoolComboBox1Change(TBoolComboBox *sender);
-    void BoolComboBox1Exit(TBoolComboBox *sender);
+    void BoolComboBox1Enter(BoolComboBox *sender);
+    void BoolComboBox1Change(BoolComboBox *sender);
+    void BoolComboBox1Exit(BoolComboBox *sender);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -165,17 +165,17 @@ private:
     void recordHistory(const ResultsSummary::Figures &figures);
 
     // A selector takes a board word; a selector without one cannot be played.
-    void setBoardWord(TBoolComboBox *box, const QString &word);
+    void setBoardWord(BoolComboBox *box, const QString &word);
     // The hit percentage after either count changed, and the strip with it.
     void showHitPercent();
     // What a screen reader says of selector n besides its word: its place, whether it is
     // right and, once it is, why the word is written so (also its tip).
     void describeSelector(int n);
-    int selectorNumber(const TBoolComboBox *box) const;
+    int selectorNumber(const BoolComboBox *box) const;
     // The playable selector after (or before) selector n, if any.
-    TBoolComboBox *selectorBeside(int n, bool next) const;
+    BoolComboBox *selectorBeside(int n, bool next) const;
     // The first playable selector not yet right, if any.
-    TBoolComboBox *firstSelectorToAnswer() const;
+    BoolComboBox *firstSelectorToAnswer() const;
     void showShortBoardNotice(const QString &fileName);
     // Asks for the student's data before results go out without a name; false when the
     // student gave none.
@@ -192,7 +192,7 @@ private:
     ExerciseScores &m_scores;
     BoardExercise m_board{runScores()};
     // The forty selectors, in board order, held from the window's creation.
-    std::array<TBoolComboBox *, boardSize> m_selectors{};
+    std::array<BoolComboBox *, boardSize> m_selectors{};
     // The banner, once made (see completionBanner()).
     QLineEdit *multishape = nullptr;
     std::function<void()> m_buildOtherWindows;

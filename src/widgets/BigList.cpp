@@ -1,4 +1,4 @@
-// TBigList: a list of untyped item pointers kept in up to four segments.
+// BigList: a list of untyped item pointers kept in up to four segments.
 #include "widgets/BigList.h"
 
 #include "shared/AppError.h"
@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <new>
 
-TBigList::TBigList(int segmentLimit) : m_segmentLimit(std::max(1, segmentLimit)) {}
+BigList::BigList(int segmentLimit) : m_segmentLimit(std::max(1, segmentLimit)) {}
 
-bool TBigList::appendTo(int segment, void *item)
+bool BigList::appendTo(int segment, void *item)
 {
     std::vector<void *> &list = m_segments[segment];
     if (int(list.size()) >= m_segmentLimit)
@@ -21,7 +21,7 @@ bool TBigList::appendTo(int segment, void *item)
     return true;
 }
 
-int TBigList::Add(void *Item)
+int BigList::Add(void *Item)
 {
     if (!appendTo(m_lastSegment, Item)) {
         const int held = Count();
@@ -32,15 +32,15 @@ int TBigList::Add(void *Item)
     return m_count++;
 }
 
-void TBigList::checkIndex(int index) const
+void BigList::checkIndex(int index) const
 {
     if (index < 0)
         throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
     if (index >= Count())
-        throw AppError(QStringLiteral("TBigList Index out of bounds"));
+        throw AppError(QStringLiteral("BigList Index out of bounds"));
 }
 
-std::pair<int, int> TBigList::locate(int index) const
+std::pair<int, int> BigList::locate(int index) const
 {
     int segment = 0;
     while (segment < m_lastSegment && index >= int(m_segments[segment].size())) {
@@ -50,14 +50,14 @@ std::pair<int, int> TBigList::locate(int index) const
     return {segment, index};
 }
 
-void *TBigList::Get(int Index) const
+void *BigList::Get(int Index) const
 {
     checkIndex(Index);
     const auto [segment, position] = locate(Index);
     return m_segments[segment][position];
 }
 
-void TBigList::Delete(int Index)
+void BigList::Delete(int Index)
 {
     checkIndex(Index);
     const auto [segment, position] = locate(Index);
@@ -66,7 +66,7 @@ void TBigList::Delete(int Index)
     --m_count;
 }
 
-void TBigList::DeleteFirst(int count)
+void BigList::DeleteFirst(int count)
 {
     count = std::clamp(count, 0, m_count);
     m_count -= count;
@@ -78,7 +78,7 @@ void TBigList::DeleteFirst(int count)
     }
 }
 
-void TBigList::removeNulls(int segment)
+void BigList::removeNulls(int segment)
 {
     std::vector<void *> &list = m_segments[segment];
     const auto kept = std::remove(list.begin(), list.end(), nullptr);
@@ -86,12 +86,12 @@ void TBigList::removeNulls(int segment)
     list.erase(kept, list.end());
 }
 
-void TBigList::release(int segment)
+void BigList::release(int segment)
 {
     std::vector<void *>().swap(m_segments[segment]);
 }
 
-void TBigList::Pack()
+void BigList::Pack()
 {
     removeNulls(0);
     for (int later = 1; later <= m_lastSegment; ++later) {
@@ -114,7 +114,7 @@ void TBigList::Pack()
     }
 }
 
-void TBigList::Clear()
+void BigList::Clear()
 {
     for (int segment = 1; segment < MaxSegments; ++segment)
         release(segment);
@@ -123,7 +123,7 @@ void TBigList::Clear()
     m_count = 0;
 }
 
-int TBigList::Capacity() const
+int BigList::Capacity() const
 {
     std::size_t capacity = 0;
     for (int segment = 0; segment <= m_lastSegment; ++segment)

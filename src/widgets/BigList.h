@@ -1,16 +1,16 @@
-// TBigList: a list of untyped item pointers kept in up to four segments.
+// BigList: a list of untyped item pointers kept in up to four segments.
 #pragma once
 
 #include <array>
 #include <vector>
 
-class TBigList {
+class BigList {
 public:
     static constexpr int MaxSegments = 4;
     // Items one segment takes before the next one is opened.
     static constexpr int DefaultSegmentLimit = 1 << 20;
 
-    explicit TBigList(int segmentLimit = DefaultSegmentLimit);
+    explicit BigList(int segmentLimit = DefaultSegmentLimit);
 
     // Appends the item and returns its index; throws AppError when no segment can take it.
     int Add(void *Item);

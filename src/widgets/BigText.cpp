@@ -1,4 +1,4 @@
-// TBigText: a read-only viewer for long line lists, each line in its own colours, scrolled by pixels.
+// BigText: a read-only viewer for long line lists, each line in its own colours, scrolled by pixels.
 #include "widgets/BigText.h"
 
 #include "shared/AppError.h"
@@ -27,22 +27,22 @@ struct KeyScroll {
 
 // Looked up in this order; the first row whose key and Ctrl state agree wins.
 constexpr KeyScroll keyTable[] = {
-    {Qt::Key_Left, false, TBigText::HorizontalBar, TBigText::LineUp},
-    {Qt::Key_Right, false, TBigText::HorizontalBar, TBigText::LineDown},
-    {Qt::Key_Left, true, TBigText::HorizontalBar, TBigText::PageUp},
-    {Qt::Key_Right, true, TBigText::HorizontalBar, TBigText::PageDown},
-    {Qt::Key_Home, false, TBigText::HorizontalBar, TBigText::Top},
-    {Qt::Key_End, false, TBigText::HorizontalBar, TBigText::Bottom},
-    {Qt::Key_Up, false, TBigText::VerticalBar, TBigText::LineUp},
-    {Qt::Key_Down, false, TBigText::VerticalBar, TBigText::LineDown},
-    {Qt::Key_PageUp, false, TBigText::VerticalBar, TBigText::PageUp},
-    {Qt::Key_PageDown, false, TBigText::VerticalBar, TBigText::PageDown},
-    {Qt::Key_F1, false, TBigText::VerticalBar, TBigText::PageDown},
-    {Qt::Key_F2, false, TBigText::VerticalBar, TBigText::PageUp},
-    {Qt::Key_F3, false, TBigText::VerticalBar, TBigText::Top},
-    {Qt::Key_F4, false, TBigText::VerticalBar, TBigText::Bottom},
-    {Qt::Key_Home, true, TBigText::VerticalBar, TBigText::Top},
-    {Qt::Key_End, true, TBigText::VerticalBar, TBigText::Bottom},
+    {Qt::Key_Left, false, BigText::HorizontalBar, BigText::LineUp},
+    {Qt::Key_Right, false, BigText::HorizontalBar, BigText::LineDown},
+    {Qt::Key_Left, true, BigText::HorizontalBar, BigText::PageUp},
+    {Qt::Key_Right, true, BigText::HorizontalBar, BigText::PageDown},
+    {Qt::Key_Home, false, BigText::HorizontalBar, BigText::Top},
+    {Qt::Key_End, false, BigText::HorizontalBar, BigText::Bottom},
+    {Qt::Key_Up, false, BigText::VerticalBar, BigText::LineUp},
+    {Qt::Key_Down, false, BigText::VerticalBar, BigText::LineDown},
+    {Qt::Key_PageUp, false, BigText::VerticalBar, BigText::PageUp},
+    {Qt::Key_PageDown, false, BigText::VerticalBar, BigText::PageDown},
+    {Qt::Key_F1, false, BigText::VerticalBar, BigText::PageDown},
+    {Qt::Key_F2, false, BigText::VerticalBar, BigText::PageUp},
+    {Qt::Key_F3, false, BigText::VerticalBar, BigText::Top},
+    {Qt::Key_F4, false, BigText::VerticalBar, BigText::Bottom},
+    {Qt::Key_Home, true, BigText::VerticalBar, BigText::Top},
+    {Qt::Key_End, true, BigText::VerticalBar, BigText::Bottom},
 };
 
 // Each line is kept as its own NUL-terminated copy, so growing or packing a store moves only
@@ -67,8 +67,8 @@ QStringView beforeNul(QStringView view)
 // At most MaxLineLength characters are kept, never splitting a surrogate pair.
 QStringView storedPart(QStringView view)
 {
-    if (view.size() > TBigText::MaxLineLength) {
-        qsizetype cut = TBigText::MaxLineLength;
+    if (view.size() > BigText::MaxLineLength) {
+        qsizetype cut = BigText::MaxLineLength;
         if (view.at(cut - 1).isHighSurrogate())
             --cut;
         view = view.left(cut);
@@ -90,7 +90,7 @@ private:
 
 } // namespace
 
-TBigText::TBigText(QWidget *parent) : QAbstractScrollArea(parent)
+BigText::BigText(QWidget *parent) : QAbstractScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::ClickFocus);
@@ -116,43 +116,43 @@ TBigText::TBigText(QWidget *parent) : QAbstractScrollArea(parent)
         bar->setSingleStep(1);
 }
 
-TBigText::~TBigText()
+BigText::~BigText()
 {
     releaseAll();
 }
 
-void TBigText::releaseAll()
+void BigText::releaseAll()
 {
     for (int i = 0; i < m_texts.Count(); ++i)
         delete[] static_cast<char16_t *>(m_texts.Get(i));
     for (int i = 0; i < m_attributes.Count(); ++i)
-        delete static_cast<TTextAttributes *>(m_attributes.Get(i));
+        delete static_cast<TextAttributes *>(m_attributes.Get(i));
     m_texts.Clear();
     m_attributes.Clear();
     m_longestLine = 0;
 }
 
-void TBigText::Clear()
+void BigText::Clear()
 {
     releaseAll();
     RecalcRange();
     viewport()->update();
 }
 
-int TBigText::Count() const
+int BigText::Count() const
 {
     const int texts = m_texts.Count();
     return texts == m_attributes.Count() ? texts : -1;
 }
 
-QString TBigText::GetLine(int Index) const
+QString BigText::GetLine(int Index) const
 {
     if (Index < 0 || Index >= m_texts.Count())
         return QString();
     return QString::fromUtf16(static_cast<const char16_t *>(m_texts.Get(Index)));
 }
 
-QString TBigText::ExpandLine(QStringView line)
+QString BigText::ExpandLine(QStringView line)
 {
     line = beforeNul(line);
     QString expanded;
@@ -172,7 +172,7 @@ QString TBigText::ExpandLine(QStringView line)
     return expanded;
 }
 
-void TBigText::LoadFromFile(const QString &FileName)
+void BigText::LoadFromFile(const QString &FileName)
 {
     Clear();
     WaitCursor wait(viewport());
@@ -215,11 +215,11 @@ void TBigText::LoadFromFile(const QString &FileName)
 }
 
 // Both stores take the line or neither does.
-bool TBigText::storeLine(QStringView text, TColor fontColor, TColor backColor)
+bool BigText::storeLine(QStringView text, TColor fontColor, TColor backColor)
 {
     const QStringView kept = storedPart(text);
     char16_t *copy = copyText(kept);
-    auto *attributes = new (std::nothrow) TTextAttributes(fontColor, backColor);
+    auto *attributes = new (std::nothrow) TextAttributes(fontColor, backColor);
     if (!copy || !attributes) {
         delete[] copy;
         delete attributes;
@@ -247,12 +247,12 @@ bool TBigText::storeLine(QStringView text, TColor fontColor, TColor backColor)
 // Drops lines from the top to make room; never more lines than there are. The stores close
 // the gap once for all the dropped lines: a line at a time would move every kept line once per
 // dropped line.
-void TBigText::purge()
+void BigText::purge()
 {
     const int drop = std::min<int>(m_purgeLines, Count());
     for (int i = 0; i < drop; ++i) {
         delete[] static_cast<char16_t *>(m_texts.Get(i));
-        delete static_cast<TTextAttributes *>(m_attributes.Get(i));
+        delete static_cast<TextAttributes *>(m_attributes.Get(i));
     }
     m_texts.DeleteFirst(drop);
     m_attributes.DeleteFirst(drop);
@@ -260,7 +260,7 @@ void TBigText::purge()
     m_attributes.Pack();
 }
 
-void TBigText::AddLine(const QString &Text, TColor FontColor, TColor BackColor, bool Show)
+void BigText::AddLine(const QString &Text, TColor FontColor, TColor BackColor, bool Show)
 {
     appendLine(beforeNul(Text), FontColor, BackColor);
     if (Show) {
@@ -270,7 +270,7 @@ void TBigText::AddLine(const QString &Text, TColor FontColor, TColor BackColor, 
     }
 }
 
-void TBigText::appendLine(QStringView Text, TColor FontColor, TColor BackColor)
+void BigText::appendLine(QStringView Text, TColor FontColor, TColor BackColor)
 {
     if (m_maxLines != 0) {
         const int count = m_texts.Count();
@@ -289,7 +289,7 @@ void TBigText::appendLine(QStringView Text, TColor FontColor, TColor BackColor)
     }
 }
 
-void TBigText::FontChanged()
+void BigText::FontChanged()
 {
     const QFontMetrics metrics(font());
     m_charWidth = std::max(1, metrics.averageCharWidth());
@@ -298,7 +298,7 @@ void TBigText::FontChanged()
     viewport()->update();
 }
 
-void TBigText::RecalcRange()
+void BigText::RecalcRange()
 {
     m_visibleColumns = viewport()->width() / m_charWidth;
     m_visibleRows = viewport()->height() / m_lineHeight;
@@ -308,7 +308,7 @@ void TBigText::RecalcRange()
     UpdateScrollBars();
 }
 
-void TBigText::UpdateScrollBars()
+void BigText::UpdateScrollBars()
 {
     const QScopedValueRollback<bool> guard(m_syncingBars, true);
     if (m_scrollBars == ssHorizontal || m_scrollBars == ssBoth) {
@@ -323,7 +323,7 @@ void TBigText::UpdateScrollBars()
     }
 }
 
-void TBigText::syncBarPositions()
+void BigText::syncBarPositions()
 {
     const QScopedValueRollback<bool> guard(m_syncingBars, true);
     if (m_scrollBars == ssHorizontal || m_scrollBars == ssBoth)
@@ -332,7 +332,7 @@ void TBigText::syncBarPositions()
         verticalScrollBar()->setValue(m_vPos);
 }
 
-void TBigText::ScrollTo(int Column, int Line)
+void BigText::ScrollTo(int Column, int Line)
 {
     Column = std::max(0, std::min(Column, m_hMax));
     Line = std::max(0, std::min(Line, m_vMax));
@@ -347,7 +347,7 @@ void TBigText::ScrollTo(int Column, int Line)
     syncBarPositions();
 }
 
-void TBigText::DoScroll(int Bar, int Code, int ThumbPos)
+void BigText::DoScroll(int Bar, int Code, int ThumbPos)
 {
     int position = 0;
     int page = 0;
@@ -381,7 +381,7 @@ void TBigText::DoScroll(int Bar, int Code, int ThumbPos)
 }
 
 // The user moved a scroll bar (arrow, page, thumb or wheel): follow it on that axis only.
-void TBigText::scrollContentsBy(int dx, int dy)
+void BigText::scrollContentsBy(int dx, int dy)
 {
     if (m_syncingBars)
         return;
@@ -392,7 +392,7 @@ void TBigText::scrollContentsBy(int dx, int dy)
     syncBarPositions();
 }
 
-void TBigText::setFillBack(bool fill)
+void BigText::setFillBack(bool fill)
 {
     if (m_fillBack == fill)
         return;
@@ -400,7 +400,7 @@ void TBigText::setFillBack(bool fill)
     viewport()->update();
 }
 
-void TBigText::setColor(TColor color)
+void BigText::setColor(TColor color)
 {
     if (m_color == color)
         return;
@@ -408,7 +408,7 @@ void TBigText::setColor(TColor color)
     viewport()->update();
 }
 
-void TBigText::setParentColor(bool parentColor)
+void BigText::setParentColor(bool parentColor)
 {
     if (m_parentColor == parentColor)
         return;
@@ -416,7 +416,7 @@ void TBigText::setParentColor(bool parentColor)
     viewport()->update();
 }
 
-void TBigText::applyScrollBarPolicies()
+void BigText::applyScrollBarPolicies()
 {
     const bool horizontal = m_scrollBars == ssHorizontal || m_scrollBars == ssBoth;
     const bool vertical = m_scrollBars == ssVertical || m_scrollBars == ssBoth;
@@ -424,7 +424,7 @@ void TBigText::applyScrollBarPolicies()
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-void TBigText::setScrollBars(TScrollStyle style)
+void BigText::setScrollBars(TScrollStyle style)
 {
     if (m_scrollBars == style)
         return;
@@ -433,19 +433,19 @@ void TBigText::setScrollBars(TScrollStyle style)
     RecalcRange();
 }
 
-QColor TBigText::windowColor() const
+QColor BigText::windowColor() const
 {
     if (m_parentColor && parentWidget())
         return parentWidget()->palette().color(parentWidget()->backgroundRole());
     return Colors::toQColor(m_color, palette());
 }
 
-QRect TBigText::rowRect(int line) const
+QRect BigText::rowRect(int line) const
 {
     return QRect(0, (line - m_vPos) * m_lineHeight, viewport()->width(), m_lineHeight);
 }
 
-int TBigText::lineAt(const QPoint &viewportPoint) const
+int BigText::lineAt(const QPoint &viewportPoint) const
 {
     if (viewportPoint.y() < 0 || m_lineHeight <= 0)
         return -1;
@@ -453,7 +453,7 @@ int TBigText::lineAt(const QPoint &viewportPoint) const
     return line < Count() ? line : -1;
 }
 
-void TBigText::paintEvent(QPaintEvent *event)
+void BigText::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
     const QRect area = event->rect();
@@ -469,7 +469,7 @@ void TBigText::paintEvent(QPaintEvent *event)
         const int top = (i - m_vPos) * m_lineHeight;
         if (top >= area.bottom() + 1 || top + m_lineHeight <= area.top())
             continue;
-        const auto *attributes = static_cast<const TTextAttributes *>(m_attributes.Get(i));
+        const auto *attributes = static_cast<const TextAttributes *>(m_attributes.Get(i));
         const QString text = QString::fromUtf16(static_cast<const char16_t *>(m_texts.Get(i)));
         const QFont font = attributes->styledFont(this->font());
         const QFontMetrics metrics(font);
@@ -480,9 +480,9 @@ void TBigText::paintEvent(QPaintEvent *event)
             painter.fillRect(row, back);
         const int textWidth = metrics.horizontalAdvance(text);
         int x = row.left();
-        if (attributes->Alignment == TTextAttributes::AlignCenter)
+        if (attributes->Alignment == TextAttributes::AlignCenter)
             x = row.left() + (row.width() - textWidth) / 2;
-        else if (attributes->Alignment == TTextAttributes::AlignRight)
+        else if (attributes->Alignment == TextAttributes::AlignRight)
             x = row.right() + 1 - textWidth;
         // The text is drawn opaque: its own cells get the line's background.
         painter.fillRect(QRect(x, top, textWidth, m_lineHeight), back);
@@ -492,13 +492,13 @@ void TBigText::paintEvent(QPaintEvent *event)
     }
 }
 
-void TBigText::resizeEvent(QResizeEvent *event)
+void BigText::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     RecalcRange();
 }
 
-void TBigText::keyPressEvent(QKeyEvent *event)
+void BigText::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers held =
         event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
@@ -514,13 +514,13 @@ void TBigText::keyPressEvent(QKeyEvent *event)
     QFrame::keyPressEvent(event);
 }
 
-void TBigText::mousePressEvent(QMouseEvent *event)
+void BigText::mousePressEvent(QMouseEvent *event)
 {
     setFocus(Qt::MouseFocusReason);
     QAbstractScrollArea::mousePressEvent(event);
 }
 
-void TBigText::changeEvent(QEvent *event)
+void BigText::changeEvent(QEvent *event)
 {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange)

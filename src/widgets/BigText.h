@@ -1,4 +1,4 @@
-// TBigText: a read-only viewer for long line lists, each line in its own colours, scrolled by pixels.
+// BigText: a read-only viewer for long line lists, each line in its own colours, scrolled by pixels.
 #pragma once
 
 #include "shared/Colors.h"
@@ -6,9 +6,9 @@
 
 #include <QAbstractScrollArea>
 
-class TTextAttributes;
+class TextAttributes;
 
-class TBigText : public QAbstractScrollArea {
+class BigText : public QAbstractScrollArea {
     Q_OBJECT
     Q_PROPERTY(QFont Font READ font WRITE setFont)
     Q_PROPERTY(quint16 MaxLines READ MaxLines WRITE setMaxLines)
@@ -35,8 +35,8 @@ public:
     // With a line limit set, more lines than this are purged whatever the limit says.
     static constexpr int HardLineLimit = 32000;
 
-    explicit TBigText(QWidget *parent = nullptr);
-    ~TBigText() override;
+    explicit BigText(QWidget *parent = nullptr);
+    ~BigText() override;
 
     void Clear();
     // Replaces the content with the file's lines; throws AppError when it cannot be read.
@@ -79,8 +79,8 @@ public:
     int VisibleRows() const { return m_visibleRows; }
     int HMax() const { return m_hMax; }
     int VMax() const { return m_vMax; }
-    const TBigList &TextStore() const { return m_texts; }
-    const TBigList &AttributeStore() const { return m_attributes; }
+    const BigList &TextStore() const { return m_texts; }
+    const BigList &AttributeStore() const { return m_attributes; }
 
     // Tabs to spaces so that the text after a tab starts at a 1-based column that is a multiple
     // of 8; then the line ends at its first NUL.
@@ -106,8 +106,8 @@ private:
     QColor windowColor() const;
     QRect rowRect(int line) const;
 
-    TBigList m_texts;
-    TBigList m_attributes;
+    BigList m_texts;
+    BigList m_attributes;
     quint16 m_maxLines = 0;
     quint16 m_purgeLines = 200;
     TColor m_foreColor = Colors::clBlack;

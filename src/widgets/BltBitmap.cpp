@@ -1,9 +1,9 @@
-// TBltBitmap: an off-screen image that takes another image's size and starts as a solid fill.
+// BltBitmap: an off-screen image that takes another image's size and starts as a solid fill.
 #include "widgets/BltBitmap.h"
 
 #include "shared/Colors.h"
 
-void TBltBitmap::MakeLike(const QImage &templateImage)
+void BltBitmap::MakeLike(const QImage &templateImage)
 {
     static_cast<QImage &>(*this) = QImage(templateImage.size(), QImage::Format_RGB32);
     if (isNull())

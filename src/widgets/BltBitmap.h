@@ -1,11 +1,11 @@
-// TBltBitmap: an off-screen image that takes another image's size and starts as a solid fill.
+// BltBitmap: an off-screen image that takes another image's size and starts as a solid fill.
 #pragma once
 
 #include <QImage>
 
-class TBltBitmap : public QImage {
+class BltBitmap : public QImage {
 public:
-    TBltBitmap() = default;
+    BltBitmap() = default;
 
     // Takes the template's width, height and pixel ratio and fills the whole image with the
     // window-frame colour of the current palette.

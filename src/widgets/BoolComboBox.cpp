@@ -1,4 +1,4 @@
-// TBoolComboBox: two-value and accent-variant drop-down list.
+// BoolComboBox: two-value and accent-variant drop-down list.
 #include "widgets/BoolComboBox.h"
 
 #include "platform/SystemBeep.h"
@@ -70,15 +70,15 @@ private:
 
 } // namespace
 
-TBoolComboBox::TBoolComboBox(QWidget *parent) : QComboBox(parent)
+BoolComboBox::BoolComboBox(QWidget *parent) : QComboBox(parent)
 {
     resize(65, height());
-    connect(this, &QComboBox::activated, this, &TBoolComboBox::ListChoice);
+    connect(this, &QComboBox::activated, this, &BoolComboBox::ListChoice);
     if (parent)
         BuildVariantList(m_boolFormat);
 }
 
-bool TBoolComboBox::event(QEvent *event)
+bool BoolComboBox::event(QEvent *event)
 {
     const bool result = QComboBox::event(event);
     // Placed on a (new) parent: the list is built in the current format.
@@ -87,13 +87,13 @@ bool TBoolComboBox::event(QEvent *event)
     return result;
 }
 
-void TBoolComboBox::SetCaption(const QString &word)
+void BoolComboBox::SetCaption(const QString &word)
 {
     m_caption = AccentVariants::caption(word);
     BuildVariantList(bfAccent);
 }
 
-void TBoolComboBox::SetBoolFormat(int format)
+void BoolComboBox::SetBoolFormat(int format)
 {
     if (format < bfTrueFalse || format > bfAccent || format == m_boolFormat)
         return;
@@ -101,7 +101,7 @@ void TBoolComboBox::SetBoolFormat(int format)
     BuildVariantList(m_boolFormat);
 }
 
-void TBoolComboBox::SetValue(int value)
+void BoolComboBox::SetValue(int value)
 {
     if (value == bNull && !m_allowNull)
         return;
@@ -110,7 +110,7 @@ void TBoolComboBox::SetValue(int value)
     selectByValue();
 }
 
-void TBoolComboBox::SetAllowNull(bool allow)
+void BoolComboBox::SetAllowNull(bool allow)
 {
     if (allow == m_allowNull)
         return;
@@ -121,7 +121,7 @@ void TBoolComboBox::SetAllowNull(bool allow)
         SetValue(bFalse);
 }
 
-void TBoolComboBox::setColor(TColor color)
+void BoolComboBox::setColor(TColor color)
 {
     if (color == m_color)
         return;
@@ -129,7 +129,7 @@ void TBoolComboBox::setColor(TColor color)
     update();
 }
 
-void TBoolComboBox::setItemHeight(int height)
+void BoolComboBox::setItemHeight(int height)
 {
     if (height == m_itemHeight || height <= 0)
         return;
@@ -143,7 +143,7 @@ void TBoolComboBox::setItemHeight(int height)
         delete previous;
 }
 
-QAbstractItemView *TBoolComboBox::listView()
+QAbstractItemView *BoolComboBox::listView()
 {
     if (!m_listMade) {
         m_listMade = true;
@@ -155,13 +155,13 @@ QAbstractItemView *TBoolComboBox::listView()
     return view();
 }
 
-void TBoolComboBox::showPopup()
+void BoolComboBox::showPopup()
 {
     listView();
     QComboBox::showPopup();
 }
 
-void TBoolComboBox::changeEvent(QEvent *event)
+void BoolComboBox::changeEvent(QEvent *event)
 {
     // The combo box would make its list here only to hand it the new font; until the list is
     // wanted, the font is the box's alone and the list takes it when made.
@@ -173,7 +173,7 @@ void TBoolComboBox::changeEvent(QEvent *event)
     QComboBox::changeEvent(event);
 }
 
-void TBoolComboBox::BuildVariantList(TBoolFormat format)
+void BoolComboBox::BuildVariantList(TBoolFormat format)
 {
     clear();
     switch (format) {
@@ -200,13 +200,13 @@ void TBoolComboBox::BuildVariantList(TBoolFormat format)
     selectByValue();
 }
 
-void TBoolComboBox::selectByValue()
+void BoolComboBox::selectByValue()
 {
     // An index past the end of the list selects nothing.
     setCurrentIndex(m_value == bNull || m_value >= count() ? -1 : m_value);
 }
 
-void TBoolComboBox::ListChoice(int index)
+void BoolComboBox::ListChoice(int index)
 {
     if (index >= 0) {
         m_value = static_cast<quint8>(index & 0xFF);
@@ -219,7 +219,7 @@ void TBoolComboBox::ListChoice(int index)
     Change();
 }
 
-void TBoolComboBox::Change()
+void BoolComboBox::Change()
 {
     IsRight = AccentVariants::isRight(currentText(), m_caption);
     emit OnChange(this);
@@ -227,13 +227,13 @@ void TBoolComboBox::Change()
         SetValue(bFalse);
 }
 
-void TBoolComboBox::leave()
+void BoolComboBox::leave()
 {
     if (m_entered && !hasFocus())
         DoExit();
 }
 
-void TBoolComboBox::DoExit()
+void BoolComboBox::DoExit()
 {
     m_entered = false;
     const QScopedValueRollback<bool> leaving(m_leaving, true);
@@ -249,7 +249,7 @@ void TBoolComboBox::DoExit()
     emit OnExit(this);
 }
 
-void TBoolComboBox::DblClick()
+void BoolComboBox::DblClick()
 {
     emit OnDblClick(this);
     switch (currentIndex()) {
@@ -268,7 +268,7 @@ void TBoolComboBox::DblClick()
     emit OnChange(this);
 }
 
-bool TBoolComboBox::typeAhead(QChar key)
+bool BoolComboBox::typeAhead(QChar key)
 {
     if (m_lastKey.isValid() && m_lastKey.elapsed() < typeAheadMilliseconds)
         m_typedKeys += key;
@@ -285,7 +285,7 @@ bool TBoolComboBox::typeAhead(QChar key)
     return false;
 }
 
-QString TBoolComboBox::textWithTypedKey(QChar key) const
+QString BoolComboBox::textWithTypedKey(QChar key) const
 {
     // A list-only box shows its text wholly selected, so the typed key replaces it; an
     // editable one inserts the key at the caret over any selection.
@@ -301,7 +301,7 @@ QString TBoolComboBox::textWithTypedKey(QChar key) const
     return text.insert(caret, key);
 }
 
-bool TBoolComboBox::KeyPress(QChar key)
+bool BoolComboBox::KeyPress(QChar key)
 {
     emit OnKeyPress(this, key);
     if (typeAhead(key))
@@ -317,7 +317,7 @@ bool TBoolComboBox::KeyPress(QChar key)
     return true;
 }
 
-int TBoolComboBox::FindItemByPrefix(const QString &text) const
+int BoolComboBox::FindItemByPrefix(const QString &text) const
 {
     if (text.isEmpty() || count() == 0)
         return -1;
@@ -344,7 +344,7 @@ int TBoolComboBox::FindItemByPrefix(const QString &text) const
     return low < count() && prefixOf(low) == wanted ? low : -1;
 }
 
-void TBoolComboBox::focusInEvent(QFocusEvent *event)
+void BoolComboBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
     if (!isOwnFocusMove(event->reason())) {
@@ -353,7 +353,7 @@ void TBoolComboBox::focusInEvent(QFocusEvent *event)
     }
 }
 
-void TBoolComboBox::focusOutEvent(QFocusEvent *event)
+void BoolComboBox::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
     // Opening the list hands the focus to the list itself a second time, with no particular
@@ -364,7 +364,7 @@ void TBoolComboBox::focusOutEvent(QFocusEvent *event)
         DoExit();
 }
 
-void TBoolComboBox::keyPressEvent(QKeyEvent *event)
+void BoolComboBox::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
     const bool plainKey = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -376,13 +376,13 @@ void TBoolComboBox::keyPressEvent(QKeyEvent *event)
     QComboBox::keyPressEvent(event);
 }
 
-void TBoolComboBox::mouseDoubleClickEvent(QMouseEvent *event)
+void BoolComboBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QComboBox::mouseDoubleClickEvent(event);
     DblClick();
 }
 
-void TBoolComboBox::wheelEvent(QWheelEvent *event)
+void BoolComboBox::wheelEvent(QWheelEvent *event)
 {
     // The wheel over a control the student has not entered would make a choice without a visit,
     // and so without the exit that judges it: only an entered control takes the wheel.
@@ -393,7 +393,7 @@ void TBoolComboBox::wheelEvent(QWheelEvent *event)
     QComboBox::wheelEvent(event);
 }
 
-void TBoolComboBox::setVisibleWidth(int width)
+void BoolComboBox::setVisibleWidth(int width)
 {
     if (width == m_visibleWidth || width < 0)
         return;
@@ -401,13 +401,13 @@ void TBoolComboBox::setVisibleWidth(int width)
     update();
 }
 
-QRect TBoolComboBox::dropDownButtonRect() const
+QRect BoolComboBox::dropDownButtonRect() const
 {
     const int side = qMax(0, height() - 2 * frameWidth);
     return QRect(width() - frameWidth - buttonWidth, frameWidth, buttonWidth, side);
 }
 
-QRect TBoolComboBox::textFieldRect() const
+QRect BoolComboBox::textFieldRect() const
 {
     QRect field(frameWidth + textMargin, frameWidth, 0, height() - 2 * frameWidth);
     int right = dropDownButtonRect().left() - textMargin;
@@ -419,7 +419,7 @@ QRect TBoolComboBox::textFieldRect() const
 
 // Painted by hand rather than by the style: the board's colours must come out flat (the
 // styles shade a combo box's face), and a long word must fit the part that shows.
-void TBoolComboBox::paintEvent(QPaintEvent *)
+void BoolComboBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QPalette &colours = palette();

@@ -1,4 +1,4 @@
-// TBoolComboBox: a drop-down list that offers a yes/no choice in one of four wordings, or, in
+// BoolComboBox: a drop-down list that offers a yes/no choice in one of four wordings, or, in
 // the accent format, a word in all its one-accent variants, telling whether the right one
 // was chosen.
 #pragma once
@@ -12,7 +12,7 @@
 enum TBoolFormat : quint8 { bfTrueFalse = 0, bfYesNo = 1, bfOnOff = 2, bfByte = 3, bfAccent = 4 };
 enum TBoolean : quint8 { bFalse = 0, bTrue = 1, bNull = 2 };
 
-class TBoolComboBox : public QComboBox {
+class BoolComboBox : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(bool AllowNull READ AllowNull WRITE SetAllowNull)
     Q_PROPERTY(int BoolFormat READ BoolFormat WRITE SetBoolFormat)
@@ -27,7 +27,7 @@ class TBoolComboBox : public QComboBox {
 public:
     static constexpr int captionLimit = AccentVariants::captionLimit;
 
-    explicit TBoolComboBox(QWidget *parent = nullptr);
+    explicit BoolComboBox(QWidget *parent = nullptr);
 
     bool AllowNull() const { return m_allowNull; }
     void SetAllowNull(bool allow);
@@ -76,11 +76,11 @@ public:
     bool IsRight = false;
 
 signals:
-    void OnChange(TBoolComboBox *sender);
-    void OnEnter(TBoolComboBox *sender);
-    void OnExit(TBoolComboBox *sender);
-    void OnDblClick(TBoolComboBox *sender);
-    void OnKeyPress(TBoolComboBox *sender, QChar key);
+    void OnChange(BoolComboBox *sender);
+    void OnEnter(BoolComboBox *sender);
+    void OnExit(BoolComboBox *sender);
+    void OnDblClick(BoolComboBox *sender);
+    void OnKeyPress(BoolComboBox *sender, QChar key);
 
 protected:
     void Change();

@@ -1,4 +1,4 @@
-// TCollapsePanel: a panel that folds up to its header strip and opens again.
+// CollapsePanel: a panel that folds up to its header strip and opens again.
 #include "widgets/CollapsePanel.h"
 
 #include <QEnterEvent>
@@ -16,11 +16,11 @@ constexpr int headerHeight = 16;
 constexpr int markerSize = 15;
 // From this expanded height on, the folding steps by four pixels to keep tall panels quick.
 constexpr int coarseStepFrom = 300;
-const char *const aboutText = "TCollapsePanel: panel plegable de Tildora";
+const char *const aboutText = "CollapsePanel: panel plegable de Tildora";
 
 } // namespace
 
-TCollapsePanel::TCollapsePanel(QWidget *parent)
+CollapsePanel::CollapsePanel(QWidget *parent)
     : QFrame(parent)
 {
     m_caption.clear();
@@ -45,18 +45,18 @@ TCollapsePanel::TCollapsePanel(QWidget *parent)
     m_markerButton->setGeometry(0, 0, markerSize, markerSize);
     m_markerButton->setFont(QFont(QStringLiteral("Courier"), 10, QFont::Bold));
     m_markerButton->setText(QStringLiteral("-"));
-    connect(m_markerButton, &QToolButton::clicked, this, &TCollapsePanel::markerButtonClicked);
+    connect(m_markerButton, &QToolButton::clicked, this, &CollapsePanel::markerButtonClicked);
 
     m_closeTimer = new QTimer(this);
     m_closeTimer->setObjectName(QStringLiteral("CloseTimer"));
     m_closeTimer->setInterval(m_autoCloseTime);
-    connect(m_closeTimer, &QTimer::timeout, this, &TCollapsePanel::closeTimerTick);
+    connect(m_closeTimer, &QTimer::timeout, this, &CollapsePanel::closeTimerTick);
 
     m_caption.clear();
     m_expandedHeight = height();
 }
 
-void TCollapsePanel::setAlign(ControlAlign::TAlign value)
+void CollapsePanel::setAlign(ControlAlign::TAlign value)
 {
     if (value == m_align)
         return;
@@ -64,18 +64,18 @@ void TCollapsePanel::setAlign(ControlAlign::TAlign value)
     ControlAlign::setAlign(this, value);
 }
 
-QString TCollapsePanel::HeaderCaption() const
+QString CollapsePanel::HeaderCaption() const
 {
     return m_header->text();
 }
 
-void TCollapsePanel::setHeaderCaption(const QString &value)
+void CollapsePanel::setHeaderCaption(const QString &value)
 {
     if (m_header->text() != value)
         m_header->setText(value);
 }
 
-void TCollapsePanel::setAutoClose(bool value)
+void CollapsePanel::setAutoClose(bool value)
 {
     m_autoClose = value;
     if (value) {
@@ -88,13 +88,13 @@ void TCollapsePanel::setAutoClose(bool value)
     }
 }
 
-void TCollapsePanel::setAutoCloseTime(int value)
+void CollapsePanel::setAutoCloseTime(int value)
 {
     m_autoCloseTime = value;
     m_closeTimer->setInterval(std::max(0, value));
 }
 
-void TCollapsePanel::setCollapsed(bool value)
+void CollapsePanel::setCollapsed(bool value)
 {
     if (value == m_collapsed)
         return;
@@ -104,17 +104,17 @@ void TCollapsePanel::setCollapsed(bool value)
         Expand();
 }
 
-QString TCollapsePanel::About() const
+QString CollapsePanel::About() const
 {
     return QString::fromUtf8(aboutText);
 }
 
-void TCollapsePanel::setAbout(const QString &)
+void CollapsePanel::setAbout(const QString &)
 {
     // Read-only credit line: any assignment leaves the fixed text in place.
 }
 
-void TCollapsePanel::setColor(TColor value)
+void CollapsePanel::setColor(TColor value)
 {
     if (value == m_color)
         return;
@@ -122,7 +122,7 @@ void TCollapsePanel::setColor(TColor value)
     update();
 }
 
-void TCollapsePanel::setCaption(const QString &value)
+void CollapsePanel::setCaption(const QString &value)
 {
     if (value == m_caption)
         return;
@@ -130,7 +130,7 @@ void TCollapsePanel::setCaption(const QString &value)
     update();
 }
 
-void TCollapsePanel::Collapse()
+void CollapsePanel::Collapse()
 {
     if (!m_collapsed) {
         m_collapsed = true;
@@ -141,7 +141,7 @@ void TCollapsePanel::Collapse()
     update();
 }
 
-void TCollapsePanel::Expand()
+void CollapsePanel::Expand()
 {
     if (m_collapsed) {
         m_collapsed = false;
@@ -154,7 +154,7 @@ void TCollapsePanel::Expand()
     update();
 }
 
-TColor TCollapsePanel::Darken(TColor color, int amount, const QPalette &palette)
+TColor CollapsePanel::Darken(TColor color, int amount, const QPalette &palette)
 {
     const QColor resolved = Colors::toQColor(color, palette);
     const auto channel = [amount](int value) {
@@ -163,12 +163,12 @@ TColor TCollapsePanel::Darken(TColor color, int amount, const QPalette &palette)
     return Colors::rgb(channel(resolved.red()), channel(resolved.green()), channel(resolved.blue()));
 }
 
-QSize TCollapsePanel::sizeHint() const
+QSize CollapsePanel::sizeHint() const
 {
     return QSize(width(), height());
 }
 
-void TCollapsePanel::paintEvent(QPaintEvent *)
+void CollapsePanel::paintEvent(QPaintEvent *)
 {
     {
         QPainter painter(this);
@@ -184,13 +184,13 @@ void TCollapsePanel::paintEvent(QPaintEvent *)
     setHeaderColor(Darken(m_color, 20, palette()));
 }
 
-void TCollapsePanel::resizeEvent(QResizeEvent *event)
+void CollapsePanel::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
     placeHeader();
 }
 
-void TCollapsePanel::enterEvent(QEnterEvent *)
+void CollapsePanel::enterEvent(QEnterEvent *)
 {
     if (!m_autoClose)
         return;
@@ -199,20 +199,20 @@ void TCollapsePanel::enterEvent(QEnterEvent *)
         Expand();
 }
 
-void TCollapsePanel::leaveEvent(QEvent *)
+void CollapsePanel::leaveEvent(QEvent *)
 {
     if (m_autoClose && !m_collapsed && !m_pinned)
         m_closeTimer->start();
 }
 
-void TCollapsePanel::changeEvent(QEvent *event)
+void CollapsePanel::changeEvent(QEvent *event)
 {
     QFrame::changeEvent(event);
     if (event->type() == QEvent::ParentChange && m_align != ControlAlign::alNone)
         ControlAlign::setAlign(this, m_align);
 }
 
-void TCollapsePanel::markerButtonClicked()
+void CollapsePanel::markerButtonClicked()
 {
     if (m_autoClose) {
         m_pinned = m_markerButton->isChecked();
@@ -224,13 +224,13 @@ void TCollapsePanel::markerButtonClicked()
         Collapse();
 }
 
-void TCollapsePanel::closeTimerTick()
+void CollapsePanel::closeTimerTick()
 {
     Collapse();
     m_closeTimer->stop();
 }
 
-void TCollapsePanel::stepHeight(int from, int to)
+void CollapsePanel::stepHeight(int from, int to)
 {
     const bool coarse = m_expandedHeight >= coarseStepFrom;
     const int step = from <= to ? 1 : -1;
@@ -241,7 +241,7 @@ void TCollapsePanel::stepHeight(int from, int to)
     setPanelHeight(to);
 }
 
-void TCollapsePanel::setPanelHeight(int height)
+void CollapsePanel::setPanelHeight(int height)
 {
     if (height == this->height())
         return;
@@ -258,14 +258,14 @@ void TCollapsePanel::setPanelHeight(int height)
         layout->activate();
 }
 
-void TCollapsePanel::placeHeader()
+void CollapsePanel::placeHeader()
 {
     // Across the top inside the bevel: collapsed, the panel shows its top edge and the header.
     const QRect inside = contentsRect();
     m_header->setGeometry(inside.left(), inside.top(), inside.width(), headerHeight);
 }
 
-void TCollapsePanel::setHeaderColor(TColor color)
+void CollapsePanel::setHeaderColor(TColor color)
 {
     const QColor resolved = Colors::toQColor(color, palette());
     m_headerColor = color;

@@ -1,4 +1,4 @@
-// TCollapsePanel: a panel that folds up to its header strip and opens again.
+// CollapsePanel: a panel that folds up to its header strip and opens again.
 #pragma once
 
 #include "shared/Colors.h"
@@ -24,7 +24,7 @@ class QToolButton;
 // panels taller than the page run past its bottom edge. In a QVBoxLayout the panel works too
 // (fixed vertical policy, size hint = current height), but a layout squeezes the panels when
 // their heights add up to more than the page.
-class TCollapsePanel : public QFrame {
+class CollapsePanel : public QFrame {
     Q_OBJECT
     Q_PROPERTY(ControlAlign::TAlign Align READ Align WRITE setAlign)
     Q_PROPERTY(QString HeaderCaption READ HeaderCaption WRITE setHeaderCaption)
@@ -38,7 +38,7 @@ class TCollapsePanel : public QFrame {
     Q_PROPERTY(int ExpandedHeight READ ExpandedHeight)
 
 public:
-    explicit TCollapsePanel(QWidget *parent = nullptr);
+    explicit CollapsePanel(QWidget *parent = nullptr);
 
     ControlAlign::TAlign Align() const { return m_align; }
     void setAlign(ControlAlign::TAlign value);

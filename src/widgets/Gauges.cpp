@@ -1,4 +1,4 @@
-// TGauge: a value within a range shown as a percentage, as text, bar, pie or needle dial.
+// Gauge: a value within a range shown as a percentage, as text, bar, pie or needle dial.
 #include "widgets/Gauges.h"
 
 #include "shared/AppError.h"
@@ -189,7 +189,7 @@ constexpr Extended oneHundredth{11805916207174113034ULL, -70};
 
 } // namespace
 
-TGauge::TGauge(QWidget *parent) : QWidget(parent)
+Gauge::Gauge(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     // Every pixel is painted, so the parent need not erase behind the gauge.
@@ -197,20 +197,20 @@ TGauge::TGauge(QWidget *parent) : QWidget(parent)
     resize(100, 100);
 }
 
-QSize TGauge::sizeHint() const
+QSize Gauge::sizeHint() const
 {
     return QSize(100, 100);
 }
 
-TGauge::LoadingScope::LoadingScope() { ++loadingScopes; }
-TGauge::LoadingScope::~LoadingScope() { --loadingScopes; }
+Gauge::LoadingScope::LoadingScope() { ++loadingScopes; }
+Gauge::LoadingScope::~LoadingScope() { --loadingScopes; }
 
-bool TGauge::isLoading() const
+bool Gauge::isLoading() const
 {
     return m_loading || loadingScopes > 0;
 }
 
-void TGauge::setBackColor(TColor value)
+void Gauge::setBackColor(TColor value)
 {
     if (value == m_backColor)
         return;
@@ -218,7 +218,7 @@ void TGauge::setBackColor(TColor value)
     repaint();
 }
 
-void TGauge::setBorderStyle(TBorderStyle value)
+void Gauge::setBorderStyle(TBorderStyle value)
 {
     if (value == m_borderStyle)
         return;
@@ -226,7 +226,7 @@ void TGauge::setBorderStyle(TBorderStyle value)
     repaint();
 }
 
-void TGauge::setForeColor(TColor value)
+void Gauge::setForeColor(TColor value)
 {
     if (value == m_foreColor)
         return;
@@ -234,7 +234,7 @@ void TGauge::setForeColor(TColor value)
     repaint();
 }
 
-void TGauge::setKind(TGaugeKind value)
+void Gauge::setKind(TGaugeKind value)
 {
     if (value == m_kind)
         return;
@@ -242,7 +242,7 @@ void TGauge::setKind(TGaugeKind value)
     repaint();
 }
 
-void TGauge::setShowText(bool value)
+void Gauge::setShowText(bool value)
 {
     if (value == m_showText)
         return;
@@ -250,7 +250,7 @@ void TGauge::setShowText(bool value)
     repaint();
 }
 
-void TGauge::setColor(TColor value)
+void Gauge::setColor(TColor value)
 {
     if (value == m_color)
         return;
@@ -258,7 +258,7 @@ void TGauge::setColor(TColor value)
     update();
 }
 
-void TGauge::setMinValue(int value)
+void Gauge::setMinValue(int value)
 {
     if (value == m_minValue)
         return;
@@ -271,7 +271,7 @@ void TGauge::setMinValue(int value)
     updateAccessibleName();
 }
 
-void TGauge::setMaxValue(int value)
+void Gauge::setMaxValue(int value)
 {
     if (value == m_maxValue)
         return;
@@ -284,7 +284,7 @@ void TGauge::setMaxValue(int value)
     updateAccessibleName();
 }
 
-void TGauge::setProgress(int value)
+void Gauge::setProgress(int value)
 {
     const int before = Percentage();
     if (value < m_minValue)
@@ -300,19 +300,19 @@ void TGauge::setProgress(int value)
     }
 }
 
-void TGauge::setAccessibleCaption(const QString &caption)
+void Gauge::setAccessibleCaption(const QString &caption)
 {
     m_accessibleCaption = caption;
     updateAccessibleName();
 }
 
-void TGauge::updateAccessibleName()
+void Gauge::updateAccessibleName()
 {
     if (!m_accessibleCaption.isEmpty())
         setAccessibleName(QStringLiteral("%1: %2 %").arg(m_accessibleCaption).arg(Percentage()));
 }
 
-int TGauge::Percentage() const
+int Gauge::Percentage() const
 {
     // Widened, so that a range wider than 32 bits still gives its true percentage.
     const qint64 span = qint64(m_maxValue) - m_minValue;
@@ -321,7 +321,7 @@ int TGauge::Percentage() const
     return int((qint64(m_progress) - m_minValue) * 100 / span);
 }
 
-int TGauge::FillLength(int percentage, int size)
+int Gauge::FillLength(int percentage, int size)
 {
     const bool negative = (percentage < 0) != (size < 0);
     const Extended fraction = multiply(oneHundredth, std::abs(qint64(percentage)));
@@ -330,20 +330,20 @@ int TGauge::FillLength(int percentage, int size)
     return int(negative ? -capped : capped);
 }
 
-QPoint TGauge::PieRadial(int percentage, int mx, int my)
+QPoint Gauge::PieRadial(int percentage, int mx, int my)
 {
     const double a = std::numbers::pi * (percentage / 50.0 + 0.5);
     // nearbyint rounds halves to the even neighbour.
     return QPoint(int(std::nearbyint(mx * (1 - std::cos(a)))), int(std::nearbyint(my * (1 - std::sin(a)))));
 }
 
-QPoint TGauge::NeedleTip(int percentage, int mx, int baseY)
+QPoint Gauge::NeedleTip(int percentage, int mx, int baseY)
 {
     const double a = std::numbers::pi * percentage / 100;
     return QPoint(int(std::nearbyint(mx * (1 - std::cos(a)))), int(std::nearbyint(baseY * (1 - std::sin(a)))));
 }
 
-void TGauge::paintEvent(QPaintEvent *)
+void Gauge::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!painter.isActive())
@@ -355,7 +355,7 @@ void TGauge::paintEvent(QPaintEvent *)
     painter.drawImage(0, 0, picture);
 }
 
-QImage TGauge::Paint(qreal devicePixelRatio) const
+QImage Gauge::Paint(qreal devicePixelRatio) const
 {
     const int w = width();
     const int h = height();
@@ -375,7 +375,7 @@ QImage TGauge::Paint(qreal devicePixelRatio) const
     const QColor own = Colors::toQColor(m_color, palette());
     const int percentage = Percentage();
 
-    TBltBitmap overlay;
+    BltBitmap overlay;
     overlay.MakeLike(picture);
     blacken(overlay);
     {

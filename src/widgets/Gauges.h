@@ -1,11 +1,11 @@
-// TGauge: a value within a range shown as a percentage, as text, bar, pie or needle dial.
+// Gauge: a value within a range shown as a percentage, as text, bar, pie or needle dial.
 #pragma once
 
 #include "shared/Colors.h"
 
 #include <QWidget>
 
-class TGauge : public QWidget {
+class Gauge : public QWidget {
     Q_OBJECT
 public:
     enum TGaugeKind : quint8 { gkText = 0, gkHorizontalBar = 1, gkVerticalBar = 2, gkPie = 3, gkNeedle = 4 };
@@ -26,7 +26,7 @@ private:
     Q_PROPERTY(int Percentage READ Percentage)
 
 public:
-    explicit TGauge(QWidget *parent = nullptr);
+    explicit Gauge(QWidget *parent = nullptr);
 
     TColor BackColor() const { return m_backColor; }
     TBorderStyle BorderStyle() const { return m_borderStyle; }
@@ -109,9 +109,9 @@ private:
 };
 
 // The kinds at namespace scope, as callers write them.
-using TGaugeKind = TGauge::TGaugeKind;
-inline constexpr TGaugeKind gkText = TGauge::gkText;
-inline constexpr TGaugeKind gkHorizontalBar = TGauge::gkHorizontalBar;
-inline constexpr TGaugeKind gkVerticalBar = TGauge::gkVerticalBar;
-inline constexpr TGaugeKind gkPie = TGauge::gkPie;
-inline constexpr TGaugeKind gkNeedle = TGauge::gkNeedle;
+using TGaugeKind = Gauge::TGaugeKind;
+inline constexpr TGaugeKind gkText = Gauge::gkText;
+inline constexpr TGaugeKind gkHorizontalBar = Gauge::gkHorizontalBar;
+inline constexpr TGaugeKind gkVerticalBar = Gauge::gkVerticalBar;
+inline constexpr TGaugeKind gkPie = Gauge::gkPie;
+inline constexpr TGaugeKind gkNeedle = Gauge::gkNeedle;

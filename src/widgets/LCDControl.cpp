@@ -1,4 +1,4 @@
-// TLCDControl: a green-on-black LCD counter, a bar column above seven-segment digits.
+// LCDControl: a green-on-black LCD counter, a bar column above seven-segment digits.
 #include "widgets/LCDControl.h"
 
 #include "shared/Colors.h"
@@ -14,7 +14,7 @@ namespace {
 
 // The glyphs, row by row from the top: # lit, + dim, . blank. Each row of this table holds
 // that row of the ten digits 0 to 9.
-constexpr const char *digitRows[TLCDControl::glyphHeight][10] = {
+constexpr const char *digitRows[LCDControl::glyphHeight][10] = {
     {"#######", ".+.+.+#", "#######", "#######", "#+.+.+#", "#######", "#######", "#######", "#######", "#######"},
     {"#.....#", "+.....#", "+.....#", "+.....#", "#.....#", "#.....+", "#.....+", "+.....#", "#.....#", "#.....#"},
     {"#.....#", "......#", "......#", "......#", "#.....#", "#......", "#......", "......#", "#.....#", "#.....#"},
@@ -28,18 +28,18 @@ constexpr const char *digitRows[TLCDControl::glyphHeight][10] = {
     {"#######", ".+.+.+#", "#######", "#######", ".+.+.+#", "#######", "#######", ".+.+.+#", "#######", "#######"},
 };
 
-constexpr const char *charKRows[TLCDControl::glyphHeight] = {
+constexpr const char *charKRows[LCDControl::glyphHeight] = {
     ".......", "#...#..", "#..#...", "#.#....", "###....", "#..#...",
     "#..#...", "#...#..", "#...#..", "#....#.", ".......",
 };
 
-constexpr const char *percentRows[TLCDControl::glyphHeight] = {
+constexpr const char *percentRows[LCDControl::glyphHeight] = {
     ".......", ".##..#.", "#..##..", ".##.#..", "...#...", "...#...",
     "..#....", "..#.##.", ".#.#..#", ".#..##.", ".......",
 };
 
 // Only the middle segment lit, the others dotted as unlit segments are on the digits.
-constexpr const char *minusRows[TLCDControl::glyphHeight] = {
+constexpr const char *minusRows[LCDControl::glyphHeight] = {
     ".+.+.+.", "+.....+", ".......", "+.....+", ".......", "#######",
     ".......", "+.....+", ".......", "+.....+", ".+.+.+.",
 };
@@ -47,19 +47,19 @@ constexpr const char *minusRows[TLCDControl::glyphHeight] = {
 QRgb pixelColor(char c)
 {
     switch (c) {
-    case '#': return TLCDControl::litColor;
-    case '+': return TLCDControl::dimColor;
-    default: return TLCDControl::blankColor;
+    case '#': return LCDControl::litColor;
+    case '+': return LCDControl::dimColor;
+    default: return LCDControl::blankColor;
     }
 }
 
 template <typename RowAt>
 QImage glyphFromRows(RowAt rowAt)
 {
-    QImage image(TLCDControl::glyphWidth, TLCDControl::glyphHeight, QImage::Format_RGB32);
-    for (int y = 0; y < TLCDControl::glyphHeight; ++y) {
+    QImage image(LCDControl::glyphWidth, LCDControl::glyphHeight, QImage::Format_RGB32);
+    for (int y = 0; y < LCDControl::glyphHeight; ++y) {
         const char *row = rowAt(y);
-        for (int x = 0; x < TLCDControl::glyphWidth; ++x)
+        for (int x = 0; x < LCDControl::glyphWidth; ++x)
             image.setPixel(x, y, pixelColor(row[x]));
     }
     return image;
@@ -83,13 +83,13 @@ LcdImages buildImages()
     images.percent = glyphFromRows([](int y) { return percentRows[y]; });
     images.minus = glyphFromRows([](int y) { return minusRows[y]; });
 
-    images.segmentOn = QImage(TLCDControl::segmentWidth, TLCDControl::segmentHeight, QImage::Format_RGB32);
-    images.segmentOn.fill(TLCDControl::litColor);
+    images.segmentOn = QImage(LCDControl::segmentWidth, LCDControl::segmentHeight, QImage::Format_RGB32);
+    images.segmentOn.fill(LCDControl::litColor);
     // A checkerboard: the top row starts black, the bottom row dark green.
-    images.segmentOff = QImage(TLCDControl::segmentWidth, TLCDControl::segmentHeight, QImage::Format_RGB32);
-    for (int y = 0; y < TLCDControl::segmentHeight; ++y)
-        for (int x = 0; x < TLCDControl::segmentWidth; ++x)
-            images.segmentOff.setPixel(x, y, (x + y) % 2 == 0 ? TLCDControl::blankColor : TLCDControl::dimColor);
+    images.segmentOff = QImage(LCDControl::segmentWidth, LCDControl::segmentHeight, QImage::Format_RGB32);
+    for (int y = 0; y < LCDControl::segmentHeight; ++y)
+        for (int x = 0; x < LCDControl::segmentWidth; ++x)
+            images.segmentOff.setPixel(x, y, (x + y) % 2 == 0 ? LCDControl::blankColor : LCDControl::dimColor);
     return images;
 }
 
@@ -102,7 +102,7 @@ const LcdImages &images()
 
 } // namespace
 
-TLCDControl::TLCDControl(QWidget *parent) : QWidget(parent)
+LCDControl::LCDControl(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     // Paint fills every pixel, so nothing needs erasing first.
@@ -110,14 +110,14 @@ TLCDControl::TLCDControl(QWidget *parent) : QWidget(parent)
     resize(100, 120);
 }
 
-const QImage &TLCDControl::digitImage(int digit) { return images().digits.at(std::clamp(digit, 0, 9)); }
-const QImage &TLCDControl::charKImage() { return images().charK; }
-const QImage &TLCDControl::percentImage() { return images().percent; }
-const QImage &TLCDControl::minusImage() { return images().minus; }
-const QImage &TLCDControl::segmentOnImage() { return images().segmentOn; }
-const QImage &TLCDControl::segmentOffImage() { return images().segmentOff; }
+const QImage &LCDControl::digitImage(int digit) { return images().digits.at(std::clamp(digit, 0, 9)); }
+const QImage &LCDControl::charKImage() { return images().charK; }
+const QImage &LCDControl::percentImage() { return images().percent; }
+const QImage &LCDControl::minusImage() { return images().minus; }
+const QImage &LCDControl::segmentOnImage() { return images().segmentOn; }
+const QImage &LCDControl::segmentOffImage() { return images().segmentOff; }
 
-void TLCDControl::SetNumber(int value)
+void LCDControl::SetNumber(int value)
 {
     if (value == m_number || value > m_numberMax)
         return;
@@ -127,19 +127,19 @@ void TLCDControl::SetNumber(int value)
     updateAccessibleName();
 }
 
-void TLCDControl::setAccessibleCaption(const QString &caption)
+void LCDControl::setAccessibleCaption(const QString &caption)
 {
     m_accessibleCaption = caption;
     updateAccessibleName();
 }
 
-void TLCDControl::updateAccessibleName()
+void LCDControl::updateAccessibleName()
 {
     if (!m_accessibleCaption.isEmpty())
         setAccessibleName(QStringLiteral("%1: %2").arg(m_accessibleCaption).arg(m_number));
 }
 
-void TLCDControl::SetNumberType(TNumberType value)
+void LCDControl::SetNumberType(TNumberType value)
 {
     if (value == m_numberType)
         return;
@@ -148,7 +148,7 @@ void TLCDControl::SetNumberType(TNumberType value)
     redrawValue(before);
 }
 
-void TLCDControl::SetNumberMax(int value)
+void LCDControl::SetNumberMax(int value)
 {
     if (value <= 0 || value < m_number || value == m_numberMax)
         return;
@@ -156,25 +156,25 @@ void TLCDControl::SetNumberMax(int value)
     update();
 }
 
-int TLCDControl::TextWidth() const
+int LCDControl::TextWidth() const
 {
     // The minus sign of a negative number counts as one more glyph.
     const int length = int(QString::number(m_number).size());
     return m_numberType == ntNone ? glyphAdvance * length : glyphAdvance * (length + 1);
 }
 
-QSize TLCDControl::sizeHint() const
+QSize LCDControl::sizeHint() const
 {
     return QSize(100, 120);
 }
 
-void TLCDControl::paintEvent(QPaintEvent *)
+void LCDControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     Paint(painter);
 }
 
-void TLCDControl::Paint(QPainter &painter)
+void LCDControl::Paint(QPainter &painter)
 {
     const int w = width();
     const int h = height();
@@ -191,19 +191,19 @@ void TLCDControl::Paint(QPainter &painter)
     DrawValue(painter);
 }
 
-QRect TLCDControl::barBounds() const
+QRect LCDControl::barBounds() const
 {
     // Left, top, right and bottom as edges: 2, 2, W - 2, H - 20.
     return QRect(QPoint(2, 2), QPoint(width() - 3, height() - 21));
 }
 
-int TLCDControl::barRows(const QRect &bounds) const
+int LCDControl::barRows(const QRect &bounds) const
 {
     // Each bar row is a two-pixel segment and a one-pixel gap.
     return std::max(0, (bounds.bottom() + 1 - bounds.top()) / 3);
 }
 
-void TLCDControl::DrawValue(QPainter &painter)
+void LCDControl::DrawValue(QPainter &painter)
 {
     const int w = width();
     const int h = height();
@@ -224,7 +224,7 @@ void TLCDControl::DrawValue(QPainter &painter)
         painter.drawImage(x, y, percentImage());
 }
 
-void TLCDControl::DrawBar(QPainter &painter, const QRect &bounds, int n)
+void LCDControl::DrawBar(QPainter &painter, const QRect &bounds, int n)
 {
     const int rows = barRows(bounds);
     // Widened so that large numbers cannot overflow; a negative number lights nothing.
@@ -241,7 +241,7 @@ void TLCDControl::DrawBar(QPainter &painter, const QRect &bounds, int n)
     }
 }
 
-QRegion TLCDControl::valueRegion() const
+QRegion LCDControl::valueRegion() const
 {
     const QRect bounds = barBounds();
     const int rows = barRows(bounds);
@@ -254,7 +254,7 @@ QRegion TLCDControl::valueRegion() const
     return region & rect();
 }
 
-void TLCDControl::redrawValue(const QRegion &before)
+void LCDControl::redrawValue(const QRegion &before)
 {
     // The control paints the bar and digits straight away, as a counter should, but only
     // them: the region also covers the old digits, so a shorter number leaves no trace.

@@ -1,4 +1,4 @@
-// TLCDControl: a green-on-black LCD counter, a bar column above seven-segment digits.
+// LCDControl: a green-on-black LCD counter, a bar column above seven-segment digits.
 #pragma once
 
 #include <QRegion>
@@ -6,7 +6,7 @@
 
 class QPainter;
 
-class TLCDControl : public QWidget {
+class LCDControl : public QWidget {
     Q_OBJECT
 public:
     // Suffix glyph written after the digits.
@@ -19,7 +19,7 @@ private:
     Q_PROPERTY(int NumberMax READ NumberMax WRITE SetNumberMax)
 
 public:
-    explicit TLCDControl(QWidget *parent = nullptr);
+    explicit LCDControl(QWidget *parent = nullptr);
 
     int Number() const { return m_number; }
     TNumberType NumberType() const { return m_numberType; }
@@ -85,7 +85,7 @@ private:
 };
 
 // The suffix names at namespace scope, as callers write them.
-using TNumberType = TLCDControl::TNumberType;
-inline constexpr TNumberType ntNone = TLCDControl::ntNone;
-inline constexpr TNumberType ntCharK = TLCDControl::ntCharK;
-inline constexpr TNumberType ntPercent = TLCDControl::ntPercent;
+using TNumberType = LCDControl::TNumberType;
+inline constexpr TNumberType ntNone = LCDControl::ntNone;
+inline constexpr TNumberType ntCharK = LCDControl::ntCharK;
+inline constexpr TNumberType ntPercent = LCDControl::ntPercent;

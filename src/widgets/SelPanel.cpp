@@ -1,4 +1,4 @@
-// TSelPanel: a pop-up column of word rows over a background picture; a click reports the row.
+// SelPanel: a pop-up column of word rows over a background picture; a click reports the row.
 #include "widgets/SelPanel.h"
 
 #include <QEnterEvent>
@@ -30,7 +30,7 @@ QImage whiteAsTransparent(const QImage &picture)
 
 } // namespace
 
-TSelPanel::TSelPanel(QWidget *parent) : QWidget(parent)
+SelPanel::SelPanel(QWidget *parent) : QWidget(parent)
 {
     // A click on the panel must leave the keyboard focus in the blank that asked for it.
     setFocusPolicy(Qt::NoFocus);
@@ -40,35 +40,35 @@ TSelPanel::TSelPanel(QWidget *parent) : QWidget(parent)
     hide();
 }
 
-int TSelPanel::fontPixelHeight() const
+int SelPanel::fontPixelHeight() const
 {
     const int pixels = font().pixelSize();
     return pixels > 0 ? pixels : QFontInfo(font()).pixelSize();
 }
 
-int TSelPanel::RowHeight() const
+int SelPanel::RowHeight() const
 {
     return 2 * fontPixelHeight();
 }
 
-QSize TSelPanel::sizeHint() const
+QSize SelPanel::sizeHint() const
 {
     return QSize(defaultWidth, RowHeight() * ItemCount());
 }
 
 // The height always follows the rows, whatever the owner set.
-void TSelPanel::applyHeight()
+void SelPanel::applyHeight()
 {
     setFixedHeight(RowHeight() * ItemCount());
 }
 
 // Rows count from 1; the first starts one pixel down so that its top bevel line is drawn.
-int TSelPanel::rowTop(int row) const
+int SelPanel::rowTop(int row) const
 {
     return row == 1 ? 1 : (row - 1) * RowHeight();
 }
 
-void TSelPanel::setStringListValues(const QStringList &values)
+void SelPanel::setStringListValues(const QStringList &values)
 {
     m_items = values;
     m_backgroundDirty = true;
@@ -76,7 +76,7 @@ void TSelPanel::setStringListValues(const QStringList &values)
     update();
 }
 
-void TSelPanel::setFontColor(TColor color)
+void SelPanel::setFontColor(TColor color)
 {
     if (m_fontColor == color)
         return;
@@ -84,27 +84,27 @@ void TSelPanel::setFontColor(TColor color)
     update();
 }
 
-void TSelPanel::setBitmap(const QImage &bitmap)
+void SelPanel::setBitmap(const QImage &bitmap)
 {
     m_bitmap = bitmap;
     m_backgroundDirty = true;
     update();
 }
 
-void TSelPanel::setIcoBMP(const QImage &icons)
+void SelPanel::setIcoBMP(const QImage &icons)
 {
     m_icoBmp = icons;
     m_backgroundDirty = true;
     update();
 }
 
-void TSelPanel::setActiva(bool activa)
+void SelPanel::setActiva(bool activa)
 {
     // The bevel direction shows at the next repaint (the owner's show, or a hover change).
     m_activa = activa;
 }
 
-void TSelPanel::setXP(bool xp)
+void SelPanel::setXP(bool xp)
 {
     if (m_xp == xp)
         return;
@@ -112,7 +112,7 @@ void TSelPanel::setXP(bool xp)
     update();
 }
 
-void TSelPanel::changeEvent(QEvent *event)
+void SelPanel::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
@@ -123,7 +123,7 @@ void TSelPanel::changeEvent(QEvent *event)
 }
 
 // Icon cell of the strip starting at column x, stretched one pixel taller as it is drawn.
-QImage TSelPanel::iconCell(int x, int width) const
+QImage SelPanel::iconCell(int x, int width) const
 {
     const int iconHeight = m_icoBmp.height();
     const QRect source = QRect(x, 1, width, iconHeight - 1).intersected(m_icoBmp.rect());
@@ -133,7 +133,7 @@ QImage TSelPanel::iconCell(int x, int width) const
 }
 
 // The icons become part of the background picture, one beside each row.
-const QImage &TSelPanel::background() const
+const QImage &SelPanel::background() const
 {
     if (!m_backgroundDirty)
         return m_background;
@@ -151,14 +151,14 @@ const QImage &TSelPanel::background() const
     return m_background;
 }
 
-void TSelPanel::drawItemText(QPainter &painter, int index, int top) const
+void SelPanel::drawItemText(QPainter &painter, int index, int top) const
 {
     painter.drawText(textLeft, top + QFontMetrics(font()).ascent(), m_items.at(index));
 }
 
 // Raised or sunken edges of one row; each line stops short of its end point, and a line touching
 // coordinate 0 is left out, so rows stacked on each other share no pixels.
-void TSelPanel::drawBevel(QPainter &painter, int top, int bottom) const
+void SelPanel::drawBevel(QPainter &painter, int top, int bottom) const
 {
     const int w = width();
     auto line = [&painter](int x1, int y1, int x2, int y2) {
@@ -179,7 +179,7 @@ void TSelPanel::drawBevel(QPainter &painter, int top, int bottom) const
     line(1, bottom - 1, w, bottom - 1);
 }
 
-void TSelPanel::paintEvent(QPaintEvent *)
+void SelPanel::paintEvent(QPaintEvent *)
 {
     const int w = width();
     const int h = height();
@@ -241,12 +241,12 @@ void TSelPanel::paintEvent(QPaintEvent *)
     }
 }
 
-void TSelPanel::Change()
+void SelPanel::Change()
 {
     emit OnChange(this, m_resp, m_selIndex);
 }
 
-void TSelPanel::mousePressEvent(QMouseEvent *event)
+void SelPanel::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
     const int rowHeight = RowHeight();
@@ -265,14 +265,14 @@ void TSelPanel::mousePressEvent(QMouseEvent *event)
     emit OnMouseDown(this);
 }
 
-void TSelPanel::mouseReleaseEvent(QMouseEvent *event)
+void SelPanel::mouseReleaseEvent(QMouseEvent *event)
 {
     unsetCursor();
     QWidget::mouseReleaseEvent(event);
     emit OnMouseUp(this);
 }
 
-void TSelPanel::mouseMoveEvent(QMouseEvent *event)
+void SelPanel::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
     const int rowHeight = RowHeight();
@@ -291,7 +291,7 @@ void TSelPanel::mouseMoveEvent(QMouseEvent *event)
     emit OnMouseMove(this);
 }
 
-void TSelPanel::enterEvent(QEnterEvent *event)
+void SelPanel::enterEvent(QEnterEvent *event)
 {
     QWidget::enterEvent(event);
     if (!isEnabled())
@@ -301,7 +301,7 @@ void TSelPanel::enterEvent(QEnterEvent *event)
     emit OnEnter(this);
 }
 
-void TSelPanel::leaveEvent(QEvent *event)
+void SelPanel::leaveEvent(QEvent *event)
 {
     unsetCursor();
     QWidget::leaveEvent(event);

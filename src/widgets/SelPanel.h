@@ -1,4 +1,4 @@
-// TSelPanel: a pop-up column of word rows over a background picture; a click reports the row.
+// SelPanel: a pop-up column of word rows over a background picture; a click reports the row.
 #pragma once
 
 #include "shared/Colors.h"
@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
-class TSelPanel : public QWidget {
+class SelPanel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QStringList StringListValues READ StringListValues WRITE setStringListValues)
     Q_PROPERTY(QFont Font READ font WRITE setFont)
@@ -19,7 +19,7 @@ class TSelPanel : public QWidget {
     Q_PROPERTY(QString Resp READ Resp WRITE setResp)
 
 public:
-    explicit TSelPanel(QWidget *parent = nullptr);
+    explicit SelPanel(QWidget *parent = nullptr);
 
     const QStringList &StringListValues() const { return m_items; }
     void setStringListValues(const QStringList &values);
@@ -48,12 +48,12 @@ public:
     virtual void Change();
 
 signals:
-    void OnChange(TSelPanel *Sender, const QString &Value, int Index);
-    void OnEnter(TSelPanel *Sender);
-    void OnExit(TSelPanel *Sender);
-    void OnMouseDown(TSelPanel *Sender);
-    void OnMouseUp(TSelPanel *Sender);
-    void OnMouseMove(TSelPanel *Sender);
+    void OnChange(SelPanel *Sender, const QString &Value, int Index);
+    void OnEnter(SelPanel *Sender);
+    void OnExit(SelPanel *Sender);
+    void OnMouseDown(SelPanel *Sender);
+    void OnMouseUp(SelPanel *Sender);
+    void OnMouseMove(SelPanel *Sender);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

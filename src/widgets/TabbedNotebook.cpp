@@ -1,4 +1,4 @@
-// TTabbedNotebook and its pages.
+// TabbedNotebook and its pages.
 #include "widgets/TabbedNotebook.h"
 
 #include <QKeyEvent>
@@ -16,13 +16,13 @@ constexpr int paneMargin = 4;
 
 } // namespace
 
-TTabPage::TTabPage(QWidget *parent) : QWidget(parent)
+TabPage::TabPage(QWidget *parent) : QWidget(parent)
 {
     // Pages take the window's colour, not the lighter pane some styles draw behind them.
     setAutoFillBackground(true);
 }
 
-void TTabPage::setCaption(const QString &caption)
+void TabPage::setCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;
@@ -36,7 +36,7 @@ void TTabPage::setCaption(const QString &caption)
 // caught afterwards by the notebook, which puts the tab back before asking.
 class NotebookTabBar : public QTabBar {
 public:
-    explicit NotebookTabBar(TTabbedNotebook *notebook) : QTabBar(notebook), m_notebook(notebook) {}
+    explicit NotebookTabBar(TabbedNotebook *notebook) : QTabBar(notebook), m_notebook(notebook) {}
 
 protected:
     void mousePressEvent(QMouseEvent *event) override
@@ -96,11 +96,11 @@ protected:
     }
 
 private:
-    TTabbedNotebook *m_notebook;
+    TabbedNotebook *m_notebook;
     int m_wheelAccumulator = 0;
 };
 
-TTabbedNotebook::TTabbedNotebook(QWidget *parent) : QWidget(parent)
+TabbedNotebook::TabbedNotebook(QWidget *parent) : QWidget(parent)
 {
     m_tabBar = new NotebookTabBar(this);
     m_tabBar->setObjectName(QStringLiteral("TabBar"));
@@ -109,15 +109,15 @@ TTabbedNotebook::TTabbedNotebook(QWidget *parent) : QWidget(parent)
     m_tabBar->setUsesScrollButtons(true);
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("Pages"));
-    connect(m_tabBar, &QTabBar::currentChanged, this, &TTabbedNotebook::tabBarIndexChanged);
+    connect(m_tabBar, &QTabBar::currentChanged, this, &TabbedNotebook::tabBarIndexChanged);
     setFocusPolicy(Qt::TabFocus);
     setFocusProxy(m_tabBar);
     layoutChildren();
 }
 
-TTabbedNotebook::~TTabbedNotebook() = default;
+TabbedNotebook::~TabbedNotebook() = default;
 
-int TTabbedNotebook::addPage(TTabPage *page)
+int TabbedNotebook::addPage(TabPage *page)
 {
     if (!page)
         return -1;
@@ -128,7 +128,7 @@ int TTabbedNotebook::addPage(TTabPage *page)
         const QScopedValueRollback guard(m_syncing, true);
         m_tabBar->insertTab(index, page->caption());
     }
-    connect(page, &TTabPage::captionChanged, this, [this, page](const QString &caption) {
+    connect(page, &TabPage::captionChanged, this, [this, page](const QString &caption) {
         const int at = m_stack->indexOf(page);
         if (at >= 0)
             m_tabBar->setTabText(at, caption);
@@ -142,25 +142,25 @@ int TTabbedNotebook::addPage(TTabPage *page)
     return index;
 }
 
-TTabPage *TTabbedNotebook::addPage(const QString &caption)
+TabPage *TabbedNotebook::addPage(const QString &caption)
 {
-    auto *page = new TTabPage;
+    auto *page = new TabPage;
     page->setCaption(caption);
     addPage(page);
     return page;
 }
 
-int TTabbedNotebook::count() const
+int TabbedNotebook::count() const
 {
     return m_stack->count();
 }
 
-TTabPage *TTabbedNotebook::page(int index) const
+TabPage *TabbedNotebook::page(int index) const
 {
-    return static_cast<TTabPage *>(m_stack->widget(index));
+    return static_cast<TabPage *>(m_stack->widget(index));
 }
 
-QStringList TTabbedNotebook::pages() const
+QStringList TabbedNotebook::pages() const
 {
     QStringList captions;
     for (int i = 0; i < count(); ++i)
@@ -168,7 +168,7 @@ QStringList TTabbedNotebook::pages() const
     return captions;
 }
 
-bool TTabbedNotebook::selectPage(int index)
+bool TabbedNotebook::selectPage(int index)
 {
     if (index < 0 || index >= count())
         return false;
@@ -187,24 +187,24 @@ bool TTabbedNotebook::selectPage(int index)
     return true;
 }
 
-QString TTabbedNotebook::activePage() const
+QString TabbedNotebook::activePage() const
 {
     return m_pageIndex >= 0 ? page(m_pageIndex)->caption() : QString();
 }
 
-void TTabbedNotebook::setActivePage(const QString &caption)
+void TabbedNotebook::setActivePage(const QString &caption)
 {
     const int index = pages().indexOf(caption);
     if (index >= 0)
         selectPage(index);
 }
 
-QFont TTabbedNotebook::tabFont() const
+QFont TabbedNotebook::tabFont() const
 {
     return m_tabBar->font();
 }
 
-void TTabbedNotebook::setTabFont(const QFont &font)
+void TabbedNotebook::setTabFont(const QFont &font)
 {
     if (font == m_tabBar->font() && m_tabBar->testAttribute(Qt::WA_SetFont))
         return;
@@ -213,12 +213,12 @@ void TTabbedNotebook::setTabFont(const QFont &font)
     update();
 }
 
-QTabBar *TTabbedNotebook::tabBar() const
+QTabBar *TabbedNotebook::tabBar() const
 {
     return m_tabBar;
 }
 
-QSize TTabbedNotebook::sizeHint() const
+QSize TabbedNotebook::sizeHint() const
 {
     QSize pageSize = m_stack->sizeHint().expandedTo(QSize(100, 60));
     const QSize bar = m_tabBar->sizeHint();
@@ -226,13 +226,13 @@ QSize TTabbedNotebook::sizeHint() const
                  bar.height() + pageSize.height() + 2 * paneMargin);
 }
 
-QSize TTabbedNotebook::minimumSizeHint() const
+QSize TabbedNotebook::minimumSizeHint() const
 {
     const QSize bar = m_tabBar->minimumSizeHint();
     return QSize(bar.width(), bar.height() + 2 * paneMargin);
 }
 
-void TTabbedNotebook::keyPressEvent(QKeyEvent *event)
+void TabbedNotebook::keyPressEvent(QKeyEvent *event)
 {
     // Ctrl+Tab and Ctrl+Shift+Tab (also Ctrl+PgDown and Ctrl+PgUp) go round the pages from
     // wherever the focus is inside the notebook, as in most tabbed windows.
@@ -256,7 +256,7 @@ void TTabbedNotebook::keyPressEvent(QKeyEvent *event)
     selectPage((m_pageIndex + step + count()) % count());
 }
 
-void TTabbedNotebook::paintEvent(QPaintEvent *)
+void TabbedNotebook::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionTabWidgetFrame option;
@@ -271,20 +271,20 @@ void TTabbedNotebook::paintEvent(QPaintEvent *)
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
 }
 
-void TTabbedNotebook::resizeEvent(QResizeEvent *event)
+void TabbedNotebook::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutChildren();
 }
 
-void TTabbedNotebook::changeEvent(QEvent *event)
+void TabbedNotebook::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
         layoutChildren();
 }
 
-void TTabbedNotebook::showPage(int index)
+void TabbedNotebook::showPage(int index)
 {
     QWidget *leaving = m_stack->currentWidget();
     m_pageIndex = index;
@@ -298,7 +298,7 @@ void TTabbedNotebook::showPage(int index)
     emit pageChanged(index);
 }
 
-void TTabbedNotebook::tabBarIndexChanged(int index)
+void TabbedNotebook::tabBarIndexChanged(int index)
 {
     if (m_syncing || index == m_pageIndex)
         return;
@@ -307,14 +307,14 @@ void TTabbedNotebook::tabBarIndexChanged(int index)
     selectPage(index);
 }
 
-void TTabbedNotebook::syncTabBar()
+void TabbedNotebook::syncTabBar()
 {
     const QScopedValueRollback guard(m_syncing, true);
     if (m_tabBar->currentIndex() != m_pageIndex)
         m_tabBar->setCurrentIndex(m_pageIndex);
 }
 
-void TTabbedNotebook::layoutChildren()
+void TabbedNotebook::layoutChildren()
 {
     const int barHeight = m_tabBar->sizeHint().height();
     m_tabBar->setGeometry(0, 0, width(), barHeight);
@@ -327,7 +327,7 @@ void TTabbedNotebook::layoutChildren()
         page(i)->setGeometry(pageRect);
 }
 
-QRect TTabbedNotebook::paneRect() const
+QRect TabbedNotebook::paneRect() const
 {
     const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
     const int top = qMax(0, m_tabBar->sizeHint().height() - overlap);

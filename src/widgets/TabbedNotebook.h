@@ -1,4 +1,4 @@
-// TTabbedNotebook: a row of tabs over stacked pages that asks before every page switch.
+// TabbedNotebook: a row of tabs over stacked pages that asks before every page switch.
 #pragma once
 
 #include <QFont>
@@ -9,13 +9,13 @@
 class QStackedWidget;
 class QTabBar;
 
-// One page of a TTabbedNotebook; its caption is the text of its tab. Kept beside the notebook
+// One page of a TabbedNotebook; its caption is the text of its tab. Kept beside the notebook
 // because a page means nothing on its own.
-class TTabPage : public QWidget {
+class TabPage : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption NOTIFY captionChanged)
 public:
-    explicit TTabPage(QWidget *parent = nullptr);
+    explicit TabPage(QWidget *parent = nullptr);
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -31,23 +31,23 @@ private:
 // whatever asks for it (a click on a tab, the arrow keys on the tabs, the wheel over them,
 // Ctrl+Tab anywhere inside, or code). While OnChange runs, PageIndex still names the page
 // being left and that page is still on view; a handler that clears AllowChange keeps it there.
-class TTabbedNotebook : public QWidget {
+class TabbedNotebook : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int PageIndex READ pageIndex WRITE setPageIndex)
     Q_PROPERTY(QString ActivePage READ activePage WRITE setActivePage)
     Q_PROPERTY(QStringList Pages READ pages)
     Q_PROPERTY(QFont TabFont READ tabFont WRITE setTabFont)
 public:
-    explicit TTabbedNotebook(QWidget *parent = nullptr);
-    ~TTabbedNotebook() override;
+    explicit TabbedNotebook(QWidget *parent = nullptr);
+    ~TabbedNotebook() override;
 
     // Appends a page (the notebook takes it over); its tab follows its caption. The first page
     // added goes on view without asking, as there is nothing to leave. Returns its index.
-    int addPage(TTabPage *page);
-    TTabPage *addPage(const QString &caption);
+    int addPage(TabPage *page);
+    TabPage *addPage(const QString &caption);
 
     int count() const;
-    TTabPage *page(int index) const;
+    TabPage *page(int index) const;
     // The captions of the pages, in order.
     QStringList pages() const;
 

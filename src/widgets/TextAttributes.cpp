@@ -1,7 +1,7 @@
-// TTextAttributes: the colours, alignment and font style of one line of the text viewer.
+// TextAttributes: the colours, alignment and font style of one line of the text viewer.
 #include "widgets/TextAttributes.h"
 
-QFont TTextAttributes::styledFont(const QFont &base) const
+QFont TextAttributes::styledFont(const QFont &base) const
 {
     QFont font = base;
     font.setBold(hasStyle(fsBold));

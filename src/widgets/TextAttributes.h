@@ -1,4 +1,4 @@
-// TTextAttributes: the colours, alignment and font style of one line of the text viewer.
+// TextAttributes: the colours, alignment and font style of one line of the text viewer.
 #pragma once
 
 #include "shared/Colors.h"
@@ -6,14 +6,14 @@
 #include <QFont>
 #include <QtGlobal>
 
-class TTextAttributes {
+class TextAttributes {
 public:
     enum Alignment : quint8 { AlignLeft = 0, AlignCenter = 1, AlignRight = 2 };
     // Font style bits.
     enum StyleBit : quint8 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
-    TTextAttributes() = default;
-    TTextAttributes(TColor fontColor, TColor backColor, quint8 alignment = AlignLeft, quint8 style = 0)
+    TextAttributes() = default;
+    TextAttributes(TColor fontColor, TColor backColor, quint8 alignment = AlignLeft, quint8 style = 0)
         : FontColor(fontColor), BackColor(backColor), Alignment(alignment), Style(style)
     {
     }

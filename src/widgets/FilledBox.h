@@ -1,18 +1,18 @@
-// TShape: a plain filled rectangle or rounded rectangle with a one-pixel outline.
+// FilledBox: a plain filled rectangle or rounded rectangle with a one-pixel outline.
 #pragma once
 
 #include "shared/Colors.h"
 
 #include <QWidget>
 
-class TShape : public QWidget {
+class FilledBox : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool Rounded READ Rounded WRITE setRounded)
     Q_PROPERTY(quint32 BrushColor READ BrushColor WRITE setBrushColor)
     Q_PROPERTY(quint32 PenColor READ PenColor WRITE setPenColor)
 
 public:
-    explicit TShape(QWidget *parent = nullptr);
+    explicit FilledBox(QWidget *parent = nullptr);
 
     bool Rounded() const { return m_rounded; }
     void setRounded(bool rounded);

@@ -1,14 +1,14 @@
-// TShape: a plain filled rectangle or rounded rectangle.
-#include "widgets/Shape.h"
+// FilledBox: a plain filled rectangle or rounded rectangle.
+#include "widgets/FilledBox.h"
 
 #include <QPainter>
 
-TShape::TShape(QWidget *parent) : QWidget(parent)
+FilledBox::FilledBox(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TShape::setRounded(bool rounded)
+void FilledBox::setRounded(bool rounded)
 {
     if (rounded == m_rounded)
         return;
@@ -16,7 +16,7 @@ void TShape::setRounded(bool rounded)
     update();
 }
 
-void TShape::setBrushColor(TColor color)
+void FilledBox::setBrushColor(TColor color)
 {
     if (color == m_brushColor)
         return;
@@ -24,7 +24,7 @@ void TShape::setBrushColor(TColor color)
     update();
 }
 
-void TShape::setPenColor(TColor color)
+void FilledBox::setPenColor(TColor color)
 {
     if (color == m_penColor)
         return;
@@ -32,7 +32,7 @@ void TShape::setPenColor(TColor color)
     update();
 }
 
-void TShape::paintEvent(QPaintEvent *)
+void FilledBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, m_rounded);

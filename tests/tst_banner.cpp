@@ -1,6 +1,6 @@
-// Tests of TMultiShape: angles, grid, fitting, figures, text and colours.
+// Tests of Banner: angles, grid, fitting, figures, text and colours.
 #include "widgets/CollapsePanel.h"
-#include "widgets/MShape.h"
+#include "widgets/Banner.h"
 
 #include <QAccessible>
 #include <QImage>
@@ -9,7 +9,7 @@
 
 namespace {
 
-using Shape = TMultiShape::TMultiShapeType;
+using Shape = Banner::BannerShapeType;
 
 QImage render(QWidget &widget, const QColor &background = Qt::white)
 {
@@ -39,7 +39,7 @@ const QColor navy(0, 0, 128);
 const QColor white(Qt::white);
 
 // One cell of `cell` × `cell` pixels at the top-left corner of a control of `size` pixels.
-void setUpSingleCell(TMultiShape &shape, Shape type, int cell, int size)
+void setUpSingleCell(Banner &shape, Shape type, int cell, int size)
 {
     shape.setShapeType(type);
     shape.setShapeW(cell);
@@ -49,7 +49,7 @@ void setUpSingleCell(TMultiShape &shape, Shape type, int cell, int size)
     shape.resize(size, size);
 }
 
-class CountingShape : public TMultiShape {
+class CountingShape : public Banner {
 public:
     int paints = 0;
 
@@ -57,7 +57,7 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         ++paints;
-        TMultiShape::paintEvent(event);
+        Banner::paintEvent(event);
     }
 };
 
@@ -106,12 +106,12 @@ private slots:
 
 void TestMultiShape::defaults()
 {
-    TMultiShape shape;
+    Banner shape;
     QCOMPARE(shape.size(), QSize(30, 30));
     QCOMPARE(shape.Color(), Colors::clNavy);
     QCOMPARE(shape.FontColor(), Colors::clNavy);
-    QCOMPARE(shape.ShapeType(), TMultiShape::msRectangle);
-    QCOMPARE(shape.RepeatMode(), TMultiShape::rpBoth);
+    QCOMPARE(shape.ShapeType(), Banner::msRectangle);
+    QCOMPARE(shape.RepeatMode(), Banner::rpBoth);
     QVERIFY(!shape.FitMode());
     QVERIFY(shape.Filled());
     QCOMPARE(shape.ShapeW(), 10);
@@ -128,23 +128,23 @@ void TestMultiShape::angle_data()
     QTest::addColumn<int>("assigned");
     QTest::addColumn<int>("stored");
 
-    QTest::addRow("370 wraps to 10") << TMultiShape::msText << 370 << 10;
-    QTest::addRow("-190 becomes 170") << TMultiShape::msText << -190 << 170;
-    QTest::addRow("-180 becomes 180") << TMultiShape::msText << -180 << 180;
-    QTest::addRow("181 becomes -179") << TMultiShape::msText << 181 << -179;
-    QTest::addRow("540 becomes 180") << TMultiShape::msRectangle << 540 << 180;
-    QTest::addRow("-540 becomes 180") << TMultiShape::msRectangle << -540 << 180;
-    QTest::addRow("-725 becomes -5") << TMultiShape::msEllipse << -725 << -5;
-    QTest::addRow("text keeps 100") << TMultiShape::msText << 100 << 100;
-    QTest::addRow("triangle 100 snaps to 90") << TMultiShape::msTriangle << 100 << 90;
-    QTest::addRow("triangle -60 snaps to -45") << TMultiShape::msTriangle << -60 << -45;
-    QTest::addRow("line 100 snaps to 90") << TMultiShape::msLine << 100 << 90;
-    QTest::addRow("line -60 snaps to -45") << TMultiShape::msLine << -60 << -45;
-    QTest::addRow("line 22 snaps to 0") << TMultiShape::msLine << 22 << 0;
-    QTest::addRow("line 23 snaps to 45") << TMultiShape::msLine << 23 << 45;
-    QTest::addRow("triangle 380 snaps to 0") << TMultiShape::msTriangle << 380 << 0;
-    QTest::addRow("triangle -170 points to 180") << TMultiShape::msTriangle << -170 << 180;
-    QTest::addRow("line 200 points to 180") << TMultiShape::msLine << 200 << 180;
+    QTest::addRow("370 wraps to 10") << Banner::msText << 370 << 10;
+    QTest::addRow("-190 becomes 170") << Banner::msText << -190 << 170;
+    QTest::addRow("-180 becomes 180") << Banner::msText << -180 << 180;
+    QTest::addRow("181 becomes -179") << Banner::msText << 181 << -179;
+    QTest::addRow("540 becomes 180") << Banner::msRectangle << 540 << 180;
+    QTest::addRow("-540 becomes 180") << Banner::msRectangle << -540 << 180;
+    QTest::addRow("-725 becomes -5") << Banner::msEllipse << -725 << -5;
+    QTest::addRow("text keeps 100") << Banner::msText << 100 << 100;
+    QTest::addRow("triangle 100 snaps to 90") << Banner::msTriangle << 100 << 90;
+    QTest::addRow("triangle -60 snaps to -45") << Banner::msTriangle << -60 << -45;
+    QTest::addRow("line 100 snaps to 90") << Banner::msLine << 100 << 90;
+    QTest::addRow("line -60 snaps to -45") << Banner::msLine << -60 << -45;
+    QTest::addRow("line 22 snaps to 0") << Banner::msLine << 22 << 0;
+    QTest::addRow("line 23 snaps to 45") << Banner::msLine << 23 << 45;
+    QTest::addRow("triangle 380 snaps to 0") << Banner::msTriangle << 380 << 0;
+    QTest::addRow("triangle -170 points to 180") << Banner::msTriangle << -170 << 180;
+    QTest::addRow("line 200 points to 180") << Banner::msLine << 200 << 180;
 }
 
 void TestMultiShape::angle()
@@ -153,7 +153,7 @@ void TestMultiShape::angle()
     QFETCH(int, assigned);
     QFETCH(int, stored);
 
-    TMultiShape shape;
+    Banner shape;
     shape.setShapeType(type);
     shape.setAngle(assigned);
     QCOMPARE(shape.Angle(), stored);
@@ -161,9 +161,9 @@ void TestMultiShape::angle()
 
 void TestMultiShape::angleSnapsOnlyAtAssignment()
 {
-    TMultiShape shape;
+    Banner shape;
     shape.setAngle(100);
-    shape.setShapeType(TMultiShape::msTriangle);
+    shape.setShapeType(Banner::msTriangle);
     QCOMPARE(shape.Angle(), 100);
     // An unsnapped angle still draws a triangle from the table: the nearest direction, 90 here.
     shape.setShapeW(20);
@@ -176,32 +176,32 @@ void TestMultiShape::angleSnapsOnlyAtAssignment()
 
 void TestMultiShape::grid_data()
 {
-    QTest::addColumn<TMultiShape::TRepeatMode>("mode");
+    QTest::addColumn<Banner::TRepeatMode>("mode");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("xSpacing");
     QTest::addColumn<int>("ySpacing");
     QTest::addColumn<int>("columns");
     QTest::addColumn<int>("rows");
 
-    QTest::addRow("both, 100 wide at 20") << TMultiShape::rpBoth << QSize(100, 50) << 20 << 20 << 6 << 3;
-    QTest::addRow("both, spacing 0") << TMultiShape::rpBoth << QSize(100, 50) << 0 << 20 << 1 << 3;
-    QTest::addRow("both, negative spacing") << TMultiShape::rpBoth << QSize(100, 50) << -5 << -1 << 1 << 1;
-    QTest::addRow("horizontal only") << TMultiShape::rpHoriz << QSize(100, 50) << 20 << 20 << 6 << 1;
-    QTest::addRow("vertical only") << TMultiShape::rpVert << QSize(100, 50) << 20 << 20 << 1 << 3;
-    QTest::addRow("none") << TMultiShape::rpNone << QSize(100, 50) << 20 << 20 << 1 << 1;
-    QTest::addRow("99 wide") << TMultiShape::rpBoth << QSize(99, 19) << 20 << 20 << 5 << 1;
+    QTest::addRow("both, 100 wide at 20") << Banner::rpBoth << QSize(100, 50) << 20 << 20 << 6 << 3;
+    QTest::addRow("both, spacing 0") << Banner::rpBoth << QSize(100, 50) << 0 << 20 << 1 << 3;
+    QTest::addRow("both, negative spacing") << Banner::rpBoth << QSize(100, 50) << -5 << -1 << 1 << 1;
+    QTest::addRow("horizontal only") << Banner::rpHoriz << QSize(100, 50) << 20 << 20 << 6 << 1;
+    QTest::addRow("vertical only") << Banner::rpVert << QSize(100, 50) << 20 << 20 << 1 << 3;
+    QTest::addRow("none") << Banner::rpNone << QSize(100, 50) << 20 << 20 << 1 << 1;
+    QTest::addRow("99 wide") << Banner::rpBoth << QSize(99, 19) << 20 << 20 << 5 << 1;
 }
 
 void TestMultiShape::grid()
 {
-    QFETCH(TMultiShape::TRepeatMode, mode);
+    QFETCH(Banner::TRepeatMode, mode);
     QFETCH(QSize, size);
     QFETCH(int, xSpacing);
     QFETCH(int, ySpacing);
     QFETCH(int, columns);
     QFETCH(int, rows);
 
-    TMultiShape shape;
+    Banner shape;
     shape.setXSpacing(xSpacing);
     shape.setYSpacing(ySpacing);
     shape.setRepeatMode(mode);
@@ -227,9 +227,9 @@ void TestMultiShape::grid()
 void TestMultiShape::lastColumnStartsAtEdge()
 {
     // 105 wide at spacing 20: the sixth column starts at 100 and shows its first five pixels.
-    TMultiShape shape;
+    Banner shape;
     shape.resize(105, 10);
-    shape.setRepeatMode(TMultiShape::rpHoriz);
+    shape.setRepeatMode(Banner::rpHoriz);
     const QImage image = render(shape);
     QCOMPARE(colorAt(image, 100, 5), navy);
     QCOMPARE(colorAt(image, 104, 5), navy);
@@ -255,8 +255,8 @@ void TestMultiShape::boundsToCells()
     QFETCH(QSize, bounds);
     QFETCH(QSize, cells);
 
-    TMultiShape shape;
-    shape.setRepeatMode(TMultiShape::rpNone);
+    Banner shape;
+    shape.setRepeatMode(Banner::rpNone);
     shape.setShadow(shadow);
     shape.setXMargin(margin);
     shape.setYMargin(margin);
@@ -287,9 +287,9 @@ void TestMultiShape::cellsToBounds()
     QFETCH(QSize, cells);
     QFETCH(QSize, bounds);
 
-    TMultiShape shape;
+    Banner shape;
     if (fit)
-        shape.setRepeatMode(TMultiShape::rpNone);
+        shape.setRepeatMode(Banner::rpNone);
     shape.setShadow(shadow);
     shape.setXMargin(margin);
     shape.setYMargin(margin);
@@ -301,11 +301,11 @@ void TestMultiShape::cellsToBounds()
 
 void TestMultiShape::fitModeSwitchedOnIgnoresShadow()
 {
-    TMultiShape shape;
+    Banner shape;
     shape.setShadow(true);
     shape.setXMargin(1);
     shape.resize(275, 37);
-    shape.setRepeatMode(TMultiShape::rpNone);
+    shape.setRepeatMode(Banner::rpNone);
     QVERIFY(shape.FitMode());
     QCOMPARE(QSize(shape.ShapeW(), shape.ShapeH()), QSize(273, 37));
     // Showing delivers the pending resize event; it must not refit an unchanged size.
@@ -313,7 +313,7 @@ void TestMultiShape::fitModeSwitchedOnIgnoresShadow()
     QVERIFY(QTest::qWaitForWindowExposed(&shape));
     QCOMPARE(QSize(shape.ShapeW(), shape.ShapeH()), QSize(273, 37));
 
-    shape.setRepeatMode(TMultiShape::rpBoth);
+    shape.setRepeatMode(Banner::rpBoth);
     QVERIFY(!shape.FitMode());
     shape.setShapeW(50);
     QCOMPARE(shape.width(), 275);
@@ -323,8 +323,8 @@ void TestMultiShape::fitModeFollowsResizeOfShownControl()
 {
     QWidget window;
     window.resize(400, 100);
-    auto *shape = new TMultiShape(&window);
-    shape->setRepeatMode(TMultiShape::rpNone);
+    auto *shape = new Banner(&window);
+    shape->setRepeatMode(Banner::rpNone);
     shape->setShadow(true);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -343,16 +343,16 @@ void TestMultiShape::filledAndOutline_data()
     const struct {
         const char *name;
         Shape type;
-    } closed[] = {{"rectangle", TMultiShape::msRectangle},
-                  {"diamond", TMultiShape::msDiamond},
-                  {"ellipse", TMultiShape::msEllipse},
-                  {"triangle", TMultiShape::msTriangle}};
+    } closed[] = {{"rectangle", Banner::msRectangle},
+                  {"diamond", Banner::msDiamond},
+                  {"ellipse", Banner::msEllipse},
+                  {"triangle", Banner::msTriangle}};
     for (const auto &entry : closed) {
         QTest::addRow("%s filled", entry.name) << entry.type << true << true;
         QTest::addRow("%s outline", entry.name) << entry.type << false << false;
     }
-    QTest::addRow("round rectangle filled") << TMultiShape::msRoundRect << true << true;
-    QTest::addRow("round rectangle always filled") << TMultiShape::msRoundRect << false << true;
+    QTest::addRow("round rectangle filled") << Banner::msRoundRect << true << true;
+    QTest::addRow("round rectangle always filled") << Banner::msRoundRect << false << true;
 }
 
 void TestMultiShape::filledAndOutline()
@@ -361,7 +361,7 @@ void TestMultiShape::filledAndOutline()
     QFETCH(bool, filled);
     QFETCH(bool, insideCovered);
 
-    TMultiShape shape;
+    Banner shape;
     setUpSingleCell(shape, type, 20, 30);
     shape.setFilled(filled);
     const QImage image = render(shape);
@@ -394,8 +394,8 @@ void TestMultiShape::triangleDirections()
     QFETCH(QPoint, inside);
     QFETCH(QPoint, outside);
 
-    TMultiShape shape;
-    setUpSingleCell(shape, TMultiShape::msTriangle, 20, 25);
+    Banner shape;
+    setUpSingleCell(shape, Banner::msTriangle, 20, 25);
     shape.setAngle(angle);
     const QImage image = render(shape);
     QCOMPARE(colorAt(image, inside.x(), inside.y()), navy);
@@ -426,8 +426,8 @@ void TestMultiShape::lineOrientations()
     QFETCH(QPoint, onLine);
     QFETCH(QPoint, excludedEnd);
 
-    TMultiShape shape;
-    setUpSingleCell(shape, TMultiShape::msLine, 10, 20);
+    Banner shape;
+    setUpSingleCell(shape, Banner::msLine, 10, 20);
     shape.setAngle(angle);
     shape.setBorder(true);
     shape.setBorderColor(Colors::clRed); // lines ignore Border
@@ -447,12 +447,12 @@ void TestMultiShape::cornersAndPenWidth_data()
     QTest::addColumn<QPoint>("clear");
 
     // 20 × 20 cells.
-    QTest::addRow("rectangle has square corners") << TMultiShape::msRectangle << true << 1 << QPoint(0, 0) << QPoint(20, 10);
-    QTest::addRow("round rectangle cuts its corners") << TMultiShape::msRoundRect << true << 1 << QPoint(10, 0) << QPoint(0, 0);
-    QTest::addRow("outline reaches the far edge") << TMultiShape::msRectangle << false << 1 << QPoint(20, 10) << QPoint(18, 10);
-    QTest::addRow("thin line") << TMultiShape::msLine << false << 1 << QPoint(5, 10) << QPoint(5, 11);
-    QTest::addRow("wide line") << TMultiShape::msLine << false << 3 << QPoint(5, 11) << QPoint(5, 13);
-    QTest::addRow("wide outline") << TMultiShape::msRectangle << false << 3 << QPoint(19, 10) << QPoint(17, 10);
+    QTest::addRow("rectangle has square corners") << Banner::msRectangle << true << 1 << QPoint(0, 0) << QPoint(20, 10);
+    QTest::addRow("round rectangle cuts its corners") << Banner::msRoundRect << true << 1 << QPoint(10, 0) << QPoint(0, 0);
+    QTest::addRow("outline reaches the far edge") << Banner::msRectangle << false << 1 << QPoint(20, 10) << QPoint(18, 10);
+    QTest::addRow("thin line") << Banner::msLine << false << 1 << QPoint(5, 10) << QPoint(5, 11);
+    QTest::addRow("wide line") << Banner::msLine << false << 3 << QPoint(5, 11) << QPoint(5, 13);
+    QTest::addRow("wide outline") << Banner::msRectangle << false << 3 << QPoint(19, 10) << QPoint(17, 10);
 }
 
 void TestMultiShape::cornersAndPenWidth()
@@ -463,7 +463,7 @@ void TestMultiShape::cornersAndPenWidth()
     QFETCH(QPoint, covered);
     QFETCH(QPoint, clear);
 
-    TMultiShape shape;
+    Banner shape;
     setUpSingleCell(shape, type, 20, 30);
     shape.setFilled(filled);
     shape.setBorderWidth(penWidth);
@@ -478,9 +478,9 @@ void TestMultiShape::borderColour_data()
     QTest::addColumn<bool>("border");
     QTest::addColumn<QColor>("edge");
 
-    QTest::addRow("rectangle, own colour") << TMultiShape::msRectangle << false << navy;
-    QTest::addRow("rectangle, border colour") << TMultiShape::msRectangle << true << QColor(Qt::red);
-    QTest::addRow("diamond, border colour") << TMultiShape::msDiamond << true << QColor(Qt::red);
+    QTest::addRow("rectangle, own colour") << Banner::msRectangle << false << navy;
+    QTest::addRow("rectangle, border colour") << Banner::msRectangle << true << QColor(Qt::red);
+    QTest::addRow("diamond, border colour") << Banner::msDiamond << true << QColor(Qt::red);
 }
 
 void TestMultiShape::borderColour()
@@ -489,7 +489,7 @@ void TestMultiShape::borderColour()
     QFETCH(bool, border);
     QFETCH(QColor, edge);
 
-    TMultiShape shape;
+    Banner shape;
     setUpSingleCell(shape, type, 20, 30);
     shape.setBorder(border);
     shape.setBorderColor(Colors::clRed);
@@ -501,8 +501,8 @@ void TestMultiShape::borderColour()
 
 void TestMultiShape::shadowIsDrawnUnderShape()
 {
-    TMultiShape shape;
-    setUpSingleCell(shape, TMultiShape::msRectangle, 10, 20);
+    Banner shape;
+    setUpSingleCell(shape, Banner::msRectangle, 10, 20);
     shape.setShadow(true);
     shape.setShadowX(3);
     shape.setShadowY(4);
@@ -529,13 +529,13 @@ void TestMultiShape::turnedTextIsCentred()
 {
     QFETCH(int, angle);
 
-    TMultiShape shape;
+    Banner shape;
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(20);
     shape.setFont(font);
     shape.setColor(Colors::clRed);
-    shape.setShapeType(TMultiShape::msText);
-    shape.setRepeatMode(TMultiShape::rpNone);
+    shape.setShapeType(Banner::msText);
+    shape.setRepeatMode(Banner::rpNone);
     shape.resize(200, 200);
     shape.setShadow(true);
     shape.setShadowColor(Colors::clAqua);
@@ -569,11 +569,11 @@ void TestMultiShape::turnedTextIsCentred()
 
 void TestMultiShape::textOffsetsRoundHalvesToEven()
 {
-    TMultiShape shape;
+    Banner shape;
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(20);
     shape.setFont(font);
-    shape.setShapeType(TMultiShape::msText);
+    shape.setShapeType(Banner::msText);
     shape.setText(QStringLiteral("Texto"));
     const QFontMetrics metrics(font);
     const double w = metrics.horizontalAdvance(shape.Text());
@@ -605,7 +605,7 @@ void TestMultiShape::helpBanner()
     // Set up as the help window's top panel holds it.
     QWidget panel;
     panel.resize(729, 40);
-    auto *banner = new TMultiShape(&panel);
+    auto *banner = new Banner(&panel);
     banner->setBounds(232, 2, 275, 37);
     banner->setColor(Colors::clRed);
     QFont arial(QStringLiteral("Arial"));
@@ -615,8 +615,8 @@ void TestMultiShape::helpBanner()
     banner->setParentColor(false);
     banner->setParentFont(false);
     banner->setAngle(0);
-    banner->setRepeatMode(TMultiShape::rpNone);
-    banner->setShapeType(TMultiShape::msText);
+    banner->setRepeatMode(Banner::rpNone);
+    banner->setShapeType(Banner::msText);
     banner->setShapeH(35);
     banner->setShapeW(273);
     banner->setXMargin(0);
@@ -650,13 +650,13 @@ void TestMultiShape::colourCoupling()
 {
     {
         // Screen readers read a text shape by what it shows.
-        TMultiShape banner;
+        Banner banner;
         banner.setText(QStringLiteral("¡COMPLETADO!"));
         QCOMPARE(QAccessible::queryAccessibleInterface(&banner)->text(QAccessible::Name),
                  QStringLiteral("¡COMPLETADO!"));
     }
 
-    TMultiShape shape;
+    Banner shape;
     shape.setColor(Colors::clRed);
     QCOMPARE(shape.FontColor(), Colors::clRed);
     shape.setFontColor(Colors::clLime);
@@ -666,8 +666,8 @@ void TestMultiShape::colourCoupling()
     QCOMPARE(shape.property("Color").toUInt(), Colors::clTeal);
 
     // The text shape draws in that colour.
-    shape.setShapeType(TMultiShape::msText);
-    shape.setRepeatMode(TMultiShape::rpNone);
+    shape.setShapeType(Banner::msText);
+    shape.setRepeatMode(Banner::rpNone);
     shape.resize(60, 30);
     shape.setText(QStringLiteral("MMM"));
     QVERIFY(boundsOf(render(shape), QColor(0, 128, 128)).isValid());
@@ -675,9 +675,9 @@ void TestMultiShape::colourCoupling()
 
 void TestMultiShape::parentColour()
 {
-    TCollapsePanel panel;
+    CollapsePanel panel;
     panel.setColor(Colors::rgb(194, 218, 203));
-    auto *shape = new TMultiShape(&panel);
+    auto *shape = new Banner(&panel);
     QVERIFY(!shape->ParentColor());
     shape->setParentColor(true);
     QCOMPARE(shape->Color(), Colors::rgb(194, 218, 203));
@@ -698,25 +698,25 @@ void TestMultiShape::parentColour()
 
 void TestMultiShape::align_data()
 {
-    QTest::addColumn<TMultiShape::TAlign>("align");
+    QTest::addColumn<Banner::TAlign>("align");
     QTest::addColumn<QRect>("bounds");
 
-    QTest::addRow("none") << TMultiShape::alNone << QRect(5, 6, 30, 30);
-    QTest::addRow("top") << TMultiShape::alTop << QRect(0, 0, 200, 30);
-    QTest::addRow("bottom") << TMultiShape::alBottom << QRect(0, 70, 200, 30);
-    QTest::addRow("left") << TMultiShape::alLeft << QRect(0, 0, 30, 100);
-    QTest::addRow("right") << TMultiShape::alRight << QRect(170, 0, 30, 100);
-    QTest::addRow("client") << TMultiShape::alClient << QRect(0, 0, 200, 100);
+    QTest::addRow("none") << Banner::alNone << QRect(5, 6, 30, 30);
+    QTest::addRow("top") << Banner::alTop << QRect(0, 0, 200, 30);
+    QTest::addRow("bottom") << Banner::alBottom << QRect(0, 70, 200, 30);
+    QTest::addRow("left") << Banner::alLeft << QRect(0, 0, 30, 100);
+    QTest::addRow("right") << Banner::alRight << QRect(170, 0, 30, 100);
+    QTest::addRow("client") << Banner::alClient << QRect(0, 0, 200, 100);
 }
 
 void TestMultiShape::align()
 {
-    QFETCH(TMultiShape::TAlign, align);
+    QFETCH(Banner::TAlign, align);
     QFETCH(QRect, bounds);
 
     QWidget parent;
     parent.resize(100, 50);
-    auto *shape = new TMultiShape(&parent);
+    auto *shape = new Banner(&parent);
     shape->move(5, 6);
     shape->setAlign(align);
     parent.resize(200, 100);
@@ -734,7 +734,7 @@ void TestMultiShape::repaintsOnlyOnChange_data()
     QTest::addRow("Text") << QByteArray("Text") << QVariant(QStringLiteral("hola"));
     QTest::addRow("Angle") << QByteArray("Angle") << QVariant(45);
     QTest::addRow("Filled") << QByteArray("Filled") << QVariant(false);
-    QTest::addRow("ShapeType") << QByteArray("ShapeType") << QVariant::fromValue(TMultiShape::msEllipse);
+    QTest::addRow("ShapeType") << QByteArray("ShapeType") << QVariant::fromValue(Banner::msEllipse);
     QTest::addRow("ShapeW") << QByteArray("ShapeW") << QVariant(12);
     QTest::addRow("XSpacing") << QByteArray("XSpacing") << QVariant(15);
     QTest::addRow("Border") << QByteArray("Border") << QVariant(true);
@@ -765,4 +765,4 @@ void TestMultiShape::repaintsOnlyOnChange()
 }
 
 QTEST_MAIN(TestMultiShape)
-#include "tst_mshape.moc"
+#include "tst_banner.moc"

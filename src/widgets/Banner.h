@@ -1,4 +1,4 @@
-// TMultiShape: a decoration that draws one shape, or a grid of the same shape, with optional shadow.
+// Banner: a decoration that draws one shape, or a grid of the same shape, with optional shadow.
 #pragma once
 
 #include "shared/Colors.h"
@@ -17,7 +17,7 @@ class QPainter;
 // The font's colour and `Color` are one value: `FontColor` and `Color` always read the same, and
 // assigning either assigns both. The font itself is the widget's own font (`font()`/`setFont()`,
 // published as `Font`); `ParentFont` tells whether it is still inherited from the parent.
-class TMultiShape : public QWidget {
+class Banner : public QWidget {
     Q_OBJECT
     Q_PROPERTY(ControlAlign::TAlign Align READ Align WRITE setAlign)
     Q_PROPERTY(TColor Color READ Color WRITE setColor)
@@ -29,7 +29,7 @@ class TMultiShape : public QWidget {
     Q_PROPERTY(int Angle READ Angle WRITE setAngle)
     Q_PROPERTY(bool Filled READ Filled WRITE setFilled)
     Q_PROPERTY(TRepeatMode RepeatMode READ RepeatMode WRITE setRepeatMode)
-    Q_PROPERTY(TMultiShapeType ShapeType READ ShapeType WRITE setShapeType)
+    Q_PROPERTY(BannerShapeType ShapeType READ ShapeType WRITE setShapeType)
     Q_PROPERTY(int ShapeH READ ShapeH WRITE setShapeH)
     Q_PROPERTY(int ShapeW READ ShapeW WRITE setShapeW)
     Q_PROPERTY(int XSpacing READ XSpacing WRITE setXSpacing)
@@ -46,8 +46,8 @@ class TMultiShape : public QWidget {
     Q_PROPERTY(bool FitMode READ FitMode)
 
 public:
-    enum TMultiShapeType { msRectangle, msRoundRect, msDiamond, msEllipse, msTriangle, msLine, msText };
-    Q_ENUM(TMultiShapeType)
+    enum BannerShapeType { msRectangle, msRoundRect, msDiamond, msEllipse, msTriangle, msLine, msText };
+    Q_ENUM(BannerShapeType)
     enum TRepeatMode { rpNone, rpVert, rpHoriz, rpBoth };
     Q_ENUM(TRepeatMode)
     // Placement against the parent's edges, kept when the parent is resized (see ControlAlign).
@@ -59,7 +59,7 @@ public:
     static constexpr TAlign alRight = ControlAlign::alRight;
     static constexpr TAlign alClient = ControlAlign::alClient;
 
-    explicit TMultiShape(QWidget *parent = nullptr);
+    explicit Banner(QWidget *parent = nullptr);
 
     TAlign Align() const { return m_align; }
     void setAlign(TAlign value);
@@ -79,8 +79,8 @@ public:
     void setFilled(bool value);
     TRepeatMode RepeatMode() const { return m_repeatMode; }
     void setRepeatMode(TRepeatMode value);
-    TMultiShapeType ShapeType() const { return m_shapeType; }
-    void setShapeType(TMultiShapeType value);
+    BannerShapeType ShapeType() const { return m_shapeType; }
+    void setShapeType(BannerShapeType value);
     int ShapeH() const;
     void setShapeH(int value);
     int ShapeW() const;
@@ -149,7 +149,7 @@ private:
     int m_angle = 0;
     bool m_filled = true;
     TRepeatMode m_repeatMode = rpBoth;
-    TMultiShapeType m_shapeType = msRectangle;
+    BannerShapeType m_shapeType = msRectangle;
     mutable int m_shapeH = 10;
     mutable int m_shapeW = 10;
     int m_xSpacing = 20;

@@ -1,5 +1,5 @@
-// TMultiShape: a decoration that draws one shape, or a grid of the same shape, with optional shadow.
-#include "widgets/MShape.h"
+// Banner: a decoration that draws one shape, or a grid of the same shape, with optional shadow.
+#include "widgets/Banner.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <numbers>
 
-TMultiShape::TMultiShape(QWidget *parent)
+Banner::Banner(QWidget *parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -21,12 +21,12 @@ TMultiShape::TMultiShape(QWidget *parent)
 
 // --- colour and font ----------------------------------------------------------------------
 
-TColor TMultiShape::Color() const
+TColor Banner::Color() const
 {
     return m_parentColor ? parentsColor() : m_color;
 }
 
-void TMultiShape::setColor(TColor value)
+void Banner::setColor(TColor value)
 {
     if (value == Color() && !m_parentColor)
         return;
@@ -36,12 +36,12 @@ void TMultiShape::setColor(TColor value)
     update();
 }
 
-void TMultiShape::setFontColor(TColor value)
+void Banner::setFontColor(TColor value)
 {
     setColor(value);
 }
 
-void TMultiShape::setParentColor(bool value)
+void Banner::setParentColor(bool value)
 {
     if (value == m_parentColor)
         return;
@@ -51,7 +51,7 @@ void TMultiShape::setParentColor(bool value)
     update();
 }
 
-TColor TMultiShape::parentsColor() const
+TColor Banner::parentsColor() const
 {
     if (const QWidget *owner = parentWidget()) {
         const QVariant colour = owner->property("Color");
@@ -64,12 +64,12 @@ TColor TMultiShape::parentsColor() const
     return Colors::clBtnFace;
 }
 
-bool TMultiShape::ParentFont() const
+bool Banner::ParentFont() const
 {
     return !testAttribute(Qt::WA_SetFont);
 }
 
-void TMultiShape::setParentFont(bool value)
+void Banner::setParentFont(bool value)
 {
     if (value == ParentFont())
         return;
@@ -82,7 +82,7 @@ void TMultiShape::setParentFont(bool value)
     }
 }
 
-void TMultiShape::setText(const QString &value)
+void Banner::setText(const QString &value)
 {
     if (value == m_text)
         return;
@@ -94,7 +94,7 @@ void TMultiShape::setText(const QString &value)
 
 // --- angle ----------------------------------------------------------------------------------
 
-int TMultiShape::normalizedAngle(int value, bool snapTo45)
+int Banner::normalizedAngle(int value, bool snapTo45)
 {
     int angle = value % 360;
     if (angle == -180)
@@ -112,7 +112,7 @@ int TMultiShape::normalizedAngle(int value, bool snapTo45)
     return angle;
 }
 
-void TMultiShape::setAngle(int value)
+void Banner::setAngle(int value)
 {
     if (value == m_angle)
         return;
@@ -122,7 +122,7 @@ void TMultiShape::setAngle(int value)
 
 // --- plain properties -----------------------------------------------------------------------
 
-void TMultiShape::setFilled(bool value)
+void Banner::setFilled(bool value)
 {
     if (value == m_filled)
         return;
@@ -130,7 +130,7 @@ void TMultiShape::setFilled(bool value)
     update();
 }
 
-void TMultiShape::setRepeatMode(TRepeatMode value)
+void Banner::setRepeatMode(TRepeatMode value)
 {
     syncFit();
     if (value == m_repeatMode)
@@ -144,7 +144,7 @@ void TMultiShape::setRepeatMode(TRepeatMode value)
     update();
 }
 
-void TMultiShape::setShapeType(TMultiShapeType value)
+void Banner::setShapeType(BannerShapeType value)
 {
     if (value == m_shapeType)
         return;
@@ -152,7 +152,7 @@ void TMultiShape::setShapeType(TMultiShapeType value)
     update();
 }
 
-void TMultiShape::setShapeH(int value)
+void Banner::setShapeH(int value)
 {
     syncFit();
     if (value == m_shapeH)
@@ -162,7 +162,7 @@ void TMultiShape::setShapeH(int value)
     update();
 }
 
-void TMultiShape::setShapeW(int value)
+void Banner::setShapeW(int value)
 {
     syncFit();
     if (value == m_shapeW)
@@ -172,7 +172,7 @@ void TMultiShape::setShapeW(int value)
     update();
 }
 
-void TMultiShape::setXSpacing(int value)
+void Banner::setXSpacing(int value)
 {
     if (value == m_xSpacing)
         return;
@@ -180,7 +180,7 @@ void TMultiShape::setXSpacing(int value)
     update();
 }
 
-void TMultiShape::setYSpacing(int value)
+void Banner::setYSpacing(int value)
 {
     if (value == m_ySpacing)
         return;
@@ -188,7 +188,7 @@ void TMultiShape::setYSpacing(int value)
     update();
 }
 
-void TMultiShape::setXMargin(int value)
+void Banner::setXMargin(int value)
 {
     syncFit();
     if (value == m_xMargin)
@@ -198,7 +198,7 @@ void TMultiShape::setXMargin(int value)
     update();
 }
 
-void TMultiShape::setYMargin(int value)
+void Banner::setYMargin(int value)
 {
     syncFit();
     if (value == m_yMargin)
@@ -208,7 +208,7 @@ void TMultiShape::setYMargin(int value)
     update();
 }
 
-void TMultiShape::setBorder(bool value)
+void Banner::setBorder(bool value)
 {
     if (value == m_border)
         return;
@@ -216,7 +216,7 @@ void TMultiShape::setBorder(bool value)
     update();
 }
 
-void TMultiShape::setBorderColor(TColor value)
+void Banner::setBorderColor(TColor value)
 {
     if (value == m_borderColor)
         return;
@@ -224,7 +224,7 @@ void TMultiShape::setBorderColor(TColor value)
     update();
 }
 
-void TMultiShape::setBorderWidth(int value)
+void Banner::setBorderWidth(int value)
 {
     if (value == m_borderWidth)
         return;
@@ -232,7 +232,7 @@ void TMultiShape::setBorderWidth(int value)
     update();
 }
 
-void TMultiShape::setShadow(bool value)
+void Banner::setShadow(bool value)
 {
     syncFit();
     if (value == m_shadow)
@@ -242,7 +242,7 @@ void TMultiShape::setShadow(bool value)
     update();
 }
 
-void TMultiShape::setShadowColor(TColor value)
+void Banner::setShadowColor(TColor value)
 {
     if (value == m_shadowColor)
         return;
@@ -250,7 +250,7 @@ void TMultiShape::setShadowColor(TColor value)
     update();
 }
 
-void TMultiShape::setShadowX(int value)
+void Banner::setShadowX(int value)
 {
     syncFit();
     if (value == m_shadowX)
@@ -260,7 +260,7 @@ void TMultiShape::setShadowX(int value)
     update();
 }
 
-void TMultiShape::setShadowY(int value)
+void Banner::setShadowY(int value)
 {
     syncFit();
     if (value == m_shadowY)
@@ -272,7 +272,7 @@ void TMultiShape::setShadowY(int value)
 
 // --- fitting and placement ------------------------------------------------------------------
 
-void TMultiShape::fitControlToShape()
+void Banner::fitControlToShape()
 {
     if (!m_fitMode)
         return;
@@ -283,14 +283,14 @@ void TMultiShape::fitControlToShape()
     m_fittedSize = size();
 }
 
-void TMultiShape::fitShapeToControl(bool withShadow) const
+void Banner::fitShapeToControl(bool withShadow) const
 {
     m_shapeW = width() - 2 * m_xMargin - (withShadow && m_shadow ? m_shadowX : 0);
     m_shapeH = height() - 2 * m_yMargin - (withShadow && m_shadow ? m_shadowY : 0);
     m_fittedSize = size();
 }
 
-void TMultiShape::setBounds(int left, int top, int width, int height)
+void Banner::setBounds(int left, int top, int width, int height)
 {
     setGeometry(left, top, width, height);
     if (m_fitMode)
@@ -299,7 +299,7 @@ void TMultiShape::setBounds(int left, int top, int width, int height)
     update();
 }
 
-void TMultiShape::syncFit() const
+void Banner::syncFit() const
 {
     if (size() == m_fittedSize)
         return;
@@ -308,25 +308,25 @@ void TMultiShape::syncFit() const
     m_fittedSize = size();
 }
 
-int TMultiShape::ShapeW() const
+int Banner::ShapeW() const
 {
     syncFit();
     return m_shapeW;
 }
 
-int TMultiShape::ShapeH() const
+int Banner::ShapeH() const
 {
     syncFit();
     return m_shapeH;
 }
 
-void TMultiShape::resizeEvent(QResizeEvent *event)
+void Banner::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     syncFit();
 }
 
-void TMultiShape::setAlign(TAlign value)
+void Banner::setAlign(TAlign value)
 {
     if (value == m_align)
         return;
@@ -334,7 +334,7 @@ void TMultiShape::setAlign(TAlign value)
     ControlAlign::setAlign(this, value);
 }
 
-void TMultiShape::changeEvent(QEvent *event)
+void Banner::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     switch (event->type()) {
@@ -353,14 +353,14 @@ void TMultiShape::changeEvent(QEvent *event)
 
 // --- geometry of the grid -------------------------------------------------------------------
 
-int TMultiShape::Columns() const
+int Banner::Columns() const
 {
     if ((m_repeatMode == rpHoriz || m_repeatMode == rpBoth) && m_xSpacing > 0)
         return width() / m_xSpacing + 1;
     return 1;
 }
 
-int TMultiShape::Rows() const
+int Banner::Rows() const
 {
     if ((m_repeatMode == rpVert || m_repeatMode == rpBoth) && m_ySpacing > 0)
         return height() / m_ySpacing + 1;
@@ -369,14 +369,14 @@ int TMultiShape::Rows() const
 
 // --- text -----------------------------------------------------------------------------------
 
-QFont TMultiShape::rotatedFont() const
+QFont Banner::rotatedFont() const
 {
     QFont turned = font();
     turned.setWeight(turned.bold() ? QFont::Bold : QFont::Normal);
     return turned;
 }
 
-QPoint TMultiShape::textOffset() const
+QPoint Banner::textOffset() const
 {
     const QFontMetrics metrics(rotatedFont());
     const double w = std::abs(metrics.horizontalAdvance(m_text));
@@ -387,19 +387,19 @@ QPoint TMultiShape::textOffset() const
                   int(std::nearbyint(w / 2 * std::sin(theta) - h / 2 * std::cos(theta))));
 }
 
-int TMultiShape::TextOffsetX() const
+int Banner::TextOffsetX() const
 {
     return textOffset().x();
 }
 
-int TMultiShape::TextOffsetY() const
+int Banner::TextOffsetY() const
 {
     return textOffset().y();
 }
 
 // --- painting -------------------------------------------------------------------------------
 
-void TMultiShape::paintEvent(QPaintEvent *)
+void Banner::paintEvent(QPaintEvent *)
 {
     syncFit();
     QPainter painter(this);
@@ -417,7 +417,7 @@ void TMultiShape::paintEvent(QPaintEvent *)
     }
 }
 
-void TMultiShape::drawShape(QPainter &painter, int x, int y)
+void Banner::drawShape(QPainter &painter, int x, int y)
 {
     if (m_shadow)
         drawFigure(painter, x + m_shadowX, y + m_shadowY, true);
@@ -455,7 +455,7 @@ QPolygon trianglePoints(int angle, int x, int y, int hw, int hh)
 
 } // namespace
 
-void TMultiShape::drawFigure(QPainter &painter, int x, int y, bool shadow)
+void Banner::drawFigure(QPainter &painter, int x, int y, bool shadow)
 {
     const QPalette &pal = palette();
     const QColor fill = Colors::toQColor(shadow ? m_shadowColor : Color(), pal);
