@@ -1,8 +1,8 @@
 // How long the phrase-file editor is out of reach while it opens a file: reading it into the
 // box and laying out every paragraph, for RTF and plain files of growing size. The largest size
-// whose opening stays well under a second sets the editor's limit (TMainForm::MaxDocumentBytes).
+// whose opening stays well under a second sets the editor's limit (PhraseEditor::MaxDocumentBytes).
 #include "editor/EditorControls.h"
-#include "editor/REMain.h"
+#include "editor/PhraseEditor.h"
 #include "richtext/RichTextFile.h"
 
 #include <benchmark/benchmark.h>
@@ -49,7 +49,7 @@ void openInEditor(benchmark::State &state, bool rtf)
 {
     static QTemporaryDir dir;
     const QString path = makeFile(dir, state.range(0), rtf);
-    TMainForm editor;
+    PhraseEditor editor;
     editor.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
@@ -60,7 +60,7 @@ void openInEditor(benchmark::State &state, bool rtf)
         benchmark::DoNotOptimize(editor.RichEdit1->document()->documentLayout()->documentSize());
         QCoreApplication::processEvents();
     }
-    state.counters["underLimit"] = state.range(0) * 1024 <= TMainForm::MaxDocumentBytes;
+    state.counters["underLimit"] = state.range(0) * 1024 <= PhraseEditor::MaxDocumentBytes;
     state.counters["paragraphs"] = editor.RichEdit1->document()->blockCount();
     state.SetBytesProcessed(state.iterations() * state.range(0) * 1024);
 }

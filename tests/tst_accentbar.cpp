@@ -2,7 +2,7 @@
 // every window where the student types.
 #include "ScriptedDialogs.h"
 
-#include "editor/REMain.h"
+#include "editor/PhraseEditor.h"
 #include "help/PhrasesPage.h"
 #include "help/QuestionsPage.h"
 #include "help/UnitAyuda.h"
@@ -82,7 +82,7 @@ private slots:
         if (place == QStringLiteral("Alumno") || place == QStringLiteral("curso")) {
             window = std::make_unique<TDatosBox>();
         } else if (place == QStringLiteral("RichEdit1")) {
-            window = std::make_unique<TMainForm>();
+            window = std::make_unique<PhraseEditor>();
         } else {
             auto ayuda = std::make_unique<TAyuda>();
             ayuda->TabbedNotebook1->setPageIndex(place == QStringLiteral("Edit1") ? TAyuda::PageCuestiones : TAyuda::PageFrases);

@@ -5,8 +5,8 @@
 
 #include "app/Project1.h"
 #include "app/TildoraApplication.h"
-#include "editor/REMain.h"
-#include "editor/Reabout.h"
+#include "editor/PhraseEditor.h"
+#include "editor/AboutWindow.h"
 #include "help/UnitAyuda.h"
 #include "platform/FontWarmUp.h"
 #include "practice/DatosAcentos.h"

@@ -6,7 +6,7 @@
 
 #include "editor/AccentCheck.h"
 #include "editor/EditorControls.h"
-#include "editor/REMain.h"
+#include "editor/PhraseEditor.h"
 #include "platform/HelpViewer.h"
 #include "practice/Unit1.h"
 #include "richtext/RichTextFile.h"
@@ -58,7 +58,7 @@ class TestEditor : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<TMainForm> m_editor;
+    std::unique_ptr<PhraseEditor> m_editor;
     QString m_previousFolder;
 
     QString path(const QString &name) const { return m_folder->filePath(name); }
@@ -88,7 +88,7 @@ private slots:
         m_previousFolder = QDir::currentPath();
         QDir::setCurrent(m_folder->path());
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_editor = std::make_unique<TMainForm>();
+        m_editor = std::make_unique<PhraseEditor>();
         MainForm = m_editor.get();
         TextFile::writeLines(path(QStringLiteral("frases.txt")),
                              {QStringLiteral("El camión llegó tarde."), QStringLiteral("¿Qué día es hoy?")});
@@ -118,7 +118,7 @@ private slots:
         // "&Guardar" on a document without a file asks for a name, with both filters.
         m_editor->FileSaveItem->trigger();
         QCOMPARE(m_dialogs->saveRequests.size(), 1);
-        QCOMPARE(m_dialogs->saveRequests[0].filter, TMainForm::EditorFilter);
+        QCOMPARE(m_dialogs->saveRequests[0].filter, PhraseEditor::EditorFilter);
         QCOMPARE(m_dialogs->saveRequests[0].filterIndex, 1);
         QCOMPARE(m_dialogs->saveRequests[0].defaultExtension, QStringLiteral("txt"));
     }
@@ -128,7 +128,7 @@ private slots:
     {
         QCOMPARE(m_editor->FileSaveAsItem->text(), QStringLiteral("Guardar &como..."));
         QCOMPARE(m_editor->HelpAboutItem->text(), QStringLiteral("&Sobre..."));
-        QVERIFY(TMainForm::EditorFilter.startsWith(QStringLiteral("Archivos de texto (*.txt)|")));
+        QVERIFY(PhraseEditor::EditorFilter.startsWith(QStringLiteral("Archivos de texto (*.txt)|")));
         const QRegularExpression english(QStringLiteral("\\b(the|an|file|current|new|open|save|print|exit|"
                                                         "undo|delete|copy|paste|help|show|search|display|Rich)\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
@@ -138,7 +138,7 @@ private slots:
             QVERIFY2(!english.match(action->statusTip()).hasMatch(), qPrintable(action->statusTip()));
             QVERIFY2(!english.match(action->text()).hasMatch(), qPrintable(action->text()));
         }
-        QVERIFY(!english.match(TMainForm::EditorFilter + TMainForm::ModifyFilter).hasMatch());
+        QVERIFY(!english.match(PhraseEditor::EditorFilter + PhraseEditor::ModifyFilter).hasMatch());
     }
 
     void openAsksAboutChanges_data()
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(document()->toPlainText(),
                  replaced ? QStringLiteral("El camión llegó tarde.\n¿Qué día es hoy?") : QStringLiteral("borrador"));
         if (replaced) {
-            QCOMPARE(m_dialogs->openRequests[0].filter, TMainForm::EditorFilter);
+            QCOMPARE(m_dialogs->openRequests[0].filter, PhraseEditor::EditorFilter);
             QCOMPARE(m_editor->DocumentName, path(QStringLiteral("frases.txt")));
             QCOMPARE(m_editor->windowTitle(), QStringLiteral("frases.txt - ") + QCoreApplication::applicationName());
             QVERIFY(!document()->isModified());
@@ -307,7 +307,7 @@ private slots:
         m_editor->FirstIndMouseUp();
         m_editor->RightInd->move(m_editor->RightInd->x() - 16, m_editor->RightInd->y());
         m_editor->RightIndMouseUp();
-        const TMainForm::Indents set = m_editor->paragraphIndents();
+        const PhraseEditor::Indents set = m_editor->paragraphIndents();
         QCOMPARE(set.first, 30);
         QCOMPARE(set.left, -30);
         QCOMPARE(set.right, 12);
@@ -332,7 +332,7 @@ private slots:
         QVERIFY(!document()->findBlockByNumber(3).textList());
         QVERIFY(document()->findBlockByNumber(3).charFormat().fontWeight() != QFont::Bold);
         selectParagraph(3, false);
-        const TMainForm::Indents read = m_editor->paragraphIndents();
+        const PhraseEditor::Indents read = m_editor->paragraphIndents();
         QCOMPARE(read.first, 30);
         QCOMPARE(read.left, -30);
         QCOMPARE(read.right, 12);
@@ -508,11 +508,11 @@ private slots:
         m_editor->SelectionChange();
         if (right == 0)
             QCOMPARE(m_editor->RightInd->x(), m_editor->Ruler->width() - 14);
-        for (TRulerMarker *marker : {m_editor->FirstInd, m_editor->LeftInd, m_editor->RightInd}) {
+        for (RulerMarker *marker : {m_editor->FirstInd, m_editor->LeftInd, m_editor->RightInd}) {
             const QPoint centre(marker->width() / 2, marker->height() / 2);
             QTest::mousePress(marker, Qt::LeftButton, {}, centre);
             QTest::mouseRelease(marker, Qt::LeftButton, {}, centre);
-            const TMainForm::Indents now = m_editor->paragraphIndents();
+            const PhraseEditor::Indents now = m_editor->paragraphIndents();
             QCOMPARE(now.first, first);
             QCOMPARE(now.left, left);
             QCOMPARE(now.right, right);
@@ -530,7 +530,7 @@ private slots:
         QCOMPARE(m_editor->FirstInd->x(), 42);
         m_editor->FirstIndMouseUp();
         QVERIFY(!m_editor->DraggingMarker);
-        const TMainForm::Indents indents = m_editor->paragraphIndents();
+        const PhraseEditor::Indents indents = m_editor->paragraphIndents();
         QCOMPARE(indents.first, 30);
         QCOMPARE(indents.left, -30);
         QCOMPARE(m_editor->FirstInd->x(), 42);
@@ -569,7 +569,7 @@ private slots:
         else
             m_editor->close();
         QCOMPARE(m_dialogs->messages.size(), 1);
-        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en %1?").arg(TMainForm::Untitled));
+        QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en %1?").arg(PhraseEditor::Untitled));
         QCOMPARE(m_editor->isVisible(), staysOpen);
         QCOMPARE(document()->toPlainText(), QStringLiteral("sin guardar"));
         QVERIFY(document()->isModified());
@@ -777,7 +777,7 @@ private slots:
             QVERIFY(document()->isModified());
             return;
         }
-        QCOMPARE(m_dialogs->openRequests[0].filter, TMainForm::ModifyFilter);
+        QCOMPARE(m_dialogs->openRequests[0].filter, PhraseEditor::ModifyFilter);
         QCOMPARE(m_editor->DocumentName, phrases);
         QCOMPARE(m_editor->windowTitle(), QStringLiteral("frases.txt - ") + QCoreApplication::applicationName());
         QVERIFY(!document()->isModified());
@@ -895,7 +895,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addRow("a program") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20)
                                    << QStringLiteral("El archivo %1 no es un archivo de texto.");
-        QTest::addRow("over the size limit") << QByteArray(TMainForm::MaxDocumentBytes + 1, 'a')
+        QTest::addRow("over the size limit") << QByteArray(PhraseEditor::MaxDocumentBytes + 1, 'a')
                                              << QStringLiteral("El archivo %1 ocupa ");
     }
     void unfitFilesAreRefused()
@@ -914,7 +914,7 @@ private slots:
         QCOMPARE(m_dialogs->messages.size(), 1);
         QVERIFY2(messageText().startsWith(message.arg(QDir::toNativeSeparators(unfit))), qPrintable(messageText()));
         QCOMPARE(document()->toPlainText(), QStringLiteral("lo de antes"));
-        QCOMPARE(m_editor->DocumentName, TMainForm::Untitled);
+        QCOMPARE(m_editor->DocumentName, PhraseEditor::Untitled);
     }
 };
 

@@ -11,7 +11,7 @@
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/Gauges.h"
-#include "platform/TalvoMail.h"
+#include "platform/ResultsMail.h"
 
 #include <QAction>
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "app/ClassCommandLine.h"
 #include "app/CommandLine.h"
 #include "app/ProgramStart.h"
-#include "editor/REMain.h"
+#include "editor/PhraseEditor.h"
 #include "exercises/ExerciseScores.h"
-#include "editor/Reabout.h"
+#include "editor/AboutWindow.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
@@ -126,9 +126,9 @@ void TildoraWindows::createOtherWindows()
 {
     if (mainForm)
         return;
-    mainForm = std::make_unique<TMainForm>();
+    mainForm = std::make_unique<PhraseEditor>();
     MainForm = mainForm.get();
-    aboutBox = std::make_unique<TAboutBox>();
+    aboutBox = std::make_unique<AboutWindow>();
     AboutBox = aboutBox.get();
     ayuda = std::make_unique<TAyuda>(*scores);
     Ayuda = ayuda.get();

@@ -6,19 +6,19 @@
 class QObject;
 
 class ExerciseScores;
-class TAboutBox;
+class AboutWindow;
 class TAyuda;
 class TDatosBox;
 class TForm1;
-class TMainForm;
+class PhraseEditor;
 
 // The five windows of a run, created in order and kept until the program ends.
 struct TildoraWindows {
     // The run's four percentages, shared by the practice and the help window; it outlives both.
     std::unique_ptr<ExerciseScores> scores;
     std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TMainForm> mainForm;
-    std::unique_ptr<TAboutBox> aboutBox;
+    std::unique_ptr<PhraseEditor> mainForm;
+    std::unique_ptr<AboutWindow> aboutBox;
     std::unique_ptr<TAyuda> ayuda;
     std::unique_ptr<TDatosBox> datosBox;
 

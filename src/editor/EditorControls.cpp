@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TRichEdit::TRichEdit(QWidget *parent) : QTextEdit(parent)
+RichEdit::RichEdit(QWidget *parent) : QTextEdit(parent)
 {
     // The margins beside the text look like the rest of the page.
     setAutoFillBackground(true);
@@ -18,20 +18,20 @@ TRichEdit::TRichEdit(QWidget *parent) : QTextEdit(parent)
     setPalette(colours);
 }
 
-void TRichEdit::setFormattingMargins(int left, int right)
+void RichEdit::setFormattingMargins(int left, int right)
 {
     const QMargins wanted(left, 0, right, 0);
     if (viewportMargins() != wanted)
         setViewportMargins(wanted);
 }
 
-TRulerPanel::TRulerPanel(QWidget *parent) : QFrame(parent)
+RulerPanel::RulerPanel(QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
 }
 
-void TRulerPanel::setCaption(const QString &caption)
+void RulerPanel::setCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;
@@ -39,12 +39,12 @@ void TRulerPanel::setCaption(const QString &caption)
     update();
 }
 
-int TRulerPanel::tabStopWidth() const
+int RulerPanel::tabStopWidth() const
 {
     return 8 * fontMetrics().averageCharWidth();
 }
 
-void TRulerPanel::paintEvent(QPaintEvent *event)
+void RulerPanel::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -56,13 +56,13 @@ void TRulerPanel::paintEvent(QPaintEvent *event)
     painter.drawText(QRectF(contentsRect()), m_caption, option);
 }
 
-TRulerMarker::TRulerMarker(Shape shape, QWidget *parent) : QWidget(parent), m_shape(shape)
+RulerMarker::RulerMarker(Shape shape, QWidget *parent) : QWidget(parent), m_shape(shape)
 {
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::SizeHorCursor);
 }
 
-void TRulerMarker::paintEvent(QPaintEvent *)
+void RulerMarker::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -84,24 +84,24 @@ void TRulerMarker::paintEvent(QPaintEvent *)
     painter.drawPath(path);
 }
 
-void TRulerMarker::mousePressEvent(QMouseEvent *event)
+void RulerMarker::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         emit mouseDown(event->position().toPoint().x());
 }
 
-void TRulerMarker::mouseMoveEvent(QMouseEvent *event)
+void RulerMarker::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMove(event->position().toPoint().x());
 }
 
-void TRulerMarker::mouseReleaseEvent(QMouseEvent *event)
+void RulerMarker::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         emit mouseUp();
 }
 
-void TRulerMarker::keyPressEvent(QKeyEvent *event)
+void RulerMarker::keyPressEvent(QKeyEvent *event)
 {
     // Four pixels are three points: one key press moves the indent by a whole number.
     switch (event->key()) {
@@ -111,7 +111,7 @@ void TRulerMarker::keyPressEvent(QKeyEvent *event)
     }
 }
 
-TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
+UpDown::UpDown(QWidget *parent) : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -130,13 +130,13 @@ TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
-void TUpDown::setBuddy(QLineEdit *buddy)
+void UpDown::setBuddy(QLineEdit *buddy)
 {
     m_buddy = buddy;
     buddy->installEventFilter(this);
 }
 
-void TUpDown::step(int delta)
+void UpDown::step(int delta)
 {
     // The arrows count from the number in the box; from their own position when it holds none.
     bool ok = false;
@@ -148,7 +148,7 @@ void TUpDown::step(int delta)
         m_buddy->setText(QString::number(m_position));
 }
 
-bool TUpDown::eventFilter(QObject *watched, QEvent *event)
+bool UpDown::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_buddy && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();

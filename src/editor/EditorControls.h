@@ -11,20 +11,20 @@ class QLineEdit;
 class QToolButton;
 
 // The rich-text box: a QTextEdit whose text keeps a margin free on the left and right.
-class TRichEdit : public QTextEdit {
+class RichEdit : public QTextEdit {
     Q_OBJECT
 public:
-    explicit TRichEdit(QWidget *parent = nullptr);
+    explicit RichEdit(QWidget *parent = nullptr);
     // The formatting rectangle: the text runs from left to the box's width minus right.
     void setFormattingMargins(int left, int right);
 };
 
 // The ruler: a panel whose caption is drawn with its tabs expanded, so that a string of tabs
 // and bars puts a tick at every tab stop.
-class TRulerPanel : public QFrame {
+class RulerPanel : public QFrame {
     Q_OBJECT
 public:
-    explicit TRulerPanel(QWidget *parent = nullptr);
+    explicit RulerPanel(QWidget *parent = nullptr);
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
     // The distance between two tab stops: eight average characters of the ruler's font.
@@ -39,11 +39,11 @@ private:
 
 // One marker of the ruler: a small triangle pointing down (the first line) or up (the left and
 // right edges), which the mouse drags and the arrow keys step.
-class TRulerMarker : public QWidget {
+class RulerMarker : public QWidget {
     Q_OBJECT
 public:
     enum Shape { PointingDown, PointingUp };
-    TRulerMarker(Shape shape, QWidget *parent = nullptr);
+    RulerMarker(Shape shape, QWidget *parent = nullptr);
 
 signals:
     void mouseDown(int x);
@@ -65,10 +65,10 @@ private:
 
 // Up and down arrows that step the whole number in their buddy edit box by one, within
 // 0 ... 100; the Up and Down keys in the box do the same.
-class TUpDown : public QWidget {
+class UpDown : public QWidget {
     Q_OBJECT
 public:
-    explicit TUpDown(QWidget *parent = nullptr);
+    explicit UpDown(QWidget *parent = nullptr);
     void setBuddy(QLineEdit *buddy);
     void step(int delta);
     int position() const { return m_position; }

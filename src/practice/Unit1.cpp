@@ -1,14 +1,14 @@
 // The practice window TForm1: layout, menus, start-up of the board and its handlers.
 #include "practice/Unit1.h"
 
-#include "editor/REMain.h"
+#include "editor/PhraseEditor.h"
 #include "exercises/ExerciseScores.h"
-#include "editor/Reabout.h"
+#include "editor/AboutWindow.h"
 #include "help/UnitAyuda.h"
 #include "practice/DatosAcentos.h"
 #include "practice/ReportCommands.h"
 #include "platform/ResultsFilePath.h"
-#include "platform/TalvoMail.h"
+#include "platform/ResultsMail.h"
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -304,16 +304,16 @@ void TForm1::createScoreStrip(QWidget *client)
     Image3->setAccessibleName(QStringLiteral("Medalla"));
 
     // The mail component, no control: it holds the results mail.
-    TalvoMail1 = new TTalvoMail(this);
+    TalvoMail1 = new ResultsMail(this);
     TalvoMail1->setObjectName(QStringLiteral("TalvoMail1"));
     TalvoMail1->setAddDate(false);
     TalvoMail1->setAttachment(false);
     // The student confirms the send before anything is written (confirmSend), so the
     // component's begin event has nothing left to ask.
-    connect(TalvoMail1, &TTalvoMail::OnEndDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1EndDocument));
+    connect(TalvoMail1, &ResultsMail::OnEndDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1EndDocument));
     // A failed hand-off must not pass for a sent mail: the student is told before the end.
-    connect(TalvoMail1, &TTalvoMail::OnErrorSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1ErrorSend));
-    connect(TalvoMail1, &TTalvoMail::OnCancelSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1CancelSend));
+    connect(TalvoMail1, &ResultsMail::OnErrorSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1ErrorSend));
+    connect(TalvoMail1, &ResultsMail::OnCancelSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1CancelSend));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -401,7 +401,7 @@ void TForm1::FormActivate()
     // activation has been handled.
     if (!aboutShown) {
         aboutShown = true;
-        QTimer::singleShot(0, this, [this] { ErrorGuard::run([this] { TAboutBox::open(this); }); });
+        QTimer::singleShot(0, this, [this] { ErrorGuard::run([this] { AboutWindow::open(this); }); });
     }
 }
 
@@ -519,7 +519,7 @@ void TForm1::Modificar1Click()
     if (!MainForm->MayReplaceDocument())
         return;
     const FileDialogResult chosen =
-        DialogService::instance().openFile(this, MainForm->openDialogRequest(TMainForm::ModifyFilter));
+        DialogService::instance().openFile(this, MainForm->openDialogRequest(PhraseEditor::ModifyFilter));
     if (!chosen.accepted)
         return;
     MainForm->LoadDocument(chosen.path);
@@ -528,7 +528,7 @@ void TForm1::Modificar1Click()
 
 void TForm1::InfoClick()
 {
-    TAboutBox::open(this);
+    AboutWindow::open(this);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -787,7 +787,7 @@ bool TForm1::confirmSend()
         == MessageAnswer::Ok;
 }
 
-void TForm1::TalvoMail1EndDocument(TTalvoMail *Sender, const QString &)
+void TForm1::TalvoMail1EndDocument(ResultsMail *Sender, const QString &)
 {
     // Without a mail program the message that says so is the only one: an end box after it
     // would suggest that something went.
@@ -797,7 +797,7 @@ void TForm1::TalvoMail1EndDocument(TTalvoMail *Sender, const QString &)
                                       QStringLiteral("Envío de correo"), MessageIcon::None, MessageButtons::OkCancel);
 }
 
-void TForm1::TalvoMail1ErrorSend(TTalvoMail *Sender, quint32 Error_Number, const QString &Error_Message)
+void TForm1::TalvoMail1ErrorSend(ResultsMail *Sender, quint32 Error_Number, const QString &Error_Message)
 {
     // What the mail program said, when it said more than the code.
     QString reason = Sender->LastResult().detail;
@@ -808,7 +808,7 @@ void TForm1::TalvoMail1ErrorSend(TTalvoMail *Sender, quint32 Error_Number, const
         QStringLiteral("Envío de correo"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
-void TForm1::TalvoMail1CancelSend(TTalvoMail *Sender, const QString &Doc_Name)
+void TForm1::TalvoMail1CancelSend(ResultsMail *Sender, const QString &Doc_Name)
 {
     // A compose window the student closed needs no word; no mail program at all does, or the
     // student would think the results had gone.

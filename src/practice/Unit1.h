@@ -24,7 +24,7 @@ class QToolButton;
 class ExerciseScores;
 class BoolComboBox;
 class Gauge;
-class TTalvoMail;
+class ResultsMail;
 class LCDControl;
 class FilledBox;
 
@@ -94,7 +94,7 @@ public:
     QLabel *Label9 = nullptr;
     QLabel *Image3 = nullptr;
     QTimer *Timer1 = nullptr;
-    TTalvoMail *TalvoMail1 = nullptr;
+    ResultsMail *TalvoMail1 = nullptr;
 
     QAction *Abrir1 = nullptr;
     QAction *Salir1 = nullptr;
@@ -132,9 +132,9 @@ public slots:
     void OKClick();
     void Op1Click();
     void Timer1Timer();
-    void TalvoMail1EndDocument(TTalvoMail *Sender, const QString &Doc_Name);
-    void TalvoMail1ErrorSend(TTalvoMail *Sender, quint32 Error_Number, const QString &Error_Message);
-    void TalvoMail1CancelSend(TTalvoMail *Sender, const QString &Doc_Name);
+    void TalvoMail1EndDocument(ResultsMail *Sender, const QString &Doc_Name);
+    void TalvoMail1ErrorSend(ResultsMail *Sender, quint32 Error_Number, const QString &Error_Message);
+    void TalvoMail1CancelSend(ResultsMail *Sender, const QString &Doc_Name);
     void DatosClick();
     void Modificar1Click();
     void Instrucciones1Click();

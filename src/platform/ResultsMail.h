@@ -1,4 +1,4 @@
-// TTalvoMail: the non-visual component that hands a file to the user's mail program, as an
+// ResultsMail: the non-visual component that hands a file to the user's mail program, as an
 // attachment or as the message text, with begin, end and error events around the hand-off.
 #pragma once
 
@@ -13,7 +13,7 @@
 
 // A plain object, never a control: nothing of it is ever on screen, and the windows that own
 // one hold it beside their controls.
-class TTalvoMail : public QObject {
+class ResultsMail : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Destinatary READ Destinatary WRITE setDestinatary)
     Q_PROPERTY(QString Direction READ Direction WRITE setDirection)
@@ -26,7 +26,7 @@ class TTalvoMail : public QObject {
 public:
     // The message-text mode reads the file through a hidden rich-text box on the owner's
     // window, when the owner is a widget.
-    explicit TTalvoMail(QObject *parent = nullptr);
+    explicit ResultsMail(QObject *parent = nullptr);
 
     QString Destinatary() const { return m_destinatary; }
     QString Direction() const { return m_direction; }
@@ -72,11 +72,11 @@ public:
     static QString DatedSubject(const QString &subject, const QDateTime &when, const QLocale &locale);
 
 signals:
-    void OnBeginDocument(TTalvoMail *Sender, const QString &Doc_Name);
-    void OnEndDocument(TTalvoMail *Sender, const QString &Doc_Name);
-    void OnErrorSend(TTalvoMail *Sender, quint32 Error_Number, const QString &Error_Message);
-    void OnCancelSend(TTalvoMail *Sender, const QString &Doc_Name);
-    void OnFileNotExists(TTalvoMail *Sender, const QString &Doc_Name);
+    void OnBeginDocument(ResultsMail *Sender, const QString &Doc_Name);
+    void OnEndDocument(ResultsMail *Sender, const QString &Doc_Name);
+    void OnErrorSend(ResultsMail *Sender, quint32 Error_Number, const QString &Error_Message);
+    void OnCancelSend(ResultsMail *Sender, const QString &Doc_Name);
+    void OnFileNotExists(ResultsMail *Sender, const QString &Doc_Name);
 
 private:
     void SendAsAttachment();

@@ -1,9 +1,9 @@
-// The phrase-file editor window TMainForm.
-#include "editor/REMain.h"
+// The phrase-file editor window PhraseEditor.
+#include "editor/PhraseEditor.h"
 
 #include "editor/AccentCheck.h"
 #include "editor/EditorControls.h"
-#include "editor/Reabout.h"
+#include "editor/AboutWindow.h"
 #include "platform/HelpViewer.h"
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
@@ -36,14 +36,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TMainForm *MainForm = nullptr;
+PhraseEditor *MainForm = nullptr;
 
 using namespace WindowControls;
 
-const QString TMainForm::Untitled = QStringLiteral("Sin título");
-const QString TMainForm::EditorFilter =
+const QString PhraseEditor::Untitled = QStringLiteral("Sin título");
+const QString PhraseEditor::EditorFilter =
     QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
-const QString TMainForm::ModifyFilter =
+const QString PhraseEditor::ModifyFilter =
     QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf");
 
 namespace {
@@ -78,12 +78,12 @@ qreal pixels(int twipCount)
 // Exact conversions between points and ruler pixels, truncated toward zero.
 int pointsToRuler(int points)
 {
-    return points * TMainForm::RulerScaleNumerator / TMainForm::RulerScaleDenominator;
+    return points * PhraseEditor::RulerScaleNumerator / PhraseEditor::RulerScaleDenominator;
 }
 
 int rulerToPoints(int rulerPixels)
 {
-    return rulerPixels * TMainForm::RulerScaleDenominator / TMainForm::RulerScaleNumerator;
+    return rulerPixels * PhraseEditor::RulerScaleDenominator / PhraseEditor::RulerScaleNumerator;
 }
 
 // Where the paragraph's first line and its other lines start, in twips.
@@ -151,7 +151,7 @@ QString keys(const QKeySequence &sequence)
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+PhraseEditor::PhraseEditor(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Edición de archivos de frases"));
@@ -169,7 +169,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     createSpeedBar(client);
     createRuler(client);
 
-    RichEdit1 = new TRichEdit(client);
+    RichEdit1 = new RichEdit(client);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAcceptRichText(true);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -190,8 +190,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     // The text has the focus whenever the window is shown.
     RichEdit1->setFocus();
     connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,
-            ErrorGuard::guarded(this, &TMainForm::SelectionChange));
-    connect(RichEdit1, &QTextEdit::selectionChanged, this, ErrorGuard::guarded(this, &TMainForm::SelectionChange));
+            ErrorGuard::guarded(this, &PhraseEditor::SelectionChange));
+    connect(RichEdit1, &QTextEdit::selectionChanged, this, ErrorGuard::guarded(this, &PhraseEditor::SelectionChange));
 
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
@@ -206,12 +206,12 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     ErrorGuard::run([this] { FormCreate(); });
 }
 
-TMainForm::~TMainForm()
+PhraseEditor::~PhraseEditor()
 {
     qApp->removeEventFilter(this);
 }
 
-void TMainForm::createSpeedBar(QWidget *client)
+void PhraseEditor::createSpeedBar(QWidget *client)
 {
     SpeedBar = new QFrame(client);
     SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
@@ -273,13 +273,13 @@ void TMainForm::createSpeedBar(QWidget *client)
     for (QToolButton *toggle : {BoldButton, ItalicButton, UnderlineButton, LeftAlign, CenterAlign, RightAlign,
                                 BulletsButton})
         toggle->defaultAction()->setCheckable(true);
-    const auto handle = [this](QToolButton *toggle, void (TMainForm::*handler)()) {
+    const auto handle = [this](QToolButton *toggle, void (PhraseEditor::*handler)()) {
         connect(toggle->defaultAction(), &QAction::triggered, this, ErrorGuard::guarded(this, handler));
     };
-    handle(BoldButton, &TMainForm::BoldButtonClick);
-    handle(ItalicButton, &TMainForm::ItalicButtonClick);
-    handle(UnderlineButton, &TMainForm::UnderlineButtonClick);
-    handle(BulletsButton, &TMainForm::BulletsButtonClick);
+    handle(BoldButton, &PhraseEditor::BoldButtonClick);
+    handle(ItalicButton, &PhraseEditor::ItalicButtonClick);
+    handle(UnderlineButton, &PhraseEditor::UnderlineButtonClick);
+    handle(BulletsButton, &PhraseEditor::BulletsButtonClick);
     auto *alignGroup = new QActionGroup(this);
     alignGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (QToolButton *align : {LeftAlign, CenterAlign, RightAlign}) {
@@ -301,45 +301,45 @@ void TMainForm::createSpeedBar(QWidget *client)
     FontSize->setObjectName(QStringLiteral("FontSize"));
     FontSize->setAccessibleName(QStringLiteral("Tamaño"));
     FontSize->setGeometry(328, 6, 31, 21);
-    UpDown1 = new TUpDown(SpeedBar);
+    UpDown1 = new UpDown(SpeedBar);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setGeometry(359, 6, 20, 21);
     UpDown1->setBuddy(FontSize);
 }
 
-void TMainForm::createRuler(QWidget *client)
+void PhraseEditor::createRuler(QWidget *client)
 {
-    Ruler = new TRulerPanel(client);
+    Ruler = new RulerPanel(client);
     Ruler->setObjectName(QStringLiteral("Ruler"));
     Ruler->setFixedHeight(26);
     Ruler->setFont(pixelFont(QStringLiteral("Arial"), 12));
     Ruler->setAccessibleName(QStringLiteral("Regla"));
 
-    const auto marker = [this](const char *name, TRulerMarker::Shape shape, const QRect &geometry) {
-        auto *item = new TRulerMarker(shape, Ruler);
+    const auto marker = [this](const char *name, RulerMarker::Shape shape, const QRect &geometry) {
+        auto *item = new RulerMarker(shape, Ruler);
         item->setObjectName(QLatin1String(name));
         item->setGeometry(geometry);
-        connect(item, &TRulerMarker::mouseDown, this,
+        connect(item, &RulerMarker::mouseDown, this,
                 [this, item](int x) { ErrorGuard::run([&] { RulerItemMouseDown(item, x); }); });
-        connect(item, &TRulerMarker::mouseMove, this,
+        connect(item, &RulerMarker::mouseMove, this,
                 [this, item](int x) { ErrorGuard::run([&] { RulerItemMouseMove(item, x); }); });
-        connect(item, &TRulerMarker::stepped, this,
+        connect(item, &RulerMarker::stepped, this,
                 [this, item](int step) { ErrorGuard::run([&] { RulerMarkerStepped(item, step); }); });
         return item;
     };
-    FirstInd = marker("FirstInd", TRulerMarker::PointingDown, QRect(2, 2, 10, 9));
-    LeftInd = marker("LeftInd", TRulerMarker::PointingUp, QRect(2, 12, 10, 11));
+    FirstInd = marker("FirstInd", RulerMarker::PointingDown, QRect(2, 2, 10, 9));
+    LeftInd = marker("LeftInd", RulerMarker::PointingUp, QRect(2, 12, 10, 11));
     RulerLine = placeBevel(Ruler, "RulerLine", QRect(4, 12, 579, 2), QFrame::HLine);
     RulerLine->lower();
-    RightInd = marker("RightInd", TRulerMarker::PointingUp, QRect(575, 14, 10, 11));
-    connect(FirstInd, &TRulerMarker::mouseUp, this, ErrorGuard::guarded(this, &TMainForm::FirstIndMouseUp));
-    connect(LeftInd, &TRulerMarker::mouseUp, this, ErrorGuard::guarded(this, &TMainForm::LeftIndMouseUp));
-    connect(RightInd, &TRulerMarker::mouseUp, this, ErrorGuard::guarded(this, &TMainForm::RightIndMouseUp));
+    RightInd = marker("RightInd", RulerMarker::PointingUp, QRect(575, 14, 10, 11));
+    connect(FirstInd, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::FirstIndMouseUp));
+    connect(LeftInd, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::LeftIndMouseUp));
+    connect(RightInd, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::RightIndMouseUp));
 }
 
-void TMainForm::createMenus()
+void PhraseEditor::createMenus()
 {
-    const auto handle = [this](QAction *action, void (TMainForm::*handler)()) {
+    const auto handle = [this](QAction *action, void (PhraseEditor::*handler)()) {
         connect(action, &QAction::triggered, this, ErrorGuard::guarded(this, handler));
     };
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&Fichero"));
@@ -389,37 +389,37 @@ void TMainForm::createMenus()
     HelpAboutItem = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre..."),
                             QStringLiteral("Muestra la información del programa"));
 
-    handle(FileNewItem, &TMainForm::FileNew);
-    handle(FileOpenItem, &TMainForm::FileOpen);
-    handle(FileSaveItem, &TMainForm::FileSave);
-    handle(FileSaveAsItem, &TMainForm::FileSaveAs);
-    handle(FilePrintItem, &TMainForm::FilePrint);
-    handle(FileExitItem, &TMainForm::FileExit);
-    handle(EditUndoItem, &TMainForm::EditUndo);
-    handle(EditCutItem, &TMainForm::EditCut);
-    handle(EditCopyItem, &TMainForm::EditCopy);
-    handle(EditPasteItem, &TMainForm::EditPaste);
-    handle(miEditFont, &TMainForm::SelectFont);
-    handle(EditCheckAccentsItem, &TMainForm::CheckAccents);
-    handle(HelpContentsItem, &TMainForm::HelpContents);
-    handle(HelpSearchItem, &TMainForm::HelpSearch);
-    handle(HelpHowToUseItem, &TMainForm::HelpHowToUse);
-    handle(HelpAboutItem, &TMainForm::HelpAbout);
+    handle(FileNewItem, &PhraseEditor::FileNew);
+    handle(FileOpenItem, &PhraseEditor::FileOpen);
+    handle(FileSaveItem, &PhraseEditor::FileSave);
+    handle(FileSaveAsItem, &PhraseEditor::FileSaveAs);
+    handle(FilePrintItem, &PhraseEditor::FilePrint);
+    handle(FileExitItem, &PhraseEditor::FileExit);
+    handle(EditUndoItem, &PhraseEditor::EditUndo);
+    handle(EditCutItem, &PhraseEditor::EditCut);
+    handle(EditCopyItem, &PhraseEditor::EditCopy);
+    handle(EditPasteItem, &PhraseEditor::EditPaste);
+    handle(miEditFont, &PhraseEditor::SelectFont);
+    handle(EditCheckAccentsItem, &PhraseEditor::CheckAccents);
+    handle(HelpContentsItem, &PhraseEditor::HelpContents);
+    handle(HelpSearchItem, &PhraseEditor::HelpSearch);
+    handle(HelpHowToUseItem, &PhraseEditor::HelpHowToUse);
+    handle(HelpAboutItem, &PhraseEditor::HelpAbout);
 }
 
-void TMainForm::FormCreate()
+void PhraseEditor::FormCreate()
 {
     // Every hint shown anywhere in the program is mirrored in this window's status bar.
     qApp->installEventFilter(this);
     AssignDocumentName(Untitled);
     LoadFontNames();
     BuildRulerTicks();
-    connect(FontSize, &QLineEdit::textChanged, this, ErrorGuard::guarded(this, &TMainForm::FontSizeChange));
-    connect(FontName, &QComboBox::editTextChanged, this, ErrorGuard::guarded(this, &TMainForm::FontNameChange));
+    connect(FontSize, &QLineEdit::textChanged, this, ErrorGuard::guarded(this, &PhraseEditor::FontSizeChange));
+    connect(FontName, &QComboBox::editTextChanged, this, ErrorGuard::guarded(this, &PhraseEditor::FontNameChange));
     SelectionChange();
 }
 
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+bool PhraseEditor::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::StatusTip:
@@ -454,7 +454,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::setHint(const QString &hint)
+void PhraseEditor::setHint(const QString &hint)
 {
     if (hint == m_hint)
         return;
@@ -462,12 +462,12 @@ void TMainForm::setHint(const QString &hint)
     ShowHint();
 }
 
-void TMainForm::ShowHint()
+void PhraseEditor::ShowHint()
 {
     StatusBar->showMessage(m_hint);
 }
 
-void TMainForm::LoadFontNames()
+void PhraseEditor::LoadFontNames()
 {
     QStringList families = QFontDatabase::families();
     std::sort(families.begin(), families.end(),
@@ -478,30 +478,30 @@ void TMainForm::LoadFontNames()
     FontName->setCurrentIndex(-1);
 }
 
-void TMainForm::BuildRulerTicks()
+void PhraseEditor::BuildRulerTicks()
 {
     Ruler->setCaption(QStringLiteral("\t|").repeated(100));
 }
 
-void TMainForm::ApplyEditMargins()
+void PhraseEditor::ApplyEditMargins()
 {
     RichEdit1->setFormattingMargins(EditMargin, EditMargin);
 }
 
-void TMainForm::AssignDocumentName(const QString &name)
+void PhraseEditor::AssignDocumentName(const QString &name)
 {
     DocumentName = name;
     setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(name).fileName(), QCoreApplication::applicationName()));
 }
 
-MessageAnswer TMainForm::askToSave()
+MessageAnswer PhraseEditor::askToSave()
 {
     return DialogService::instance().message(
         this, QStringLiteral("¿Guardar cambios en %1?").arg(QDir::toNativeSeparators(DocumentName)),
         QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNoCancel);
 }
 
-MessageAnswer TMainForm::ConfirmSaveChanges()
+MessageAnswer PhraseEditor::ConfirmSaveChanges()
 {
     if (!RichEdit1->document()->isModified())
         return MessageAnswer::Ok;
@@ -515,12 +515,12 @@ MessageAnswer TMainForm::ConfirmSaveChanges()
 }
 
 // A save that was wanted but not made (its dialog cancelled) leaves the text unsaved.
-bool TMainForm::saveDeclined(MessageAnswer answer) const
+bool PhraseEditor::saveDeclined(MessageAnswer answer) const
 {
     return answer == MessageAnswer::Yes && RichEdit1->document()->isModified();
 }
 
-bool TMainForm::CanLeaveProgram()
+bool PhraseEditor::CanLeaveProgram()
 {
     // Text in the hidden editor was already answered for when the editor was closed; the
     // student cannot see it, so there is nothing to ask about.
@@ -539,7 +539,7 @@ bool TMainForm::CanLeaveProgram()
     return true;
 }
 
-bool TMainForm::MayReplaceDocument()
+bool PhraseEditor::MayReplaceDocument()
 {
     // A hidden editor's text was answered for when it was closed.
     if (!isVisible())
@@ -547,7 +547,7 @@ bool TMainForm::MayReplaceDocument()
     return !saveDeclined(ConfirmSaveChanges());
 }
 
-void TMainForm::FileNew()
+void PhraseEditor::FileNew()
 {
     // Unsaved text is not dropped without asking, nor when the save asked for was not made.
     if (saveDeclined(ConfirmSaveChanges()))
@@ -558,7 +558,7 @@ void TMainForm::FileNew()
     SelectionChange();
 }
 
-FileDialogRequest TMainForm::openDialogRequest(const QString &filter) const
+FileDialogRequest PhraseEditor::openDialogRequest(const QString &filter) const
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Abrir");
@@ -570,7 +570,7 @@ FileDialogRequest TMainForm::openDialogRequest(const QString &filter) const
     return request;
 }
 
-void TMainForm::LoadDocument(const QString &path)
+void PhraseEditor::LoadDocument(const QString &path)
 {
     // Laying out every paragraph of a long document keeps the window from answering: such a
     // file is refused before it is read.
@@ -585,7 +585,7 @@ void TMainForm::LoadDocument(const QString &path)
     SelectionChange();
 }
 
-void TMainForm::FileOpen()
+void PhraseEditor::FileOpen()
 {
     ConfirmSaveChanges();
     const FileDialogResult chosen = DialogService::instance().openFile(this, openDialogRequest(EditorFilter));
@@ -597,13 +597,13 @@ void TMainForm::FileOpen()
     RichEdit1->setReadOnly(false);
 }
 
-void TMainForm::saveTo(const QString &path)
+void PhraseEditor::saveTo(const QString &path)
 {
     // Always RTF, whatever the extension: the exercise loaders read the text lines of RTF.
     RichTextFile::save(*RichEdit1->document(), path);
 }
 
-void TMainForm::FileSave()
+void PhraseEditor::FileSave()
 {
     if (DocumentName == Untitled) {
         FileSaveAs();
@@ -613,7 +613,7 @@ void TMainForm::FileSave()
     RichEdit1->document()->setModified(false);
 }
 
-void TMainForm::FileSaveAs()
+void PhraseEditor::FileSaveAs()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Guardar como");
@@ -638,7 +638,7 @@ void TMainForm::FileSaveAs()
     RichEdit1->document()->setModified(false);
 }
 
-void TMainForm::FilePrint()
+void PhraseEditor::FilePrint()
 {
     QPrintDialog dialog(&m_printer, this);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
@@ -650,33 +650,33 @@ void TMainForm::FilePrint()
         throw AppError(QStringLiteral("No se pudo imprimir %1.").arg(QDir::toNativeSeparators(DocumentName)));
 }
 
-void TMainForm::FileExit()
+void PhraseEditor::FileExit()
 {
     // As the close box: unsaved text is offered for saving before the window goes.
     close();
 }
 
-void TMainForm::EditUndo()
+void PhraseEditor::EditUndo()
 {
     RichEdit1->undo();
 }
 
-void TMainForm::EditCut()
+void PhraseEditor::EditCut()
 {
     RichEdit1->cut();
 }
 
-void TMainForm::EditCopy()
+void PhraseEditor::EditCopy()
 {
     RichEdit1->copy();
 }
 
-void TMainForm::EditPaste()
+void PhraseEditor::EditPaste()
 {
     RichEdit1->paste();
 }
 
-void TMainForm::CheckAccents()
+void PhraseEditor::CheckAccents()
 {
     // The dictionary is read the first time it is needed, not when the program starts.
     const SpellingDictionary *dictionary = nullptr;
@@ -697,7 +697,7 @@ void TMainForm::CheckAccents()
     RichEdit1->setFocus();
 }
 
-QString TMainForm::editorHelpText() const
+QString PhraseEditor::editorHelpText() const
 {
     const QStringList lines = {
         QStringLiteral("Este editor prepara los archivos de los ejercicios: en los de frases, una frase "
@@ -728,7 +728,7 @@ QString TMainForm::editorHelpText() const
     return lines.join(QLatin1Char('\n'));
 }
 
-QString TMainForm::howToUseHelpText() const
+QString PhraseEditor::howToUseHelpText() const
 {
     const QStringList lines = {
         QStringLiteral("La ayuda del editor está en el menú Ayuda:"),
@@ -742,7 +742,7 @@ QString TMainForm::howToUseHelpText() const
     return lines.join(QLatin1Char('\n'));
 }
 
-void TMainForm::showHelp(unsigned command)
+void PhraseEditor::showHelp(unsigned command)
 {
     if (HelpViewer::request(command))
         return;
@@ -766,7 +766,7 @@ QString lookupForm(const QString &text)
 }
 } // namespace
 
-void TMainForm::searchHelp()
+void PhraseEditor::searchHelp()
 {
     QInputDialog question(this);
     question.setObjectName(QStringLiteral("BuscarAyuda"));
@@ -790,24 +790,24 @@ void TMainForm::searchHelp()
                                       MessageButtons::Ok);
 }
 
-void TMainForm::HelpContents()
+void PhraseEditor::HelpContents()
 {
     showHelp(HelpViewer::Contents);
 }
 
-void TMainForm::HelpSearch()
+void PhraseEditor::HelpSearch()
 {
     showHelp(HelpViewer::PartialKey);
 }
 
-void TMainForm::HelpHowToUse()
+void PhraseEditor::HelpHowToUse()
 {
     showHelp(HelpViewer::HelpOnHelp);
 }
 
-void TMainForm::HelpAbout()
+void PhraseEditor::HelpAbout()
 {
-    TAboutBox::open(this);
+    AboutWindow::open(this);
 }
 
 namespace {
@@ -827,7 +827,7 @@ int pointSize(const QFont &font)
 
 } // namespace
 
-void TMainForm::SelectFont()
+void PhraseEditor::SelectFont()
 {
     QFontDialog dialog(selectionFont(RichEdit1), this);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
@@ -847,7 +847,7 @@ void TMainForm::SelectFont()
     RichEdit1->setFocus();
 }
 
-void TMainForm::mergeTargetAttributes(const QTextCharFormat &format)
+void PhraseEditor::mergeTargetAttributes(const QTextCharFormat &format)
 {
     QTextCursor cursor = RichEdit1->textCursor();
     if (cursor.hasSelection())
@@ -856,14 +856,14 @@ void TMainForm::mergeTargetAttributes(const QTextCharFormat &format)
         RichEdit1->mergeCurrentCharFormat(format);
 }
 
-TMainForm::Indents TMainForm::paragraphIndents() const
+PhraseEditor::Indents PhraseEditor::paragraphIndents() const
 {
     const QTextBlockFormat format = RichEdit1->textCursor().blockFormat();
     const LineStarts starts = lineStarts(format);
     return {starts.first / 20, (starts.others - starts.first) / 20, twips(format.rightMargin()) / 20};
 }
 
-void TMainForm::SelectionChange()
+void PhraseEditor::SelectionChange()
 {
     SyncingControls = true;
     const auto done = qScopeGuard([this] { SyncingControls = false; });
@@ -895,14 +895,14 @@ void TMainForm::SelectionChange()
         align->defaultAction()->setChecked(align == pressed);
 }
 
-void TMainForm::applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off)
+void PhraseEditor::applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off)
 {
     if (SyncingControls)
         return;
     mergeTargetAttributes(button->defaultAction()->isChecked() ? on : off);
 }
 
-void TMainForm::BoldButtonClick()
+void PhraseEditor::BoldButtonClick()
 {
     QTextCharFormat on, off;
     on.setFontWeight(QFont::Bold);
@@ -910,7 +910,7 @@ void TMainForm::BoldButtonClick()
     applyStyleButton(BoldButton, on, off);
 }
 
-void TMainForm::ItalicButtonClick()
+void PhraseEditor::ItalicButtonClick()
 {
     QTextCharFormat on, off;
     on.setFontItalic(true);
@@ -918,7 +918,7 @@ void TMainForm::ItalicButtonClick()
     applyStyleButton(ItalicButton, on, off);
 }
 
-void TMainForm::UnderlineButtonClick()
+void PhraseEditor::UnderlineButtonClick()
 {
     QTextCharFormat on, off;
     on.setFontUnderline(true);
@@ -926,7 +926,7 @@ void TMainForm::UnderlineButtonClick()
     applyStyleButton(UnderlineButton, on, off);
 }
 
-void TMainForm::FontSizeChange()
+void PhraseEditor::FontSizeChange()
 {
     if (SyncingControls)
         return;
@@ -942,7 +942,7 @@ void TMainForm::FontSizeChange()
     mergeTargetAttributes(format);
 }
 
-void TMainForm::FontNameChange()
+void PhraseEditor::FontNameChange()
 {
     if (SyncingControls)
         return;
@@ -954,7 +954,7 @@ void TMainForm::FontNameChange()
     mergeTargetAttributes(format);
 }
 
-void TMainForm::AlignButtonClick(QToolButton *sender)
+void PhraseEditor::AlignButtonClick(QToolButton *sender)
 {
     if (SyncingControls)
         return;
@@ -965,7 +965,7 @@ void TMainForm::AlignButtonClick(QToolButton *sender)
     }
 }
 
-void TMainForm::BulletsButtonClick()
+void PhraseEditor::BulletsButtonClick()
 {
     if (SyncingControls)
         return;
@@ -995,24 +995,24 @@ void TMainForm::BulletsButtonClick()
     cursor.endEditBlock();
 }
 
-void TMainForm::RulerResize()
+void PhraseEditor::RulerResize()
 {
     RulerLine->resize(Ruler->width() - 2 * RulerLine->x(), RulerLine->height());
 }
 
-void TMainForm::FormResize()
+void PhraseEditor::FormResize()
 {
     ApplyEditMargins();
     SelectionChange();
 }
 
-void TMainForm::resizeEvent(QResizeEvent *event)
+void PhraseEditor::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     ErrorGuard::run([this] { FormResize(); });
 }
 
-void TMainForm::showEvent(QShowEvent *event)
+void PhraseEditor::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     ApplyEditMargins();
@@ -1020,7 +1020,7 @@ void TMainForm::showEvent(QShowEvent *event)
     ErrorGuard::run([this] { SelectionChange(); });
 }
 
-void TMainForm::closeEvent(QCloseEvent *event)
+void PhraseEditor::closeEvent(QCloseEvent *event)
 {
     // FormCloseQuery: any failure, Cancel's silent abort included, keeps the window open, and
     // so does a save that was asked for but not made: hidden, the text could not be reached.
@@ -1038,20 +1038,20 @@ void TMainForm::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void TMainForm::RulerItemMouseDown(TRulerMarker *sender, int x)
+void PhraseEditor::RulerItemMouseDown(RulerMarker *sender, int x)
 {
     DragOffset = sender->width() / 2;
     sender->move(sender->x() + x - DragOffset, sender->y());
     DraggingMarker = true;
 }
 
-void TMainForm::RulerItemMouseMove(TRulerMarker *sender, int x)
+void PhraseEditor::RulerItemMouseMove(RulerMarker *sender, int x)
 {
     if (DraggingMarker)
         sender->move(sender->x() + x - DragOffset, sender->y());
 }
 
-void TMainForm::setFirstIndent(int points)
+void PhraseEditor::setFirstIndent(int points)
 {
     changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
         // The other lines keep their distance from the first.
@@ -1061,7 +1061,7 @@ void TMainForm::setFirstIndent(int points)
     });
 }
 
-void TMainForm::setLeftIndent(int points)
+void PhraseEditor::setLeftIndent(int points)
 {
     changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
         const LineStarts starts = lineStarts(format);
@@ -1069,42 +1069,42 @@ void TMainForm::setLeftIndent(int points)
     });
 }
 
-void TMainForm::setRightIndent(int points)
+void PhraseEditor::setRightIndent(int points)
 {
     changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
         format.setRightMargin(pixels(qMax(0, points * 20)));
     });
 }
 
-void TMainForm::FirstIndMouseUp()
+void PhraseEditor::FirstIndMouseUp()
 {
     DraggingMarker = false;
     setFirstIndent(rulerToPoints(FirstInd->x() + DragOffset - EditMargin));
     LeftIndMouseUp();
 }
 
-void TMainForm::LeftIndMouseUp()
+void PhraseEditor::LeftIndMouseUp()
 {
     DraggingMarker = false;
     setLeftIndent(rulerToPoints(LeftInd->x() + DragOffset - EditMargin) - paragraphIndents().first);
     SelectionChange();
 }
 
-void TMainForm::RightIndMouseUp()
+void PhraseEditor::RightIndMouseUp()
 {
     DraggingMarker = false;
     setRightIndent(rulerToPoints(Ruler->width() - RightInd->x() + DragOffset - 2) - 2 * EditMargin);
     SelectionChange();
 }
 
-void TMainForm::RulerMarkerStepped(TRulerMarker *sender, int pixelStep)
+void PhraseEditor::RulerMarkerStepped(RulerMarker *sender, int pixelStep)
 {
     DragOffset = sender->width() / 2;
     sender->move(sender->x() + pixelStep, sender->y());
     markerReleased(sender);
 }
 
-void TMainForm::markerReleased(TRulerMarker *marker)
+void PhraseEditor::markerReleased(RulerMarker *marker)
 {
     if (marker == FirstInd)
         FirstIndMouseUp();

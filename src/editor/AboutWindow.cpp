@@ -1,5 +1,5 @@
-// The information window TAboutBox.
-#include "editor/Reabout.h"
+// The information window AboutWindow.
+#include "editor/AboutWindow.h"
 
 #include "platform/MemoryStatus.h"
 #include "platform/ShellOpen.h"
@@ -17,13 +17,13 @@
 #include <QScreen>
 #include <QStyleOptionFocusRect>
 
-TAboutBox *AboutBox = nullptr;
+AboutWindow *AboutBox = nullptr;
 
 using namespace WindowControls;
 
-const QString TAboutBox::authorName = QStringLiteral("Equipo de Tildora");
-const QString TAboutBox::webAddress = QStringLiteral("https://tildora.example.org/");
-const QString TAboutBox::creditLine = QStringLiteral("Programa hecho por el equipo de Tildora");
+const QString AboutWindow::authorName = QStringLiteral("Equipo de Tildora");
+const QString AboutWindow::webAddress = QStringLiteral("https://tildora.example.org/");
+const QString AboutWindow::creditLine = QStringLiteral("Programa hecho por el equipo de Tildora");
 
 namespace {
 
@@ -31,14 +31,14 @@ const QString subjectLine = QStringLiteral("Actividades interdisciplinares con L
 
 } // namespace
 
-void TLinkLabel::mouseReleaseEvent(QMouseEvent *event)
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
-void TLinkLabel::keyPressEvent(QKeyEvent *event)
+void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -51,7 +51,7 @@ void TLinkLabel::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void TLinkLabel::paintEvent(QPaintEvent *event)
+void LinkLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
     if (!hasFocus())
@@ -62,7 +62,7 @@ void TLinkLabel::paintEvent(QPaintEvent *event)
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Información"));
@@ -81,7 +81,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Label1 = placeLabel(this, "Label1", 105, 14, QStringLiteral("Tildora"),
                         pixelFont(QStringLiteral("MS Sans Serif"), 16, true), Colors::clNavy);
 
-    Label6 = new TLinkLabel(QStringLiteral("%1 (%2)").arg(authorName, webAddress), this);
+    Label6 = new LinkLabel(QStringLiteral("%1 (%2)").arg(authorName, webAddress), this);
     Label6->setObjectName(QStringLiteral("Label6"));
     QFont linkFont = pixelFont(QStringLiteral("Arial"), 12);
     linkFont.setUnderline(true);
@@ -94,7 +94,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Label6->setAccessibleName(QStringLiteral("Página web: %1").arg(webAddress));
     Label6->adjustSize();
     Label6->move(105, 37);
-    connect(Label6, &TLinkLabel::clicked, this, ErrorGuard::guarded(this, &TAboutBox::Label6Click));
+    connect(Label6, &LinkLabel::clicked, this, ErrorGuard::guarded(this, &AboutWindow::Label6Click));
 
     Label2 = placeLabel(this, "Label2", 105, 61, creditLine, font(), Colors::clWindowText);
 
@@ -119,7 +119,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     OKButton->setGeometry(157, 216, 108, 33);
     OKButton->setDefault(true);
     OKButton->setFocus();
-    connect(OKButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TAboutBox::OKButtonClick));
+    connect(OKButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &AboutWindow::OKButtonClick));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -127,13 +127,13 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     ErrorGuard::run([this] { FormCreate(); });
 }
 
-void TAboutBox::open(QWidget *owner)
+void AboutWindow::open(QWidget *owner)
 {
-    TAboutBox about(owner);
+    AboutWindow about(owner);
     DialogService::instance().execModal(about);
 }
 
-QString TAboutBox::physicalMemoryCaption(quint64 bytes, const QLocale &locale)
+QString AboutWindow::physicalMemoryCaption(quint64 bytes, const QLocale &locale)
 {
     // "#,###": rounded to whole kilobytes, grouped by thousands, no forced digit for 0.
     const quint64 kilobytes = (bytes + 512) / 1024;
@@ -143,12 +143,12 @@ QString TAboutBox::physicalMemoryCaption(quint64 bytes, const QLocale &locale)
     return digits + QStringLiteral(" KB");
 }
 
-QString TAboutBox::memoryLoadCaption(int load)
+QString AboutWindow::memoryLoadCaption(int load)
 {
     return QStringLiteral("%1 %").arg(load);
 }
 
-void TAboutBox::FormCreate()
+void AboutWindow::FormCreate()
 {
     const MemoryStatus::Figures figures = MemoryStatus::current();
     PhysMem->setText(physicalMemoryCaption(figures.totalPhysical, QLocale()));
@@ -158,13 +158,13 @@ void TAboutBox::FormCreate()
     Label5->setText(subjectLine);
 }
 
-void TAboutBox::OKButtonClick()
+void AboutWindow::OKButtonClick()
 {
     // The window is modal: closing it ends its loop with the result cancel.
     reject();
 }
 
-void TAboutBox::Label6Click()
+void AboutWindow::Label6Click()
 {
     // The desktop's opener may report its failure a moment later, when this window can be gone.
     const QPointer<QWidget> window(this);

@@ -1,5 +1,5 @@
-// TTalvoMail: hands a file to the user's mail program.
-#include "platform/TalvoMail.h"
+// ResultsMail: hands a file to the user's mail program.
+#include "platform/ResultsMail.h"
 
 #include "platform/ResultsFilePath.h"
 #include "richtext/RichTextFile.h"
@@ -35,50 +35,50 @@ QString twoDigits(int value)
 
 } // namespace
 
-TTalvoMail::TTalvoMail(QObject *parent) : QObject(parent)
+ResultsMail::ResultsMail(QObject *parent) : QObject(parent)
 {
 }
 
-QString TTalvoMail::About() const
+QString ResultsMail::About() const
 {
     return credit;
 }
 
-void TTalvoMail::setDestinatary(const QString &value)
+void ResultsMail::setDestinatary(const QString &value)
 {
     if (value != m_destinatary)
         m_destinatary = value;
 }
 
-void TTalvoMail::setDirection(const QString &value)
+void ResultsMail::setDirection(const QString &value)
 {
     if (value != m_direction)
         m_direction = value;
 }
 
-void TTalvoMail::setSubject(const QString &value)
+void ResultsMail::setSubject(const QString &value)
 {
     if (value != m_subject)
         m_subject = value;
 }
 
-void TTalvoMail::setSource(const QString &value)
+void ResultsMail::setSource(const QString &value)
 {
     if (value != m_source)
         m_source = QFileInfo::exists(value) ? value : QString();
 }
 
-void TTalvoMail::setAbout(const QString &value)
+void ResultsMail::setAbout(const QString &value)
 {
     m_about = value;
 }
 
-void TTalvoMail::setClock(std::function<QDateTime()> clock)
+void ResultsMail::setClock(std::function<QDateTime()> clock)
 {
     m_clock = std::move(clock);
 }
 
-QString TTalvoMail::ErrorText(quint32 code)
+QString ResultsMail::ErrorText(quint32 code)
 {
     switch (code) {
     case 1: return QStringLiteral("El usuario canceló uno de los cuadros de diálogo.");
@@ -97,7 +97,7 @@ QString TTalvoMail::ErrorText(quint32 code)
     }
 }
 
-QString TTalvoMail::DatedSubject(const QString &subject, const QDateTime &when, const QLocale &locale)
+QString ResultsMail::DatedSubject(const QString &subject, const QDateTime &when, const QLocale &locale)
 {
     const QChar date = separatorOf(locale.dateFormat(QLocale::ShortFormat), QLatin1Char('/'));
     const QChar time = separatorOf(locale.timeFormat(QLocale::ShortFormat), QLatin1Char(':'));
@@ -108,7 +108,7 @@ QString TTalvoMail::DatedSubject(const QString &subject, const QDateTime &when, 
         + twoDigits(clock.minute());
 }
 
-void TTalvoMail::Send()
+void ResultsMail::Send()
 {
     if (!QFileInfo::exists(m_source)) {
         emit OnFileNotExists(this, m_source);
@@ -120,7 +120,7 @@ void TTalvoMail::Send()
         SendAsBody();
 }
 
-MapiRecipDesc TTalvoMail::recipient() const
+MapiRecipDesc ResultsMail::recipient() const
 {
     MapiRecipDesc recipient;
     recipient.ulReserved = 0;
@@ -131,7 +131,7 @@ MapiRecipDesc TTalvoMail::recipient() const
     return recipient;
 }
 
-void TTalvoMail::SendAsAttachment()
+void ResultsMail::SendAsAttachment()
 {
     MapiFileDesc file;
     file.ulReserved = 0;
@@ -149,7 +149,7 @@ void TTalvoMail::SendAsAttachment()
     DeliverMessage(message);
 }
 
-void TTalvoMail::SendAsBody()
+void ResultsMail::SendAsBody()
 {
     auto *owner = qobject_cast<QWidget *>(parent());
     QWidget *holder = owner ? owner->window() : nullptr;
@@ -174,7 +174,7 @@ void TTalvoMail::SendAsBody()
     DeliverMessage(message);
 }
 
-void TTalvoMail::DeliverMessage(MapiMessage &message)
+void ResultsMail::DeliverMessage(MapiMessage &message)
 {
     m_aborted = false;
     emit OnBeginDocument(this, m_source);

@@ -3,7 +3,7 @@
 #include "FakeMailTransport.h"
 
 #include "platform/ResultsFilePath.h"
-#include "platform/TalvoMail.h"
+#include "platform/ResultsMail.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,7 +55,7 @@ private:
 
 } // namespace
 
-class TestTalvoMail : public QObject {
+class TestResultsMail : public QObject {
     Q_OBJECT
 
 private:
@@ -63,14 +63,14 @@ private:
     QString m_file;
     QStringList m_events;
 
-    void record(TTalvoMail &mail)
+    void record(ResultsMail &mail)
     {
         m_events.clear();
-        connect(&mail, &TTalvoMail::OnBeginDocument, this, [this](TTalvoMail *, const QString &doc) { m_events << "begin " + doc; });
-        connect(&mail, &TTalvoMail::OnEndDocument, this, [this](TTalvoMail *, const QString &doc) { m_events << "end " + doc; });
-        connect(&mail, &TTalvoMail::OnCancelSend, this, [this](TTalvoMail *, const QString &doc) { m_events << "cancel " + doc; });
-        connect(&mail, &TTalvoMail::OnFileNotExists, this, [this](TTalvoMail *, const QString &doc) { m_events << "missing " + doc; });
-        connect(&mail, &TTalvoMail::OnErrorSend, this, [this](TTalvoMail *, quint32 code, const QString &text) {
+        connect(&mail, &ResultsMail::OnBeginDocument, this, [this](ResultsMail *, const QString &doc) { m_events << "begin " + doc; });
+        connect(&mail, &ResultsMail::OnEndDocument, this, [this](ResultsMail *, const QString &doc) { m_events << "end " + doc; });
+        connect(&mail, &ResultsMail::OnCancelSend, this, [this](ResultsMail *, const QString &doc) { m_events << "cancel " + doc; });
+        connect(&mail, &ResultsMail::OnFileNotExists, this, [this](ResultsMail *, const QString &doc) { m_events << "missing " + doc; });
+        connect(&mail, &ResultsMail::OnErrorSend, this, [this](ResultsMail *, quint32 code, const QString &text) {
             m_events << QStringLiteral("error %1 %2").arg(code).arg(text);
         });
     }
@@ -85,7 +85,7 @@ private slots:
 
     void properties()
     {
-        TTalvoMail mail;
+        ResultsMail mail;
         // Never on screen: the component is no control at all.
         QVERIFY(!mail.isWidgetType());
         QVERIFY(!mail.AddDate());
@@ -104,7 +104,7 @@ private slots:
     void attachmentRecords()
     {
         FakeMailTransport transport;
-        TTalvoMail mail;
+        ResultsMail mail;
         mail.setSource(m_file);
         mail.setAttachment(true);
         mail.setDestinatary(QStringLiteral("profe@example.com"));
@@ -151,7 +151,7 @@ private slots:
     {
         FakeMailTransport transport;
         QWidget window;
-        auto *mail = new TTalvoMail(&window);
+        auto *mail = new ResultsMail(&window);
         mail->setSource(m_file);
         QTextEdit *during = nullptr;
         transport.onSend = [&] {
@@ -186,7 +186,7 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, expected);
         FakeMailTransport transport;
-        TTalvoMail mail;
+        ResultsMail mail;
         mail.setLocale(locale);
         mail.setClock([] { return QDateTime(QDate(2026, 3, 14), QTime(9, 5, 59)); });
         mail.setSource(m_file);
@@ -214,7 +214,7 @@ private slots:
         QFETCH(QString, middle);
         FakeMailTransport transport;
         transport.result = {code, false};
-        TTalvoMail mail;
+        ResultsMail mail;
         record(mail);
         mail.setSource(m_file);
         mail.setAttachment(true);
@@ -230,9 +230,9 @@ private slots:
     void abortedBeforeTheHandOffSendsNothing()
     {
         FakeMailTransport transport;
-        TTalvoMail mail;
+        ResultsMail mail;
         record(mail);
-        connect(&mail, &TTalvoMail::OnBeginDocument, &mail, [](TTalvoMail *sender, const QString &) { sender->Abort(); });
+        connect(&mail, &ResultsMail::OnBeginDocument, &mail, [](ResultsMail *sender, const QString &) { sender->Abort(); });
         mail.setSource(m_file);
         mail.setAttachment(true);
         mail.Send();
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(m_events, (QStringList{"begin " + m_file, "cancel " + m_file}));
         QCOMPARE(mail.LastResult().code, MAPI_USER_ABORT);
         // The next send is not aborted by the last one.
-        disconnect(&mail, &TTalvoMail::OnBeginDocument, &mail, nullptr);
+        disconnect(&mail, &ResultsMail::OnBeginDocument, &mail, nullptr);
         mail.Send();
         QCOMPARE(transport.messages.size(), 1);
     }
@@ -248,7 +248,7 @@ private slots:
     void missingFileSendsNothing()
     {
         FakeMailTransport transport;
-        TTalvoMail mail;
+        ResultsMail mail;
         record(mail);
         mail.setSource(m_folder.filePath(QStringLiteral("perdido.txt")));
         mail.Send();
@@ -391,5 +391,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTalvoMail)
-#include "tst_talvomail.moc"
+QTEST_MAIN(TestResultsMail)
+#include "tst_resultsmail.moc"

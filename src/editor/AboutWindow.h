@@ -1,4 +1,4 @@
-// The information window TAboutBox: the program's title and credits, a link to its web page
+// The information window AboutWindow: the program's title and credits, a link to its web page
 // and two figures about the computer's memory, taken at each opening.
 #pragma once
 
@@ -10,7 +10,7 @@ class QLocale;
 class QPushButton;
 
 // A label that acts on a click, and on Enter or Space when it has the focus.
-class TLinkLabel : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
@@ -24,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-class TAboutBox : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     // The program's own credits.
@@ -32,7 +32,7 @@ public:
     static const QString webAddress;
     static const QString creditLine;
 
-    explicit TAboutBox(QWidget *parent = nullptr);
+    explicit AboutWindow(QWidget *parent = nullptr);
 
     // Every opening: a fresh window owned by the caller, shown modally and freed.
     static void open(QWidget *owner);
@@ -44,7 +44,7 @@ public:
 
     QLabel *ProgramIcon = nullptr;
     QLabel *Label1 = nullptr;
-    TLinkLabel *Label6 = nullptr;
+    LinkLabel *Label6 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label5 = nullptr;
     QFrame *Bevel1 = nullptr;
@@ -60,4 +60,4 @@ public slots:
     void Label6Click();
 };
 
-extern TAboutBox *AboutBox;
+extern AboutWindow *AboutBox;

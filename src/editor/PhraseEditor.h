@@ -1,4 +1,4 @@
-// The phrase-file editor window TMainForm: a small word processor for the exercise files,
+// The phrase-file editor window PhraseEditor: a small word processor for the exercise files,
 // with its speed bar, ruler, menus and status-bar hints.
 #pragma once
 
@@ -17,12 +17,12 @@ class QLineEdit;
 class QStatusBar;
 class QTextCursor;
 class QToolButton;
-class TRichEdit;
-class TRulerMarker;
-class TRulerPanel;
-class TUpDown;
+class RichEdit;
+class RulerMarker;
+class RulerPanel;
+class UpDown;
 
-class TMainForm : public QMainWindow {
+class PhraseEditor : public QMainWindow {
     Q_OBJECT
 public:
     // Ruler pixels per point, written as the exact fraction 4/3, and the text's free margin.
@@ -38,8 +38,8 @@ public:
     static const QString EditorFilter;
     static const QString ModifyFilter;
 
-    explicit TMainForm(QWidget *parent = nullptr);
-    ~TMainForm() override;
+    explicit PhraseEditor(QWidget *parent = nullptr);
+    ~PhraseEditor() override;
 
     // Fields of the window.
     QString DocumentName;
@@ -86,7 +86,7 @@ public:
     QToolButton *PasteButton = nullptr;
     QComboBox *FontName = nullptr;
     QLineEdit *FontSize = nullptr;
-    TUpDown *UpDown1 = nullptr;
+    UpDown *UpDown1 = nullptr;
     QToolButton *BoldButton = nullptr;
     QToolButton *ItalicButton = nullptr;
     QToolButton *UnderlineButton = nullptr;
@@ -94,12 +94,12 @@ public:
     QToolButton *CenterAlign = nullptr;
     QToolButton *RightAlign = nullptr;
     QToolButton *BulletsButton = nullptr;
-    TRulerPanel *Ruler = nullptr;
-    TRulerMarker *FirstInd = nullptr;
-    TRulerMarker *LeftInd = nullptr;
+    RulerPanel *Ruler = nullptr;
+    RulerMarker *FirstInd = nullptr;
+    RulerMarker *LeftInd = nullptr;
     QFrame *RulerLine = nullptr;
-    TRulerMarker *RightInd = nullptr;
-    TRichEdit *RichEdit1 = nullptr;
+    RulerMarker *RightInd = nullptr;
+    RichEdit *RichEdit1 = nullptr;
     QStatusBar *StatusBar = nullptr;
 
     QAction *FileNewItem = nullptr;
@@ -149,8 +149,8 @@ public slots:
     void BulletsButtonClick();
     void RulerResize();
     void FormResize();
-    void RulerItemMouseDown(TRulerMarker *sender, int x);
-    void RulerItemMouseMove(TRulerMarker *sender, int x);
+    void RulerItemMouseDown(RulerMarker *sender, int x);
+    void RulerItemMouseMove(RulerMarker *sender, int x);
     void FirstIndMouseUp();
     void LeftIndMouseUp();
     void RightIndMouseUp();
@@ -187,8 +187,8 @@ private:
     void searchHelp();
     bool saveDeclined(MessageAnswer answer) const;
     void saveTo(const QString &path);
-    void RulerMarkerStepped(TRulerMarker *sender, int pixels);
-    void markerReleased(TRulerMarker *marker);
+    void RulerMarkerStepped(RulerMarker *sender, int pixels);
+    void markerReleased(RulerMarker *marker);
     void setFirstIndent(int points);
     void setLeftIndent(int points);
     void setRightIndent(int points);
@@ -198,4 +198,4 @@ private:
     QString m_hint;
 };
 
-extern TMainForm *MainForm;
+extern PhraseEditor *MainForm;

@@ -2,7 +2,7 @@
 // web link's order of attempts (a fake shell, and once the real one with a recording browser).
 #include "ScriptedDialogs.h"
 
-#include "editor/Reabout.h"
+#include "editor/AboutWindow.h"
 #include "platform/MemoryStatus.h"
 #include "platform/ShellOpen.h"
 
@@ -43,7 +43,7 @@ qint64 meminfoKb(const QByteArray &text, const char *name)
 
 } // namespace
 
-class TestReabout : public QObject {
+class TestAboutWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -114,7 +114,7 @@ private slots:
         QFETCH(quint64, bytes);
         QFETCH(QLocale, locale);
         QFETCH(QString, caption);
-        QCOMPARE(TAboutBox::physicalMemoryCaption(bytes, locale), caption);
+        QCOMPARE(AboutWindow::physicalMemoryCaption(bytes, locale), caption);
     }
 
     void eachOpeningTakesFreshFigures()
@@ -130,18 +130,18 @@ private slots:
         QStringList shown;
         for (int opening = 0; opening < 2; ++opening) {
             dialogs.queueModal([&shown](QDialog &dialog) {
-                auto &about = static_cast<TAboutBox &>(dialog);
+                auto &about = static_cast<AboutWindow &>(dialog);
                 // The first figure is the whole of the memory, not what is free.
                 shown << about.Label3->text() + about.PhysMem->text() + QLatin1Char('/') + about.FreeRes->text();
                 return int(QDialog::Rejected);
             });
-            TAboutBox::open(&owner);
+            AboutWindow::open(&owner);
         }
         QCOMPARE(shown, QStringList({QStringLiteral("Memoria física total:1.048.576 KB/31 %"),
                                      QStringLiteral("Memoria física total:2.097.152 KB/32 %")}));
         QCOMPARE(dialogs.modalWindows, QStringList({QStringLiteral("AboutBox"), QStringLiteral("AboutBox")}));
         // Freed after each opening.
-        QVERIFY(owner.findChildren<TAboutBox *>().isEmpty());
+        QVERIFY(owner.findChildren<AboutWindow *>().isEmpty());
         QLocale::setDefault(QLocale::c());
     }
 
@@ -156,7 +156,7 @@ private slots:
         QFETCH(int, key);
         FakeShell shell;
         ShellOpen::setShell(&shell);
-        TAboutBox about;
+        AboutWindow about;
         QVERIFY(about.windowFlags() & Qt::WindowStaysOnTopHint);
         about.setResult(-1);
         about.show();
@@ -189,12 +189,12 @@ private slots:
         shell.working = working;
         ShellOpen::setShell(&shell);
         ScriptedDialogs dialogs;
-        TAboutBox about;
+        AboutWindow about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QTest::mouseClick(about.Label6, Qt::LeftButton);
 
-        const QString address = TAboutBox::webAddress;
+        const QString address = AboutWindow::webAddress;
         const QStringList all = {QStringLiteral("open ") + address, QStringLiteral("x-www-browser ") + address,
                                  QStringLiteral("firefox ") + address};
         QCOMPARE(shell.attempts, all.mid(0, attempts));
@@ -227,7 +227,7 @@ private slots:
         qputenv("PATH", QFile::encodeName(bin.path()));
 
         ScriptedDialogs dialogs;
-        TAboutBox about;
+        AboutWindow about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QTest::mouseClick(about.Label6, Qt::LeftButton);
@@ -284,15 +284,15 @@ private slots:
             qputenv("DISPLAY", ":0");
 
         ScriptedDialogs dialogs;
-        TAboutBox about;
+        AboutWindow about;
         about.Label6Click();
         QVERIFY(dialogs.messages.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 15000);
         QFile recorded(record);
         QVERIFY(recorded.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(recorded.readAll()), TAboutBox::webAddress);
+        QCOMPARE(QString::fromUtf8(recorded.readAll()), AboutWindow::webAddress);
     }
 };
 
-QTEST_MAIN(TestReabout)
-#include "tst_reabout.moc"
+QTEST_MAIN(TestAboutWindow)
+#include "tst_aboutwindow.moc"
