@@ -2,7 +2,7 @@
 // alone, and the whole tick with the page's lists and labels.
 #include "exercises/ClassificationExercise.h"
 #include "help/ExamplesPage.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "shared/RunScores.h"
 #include "widgets/TabbedNotebook.h"
 
@@ -44,9 +44,9 @@ BENCHMARK(BM_RecountAllPlaced)->Unit(benchmark::kMicrosecond);
 static void BM_IdleTick(benchmark::State &state)
 {
     runScores() = RunScores{};
-    TAyuda window;
+    ExercisesWindow window;
     window.Timer1->stop();
-    window.TabbedNotebook1->setPageIndex(TAyuda::PageEjemplos);
+    window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageEjemplos);
     window.show();
     ExamplesPage *page = window.examplesPage;
     const ClassificationExercise::GroupItems groups = allPlaced();

@@ -2,7 +2,7 @@
 // student's copy) and correcting it, each against one plain fill of a text box with the
 // same text; opening and correcting the largest file the page takes, and refusing larger ones.
 #include "help/PhrasesPage.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "shared/AppError.h"
 #include "shared/TextFile.h"
 #include "widgets/BigText.h"
@@ -77,7 +77,7 @@ struct Window {
     Window() { ayuda.show(); }
     ChooseFile dialogs;
     ScopedDialogs inPlace{dialogs};
-    TAyuda ayuda;
+    ExercisesWindow ayuda;
 };
 
 // The yardstick: the file's text put into a box like the page's, in the same kind of window.

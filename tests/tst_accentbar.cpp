@@ -5,7 +5,7 @@
 #include "editor/PhraseEditor.h"
 #include "help/PhrasesPage.h"
 #include "help/QuestionsPage.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "practice/DatosAcentos.h"
 #include "ui/AccentBar.h"
 #include "widgets/TabbedNotebook.h"
@@ -84,8 +84,8 @@ private slots:
         } else if (place == QStringLiteral("RichEdit1")) {
             window = std::make_unique<PhraseEditor>();
         } else {
-            auto ayuda = std::make_unique<TAyuda>();
-            ayuda->TabbedNotebook1->setPageIndex(place == QStringLiteral("Edit1") ? TAyuda::PageCuestiones : TAyuda::PageFrases);
+            auto ayuda = std::make_unique<ExercisesWindow>();
+            ayuda->TabbedNotebook1->setPageIndex(place == QStringLiteral("Edit1") ? ExercisesWindow::PageCuestiones : ExercisesWindow::PageFrases);
             window = std::move(ayuda);
         }
         window->show();

@@ -7,7 +7,7 @@
 #include "app/TildoraApplication.h"
 #include "editor/PhraseEditor.h"
 #include "editor/AboutWindow.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "platform/FontWarmUp.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"

@@ -1,7 +1,7 @@
 // The page "Ejemplos" played as a student does, by mouse and by keyboard, and the help
 // window's tick that brings its figures up to date.
 #include "help/ExamplesPage.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 
 #include "shared/RunScores.h"
 #include "widgets/Banner.h"
@@ -56,7 +56,7 @@ int groupOf(const QString &word)
 class TestExamplesPage : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TAyuda> m_window;
+    std::unique_ptr<ExercisesWindow> m_window;
     ExamplesPage *m_page = nullptr;
 
     QWindow *handle() const { return m_window->windowHandle(); }
@@ -128,9 +128,9 @@ private slots:
     void init()
     {
         runScores() = RunScores{};
-        m_window = std::make_unique<TAyuda>();
+        m_window = std::make_unique<ExercisesWindow>();
         m_page = m_window->examplesPage;
-        m_window->TabbedNotebook1->setPageIndex(TAyuda::PageEjemplos);
+        m_window->TabbedNotebook1->setPageIndex(ExercisesWindow::PageEjemplos);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         // The test ticks by hand, except where the real timer is the point.
@@ -332,7 +332,7 @@ private slots:
             }
         }
         QStringList cut;
-        for (QListWidget *list : m_window->TabbedNotebook1->page(TAyuda::PageEjemplos)->findChildren<QListWidget *>()) {
+        for (QListWidget *list : m_window->TabbedNotebook1->page(ExercisesWindow::PageEjemplos)->findChildren<QListWidget *>()) {
             for (int row = 0; row < list->count(); ++row)
                 if (page.shownText(list, row) != list->item(row)->text())
                     cut << list->objectName() + u": "_s + page.shownText(list, row);

@@ -1,6 +1,6 @@
 // The page "Frases y palabras": opening a phrase file, correcting it and showing the answers.
 #include "help/PhrasesPage.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 
 #include "ScriptedDialogs.h"
 #include "shared/AppError.h"
@@ -69,7 +69,7 @@ private slots:
         QVERIFY(m_folder->isValid());
         m_previous = QDir::currentPath();
         QDir::setCurrent(m_folder->path());
-        m_window = std::make_unique<TAyuda>();
+        m_window = std::make_unique<ExercisesWindow>();
         m_page = m_window->phrasesPage;
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(m_page->RichEdit2->document()->findBlockByNumber(8).text(),
                  u"                PULSA SOBRE EL BOTÓN  << Frases >> PARA ABRIR LOS ARCHIVOS DE FRASES"_s);
         // The viewer lies under the box, which hides it.
-        QWidget *page = m_window->TabbedNotebook1->page(TAyuda::PageFrases);
+        QWidget *page = m_window->TabbedNotebook1->page(ExercisesWindow::PageFrases);
         QVERIFY(page->children().indexOf(m_page->BigText1) < page->children().indexOf(m_page->RichEdit2));
         QVERIFY(!m_page->Comprobar->isVisible());
         QCOMPARE(m_page->Tfrases->text(), u"0"_s);
@@ -471,7 +471,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_previous;
-    std::unique_ptr<TAyuda> m_window;
+    std::unique_ptr<ExercisesWindow> m_window;
     PhrasesPage *m_page = nullptr;
 };
 

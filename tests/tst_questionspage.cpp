@@ -1,7 +1,7 @@
 // The page "Cuestiones" in its window: the blanks as built, filling them by typing, by Enter and
 // from the word choosers with real mouse events, and correcting.
 #include "help/QuestionsPage.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 
 #include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
@@ -23,9 +23,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Every blank of every open group lies wholly inside the page.
-bool openBlanksInView(TAyuda &window)
+bool openBlanksInView(ExercisesWindow &window)
 {
-    QWidget *page = window.TabbedNotebook1->page(TAyuda::PageCuestiones);
+    QWidget *page = window.TabbedNotebook1->page(ExercisesWindow::PageCuestiones);
     for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
         QLineEdit *blank = window.questionsPage->Edit(n);
         if (static_cast<CollapsePanel *>(blank->parentWidget())->Collapsed())
@@ -36,7 +36,7 @@ bool openBlanksInView(TAyuda &window)
     return true;
 }
 
-int openGroups(TAyuda &window)
+int openGroups(ExercisesWindow &window)
 {
     int open = 0;
     for (const CollapsePanel *panel : window.findChildren<CollapsePanel *>())
@@ -85,7 +85,7 @@ private slots:
         QFETCH(int, maxLength);
         QFETCH(QColor, colour);
         QFETCH(QString, panel);
-        TAyuda window;
+        ExercisesWindow window;
         QuestionsPage *page = window.questionsPage;
         auto *own = window.findChild<CollapsePanel *>(panel);
         const QuestionsExercise::Group blanks = QuestionsExercise::groups()[group - 1];
@@ -101,7 +101,7 @@ private slots:
             QVERIFY(blank->text().isEmpty());
         }
         // A wrong or empty blank tells the rule of its own group, the first one of a group too.
-        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         page->CorregirCuestiones->click();
         QCOMPARE(page->Edit(blanks.firstBlank)->toolTip(), QuestionsExercise::groupHint(group - 1));
         QCOMPARE(page->Edit(blanks.firstBlank)->accessibleDescription(), QuestionsExercise::groupHint(group - 1));
@@ -126,7 +126,7 @@ private slots:
     void chooserWordsAreAcceptedWhereRight()
     {
         QFETCH(int, blank);
-        TAyuda window;
+        ExercisesWindow window;
         QuestionsPage *page = window.questionsPage;
         const QStringList offered = page->chooser(QuestionsExercise::groupOf(blank) + 1)->StringListValues();
         QStringList accepted;
@@ -135,7 +135,7 @@ private slots:
                 accepted << word;
         QCOMPARE(accepted.size(), 1);
         // Chosen with the pointer, it is marked right.
-        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         page->Edit(blank)->setFocus();
@@ -162,14 +162,14 @@ private slots:
     {
         QFETCH(QString, label);
         QFETCH(QString, text);
-        TAyuda window;
+        ExercisesWindow window;
         QCOMPARE(window.findChild<QLabel *>(label)->text(), text);
     }
 
     // "haberlo" fits its blank whole, and the sentence goes on after it.
     void haberloFitsItsBlank()
     {
-        TAyuda window;
+        ExercisesWindow window;
         QLineEdit *blank = window.questionsPage->Edit(30);
         blank->insert(u"haberlo"_s);
         QCOMPARE(blank->text(), u"haberlo"_s);
@@ -179,8 +179,8 @@ private slots:
 
     void correctingAnEmptyPage()
     {
-        TAyuda window;
-        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        ExercisesWindow window;
+        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         QuestionsPage *page = window.questionsPage;
         runScores().sinoHits = 4;
         page->CorregirCuestiones->click();
@@ -203,10 +203,10 @@ private slots:
     // through group 4 into group 5, a correction, one answer changed, a second correction.
     void fillingAndCorrecting()
     {
-        TAyuda window;
+        ExercisesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         QuestionsPage *page = window.questionsPage;
         for (CollapsePanel *panel : window.findChildren<CollapsePanel *>())
             QVERIFY(panel->Collapsed());
@@ -314,10 +314,10 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(QString, to);
-        TAyuda window;
+        ExercisesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         QLineEdit *blank = window.questionsPage->Edit(from);
         blank->setFocus();
         QTest::keyClick(blank, Qt::Key_Return);
@@ -328,10 +328,10 @@ private slots:
     // the others folding, so that the blank being typed in is always seen.
     void tabWalksGroupOneToSixInView()
     {
-        TAyuda window;
+        ExercisesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         window.questionsPage->Edit(1)->setFocus(Qt::TabFocusReason);
         QStringList walked{QApplication::focusWidget()->objectName()};
         for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
@@ -351,10 +351,10 @@ private slots:
     // pin, so that group 2's blanks are seen.
     void openingAGroupFoldsTheOthers()
     {
-        TAyuda window;
+        ExercisesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.TabbedNotebook1->setPageIndex(TAyuda::PageCuestiones);
+        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         QuestionsPage *page = window.questionsPage;
         const auto pointAt = [](CollapsePanel *panel) {
             QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), panel->mapToGlobal(QPointF(5, 5)));

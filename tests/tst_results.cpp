@@ -4,7 +4,7 @@
 #include "ScriptedDialogs.h"
 
 #include "exercises/ExerciseScores.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "exercises/ScoreHistory.h"
@@ -53,7 +53,7 @@ private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<FakeMailTransport> m_transport;
     std::unique_ptr<ExerciseScores> m_scores;
-    std::unique_ptr<TAyuda> m_ayuda;
+    std::unique_ptr<ExercisesWindow> m_ayuda;
     std::unique_ptr<TForm1> m_form;
     QString m_previousFolder;
     QByteArray m_previousHome;
@@ -120,7 +120,7 @@ private slots:
         m_transport = std::make_unique<FakeMailTransport>();
         m_scores = std::make_unique<ExerciseScores>();
         m_form = std::make_unique<TForm1>(*m_scores);
-        m_ayuda = std::make_unique<TAyuda>(*m_scores);
+        m_ayuda = std::make_unique<ExercisesWindow>(*m_scores);
         Ayuda = m_ayuda.get();
         // The help window's own tick recounts its exercises into these labels; here the tests
         // write them.

@@ -3,7 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "TemporaryWorkingFolder.h"
 
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "practice/Unit1.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
@@ -516,7 +516,7 @@ private slots:
         QFETCH(QKeySequence, close);
         QStandardPaths::setTestModeEnabled(true);
         openWindow();
-        TAyuda help;
+        ExercisesWindow help;
         Ayuda = &help;
         QWidget *opened = nullptr;
         if (window == QStringLiteral("Ayuda")) {

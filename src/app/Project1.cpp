@@ -7,7 +7,7 @@
 #include "editor/PhraseEditor.h"
 #include "exercises/ExerciseScores.h"
 #include "editor/AboutWindow.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "practice/DatosAcentos.h"
 #include "practice/Unit1.h"
 #include "ui/ErrorGuard.h"
@@ -130,7 +130,7 @@ void TildoraWindows::createOtherWindows()
     MainForm = mainForm.get();
     aboutBox = std::make_unique<AboutWindow>();
     AboutBox = aboutBox.get();
-    ayuda = std::make_unique<TAyuda>(*scores);
+    ayuda = std::make_unique<ExercisesWindow>(*scores);
     Ayuda = ayuda.get();
     datosBox = std::make_unique<TDatosBox>();
     DatosBox = datosBox.get();

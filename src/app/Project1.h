@@ -7,7 +7,7 @@ class QObject;
 
 class ExerciseScores;
 class AboutWindow;
-class TAyuda;
+class ExercisesWindow;
 class TDatosBox;
 class TForm1;
 class PhraseEditor;
@@ -19,7 +19,7 @@ struct TildoraWindows {
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<PhraseEditor> mainForm;
     std::unique_ptr<AboutWindow> aboutBox;
-    std::unique_ptr<TAyuda> ayuda;
+    std::unique_ptr<ExercisesWindow> ayuda;
     std::unique_ptr<TDatosBox> datosBox;
 
     // How a run starts: every window at once, or the practice window first and the others

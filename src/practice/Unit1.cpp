@@ -4,7 +4,7 @@
 #include "editor/PhraseEditor.h"
 #include "exercises/ExerciseScores.h"
 #include "editor/AboutWindow.h"
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "practice/DatosAcentos.h"
 #include "practice/ReportCommands.h"
 #include "platform/ResultsFilePath.h"

@@ -1,5 +1,5 @@
 // The help window: layout, rules text, instructions, page change and its timer.
-#include "help/UnitAyuda.h"
+#include "help/ExercisesWindow.h"
 #include "help/PhrasesPage.h"
 #include "help/QuestionsPage.h"
 
@@ -98,14 +98,14 @@ const PanelRow panelsTopDown[] = {
 constexpr int stripHeight = 30;
 constexpr int collapsedHeight = 17;
 
-CollapsePanel *panel(TAyuda &window, const char *name)
+CollapsePanel *panel(ExercisesWindow &window, const char *name)
 {
     return window.findChild<CollapsePanel *>(QLatin1String(name));
 }
 
 } // namespace
 
-class TestAyuda : public QObject {
+class TestExercisesWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -140,7 +140,7 @@ private slots:
         QFETCH(int, page);
         QFETCH(QString, expected);
         ScriptedDialogs dialogs;
-        TAyuda window;
+        ExercisesWindow window;
         window.TabbedNotebook1->setPageIndex(page);
         QCOMPARE(window.TabbedNotebook1->pageIndex(), page);
         window.SpeedButton1->click();
@@ -160,7 +160,7 @@ private slots:
 
     void firstShownOnPhrasesThenOnTheLastPage()
     {
-        TAyuda window;
+        ExercisesWindow window;
         window.show();
         QCOMPARE(window.TabbedNotebook1->pageIndex(), 2);
         QCOMPARE(window.TabbedNotebook1->activePage(), u"Frases y palabras"_s);
@@ -182,7 +182,7 @@ private slots:
     void questionPanelsAsBuilt()
     {
         QFETCH(int, row);
-        TAyuda window;
+        ExercisesWindow window;
         CollapsePanel *p = panel(window, panelsTopDown[row].name);
         QVERIFY(p);
         QCOMPARE(p->parentWidget(), window.TabbedNotebook1->page(3));
@@ -216,7 +216,7 @@ private slots:
         QFETCH(int, via);
         QFETCH(QString, pinned);
         QFETCH(bool, byMouse);
-        TAyuda window;
+        ExercisesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         TabbedNotebook *notebook = window.TabbedNotebook1;
@@ -259,7 +259,7 @@ private slots:
 
     void pageChangesBetweenOtherPagesKeepThemCollapsed()
     {
-        TAyuda window;
+        ExercisesWindow window;
         window.TabbedNotebook1->setPageIndex(3);
         window.TabbedNotebook1->setPageIndex(0);
         window.TabbedNotebook1->setPageIndex(1);
@@ -279,7 +279,7 @@ private slots:
     void timerFollowsShowingAndHiding()
     {
         QFETCH(QString, how);
-        TAyuda window;
+        ExercisesWindow window;
         QCOMPARE(window.Timer1->interval(), 1000);
         QVERIFY(window.Timer1->isActive());
         for (int round = 0; round < 2; ++round) {
@@ -293,7 +293,7 @@ private slots:
                 QApplication::setActiveWindow(&window);
                 QVERIFY(QTest::qWaitForWindowActive(&window));
                 // From the page's own controls, where the student is.
-                window.TabbedNotebook1->setPageIndex(round ? TAyuda::PageCuestiones : TAyuda::PageFrases);
+                window.TabbedNotebook1->setPageIndex(round ? ExercisesWindow::PageCuestiones : ExercisesWindow::PageFrases);
                 QTest::keySequence(window.TabbedNotebook1->page(window.TabbedNotebook1->pageIndex()),
                                    QKeySequence::fromString(how));
             }
@@ -312,16 +312,16 @@ private slots:
         QTest::addColumn<int>("startPage");
         QTest::addColumn<QString>("focused");
         QTest::addColumn<int>("presses");
-        QTest::addRow("from the word list") << int(TAyuda::PageEjemplos) << u"ListBox1"_s << 2;
-        QTest::addRow("from the phrase box") << int(TAyuda::PageFrases) << u"RichEdit2"_s << 3;
-        QTest::addRow("from the tabs") << int(TAyuda::PageReglas) << u"TabbedNotebook1"_s << 3;
+        QTest::addRow("from the word list") << int(ExercisesWindow::PageEjemplos) << u"ListBox1"_s << 2;
+        QTest::addRow("from the phrase box") << int(ExercisesWindow::PageFrases) << u"RichEdit2"_s << 3;
+        QTest::addRow("from the tabs") << int(ExercisesWindow::PageReglas) << u"TabbedNotebook1"_s << 3;
     }
     void ctrlTabGoesRoundThePages()
     {
         QFETCH(int, startPage);
         QFETCH(QString, focused);
         QFETCH(int, presses);
-        TAyuda window;
+        ExercisesWindow window;
         window.TabbedNotebook1->setPageIndex(startPage);
         window.show();
         QApplication::setActiveWindow(&window);
@@ -338,7 +338,7 @@ private slots:
 
     void closingHidesWithoutDestroying()
     {
-        QPointer<TAyuda> window = new TAyuda;
+        QPointer<ExercisesWindow> window = new ExercisesWindow;
         window->RichEdit1->setPlainText(u"nota"_s);
         window->show();
         window->close();
@@ -358,7 +358,7 @@ private slots:
     {
         QFETCH(int, line);
         if (!m_shared)
-            m_shared = std::make_unique<TAyuda>();
+            m_shared = std::make_unique<ExercisesWindow>();
         QTextDocument *document = m_shared->RichEdit1->document();
         QCOMPARE(document->blockCount(), expectedRules.size());
         QCOMPARE(document->findBlockByNumber(line).text(), expectedRules.at(line));
@@ -378,7 +378,7 @@ private slots:
     {
         QFETCH(QString, family);
         QFETCH(int, pixels);
-        TAyuda window;
+        ExercisesWindow window;
         if (pixels > 0) {
             QFont font(family);
             font.setPixelSize(pixels);
@@ -416,7 +416,7 @@ private slots:
     {
         TemporaryWorkingFolder folder;
         {
-            TAyuda window;
+            ExercisesWindow window;
             window.show();
             QVERIFY(!window.RichEdit1->isReadOnly());
             window.TabbedNotebook1->setPageIndex(0);
@@ -429,7 +429,7 @@ private slots:
             window.show();
             QVERIFY(window.RichEdit1->toPlainText().endsWith(u"mi nota"_s));
         }
-        TAyuda fresh;
+        ExercisesWindow fresh;
         QCOMPARE(fresh.RichEdit1->toPlainText(), expectedRules.join(u'\n'));
         QVERIFY(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     }
@@ -439,7 +439,7 @@ private slots:
         runScores().phraseHits = 4;
         runScores().phraseTotal = 9;
         runScores().exampleAttempts = 3;
-        TAyuda window;
+        ExercisesWindow window;
         QCOMPARE(runScores().phraseHits, 0);
         QCOMPARE(runScores().phraseTotal, 0);
         QCOMPARE(window.phrasesPage->phrasePercent, 0.0L);
@@ -460,7 +460,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, page);
         QFETCH(bool, shown);
-        TAyuda window;
+        ExercisesWindow window;
         auto *label = window.findChild<QLabel *>(name);
         QVERIFY(label);
         QCOMPARE(label->text(), u"0"_s);
@@ -470,7 +470,7 @@ private slots:
 
     void bannerAsPlaced()
     {
-        TAyuda window;
+        ExercisesWindow window;
         Banner *banner = window.MultiShape2;
         QCOMPARE(banner->parentWidget(), window.Panel1);
         QCOMPARE(banner->geometry(), QRect(232, 2, 275, 37));
@@ -493,7 +493,7 @@ private slots:
         if (folder.isEmpty())
             QSKIP("TILDORA_SHOTS not set");
         QDir().mkpath(folder);
-        TAyuda window;
+        ExercisesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const char *names[] = {"reglas", "ejemplos", "frases", "cuestiones"};
@@ -522,14 +522,14 @@ private slots:
 
 private:
     // One window for the read-only checks of the rules text.
-    std::unique_ptr<TAyuda> m_shared;
+    std::unique_ptr<ExercisesWindow> m_shared;
 
-    static void CollapsePanel6Open(TAyuda &window)
+    static void CollapsePanel6Open(ExercisesWindow &window)
     {
         window.questionsPage->CollapsePanel6->setCollapsed(false);
         QTest::qWait(50);
     }
 };
 
-QTEST_MAIN(TestAyuda)
-#include "tst_ayuda.moc"
+QTEST_MAIN(TestExercisesWindow)
+#include "tst_exerciseswindow.moc"

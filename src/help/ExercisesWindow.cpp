@@ -1,5 +1,5 @@
-// The help-and-exercises window TAyuda.
-#include "help/UnitAyuda.h"
+// The help-and-exercises window ExercisesWindow.
+#include "help/ExercisesWindow.h"
 
 #include "help/ExamplesPage.h"
 #include "help/PhrasesPage.h"
@@ -30,7 +30,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-TAyuda *Ayuda = nullptr;
+ExercisesWindow *Ayuda = nullptr;
 
 using namespace WindowControls;
 
@@ -87,15 +87,15 @@ QPixmap exitDoorPicture()
 
 } // namespace
 
-TAyuda::TAyuda(QWidget *parent) : TAyuda(nullptr, parent)
+ExercisesWindow::ExercisesWindow(QWidget *parent) : ExercisesWindow(nullptr, parent)
 {
 }
 
-TAyuda::TAyuda(ExerciseScores &scores, QWidget *parent) : TAyuda(&scores, parent)
+ExercisesWindow::ExercisesWindow(ExerciseScores &scores, QWidget *parent) : ExercisesWindow(&scores, parent)
 {
 }
 
-TAyuda::TAyuda(ExerciseScores *shared, QWidget *parent)
+ExercisesWindow::ExercisesWindow(ExerciseScores *shared, QWidget *parent)
     : QWidget(parent, Qt::Window),
       m_ownScores(shared ? nullptr : std::make_unique<ExerciseScores>()),
       m_scores(shared ? *shared : *m_ownScores)
@@ -122,7 +122,7 @@ TAyuda::TAyuda(ExerciseScores *shared, QWidget *parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, ErrorGuard::guarded(this, &TAyuda::Timer1Timer));
+    connect(Timer1, &QTimer::timeout, this, ErrorGuard::guarded(this, &ExercisesWindow::Timer1Timer));
     Timer1->start();
 
     OpenDialog1.filter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
@@ -134,9 +134,9 @@ TAyuda::TAyuda(ExerciseScores *shared, QWidget *parent)
     FormCreate();
 }
 
-TAyuda::~TAyuda() = default;
+ExercisesWindow::~ExercisesWindow() = default;
 
-void TAyuda::buildTopPanel()
+void ExercisesWindow::buildTopPanel()
 {
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -146,9 +146,9 @@ void TAyuda::buildTopPanel()
     ControlAlign::setAlign(Panel1, ControlAlign::alTop);
 
     SpeedButton1 = placeSpeedButton(Panel1, "SpeedButton1", QRect(16, 0, 38, 38), QIcon(questionMarkPicture()), questionMarkPicture().size());
-    connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TAyuda::SpeedButton1Click));
+    connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &ExercisesWindow::SpeedButton1Click));
     Volver = placeSpeedButton(Panel1, "Volver", QRect(56, 0, 38, 38), QIcon(exitDoorPicture()), exitDoorPicture().size());
-    connect(Volver, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TAyuda::VolverClick));
+    connect(Volver, &QToolButton::clicked, this, ErrorGuard::guarded(this, &ExercisesWindow::VolverClick));
 
     // The banner: one red text, centred, over an aqua copy two pixels lower and to the right.
     // The cell follows the control while the shape is not repeated, so the shadow is set
@@ -171,7 +171,7 @@ void TAyuda::buildTopPanel()
     MultiShape2->setShapeH(35);
 }
 
-void TAyuda::buildNotebook()
+void ExercisesWindow::buildNotebook()
 {
     TabbedNotebook1 = new TabbedNotebook(this);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
@@ -207,8 +207,8 @@ void TAyuda::buildNotebook()
 
     // The window first opens on "Frases y palabras"; nothing is asked while it is being built.
     TabbedNotebook1->setPageIndex(PageFrases);
-    connect(TabbedNotebook1, &TabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Change));
-    connect(TabbedNotebook1, &TabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &TAyuda::TabbedNotebook1Click));
+    connect(TabbedNotebook1, &TabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &ExercisesWindow::TabbedNotebook1Change));
+    connect(TabbedNotebook1, &TabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &ExercisesWindow::TabbedNotebook1Click));
 
     // The pages where the student types get the accented-letter bar under them.
     auto *accents = new AccentBar(this);
@@ -234,7 +234,7 @@ void TAyuda::buildNotebook()
     });
 }
 
-void TAyuda::showEvent(QShowEvent *event)
+void ExercisesWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // A window coming back from the task bar is not being shown again.
@@ -242,26 +242,26 @@ void TAyuda::showEvent(QShowEvent *event)
         FormShow();
 }
 
-void TAyuda::hideEvent(QHideEvent *event)
+void ExercisesWindow::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
     if (!event->spontaneous())
         FormHide();
 }
 
-void TAyuda::FormCreate()
+void ExercisesWindow::FormCreate()
 {
     runScores().phraseHits = 0;
     runScores().phraseTotal = 0;
     phrasesPage->phrasePercent = 0;
 }
 
-void TAyuda::FormShow()
+void ExercisesWindow::FormShow()
 {
     Timer1->start();
 }
 
-void TAyuda::FormHide()
+void ExercisesWindow::FormHide()
 {
     // The practice window reads these figures while this one is hidden: the moves and answers
     // of the last second must reach them before the timer stops.
@@ -269,7 +269,7 @@ void TAyuda::FormHide()
     Timer1->stop();
 }
 
-void TAyuda::SpeedButton1Click()
+void ExercisesWindow::SpeedButton1Click()
 {
     const QString text = instructionsFor(TabbedNotebook1->activePage());
     if (text.isEmpty())
@@ -278,12 +278,12 @@ void TAyuda::SpeedButton1Click()
                                       MessageIcon::None, MessageButtons::OkCancel);
 }
 
-void TAyuda::VolverClick()
+void ExercisesWindow::VolverClick()
 {
     hide();
 }
 
-void TAyuda::TabbedNotebook1Change(int, bool &AllowChange)
+void ExercisesWindow::TabbedNotebook1Change(int, bool &AllowChange)
 {
     // Leaving "Cuestiones" opens its six panels; going anywhere else from another page folds
     // them, so that "Cuestiones" is always entered with all of them collapsed.
@@ -291,12 +291,12 @@ void TAyuda::TabbedNotebook1Change(int, bool &AllowChange)
     AllowChange = true;
 }
 
-void TAyuda::TabbedNotebook1Click()
+void ExercisesWindow::TabbedNotebook1Click()
 {
     // A click on the tabs needs nothing beyond the page change, which is handled before it.
 }
 
-void TAyuda::Timer1Timer()
+void ExercisesWindow::Timer1Timer()
 {
     examplesPage->RecountClassification();
     runScores().questionsPercent = QuestionsExercise::percent(runScores());
@@ -304,7 +304,7 @@ void TAyuda::Timer1Timer()
     m_scores.setQuestions(runScores().questionsPercent);
 }
 
-QString TAyuda::instructionsFor(const QString &pageCaption)
+QString ExercisesWindow::instructionsFor(const QString &pageCaption)
 {
     using namespace Qt::StringLiterals;
     QStringList lines;

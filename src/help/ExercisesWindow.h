@@ -1,4 +1,4 @@
-// The help-and-exercises window TAyuda: the accentuation rules and the three further exercises.
+// The help-and-exercises window ExercisesWindow: the accentuation rules and the three further exercises.
 #pragma once
 
 #include "ui/DialogService.h"
@@ -23,14 +23,14 @@ class TabbedNotebook;
 
 // Created hidden at start-up and kept for the whole run: hiding it (the return button or the
 // close box) keeps every page as the student left it. The practice window shows it modelessly.
-class TAyuda : public QWidget {
+class ExercisesWindow : public QWidget {
     Q_OBJECT
 public:
     // A window of its own scores (a test's), or one that shares the run's score object with
     // the practice window.
-    explicit TAyuda(QWidget *parent = nullptr);
-    explicit TAyuda(ExerciseScores &scores, QWidget *parent = nullptr);
-    ~TAyuda() override;
+    explicit ExercisesWindow(QWidget *parent = nullptr);
+    explicit ExercisesWindow(ExerciseScores &scores, QWidget *parent = nullptr);
+    ~ExercisesWindow() override;
 
     // The run's four percentages: the pages write theirs, the practice window reads them.
     ExerciseScores &scores() const { return m_scores; }
@@ -78,7 +78,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    TAyuda(ExerciseScores *shared, QWidget *parent);
+    ExercisesWindow(ExerciseScores *shared, QWidget *parent);
 
     void buildTopPanel();
     void buildNotebook();
@@ -87,4 +87,4 @@ private:
     ExerciseScores &m_scores;
 };
 
-extern TAyuda *Ayuda;
+extern ExercisesWindow *Ayuda;
