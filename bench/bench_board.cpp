@@ -1,7 +1,7 @@
 // A board file of a million lines: loading it against a plain line-by-line read of the same
 // file, and what the practice window holds once it is loaded.
 #include "exercises/BoardExercise.h"
-#include "practice/Unit1.h"
+#include "practice/PracticeWindow.h"
 #include "richtext/RichTextFile.h"
 #include "shared/RunScores.h"
 
@@ -86,13 +86,13 @@ static void BM_PracticeWindowMemory(benchmark::State &state)
         QFile::copy(QStringLiteral(TILDORA_DATA "/nivel1.txt"), QStringLiteral("nivel1.txt"));
         qint64 shippedBoard = 0;
         {
-            TForm1 window;
+            PracticeWindow window;
             QCoreApplication::processEvents();
             shippedBoard = residentBytes();
         }
         QFile::remove(QStringLiteral("nivel1.txt"));
         QFile::copy(bigBoard(), QStringLiteral("nivel1.txt"));
-        TForm1 window;
+        PracticeWindow window;
         QCoreApplication::processEvents();
         state.counters["extra_MB"] = double(residentBytes() - shippedBoard) / (1024 * 1024);
     }

@@ -1,7 +1,7 @@
 // Start-up cost: creating the program's five windows and showing the practice window with its
 // board, against an empty main window.
-#include "app/Project1.h"
-#include "practice/Unit1.h"
+#include "app/TildoraWindows.h"
+#include "practice/PracticeWindow.h"
 
 #include <QApplication>
 #include <QDir>

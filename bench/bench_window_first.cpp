@@ -6,10 +6,10 @@
 //
 // prints the median time to the first frame and the resident memory at that moment for both,
 // and the two ratios.
-#include "app/Project1.h"
+#include "app/TildoraWindows.h"
 #include "app/ProgramStart.h"
 #include "app/TildoraApplication.h"
-#include "practice/Unit1.h"
+#include "practice/PracticeWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

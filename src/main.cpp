@@ -1,5 +1,5 @@
 // Tildora: practice of Spanish written accentuation.
-#include "app/Project1.h"
+#include "app/TildoraWindows.h"
 
 int main(int argc, char **argv)
 {

@@ -6,7 +6,7 @@
 #include "help/PhrasesPage.h"
 #include "help/QuestionsPage.h"
 #include "help/ExercisesWindow.h"
-#include "practice/DatosAcentos.h"
+#include "practice/StudentDataDialog.h"
 #include "ui/AccentBar.h"
 #include "widgets/TabbedNotebook.h"
 
@@ -80,7 +80,7 @@ private slots:
         ScriptedDialogs dialogs;
         std::unique_ptr<QWidget> window;
         if (place == QStringLiteral("Alumno") || place == QStringLiteral("curso")) {
-            window = std::make_unique<TDatosBox>();
+            window = std::make_unique<StudentDataDialog>();
         } else if (place == QStringLiteral("RichEdit1")) {
             window = std::make_unique<PhraseEditor>();
         } else {

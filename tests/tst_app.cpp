@@ -3,14 +3,14 @@
 #include "ScriptedDialogs.h"
 #include "TemporaryWorkingFolder.h"
 
-#include "app/Project1.h"
+#include "app/TildoraWindows.h"
 #include "app/TildoraApplication.h"
 #include "editor/PhraseEditor.h"
 #include "editor/AboutWindow.h"
 #include "help/ExercisesWindow.h"
 #include "platform/FontWarmUp.h"
-#include "practice/DatosAcentos.h"
-#include "practice/Unit1.h"
+#include "practice/StudentDataDialog.h"
+#include "practice/PracticeWindow.h"
 #include "shared/AppError.h"
 #include "ui/ErrorGuard.h"
 

@@ -8,7 +8,7 @@
 #include "editor/EditorControls.h"
 #include "editor/PhraseEditor.h"
 #include "platform/HelpViewer.h"
-#include "practice/Unit1.h"
+#include "practice/PracticeWindow.h"
 #include "richtext/RichTextFile.h"
 #include "shared/TextFile.h"
 
@@ -760,7 +760,7 @@ private slots:
         QFETCH(MessageAnswer, answer);
         QFETCH(bool, opened);
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
-        TForm1 practice;
+        PracticeWindow practice;
         m_editor->show();
         type(QStringLiteral("texto anterior"));
         m_dialogs->queueAnswer(answer);
@@ -791,7 +791,7 @@ private slots:
     void aboutAtFirstActivationOnly()
     {
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
-        TForm1 practice;
+        PracticeWindow practice;
         practice.show();
         QVERIFY(QTest::qWaitForWindowActive(&practice));
         QTRY_COMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("AboutBox")});
@@ -824,7 +824,7 @@ private slots:
         QFETCH(bool, chooseFile);
         QFETCH(bool, closes);
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
-        TForm1 practice;
+        PracticeWindow practice;
         practice.aboutShown = true;
         practice.show();
         QVERIFY(QTest::qWaitForWindowExposed(&practice));
@@ -850,7 +850,7 @@ private slots:
     void hiddenTextIsNotAskedAbout()
     {
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
-        TForm1 practice;
+        PracticeWindow practice;
         practice.aboutShown = true;
         practice.show();
         QVERIFY(QTest::qWaitForWindowExposed(&practice));
@@ -876,7 +876,7 @@ private slots:
     void dialogsStartInTheExerciseFolder()
     {
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
-        TForm1 practice;
+        PracticeWindow practice;
         QVERIFY(QDir::currentPath() != QCoreApplication::applicationDirPath());
         m_editor->FileOpenItem->trigger();
         practice.Modificar1->trigger();

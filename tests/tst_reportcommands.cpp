@@ -5,8 +5,8 @@
 
 #include "exercises/ScoreHistory.h"
 #include "practice/ReportCommands.h"
-#include "practice/DatosAcentos.h"
-#include "practice/Unit1.h"
+#include "practice/StudentDataDialog.h"
+#include "practice/PracticeWindow.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
 #include "shared/AppError.h"
@@ -28,7 +28,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<FakeMailTransport> m_transport;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<PracticeWindow> m_form;
     QByteArray m_previousHome;
 
 private slots:
@@ -46,7 +46,7 @@ private slots:
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_transport = std::make_unique<FakeMailTransport>();
         m_dialogs->queueCancel(); // no board file at start
-        m_form = std::make_unique<TForm1>();
+        m_form = std::make_unique<PracticeWindow>();
         m_dialogs->messages.clear();
     }
 
@@ -91,7 +91,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, saved);
         runScores().studentName.clear();
-        TDatosBox box;
+        StudentDataDialog box;
         DatosBox = &box;
         m_dialogs->queueModal([&](QDialog &dialog) {
             box.Alumno->setText(typed);

@@ -5,8 +5,8 @@
 
 #include "exercises/ExerciseScores.h"
 #include "help/ExercisesWindow.h"
-#include "practice/DatosAcentos.h"
-#include "practice/Unit1.h"
+#include "practice/StudentDataDialog.h"
+#include "practice/PracticeWindow.h"
 #include "exercises/ScoreHistory.h"
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
@@ -54,7 +54,7 @@ private:
     std::unique_ptr<FakeMailTransport> m_transport;
     std::unique_ptr<ExerciseScores> m_scores;
     std::unique_ptr<ExercisesWindow> m_ayuda;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<PracticeWindow> m_form;
     QString m_previousFolder;
     QByteArray m_previousHome;
 
@@ -119,7 +119,7 @@ private slots:
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_transport = std::make_unique<FakeMailTransport>();
         m_scores = std::make_unique<ExerciseScores>();
-        m_form = std::make_unique<TForm1>(*m_scores);
+        m_form = std::make_unique<PracticeWindow>(*m_scores);
         m_ayuda = std::make_unique<ExercisesWindow>(*m_scores);
         Ayuda = m_ayuda.get();
         // The help window's own tick recounts its exercises into these labels; here the tests
@@ -208,7 +208,7 @@ private slots:
         const SimpleMapi::MapiMessage &m = m_transport->messages.first();
         QCOMPARE(m.lpFiles.first().lpszPathName, resultsPath());
         QCOMPARE(m.lpszNoteText, QLatin1Char(' ') + m_folder->path() + QLatin1Char('/'));
-        QCOMPARE(m.lpRecips.first().lpszName, TForm1::placeholderRecipient);
+        QCOMPARE(m.lpRecips.first().lpszName, PracticeWindow::placeholderRecipient);
         QVERIFY(QRegularExpression(QStringLiteral("^Resultados del test de acentos: / \\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$"))
                     .match(m.lpszSubject)
                     .hasMatch());
@@ -401,7 +401,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, group);
         QFETCH(QString, message);
-        TDatosBox box;
+        StudentDataDialog box;
         box.Alumno->setText(name);
         box.curso->setText(group);
         box.BitBtn1Click();
@@ -444,7 +444,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, salir);
-        TDatosBox box;
+        StudentDataDialog box;
         DatosBox = &box;
         m_dialogs->queueModal([&](QDialog &dialog) {
             box.Alumno->setText(typed);
@@ -467,7 +467,7 @@ private slots:
 
     void studentData()
     {
-        TDatosBox box;
+        StudentDataDialog box;
         DatosBox = &box;
         m_form->Datos->trigger();
         QVERIFY(box.isVisible());

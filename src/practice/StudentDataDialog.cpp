@@ -1,5 +1,5 @@
-// The student-data dialog TDatosBox.
-#include "practice/DatosAcentos.h"
+// The student-data dialog StudentDataDialog.
+#include "practice/StudentDataDialog.h"
 
 #include "exercises/ResultsSummary.h"
 #include "shared/RunScores.h"
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-TDatosBox *DatosBox = nullptr;
+StudentDataDialog *DatosBox = nullptr;
 
 using namespace WindowControls;
 
@@ -34,7 +34,7 @@ QLineEdit *placeEdit(QWidget *parent, const char *name, int top, const QFont &fo
 
 } // namespace
 
-TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
+StudentDataDialog::StudentDataDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DatosBox"));
     setWindowTitle(QStringLiteral("Datos del alumno"));
@@ -83,7 +83,7 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     BitBtn1->setIconSize(QSize(20, 20));
     // Enter in either field stores and closes, as a click on "Salir" does.
     BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TDatosBox::BitBtn1Click));
+    connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &StudentDataDialog::BitBtn1Click));
 
     NameNeeded = new QLabel(QStringLiteral("Falta tu nombre: escríbelo arriba para seguir."), this);
     NameNeeded->setObjectName(QStringLiteral("NameNeeded"));
@@ -106,7 +106,7 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     Alumno->setFocus();
 }
 
-void TDatosBox::keepToOneLine(QLineEdit *edit, const QString &field)
+void StudentDataDialog::keepToOneLine(QLineEdit *edit, const QString &field)
 {
     // A pasted line break would split the results file's student line; an overlong text is
     // cut where the student can see it, and told.
@@ -121,7 +121,7 @@ void TDatosBox::keepToOneLine(QLineEdit *edit, const QString &field)
             windowTitle(), MessageIcon::Information, MessageButtons::Ok);
 }
 
-void TDatosBox::BitBtn1Click()
+void StudentDataDialog::BitBtn1Click()
 {
     RunScores &scores = runScores();
     keepToOneLine(Alumno, QStringLiteral("Nombre y apellidos"));

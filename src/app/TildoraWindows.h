@@ -8,19 +8,19 @@ class QObject;
 class ExerciseScores;
 class AboutWindow;
 class ExercisesWindow;
-class TDatosBox;
-class TForm1;
+class StudentDataDialog;
+class PracticeWindow;
 class PhraseEditor;
 
 // The five windows of a run, created in order and kept until the program ends.
 struct TildoraWindows {
     // The run's four percentages, shared by the practice and the help window; it outlives both.
     std::unique_ptr<ExerciseScores> scores;
-    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<PracticeWindow> form1;
     std::unique_ptr<PhraseEditor> mainForm;
     std::unique_ptr<AboutWindow> aboutBox;
     std::unique_ptr<ExercisesWindow> ayuda;
-    std::unique_ptr<TDatosBox> datosBox;
+    std::unique_ptr<StudentDataDialog> datosBox;
 
     // How a run starts: every window at once, or the practice window first and the others
     // after its first frame (or when one of them is first needed, if sooner).

@@ -4,7 +4,7 @@
 #include "TemporaryWorkingFolder.h"
 
 #include "help/ExercisesWindow.h"
-#include "practice/Unit1.h"
+#include "practice/PracticeWindow.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
 #include "shared/AppError.h"
@@ -49,19 +49,19 @@ QStringList boardLines(const QString &boardWord, int replacements)
 
 } // namespace
 
-class TestUnit1 : public QObject {
+class TestPracticeWindow : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<TemporaryWorkingFolder> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<PracticeWindow> m_form;
 
     BoolComboBox *box(int n) { return m_form->selector(n); }
 
     void openWindow()
     {
-        m_form = std::make_unique<TForm1>();
+        m_form = std::make_unique<PracticeWindow>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
         QCOMPARE(QApplication::focusWidget(), m_form->OK);
@@ -837,5 +837,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUnit1)
-#include "tst_unit1.moc"
+QTEST_MAIN(TestPracticeWindow)
+#include "tst_practicewindow.moc"

@@ -1,11 +1,11 @@
-// The practice window TForm1: layout, menus, start-up of the board and its handlers.
-#include "practice/Unit1.h"
+// The practice window PracticeWindow: layout, menus, start-up of the board and its handlers.
+#include "practice/PracticeWindow.h"
 
 #include "editor/PhraseEditor.h"
 #include "exercises/ExerciseScores.h"
 #include "editor/AboutWindow.h"
 #include "help/ExercisesWindow.h"
-#include "practice/DatosAcentos.h"
+#include "practice/StudentDataDialog.h"
 #include "practice/ReportCommands.h"
 #include "platform/ResultsFilePath.h"
 #include "platform/ResultsMail.h"
@@ -42,7 +42,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-TForm1 *Form1 = nullptr;
+PracticeWindow *Form1 = nullptr;
 
 using namespace WindowControls;
 
@@ -104,15 +104,15 @@ void showInFront(QWidget *window)
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : TForm1(nullptr, parent)
+PracticeWindow::PracticeWindow(QWidget *parent) : PracticeWindow(nullptr, parent)
 {
 }
 
-TForm1::TForm1(ExerciseScores &scores, QWidget *parent) : TForm1(&scores, parent)
+PracticeWindow::PracticeWindow(ExerciseScores &scores, QWidget *parent) : PracticeWindow(&scores, parent)
 {
 }
 
-TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
+PracticeWindow::PracticeWindow(ExerciseScores *shared, QWidget *parent)
     : QMainWindow(parent),
       m_ownScores(shared ? nullptr : std::make_unique<ExerciseScores>()),
       m_scores(shared ? *shared : *m_ownScores)
@@ -149,7 +149,7 @@ TForm1::TForm1(ExerciseScores *shared, QWidget *parent)
     ErrorGuard::run([this] { FormCreate(); });
 }
 
-TForm1::~TForm1()
+PracticeWindow::~PracticeWindow()
 {
     // The selectors lose the focus while the window is torn down: that is not a miss.
     for (BoolComboBox *box : m_selectors)
@@ -157,7 +157,7 @@ TForm1::~TForm1()
             box->disconnect(this);
 }
 
-void TForm1::createToolBar(QWidget *client)
+void PracticeWindow::createToolBar(QWidget *client)
 {
     Panel2 = place<QFrame>(client, "Panel2", 0, 0, 729, 41);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -170,12 +170,12 @@ void TForm1::createToolBar(QWidget *client)
     Op1->setText(QStringLiteral("Enviar resultados"));
     Op1->setIcon(QIcon(StoredPicture::pixmap(QStringLiteral(":/resources/enviar.rgba"))));
     Op1->setIconSize(QSize(24, 24));
-    connect(Op1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::Op1Click));
+    connect(Op1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PracticeWindow::Op1Click));
     Image2 = placePicture(Panel2, "Image2", 303, -3, 381, 45, QStringLiteral(":/resources/banner.rgba"));
     SpeedButton2 = placeToolButton(Panel2, "SpeedButton2", 686, 41, QString(), QStringLiteral(":/resources/salir.rgba"));
     SpeedButton1->setToolTip(QStringLiteral("Abrir un tablero"));
     SpeedButton2->setToolTip(QStringLiteral("Salir"));
-    connect(SpeedButton3, &QToolButton::clicked, this, ErrorGuard::guarded(this, &TForm1::SpeedButton3Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, ErrorGuard::guarded(this, &PracticeWindow::SpeedButton3Click));
 
     // Label10 lies behind Label11, two pixels right and down: a shadowed caption.
     const QFont captionFont = practiceFont(QStringLiteral("Comic Sans MS"), 12, true, true);
@@ -184,10 +184,10 @@ void TForm1::createToolBar(QWidget *client)
 
     OK = place<QPushButton>(client, "OK", 632, 48, 81, 33);
     OK->setText(QStringLiteral("Resultados"));
-    connect(OK, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::OKClick));
+    connect(OK, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PracticeWindow::OKClick));
 }
 
-QLineEdit *TForm1::completionBanner()
+QLineEdit *PracticeWindow::completionBanner()
 {
     if (multishape)
         return multishape;
@@ -207,7 +207,7 @@ QLineEdit *TForm1::completionBanner()
     return multishape;
 }
 
-void TForm1::createCounters(QWidget *client)
+void PracticeWindow::createCounters(QWidget *client)
 {
     const QFont counterFont = practiceFont(QStringLiteral("MS Sans Serif"), 16);
     Label3 = placeLabel(client, "Label3", 16, 88, QStringLiteral("Aciertos"), counterFont, Colors::clNavy);
@@ -225,7 +225,7 @@ void TForm1::createCounters(QWidget *client)
     }
 }
 
-void TForm1::createBoard(QWidget *client)
+void PracticeWindow::createBoard(QWidget *client)
 {
     const QFont selectorFont = practiceFont(QStringLiteral("MS Sans Serif"), 16, true);
     constexpr int columnSpacing = 112;
@@ -244,14 +244,14 @@ void TForm1::createBoard(QWidget *client)
         // Until a board file is loaded there is nothing to play.
         setBoardWord(box, QString());
         describeSelector(n);
-        connect(box, &BoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Enter));
-        connect(box, &BoolComboBox::OnChange, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Change));
-        connect(box, &BoolComboBox::OnExit, this, ErrorGuard::guarded(this, &TForm1::BoolComboBox1Exit));
+        connect(box, &BoolComboBox::OnEnter, this, ErrorGuard::guarded(this, &PracticeWindow::BoolComboBox1Enter));
+        connect(box, &BoolComboBox::OnChange, this, ErrorGuard::guarded(this, &PracticeWindow::BoolComboBox1Change));
+        connect(box, &BoolComboBox::OnExit, this, ErrorGuard::guarded(this, &PracticeWindow::BoolComboBox1Exit));
         m_selectors[std::size_t(n - 1)] = box;
     }
 }
 
-void TForm1::createScoreStrip(QWidget *client)
+void PracticeWindow::createScoreStrip(QWidget *client)
 {
     // Within the client area, so that its rounded lower edge shows whole.
     Shape1 = place<FilledBox>(client, "Shape1", 16, 320, 705, 117);
@@ -310,45 +310,45 @@ void TForm1::createScoreStrip(QWidget *client)
     TalvoMail1->setAttachment(false);
     // The student confirms the send before anything is written (confirmSend), so the
     // component's begin event has nothing left to ask.
-    connect(TalvoMail1, &ResultsMail::OnEndDocument, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1EndDocument));
+    connect(TalvoMail1, &ResultsMail::OnEndDocument, this, ErrorGuard::guarded(this, &PracticeWindow::TalvoMail1EndDocument));
     // A failed hand-off must not pass for a sent mail: the student is told before the end.
-    connect(TalvoMail1, &ResultsMail::OnErrorSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1ErrorSend));
-    connect(TalvoMail1, &ResultsMail::OnCancelSend, this, ErrorGuard::guarded(this, &TForm1::TalvoMail1CancelSend));
+    connect(TalvoMail1, &ResultsMail::OnErrorSend, this, ErrorGuard::guarded(this, &PracticeWindow::TalvoMail1ErrorSend));
+    connect(TalvoMail1, &ResultsMail::OnCancelSend, this, ErrorGuard::guarded(this, &PracticeWindow::TalvoMail1CancelSend));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, ErrorGuard::guarded(this, &TForm1::Timer1Timer));
+    connect(Timer1, &QTimer::timeout, this, ErrorGuard::guarded(this, &PracticeWindow::Timer1Timer));
     Timer1->start();
 }
 
-void TForm1::createMenus()
+void PracticeWindow::createMenus()
 {
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
     archivo->setObjectName(QStringLiteral("Archivo1"));
-    Abrir1 = archivo->addAction(QStringLiteral("&Abrir"), this, ErrorGuard::guarded(this, &TForm1::Abrir1Click));
+    Abrir1 = archivo->addAction(QStringLiteral("&Abrir"), this, ErrorGuard::guarded(this, &PracticeWindow::Abrir1Click));
     Abrir1->setObjectName(QStringLiteral("Abrir1"));
-    Salir1 = archivo->addAction(QStringLiteral("&Salir"), this, ErrorGuard::guarded(this, &TForm1::Salir1Click));
+    Salir1 = archivo->addAction(QStringLiteral("&Salir"), this, ErrorGuard::guarded(this, &PracticeWindow::Salir1Click));
     Salir1->setObjectName(QStringLiteral("Salir1"));
 
     QMenu *edicion = menuBar()->addMenu(QStringLiteral("Edición"));
     edicion->setObjectName(QStringLiteral("Edicin1"));
-    Datos = edicion->addAction(QStringLiteral("Datos alumno"), this, ErrorGuard::guarded(this, &TForm1::DatosClick));
+    Datos = edicion->addAction(QStringLiteral("Datos alumno"), this, ErrorGuard::guarded(this, &PracticeWindow::DatosClick));
     Datos->setObjectName(QStringLiteral("Datos"));
-    Modificar1 = edicion->addAction(QStringLiteral("&Modificar"), this, ErrorGuard::guarded(this, &TForm1::Modificar1Click));
+    Modificar1 = edicion->addAction(QStringLiteral("&Modificar"), this, ErrorGuard::guarded(this, &PracticeWindow::Modificar1Click));
     Modificar1->setObjectName(QStringLiteral("Modificar1"));
 
     QMenu *ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     ayuda->setObjectName(QStringLiteral("Ayuda1"));
     // Three of the four exercises are in the help window: its command has a key of its own.
-    Ejercicios1 = ayuda->addAction(QStringLiteral("&Ejercicios"), this, ErrorGuard::guarded(this, &TForm1::SpeedButton3Click));
+    Ejercicios1 = ayuda->addAction(QStringLiteral("&Ejercicios"), this, ErrorGuard::guarded(this, &PracticeWindow::SpeedButton3Click));
     Ejercicios1->setObjectName(QStringLiteral("Ejercicios1"));
     Ejercicios1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     SpeedButton3->setToolTip(QStringLiteral("Reglas y ejercicios (%1)")
                                  .arg(Ejercicios1->shortcut().toString(QKeySequence::NativeText)));
-    Instrucciones1 = ayuda->addAction(QStringLiteral("Instrucciones"), this, ErrorGuard::guarded(this, &TForm1::Instrucciones1Click));
+    Instrucciones1 = ayuda->addAction(QStringLiteral("Instrucciones"), this, ErrorGuard::guarded(this, &PracticeWindow::Instrucciones1Click));
     Instrucciones1->setObjectName(QStringLiteral("Instrucciones1"));
-    Info = ayuda->addAction(QStringLiteral("Información"), this, ErrorGuard::guarded(this, &TForm1::InfoClick));
+    Info = ayuda->addAction(QStringLiteral("Información"), this, ErrorGuard::guarded(this, &PracticeWindow::InfoClick));
     Info->setObjectName(QStringLiteral("Info"));
 
     // The tool buttons for opening a board and leaving show the menu's commands: one command
@@ -361,7 +361,7 @@ void TForm1::createMenus()
     }
 }
 
-void TForm1::FormCreate()
+void PracticeWindow::FormCreate()
 {
     const QString boardFile = QStringLiteral("nivel1.txt");
     const bool atHand = QFileInfo(boardFile).isFile();
@@ -381,14 +381,14 @@ void TForm1::FormCreate()
         showShortBoardNotice(boardFile);
 }
 
-void TForm1::changeEvent(QEvent *event)
+void PracticeWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
 }
 
-void TForm1::FormActivate()
+void PracticeWindow::FormActivate()
 {
     // The focus comes back to "Resultados", not to the selector the student was in: that is
     // leaving the selector, judged like any other exit.
@@ -405,7 +405,7 @@ void TForm1::FormActivate()
     }
 }
 
-void TForm1::Abrir1Click()
+void PracticeWindow::Abrir1Click()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Abrir");
@@ -447,13 +447,13 @@ void TForm1::Abrir1Click()
     showShortBoardNotice(fileName);
 }
 
-void TForm1::setBoardWord(BoolComboBox *box, const QString &word)
+void PracticeWindow::setBoardWord(BoolComboBox *box, const QString &word)
 {
     box->SetCaption(word);
     box->setEnabled(!word.isEmpty());
 }
 
-void TForm1::showShortBoardNotice(const QString &fileName)
+void PracticeWindow::showShortBoardNotice(const QString &fileName)
 {
     const QString notice = BoardExercise::shortBoardNotice(m_board.wordCount(), fileName);
     if (!notice.isEmpty())
@@ -461,7 +461,7 @@ void TForm1::showShortBoardNotice(const QString &fileName)
                                           MessageButtons::Ok);
 }
 
-void TForm1::Salir1Click()
+void PracticeWindow::Salir1Click()
 {
     const MessageAnswer answer = DialogService::instance().message(
         this, QStringLiteral("Vas a salir del programa. ¿Quieres terminar ahora?"),
@@ -470,7 +470,7 @@ void TForm1::Salir1Click()
         close();
 }
 
-void TForm1::Instrucciones1Click()
+void PracticeWindow::Instrucciones1Click()
 {
     const QStringList lines = {
         QStringLiteral(" Tildora.  "),
@@ -493,25 +493,25 @@ void TForm1::Instrucciones1Click()
                                       MessageIcon::None, MessageButtons::Ok);
 }
 
-void TForm1::needOtherWindows()
+void PracticeWindow::needOtherWindows()
 {
     if (m_buildOtherWindows)
         std::exchange(m_buildOtherWindows, nullptr)();
 }
 
-void TForm1::SpeedButton3Click()
+void PracticeWindow::SpeedButton3Click()
 {
     needOtherWindows();
     showInFront(Ayuda);
 }
 
-void TForm1::DatosClick()
+void PracticeWindow::DatosClick()
 {
     needOtherWindows();
     showInFront(DatosBox);
 }
 
-void TForm1::Modificar1Click()
+void PracticeWindow::Modificar1Click()
 {
     // The editor's text is about to be replaced: unsaved changes are offered for saving first,
     // and the opened file becomes the editor's document.
@@ -526,12 +526,12 @@ void TForm1::Modificar1Click()
     showInFront(MainForm);
 }
 
-void TForm1::InfoClick()
+void PracticeWindow::InfoClick()
 {
     AboutWindow::open(this);
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void PracticeWindow::closeEvent(QCloseEvent *event)
 {
     // Closing this window ends the program: the editor's unsaved text is offered for saving.
     if (MainForm && !MainForm->CanLeaveProgram()) {
@@ -541,12 +541,12 @@ void TForm1::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::BoolComboBox1Enter(BoolComboBox *sender)
+void PracticeWindow::BoolComboBox1Enter(BoolComboBox *sender)
 {
     sender->setColor(Colors::clAqua);
 }
 
-void TForm1::BoolComboBox1Change(BoolComboBox *sender)
+void PracticeWindow::BoolComboBox1Change(BoolComboBox *sender)
 {
     // An empty cell has no word to get right: it is never a hit.
     QList<bool> right;
@@ -574,7 +574,7 @@ void TForm1::BoolComboBox1Change(BoolComboBox *sender)
         OK->setFocus();
 }
 
-void TForm1::BoolComboBox1Exit(BoolComboBox *sender)
+void PracticeWindow::BoolComboBox1Exit(BoolComboBox *sender)
 {
     if (m_loadingBoard)
         return;
@@ -602,7 +602,7 @@ void TForm1::BoolComboBox1Exit(BoolComboBox *sender)
     Explicacion->setText(WordExplanation::ofMissedWord(missed));
 }
 
-void TForm1::showHitPercent()
+void PracticeWindow::showHitPercent()
 {
     m_scores.setBoard(runScores().boardHits, runScores().boardMisses);
     // The strip follows at once: "Resultados", which has the focus now, must not show the
@@ -610,7 +610,7 @@ void TForm1::showHitPercent()
     Timer1Timer();
 }
 
-int TForm1::selectorNumber(const BoolComboBox *box) const
+int PracticeWindow::selectorNumber(const BoolComboBox *box) const
 {
     for (int n = 1; n <= boardSize; ++n)
         if (selector(n) == box)
@@ -618,7 +618,7 @@ int TForm1::selectorNumber(const BoolComboBox *box) const
     return 0;
 }
 
-BoolComboBox *TForm1::selectorBeside(int n, bool next) const
+BoolComboBox *PracticeWindow::selectorBeside(int n, bool next) const
 {
     for (int m = next ? n + 1 : n - 1; m >= 1 && m <= boardSize; m += next ? 1 : -1)
         if (BoolComboBox *box = selector(m); box->isEnabled())
@@ -626,7 +626,7 @@ BoolComboBox *TForm1::selectorBeside(int n, bool next) const
     return nullptr;
 }
 
-void TForm1::describeSelector(int n)
+void PracticeWindow::describeSelector(int n)
 {
     BoolComboBox *box = selector(n);
     if (!box)
@@ -647,7 +647,7 @@ void TForm1::describeSelector(int n)
         box->setAccessibleDescription(description);
 }
 
-BoolComboBox *TForm1::firstSelectorToAnswer() const
+BoolComboBox *PracticeWindow::firstSelectorToAnswer() const
 {
     for (BoolComboBox *box : m_selectors)
         if (box->isEnabled() && !box->IsRight)
@@ -655,7 +655,7 @@ BoolComboBox *TForm1::firstSelectorToAnswer() const
     return nullptr;
 }
 
-bool TForm1::focusNextPrevChild(bool next)
+bool PracticeWindow::focusNextPrevChild(bool next)
 {
     QWidget *from = focusWidget();
     // Tabbing on from the tool bar, the keyboard has left the board: the next round starts
@@ -686,12 +686,12 @@ bool TForm1::focusNextPrevChild(bool next)
     return QMainWindow::focusNextPrevChild(next);
 }
 
-ResultsSummary::StripFigures TForm1::gaugeFigures() const
+ResultsSummary::StripFigures PracticeWindow::gaugeFigures() const
 {
     return m_scores.strip();
 }
 
-void TForm1::Timer1Timer()
+void PracticeWindow::Timer1Timer()
 {
     // The reading of the second: the gauges, the summary and the results file follow the
     // captions at most one tick behind.
@@ -704,13 +704,13 @@ void TForm1::Timer1Timer()
     Gaugetot->setProgress(figures.total);
 }
 
-void TForm1::OKClick()
+void PracticeWindow::OKClick()
 {
     const QString text = ResultsSummary::summaryText(ResultsSummary::figures(runScores(), gaugeFigures()));
     DialogService::instance().message(this, text, QStringLiteral("PUNTUACIÓN"), MessageIcon::None, MessageButtons::Ok);
 }
 
-bool TForm1::askStudentData()
+bool PracticeWindow::askStudentData()
 {
     // The dialog may be open beside the window already: it comes back modal.
     DatosBox->hide();
@@ -718,7 +718,7 @@ bool TForm1::askStudentData()
     return !runScores().studentName.isEmpty();
 }
 
-void TForm1::Op1Click()
+void PracticeWindow::Op1Click()
 {
     // Results without a name are no use to the teacher: the name comes first, and without
     // one nothing is written or sent.
@@ -763,7 +763,7 @@ void TForm1::Op1Click()
     TalvoMail1->Send();
 }
 
-bool TForm1::confirmSend()
+bool PracticeWindow::confirmSend()
 {
 #ifdef Q_OS_WIN
     const QStringList lines = {
@@ -787,7 +787,7 @@ bool TForm1::confirmSend()
         == MessageAnswer::Ok;
 }
 
-void TForm1::TalvoMail1EndDocument(ResultsMail *Sender, const QString &)
+void PracticeWindow::TalvoMail1EndDocument(ResultsMail *Sender, const QString &)
 {
     // Without a mail program the message that says so is the only one: an end box after it
     // would suggest that something went.
@@ -797,7 +797,7 @@ void TForm1::TalvoMail1EndDocument(ResultsMail *Sender, const QString &)
                                       QStringLiteral("Envío de correo"), MessageIcon::None, MessageButtons::OkCancel);
 }
 
-void TForm1::TalvoMail1ErrorSend(ResultsMail *Sender, quint32 Error_Number, const QString &Error_Message)
+void PracticeWindow::TalvoMail1ErrorSend(ResultsMail *Sender, quint32 Error_Number, const QString &Error_Message)
 {
     // What the mail program said, when it said more than the code.
     QString reason = Sender->LastResult().detail;
@@ -808,7 +808,7 @@ void TForm1::TalvoMail1ErrorSend(ResultsMail *Sender, quint32 Error_Number, cons
         QStringLiteral("Envío de correo"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
-void TForm1::TalvoMail1CancelSend(ResultsMail *Sender, const QString &Doc_Name)
+void PracticeWindow::TalvoMail1CancelSend(ResultsMail *Sender, const QString &Doc_Name)
 {
     // A compose window the student closed needs no word; no mail program at all does, or the
     // student would think the results had gone.
@@ -823,14 +823,14 @@ void TForm1::TalvoMail1CancelSend(ResultsMail *Sender, const QString &Doc_Name)
         QStringLiteral("Envío de correo"), MessageIcon::Information, MessageButtons::Ok);
 }
 
-void TForm1::createReportCommands()
+void PracticeWindow::createReportCommands()
 {
     // "Guardar PDF" beside "Enviar resultados"; the banner gives up the room it needs.
     GuardarPDF = place<QPushButton>(Panel2, "GuardarPDF", 305, 0, 112, 41);
     GuardarPDF->setText(QStringLiteral("Guardar PDF"));
     GuardarPDF->setIcon(QIcon(StoredPicture::pixmap(QStringLiteral(":/resources/guardar.rgba"))));
     GuardarPDF->setToolTip(QStringLiteral("Guardar los resultados en un archivo PDF"));
-    connect(GuardarPDF, &QPushButton::clicked, this, ErrorGuard::guarded(this, &TForm1::GuardarPDFClick));
+    connect(GuardarPDF, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PracticeWindow::GuardarPDFClick));
     ReportCommands::fitBanner(Image2, QRect(419, -3, 265, 45));
     // The keyboard meets the buttons as the eye does, left to right, then "Resultados" and the
     // board (which focusNextPrevChild walks from the word last left).
@@ -841,18 +841,18 @@ void TForm1::createReportCommands()
     QMenu *archivo = findChild<QMenu *>(QStringLiteral("Archivo1"));
     GuardarPDF1 = new QAction(QStringLiteral("&Guardar PDF…"), this);
     GuardarPDF1->setObjectName(QStringLiteral("GuardarPDF1"));
-    connect(GuardarPDF1, &QAction::triggered, this, ErrorGuard::guarded(this, &TForm1::GuardarPDFClick));
+    connect(GuardarPDF1, &QAction::triggered, this, ErrorGuard::guarded(this, &PracticeWindow::GuardarPDFClick));
     archivo->insertAction(Salir1, GuardarPDF1);
 
     QMenu *resultados = menuBar()->addMenu(QStringLiteral("&Resultados"));
     resultados->setObjectName(QStringLiteral("Resultados1"));
-    Progreso1 = resultados->addAction(QStringLiteral("&Progreso"), this, ErrorGuard::guarded(this, &TForm1::ProgresoClick));
+    Progreso1 = resultados->addAction(QStringLiteral("&Progreso"), this, ErrorGuard::guarded(this, &PracticeWindow::ProgresoClick));
     Progreso1->setObjectName(QStringLiteral("Progreso1"));
-    Clase1 = resultados->addAction(QStringLiteral("Resultados de la &clase"), this, ErrorGuard::guarded(this, &TForm1::ClaseClick));
+    Clase1 = resultados->addAction(QStringLiteral("Resultados de la &clase"), this, ErrorGuard::guarded(this, &PracticeWindow::ClaseClick));
     Clase1->setObjectName(QStringLiteral("Clase1"));
 }
 
-void TForm1::GuardarPDFClick()
+void PracticeWindow::GuardarPDFClick()
 {
     // The page, like the mail, is no use to the teacher without the student's name: the name
     // comes first, and without one nothing is saved.
@@ -869,17 +869,17 @@ void TForm1::GuardarPDFClick()
     Explicacion->setText(QStringLiteral("Resultados guardados en %1").arg(QDir::toNativeSeparators(path)));
 }
 
-void TForm1::recordHistory(const ResultsSummary::Figures &figures)
+void PracticeWindow::recordHistory(const ResultsSummary::Figures &figures)
 {
     ReportCommands::recordHistory(this, figures);
 }
 
-void TForm1::ProgresoClick()
+void PracticeWindow::ProgresoClick()
 {
     ReportCommands::showProgress(this);
 }
 
-void TForm1::ClaseClick()
+void PracticeWindow::ClaseClick()
 {
     ReportCommands::showClassResults(this);
 }

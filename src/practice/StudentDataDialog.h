@@ -1,4 +1,4 @@
-// The student-data dialog TDatosBox: the student's name and class for the results.
+// The student-data dialog StudentDataDialog: the student's name and class for the results.
 #pragma once
 
 #include <QDialog>
@@ -8,10 +8,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TDatosBox : public QDialog {
+class StudentDataDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TDatosBox(QWidget *parent = nullptr);
+    explicit StudentDataDialog(QWidget *parent = nullptr);
 
     // "Salir": stores what was typed (an empty field keeps the earlier value) and closes. With
     // no name typed and none stored it stays open and says that the name is needed.
@@ -36,4 +36,4 @@ private:
     void keepToOneLine(QLineEdit *edit, const QString &field);
 };
 
-extern TDatosBox *DatosBox;
+extern StudentDataDialog *DatosBox;

@@ -1,4 +1,4 @@
-// The practice window TForm1: the word board with its hit and miss counters, the tool bar and
+// The practice window PracticeWindow: the word board with its hit and miss counters, the tool bar and
 // menus that open every other window.
 #pragma once
 
@@ -28,7 +28,7 @@ class ResultsMail;
 class LCDControl;
 class FilledBox;
 
-class TForm1 : public QMainWindow {
+class PracticeWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -36,9 +36,9 @@ public:
 
     // A window of its own scores (a test's), or one that shares the run's score object with
     // the help window.
-    explicit TForm1(QWidget *parent = nullptr);
-    explicit TForm1(ExerciseScores &scores, QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit PracticeWindow(QWidget *parent = nullptr);
+    explicit PracticeWindow(ExerciseScores &scores, QWidget *parent = nullptr);
+    ~PracticeWindow() override;
 
     // The run's four percentages: the board writes its own, the strip reads all four.
     ExerciseScores &scores() const { return m_scores; }
@@ -152,7 +152,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    TForm1(ExerciseScores *shared, QWidget *parent);
+    PracticeWindow(ExerciseScores *shared, QWidget *parent);
     void needOtherWindows();
 
     void createToolBar(QWidget *client);
@@ -198,4 +198,4 @@ private:
     std::function<void()> m_buildOtherWindows;
 };
 
-extern TForm1 *Form1;
+extern PracticeWindow *Form1;

@@ -1,5 +1,5 @@
 // Start-up: the application object, the five windows in their order, the message loop.
-#include "app/Project1.h"
+#include "app/TildoraWindows.h"
 
 #include "app/ClassCommandLine.h"
 #include "app/CommandLine.h"
@@ -8,8 +8,8 @@
 #include "exercises/ExerciseScores.h"
 #include "editor/AboutWindow.h"
 #include "help/ExercisesWindow.h"
-#include "practice/DatosAcentos.h"
-#include "practice/Unit1.h"
+#include "practice/StudentDataDialog.h"
+#include "practice/PracticeWindow.h"
 #include "ui/ErrorGuard.h"
 
 #include <QApplication>
@@ -106,7 +106,7 @@ TildoraWindows::TildoraWindows(Start start)
     // Each window's creation runs as it is made: the practice window's (which may ask for a
     // board file) runs before the others exist.
     scores = std::make_unique<ExerciseScores>();
-    form1 = std::make_unique<TForm1>(*scores);
+    form1 = std::make_unique<PracticeWindow>(*scores);
     Form1 = form1.get();
     if (start == Start::AllWindows) {
         createOtherWindows();
@@ -132,7 +132,7 @@ void TildoraWindows::createOtherWindows()
     AboutBox = aboutBox.get();
     ayuda = std::make_unique<ExercisesWindow>(*scores);
     Ayuda = ayuda.get();
-    datosBox = std::make_unique<TDatosBox>();
+    datosBox = std::make_unique<StudentDataDialog>();
     DatosBox = datosBox.get();
 
     // Closing the practice window ends the program, whichever other windows are open.
