@@ -2,8 +2,8 @@
 // results files (budget 1 s) and the progress chart of 10,000 sessions (budget 200 ms), each
 // until it is drawn; the class PDF of 5,000 rows, whose longest stretch between two pages
 // (when the window answers no one) must stay under 100 ms.
-#include "exercises/ResultsSummary.h"
-#include "exercises/ScoreHistory.h"
+#include "results/ResultsSummary.h"
+#include "results/ScoreHistory.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
 

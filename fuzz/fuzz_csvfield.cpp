@@ -3,7 +3,7 @@
 // formula, a row of cells stays one line with its number of fields, and each cell reads back
 // as the text written (line breaks as spaces).
 #include "FuzzCheck.h"
-#include "exercises/ScoreHistory.h"
+#include "results/ScoreHistory.h"
 #include "shared/CsvField.h"
 
 #include <QCoreApplication>

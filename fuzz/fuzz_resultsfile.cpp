@@ -3,8 +3,8 @@
 // with a reason, and what is read is a named student with five whole percentages from 0 to
 // 100, the fifth the average of the four, and a name and group of at most 80 characters.
 #include "FuzzCheck.h"
-#include "exercises/ResultsFileReader.h"
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsFileReader.h"
+#include "results/ResultsSummary.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 // line is both a record and damaged, a record written out reads back the same, and adding a
 // session either refuses the file and leaves it as it was, or keeps every earlier record.
 #include "FuzzCheck.h"
-#include "exercises/ScoreHistory.h"
+#include "results/ScoreHistory.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "FakeMailTransport.h"
 #include "ScriptedDialogs.h"
 
-#include "exercises/ScoreHistory.h"
+#include "results/ScoreHistory.h"
 #include "practice/ReportCommands.h"
 #include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"

@@ -7,7 +7,7 @@
 #include "help/ExercisesWindow.h"
 #include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"
-#include "exercises/ScoreHistory.h"
+#include "results/ScoreHistory.h"
 #include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/Gauges.h"

@@ -1,5 +1,5 @@
 // The results page as PDF: read back with pdftotext; its default name; an unwritable place.
-#include "exercises/ResultsPdf.h"
+#include "results/ResultsPdf.h"
 
 #include <QProcess>
 #include <QStandardPaths>

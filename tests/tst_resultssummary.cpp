@@ -1,5 +1,5 @@
 // The scores gathered: the strip's readings and average, the summary box and the results file.
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 #include "shared/RunScores.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 // The history file: appending, reading back, damaged lines and a failed write.
 #include "FullDisk.h"
 
-#include "exercises/ScoreHistory.h"
+#include "results/ScoreHistory.h"
 
 #include <QTemporaryDir>
 #include <QTest>

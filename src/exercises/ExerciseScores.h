@@ -2,7 +2,7 @@
 // strip's readings of them and their average. The exercises write it, the windows view it.
 #pragma once
 
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 
 #include <QLocale>
 #include <QObject>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "exercises/BoardExercise.h"
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 #include "shared/RunScores.h"
 
 #include <QMainWindow>

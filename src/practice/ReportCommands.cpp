@@ -1,8 +1,8 @@
 // The practice window's report commands: PDF, history, progress and class windows.
 #include "practice/ReportCommands.h"
 
-#include "exercises/ResultsPdf.h"
-#include "exercises/ScoreHistory.h"
+#include "results/ResultsPdf.h"
+#include "results/ScoreHistory.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
 #include "ui/WindowControls.h"

@@ -2,7 +2,7 @@
 // record, and opening the progress and class windows.
 #pragma once
 
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 
 #include <QImage>
 #include <QRect>

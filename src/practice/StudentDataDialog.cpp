@@ -1,7 +1,7 @@
 // The student-data dialog StudentDataDialog.
 #include "practice/StudentDataDialog.h"
 
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 #include "shared/RunScores.h"
 #include "ui/AccentBar.h"
 #include "ui/DialogService.h"

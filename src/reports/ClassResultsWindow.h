@@ -2,7 +2,7 @@
 // the class averages and the spread of the averages, exported to CSV and PDF.
 #pragma once
 
-#include "exercises/ClassResults.h"
+#include "results/ClassResults.h"
 
 #include <QWidget>
 

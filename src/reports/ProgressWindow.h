@@ -1,7 +1,7 @@
 // The window "Progreso": the student's five scores over time, drawn from the history file.
 #pragma once
 
-#include "exercises/ScoreHistory.h"
+#include "results/ScoreHistory.h"
 
 #include <QList>
 #include <QPointF>

@@ -1,7 +1,7 @@
 // The class table on A4 pages: laid out first (column widths, each row's height, which page
 // it lands on), then drawn page by page so a long class can show its progress and be stopped.
-#include "exercises/ClassResults.h"
-#include "exercises/ResultsPdf.h"
+#include "results/ClassResults.h"
+#include "results/ResultsPdf.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Listing and opening a folder's files by their names' bytes (POSIX calls on Unix, where Qt's
 // own would turn a name that is not UTF-8 into one that no longer opens).
-#include "exercises/ClassResultsFolder.h"
+#include "results/ClassResultsFolder.h"
 
 #include "shared/TextFile.h"
 

@@ -1,5 +1,5 @@
 // The four exercise scores gathered: strip readings, the summary box and the results file.
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 
 #include "shared/NumberFormat.h"
 #include "shared/RunScores.h"

@@ -1,8 +1,8 @@
 // The student's progress over time: one dated record per saved result, kept in a CSV file.
 #pragma once
 
-#include "exercises/ResultsSummary.h"
-#include "exercises/StudentScores.h"
+#include "results/ResultsSummary.h"
+#include "results/StudentScores.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,5 +1,5 @@
 // The results page in PDF: the summary's lines and the score strip on A4.
-#include "exercises/ResultsPdf.h"
+#include "results/ResultsPdf.h"
 
 #include <QFont>
 #include <QFontMetrics>

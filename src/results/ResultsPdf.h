@@ -1,7 +1,7 @@
 // The results as one A4 PDF page, for schools without a mail program.
 #pragma once
 
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 #include "shared/TextFile.h"
 
 #include <QDateTime>

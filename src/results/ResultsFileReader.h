@@ -1,7 +1,7 @@
 // Reading back a results file the program wrote: the student's data and the five figures.
 #pragma once
 
-#include "exercises/StudentScores.h"
+#include "results/StudentScores.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,8 +2,8 @@
 // spread of the averages, and the table as CSV or PDF for the teacher's records.
 #pragma once
 
-#include "exercises/ClassResultsFolder.h"
-#include "exercises/StudentScores.h"
+#include "results/ClassResultsFolder.h"
+#include "results/StudentScores.h"
 #include "shared/TextFile.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // Reading a results file back, line by line, with a reason for every refusal.
-#include "exercises/ResultsFileReader.h"
+#include "results/ResultsFileReader.h"
 
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 #include "shared/NumberFormat.h"
 #include "shared/TextFile.h"
 

@@ -1,5 +1,5 @@
 // The history file: reading, parsing and appending dated score records.
-#include "exercises/ScoreHistory.h"
+#include "results/ScoreHistory.h"
 
 #include "shared/AppError.h"
 #include "shared/CsvField.h"

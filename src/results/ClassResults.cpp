@@ -1,9 +1,9 @@
 // Gathering a class's results files, and the class table as CSV.
-#include "exercises/ClassResults.h"
+#include "results/ClassResults.h"
 
-#include "exercises/ResultsFileReader.h"
-#include "exercises/ResultsSummary.h"
-#include "exercises/ScoreHistory.h"
+#include "results/ResultsFileReader.h"
+#include "results/ResultsSummary.h"
+#include "results/ScoreHistory.h"
 #include "shared/CsvField.h"
 #include "shared/TextFile.h"
 

@@ -2,7 +2,7 @@
 // and their average (`total`), and who the student is.
 #pragma once
 
-#include "exercises/ResultsSummary.h"
+#include "results/ResultsSummary.h"
 
 #include <QString>
 
