@@ -17,6 +17,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// Lays the fields out over a new bar, then shows the window and makes it the active one.
+AccentBar *showWithBar(QWidget &window, const QList<QWidget *> &fields)
+{
+    auto *layout = new QVBoxLayout(&window);
+    for (QWidget *field : fields)
+        layout->addWidget(field);
+    auto *bar = new AccentBar(&window);
+    layout->addWidget(bar);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return bar;
+}
+
+} // namespace
+
 class TestAccentBar : public QObject {
     Q_OBJECT
 
@@ -24,15 +41,9 @@ private slots:
     void typesAtTheCursorWithoutTakingTheFocus()
     {
         QWidget window;
-        auto *layout = new QVBoxLayout(&window);
         auto *line = new QLineEdit(QStringLiteral("cancn"), &window);
         auto *text = new QTextEdit(&window);
-        auto *bar = new AccentBar(&window);
-        layout->addWidget(line);
-        layout->addWidget(text);
-        layout->addWidget(bar);
-        window.show();
-        QApplication::setActiveWindow(&window);
+        AccentBar *bar = showWithBar(window, {line, text});
         QVERIFY(QTest::qWaitForWindowActive(&window));
 
         line->setFocus();
@@ -115,13 +126,8 @@ private slots:
         // student comes back, this bar's letters go to this window's field again, even when
         // the focus rests on no field.
         QWidget other;
-        auto *otherLayout = new QVBoxLayout(&other);
         auto *otherLine = new QLineEdit(&other);
-        auto *otherBar = new AccentBar(&other);
-        otherLayout->addWidget(otherLine);
-        otherLayout->addWidget(otherBar);
-        other.show();
-        QApplication::setActiveWindow(&other);
+        AccentBar *otherBar = showWithBar(other, {otherLine});
         QVERIFY(QTest::qWaitForWindowActive(&other));
         otherLine->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), otherLine);
@@ -141,14 +147,9 @@ private slots:
     void readOnlyFieldsAreLeftAlone()
     {
         QWidget window;
-        auto *layout = new QVBoxLayout(&window);
         auto *line = new QLineEdit(QStringLiteral("fijo"), &window);
         line->setReadOnly(true);
-        auto *bar = new AccentBar(&window);
-        layout->addWidget(line);
-        layout->addWidget(bar);
-        window.show();
-        QApplication::setActiveWindow(&window);
+        AccentBar *bar = showWithBar(window, {line});
         QVERIFY(QTest::qWaitForWindowActive(&window));
         line->setFocus();
         QVERIFY(!bar->type(QStringLiteral("á")));

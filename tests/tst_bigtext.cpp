@@ -1,11 +1,12 @@
 // The large text viewer and its segmented store: loading, line limits, scrolling and painting.
-#include "shared/AppError.h"
+#include "AppErrorText.h"
+#include "FileFixtures.h"
+
 #include "widgets/BigList.h"
 #include "widgets/BigText.h"
 #include "widgets/TextAttributes.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -19,16 +20,6 @@ struct KeyPress {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
 };
-
-QString appErrorText(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.message();
-    }
-    return QStringLiteral("<no error>");
-}
 
 QString line(int i)
 {
@@ -203,10 +194,7 @@ private slots:
         QFETCH(QStringList, lines);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("frases.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeFile(path, bytes);
 
         BigText viewer;
         viewer.AddLine(QStringLiteral("old"), Colors::clRed, Colors::clLime, false);
@@ -292,7 +280,7 @@ private slots:
         viewer.setMaxLines(quint16(maxLines));
         viewer.setPurgeLines(quint16(purgeLines));
         const QString message = appErrorText([&] { fill(viewer, added); });
-        QCOMPARE(message, error.isEmpty() ? QStringLiteral("<no error>") : error);
+        QCOMPARE(message, error);
         QCOMPARE(viewer.Count(), count);
         QCOMPARE(viewer.GetLine(0), line(firstLine));
         QCOMPARE(viewer.TextStore().Count(), viewer.AttributeStore().Count());

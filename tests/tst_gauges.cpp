@@ -1,7 +1,8 @@
 // The gauge: percentage and fill arithmetic, the shapes' pixels, the inverted figure, the
 // repaint rules, the range errors and the off-screen image helper.
+#include "AppErrorText.h"
 #include "DoubledPixels.h"
-#include "shared/AppError.h"
+
 #include "widgets/BltBitmap.h"
 #include "widgets/Gauges.h"
 
@@ -23,16 +24,6 @@ const TColor stripBlue = Colors::rgb(0, 64, 128);
 QRgb rgbOf(TColor color)
 {
     return Colors::toQColor(color).rgb();
-}
-
-// The gauge as a surface of the given pixel ratio receives it, in device pixels.
-QImage rendered(Gauge &gauge, int ratio = 1)
-{
-    QImage image(gauge.size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::magenta);
-    gauge.render(&image);
-    return image;
 }
 
 void setUpGauge(Gauge &gauge, TGaugeKind kind, Gauge::TBorderStyle border, QSize size, int progress)
@@ -450,12 +441,7 @@ private slots:
         };
         Gauge gauge;
         gauge.setProgress(30);
-        try {
-            assign(gauge);
-            QFAIL("no range error");
-        } catch (const AppError &error) {
-            QCOMPARE(error.message(), message);
-        }
+        QCOMPARE(appErrorText([&] { assign(gauge); }), message);
         QCOMPARE(gauge.MinValue(), 0);
         QCOMPARE(gauge.MaxValue(), 100);
         QCOMPARE(gauge.Progress(), 30);

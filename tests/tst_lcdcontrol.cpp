@@ -1,4 +1,6 @@
 // The LCD counter: glyph images, bar rows, digit placement, setter rules and the frame.
+#include "DoubledPixels.h"
+
 #include "widgets/LCDControl.h"
 
 #include <QPaintEvent>
@@ -13,16 +15,6 @@ const QRgb dim = qRgb(0, 128, 0);
 const QRgb black = qRgb(0, 0, 0);
 const QColor shadowColor(10, 20, 30);
 const QColor highlightColor(200, 210, 220);
-
-// The counter as a surface of the given pixel ratio receives it, in device pixels.
-QImage rendered(LCDControl &lcd, int ratio = 1)
-{
-    QImage image(lcd.size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::magenta);
-    lcd.render(&image);
-    return image;
-}
 
 // The practice window's counter: 57 x 201, maximum 40, with recognisable frame colours.
 void setUpCounter(LCDControl &lcd, int number)

@@ -1,6 +1,7 @@
 // The mail component and its transports: the Simple MAPI records it builds, the dated subject,
 // the events around the hand-off, and xdg-email run for real with a recording mail handler.
 #include "FakeMailTransport.h"
+#include "FileFixtures.h"
 
 #include "platform/ResultsFilePath.h"
 #include "platform/ResultsMail.h"
@@ -14,13 +15,6 @@
 using namespace SimpleMapi;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Sets environment variables for one test and puts the old values back afterwards.
 class EnvironmentScope {
@@ -352,9 +346,9 @@ private slots:
         QVERIFY2(clock.elapsed() < 20000, "xdg-email did not return");
         QCOMPARE(result.code, SUCCESS_SUCCESS);
 
-        QFile file(received);
-        QVERIFY2(file.open(QIODevice::ReadOnly), "the mail handler was not run");
-        const QUrl url(QString::fromUtf8(file.readAll()).trimmed());
+        const QByteArray handed = fileBytes(received);
+        QVERIFY2(!handed.isEmpty(), "the mail handler was not run");
+        const QUrl url(QString::fromUtf8(handed).trimmed());
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
         QCOMPARE(url.path(), QStringLiteral("profe@example.com"));
         const QUrlQuery query(url);

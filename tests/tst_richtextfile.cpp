@@ -1,54 +1,17 @@
 // Loading and saving rich-text documents: RTF detection, file lines for the board, errors
 // that name the file, and saves that never destroy the previous file.
+#include "AppErrorText.h"
+#include "FileFixtures.h"
+#include "RtfFixtures.h"
+
 #include "richtext/RichTextFile.h"
-#include "shared/AppError.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-
-#include <functional>
-
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
-namespace {
-
-QString fixturePath(const char *name)
-{
-    return QStringLiteral(TILDORA_FIXTURES "/rtf/") + QLatin1String(name);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.message();
-    }
-    return QString();
-}
-
-} // namespace
 
 class TestRichTextFile : public QObject {
     Q_OBJECT
@@ -94,7 +57,7 @@ private slots:
 
     void boardFileLines()
     {
-        const QStringList lines = RichTextFile::readLines(fixturePath("board.rtf"));
+        const QStringList lines = RichTextFile::readLines(rtfFixturePath("board.rtf"));
         QCOMPARE(lines.size(), 42);
         QCOMPARE(lines.at(0), u"árbol"_qs);
         QCOMPARE(lines.at(9), u"pingüino"_qs);
@@ -106,12 +69,12 @@ private slots:
     void unreadableFileNamesIt()
     {
         const QString missing = QStringLiteral("/nonexistent/tablero.rtf");
-        const QString message = errorOf([&] { RichTextFile::readLines(missing); });
+        const QString message = appErrorText([&] { RichTextFile::readLines(missing); });
         QVERIFY2(message.contains(missing), qPrintable(message));
 
         QTextDocument document;
         document.setPlainText(QStringLiteral("se queda"));
-        const QString loadMessage = errorOf([&] { RichTextFile::load(document, missing); });
+        const QString loadMessage = appErrorText([&] { RichTextFile::load(document, missing); });
         QCOMPARE(loadMessage, QStringLiteral("No se puede abrir el archivo %1.").arg(missing));
         QCOMPARE(document.toPlainText(), QStringLiteral("se queda"));
     }
@@ -122,7 +85,7 @@ private slots:
         // The file opens but reading it fails: a Spanish message naming it, and the document stays.
         QTextDocument document;
         document.setPlainText(QStringLiteral("se queda"));
-        QCOMPARE(errorOf([&] { RichTextFile::load(document, QStringLiteral("/proc/self/mem")); }),
+        QCOMPARE(appErrorText([&] { RichTextFile::load(document, QStringLiteral("/proc/self/mem")); }),
                  QStringLiteral("No se puede leer el archivo /proc/self/mem."));
         QCOMPARE(document.toPlainText(), QStringLiteral("se queda"));
 #else
@@ -141,7 +104,7 @@ private slots:
         QVERIFY(!document.isModified());
         QVERIFY(!document.isUndoAvailable());
 
-        RichTextFile::load(document, fixturePath("simple_editor.rtf"));
+        RichTextFile::load(document, rtfFixturePath("simple_editor.rtf"));
         QCOMPARE(document.blockCount(), 5);
         QCOMPARE(document.begin().text(), u"El árbol y la canción"_qs);
         QVERIFY(!document.isModified());
@@ -168,7 +131,7 @@ private slots:
     {
         const QString path = QStringLiteral("/nonexistent/carpeta/frases.txt");
         QTextDocument document;
-        QCOMPARE(errorOf([&] { RichTextFile::save(document, path); }),
+        QCOMPARE(appErrorText([&] { RichTextFile::save(document, path); }),
                  QStringLiteral("No se puede crear el archivo %1.").arg(path));
     }
 
@@ -182,15 +145,12 @@ private slots:
         QTextDocument document;
         document.setPlainText(QString(20000, QLatin1Char('x')));
 
-        rlimit previous {};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &previous) == 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = previous;
-        small.rlim_cur = 4096;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const QString message = errorOf([&] { RichTextFile::save(document, path); });
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, oldHandler);
+        QString message;
+        {
+            FileSizeLimit small(4096);
+            QVERIFY(small.isSet());
+            message = appErrorText([&] { RichTextFile::save(document, path); });
+        }
 
         QCOMPARE(message, QStringLiteral("No se ha podido guardar el archivo %1: ha fallado la escritura. "
                                          "No se ha perdido nada de lo guardado antes.")
@@ -210,7 +170,7 @@ private slots:
         QTextDocument document;
         document.setPlainText(QStringLiteral("x"));
         QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-        QCOMPARE(errorOf([&] { RichTextFile::write(document, buffer); }),
+        QCOMPARE(appErrorText([&] { RichTextFile::write(document, buffer); }),
                  QStringLiteral("No se ha podido escribir el documento."));
     }
 };

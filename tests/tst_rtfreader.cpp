@@ -1,12 +1,11 @@
 // RTF reading: text, code pages, Unicode, destinations, formats, lists, fixtures in the shapes
 // word processors write, and hostile input.
+#include "RtfFixtures.h"
+
 #include "richtext/RichTextFile.h"
-#include "richtext/RtfDocumentBuilder.h"
 #include "richtext/RtfPlainText.h"
-#include "richtext/RtfReader.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -14,22 +13,6 @@
 #include <QTextList>
 
 namespace {
-
-QByteArray fixture(const char *name)
-{
-    QFile file(QStringLiteral(TILDORA_FIXTURES "/rtf/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", name);
-    return file.readAll();
-}
-
-void readInto(QTextDocument &document, const QByteArray &rtf)
-{
-    RtfDocumentBuilder builder(document);
-    RtfReader reader(builder);
-    reader.read(rtf);
-    builder.finish();
-}
 
 QStringList blockTexts(const QTextDocument &document)
 {
@@ -208,7 +191,7 @@ private slots:
     void simpleEditorFixture()
     {
         QTextDocument document;
-        readInto(document, fixture("simple_editor.rtf"));
+        readInto(document, rtfFixture("simple_editor.rtf"));
         QCOMPARE(blockTexts(document),
                  (QStringList{u"El árbol y la canción"_qs, "Negrita e cursiva y subrayado", "Rojo en Arial",
                               "Centrado azul", u"Привет"_qs}));
@@ -228,7 +211,7 @@ private slots:
     void oldStyleBullets()
     {
         QTextDocument document;
-        readInto(document, fixture("pn_bullets.rtf"));
+        readInto(document, rtfFixture("pn_bullets.rtf"));
         QCOMPARE(blockTexts(document),
                  (QStringList{"Lista de la compra:", "pan", u"azúcar"_qs, u"café"_qs, "Fin de la lista."}));
         QVERIFY(!blockAt(document, 0).textList());
@@ -266,7 +249,7 @@ private slots:
     void wordFixture()
     {
         QTextDocument document;
-        readInto(document, fixture("word_processor.rtf"));
+        readInto(document, rtfFixture("word_processor.rtf"));
         QCOMPARE(blockTexts(document),
                  (QStringList{u"Acentos: árbol, camión, pingüino."_qs, u"Primera viñeta"_qs, u"Segunda viñeta"_qs,
                               "Uno", "Dos", "Visite el sitio.", "Celda uno", "Celda dos", "Fin",
@@ -305,7 +288,7 @@ private slots:
     {
         QTest::addColumn<int>("cut");
         QTest::addColumn<QStringList>("expected");
-        const QByteArray whole = fixture("pn_bullets.rtf");
+        const QByteArray whole = rtfFixture("pn_bullets.rtf");
         QTest::addRow("inside a word") << int(whole.indexOf("ista.")) << QStringList{"Lista de la compra:", "pan", u"azúcar"_qs, u"café"_qs, "Fin de la l"};
         QTest::addRow("inside a hex escape") << int(whole.indexOf("'e9") + 2) << QStringList{"Lista de la compra:", "pan", u"azúcar"_qs, "caf"};
         QTest::addRow("inside the font table") << int(whole.indexOf("Symbol")) << QStringList{};
@@ -314,7 +297,7 @@ private slots:
     {
         QFETCH(int, cut);
         QFETCH(QStringList, expected);
-        QCOMPARE(RtfPlainText::lines(fixture("pn_bullets.rtf").left(cut)), expected);
+        QCOMPARE(RtfPlainText::lines(rtfFixture("pn_bullets.rtf").left(cut)), expected);
     }
 
     void hostileInput_data()

@@ -1,8 +1,8 @@
 // RTF writing: what the output looks like, and that our own output reads back to the same
 // text and formats.
-#include "richtext/RtfDocumentBuilder.h"
+#include "RtfFixtures.h"
+
 #include "richtext/RtfPlainText.h"
-#include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
 #include <QTest>
@@ -12,14 +12,6 @@
 #include <QTextList>
 
 namespace {
-
-void readInto(QTextDocument &document, const QByteArray &rtf)
-{
-    RtfDocumentBuilder builder(document);
-    RtfReader reader(builder);
-    reader.read(rtf);
-    builder.finish();
-}
 
 // What a run looks like, with unset properties taken from the document's default font, so
 // that documents that store the same look differently compare equal.

@@ -1,4 +1,5 @@
 // The history file: appending, reading back, damaged lines and a failed write.
+#include "FileFixtures.h"
 #include "FullDisk.h"
 
 #include "results/ScoreHistory.h"
@@ -11,18 +12,6 @@ namespace {
 ScoreHistory::Record record(int day, const QString &name, int average)
 {
     return {{{75, 80, 75, 50, average}, name, QStringLiteral("2º B")}, QDateTime(QDate(2026, 3, day), QTime(9, 5))};
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 } // namespace
@@ -39,7 +28,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("sub/historial.csv"));
         QCOMPARE(ScoreHistory::append(path, record(14, QStringLiteral("Ana Núñez"), 70)), ScoreHistory::AppendStatus::Ok);
         QCOMPARE(ScoreHistory::append(path, record(15, QStringLiteral("Ana; \"la de 2º\""), 71)), ScoreHistory::AppendStatus::Ok);
-        QCOMPARE(readFile(path), QByteArray("fecha;nombre;grupo;tablero;ejemplos;frases;cuestiones;promedio\n"
+        QCOMPARE(fileBytes(path), QByteArray("fecha;nombre;grupo;tablero;ejemplos;frases;cuestiones;promedio\n"
                                             "2026-03-14 09:05:00;Ana N\xC3\xBA\xC3\xB1" "ez;2\xC2\xBA B;75;80;75;50;70\n"
                                             "2026-03-15 09:05:00;\"Ana; \"\"la de 2\xC2\xBA\"\"\";2\xC2\xBA B;75;80;75;50;71\n"));
         const ScoreHistory::Contents contents = ScoreHistory::read(path);
@@ -164,7 +153,7 @@ private slots:
         } else {
             QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("historial.csv")));
         }
-        const QByteArray before = readFile(path);
+        const QByteArray before = fileBytes(path);
 
         const ScoreHistory::Contents contents = ScoreHistory::read(path);
         QCOMPARE(contents.problem, problem);
@@ -175,10 +164,10 @@ private slots:
         ScoreHistory::Problem why = ScoreHistory::Problem::None;
         QCOMPARE(ScoreHistory::append(path, record(14, QStringLiteral("Ana"), 70), &why), ScoreHistory::AppendStatus::Refused);
         QCOMPARE(why, problem);
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(fileBytes(path), before);
         // Nothing lands where a link points.
         if (kind == QLatin1String("link"))
-            QCOMPARE(readFile(other), otherBytes);
+            QCOMPARE(fileBytes(other), otherBytes);
         if (kind == QLatin1String("dangling link"))
             QVERIFY(!QFileInfo::exists(other));
     }
@@ -189,12 +178,9 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("historial.csv"));
         const QByteArray old = ScoreHistory::header() + "\nbasura sin final";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(old);
-        file.close();
+        writeFile(path, old);
         QCOMPARE(ScoreHistory::append(path, record(14, QStringLiteral("Ana"), 70)), ScoreHistory::AppendStatus::Ok);
-        QVERIFY(readFile(path).startsWith(old + '\n'));
+        QVERIFY(fileBytes(path).startsWith(old + '\n'));
         QCOMPARE(ScoreHistory::read(path).damaged, 1);
     }
 
@@ -206,11 +192,11 @@ private slots:
         const QString path = disk.filePath(QStringLiteral("historial.csv"));
         for (int day = 1; day <= 3; ++day)
             QCOMPARE(ScoreHistory::append(path, record(day, QStringLiteral("Ana"), 60 + day)), ScoreHistory::AppendStatus::Ok);
-        const QByteArray before = readFile(path);
+        const QByteArray before = fileBytes(path);
         QVERIFY(disk.fill());
 
         QCOMPARE(ScoreHistory::append(path, record(4, QStringLiteral("Ana"), 64)), ScoreHistory::AppendStatus::CannotWrite);
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(fileBytes(path), before);
         QCOMPARE(ScoreHistory::read(path).records.size(), 3);
     }
 

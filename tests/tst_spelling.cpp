@@ -1,5 +1,7 @@
 // The spelling check: a misspelt word is told its right form first, the reviewed 2010 list has
 // the last word over the dictionaries, and without a dictionary the rule alone is explained.
+#include "FileFixtures.h"
+
 #include "spanish/SpanishWord.h"
 #include "spanish/SpellingDictionary.h"
 #include "spanish/SpellingExplanation.h"
@@ -121,10 +123,7 @@ private slots:
         QFETCH(QByteArray, line);
         QTemporaryDir folder;
         const QString path = folder.filePath(u"lista.tsv"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("# comentario\ntruhan\tsí\tmonosílaba\n" + line + "\n");
-        file.close();
+        writeFile(path, "# comentario\ntruhan\tsí\tmonosílaba\n" + line + "\n");
         QStringList problems;
         const QList<SpellingDictionary::Correction> read = SpellingDictionary::readCorrections(path, &problems);
         QCOMPARE(read.size(), 1);

@@ -1,9 +1,21 @@
-// Tells a picture drawn for a screen of pixel ratio 2 from one of half the size with each pixel
-// merely doubled.
+// Widgets drawn for screens of a given pixel ratio, and a test that tells a picture drawn for a
+// screen of pixel ratio 2 from one of half the size with each pixel merely doubled.
 #pragma once
 
 #include <QImage>
 #include <QRect>
+#include <QWidget>
+
+// The widget as a surface of the given pixel ratio receives it, in device pixels. The surface
+// starts magenta, so that a pixel the widget leaves unpainted shows.
+inline QImage rendered(QWidget &widget, int ratio = 1)
+{
+    QImage image(widget.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    widget.render(&image);
+    return image;
+}
 
 // The aligned two-by-two blocks of device pixels within the area (the whole image by default)
 // whose four pixels are not all alike. An enlarged picture has none: only detail drawn at the
