@@ -66,31 +66,25 @@ private slots:
         QCOMPARE(lines.at(41), u"acción"_qs);
     }
 
+    // A file that cannot be read gives a Spanish message naming it, and the document stays.
+    void unreadableFileNamesIt_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("missing") << "/nonexistent/tablero.rtf" << "No se puede abrir el archivo /nonexistent/tablero.rtf.";
+        QTest::addRow("opens but reading fails") << "/proc/self/mem" << "No se puede leer el archivo /proc/self/mem.";
+    }
     void unreadableFileNamesIt()
     {
-        const QString missing = QStringLiteral("/nonexistent/tablero.rtf");
-        const QString message = appErrorText([&] { RichTextFile::readLines(missing); });
-        QVERIFY2(message.contains(missing), qPrintable(message));
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        const QString linesMessage = appErrorText([&] { RichTextFile::readLines(path); });
+        QVERIFY2(linesMessage.contains(path), qPrintable(linesMessage));
 
         QTextDocument document;
         document.setPlainText(QStringLiteral("se queda"));
-        const QString loadMessage = appErrorText([&] { RichTextFile::load(document, missing); });
-        QCOMPARE(loadMessage, QStringLiteral("No se puede abrir el archivo %1.").arg(missing));
+        QCOMPARE(appErrorText([&] { RichTextFile::load(document, path); }), message);
         QCOMPARE(document.toPlainText(), QStringLiteral("se queda"));
-    }
-
-    void streamThatFailsMidway()
-    {
-#ifdef Q_OS_LINUX
-        // The file opens but reading it fails: a Spanish message naming it, and the document stays.
-        QTextDocument document;
-        document.setPlainText(QStringLiteral("se queda"));
-        QCOMPARE(appErrorText([&] { RichTextFile::load(document, QStringLiteral("/proc/self/mem")); }),
-                 QStringLiteral("No se puede leer el archivo /proc/self/mem."));
-        QCOMPARE(document.toPlainText(), QStringLiteral("se queda"));
-#else
-        QSKIP("needs a file that opens but cannot be read");
-#endif
     }
 
     void loadPlainAndRtf()
