@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 
+#include <functional>
+
 enum TBoolFormat : quint8 { bfTrueFalse = 0, bfYesNo = 1, bfOnOff = 2, bfByte = 3, bfAccent = 4 };
 enum TBoolean : quint8 { bFalse = 0, bTrue = 1, bNull = 2 };
 
@@ -64,6 +66,10 @@ public:
     // Whether the list is searched as sorted (by bisection) or item by item.
     bool Sorted() const { return m_sorted; }
     void setSorted(bool sorted) { m_sorted = sorted; }
+
+    // What a typed key that matches no item sounds like. The owner hands in the program's beep;
+    // until then (or given an empty function) the box rings the toolkit's own.
+    void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
     // Whether the control's exit step is running: a change it raises comes from leaving the
     // control, and must not move the focus again.
@@ -121,4 +127,5 @@ private:
     bool m_leaving = false;
     QString m_typedKeys;
     QElapsedTimer m_lastKey;
+    std::function<void()> m_beep;
 };
