@@ -67,16 +67,16 @@ public:
     bool Sorted() const { return m_sorted; }
     void setSorted(bool sorted) { m_sorted = sorted; }
 
-    // What a typed key that matches no item sounds like. The owner hands in the program's beep;
-    // until then (or given an empty function) the box rings the toolkit's own.
-    void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
-
     // Whether the control's exit step is running: a change it raises comes from leaving the
     // control, and must not move the focus again.
     bool isLeaving() const { return m_leaving; }
     // Runs the exit step for a control that was entered and has lost the focus without being
     // told, as when its window, coming back to the front, gives the focus to another control.
     void leave();
+
+    // What a typed key that matches no item sounds like. The owner hands in the program's beep;
+    // until then (or given an empty function) the box rings the toolkit's own.
+    void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
     // The last choice from the list was exactly Caption. Read by the board, reset by it.
     bool IsRight = false;
