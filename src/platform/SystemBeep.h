@@ -1,13 +1,9 @@
-// The system's exclamation beep, with a hook so that tests can hear it.
+// The system's exclamation beep. Controls do not call it: their owner hands it to them, so a
+// test gives a control a beep it can count instead.
 #pragma once
-
-#include <functional>
 
 namespace SystemBeep {
 
 void exclamation();
-
-// Replaces the beep (tests count it); an empty function restores the real one.
-void setHandler(std::function<void()> handler);
 
 } // namespace SystemBeep

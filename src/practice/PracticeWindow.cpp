@@ -9,6 +9,7 @@
 #include "practice/ReportCommands.h"
 #include "platform/ResultsFilePath.h"
 #include "platform/ResultsMail.h"
+#include "platform/SystemBeep.h"
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -241,6 +242,7 @@ void PracticeWindow::createBoard(QWidget *client)
         box->setMaxLength(12);
         box->setItemHeight(20);
         box->SetAllowNull(false);
+        box->setBeep(SystemBeep::exclamation);
         // Until a board file is loaded there is nothing to play.
         setBoardWord(box, QString());
         describeSelector(n);

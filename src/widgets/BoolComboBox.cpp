@@ -1,7 +1,6 @@
 // BoolComboBox: two-value and accent-variant drop-down list.
 #include "widgets/BoolComboBox.h"
 
-#include "platform/SystemBeep.h"
 #include "exercises/AccentVariants.h"
 #include "shared/Accents.h"
 
@@ -308,7 +307,10 @@ bool BoolComboBox::KeyPress(QChar key)
         return true;
     const int found = FindItemByPrefix(textWithTypedKey(key));
     if (found < 0) {
-        SystemBeep::exclamation();
+        if (m_beep)
+            m_beep();
+        else
+            QApplication::beep();
         return true;
     }
     setCurrentIndex(found);

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 
+#include <functional>
+
 enum TBoolFormat : quint8 { bfTrueFalse = 0, bfYesNo = 1, bfOnOff = 2, bfByte = 3, bfAccent = 4 };
 enum TBoolean : quint8 { bFalse = 0, bTrue = 1, bNull = 2 };
 
@@ -72,6 +74,10 @@ public:
     // told, as when its window, coming back to the front, gives the focus to another control.
     void leave();
 
+    // What a typed key that matches no item sounds like. The owner hands in the program's beep;
+    // until then (or given an empty function) the box rings the toolkit's own.
+    void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
+
     // The last choice from the list was exactly Caption. Read by the board, reset by it.
     bool IsRight = false;
 
@@ -121,4 +127,5 @@ private:
     bool m_leaving = false;
     QString m_typedKeys;
     QElapsedTimer m_lastKey;
+    std::function<void()> m_beep;
 };
