@@ -102,7 +102,7 @@ constexpr int collapsedHeight = 17;
 
 CollapsePanel *panel(ExercisesWindow &window, const char *name)
 {
-    return window.findChild<CollapsePanel *>(QLatin1String(name));
+    return ExercisesWindowParts::part<CollapsePanel>(window, QLatin1String(name));
 }
 
 } // namespace
@@ -325,10 +325,7 @@ private slots:
         QFETCH(QString, focused);
         QFETCH(int, presses);
         ExercisesWindow window;
-        tabs(window)->setPageIndex(startPage);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(showOn(window, ExercisesWindow::Page(startPage)));
         window.findChild<QWidget *>(focused)->setFocus(Qt::TabFocusReason);
         for (int press = 1; press <= presses; ++press) {
             QWidget *from = QApplication::focusWidget();

@@ -10,8 +10,7 @@
 
 namespace ExercisesWindowParts {
 
-// A control of the window by its object name; a name that is not there stops the test program
-// at once instead of failing later on a null pointer.
+// A missing part stops the test program at once instead of failing later on a null pointer.
 template <typename Control = QWidget>
 Control *part(const QObject &window, const QString &name)
 {
@@ -21,17 +20,10 @@ Control *part(const QObject &window, const QString &name)
     return found;
 }
 
-inline TabbedNotebook *tabs(const ExercisesWindow &window)
-{
-    return part<TabbedNotebook>(window, QStringLiteral("TabbedNotebook1"));
-}
+inline TabbedNotebook *tabs(const ExercisesWindow &window) { return part<TabbedNotebook>(window, QStringLiteral("TabbedNotebook1")); }
 
-// The object that builds and handles one page.
 template <typename Page>
-Page *pageOf(const ExercisesWindow &window)
-{
-    return part<Page>(window, QString());
-}
+Page *pageOf(const ExercisesWindow &window) { return part<Page>(window, QString()); }
 
 // The window shown and active, then turned to a page.
 [[nodiscard]] inline bool showOn(ExercisesWindow &window, ExercisesWindow::Page page)
