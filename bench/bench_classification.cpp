@@ -45,19 +45,19 @@ static void BM_IdleTick(benchmark::State &state)
 {
     runScores() = RunScores{};
     ExercisesWindow window;
-    window.Timer1->stop();
-    window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageEjemplos);
+    window.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+    window.findChild<TabbedNotebook *>()->setPageIndex(ExercisesWindow::PageEjemplos);
     window.show();
-    ExamplesPage *page = window.examplesPage;
+    auto *page = window.findChild<ExamplesPage *>();
     const ClassificationExercise::GroupItems groups = allPlaced();
-    page->ListBox1->clear();
+    window.findChild<QListWidget *>(QStringLiteral("ListBox1"))->clear();
     for (int group = 0; group < ClassificationExercise::groupCount; ++group)
         page->groupList(group)->addItems(groups[std::size_t(group)]);
     runScores().exampleAttempts = 60;
-    window.Timer1Timer();
+    window.refreshFigures();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        window.Timer1Timer();
+        window.refreshFigures();
         QCoreApplication::processEvents();
     }
 }

@@ -78,6 +78,9 @@ struct Window {
     ChooseFile dialogs;
     ScopedDialogs inPlace{dialogs};
     ExercisesWindow ayuda;
+    PhrasesPage *page() const { return ayuda.findChild<PhrasesPage *>(); }
+    QTextEdit *box() const { return ayuda.findChild<QTextEdit *>(QStringLiteral("RichEdit2")); }
+    BigText *viewer() const { return ayuda.findChild<BigText *>(); }
 };
 
 // The yardstick: the file's text put into a box like the page's, in the same kind of window.
@@ -85,7 +88,7 @@ void BM_SetPlainText(benchmark::State &state)
 {
     const int lines = int(state.range(0));
     Window window;
-    QTextEdit *box = window.ayuda.phrasesPage->RichEdit2;
+    QTextEdit *box = window.box();
     const QString text = TextFile::readLines(phraseFile(lines)).join(QLatin1Char('\n'));
     for (auto _ : state) {
         box->setPlainText(text);
@@ -100,12 +103,12 @@ void BM_OpenPhraseFile(benchmark::State &state)
     const int lines = int(state.range(0));
     chosenLines = lines;
     Window window;
-    PhrasesPage *page = window.ayuda.phrasesPage;
+    PhrasesPage *page = window.page();
     for (auto _ : state) {
-        page->AbrefrasesClick();
-        benchmark::DoNotOptimize(page->RichEdit2->document()->blockCount());
+        page->openPhraseFile();
+        benchmark::DoNotOptimize(window.box()->document()->blockCount());
     }
-    if (page->referenceLines().size() != lines)
+    if (window.box()->document()->blockCount() != lines)
         state.SkipWithError("the file was not read whole");
     chosenLines = fileLines;
     state.SetItemsProcessed(state.iterations() * lines);
@@ -120,11 +123,11 @@ void BM_RefusePhraseFile(benchmark::State &state)
     const bool bySize = state.range(0) == 0;
     chosenPath = bySize ? phraseFile(longFileLines) : emptyLinesFile();
     Window window;
-    PhrasesPage *page = window.ayuda.phrasesPage;
+    PhrasesPage *page = window.page();
     int refused = 0;
     for (auto _ : state) {
         try {
-            page->AbrefrasesClick();
+            page->openPhraseFile();
         } catch (const AppError &) {
             ++refused;
         }
@@ -142,19 +145,21 @@ void BM_CorrectPhrases(benchmark::State &state)
     const int lines = int(state.range(0));
     chosenLines = lines;
     Window window;
-    PhrasesPage *page = window.ayuda.phrasesPage;
+    PhrasesPage *page = window.page();
+    // The file's lines as written, which are the page's correct text.
+    const QStringList reference = TextFile::readLines(phraseFile(lines));
     for (auto _ : state) {
         state.PauseTiming();
-        page->AbrefrasesClick();
-        QStringList student = page->RichEdit2->toPlainText().split(QLatin1Char('\n'));
+        page->openPhraseFile();
+        QStringList student = window.box()->toPlainText().split(QLatin1Char('\n'));
         for (int i = 0; i < student.size(); i += 2)
-            student[i] = page->referenceLines().at(i);
-        page->RichEdit2->setPlainText(student.join(QLatin1Char('\n')));
+            student[i] = reference.at(i);
+        window.box()->setPlainText(student.join(QLatin1Char('\n')));
         state.ResumeTiming();
-        page->CorregirClick();
-        benchmark::DoNotOptimize(page->BigText1->Count());
+        page->correctPhrases();
+        benchmark::DoNotOptimize(window.viewer()->Count());
     }
-    if (page->BigText1->Count() != lines)
+    if (window.viewer()->Count() != lines)
         state.SkipWithError("the correction did not show every line");
     chosenLines = fileLines;
     state.SetItemsProcessed(state.iterations() * lines);

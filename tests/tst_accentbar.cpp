@@ -96,7 +96,7 @@ private slots:
             window = std::make_unique<PhraseEditor>();
         } else {
             auto ayuda = std::make_unique<ExercisesWindow>();
-            ayuda->TabbedNotebook1->setPageIndex(place == QStringLiteral("Edit1") ? ExercisesWindow::PageCuestiones : ExercisesWindow::PageFrases);
+            ayuda->findChild<TabbedNotebook *>()->setPageIndex(place == QStringLiteral("Edit1") ? ExercisesWindow::PageCuestiones : ExercisesWindow::PageFrases);
             window = std::move(ayuda);
         }
         window->show();

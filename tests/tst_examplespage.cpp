@@ -3,6 +3,7 @@
 #include "help/ExamplesPage.h"
 #include "help/ExercisesWindow.h"
 
+#include "ExercisesWindowParts.h"
 #include "shared/RunScores.h"
 #include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
@@ -20,6 +21,7 @@
 
 using namespace Qt::StringLiterals;
 using Exercise = ClassificationExercise;
+using namespace ExercisesWindowParts;
 
 namespace {
 
@@ -92,14 +94,14 @@ class TestExamplesPage : public QObject {
     // Picks a word as a keyboard user does: to the top, down to the word, Space to mark it.
     void pickByKeyboard(const QString &word)
     {
-        QListWidget *list = m_page->ListBox1;
+        QListWidget *list = words();
         const int row = list->row(list->findItems(word, Qt::MatchExactly).value(0));
         QVERIFY(row >= 0);
         key(list, Qt::Key_Home);
         for (int i = 0; i < row; ++i)
             QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Space);
-        QCOMPARE(m_page->selectedWordIndex, row);
+        QCOMPARE(picked(), row);
     }
     QStringList items(QListWidget *list) const
     {
@@ -111,17 +113,33 @@ class TestExamplesPage : public QObject {
     // The figures after one tick: hits, attempts, percentage.
     void checkFigures(const QString &hits, const QString &attempts, const QString &percent)
     {
-        QCOMPARE(m_page->Taciertos->text(), hits);
-        QCOMPARE(m_page->Tintentos->text(), attempts);
-        QCOMPARE(m_page->porcen1->text(), percent);
-        QCOMPARE(m_page->Porcen0->text(), percent);
-        QCOMPARE(m_page->ProgressBar1->value(), percent.toInt());
-        QCOMPARE(m_page->Taciertos->accessibleName(), u"Aciertos: "_s + hits);
-        QCOMPARE(m_page->porcen1->accessibleName(), u"Porcentaje de aciertos: %1 %"_s.arg(percent));
+        QCOMPARE(label(u"Taciertos"_s)->text(), hits);
+        QCOMPARE(label(u"Tintentos"_s)->text(), attempts);
+        QCOMPARE(label(u"porcen1"_s)->text(), percent);
+        QCOMPARE(label(u"Porcen0"_s)->text(), percent);
+        QCOMPARE(part<QProgressBar>(*m_window, u"ProgressBar1"_s)->value(), percent.toInt());
+        QCOMPARE(label(u"Taciertos"_s)->accessibleName(), u"Aciertos: "_s + hits);
+        QCOMPARE(label(u"porcen1"_s)->accessibleName(), u"Porcentaje de aciertos: %1 %"_s.arg(percent));
+    }
+    QListWidget *words() const { return part<QListWidget>(*m_window, u"ListBox1"_s); }
+    QTimer *timer() const { return part<QTimer>(*m_window, u"Timer1"_s); }
+    QLabel *label(const QString &name) const { return part<QLabel>(*m_window, name); }
+    QLabel *counter(int group) const
+    {
+        static const char16_t *const names[] = {u"TAgudas", u"Tllanas", u"Tesdrujulas",
+                                                u"Tdiptongos", u"Thiatos", u"Ttriptongos"};
+        return label(QString::fromUtf16(names[group]));
+    }
+    QLabel *title(int group) const { return label(u"Label%1"_s.arg(group + 1)); }
+    // The row of the word the student sees picked in the word list, -1 when none is.
+    int picked() const
+    {
+        const QList<QListWidgetItem *> selected = words()->selectedItems();
+        return selected.isEmpty() ? -1 : words()->row(selected.first());
     }
     QColor counterColor(int group) const
     {
-        return m_page->groupCounter(group)->palette().color(QPalette::WindowText);
+        return counter(group)->palette().color(QPalette::WindowText);
     }
 
 private slots:
@@ -129,30 +147,29 @@ private slots:
     {
         runScores() = RunScores{};
         m_window = std::make_unique<ExercisesWindow>();
-        m_page = m_window->examplesPage;
-        m_window->TabbedNotebook1->setPageIndex(ExercisesWindow::PageEjemplos);
+        m_page = pageOf<ExamplesPage>(*m_window);
+        tabs(*m_window)->setPageIndex(ExercisesWindow::PageEjemplos);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         // The test ticks by hand, except where the real timer is the point.
-        m_window->Timer1->stop();
+        timer()->stop();
     }
     void cleanup() { m_window.reset(); }
 
     void startsAsLaidOut()
     {
-        QCOMPARE(items(m_page->ListBox1), Exercise::startingWords());
+        QCOMPARE(items(words()), Exercise::startingWords());
         for (int group = 0; group < Exercise::groupCount; ++group) {
             QCOMPARE(m_page->groupList(group)->count(), 0);
-            QCOMPARE(m_page->groupCounter(group)->text(), u"0"_s);
+            QCOMPARE(counter(group)->text(), u"0"_s);
             QCOMPARE(counterColor(group), QColor(128, 0, 0));
-            QVERIFY(m_page->groupTitle(group)->toolTip().startsWith(u"Tecla %1:"_s.arg(group + 1)));
+            QVERIFY(title(group)->toolTip().startsWith(u"Tecla %1:"_s.arg(group + 1)));
         }
-        QCOMPARE(m_window->porcen1, m_page->porcen1);
-        QCOMPARE(m_page->selectedWordIndex, -1);
+        QCOMPARE(picked(), -1);
         // Ticking before any attempt keeps the start values: no division by zero.
-        m_window->Timer1Timer();
+        m_window->refreshFigures();
         checkFigures(u"0"_s, u"0"_s, u"0"_s);
-        QCOMPARE(m_window->MultiShape2->Text(), QString());
+        QCOMPARE(part<Banner>(*m_window, u"MultiShape2"_s)->Text(), QString());
     }
 
     // The five ways the mouse moves words, in one session as a student would go through them.
@@ -160,71 +177,71 @@ private slots:
     {
         ExamplesPage &page = *m_page;
         // A click on a group list before anything was ever picked moves nothing.
-        click(emptyPlace(page.ListBoxAgudas));
+        click(emptyPlace(page.groupList(Exercise::Agudas)));
         QCOMPARE(runScores().exampleAttempts, 0);
 
         // Pick, then click a group list.
-        click(wordAt(page.ListBox1, u"amor"_s));
-        QCOMPARE(page.selectedWordIndex, 4);
-        click(emptyPlace(page.ListBoxAgudas));
-        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
-        QCOMPARE(page.ListBox1->count(), 59);
-        QVERIFY(page.ListBox1->selectedItems().isEmpty());
-        QCOMPARE(page.selectedWordIndex, -1);
+        click(wordAt(words(), u"amor"_s));
+        QCOMPARE(picked(), 4);
+        click(emptyPlace(page.groupList(Exercise::Agudas)));
+        QCOMPARE(items(page.groupList(Exercise::Agudas)), QStringList{u"amor"_s});
+        QCOMPARE(words()->count(), 59);
+        QVERIFY(words()->selectedItems().isEmpty());
+        QCOMPARE(picked(), -1);
         // Nothing shows before the tick.
-        QCOMPARE(page.TAgudas->text(), u"0"_s);
-        m_window->Timer1Timer();
-        QCOMPARE(page.TAgudas->text(), u"1"_s);
+        QCOMPARE(counter(Exercise::Agudas)->text(), u"0"_s);
+        m_window->refreshFigures();
+        QCOMPARE(counter(Exercise::Agudas)->text(), u"1"_s);
         checkFigures(u"1"_s, u"1"_s, u"100"_s);
 
         // A drag from the word list to a group.
-        drag(wordAt(page.ListBox1, u"joven"_s), emptyPlace(page.ListBoxLlanas));
-        QCOMPARE(items(page.ListBoxLlanas), QStringList{u"joven"_s});
+        drag(wordAt(words(), u"joven"_s), emptyPlace(page.groupList(Exercise::Llanas)));
+        QCOMPARE(items(page.groupList(Exercise::Llanas)), QStringList{u"joven"_s});
 
         // A drag that ends elsewhere leaves the word picked; a click then places it. The drag
         // crosses other words of the list, which must not change the pick.
-        const QPoint martir = wordAt(page.ListBox1, u"mártir"_s);
+        const QPoint martir = wordAt(words(), u"mártir"_s);
         drag(martir, martir + QPoint(0, 60));
-        drag(martir, inWindow(page.ListBox1, QPoint(0, 0)) + QPoint(300, -40));
-        QVERIFY(page.selectedWordIndex >= 0);
-        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"mártir"_s);
+        drag(martir, inWindow(words(), QPoint(0, 0)) + QPoint(300, -40));
+        QVERIFY(picked() >= 0);
+        QCOMPARE(words()->item(picked())->text(), u"mártir"_s);
         QCOMPARE(runScores().exampleAttempts, 2);
-        click(emptyPlace(page.ListBoxLlanas));
-        QCOMPARE(items(page.ListBoxLlanas), (QStringList{u"joven"_s, u"mártir"_s}));
+        click(emptyPlace(page.groupList(Exercise::Llanas)));
+        QCOMPARE(items(page.groupList(Exercise::Llanas)), (QStringList{u"joven"_s, u"mártir"_s}));
 
         // A wrong move, undone with a double-click: the word goes back to its place.
-        click(wordAt(page.ListBox1, u"tórax"_s));
-        click(emptyPlace(page.ListBoxAgudas));
-        m_window->Timer1Timer();
-        QCOMPARE(page.TAgudas->text(), u"1"_s);
-        QCOMPARE(page.Tllanas->text(), u"2"_s);
+        click(wordAt(words(), u"tórax"_s));
+        click(emptyPlace(page.groupList(Exercise::Agudas)));
+        m_window->refreshFigures();
+        QCOMPARE(counter(Exercise::Agudas)->text(), u"1"_s);
+        QCOMPARE(counter(Exercise::Llanas)->text(), u"2"_s);
         checkFigures(u"3"_s, u"4"_s, u"75"_s);
-        QTest::mouseDClick(handle(), Qt::LeftButton, {}, wordAt(page.ListBoxAgudas, u"tórax"_s));
-        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
-        QCOMPARE(page.ListBox1->item(page.ListBox1->count() - 1)->text(), u"tórax"_s);
+        QTest::mouseDClick(handle(), Qt::LeftButton, {}, wordAt(page.groupList(Exercise::Agudas), u"tórax"_s));
+        QCOMPARE(items(page.groupList(Exercise::Agudas)), QStringList{u"amor"_s});
+        QCOMPARE(words()->item(words()->count() - 1)->text(), u"tórax"_s);
         QCOMPARE(runScores().exampleAttempts, 4);
 
         // With nothing picked, a drag from one group to another moves nothing.
-        drag(wordAt(page.ListBoxAgudas, u"amor"_s), emptyPlace(page.ListBoxLlanas));
-        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
-        QCOMPARE(page.ListBoxLlanas->count(), 2);
+        drag(wordAt(page.groupList(Exercise::Agudas), u"amor"_s), emptyPlace(page.groupList(Exercise::Llanas)));
+        QCOMPARE(items(page.groupList(Exercise::Agudas)), QStringList{u"amor"_s});
+        QCOMPARE(page.groupList(Exercise::Llanas)->count(), 2);
         QCOMPARE(runScores().exampleAttempts, 4);
 
         // A drag from group A to group B takes the picked word to B, and A's end of the drag
         // then finds nothing to move.
-        click(wordAt(page.ListBox1, u"tórax"_s));
-        drag(wordAt(page.ListBoxAgudas, u"amor"_s), emptyPlace(page.ListBoxLlanas));
-        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
-        QCOMPARE(items(page.ListBoxLlanas), (QStringList{u"joven"_s, u"mártir"_s, u"tórax"_s}));
+        click(wordAt(words(), u"tórax"_s));
+        drag(wordAt(page.groupList(Exercise::Agudas), u"amor"_s), emptyPlace(page.groupList(Exercise::Llanas)));
+        QCOMPARE(items(page.groupList(Exercise::Agudas)), QStringList{u"amor"_s});
+        QCOMPARE(items(page.groupList(Exercise::Llanas)), (QStringList{u"joven"_s, u"mártir"_s, u"tórax"_s}));
 
         // A drag from a group that ends outside any list puts the picked word in that group.
-        click(wordAt(page.ListBox1, u"danés"_s));
-        drag(wordAt(page.ListBoxAgudas, u"amor"_s), inWindow(page.ListBox1, QPoint(0, 0)) + QPoint(300, -40));
-        QCOMPARE(items(page.ListBoxAgudas), (QStringList{u"amor"_s, u"danés"_s}));
+        click(wordAt(words(), u"danés"_s));
+        drag(wordAt(page.groupList(Exercise::Agudas), u"amor"_s), inWindow(words(), QPoint(0, 0)) + QPoint(300, -40));
+        QCOMPARE(items(page.groupList(Exercise::Agudas)), (QStringList{u"amor"_s, u"danés"_s}));
 
-        m_window->Timer1Timer();
-        QCOMPARE(page.Tllanas->text(), u"3"_s);
-        QCOMPARE(page.Tllanas->accessibleName(), u"Llanas correctas: 3"_s);
+        m_window->refreshFigures();
+        QCOMPARE(counter(Exercise::Llanas)->text(), u"3"_s);
+        QCOMPARE(counter(Exercise::Llanas)->accessibleName(), u"Llanas correctas: 3"_s);
         checkFigures(u"5"_s, u"6"_s, u"83"_s);
         QCOMPARE(runScores().exampleHits, 5);
     }
@@ -234,45 +251,45 @@ private slots:
     {
         ExamplesPage &page = *m_page;
         // A digit with nothing picked counts nothing.
-        key(page.ListBox1, Qt::Key_1);
+        key(words(), Qt::Key_1);
         QCOMPARE(runScores().exampleAttempts, 0);
 
         // A wrong key first, then Delete on that group and the right key.
         pickByKeyboard(u"amor"_s);
-        QTest::keyClick(page.ListBox1, Qt::Key_2);
-        QCOMPARE(items(page.ListBoxLlanas), QStringList{u"amor"_s});
+        QTest::keyClick(words(), Qt::Key_2);
+        QCOMPARE(items(page.groupList(Exercise::Llanas)), QStringList{u"amor"_s});
         QCOMPARE(runScores().exampleAttempts, 1);
-        page.ListBoxLlanas->setCurrentRow(0);
-        key(page.ListBoxLlanas, Qt::Key_Delete);
-        QCOMPARE(page.ListBoxLlanas->count(), 0);
-        QCOMPARE(items(page.ListBox1), Exercise::startingWords());
+        page.groupList(Exercise::Llanas)->setCurrentRow(0);
+        key(page.groupList(Exercise::Llanas), Qt::Key_Delete);
+        QCOMPARE(page.groupList(Exercise::Llanas)->count(), 0);
+        QCOMPARE(items(words()), Exercise::startingWords());
 
         for (const QString &word : Exercise::startingWords()) {
             pickByKeyboard(word);
-            QTest::keyClick(page.ListBox1, Qt::Key(Qt::Key_1 + groupOf(word)));
+            QTest::keyClick(words(), Qt::Key(Qt::Key_1 + groupOf(word)));
         }
-        QCOMPARE(page.ListBox1->count(), 0);
+        QCOMPARE(words()->count(), 0);
         QCOMPARE(runScores().exampleAttempts, 61);
-        QCOMPARE(page.TAgudas->text(), u"0"_s);
-        m_window->Timer1Timer();
+        QCOMPARE(counter(Exercise::Agudas)->text(), u"0"_s);
+        m_window->refreshFigures();
         for (int group = 0; group < Exercise::groupCount; ++group) {
-            QCOMPARE(page.groupCounter(group)->text(), QString::number(Exercise::groupSize(group)));
+            QCOMPARE(counter(group)->text(), QString::number(Exercise::groupSize(group)));
             QCOMPARE(counterColor(group), QColor(0, 255, 0));
         }
         checkFigures(u"60"_s, u"61"_s, u"98"_s);
-        QCOMPARE(m_window->MultiShape2->Text(), u"¡COMPLETADO!"_s);
+        QCOMPARE(part<Banner>(*m_window, u"MultiShape2"_s)->Text(), u"¡COMPLETADO!"_s);
 
         // Luisa goes back, and the lights and the banner follow at the next tick.
-        page.ListBoxDiptongos->setCurrentItem(page.ListBoxDiptongos->findItems(u"Luisa"_s, Qt::MatchExactly).value(0));
-        key(page.ListBoxDiptongos, Qt::Key_Delete);
-        QCOMPARE(items(page.ListBox1), QStringList{u"Luisa"_s});
-        QCOMPARE(m_window->MultiShape2->Text(), u"¡COMPLETADO!"_s);
-        m_window->Timer1Timer();
-        QCOMPARE(page.Tdiptongos->text(), u"20"_s);
+        page.groupList(Exercise::Diptongos)->setCurrentItem(page.groupList(Exercise::Diptongos)->findItems(u"Luisa"_s, Qt::MatchExactly).value(0));
+        key(page.groupList(Exercise::Diptongos), Qt::Key_Delete);
+        QCOMPARE(items(words()), QStringList{u"Luisa"_s});
+        QCOMPARE(part<Banner>(*m_window, u"MultiShape2"_s)->Text(), u"¡COMPLETADO!"_s);
+        m_window->refreshFigures();
+        QCOMPARE(counter(Exercise::Diptongos)->text(), u"20"_s);
         QCOMPARE(counterColor(Exercise::Diptongos), QColor(128, 0, 0));
         QCOMPARE(counterColor(Exercise::Agudas), QColor(0, 255, 0));
         checkFigures(u"59"_s, u"61"_s, u"97"_s);
-        QCOMPARE(m_window->MultiShape2->Text(), QString());
+        QCOMPARE(part<Banner>(*m_window, u"MultiShape2"_s)->Text(), QString());
     }
 
     // After a key has placed a word, the next one is picked: the keys alone sort the list.
@@ -282,32 +299,32 @@ private slots:
         pickByKeyboard(u"acercáis"_s);
         // acercáis, aguáis, alcohol, ambiguo: diptongo, triptongo, hiato, diptongo.
         for (Qt::Key group : {Qt::Key_4, Qt::Key_6, Qt::Key_5, Qt::Key_4})
-            QTest::keyClick(page.ListBox1, group);
-        QCOMPARE(items(page.ListBoxDiptongos), (QStringList{u"acercáis"_s, u"ambiguo"_s}));
-        QCOMPARE(items(page.ListBoxTriptongos), QStringList{u"aguáis"_s});
-        QCOMPARE(items(page.ListBoxHiatos), QStringList{u"alcohol"_s});
-        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"amor"_s);
-        QCOMPARE(page.ListBox1->selectedItems().value(0), page.ListBox1->item(page.selectedWordIndex));
+            QTest::keyClick(words(), group);
+        QCOMPARE(items(page.groupList(Exercise::Diptongos)), (QStringList{u"acercáis"_s, u"ambiguo"_s}));
+        QCOMPARE(items(page.groupList(Exercise::Triptongos)), QStringList{u"aguáis"_s});
+        QCOMPARE(items(page.groupList(Exercise::Hiatos)), QStringList{u"alcohol"_s});
+        QCOMPARE(words()->item(picked())->text(), u"amor"_s);
+        QCOMPARE(words()->selectedItems().value(0), words()->item(picked()));
 
         // From the word list, Tab reaches the groups; Space or Enter on a group places the
         // picked word there as its key does, and the next word is picked.
-        QTest::keyClick(page.ListBox1, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), page.ListBoxAgudas);
-        QTest::keyClick(page.ListBoxAgudas, Qt::Key_Space);
-        QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
-        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"apacigüéis"_s);
+        QTest::keyClick(words(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page.groupList(Exercise::Agudas));
+        QTest::keyClick(page.groupList(Exercise::Agudas), Qt::Key_Space);
+        QCOMPARE(items(page.groupList(Exercise::Agudas)), QStringList{u"amor"_s});
+        QCOMPARE(words()->item(picked())->text(), u"apacigüéis"_s);
         for (int step = 0; step < 5; ++step)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), page.ListBoxTriptongos);
-        QTest::keyClick(page.ListBoxTriptongos, Qt::Key_Return);
-        QCOMPARE(items(page.ListBoxTriptongos), (QStringList{u"aguáis"_s, u"apacigüéis"_s}));
+        QCOMPARE(QApplication::focusWidget(), page.groupList(Exercise::Triptongos));
+        QTest::keyClick(page.groupList(Exercise::Triptongos), Qt::Key_Return);
+        QCOMPARE(items(page.groupList(Exercise::Triptongos)), (QStringList{u"aguáis"_s, u"apacigüéis"_s}));
         QCOMPARE(runScores().exampleAttempts, 6);
         // With nothing picked, Enter on a group moves nothing and counts nothing.
-        page.ListBox1->clearSelection();
-        QCOMPARE(page.selectedWordIndex, -1);
-        QTest::keyClick(page.ListBoxTriptongos, Qt::Key_Enter);
+        words()->clearSelection();
+        QCOMPARE(picked(), -1);
+        QTest::keyClick(page.groupList(Exercise::Triptongos), Qt::Key_Enter);
         QCOMPARE(runScores().exampleAttempts, 6);
-        QCOMPARE(page.ListBoxTriptongos->count(), 2);
+        QCOMPARE(page.groupList(Exercise::Triptongos)->count(), 2);
     }
 
     // Every word is shown whole wherever it is, also in a list narrowed by its scroll bar
@@ -325,21 +342,21 @@ private slots:
         QFETCH(int, into);
         ExamplesPage &page = *m_page;
         if (into >= 0) {
-            while (page.ListBox1->count() > 0) {
-                page.ListBox1->setCurrentRow(0);
-                const QString word = page.ListBox1->item(0)->text();
-                QTest::keyClick(page.ListBox1, Qt::Key(Qt::Key_1 + (into == 6 ? groupOf(word) : into)));
+            while (words()->count() > 0) {
+                words()->setCurrentRow(0);
+                const QString word = words()->item(0)->text();
+                QTest::keyClick(words(), Qt::Key(Qt::Key_1 + (into == 6 ? groupOf(word) : into)));
             }
         }
         QStringList cut;
-        for (QListWidget *list : m_window->TabbedNotebook1->page(ExercisesWindow::PageEjemplos)->findChildren<QListWidget *>()) {
+        for (QListWidget *list : tabs(*m_window)->page(ExercisesWindow::PageEjemplos)->findChildren<QListWidget *>()) {
             for (int row = 0; row < list->count(); ++row)
                 if (page.shownText(list, row) != list->item(row)->text())
                     cut << list->objectName() + u": "_s + page.shownText(list, row);
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_s)));
         if (into == int(Exercise::Diptongos))
-            QVERIFY(page.ListBoxDiptongos->verticalScrollBar()->isVisible());
+            QVERIFY(page.groupList(Exercise::Diptongos)->verticalScrollBar()->isVisible());
     }
 
     // A word in a wrong group tells why it belongs elsewhere; in its own group, only its name.
@@ -358,7 +375,7 @@ private slots:
         QFETCH(int, group);
         QFETCH(QString, tip);
         pickByKeyboard(word);
-        QTest::keyClick(m_page->ListBox1, Qt::Key(Qt::Key_1 + group));
+        QTest::keyClick(words(), Qt::Key(Qt::Key_1 + group));
         const QListWidgetItem *placed = m_page->groupList(group)->item(0);
         QVERIFY(placed);
         QCOMPARE(placed->toolTip(), tip);
@@ -379,30 +396,12 @@ private slots:
         QFETCH(QString, word);
         ExamplesPage &page = *m_page;
         pickByKeyboard(word);
-        QTest::keyClick(page.ListBox1, Qt::Key_5);
+        QTest::keyClick(words(), Qt::Key_5);
         pickByKeyboard(u"pelea"_s);
-        page.ListBoxHiatos->setCurrentRow(0);
-        key(page.ListBoxHiatos, Qt::Key_Delete);
-        QCOMPARE(items(page.ListBox1), Exercise::startingWords());
-        QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"pelea"_s);
-    }
-
-    // The real timer shows a move within a second, not at once.
-    void shownAtTheNextTick()
-    {
-        m_window->Timer1->start();
-        pickByKeyboard(u"amor"_s);
-        QTest::keyClick(m_page->ListBox1, Qt::Key_1);
-        QCOMPARE(m_page->Taciertos->text(), u"0"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(m_page->Taciertos->text(), u"1"_s, 1500);
-        QCOMPARE(m_page->porcen1->text(), u"100"_s);
-        // The italic figure, overhang included, ends before "% aciertos" begins.
-        const QList<std::pair<QLabel *, QLabel *>> pairs = {{m_page->porcen1, m_page->Label11},
-                                                            {m_page->Porcen0, m_page->Label10}};
-        for (const auto &[figure, caption] : pairs) {
-            const int inkRight = figure->geometry().right() - qMin(0, figure->fontMetrics().rightBearing(u'0'));
-            QVERIFY2(inkRight < caption->x(), qPrintable(QStringLiteral("%1 ends at %2").arg(figure->objectName()).arg(inkRight)));
-        }
+        page.groupList(Exercise::Hiatos)->setCurrentRow(0);
+        key(page.groupList(Exercise::Hiatos), Qt::Key_Delete);
+        QCOMPARE(items(words()), Exercise::startingWords());
+        QCOMPARE(words()->item(picked())->text(), u"pelea"_s);
     }
 
     // An idle tick repaints nothing; a tick that changes a figure repaints it.
@@ -410,21 +409,21 @@ private slots:
     {
         PaintCounter painted;
         for (int group = 0; group < Exercise::groupCount; ++group)
-            painted.watch(m_page->groupCounter(group));
-        for (QWidget *widget : std::initializer_list<QWidget *>{m_page->Taciertos, m_page->Tintentos, m_page->porcen1,
-                                                                m_page->Porcen0, m_page->ProgressBar1,
-                                                                m_window->MultiShape2, m_window->TCuestPercent})
+            painted.watch(counter(group));
+        for (QWidget *widget : std::initializer_list<QWidget *>{label(u"Taciertos"_s), label(u"Tintentos"_s), label(u"porcen1"_s),
+                                                                label(u"Porcen0"_s), part<QProgressBar>(*m_window, u"ProgressBar1"_s),
+                                                                part<Banner>(*m_window, u"MultiShape2"_s), label(u"TCuestPercent"_s)})
             painted.watch(widget);
         pickByKeyboard(u"amor"_s);
-        QTest::keyClick(m_page->ListBox1, Qt::Key_1);
+        QTest::keyClick(words(), Qt::Key_1);
         QTest::qWait(50);
         painted.reset();
-        m_window->Timer1Timer();
+        m_window->refreshFigures();
         QTRY_VERIFY(painted.total() > 0);
         QTest::qWait(50);
         painted.reset();
-        m_window->Timer1Timer();
-        m_window->Timer1Timer();
+        m_window->refreshFigures();
+        m_window->refreshFigures();
         QTest::qWait(50);
         QCOMPARE(painted.total(), 0);
     }
@@ -445,34 +444,47 @@ private slots:
         QFETCH(QString, caption);
         runScores().porqueHits = hits / 2;
         runScores().haberHits = hits - hits / 2;
-        m_window->Timer1Timer();
+        m_window->refreshFigures();
         QCOMPARE(double(runScores().questionsPercent), hits * 100.0 / 34);
-        QCOMPARE(m_window->TCuestPercent->text(), caption);
+        QCOMPARE(label(u"TCuestPercent"_s)->text(), caption);
     }
 
-    // Hiding the window within a second of the last move must not leave the figures the
-    // practice window reads behind.
-    void hidingBringsTheFiguresUpToDate_data()
+    // The real timer shows a move within a second, not at once; hiding the window within a
+    // second of the last move must not leave the figures the practice window reads behind.
+    void figuresFollowTheTimer_data()
     {
-        QTest::addColumn<bool>("closeBox");
-        QTest::addRow("Volver") << false;
-        QTest::addRow("close box") << true;
+        QTest::addColumn<QString>("hiding");
+        QTest::addRow("left shown") << QString();
+        QTest::addRow("Volver") << u"Volver"_s;
+        QTest::addRow("close box") << u"close box"_s;
     }
-    void hidingBringsTheFiguresUpToDate()
+    void figuresFollowTheTimer()
     {
-        QFETCH(bool, closeBox);
-        m_window->Timer1->start();
+        QFETCH(QString, hiding);
+        timer()->start();
         pickByKeyboard(u"amor"_s);
-        QTest::keyClick(m_page->ListBox1, Qt::Key_1);
+        QTest::keyClick(words(), Qt::Key_1);
         runScores().porqueHits = 17;
-        if (closeBox)
-            QVERIFY(m_window->close());
-        else
-            m_window->Volver->click();
-        QVERIFY(!m_window->Timer1->isActive());
-        QCOMPARE(runScores().exampleHits, 1);
-        QCOMPARE(m_window->porcen1->text(), u"100"_s);
-        QCOMPARE(m_window->TCuestPercent->text(), u"50"_s);
+        if (hiding.isEmpty()) {
+            QCOMPARE(label(u"Taciertos"_s)->text(), u"0"_s);
+            QTRY_COMPARE_WITH_TIMEOUT(label(u"Taciertos"_s)->text(), u"1"_s, 1500);
+        } else {
+            if (hiding == u"close box")
+                QVERIFY(m_window->close());
+            else
+                part<QToolButton>(*m_window, hiding)->click();
+            QVERIFY(!timer()->isActive());
+            QCOMPARE(runScores().exampleHits, 1);
+        }
+        QCOMPARE(label(u"porcen1"_s)->text(), u"100"_s);
+        QCOMPARE(label(u"TCuestPercent"_s)->text(), u"50"_s);
+        // The italic figure, overhang included, ends before "% aciertos" begins.
+        const QList<std::pair<QLabel *, QLabel *>> pairs = {{label(u"porcen1"_s), label(u"Label11"_s)},
+                                                            {label(u"Porcen0"_s), label(u"Label10"_s)}};
+        for (const auto &[figure, caption] : pairs) {
+            const int inkRight = figure->geometry().right() - qMin(0, figure->fontMetrics().rightBearing(u'0'));
+            QVERIFY2(inkRight < caption->x(), qPrintable(QStringLiteral("%1 ends at %2").arg(figure->objectName()).arg(inkRight)));
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 #include "help/PhrasesPage.h"
 #include "help/QuestionsPage.h"
 
+#include "ExercisesWindowParts.h"
 #include "ScriptedDialogs.h"
 #include "TemporaryWorkingFolder.h"
 #include "shared/RunScores.h"
@@ -25,6 +26,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace ExercisesWindowParts;
 
 namespace {
 
@@ -100,7 +102,7 @@ constexpr int collapsedHeight = 17;
 
 CollapsePanel *panel(ExercisesWindow &window, const char *name)
 {
-    return window.findChild<CollapsePanel *>(QLatin1String(name));
+    return ExercisesWindowParts::part<CollapsePanel>(window, QLatin1String(name));
 }
 
 } // namespace
@@ -141,9 +143,9 @@ private slots:
         QFETCH(QString, expected);
         ScriptedDialogs dialogs;
         ExercisesWindow window;
-        window.TabbedNotebook1->setPageIndex(page);
-        QCOMPARE(window.TabbedNotebook1->pageIndex(), page);
-        window.SpeedButton1->click();
+        tabs(window)->setPageIndex(page);
+        QCOMPARE(tabs(window)->pageIndex(), page);
+        part<QToolButton>(window, u"SpeedButton1"_s)->click();
         if (expected.isEmpty()) {
             QVERIFY(dialogs.messages.isEmpty());
             return;
@@ -162,15 +164,15 @@ private slots:
     {
         ExercisesWindow window;
         window.show();
-        QCOMPARE(window.TabbedNotebook1->pageIndex(), 2);
-        QCOMPARE(window.TabbedNotebook1->activePage(), u"Frases y palabras"_s);
-        QCOMPARE(window.TabbedNotebook1->pages(),
+        QCOMPARE(tabs(window)->pageIndex(), 2);
+        QCOMPARE(tabs(window)->activePage(), u"Frases y palabras"_s);
+        QCOMPARE(tabs(window)->pages(),
                  (QStringList{u"Reglas"_s, u"Ejemplos"_s, u"Frases y palabras"_s, u"Cuestiones"_s}));
-        window.TabbedNotebook1->setPageIndex(0);
-        window.Volver->click();
+        tabs(window)->setPageIndex(0);
+        part<QToolButton>(window, u"Volver"_s)->click();
         QVERIFY(!window.isVisible());
         window.show();
-        QCOMPARE(window.TabbedNotebook1->pageIndex(), 0);
+        QCOMPARE(tabs(window)->pageIndex(), 0);
     }
 
     void questionPanelsAsBuilt_data()
@@ -185,7 +187,7 @@ private slots:
         ExercisesWindow window;
         CollapsePanel *p = panel(window, panelsTopDown[row].name);
         QVERIFY(p);
-        QCOMPARE(p->parentWidget(), window.TabbedNotebook1->page(3));
+        QCOMPARE(p->parentWidget(), tabs(window)->page(3));
         QCOMPARE(p->HeaderCaption(), panelsTopDown[row].header);
         QCOMPARE(p->Color(), TColor(13359810));
         QVERIFY(p->AutoClose());
@@ -219,7 +221,7 @@ private slots:
         ExercisesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        TabbedNotebook *notebook = window.TabbedNotebook1;
+        TabbedNotebook *notebook = tabs(window);
         const auto go = [&](int page) {
             if (byMouse)
                 QTest::mouseClick(notebook->tabBar(), Qt::LeftButton, {}, notebook->tabBar()->tabRect(page).center());
@@ -260,9 +262,9 @@ private slots:
     void pageChangesBetweenOtherPagesKeepThemCollapsed()
     {
         ExercisesWindow window;
-        window.TabbedNotebook1->setPageIndex(3);
-        window.TabbedNotebook1->setPageIndex(0);
-        window.TabbedNotebook1->setPageIndex(1);
+        tabs(window)->setPageIndex(3);
+        tabs(window)->setPageIndex(0);
+        tabs(window)->setPageIndex(1);
         for (const PanelRow &row : panelsTopDown)
             QVERIFY(panel(window, row.name)->Collapsed());
     }
@@ -280,28 +282,29 @@ private slots:
     {
         QFETCH(QString, how);
         ExercisesWindow window;
-        QCOMPARE(window.Timer1->interval(), 1000);
-        QVERIFY(window.Timer1->isActive());
+        QTimer *timer = part<QTimer>(window, u"Timer1"_s);
+        QCOMPARE(timer->interval(), 1000);
+        QVERIFY(timer->isActive());
         for (int round = 0; round < 2; ++round) {
             window.show();
-            QVERIFY(window.Timer1->isActive());
+            QVERIFY(timer->isActive());
             if (how == u"close box")
                 QVERIFY(window.close());
             else if (how == u"Volver")
-                window.Volver->click();
+                part<QToolButton>(window, u"Volver"_s)->click();
             else {
                 QApplication::setActiveWindow(&window);
                 QVERIFY(QTest::qWaitForWindowActive(&window));
                 // From the page's own controls, where the student is.
-                window.TabbedNotebook1->setPageIndex(round ? ExercisesWindow::PageCuestiones : ExercisesWindow::PageFrases);
-                QTest::keySequence(window.TabbedNotebook1->page(window.TabbedNotebook1->pageIndex()),
+                tabs(window)->setPageIndex(round ? ExercisesWindow::PageCuestiones : ExercisesWindow::PageFrases);
+                QTest::keySequence(tabs(window)->page(tabs(window)->pageIndex()),
                                    QKeySequence::fromString(how));
             }
             QVERIFY(!window.isVisible());
-            QVERIFY(!window.Timer1->isActive());
+            QVERIFY(!timer->isActive());
         }
         window.show();
-        QVERIFY(window.Timer1->isActive());
+        QVERIFY(timer->isActive());
     }
 
     // Ctrl+Tab goes round the pages wherever the focus was, and the keyboard is never left
@@ -322,16 +325,13 @@ private slots:
         QFETCH(QString, focused);
         QFETCH(int, presses);
         ExercisesWindow window;
-        window.TabbedNotebook1->setPageIndex(startPage);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(showOn(window, ExercisesWindow::Page(startPage)));
         window.findChild<QWidget *>(focused)->setFocus(Qt::TabFocusReason);
         for (int press = 1; press <= presses; ++press) {
             QWidget *from = QApplication::focusWidget();
             QVERIFY(from);
             QTest::keyClick(from, Qt::Key_Tab, Qt::ControlModifier);
-            QCOMPARE(window.TabbedNotebook1->pageIndex(), (startPage + press) % 4);
+            QCOMPARE(tabs(window)->pageIndex(), (startPage + press) % 4);
             QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
         }
     }
@@ -339,12 +339,12 @@ private slots:
     void closingHidesWithoutDestroying()
     {
         QPointer<ExercisesWindow> window = new ExercisesWindow;
-        window->RichEdit1->setPlainText(u"nota"_s);
+        part<QTextEdit>(*window, u"RichEdit1"_s)->setPlainText(u"nota"_s);
         window->show();
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window);
-        QCOMPARE(window->RichEdit1->toPlainText(), u"nota"_s);
+        QCOMPARE(part<QTextEdit>(*window, u"RichEdit1"_s)->toPlainText(), u"nota"_s);
         delete window;
     }
 
@@ -359,7 +359,7 @@ private slots:
         QFETCH(int, line);
         if (!m_shared)
             m_shared = std::make_unique<ExercisesWindow>();
-        QTextDocument *document = m_shared->RichEdit1->document();
+        QTextDocument *document = part<QTextEdit>(*m_shared, u"RichEdit1"_s)->document();
         QCOMPARE(document->blockCount(), expectedRules.size());
         QCOMPARE(document->findBlockByNumber(line).text(), expectedRules.at(line));
     }
@@ -379,12 +379,13 @@ private slots:
         QFETCH(QString, family);
         QFETCH(int, pixels);
         ExercisesWindow window;
+        QTextEdit *rules = part<QTextEdit>(window, u"RichEdit1"_s);
         if (pixels > 0) {
             QFont font(family);
             font.setPixelSize(pixels);
-            window.RichEdit1->setFont(font);
+            rules->setFont(font);
         }
-        QTextDocument *document = window.RichEdit1->document();
+        QTextDocument *document = rules->document();
         // Where each entry of a line starts and ends.
         auto entries = [document](int line) {
             const QTextBlock block = document->findBlockByNumber(line - 1);
@@ -417,20 +418,21 @@ private slots:
         TemporaryWorkingFolder folder;
         {
             ExercisesWindow window;
+            QTextEdit *rules = part<QTextEdit>(window, u"RichEdit1"_s);
             window.show();
-            QVERIFY(!window.RichEdit1->isReadOnly());
-            window.TabbedNotebook1->setPageIndex(0);
-            window.RichEdit1->setFocus();
-            window.RichEdit1->moveCursor(QTextCursor::End);
-            QTest::keyClicks(window.RichEdit1, u"mi nota"_s);
-            QVERIFY(window.RichEdit1->toPlainText().endsWith(u"(3 o 4).mi nota"_s));
-            window.Volver->click();
-            window.TabbedNotebook1->setPageIndex(3);
+            QVERIFY(!rules->isReadOnly());
+            tabs(window)->setPageIndex(0);
+            rules->setFocus();
+            rules->moveCursor(QTextCursor::End);
+            QTest::keyClicks(rules, u"mi nota"_s);
+            QVERIFY(rules->toPlainText().endsWith(u"(3 o 4).mi nota"_s));
+            part<QToolButton>(window, u"Volver"_s)->click();
+            tabs(window)->setPageIndex(3);
             window.show();
-            QVERIFY(window.RichEdit1->toPlainText().endsWith(u"mi nota"_s));
+            QVERIFY(rules->toPlainText().endsWith(u"mi nota"_s));
         }
         ExercisesWindow fresh;
-        QCOMPARE(fresh.RichEdit1->toPlainText(), expectedRules.join(u'\n'));
+        QCOMPARE(part<QTextEdit>(fresh, u"RichEdit1"_s)->toPlainText(), expectedRules.join(u'\n'));
         QVERIFY(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     }
 
@@ -442,7 +444,7 @@ private slots:
         ExercisesWindow window;
         QCOMPARE(runScores().phraseHits, 0);
         QCOMPARE(runScores().phraseTotal, 0);
-        QCOMPARE(window.phrasesPage->phrasePercent, 0.0L);
+        QCOMPARE(pageOf<PhrasesPage>(window)->phrasePercent, 0.0L);
         QCOMPARE(runScores().exampleAttempts, 3);
     }
 
@@ -464,15 +466,15 @@ private slots:
         auto *label = window.findChild<QLabel *>(name);
         QVERIFY(label);
         QCOMPARE(label->text(), u"0"_s);
-        QVERIFY(window.TabbedNotebook1->page(page)->isAncestorOf(label));
-        QCOMPARE(label->isVisibleTo(window.TabbedNotebook1->page(page)), shown);
+        QVERIFY(tabs(window)->page(page)->isAncestorOf(label));
+        QCOMPARE(label->isVisibleTo(tabs(window)->page(page)), shown);
     }
 
     void bannerAsPlaced()
     {
         ExercisesWindow window;
-        Banner *banner = window.MultiShape2;
-        QCOMPARE(banner->parentWidget(), window.Panel1);
+        Banner *banner = part<Banner>(window, u"MultiShape2"_s);
+        QCOMPARE(banner->parentWidget(), part(window, u"Panel1"_s));
         QCOMPARE(banner->geometry(), QRect(232, 2, 275, 37));
         QCOMPARE(banner->ShapeW(), 273);
         QCOMPARE(banner->ShapeH(), 35);
@@ -498,15 +500,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const char *names[] = {"reglas", "ejemplos", "frases", "cuestiones"};
         for (int page = 0; page < 4; ++page) {
-            window.TabbedNotebook1->setPageIndex(page);
+            tabs(window)->setPageIndex(page);
             QTest::qWait(50);
             QVERIFY(window.grab().save(folder + u"/ayuda-"_s + QLatin1String(names[page]) + u".png"_s));
         }
         CollapsePanel6Open(window);
         QVERIFY(window.grab().save(folder + u"/ayuda-cuestiones-abierto.png"_s));
-        window.MultiShape2->setText(u"¡Muy bien!"_s);
+        part<Banner>(window, u"MultiShape2"_s)->setText(u"¡Muy bien!"_s);
         QTest::qWait(50);
-        QVERIFY(window.Panel1->grab().save(folder + u"/ayuda-banner.png"_s));
+        QVERIFY(part(window, u"Panel1"_s)->grab().save(folder + u"/ayuda-banner.png"_s));
 
         // The real message box of the page's instructions, grabbed and then dismissed.
         bool grabbed = false;
@@ -516,7 +518,7 @@ private slots:
                 box->close();
             }
         });
-        window.SpeedButton1->click();
+        part<QToolButton>(window, u"SpeedButton1"_s)->click();
         QVERIFY(grabbed);
     }
 
@@ -526,7 +528,7 @@ private:
 
     static void CollapsePanel6Open(ExercisesWindow &window)
     {
-        window.questionsPage->CollapsePanel6->setCollapsed(false);
+        panel(window, "CollapsePanel6")->setCollapsed(false);
         QTest::qWait(50);
     }
 };

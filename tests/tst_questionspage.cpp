@@ -4,6 +4,7 @@
 #include "help/ExercisesWindow.h"
 
 #include "exercises/QuestionsExercise.h"
+#include "ExercisesWindowParts.h"
 #include "shared/Colors.h"
 #include "shared/RunScores.h"
 #include "widgets/CollapsePanel.h"
@@ -19,15 +20,16 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace ExercisesWindowParts;
 
 namespace {
 
 // Every blank of every open group lies wholly inside the page.
 bool openBlanksInView(ExercisesWindow &window)
 {
-    QWidget *page = window.TabbedNotebook1->page(ExercisesWindow::PageCuestiones);
+    QWidget *page = tabs(window)->page(ExercisesWindow::PageCuestiones);
     for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
-        QLineEdit *blank = window.questionsPage->Edit(n);
+        QLineEdit *blank = pageOf<QuestionsPage>(window)->blank(n);
         if (static_cast<CollapsePanel *>(blank->parentWidget())->Collapsed())
             continue;
         if (!page->rect().contains(QRect(blank->mapTo(page, QPoint()), blank->size())))
@@ -64,7 +66,13 @@ class TestQuestionsPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { runScores() = RunScores{}; }
+    void init()
+    {
+        runScores() = RunScores{};
+        m_window = std::make_unique<ExercisesWindow>();
+        m_page = pageOf<QuestionsPage>(*m_window);
+    }
+    void cleanup() { m_window.reset(); }
 
     void blanksAsBuilt_data()
     {
@@ -85,14 +93,12 @@ private slots:
         QFETCH(int, maxLength);
         QFETCH(QColor, colour);
         QFETCH(QString, panel);
-        ExercisesWindow window;
-        QuestionsPage *page = window.questionsPage;
-        auto *own = window.findChild<CollapsePanel *>(panel);
+        auto *own = m_window->findChild<CollapsePanel *>(panel);
         const QuestionsExercise::Group blanks = QuestionsExercise::groups()[group - 1];
         for (int n = blanks.firstBlank; n < blanks.firstBlank + blanks.size; ++n) {
-            QLineEdit *blank = window.findChild<QLineEdit *>(u"Edit%1"_s.arg(n));
+            QLineEdit *blank = m_window->findChild<QLineEdit *>(u"Edit%1"_s.arg(n));
             QVERIFY(blank);
-            QCOMPARE(page->Edit(n), blank);
+            QCOMPARE(m_page->blank(n), blank);
             QCOMPARE(blank->parentWidget(), own);
             QVERIFY(!blank->hasFrame());
             // Blank 30 takes "haberlo": the pronoun joins the infinitive.
@@ -101,12 +107,12 @@ private slots:
             QVERIFY(blank->text().isEmpty());
         }
         // A wrong or empty blank tells the rule of its own group, the first one of a group too.
-        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
-        page->CorregirCuestiones->click();
-        QCOMPARE(page->Edit(blanks.firstBlank)->toolTip(), QuestionsExercise::groupHint(group - 1));
-        QCOMPARE(page->Edit(blanks.firstBlank)->accessibleDescription(), QuestionsExercise::groupHint(group - 1));
-        QCOMPARE(page->Edit(blanks.firstBlank + blanks.size - 1)->toolTip(), QuestionsExercise::groupHint(group - 1));
-        SelPanel *chooser = page->chooser(group);
+        tabs(*m_window)->setPageIndex(ExercisesWindow::PageCuestiones);
+        correct();
+        QCOMPARE(m_page->blank(blanks.firstBlank)->toolTip(), QuestionsExercise::groupHint(group - 1));
+        QCOMPARE(m_page->blank(blanks.firstBlank)->accessibleDescription(), QuestionsExercise::groupHint(group - 1));
+        QCOMPARE(m_page->blank(blanks.firstBlank + blanks.size - 1)->toolTip(), QuestionsExercise::groupHint(group - 1));
+        SelPanel *chooser = m_page->chooser(group);
         QCOMPARE(chooser->objectName(), u"SelPanel%1"_s.arg(group));
         QCOMPARE(chooser->parentWidget(), own);
         QVERIFY(chooser->isHidden());
@@ -126,24 +132,22 @@ private slots:
     void chooserWordsAreAcceptedWhereRight()
     {
         QFETCH(int, blank);
-        ExercisesWindow window;
-        QuestionsPage *page = window.questionsPage;
-        const QStringList offered = page->chooser(QuestionsExercise::groupOf(blank) + 1)->StringListValues();
+        const QStringList offered = m_page->chooser(QuestionsExercise::groupOf(blank) + 1)->StringListValues();
         QStringList accepted;
         for (const QString &word : offered)
             if (QuestionsExercise::ruleFor(blank).accepts(word))
                 accepted << word;
         QCOMPARE(accepted.size(), 1);
         // Chosen with the pointer, it is marked right.
-        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        page->Edit(blank)->setFocus();
-        emit page->chooser(QuestionsExercise::groupOf(blank) + 1)->OnChange(nullptr, accepted.first(),
+        tabs(*m_window)->setPageIndex(ExercisesWindow::PageCuestiones);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_page->blank(blank)->setFocus();
+        emit m_page->chooser(QuestionsExercise::groupOf(blank) + 1)->OnChange(nullptr, accepted.first(),
                                                                           offered.indexOf(accepted.first()) + 1);
-        QCOMPARE(page->Edit(blank)->text(), accepted.first());
-        page->CorregirCuestiones->click();
-        QCOMPARE(textColor(page->Edit(blank)), lime);
+        QCOMPARE(m_page->blank(blank)->text(), accepted.first());
+        correct();
+        QCOMPARE(textColor(m_page->blank(blank)), lime);
     }
 
     void correctedSentences_data()
@@ -162,144 +166,135 @@ private slots:
     {
         QFETCH(QString, label);
         QFETCH(QString, text);
-        ExercisesWindow window;
-        QCOMPARE(window.findChild<QLabel *>(label)->text(), text);
+        QCOMPARE(part<QLabel>(*m_window, label)->text(), text);
     }
 
     // "haberlo" fits its blank whole, and the sentence goes on after it.
     void haberloFitsItsBlank()
     {
-        ExercisesWindow window;
-        QLineEdit *blank = window.questionsPage->Edit(30);
+        QLineEdit *blank = m_page->blank(30);
         blank->insert(u"haberlo"_s);
         QCOMPARE(blank->text(), u"haberlo"_s);
         QVERIFY(blank->fontMetrics().horizontalAdvance(blank->text()) < blank->width());
-        QVERIFY(blank->geometry().right() < window.findChild<QLabel *>(u"Label83"_s)->x());
+        QVERIFY(blank->geometry().right() < label(u"Label83"_s)->x());
     }
 
     void correctingAnEmptyPage()
     {
-        ExercisesWindow window;
-        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
-        QuestionsPage *page = window.questionsPage;
+        tabs(*m_window)->setPageIndex(ExercisesWindow::PageCuestiones);
         runScores().sinoHits = 4;
-        page->CorregirCuestiones->click();
+        correct();
         for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
-            QCOMPARE(textColor(page->Edit(n)), navy);
-            QVERIFY(!page->Edit(n)->toolTip().isEmpty());
+            QCOMPARE(textColor(m_page->blank(n)), navy);
+            QVERIFY(!m_page->blank(n)->toolTip().isEmpty());
         }
-        for (QLabel *count : {page->totporque, page->TotSino, page->Totaun, page->Tothecho, page->TotA, page->Tothaber})
-            QCOMPARE(count->text(), u"0"_s);
-        for (QLabel *percent : {page->porquepercent, page->Sinopercent, page->Aunpercent,
-                                page->hechopercent, page->Apercent, page->Haberpercent})
-            QCOMPARE(percent->text(), QString());
-        QCOMPARE(page->TotCuestiones->text(), u"0"_s);
-        QCOMPARE(page->TotCuestionesPercent->text(), QString());
+        for (const char16_t *count : {u"totporque", u"TotSino", u"Totaun", u"Tothecho", u"TotA", u"Tothaber"})
+            QCOMPARE(label(QString::fromUtf16(count))->text(), u"0"_s);
+        for (const char16_t *percent : {u"porquepercent", u"Sinopercent", u"Aunpercent", u"hechopercent", u"Apercent", u"Haberpercent"})
+            QCOMPARE(label(QString::fromUtf16(percent))->text(), QString());
+        QCOMPARE(label(u"TotCuestiones"_s)->text(), u"0"_s);
+        QCOMPARE(label(u"TotCuestionesPercent"_s)->text(), QString());
         QCOMPARE(runScores().sinoHits, 0);
-        QCOMPARE(window.TCuestPercent->text(), u"0"_s);
+        QCOMPARE(label(u"TCuestPercent"_s)->text(), u"0"_s);
     }
 
     // The whole path a student takes: the pointer and the word chooser in group 2, the keyboard
     // through group 4 into group 5, a correction, one answer changed, a second correction.
     void fillingAndCorrecting()
     {
-        ExercisesWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
-        QuestionsPage *page = window.questionsPage;
-        for (CollapsePanel *panel : window.findChildren<CollapsePanel *>())
+        QVERIFY(showOn(*m_window, ExercisesWindow::PageCuestiones));
+        for (CollapsePanel *panel : m_window->findChildren<CollapsePanel *>())
             QVERIFY(panel->Collapsed());
 
         // Group 2: a click on blank b shows the chooser; a click on "sino" fills the blank.
-        page->CollapsePanel5->setCollapsed(false);
-        QLineEdit *b = page->Edit(9);
+        panel(u"CollapsePanel5"_s)->setCollapsed(false);
+        QLineEdit *b = m_page->blank(9);
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
         QVERIFY(b->hasFocus());
-        QVERIFY(page->SelPanel2->isVisible());
-        QTest::mouseClick(page->SelPanel2, Qt::LeftButton, {}, rowCentre(page->SelPanel2, 1));
+        QVERIFY(m_page->chooser(2)->isVisible());
+        QTest::mouseClick(m_page->chooser(2), Qt::LeftButton, {}, rowCentre(m_page->chooser(2), 1));
         QCOMPARE(b->text(), u"sino"_s);
         QVERIFY(b->hasFocus());
         for (int g = 1; g <= 6; ++g)
-            QVERIFY(page->chooser(g)->isHidden());
+            QVERIFY(m_page->chooser(g)->isHidden());
 
         // Blank a: typed, then the pointer passes through the chooser without a click. Mended:
         // the leaving pointer emptied the blank; now it only closes the chooser.
-        QLineEdit *a = page->Edit(8);
+        QLineEdit *a = m_page->blank(8);
         QTest::mouseClick(a, Qt::LeftButton, {}, a->rect().center());
         QTest::keyClicks(a, u"sino"_s);
         QCOMPARE(a->text(), u"sino"_s);
-        QTest::mouseMove(page->SelPanel2, rowCentre(page->SelPanel2, 0));
-        QTest::mouseMove(page->CollapsePanel5, QPoint(20, 200));
+        QTest::mouseMove(m_page->chooser(2), rowCentre(m_page->chooser(2), 0));
+        QTest::mouseMove(panel(u"CollapsePanel5"_s), QPoint(20, 200));
         QCOMPARE(a->text(), u"sino"_s);
-        QVERIFY(page->SelPanel2->isHidden());
+        QVERIFY(m_page->chooser(2)->isHidden());
 
         // A right click shows no chooser.
-        QLineEdit *c = page->Edit(10);
+        QLineEdit *c = m_page->blank(10);
         QTest::mouseClick(c, Qt::RightButton, {}, c->rect().center());
-        QVERIFY(page->SelPanel2->isHidden());
+        QVERIFY(m_page->chooser(2)->isHidden());
 
         // Group 4 by keyboard: typing, Enter to move on; Enter is never typed into a blank.
-        page->CollapsePanel5->setCollapsed(true);
-        page->CollapsePanel1->setCollapsed(false);
-        QLineEdit *first = page->Edit(19);
+        panel(u"CollapsePanel5"_s)->setCollapsed(true);
+        panel(u"CollapsePanel1"_s)->setCollapsed(false);
+        QLineEdit *first = m_page->blank(19);
         QTest::mouseClick(first, Qt::LeftButton, {}, first->rect().center());
         const QStringList group4 = {u"echo"_s, u"hecho"_s, u"echo"_s, u"Hecho"_s, u"hecho"_s};
         for (int i = 0; i < group4.size(); ++i) {
-            QLineEdit *blank = page->Edit(19 + i);
+            QLineEdit *blank = m_page->blank(19 + i);
             QVERIFY(blank->hasFocus());
             QTest::keyClicks(blank, group4[i]);
             QTest::keyClick(blank, i % 2 ? Qt::Key_Enter : Qt::Key_Return);
             QCOMPARE(blank->text(), group4[i]);
         }
         // On into group 5, which opens for the keyboard while group 4 folds.
-        QLineEdit *five = page->Edit(24);
+        QLineEdit *five = m_page->blank(24);
         QVERIFY(five->hasFocus());
-        QVERIFY(!page->CollapsePanel2->Collapsed());
-        QVERIFY(page->CollapsePanel1->Collapsed());
+        QVERIFY(!panel(u"CollapsePanel2"_s)->Collapsed());
+        QVERIFY(panel(u"CollapsePanel1"_s)->Collapsed());
         QTest::keyClicks(five, u"a"_s);
         QTest::keyClick(five, Qt::Key_Return);
-        QTest::keyClicks(page->Edit(25), u"haber"_s);
-        QCOMPARE(page->Edit(25)->text(), u"hab"_s); // cut to the blank's three letters
+        QTest::keyClicks(m_page->blank(25), u"haber"_s);
+        QCOMPARE(m_page->blank(25)->text(), u"hab"_s); // cut to the blank's three letters
 
-        QTest::mouseClick(page->CorregirCuestiones, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(*m_window, u"CorregirCuestiones"_s), Qt::LeftButton);
         for (int n = 19; n <= 24; ++n)
-            QCOMPARE(textColor(page->Edit(n)), lime);
-        QCOMPARE(textColor(page->Edit(8)), lime);
-        QCOMPARE(textColor(page->Edit(9)), navy);
-        QCOMPARE(page->Edit(9)->toolTip(), QuestionsExercise::groupHint(1));
-        QVERIFY(page->Edit(8)->toolTip().isEmpty());
-        QCOMPARE(textColor(page->Edit(30)), navy);
-        QCOMPARE(page->Tothecho->text(), u"5"_s);
-        QCOMPARE(page->hechopercent->text(), u"100"_s);
-        QCOMPARE(page->TotSino->text(), u"1"_s);
-        QCOMPARE(page->Sinopercent->text(), u"16"_s + QLocale().decimalPoint() + u"7"_s);
-        QCOMPARE(page->TotA->text(), u"1"_s);
-        QCOMPARE(page->totporque->text(), u"0"_s);
-        QCOMPARE(page->TotCuestiones->text(), u"7"_s);
-        QCOMPARE(page->TotCuestionesPercent->text(), u"20"_s + QLocale().decimalPoint() + u"6"_s);
+            QCOMPARE(textColor(m_page->blank(n)), lime);
+        QCOMPARE(textColor(m_page->blank(8)), lime);
+        QCOMPARE(textColor(m_page->blank(9)), navy);
+        QCOMPARE(m_page->blank(9)->toolTip(), QuestionsExercise::groupHint(1));
+        QVERIFY(m_page->blank(8)->toolTip().isEmpty());
+        QCOMPARE(textColor(m_page->blank(30)), navy);
+        QCOMPARE(label(u"Tothecho"_s)->text(), u"5"_s);
+        QCOMPARE(label(u"hechopercent"_s)->text(), u"100"_s);
+        QCOMPARE(label(u"TotSino"_s)->text(), u"1"_s);
+        QCOMPARE(label(u"Sinopercent"_s)->text(), u"16"_s + QLocale().decimalPoint() + u"7"_s);
+        QCOMPARE(label(u"TotA"_s)->text(), u"1"_s);
+        QCOMPARE(label(u"totporque"_s)->text(), u"0"_s);
+        QCOMPARE(label(u"TotCuestiones"_s)->text(), u"7"_s);
+        QCOMPARE(label(u"TotCuestionesPercent"_s)->text(), u"20"_s + QLocale().decimalPoint() + u"6"_s);
         QCOMPARE(runScores().hechoHits, 5);
         QCOMPARE(runScores().sinoHits, 1);
         QCOMPARE(runScores().haHits, 1);
         // Written at once, not only by the next tick: 7 of 34 is 20.59 %.
-        QCOMPARE(window.TCuestPercent->text(), u"21"_s);
+        QCOMPARE(label(u"TCuestPercent"_s)->text(), u"21"_s);
 
         // One right answer made wrong: back to navy, and every count one lower.
-        page->CollapsePanel2->setCollapsed(true);
-        page->CollapsePanel1->setCollapsed(false);
-        QLineEdit *changed = page->Edit(20);
+        panel(u"CollapsePanel2"_s)->setCollapsed(true);
+        panel(u"CollapsePanel1"_s)->setCollapsed(false);
+        QLineEdit *changed = m_page->blank(20);
         changed->setFocus();
         changed->selectAll();
         QTest::keyClicks(changed, u"echo"_s);
-        page->CorregirCuestiones->click();
+        correct();
         QCOMPARE(textColor(changed), navy);
         QCOMPARE(changed->toolTip(), QuestionsExercise::groupHint(3));
-        QCOMPARE(textColor(page->Edit(19)), lime);
-        QCOMPARE(page->Tothecho->text(), u"4"_s);
-        QCOMPARE(page->hechopercent->text(), u"80"_s);
-        QCOMPARE(page->TotCuestiones->text(), u"6"_s);
+        QCOMPARE(textColor(m_page->blank(19)), lime);
+        QCOMPARE(label(u"Tothecho"_s)->text(), u"4"_s);
+        QCOMPARE(label(u"hechopercent"_s)->text(), u"80"_s);
+        QCOMPARE(label(u"TotCuestiones"_s)->text(), u"6"_s);
         QCOMPARE(runScores().hechoHits, 4);
-        QCOMPARE(window.TCuestPercent->text(), u"18"_s);
+        QCOMPARE(label(u"TCuestPercent"_s)->text(), u"18"_s);
     }
 
     void tabOrderRunsThroughTheGroupsToTheButton_data()
@@ -314,11 +309,8 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(QString, to);
-        ExercisesWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
-        QLineEdit *blank = window.questionsPage->Edit(from);
+        QVERIFY(showOn(*m_window, ExercisesWindow::PageCuestiones));
+        QLineEdit *blank = m_page->blank(from);
         blank->setFocus();
         QTest::keyClick(blank, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
@@ -328,15 +320,12 @@ private slots:
     // the others folding, so that the blank being typed in is always seen.
     void tabWalksGroupOneToSixInView()
     {
-        ExercisesWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
-        window.questionsPage->Edit(1)->setFocus(Qt::TabFocusReason);
+        QVERIFY(showOn(*m_window, ExercisesWindow::PageCuestiones));
+        m_page->blank(1)->setFocus(Qt::TabFocusReason);
         QStringList walked{QApplication::focusWidget()->objectName()};
         for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
-            QVERIFY(openBlanksInView(window));
-            QCOMPARE(openGroups(window), 1);
+            QVERIFY(openBlanksInView(*m_window));
+            QCOMPARE(openGroups(*m_window), 1);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             walked << QApplication::focusWidget()->objectName();
         }
@@ -351,25 +340,31 @@ private slots:
     // pin, so that group 2's blanks are seen.
     void openingAGroupFoldsTheOthers()
     {
-        ExercisesWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
-        QuestionsPage *page = window.questionsPage;
+        QVERIFY(showOn(*m_window, ExercisesWindow::PageCuestiones));
         const auto pointAt = [](CollapsePanel *panel) {
             QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), panel->mapToGlobal(QPointF(5, 5)));
             QCoreApplication::sendEvent(panel, &enter);
         };
-        pointAt(page->CollapsePanel6);
-        page->CollapsePanel6->MarkerButton()->click();
-        QVERIFY(page->CollapsePanel6->Pinned());
-        pointAt(page->CollapsePanel5);
-        QVERIFY(!page->CollapsePanel5->Collapsed());
-        QVERIFY(page->CollapsePanel6->Collapsed());
-        QVERIFY(!page->CollapsePanel6->Pinned());
-        QCOMPARE(openGroups(window), 1);
-        QVERIFY(openBlanksInView(window));
+        CollapsePanel *first = panel(u"CollapsePanel6"_s);
+        CollapsePanel *second = panel(u"CollapsePanel5"_s);
+        pointAt(first);
+        first->MarkerButton()->click();
+        QVERIFY(first->Pinned());
+        pointAt(second);
+        QVERIFY(!second->Collapsed());
+        QVERIFY(first->Collapsed());
+        QVERIFY(!first->Pinned());
+        QCOMPARE(openGroups(*m_window), 1);
+        QVERIFY(openBlanksInView(*m_window));
     }
+
+private:
+    QLabel *label(const QString &name) const { return part<QLabel>(*m_window, name); }
+    CollapsePanel *panel(const QString &name) const { return part<CollapsePanel>(*m_window, name); }
+    void correct() const { part<QPushButton>(*m_window, u"CorregirCuestiones"_s)->click(); }
+
+    std::unique_ptr<ExercisesWindow> m_window;
+    QuestionsPage *m_page = nullptr;
 };
 
 QTEST_MAIN(TestQuestionsPage)

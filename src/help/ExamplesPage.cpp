@@ -152,17 +152,17 @@ void showRightAlignedCaption(QLabel *label, const QString &text, const QRect &fr
 
 // The figures end before "% aciertos" begins, shadows included, so that no figure runs into it;
 // wider figures grow to the left.
-const QRect porcen0Frame(146, 6, 29, 29);
-const QRect porcen1Frame(144, 5, 29, 29);
+const QRect percentShadowFrame(146, 6, 29, 29);
+const QRect percentFrame(144, 5, 29, 29);
 
 } // namespace
 
 ExamplesPage::ExamplesPage(TabPage *page, Banner *banner, ExerciseScores &scores)
     : QObject(page), m_banner(banner), m_scores(scores), m_exercise(runScores())
 {
-    ListBox1 = placeList(page, "ListBox1", QRect(8, 72, 113, 289), 15, 17);
-    ListBox1->setAccessibleName(u"Palabras"_s);
-    ListBox1->addItems(Exercise::startingWords());
+    m_wordList = placeList(page, "ListBox1", QRect(8, 72, 113, 289), 15, 17);
+    m_wordList->setAccessibleName(u"Palabras"_s);
+    m_wordList->addItems(Exercise::startingWords());
     buildGroups(page);
     buildFigures(page);
     connectMoves();
@@ -170,8 +170,8 @@ ExamplesPage::ExamplesPage(TabPage *page, Banner *banner, ExerciseScores &scores
         if (exercise != ExerciseScores::Examples)
             return;
         const QString caption = m_scores.examplesCaption();
-        showRightAlignedCaption(porcen1, caption, porcen1Frame);
-        porcen1->setAccessibleName(u"Porcentaje de aciertos: %1 %"_s.arg(caption));
+        showRightAlignedCaption(m_percentFigure, caption, percentFrame);
+        m_percentFigure->setAccessibleName(u"Porcentaje de aciertos: %1 %"_s.arg(caption));
     });
 }
 
@@ -181,13 +181,12 @@ void ExamplesPage::buildGroups(TabPage *page)
 {
     const QFont titleFont = pixelFont(u"MS Sans Serif"_s, 13, true, true);
     const QFont counterFont = pixelFont(u"MS Sans Serif"_s, 16, true);
-    std::array<QFrame *, Exercise::groupCount> bevels{};
     for (int group = 0; group < Exercise::groupCount; ++group) {
         const GroupLayout &layout = groupLayouts[group];
         const QString caption = QString::fromUtf16(layout.caption);
         const std::size_t at = std::size_t(group);
 
-        bevels[at] = placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
+        placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
 
         QListWidget *list = placeList(page, layout.list, QRect(layout.listLeft, 80, 73, 280), 13, 16);
         list->setAccessibleName(caption);
@@ -207,32 +206,8 @@ void ExamplesPage::buildGroups(TabPage *page)
         m_counters[at] = counter;
         m_counterColors[at] = Colors::clMaroon;
     }
-    ListBoxAgudas = m_groupLists[Exercise::Agudas];
-    ListBoxLlanas = m_groupLists[Exercise::Llanas];
-    ListBoxEsdrujulas = m_groupLists[Exercise::Esdrujulas];
-    ListBoxDiptongos = m_groupLists[Exercise::Diptongos];
-    ListBoxHiatos = m_groupLists[Exercise::Hiatos];
-    ListBoxTriptongos = m_groupLists[Exercise::Triptongos];
-    Bevel1 = bevels[Exercise::Agudas];
-    Bevel2 = bevels[Exercise::Llanas];
-    Bevel3 = bevels[Exercise::Esdrujulas];
-    Bevel4 = bevels[Exercise::Diptongos];
-    Bevel5 = bevels[Exercise::Hiatos];
-    Bevel6 = bevels[Exercise::Triptongos];
-    Label1 = m_titles[Exercise::Agudas];
-    Label2 = m_titles[Exercise::Llanas];
-    Label3 = m_titles[Exercise::Esdrujulas];
-    Label4 = m_titles[Exercise::Diptongos];
-    Label5 = m_titles[Exercise::Hiatos];
-    Label6 = m_titles[Exercise::Triptongos];
-    TAgudas = m_counters[Exercise::Agudas];
-    Tllanas = m_counters[Exercise::Llanas];
-    Tesdrujulas = m_counters[Exercise::Esdrujulas];
-    Tdiptongos = m_counters[Exercise::Diptongos];
-    Thiatos = m_counters[Exercise::Hiatos];
-    Ttriptongos = m_counters[Exercise::Triptongos];
     // Keyboard order follows the page from left to right.
-    QWidget *previous = ListBox1;
+    QWidget *previous = m_wordList;
     for (QListWidget *list : m_groupLists) {
         QWidget::setTabOrder(previous, list);
         previous = list;
@@ -242,71 +217,55 @@ void ExamplesPage::buildGroups(TabPage *page)
 void ExamplesPage::buildFigures(TabPage *page)
 {
     const QString family = u"MS Sans Serif"_s;
-    Label7 = placeLabel(page, "Label7", 32, 368, u"Correctas: "_s, pixelFont(family, 13, true, true), Colors::clLime);
-    Label8 = placeLabel(page, "Label8", 16, 16, u"Aciertos:"_s, pixelFont(family, 11, true, true), Colors::clNavy);
-    Taciertos = placeLabel(page, "Taciertos", 80, 8, u"0"_s, pixelFont(family, 16, true, true), Colors::clRed);
-    Taciertos->setAccessibleName(u"Aciertos: 0"_s);
-    Label9 = placeLabel(page, "Label9", 16, 32, u"Intentos:"_s, pixelFont(family, 11, true, true), Colors::clNavy);
-    Tintentos = placeLabel(page, "Tintentos", 80, 32, u"0"_s, pixelFont(family, 16, true, true), Colors::clRed);
-    Tintentos->setAccessibleName(u"Intentos: 0"_s);
+    placeLabel(page, "Label7", 32, 368, u"Correctas: "_s, pixelFont(family, 13, true, true), Colors::clLime);
+    placeLabel(page, "Label8", 16, 16, u"Aciertos:"_s, pixelFont(family, 11, true, true), Colors::clNavy);
+    m_hitsFigure = placeLabel(page, "Taciertos", 80, 8, u"0"_s, pixelFont(family, 16, true, true), Colors::clRed);
+    m_hitsFigure->setAccessibleName(u"Aciertos: 0"_s);
+    placeLabel(page, "Label9", 16, 32, u"Intentos:"_s, pixelFont(family, 11, true, true), Colors::clNavy);
+    m_attemptsFigure = placeLabel(page, "Tintentos", 80, 32, u"0"_s, pixelFont(family, 16, true, true), Colors::clRed);
+    m_attemptsFigure->setAccessibleName(u"Intentos: 0"_s);
 
     // Each big caption is written twice, grey under aqua, so that the grey copy shows as the
     // aqua one's shadow; the later sibling is drawn on top.
     const QFont big = pixelFont(family, 24, true, true);
-    Label10 = placeLabel(page, "Label10", 176, 8, u"% aciertos"_s, big, Colors::clGray);
-    Label11 = placeLabel(page, "Label11", 178, 6, u"% aciertos"_s, big, Colors::clAqua);
-    Porcen0 = placeLabel(page, "Porcen0", porcen0Frame.left(), porcen0Frame.top(), u"0"_s, big, Colors::clGray);
-    Porcen0->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Porcen0->setGeometry(porcen0Frame);
-    // The classification percentage, which the practice window's timer also reads.
-    porcen1 = placeLabel(page, "porcen1", porcen1Frame.left(), porcen1Frame.top(), u"0"_s, big, Colors::clAqua);
-    porcen1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    porcen1->setGeometry(porcen1Frame);
-    porcen1->setAccessibleName(u"Porcentaje de aciertos: 0 %"_s);
+    placeLabel(page, "Label10", 176, 8, u"% aciertos"_s, big, Colors::clGray);
+    placeLabel(page, "Label11", 178, 6, u"% aciertos"_s, big, Colors::clAqua);
+    m_percentShadow = placeLabel(page, "Porcen0", percentShadowFrame.left(), percentShadowFrame.top(), u"0"_s, big, Colors::clGray);
+    m_percentShadow->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_percentShadow->setGeometry(percentShadowFrame);
+    // The classification percentage, as the score object holds it.
+    m_percentFigure = placeLabel(page, "porcen1", percentFrame.left(), percentFrame.top(), u"0"_s, big, Colors::clAqua);
+    m_percentFigure->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_percentFigure->setGeometry(percentFrame);
+    m_percentFigure->setAccessibleName(u"Porcentaje de aciertos: 0 %"_s);
 
-    ProgressBar1 = new QProgressBar(page);
-    ProgressBar1->setObjectName(u"ProgressBar1"_s);
-    ProgressBar1->setGeometry(320, 8, 321, 25);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleName(u"Progreso de aciertos"_s);
+    m_progressBar = new QProgressBar(page);
+    m_progressBar->setObjectName(u"ProgressBar1"_s);
+    m_progressBar->setGeometry(320, 8, 321, 25);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setAccessibleName(u"Progreso de aciertos"_s);
 }
 
 void ExamplesPage::connectMoves()
 {
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, ErrorGuard::guarded(this, &ExamplesPage::ListBox1Click));
-    ListBox1->installEventFilter(this);
+    connect(m_wordList, &QListWidget::itemSelectionChanged, this, ErrorGuard::guarded(this, &ExamplesPage::rememberPick));
+    m_wordList->installEventFilter(this);
 
-    using Handler = void (ExamplesPage::*)();
-    const struct {
-        Handler drop;
-        Handler endDrag;
-        Handler doubleClick;
-    } handlers[Exercise::groupCount] = {
-        {&ExamplesPage::ListBoxAgudasDragDrop, &ExamplesPage::ListBoxAgudasEndDrag, &ExamplesPage::ListBoxAgudasDblClick},
-        {&ExamplesPage::ListBoxLlanasDragDrop, &ExamplesPage::ListBoxLlanasEndDrag, &ExamplesPage::ListBoxLlanasDblClick},
-        {&ExamplesPage::ListBoxEsdrujulasDragDrop, &ExamplesPage::ListBoxEsdrujulasEndDrag, &ExamplesPage::ListBoxEsdrujulasDblClick},
-        {&ExamplesPage::ListBoxDiptongosDragDrop, &ExamplesPage::ListBoxDiptongosEndDrag, &ExamplesPage::ListBoxDiptongosDblClick},
-        {&ExamplesPage::ListBoxHiatosDragDrop, &ExamplesPage::ListBoxHiatosEndDrag, &ExamplesPage::ListBoxHiatosDblClick},
-        {&ExamplesPage::ListBoxTriptongosDragDrop, &ExamplesPage::ListBoxTriptongosEndDrag, &ExamplesPage::ListBoxTriptongosDblClick},
-    };
-
-    // A press on any of the seven lists starts a drag; the six group lists take the drops.
-    dragController = new ListDragController(this);
-    dragController->addSource(ListBox1);
-    const auto accepts = [this](QAbstractItemView *source) {
-        bool accept = false;
-        ListBoxAgudasDragOver(source, accept);
-        return accept;
-    };
+    // A press on any of the seven lists starts a drag; the six group lists take every drop. A
+    // drop on a group and the end of a drag that started on it both place the picked word
+    // there; a double-click sends the group's marked word back.
+    auto *drags = new ListDragController(this);
+    drags->addSource(m_wordList);
+    const auto accepts = [](QAbstractItemView *) { return true; };
     for (int group = 0; group < Exercise::groupCount; ++group) {
         QListWidget *list = m_groupLists[std::size_t(group)];
-        const auto &handler = handlers[group];
-        dragController->addSource(list, [this, handler] { (this->*handler.endDrag)(); });
-        dragController->addTarget(list, accepts, [this, handler] { (this->*handler.drop)(); });
+        const auto place = [this, group] { dropOn(Group(group)); };
+        drags->addSource(list, place);
+        drags->addTarget(list, accepts, place);
         connect(list, &QListWidget::itemDoubleClicked, this,
-                [this, handler] { ErrorGuard::run([&] { (this->*handler.doubleClick)(); }); });
+                [this, group] { ErrorGuard::run([&] { sendBack(Group(group)); }); });
         list->installEventFilter(this);
     }
 }
@@ -319,7 +278,7 @@ bool ExamplesPage::eventFilter(QObject *watched, QEvent *event)
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return QObject::eventFilter(watched, event);
     // The keys 1 to 6 put the picked word into a group exactly as a click on its list does.
-    if (watched == ListBox1 && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_6) {
+    if (watched == m_wordList && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_6) {
         ErrorGuard::run([&] { placeByKey(Group(key->key() - Qt::Key_1)); });
         return true;
     }
@@ -333,7 +292,7 @@ bool ExamplesPage::eventFilter(QObject *watched, QEvent *event)
         }
         // Enter or Space on a group list, with a word picked, places it there as its key does.
         const bool placing = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
-        if (placing && selectedWordIndex >= 0) {
+        if (placing && m_pickedRow >= 0) {
             ErrorGuard::run([&] { placeByKey(Group(group)); });
             return true;
         }
@@ -345,10 +304,10 @@ void ExamplesPage::placeByKey(Group group)
 {
     // Then the word that takes its place is picked, so that the keys sort the list word after
     // word (after a refused move, the same word again).
-    const int picked = selectedWordIndex;
+    const int picked = m_pickedRow;
     dropOn(group);
-    if (picked >= 0 && ListBox1->count() > 0)
-        ListBox1->setCurrentRow(std::min(picked, ListBox1->count() - 1), QItemSelectionModel::ClearAndSelect);
+    if (picked >= 0 && m_wordList->count() > 0)
+        m_wordList->setCurrentRow(std::min(picked, m_wordList->count() - 1), QItemSelectionModel::ClearAndSelect);
 }
 
 QString ExamplesPage::shownText(const QListWidget *list, int row) const
@@ -365,61 +324,24 @@ QString ExamplesPage::shownText(const QListWidget *list, int row) const
     return delegate->shownText(option, list->model()->index(row, 0));
 }
 
-void ExamplesPage::ListBox1Click()
+void ExamplesPage::rememberPick()
 {
-    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
-    selectedWordIndex = selected.isEmpty() ? -1 : ListBox1->row(selected.first());
+    const QList<QListWidgetItem *> selected = m_wordList->selectedItems();
+    m_pickedRow = selected.isEmpty() ? -1 : m_wordList->row(selected.first());
 }
-
-void ExamplesPage::ListBoxAgudasDragOver(QObject *, bool &Accept)
-{
-    Accept = true;
-}
-
-void ExamplesPage::ListBoxAgudasDragDrop() { dropOn(Exercise::Agudas); }
-void ExamplesPage::ListBoxLlanasDragDrop() { dropOn(Exercise::Llanas); }
-void ExamplesPage::ListBoxEsdrujulasDragDrop() { dropOn(Exercise::Esdrujulas); }
-void ExamplesPage::ListBoxDiptongosDragDrop() { dropOn(Exercise::Diptongos); }
-void ExamplesPage::ListBoxHiatosDragDrop() { dropOn(Exercise::Hiatos); }
-void ExamplesPage::ListBoxTriptongosDragDrop() { dropOn(Exercise::Triptongos); }
-
-void ExamplesPage::ListBoxAgudasEndDrag() { dropOn(Exercise::Agudas); }
-void ExamplesPage::ListBoxLlanasEndDrag() { dropOn(Exercise::Llanas); }
-void ExamplesPage::ListBoxEsdrujulasEndDrag() { dropOn(Exercise::Esdrujulas); }
-void ExamplesPage::ListBoxDiptongosEndDrag() { dropOn(Exercise::Diptongos); }
-void ExamplesPage::ListBoxHiatosEndDrag() { dropOn(Exercise::Hiatos); }
-void ExamplesPage::ListBoxTriptongosEndDrag() { dropOn(Exercise::Triptongos); }
-
-void ExamplesPage::ListBoxAgudasDblClick() { sendBack(Exercise::Agudas); }
-void ExamplesPage::ListBoxLlanasDblClick() { sendBack(Exercise::Llanas); }
-void ExamplesPage::ListBoxEsdrujulasDblClick() { sendBack(Exercise::Esdrujulas); }
-void ExamplesPage::ListBoxDiptongosDblClick() { sendBack(Exercise::Diptongos); }
-void ExamplesPage::ListBoxHiatosDblClick() { sendBack(Exercise::Hiatos); }
-void ExamplesPage::ListBoxTriptongosDblClick() { sendBack(Exercise::Triptongos); }
-
-void ExamplesPage::Agudas() { moveInto(Exercise::Agudas); }
-void ExamplesPage::Llanas() { moveInto(Exercise::Llanas); }
-void ExamplesPage::Esdrujulas() { moveInto(Exercise::Esdrujulas); }
-void ExamplesPage::Diptongos() { moveInto(Exercise::Diptongos); }
-void ExamplesPage::Hiatos() { moveInto(Exercise::Hiatos); }
-void ExamplesPage::Triptongos() { moveInto(Exercise::Triptongos); }
 
 void ExamplesPage::dropOn(Group group)
 {
-    static constexpr void (ExamplesPage::*moves[Exercise::groupCount])() = {
-        &ExamplesPage::Agudas, &ExamplesPage::Llanas, &ExamplesPage::Esdrujulas,
-        &ExamplesPage::Diptongos, &ExamplesPage::Hiatos, &ExamplesPage::Triptongos,
-    };
-    if (selectedWordIndex >= 0)
-        (this->*moves[group])();
+    if (m_pickedRow >= 0)
+        moveInto(group);
     forgetPick();
 }
 
 void ExamplesPage::moveInto(Group group)
 {
-    if (selectedWordIndex < 0 || selectedWordIndex >= ListBox1->count())
+    if (m_pickedRow < 0 || m_pickedRow >= m_wordList->count())
         return;
-    const QString word = ListBox1->item(selectedWordIndex)->text();
+    const QString word = m_wordList->item(m_pickedRow)->text();
     QListWidget *list = groupList(group);
     if (m_exercise.move(word, itemsOf(list)) == Exercise::MoveResult::Refused)
         return;
@@ -432,19 +354,19 @@ void ExamplesPage::moveInto(Group group)
         placed->setToolTip(why);
         placed->setData(Qt::AccessibleDescriptionRole, why);
     }
-    const QSignalBlocker quiet(ListBox1);
-    delete ListBox1->takeItem(selectedWordIndex);
+    const QSignalBlocker quiet(m_wordList);
+    delete m_wordList->takeItem(m_pickedRow);
     // The list would mark a neighbour of the word that left; nothing is picked now.
-    ListBox1->clearSelection();
+    m_wordList->clearSelection();
 }
 
 void ExamplesPage::forgetPick()
 {
-    selectedWordIndex = -1;
+    m_pickedRow = -1;
     // What the list shows as marked is what the student sees as picked, so both are cleared:
     // after a refused move the word can then be picked again with one click.
-    const QSignalBlocker quiet(ListBox1);
-    ListBox1->clearSelection();
+    const QSignalBlocker quiet(m_wordList);
+    m_wordList->clearSelection();
 }
 
 void ExamplesPage::sendBack(Group group)
@@ -456,16 +378,16 @@ void ExamplesPage::sendBack(Group group)
     QListWidgetItem *item = selected.first();
     const QString word = item->text();
     {
-        const QSignalBlocker quiet(ListBox1);
-        ListBox1->insertItem(Exercise::sortedPosition(itemsOf(ListBox1), word), word);
+        const QSignalBlocker quiet(m_wordList);
+        m_wordList->insertItem(Exercise::sortedPosition(itemsOf(m_wordList), word), word);
     }
     // A word picked before stays picked, wherever the returning word pushed it.
-    if (selectedWordIndex >= 0)
-        ListBox1Click();
+    if (m_pickedRow >= 0)
+        rememberPick();
     delete list->takeItem(list->row(item));
 }
 
-void ExamplesPage::RecountClassification()
+void ExamplesPage::recountClassification()
 {
     Exercise::GroupItems items;
     for (int group = 0; group < Exercise::groupCount; ++group)
@@ -482,14 +404,14 @@ void ExamplesPage::RecountClassification()
             setTextColor(counter, figures.colors[at]);
         }
     }
-    if (showCaption(Tintentos, QString::number(figures.attempts)))
-        Tintentos->setAccessibleName(u"Intentos: %1"_s.arg(figures.attempts));
-    if (showCaption(Taciertos, QString::number(figures.hits)))
-        Taciertos->setAccessibleName(u"Aciertos: %1"_s.arg(figures.hits));
+    if (showCaption(m_attemptsFigure, QString::number(figures.attempts)))
+        m_attemptsFigure->setAccessibleName(u"Intentos: %1"_s.arg(figures.attempts));
+    if (showCaption(m_hitsFigure, QString::number(figures.hits)))
+        m_hitsFigure->setAccessibleName(u"Aciertos: %1"_s.arg(figures.hits));
     if (figures.percent) {
         const QString caption = QString::number(*figures.percent);
-        ProgressBar1->setValue(*figures.percent);
-        showRightAlignedCaption(Porcen0, caption, porcen0Frame);
+        m_progressBar->setValue(*figures.percent);
+        showRightAlignedCaption(m_percentShadow, caption, percentShadowFrame);
         m_scores.setExamples(*figures.percent);
     }
     if (m_banner)

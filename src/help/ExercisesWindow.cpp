@@ -85,6 +85,9 @@ QPixmap exitDoorPicture()
     return picture;
 }
 
+// The instruction texts, lines joined by a lone CR; empty for a page without instructions.
+QString instructionsFor(const QString &pageCaption);
+
 } // namespace
 
 ExercisesWindow::ExercisesWindow(QWidget *parent) : ExercisesWindow(nullptr, parent)
@@ -119,69 +122,69 @@ ExercisesWindow::ExercisesWindow(ExerciseScores *shared, QWidget *parent)
     buildNotebook();
     closeWithKeys(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, ErrorGuard::guarded(this, &ExercisesWindow::Timer1Timer));
-    Timer1->start();
+    refreshTimer = new QTimer(this);
+    refreshTimer->setObjectName(QStringLiteral("Timer1"));
+    refreshTimer->setInterval(1000);
+    connect(refreshTimer, &QTimer::timeout, this, ErrorGuard::guarded(this, &ExercisesWindow::refreshFigures));
+    refreshTimer->start();
 
-    OpenDialog1.filter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
-    OpenDialog1.defaultExtension = QStringLiteral("txt");
-    OpenDialog1.fileName = QStringLiteral("Frases.txt");
+    openDialog.filter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
+    openDialog.defaultExtension = QStringLiteral("txt");
+    openDialog.fileName = QStringLiteral("Frases.txt");
     // A name typed in need not exist: opening it then says so.
-    OpenDialog1.mustExist = false;
+    openDialog.mustExist = false;
 
-    FormCreate();
+    zeroPhraseFigures();
 }
 
 ExercisesWindow::~ExercisesWindow() = default;
 
 void ExercisesWindow::buildTopPanel()
 {
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(1);
-    Panel1->resize(width(), 40);
-    ControlAlign::setAlign(Panel1, ControlAlign::alTop);
+    auto *topBar = new QFrame(this);
+    topBar->setObjectName(QStringLiteral("Panel1"));
+    topBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    topBar->setLineWidth(1);
+    topBar->resize(width(), 40);
+    ControlAlign::setAlign(topBar, ControlAlign::alTop);
 
-    SpeedButton1 = placeSpeedButton(Panel1, "SpeedButton1", QRect(16, 0, 38, 38), QIcon(questionMarkPicture()), questionMarkPicture().size());
-    connect(SpeedButton1, &QToolButton::clicked, this, ErrorGuard::guarded(this, &ExercisesWindow::SpeedButton1Click));
-    Volver = placeSpeedButton(Panel1, "Volver", QRect(56, 0, 38, 38), QIcon(exitDoorPicture()), exitDoorPicture().size());
-    connect(Volver, &QToolButton::clicked, this, ErrorGuard::guarded(this, &ExercisesWindow::VolverClick));
+    QToolButton *instructionsButton = placeSpeedButton(topBar, "SpeedButton1", QRect(16, 0, 38, 38), QIcon(questionMarkPicture()), questionMarkPicture().size());
+    connect(instructionsButton, &QToolButton::clicked, this, ErrorGuard::guarded(this, &ExercisesWindow::showInstructions));
+    QToolButton *returnButton = placeSpeedButton(topBar, "Volver", QRect(56, 0, 38, 38), QIcon(exitDoorPicture()), exitDoorPicture().size());
+    connect(returnButton, &QToolButton::clicked, this, &QWidget::hide);
 
     // The banner: one red text, centred, over an aqua copy two pixels lower and to the right.
     // The cell follows the control while the shape is not repeated, so the shadow is set
     // before the cell size, which then gives the control its 275 x 37.
-    MultiShape2 = new Banner(Panel1);
-    MultiShape2->setObjectName(QStringLiteral("MultiShape2"));
-    MultiShape2->setBounds(232, 2, 275, 37);
-    MultiShape2->setParentColor(false);
-    MultiShape2->setFont(pixelFont(QStringLiteral("Arial"), 35));
-    MultiShape2->setColor(Colors::clRed);
-    MultiShape2->setShapeType(Banner::msText);
-    MultiShape2->setAngle(0);
-    MultiShape2->setRepeatMode(Banner::rpNone);
-    MultiShape2->setXMargin(0);
-    MultiShape2->setYMargin(0);
-    MultiShape2->setBorder(false);
-    MultiShape2->setShadowColor(Colors::clAqua);
-    MultiShape2->setShadow(true);
-    MultiShape2->setShapeW(273);
-    MultiShape2->setShapeH(35);
+    banner = new Banner(topBar);
+    banner->setObjectName(QStringLiteral("MultiShape2"));
+    banner->setBounds(232, 2, 275, 37);
+    banner->setParentColor(false);
+    banner->setFont(pixelFont(QStringLiteral("Arial"), 35));
+    banner->setColor(Colors::clRed);
+    banner->setShapeType(Banner::msText);
+    banner->setAngle(0);
+    banner->setRepeatMode(Banner::rpNone);
+    banner->setXMargin(0);
+    banner->setYMargin(0);
+    banner->setBorder(false);
+    banner->setShadowColor(Colors::clAqua);
+    banner->setShadow(true);
+    banner->setShapeW(273);
+    banner->setShapeH(35);
 }
 
 void ExercisesWindow::buildNotebook()
 {
-    TabbedNotebook1 = new TabbedNotebook(this);
-    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
-    TabbedNotebook1->setGeometry(16, 40, 689, 425);
+    pageTabs = new TabbedNotebook(this);
+    pageTabs->setObjectName(QStringLiteral("TabbedNotebook1"));
+    pageTabs->setGeometry(16, 40, 689, 425);
     QFont tabFont = pixelFont(QStringLiteral("MS Sans Serif"), 11);
-    TabbedNotebook1->setTabFont(tabFont);
-    QPalette tabPalette = TabbedNotebook1->tabBar()->palette();
+    pageTabs->setTabFont(tabFont);
+    QPalette tabPalette = pageTabs->tabBar()->palette();
     tabPalette.setColor(QPalette::WindowText, Colors::toQColor(Colors::clBtnText));
     tabPalette.setColor(QPalette::ButtonText, Colors::toQColor(Colors::clBtnText));
-    TabbedNotebook1->tabBar()->setPalette(tabPalette);
+    pageTabs->tabBar()->setPalette(tabPalette);
 
     const struct {
         const char *name;
@@ -193,22 +196,17 @@ void ExercisesWindow::buildNotebook()
         {"TabPageCuestiones", u"Cuestiones"},
     };
     for (const auto &entry : pages) {
-        TabPage *page = TabbedNotebook1->addPage(QString::fromUtf16(entry.caption));
+        TabPage *page = pageTabs->addPage(QString::fromUtf16(entry.caption));
         page->setObjectName(QLatin1String(entry.name));
     }
-    rulesPage = new RulesPage(TabbedNotebook1->page(PageReglas));
-    examplesPage = new ExamplesPage(TabbedNotebook1->page(PageEjemplos), MultiShape2, m_scores);
-    phrasesPage = new PhrasesPage(TabbedNotebook1->page(PageFrases), OpenDialog1, m_scores);
-    questionsPage = new QuestionsPage(TabbedNotebook1->page(PageCuestiones), m_scores);
-    RichEdit1 = rulesPage->RichEdit1;
-    porcen1 = examplesPage->porcen1;
-    Tpercentfrases = phrasesPage->Tpercentfrases;
-    TCuestPercent = questionsPage->TCuestPercent;
+    rulesPage = new RulesPage(pageTabs->page(PageReglas));
+    examplesPage = new ExamplesPage(pageTabs->page(PageEjemplos), banner, m_scores);
+    phrasesPage = new PhrasesPage(pageTabs->page(PageFrases), openDialog, m_scores);
+    questionsPage = new QuestionsPage(pageTabs->page(PageCuestiones), m_scores);
 
     // The window first opens on "Frases y palabras"; nothing is asked while it is being built.
-    TabbedNotebook1->setPageIndex(PageFrases);
-    connect(TabbedNotebook1, &TabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &ExercisesWindow::TabbedNotebook1Change));
-    connect(TabbedNotebook1, &TabbedNotebook::OnClick, this, ErrorGuard::guarded(this, &ExercisesWindow::TabbedNotebook1Click));
+    pageTabs->setPageIndex(PageFrases);
+    connect(pageTabs, &TabbedNotebook::OnChange, this, ErrorGuard::guarded(this, &ExercisesWindow::beforePageChange));
 
     // The pages where the student types get the accented-letter bar under them.
     auto *accents = new AccentBar(this);
@@ -216,20 +214,20 @@ void ExercisesWindow::buildNotebook()
     const auto showAccents = [accents](int index) {
         accents->setVisible(index == PageFrases || index == PageCuestiones);
     };
-    connect(TabbedNotebook1, &TabbedNotebook::pageChanged, accents, showAccents);
-    showAccents(TabbedNotebook1->pageIndex());
+    connect(pageTabs, &TabbedNotebook::pageChanged, accents, showAccents);
+    showAccents(pageTabs->pageIndex());
 
     // A page left with the focus in it would leave the keyboard nowhere, and Ctrl+Tab, which
     // the notebook handles, would stop working: the focus goes to the tabs, from where Tab
     // enters the new page.
-    connect(TabbedNotebook1, &TabbedNotebook::pageChanged, this, [this] {
+    connect(pageTabs, &TabbedNotebook::pageChanged, this, [this] {
         QTimer::singleShot(0, this, [this] {
             const QWidget *focused = QApplication::focusWidget();
             const bool lost = !focused || focused == this
                               || (focused->window() == this && !focused->isVisible())
-                              || (focused->window() == this && !TabbedNotebook1->isAncestorOf(focused));
+                              || (focused->window() == this && !pageTabs->isAncestorOf(focused));
             if (isActiveWindow() && lost)
-                TabbedNotebook1->setFocus(Qt::TabFocusReason);
+                pageTabs->setFocus(Qt::TabFocusReason);
         });
     });
 }
@@ -239,72 +237,55 @@ void ExercisesWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // A window coming back from the task bar is not being shown again.
     if (!event->spontaneous())
-        FormShow();
+        refreshTimer->start();
 }
 
 void ExercisesWindow::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        FormHide();
+    if (event->spontaneous())
+        return;
+    // The practice window reads these figures while this one is hidden: the moves and answers
+    // of the last second must reach them before the timer stops.
+    ErrorGuard::run([this] { refreshFigures(); });
+    refreshTimer->stop();
 }
 
-void ExercisesWindow::FormCreate()
+void ExercisesWindow::zeroPhraseFigures()
 {
     runScores().phraseHits = 0;
     runScores().phraseTotal = 0;
     phrasesPage->phrasePercent = 0;
 }
 
-void ExercisesWindow::FormShow()
+void ExercisesWindow::showInstructions()
 {
-    Timer1->start();
-}
-
-void ExercisesWindow::FormHide()
-{
-    // The practice window reads these figures while this one is hidden: the moves and answers
-    // of the last second must reach them before the timer stops.
-    ErrorGuard::run([this] { Timer1Timer(); });
-    Timer1->stop();
-}
-
-void ExercisesWindow::SpeedButton1Click()
-{
-    const QString text = instructionsFor(TabbedNotebook1->activePage());
+    const QString text = instructionsFor(pageTabs->activePage());
     if (text.isEmpty())
         return;
     DialogService::instance().message(this, text, QStringLiteral("Instrucciones:"),
                                       MessageIcon::None, MessageButtons::OkCancel);
 }
 
-void ExercisesWindow::VolverClick()
-{
-    hide();
-}
-
-void ExercisesWindow::TabbedNotebook1Change(int, bool &AllowChange)
+void ExercisesWindow::beforePageChange(int, bool &allowChange)
 {
     // Leaving "Cuestiones" opens its six panels; going anywhere else from another page folds
     // them, so that "Cuestiones" is always entered with all of them collapsed.
-    questionsPage->setPanelsCollapsed(TabbedNotebook1->pageIndex() != PageCuestiones);
-    AllowChange = true;
+    questionsPage->setPanelsCollapsed(pageTabs->pageIndex() != PageCuestiones);
+    allowChange = true;
 }
 
-void ExercisesWindow::TabbedNotebook1Click()
+void ExercisesWindow::refreshFigures()
 {
-    // A click on the tabs needs nothing beyond the page change, which is handled before it.
-}
-
-void ExercisesWindow::Timer1Timer()
-{
-    examplesPage->RecountClassification();
+    examplesPage->recountClassification();
     runScores().questionsPercent = QuestionsExercise::percent(runScores());
     // The caption changes, and its label repaints, only when the rounded figure does.
     m_scores.setQuestions(runScores().questionsPercent);
 }
 
-QString ExercisesWindow::instructionsFor(const QString &pageCaption)
+namespace {
+
+QString instructionsFor(const QString &pageCaption)
 {
     using namespace Qt::StringLiterals;
     QStringList lines;
@@ -338,3 +319,5 @@ QString ExercisesWindow::instructionsFor(const QString &pageCaption)
     }
     return lines.join(CR);
 }
+
+} // namespace

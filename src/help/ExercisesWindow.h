@@ -10,13 +10,9 @@
 class ExamplesPage;
 class ExerciseScores;
 class PhrasesPage;
-class QFrame;
 class QuestionsPage;
 class RulesPage;
-class QLabel;
-class QTextEdit;
 class QTimer;
-class QToolButton;
 class Banner;
 class TabPage;
 class TabbedNotebook;
@@ -35,43 +31,12 @@ public:
     // The run's four percentages: the pages write theirs, the practice window reads them.
     ExerciseScores &scores() const { return m_scores; }
 
-    // The page indexes of TabbedNotebook1.
+    // The page indexes of the notebook.
     enum Page { PageReglas = 0, PageEjemplos = 1, PageFrases = 2, PageCuestiones = 3 };
 
-    // The instruction texts, lines joined by a lone CR; empty for a page without instructions.
-    static QString instructionsFor(const QString &pageCaption);
-
-    // Handlers.
-    void FormCreate();
-    void FormShow();
-    void FormHide();
-    void SpeedButton1Click();
-    void VolverClick();
-    void TabbedNotebook1Change(int NewTab, bool &AllowChange);
-    void TabbedNotebook1Click();
-    void Timer1Timer();
-
-    // Controls, by the names the rest of the program knows them by.
-    QFrame *Panel1 = nullptr;
-    QToolButton *SpeedButton1 = nullptr;
-    QToolButton *Volver = nullptr;
-    Banner *MultiShape2 = nullptr;
-    TabbedNotebook *TabbedNotebook1 = nullptr;
-    QTimer *Timer1 = nullptr;
-    FileDialogRequest OpenDialog1;
-
-    // The four pages, each built and handled in its own class.
-    RulesPage *rulesPage = nullptr;
-    ExamplesPage *examplesPage = nullptr;
-    PhrasesPage *phrasesPage = nullptr;
-    QuestionsPage *questionsPage = nullptr;
-
-    // The pages' controls under the names the window knows them by; the percentage labels
-    // are views of the score object, which is what other windows read.
-    QTextEdit *RichEdit1 = nullptr;
-    QLabel *porcen1 = nullptr;
-    QLabel *Tpercentfrases = nullptr;
-    QLabel *TCuestPercent = nullptr;
+    // What the one-second timer does: the classification recounted and the questions
+    // percentage brought up to date.
+    void refreshFigures();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -82,6 +47,21 @@ private:
 
     void buildTopPanel();
     void buildNotebook();
+    void zeroPhraseFigures();
+    void showInstructions();
+    void beforePageChange(int newPage, bool &allowChange);
+
+    // In the top bar; the classification writes its verdict into it.
+    Banner *banner = nullptr;
+    TabbedNotebook *pageTabs = nullptr;
+    QTimer *refreshTimer = nullptr;
+    FileDialogRequest openDialog;
+
+    // The four pages, each built and handled in its own class.
+    RulesPage *rulesPage = nullptr;
+    ExamplesPage *examplesPage = nullptr;
+    PhrasesPage *phrasesPage = nullptr;
+    QuestionsPage *questionsPage = nullptr;
 
     std::unique_ptr<ExerciseScores> m_ownScores;
     ExerciseScores &m_scores;

@@ -31,10 +31,10 @@ using namespace WindowControls;
 
 namespace {
 
-// The heights of the two views; RichEdit2 lies a little lower than BigText1's edge.
+// The heights of the two views; the student's box reaches a little lower than the viewer.
 constexpr int bigTextHeight = 337;
 constexpr int richEditHeight = 345;
-// Tpercentfrases keeps this right edge and grows to the left.
+// The percentage keeps this right edge and grows to the left.
 constexpr int percentRightEdge = 417 + 10;
 constexpr int resultRowTop = 358;
 
@@ -112,73 +112,74 @@ PhrasesPage::PhrasesPage(TabPage *page, FileDialogRequest &openDialog, ExerciseS
     const QFont phraseFont = pixelFont(QStringLiteral("Comic Sans MS"), 13);
     const QFont resultFont = pixelFont(QStringLiteral("Comic Sans MS"), 16);
 
-    // The viewer first, so that RichEdit2 lies over it and hides it while shown.
-    BigText1 = new BigText(page);
-    BigText1->setObjectName(QStringLiteral("BigText1"));
-    BigText1->setGeometry(8, 0, 665, bigTextHeight);
-    BigText1->setFont(phraseFont);
-    BigText1->setColor(Colors::clBtnFace);
-    BigText1->setBackColor(Colors::clBtnFace);
-    BigText1->setForeColor(Colors::clBlack);
-    BigText1->setScrollBars(BigText::ssVertical);
-    BigText1->viewport()->installEventFilter(this);
-    BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
+    // The viewer first, so that the student's box lies over it and hides it while shown.
+    m_viewer = new BigText(page);
+    m_viewer->setObjectName(QStringLiteral("BigText1"));
+    m_viewer->setGeometry(8, 0, 665, bigTextHeight);
+    m_viewer->setFont(phraseFont);
+    m_viewer->setColor(Colors::clBtnFace);
+    m_viewer->setBackColor(Colors::clBtnFace);
+    m_viewer->setForeColor(Colors::clBlack);
+    m_viewer->setScrollBars(BigText::ssVertical);
+    m_viewer->viewport()->installEventFilter(this);
+    m_viewer->setAccessibleName(QStringLiteral("Frases corregidas"));
     // The corrected lines can be scrolled from the keyboard too, once they are seen.
-    BigText1->setFocusPolicy(Qt::NoFocus);
+    m_viewer->setFocusPolicy(Qt::NoFocus);
 
-    RichEdit2 = new QTextEdit(page);
-    RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
-    RichEdit2->setGeometry(7, 0, 666, richEditHeight);
-    RichEdit2->setFrameShape(QFrame::NoFrame);
-    RichEdit2->setFont(phraseFont);
-    QPalette palette = RichEdit2->palette();
+    m_studentBox = new QTextEdit(page);
+    m_studentBox->setObjectName(QStringLiteral("RichEdit2"));
+    m_studentBox->setGeometry(7, 0, 666, richEditHeight);
+    m_studentBox->setFrameShape(QFrame::NoFrame);
+    m_studentBox->setFont(phraseFont);
+    QPalette palette = m_studentBox->palette();
     palette.setColor(QPalette::Base, Colors::toQColor(Colors::clBtnFace));
     palette.setColor(QPalette::Text, Colors::toQColor(Colors::clBlack));
-    RichEdit2->setPalette(palette);
-    RichEdit2->setLineWrapMode(QTextEdit::NoWrap);
-    RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_studentBox->setPalette(palette);
+    m_studentBox->setLineWrapMode(QTextEdit::NoWrap);
+    m_studentBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_studentBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Phrases are plain text: formatting pasted from elsewhere would only get in the way.
-    RichEdit2->setAcceptRichText(false);
+    m_studentBox->setAcceptRichText(false);
     // No phrase holds a tab (the file's tabs are read as spaces), so Tab moves on to
     // "Corregir" as everywhere else instead of keeping the keyboard in the box.
-    RichEdit2->setTabChangesFocus(true);
-    RichEdit2->setAccessibleName(QStringLiteral("Frases"));
-    RichEdit2->setPlainText(QString(8, QLatin1Char('\n'))
+    m_studentBox->setTabChangesFocus(true);
+    m_studentBox->setAccessibleName(QStringLiteral("Frases"));
+    m_studentBox->setPlainText(QString(8, QLatin1Char('\n'))
         + QStringLiteral("                PULSA SOBRE EL BOTÓN  << Frases >> PARA ABRIR LOS ARCHIVOS DE FRASES"));
 
-    Abrefrases = placeButton(page, "Abrefrases", QRect(8, 352, 81, 33), QStringLiteral("&Frases"));
-    Abrefrases->setIcon(QIcon(openFolderPicture()));
-    Abrefrases->setIconSize(QSize(19, 19));
-    connect(Abrefrases, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::AbrefrasesClick));
+    m_openButton = placeButton(page, "Abrefrases", QRect(8, 352, 81, 33), QStringLiteral("&Frases"));
+    m_openButton->setIcon(QIcon(openFolderPicture()));
+    m_openButton->setIconSize(QSize(19, 19));
+    connect(m_openButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::openPhraseFile));
 
-    Corregir = placeButton(page, "Corregir", QRect(96, 352, 81, 33), QStringLiteral("Corregir"));
+    m_correctButton = placeButton(page, "Corregir", QRect(96, 352, 81, 33), QStringLiteral("Corregir"));
     QIcon tick;
     tick.addPixmap(tickedBoxPicture(true), QIcon::Normal);
     tick.addPixmap(tickedBoxPicture(false), QIcon::Disabled);
-    Corregir->setIcon(tick);
-    Corregir->setIconSize(QSize(20, 20));
-    connect(Corregir, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::CorregirClick));
+    m_correctButton->setIcon(tick);
+    m_correctButton->setIconSize(QSize(20, 20));
+    connect(m_correctButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::correctPhrases));
 
-    Bevel7 = placeBevel(page, "Bevel7", QRect(184, 352, 489, 33));
+    placeBevel(page, "Bevel7", QRect(184, 352, 489, 33));
 
-    Label12 = placeLabel(page, "Label12", 192, resultRowTop, QStringLiteral("Frases correctas:"), resultFont, Colors::clBlack);
+    placeLabel(page, "Label12", 192, resultRowTop, QStringLiteral("Frases correctas:"), resultFont, Colors::clBlack);
     Tfrases = placeLabel(page, "Tfrases", 328, resultRowTop, QStringLiteral("0"), resultFont, Colors::clRed);
-    // The phrase percentage, which the practice window's timer also reads.
-    Tpercentfrases = placeLabel(page, "Tpercentfrases", 417, resultRowTop, QStringLiteral("0"), resultFont, Colors::clTeal);
-    Tpercentfrases->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // The phrase percentage, as the score object holds it.
+    m_percentFigure = placeLabel(page, "Tpercentfrases", 417, resultRowTop, QStringLiteral("0"), resultFont, Colors::clTeal);
+    m_percentFigure->setAlignment(Qt::AlignRight | Qt::AlignTop);
     setPercentCaption(QStringLiteral("0"));
-    Label13 = placeLabel(page, "Label13", 432, resultRowTop, QStringLiteral("%"), resultFont, Colors::clTeal);
+    placeLabel(page, "Label13", 432, resultRowTop, QStringLiteral("%"), resultFont, Colors::clTeal);
 
-    Comprobar = placeButton(page, "Comprobar", QRect(528, 354, 137, 30), QStringLiteral("Comprobar respuestas"));
-    Comprobar->hide();
-    connect(Comprobar, &QPushButton::clicked, this, ErrorGuard::guarded(this, &PhrasesPage::ComprobarClick));
+    m_answersButton = placeButton(page, "Comprobar", QRect(528, 354, 137, 30), QStringLiteral("Comprobar respuestas"));
+    m_answersButton->hide();
+    connect(m_answersButton, &QPushButton::clicked, this,
+            [this] { ErrorGuard::run([this] { showStudentCopy(m_studentBox->isHidden()); }); });
 
     // In the strip between the views and the buttons.
-    nextStepHint = placeLabel(page, "nextStepHint", 8, 338,
+    m_nextStepHint = placeLabel(page, "nextStepHint", 8, 338,
                               QStringLiteral("Para seguir, abre otro archivo de frases con «Frases»"),
                               pixelFont(QStringLiteral("MS Sans Serif"), 11), Colors::clNavy);
-    nextStepHint->hide();
+    m_nextStepHint->hide();
 }
 
 QStringList PhrasesPage::readPhraseFile(const QString &path)
@@ -208,12 +209,12 @@ QStringList PhrasesPage::readPhraseFile(const QString &path)
 
 bool PhrasesPage::hasUncorrectedTyping() const
 {
-    return !m_exercise.reference().isEmpty() && !m_exercise.corrected() && RichEdit2->document()->isModified();
+    return !m_exercise.reference().isEmpty() && !m_exercise.corrected() && m_studentBox->document()->isModified();
 }
 
 QStringList PhrasesPage::studentLines() const
 {
-    const QString text = RichEdit2->toPlainText();
+    const QString text = m_studentBox->toPlainText();
     if (text.isEmpty() && m_exercise.reference().isEmpty())
         return {};
     return text.split(QLatin1Char('\n'));
@@ -221,15 +222,15 @@ QStringList PhrasesPage::studentLines() const
 
 void PhrasesPage::setPercentCaption(const QString &caption)
 {
-    Tpercentfrases->setText(caption);
-    Tpercentfrases->adjustSize();
-    Tpercentfrases->move(percentRightEdge - Tpercentfrases->width(), resultRowTop);
+    m_percentFigure->setText(caption);
+    m_percentFigure->adjustSize();
+    m_percentFigure->move(percentRightEdge - m_percentFigure->width(), resultRowTop);
 }
 
-void PhrasesPage::AbrefrasesClick()
+void PhrasesPage::openPhraseFile()
 {
     m_openDialog.initialFolder = QDir::currentPath();
-    const FileDialogResult chosen = DialogService::instance().openFile(RichEdit2->window(), m_openDialog);
+    const FileDialogResult chosen = DialogService::instance().openFile(m_studentBox->window(), m_openDialog);
     // Nothing changes until a file is really opened: a cancelled dialog, a file that cannot be
     // read and a file without phrases all leave the page, the student's typing and the
     // exercise as they were, so that what is seen is always what "Corregir" judges.
@@ -240,7 +241,7 @@ void PhrasesPage::AbrefrasesClick()
     QStringList lines = readPhraseFile(path);
     if (hasUncorrectedTyping()) {
         const MessageAnswer answer = DialogService::instance().message(
-            RichEdit2->window(),
+            m_studentBox->window(),
             QStringLiteral("Lo que has escrito en las frases aún no se ha corregido y se perderá. "
                            "¿Abrir %1 de todos modos?").arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNo);
@@ -252,21 +253,21 @@ void PhrasesPage::AbrefrasesClick()
 
 void PhrasesPage::showNewFile(QStringList lines)
 {
-    BigText1->Clear();
+    m_viewer->Clear();
     for (const QString &line : std::as_const(lines))
-        BigText1->AddLine(line, Colors::clWindowText, Colors::clWindow, false);
-    BigText1->RecalcRange();
-    BigText1->setAccessibleName(QStringLiteral("Frases corregidas"));
+        m_viewer->AddLine(line, Colors::clWindowText, Colors::clWindow, false);
+    m_viewer->RecalcRange();
+    m_viewer->setAccessibleName(QStringLiteral("Frases corregidas"));
     m_exercise.open(std::move(lines));
-    RichEdit2->setPlainText(m_exercise.studentCopy());
+    m_studentBox->setPlainText(m_exercise.studentCopy());
     showStudentCopy(true);
     // The student opened the file to put its accents back: the keyboard goes straight there.
-    RichEdit2->setFocus(Qt::OtherFocusReason);
-    Comprobar->hide();
+    m_studentBox->setFocus(Qt::OtherFocusReason);
+    m_answersButton->hide();
     showNextStepHint(false);
 }
 
-void PhrasesPage::CorregirClick()
+void PhrasesPage::correctPhrases()
 {
     const QStringList student = studentLines();
     if (m_exercise.correct(student) != PhrasesExercise::Outcome::Corrected)
@@ -277,19 +278,19 @@ void PhrasesPage::CorregirClick()
     Tfrases->adjustSize();
     m_scores.setPhrases(phrasePercent);
 
-    BigText1->Clear();
+    m_viewer->Clear();
     showStudentCopy(false);
     using Verdict = PhrasesExercise::Verdict;
     const QList<Verdict> &verdicts = m_exercise.lineResults();
     for (qsizetype i = 0; i < student.size(); ++i) {
         switch (verdicts.at(i)) {
-        case Verdict::Right: BigText1->AddLine(student.at(i), rightText, rightBack, false); break;
-        case Verdict::Wrong: BigText1->AddLine(student.at(i), wrongText, wrongBack, false); break;
-        case Verdict::NotCounted: BigText1->AddLine(student.at(i), plainText, plainBack, false); break;
+        case Verdict::Right: m_viewer->AddLine(student.at(i), rightText, rightBack, false); break;
+        case Verdict::Wrong: m_viewer->AddLine(student.at(i), wrongText, wrongBack, false); break;
+        case Verdict::NotCounted: m_viewer->AddLine(student.at(i), plainText, plainBack, false); break;
         }
     }
-    BigText1->RecalcRange();
-    BigText1->setAccessibleName(QStringLiteral("Frases corregidas: %1 de %2 bien")
+    m_viewer->RecalcRange();
+    m_viewer->setAccessibleName(QStringLiteral("Frases corregidas: %1 de %2 bien")
                                     .arg(verdicts.count(Verdict::Right)).arg(m_exercise.countedLines()));
     // Explaining a line takes the Spanish engine through all its words: each tip is made when
     // it is first asked for, and the description names the first wrong lines only, so that a
@@ -306,40 +307,40 @@ void PhrasesPage::CorregirClick()
     }
     if (wrongLines > DescribedWrongLines)
         described << QStringLiteral("Y %1 líneas más con fallos.").arg(wrongLines - DescribedWrongLines);
-    BigText1->setAccessibleDescription(described.join(QLatin1Char('\n')));
+    m_viewer->setAccessibleDescription(described.join(QLatin1Char('\n')));
 
     // The correct text is the file as it was opened, whatever became of it on disk since.
-    RichEdit2->setPlainText(m_exercise.reference().join(QLatin1Char('\n')));
-    Comprobar->show();
+    m_studentBox->setPlainText(m_exercise.reference().join(QLatin1Char('\n')));
+    m_answersButton->show();
     showNextStepHint(true);
 }
 
 void PhrasesPage::showStudentCopy(bool shown)
 {
-    RichEdit2->setVisible(shown);
+    m_studentBox->setVisible(shown);
     // The viewer takes the focus only while it is seen: a hidden stop would swallow a Tab.
-    BigText1->setFocusPolicy(shown ? Qt::NoFocus : Qt::StrongFocus);
+    m_viewer->setFocusPolicy(shown ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void PhrasesPage::showNextStepHint(bool shown)
 {
     // The hint has a line of its own: the views end above it while it shows, so that it never
     // covers their last line.
-    const int viewsBottom = shown ? nextStepHint->y() : richEditHeight;
-    RichEdit2->resize(RichEdit2->width(), viewsBottom - RichEdit2->y());
-    BigText1->resize(BigText1->width(), std::min(bigTextHeight, viewsBottom - BigText1->y()));
-    nextStepHint->setVisible(shown);
+    const int viewsBottom = shown ? m_nextStepHint->y() : richEditHeight;
+    m_studentBox->resize(m_studentBox->width(), viewsBottom - m_studentBox->y());
+    m_viewer->resize(m_viewer->width(), std::min(bigTextHeight, viewsBottom - m_viewer->y()));
+    m_nextStepHint->setVisible(shown);
 }
 
 bool PhrasesPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && watched == BigText1->viewport()) {
+    if (event->type() == QEvent::ToolTip && watched == m_viewer->viewport()) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const QString tip = lineTipAt(BigText1->lineAt(help->pos()));
+        const QString tip = lineTipAt(m_viewer->lineAt(help->pos()));
         if (tip.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), tip, BigText1->viewport());
+            QToolTip::showText(help->globalPos(), tip, m_viewer->viewport());
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -355,9 +356,4 @@ QString PhrasesPage::lineTipAt(int line) const
     if (cached == m_lineTips.cend())
         cached = m_lineTips.insert(line, lineTip(m_correctedLines.at(line), m_exercise.reference().value(line)));
     return *cached;
-}
-
-void PhrasesPage::ComprobarClick()
-{
-    showStudentCopy(RichEdit2->isHidden());
 }

@@ -8,7 +8,6 @@
 #include <QObject>
 
 class ExerciseScores;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -16,42 +15,28 @@ class BigText;
 class TabPage;
 struct FileDialogRequest;
 
-// The student opens a phrase file, gets it back without its accents in RichEdit2, restores
-// them and has the lines judged; BigText1, under RichEdit2, then shows the student's lines in
-// colour, and "Comprobar respuestas" lays the correct text over them and takes it away again.
+// The student opens a phrase file, gets it back without its accents in the student's box,
+// restores them and has the lines judged; the viewer under the box then shows the student's
+// lines in colour, and "Comprobar respuestas" lays the correct text over them and takes it
+// away again.
 class PhrasesPage : public QObject {
     Q_OBJECT
 public:
     // The window's open dialog is shared with the page, which sets its folder on each use.
-    // The percentage goes into the run's score object, of which Tpercentfrases is a view.
+    // The percentage goes into the run's score object, of which the percentage figure is a
+    // view.
     PhrasesPage(TabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores);
 
-    // Handlers.
-    void AbrefrasesClick();
-    void CorregirClick();
-    void ComprobarClick();
-
-    BigText *BigText1 = nullptr;
-    QTextEdit *RichEdit2 = nullptr;
-    QPushButton *Abrefrases = nullptr;
-    QPushButton *Corregir = nullptr;
-    QFrame *Bevel7 = nullptr;
-    QLabel *Label12 = nullptr;
-    QLabel *Tfrases = nullptr;
-    QLabel *Tpercentfrases = nullptr;
-    QLabel *Label13 = nullptr;
-    QPushButton *Comprobar = nullptr;
-    // Shown once the file is corrected, when "Corregir" has nothing more to do: how to go on.
-    QLabel *nextStepHint = nullptr;
+    // What "Frases" does: a phrase file chosen in the open dialog, read and shown without its
+    // accents. Throws AppError when the file cannot be used.
+    void openPhraseFile();
+    // What "Corregir" does: the student's lines judged and shown in colour in the viewer.
+    void correctPhrases();
 
     // The phrase percentage of the last correction; only this page shows it.
     long double phrasePercent = 0;
 
-    bool phrasesCorrected() const { return m_exercise.corrected(); }
-    // The lines of the file now open, whole, as read when it was opened.
-    const QStringList &referenceLines() const { return m_exercise.reference(); }
-
-    // Colours of the judged lines in BigText1.
+    // Colours of the judged lines in the viewer.
     static constexpr TColor rightText = Colors::clRed;
     static constexpr TColor rightBack = Colors::clLime;
     static constexpr TColor wrongText = Colors::clTeal;
@@ -89,6 +74,19 @@ private:
     void showNextStepHint(bool shown);
     // The student's box over the viewer, or the viewer uncovered.
     void showStudentCopy(bool shown);
+
+    // The viewer first, so that the student's box lies over it and hides it while shown.
+    BigText *m_viewer = nullptr;
+    QTextEdit *m_studentBox = nullptr;
+    QPushButton *m_openButton = nullptr;
+    QPushButton *m_correctButton = nullptr;
+    // "Comprobar respuestas": the correct text over the student's lines, and away again.
+    QPushButton *m_answersButton = nullptr;
+    // The phrases right so far over those counted, and their percentage.
+    QLabel *Tfrases = nullptr;
+    QLabel *m_percentFigure = nullptr;
+    // Shown once the file is corrected, when "Corregir" has nothing more to do: how to go on.
+    QLabel *m_nextStepHint = nullptr;
 
     FileDialogRequest &m_openDialog;
     ExerciseScores &m_scores;

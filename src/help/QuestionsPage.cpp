@@ -34,8 +34,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using QP = QuestionsPage;
-
 // One sentence: the text before the blank, the blank, the text after it. Positions are within
 // the group's panel.
 struct Sentence {
@@ -98,56 +96,70 @@ const Sentence haberSentences[] = {
     {"Label90", 120, 222, u"e)  Por", 168, 216, 57, "Label91", 232, 222, u"venido, te felicitarán."},
 };
 
-// A named control of the page and where it goes.
-template <typename Control>
+// A named control of a group and where it goes.
 struct Placed {
     const char *name;
-    Control *QP::*member;
     int x, y;
 };
 
 // Everything inside one group's panel.
 struct GroupLayout {
-    CollapsePanel *QP::*panel;
-    Placed<QFrame> bevel;
-    Placed<SelPanel> selPanel;
-    int selWidth;
+    Placed bevel;
+    Placed chooser;
+    int chooserWidth;
     std::array<const char16_t *, 4> words;
     int maxLength;
     TColor color;
     TColor background;
-    Placed<QLabel> aciertos;
-    Placed<QLabel> count;
-    Placed<QLabel> percent; // x is the right edge
-    Placed<QLabel> percentSign;
+    Placed aciertos;
+    Placed count;
+    Placed percent; // x is the right edge
+    Placed percentSign;
     std::span<const Sentence> sentences;
 };
 
 const GroupLayout groupLayouts[QuestionsExercise::groupCount] = {
-    {&QP::CollapsePanel6, {"Bevel17", &QP::Bevel17, 72, 23}, {"SelPanel1", &QP::SelPanel1, 568, 24}, 104,
+    {{"Bevel17", 72, 23}, {"SelPanel1", 568, 24}, 104,
      {u"porque", u"por qué", u"porqué", u"por que"}, 7, Colors::clNavy, Colors::clBtnFace,
-     {"Label34", &QP::Label34, 584, 209}, {"totporque", &QP::totporque, 648, 204},
-     {"porquepercent", &QP::porquepercent, 635, 236}, {"Label33", &QP::Label33, 648, 236}, porqueSentences},
-    {&QP::CollapsePanel5, {"Bevel16", &QP::Bevel16, 72, 23}, {"SelPanel2", &QP::SelPanel2, 568, 32}, 104,
+     {"Label34", 584, 209}, {"totporque", 648, 204},
+     {"porquepercent", 635, 236}, {"Label33", 648, 236}, porqueSentences},
+    {{"Bevel16", 72, 23}, {"SelPanel2", 568, 32}, 104,
      {u"si no", u"sino"}, 5, Colors::clNavy, Colors::clBtnFace,
-     {"Label45", &QP::Label45, 584, 219}, {"TotSino", &QP::TotSino, 648, 214},
-     {"Sinopercent", &QP::Sinopercent, 635, 238}, {"Label49", &QP::Label49, 648, 238}, sinoSentences},
-    {&QP::CollapsePanel4, {"Bevel15", &QP::Bevel15, 64, 23}, {"SelPanel3", &QP::SelPanel3, 560, 32}, 105,
+     {"Label45", 584, 219}, {"TotSino", 648, 214},
+     {"Sinopercent", 635, 238}, {"Label49", 648, 238}, sinoSentences},
+    {{"Bevel15", 64, 23}, {"SelPanel3", 560, 32}, 105,
      {u"aun", u"aún"}, 3, Colors::clNavy, Colors::clBtnFace,
-     {"Label61", &QP::Label61, 576, 222}, {"Totaun", &QP::Totaun, 640, 217},
-     {"Aunpercent", &QP::Aunpercent, 635, 241}, {"Label64", &QP::Label64, 640, 241}, aunSentences},
-    {&QP::CollapsePanel1, {"Bevel12", &QP::Bevel12, 64, 31}, {"SelPanel4", &QP::SelPanel4, 560, 40}, 105,
+     {"Label61", 576, 222}, {"Totaun", 640, 217},
+     {"Aunpercent", 635, 241}, {"Label64", 640, 241}, aunSentences},
+    {{"Bevel12", 64, 31}, {"SelPanel4", 560, 40}, 105,
      {u"hecho", u"echo"}, 5, Colors::clTeal, Colors::clSilver,
-     {"Label128", &QP::Label128, 576, 222}, {"Tothecho", &QP::Tothecho, 640, 217},
-     {"hechopercent", &QP::hechopercent, 635, 241}, {"Label131", &QP::Label131, 640, 241}, hechoSentences},
-    {&QP::CollapsePanel2, {"Bevel13", &QP::Bevel13, 64, 23}, {"SelPanel5", &QP::SelPanel5, 568, 32}, 65,
+     {"Label128", 576, 222}, {"Tothecho", 640, 217},
+     {"hechopercent", 635, 241}, {"Label131", 640, 241}, hechoSentences},
+    {{"Bevel13", 64, 23}, {"SelPanel5", 568, 32}, 65,
      {u"a", u"ha"}, 3, Colors::clTeal, Colors::clBtnFace,
-     {"Label129", &QP::Label129, 576, 222}, {"TotA", &QP::TotA, 640, 217},
-     {"Apercent", &QP::Apercent, 635, 241}, {"Label133", &QP::Label133, 640, 241}, haSentences},
-    {&QP::CollapsePanel3, {"Bevel14", &QP::Bevel14, 64, 23}, {"SelPanel6", &QP::SelPanel6, 568, 32}, 81,
+     {"Label129", 576, 222}, {"TotA", 640, 217},
+     {"Apercent", 635, 241}, {"Label133", 640, 241}, haSentences},
+    {{"Bevel14", 64, 23}, {"SelPanel6", 568, 32}, 81,
      {u"a ver", u"haber"}, 5, Colors::clTeal, Colors::clBtnFace,
-     {"Label130", &QP::Label130, 576, 222}, {"Tothaber", &QP::Tothaber, 640, 217},
-     {"Haberpercent", &QP::Haberpercent, 635, 241}, {"Label135", &QP::Label135, 640, 241}, haberSentences},
+     {"Label130", 576, 222}, {"Tothaber", 640, 217},
+     {"Haberpercent", 635, 241}, {"Label135", 640, 241}, haberSentences},
+};
+
+// The six group panels in the order they are created, which is also the order in which they
+// take the keyboard among themselves; stacked under the title strip, they show in group order.
+struct PanelLayout {
+    const char *name;
+    const char16_t *header;
+    int expandedHeight;
+    int group;
+};
+const PanelLayout panelLayouts[QuestionsExercise::groupCount] = {
+    {"CollapsePanel1", u"4. Las formas \"hecho\" y \"echo\".", 288, 3},
+    {"CollapsePanel2", u"5. Las formas \"a\" y \"ha\".", 279, 4},
+    {"CollapsePanel3", u"6. Las formas \"a ver\" y \"haber\".", 278, 5},
+    {"CollapsePanel4", u"3. Las formas \"aun\" y \"aún\".", 281, 2},
+    {"CollapsePanel5", u"2. Las formas \"si no\" y \"sino\".", 282, 1},
+    {"CollapsePanel6", u"1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\".", 283, 0},
 };
 
 // Room for the figures that grow after a correction ("34", "100", "85,7").
@@ -279,62 +291,50 @@ int blankNumber(const QObject *blank)
 
 QuestionsPage::QuestionsPage(TabPage *page, ExerciseScores &scores) : QObject(page), m_scores(scores)
 {
-    Bevel11 = placeBevel(page, "Bevel11", QRect(0, 0, 681, 30));
-    ControlAlign::setAlign(Bevel11, ControlAlign::alTop);
-    Label139 = placeLabel(page, "Label139", 32, 6,
-                          u"Completa con el término correcto las siguientes cuestiones:"_s,
-                          comic(15, true), Colors::clNavy);
-    Label139->resize(432, 21);
+    ControlAlign::setAlign(placeBevel(page, "Bevel11", QRect(0, 0, 681, 30)), ControlAlign::alTop);
+    QLabel *title = placeLabel(page, "Label139", 32, 6,
+                               u"Completa con el término correcto las siguientes cuestiones:"_s,
+                               comic(15, true), Colors::clNavy);
+    title->resize(432, 21);
 
     // The picture and the results box lie under the groups and show while they are folded.
     buildResultsBox(page);
 
-    // Created in their tab order, stacked under the title strip in another: 6, 5, 4, 1, 2, 3.
     // Each height change of a panel moves the ones below it.
-    CollapsePanel1 = makeQuestionPanel(page, "CollapsePanel1", QStringLiteral("4. Las formas \"hecho\" y \"echo\"."), 288);
-    CollapsePanel2 = makeQuestionPanel(page, "CollapsePanel2", QStringLiteral("5. Las formas \"a\" y \"ha\"."), 279);
-    CollapsePanel3 = makeQuestionPanel(page, "CollapsePanel3", QStringLiteral("6. Las formas \"a ver\" y \"haber\"."), 278);
-    CollapsePanel4 = makeQuestionPanel(page, "CollapsePanel4", QStringLiteral("3. Las formas \"aun\" y \"aún\"."), 281);
-    CollapsePanel5 = makeQuestionPanel(page, "CollapsePanel5", QStringLiteral("2. Las formas \"si no\" y \"sino\"."), 282);
-    CollapsePanel6 = makeQuestionPanel(page, "CollapsePanel6", QStringLiteral("1. Las formas \"porque\", \"por qué\", \"porqué\" y \"por que\"."), 283);
+    for (const PanelLayout &layout : panelLayouts)
+        m_groups[std::size_t(layout.group)].panel =
+            makeQuestionPanel(page, layout.name, QString::fromUtf16(layout.header), layout.expandedHeight);
 
     // The rounded questions percentage for the practice window; never shown.
-    TCuestPercent = placeLabel(CollapsePanel6, "TCuestPercent", 610, 40, m_scores.questionsCaption(),
-                              pixelFont(QStringLiteral("MS Sans Serif"), 19), Colors::clBlack);
-    TCuestPercent->hide();
+    m_percentReadout = placeLabel(group(0).panel, "TCuestPercent", 610, 40, m_scores.questionsCaption(),
+                                  pixelFont(QStringLiteral("MS Sans Serif"), 19), Colors::clBlack);
+    m_percentReadout->hide();
     connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
         if (exercise == ExerciseScores::Questions)
-            TCuestPercent->setText(m_scores.questionsCaption());
+            m_percentReadout->setText(m_scores.questionsCaption());
     });
 
     // One group open at a time: two open groups are taller than the page, and the lower one's
     // blanks would lie out of sight below its edge.
-    for (CollapsePanel *panel : {CollapsePanel6, CollapsePanel5, CollapsePanel4, CollapsePanel1,
-                                  CollapsePanel2, CollapsePanel3}) {
+    for (const GroupControls &controls : m_groups) {
+        CollapsePanel *panel = controls.panel;
         panel->setAlign(ControlAlign::alTop);
         connect(panel, &CollapsePanel::expanded, this, [this, panel] { foldAllBut(panel); });
     }
 
     buildGroups();
 
-    CorregirCuestiones = new QPushButton(correctingGlyph(), u"Corregir cuestiones"_s, page);
-    CorregirCuestiones->setObjectName(u"CorregirCuestiones"_s);
-    CorregirCuestiones->setGeometry(528, 1, 129, 28);
-    connect(CorregirCuestiones, &QPushButton::clicked, this,
-            ErrorGuard::guarded(this, &QuestionsPage::CorregirCuestionesClick));
+    m_correctButton = new QPushButton(correctingGlyph(), u"Corregir cuestiones"_s, page);
+    m_correctButton->setObjectName(u"CorregirCuestiones"_s);
+    m_correctButton->setGeometry(528, 1, 129, 28);
+    connect(m_correctButton, &QPushButton::clicked, this,
+            ErrorGuard::guarded(this, &QuestionsPage::correctAnswers));
 
     // Tab order: the groups from 1 to 6 as the page shows them, each blank in sentence order,
     // then the button.
-    QWidget *previous = nullptr;
-    for (int group = 0; group < QuestionsExercise::groupCount; ++group) {
-        const QuestionsExercise::Group &blanks = QuestionsExercise::groups()[group];
-        for (int n = blanks.firstBlank; n < blanks.firstBlank + blanks.size; ++n) {
-            if (previous)
-                QWidget::setTabOrder(previous, Edit(n));
-            previous = Edit(n);
-        }
-    }
-    QWidget::setTabOrder(previous, CorregirCuestiones);
+    for (int n = 1; n < QuestionsExercise::blankCount; ++n)
+        QWidget::setTabOrder(blank(n), blank(n + 1));
+    QWidget::setTabOrder(blank(QuestionsExercise::blankCount), m_correctButton);
 }
 
 CollapsePanel *QuestionsPage::makeQuestionPanel(TabPage *page, const char *name, const QString &header,
@@ -352,19 +352,19 @@ CollapsePanel *QuestionsPage::makeQuestionPanel(TabPage *page, const char *name,
 
 void QuestionsPage::buildResultsBox(TabPage *page)
 {
-    Image1 = new QLabel(page);
-    Image1->setObjectName(u"Image1"_s);
-    Image1->setPixmap(notebookPicture());
-    Image1->setGeometry(96, 152, 129, 217);
+    auto *picture = new QLabel(page);
+    picture->setObjectName(u"Image1"_s);
+    picture->setPixmap(notebookPicture());
+    picture->setGeometry(96, 152, 129, 217);
 
-    Bevel18 = placeBevel(page, "Bevel18", QRect(328, 296, 257, 65));
-    Label132 = placeLabel(page, "Label132", 352, 304, u"Resultados:"_s,
-                          pixelFont(u"Lynda Cursive"_s, 27), Colors::clRed);
-    Label132->resize(145, 32);
-    Label134 = placeLabel(page, "Label134", 488, 310, u"Aciertos:"_s, comic(13), Colors::clBlack);
-    TotCuestiones = placeCount(page, "TotCuestiones", 552, 305);
+    placeBevel(page, "Bevel18", QRect(328, 296, 257, 65));
+    QLabel *heading = placeLabel(page, "Label132", 352, 304, u"Resultados:"_s,
+                                 pixelFont(u"Lynda Cursive"_s, 27), Colors::clRed);
+    heading->resize(145, 32);
+    placeLabel(page, "Label134", 488, 310, u"Aciertos:"_s, comic(13), Colors::clBlack);
+    m_totalHits = placeCount(page, "TotCuestiones", 552, 305);
     TotCuestionesPercent = placeRightAligned(page, "TotCuestionesPercent", 547, 329, Colors::clTeal);
-    Label138 = placeLabel(page, "Label138", 552, 329, u"%"_s, comic(16), Colors::clTeal);
+    placeLabel(page, "Label138", 552, 329, u"%"_s, comic(16), Colors::clTeal);
 }
 
 void QuestionsPage::buildGroups()
@@ -373,11 +373,11 @@ void QuestionsPage::buildGroups()
     int blank = 0;
     for (int g = 0; g < QuestionsExercise::groupCount; ++g) {
         const GroupLayout &layout = groupLayouts[g];
-        CollapsePanel *panel = this->*layout.panel;
+        GroupControls &controls = m_groups[std::size_t(g)];
+        CollapsePanel *panel = controls.panel;
 
         // Created first, so that it lies under the sentences it frames.
-        this->*layout.bevel.member = placeBevel(panel, layout.bevel.name,
-                                               QRect(layout.bevel.x, layout.bevel.y, 489, 242));
+        placeBevel(panel, layout.bevel.name, QRect(layout.bevel.x, layout.bevel.y, 489, 242));
 
         QString carriedOver;
         for (const Sentence &sentence : layout.sentences) {
@@ -410,7 +410,7 @@ void QuestionsPage::buildGroups()
         }
 
         auto *chooser = new SelPanel(panel);
-        chooser->setObjectName(QLatin1String(layout.selPanel.name));
+        chooser->setObjectName(QLatin1String(layout.chooser.name));
         chooser->setFont(comic(19, true));
         chooser->setBitmap(background);
         chooser->setActiva(false);
@@ -419,103 +419,98 @@ void QuestionsPage::buildGroups()
             if (word)
                 words << QString::fromUtf16(word);
         chooser->setStringListValues(words);
-        chooser->move(layout.selPanel.x, layout.selPanel.y);
-        chooser->resize(layout.selWidth, chooser->height());
+        chooser->move(layout.chooser.x, layout.chooser.y);
+        chooser->resize(layout.chooserWidth, chooser->height());
         chooser->setAccessibleName(u"Palabras: %1"_s.arg(words.join(u", "_s)));
-        connect(chooser, &SelPanel::OnChange, this, ErrorGuard::guarded(this, &QuestionsPage::SelPanel1Change));
-        this->*layout.selPanel.member = chooser;
+        connect(chooser, &SelPanel::OnChange, this, ErrorGuard::guarded(this, &QuestionsPage::fillFromChooser));
+        controls.chooser = chooser;
 
-        this->*layout.aciertos.member = placeLabel(panel, layout.aciertos.name, layout.aciertos.x,
-                                                   layout.aciertos.y, u"Aciertos:"_s, comic(13),
-                                                   Colors::clBlack);
-        this->*layout.count.member = placeCount(panel, layout.count.name, layout.count.x, layout.count.y);
-        this->*layout.percent.member = placeRightAligned(panel, layout.percent.name, layout.percent.x,
-                                                         layout.percent.y, Colors::clTeal);
-        this->*layout.percentSign.member = placeLabel(panel, layout.percentSign.name,
-                                                      layout.percentSign.x, layout.percentSign.y,
-                                                      u"%"_s, comic(16), Colors::clTeal);
+        placeLabel(panel, layout.aciertos.name, layout.aciertos.x, layout.aciertos.y, u"Aciertos:"_s,
+                   comic(13), Colors::clBlack);
+        controls.count = placeCount(panel, layout.count.name, layout.count.x, layout.count.y);
+        controls.percent = placeRightAligned(panel, layout.percent.name, layout.percent.x,
+                                             layout.percent.y, Colors::clTeal);
+        placeLabel(panel, layout.percentSign.name, layout.percentSign.x, layout.percentSign.y, u"%"_s,
+                   comic(16), Colors::clTeal);
     }
 }
 
 void QuestionsPage::setPanelsCollapsed(bool collapsed)
 {
     const QScopedValueRollback<bool> all(m_settingAll, true);
-    for (CollapsePanel *panel : {CollapsePanel1, CollapsePanel2, CollapsePanel3, CollapsePanel4,
-                                  CollapsePanel5, CollapsePanel6})
-        panel->setCollapsed(collapsed);
+    for (const PanelLayout &layout : panelLayouts)
+        group(layout.group).panel->setCollapsed(collapsed);
 }
 
 SelPanel *QuestionsPage::chooser(int n) const
 {
-    return group(n - 1).selPanel;
+    return group(n - 1).chooser;
 }
 
-QuestionsPage::GroupControls QuestionsPage::group(int index) const
+const QuestionsPage::GroupControls &QuestionsPage::group(int index) const
 {
-    const GroupLayout &layout = groupLayouts[qBound(0, index, QuestionsExercise::groupCount - 1)];
-    return {this->*layout.panel, this->*layout.selPanel.member, this->*layout.count.member,
-            this->*layout.percent.member};
+    return m_groups[std::size_t(qBound(0, index, QuestionsExercise::groupCount - 1))];
 }
 
-void QuestionsPage::CorregirCuestionesClick()
+void QuestionsPage::correctAnswers()
 {
     using namespace QuestionsExercise;
     // Every blank starts out wrong, also those of the groups that began in teal.
     QStringList answers;
     for (int n = 1; n <= blankCount; ++n) {
-        QLineEdit *blank = Edit(n);
-        setTextColor(blank, Colors::clNavy);
-        answers << blank->text();
+        QLineEdit *edit = blank(n);
+        setTextColor(edit, Colors::clNavy);
+        answers << edit->text();
     }
     const Judgement judgement = judge(answers);
     for (int n = 1; n <= blankCount; ++n) {
-        QLineEdit *blank = Edit(n);
+        QLineEdit *edit = blank(n);
         const bool right = judgement.right[n - 1];
         if (right)
-            setTextColor(blank, Colors::clLime);
+            setTextColor(edit, Colors::clLime);
         // A wrong answer says why, for the pointer and for screen readers.
         const QString hint = right ? QString() : groupHint(groupOf(n));
-        blank->setToolTip(hint);
-        blank->setAccessibleDescription(hint);
+        edit->setToolTip(hint);
+        edit->setAccessibleDescription(hint);
     }
 
     RunScores &scores = runScores();
     storeHits(judgement, scores);
     for (int g = 0; g < groupCount; ++g) {
-        const GroupControls controls = group(g);
+        const GroupControls &controls = group(g);
         controls.count->setText(QString::number(judgement.hits[g]));
         controls.percent->setText(groupPercentText(g, judgement.hits[g]));
     }
-    TotCuestiones->setText(QString::number(judgement.total()));
+    m_totalHits->setText(QString::number(judgement.total()));
     TotCuestionesPercent->setText(totalPercentText(scores.questionsPercent));
     // Written here as well as by the help window's tick, so that the practice window has the
     // new figure even when this window is closed before the next tick.
     m_scores.setQuestions(scores.questionsPercent);
 }
 
-void QuestionsPage::SelPanel1Change(SelPanel *, const QString &Value, int Index)
+void QuestionsPage::fillFromChooser(SelPanel *, const QString &word, int row)
 {
     // The chooser also reports the pointer leaving it, with no word (row 0): that only closes
     // it. Emptying the blank then would throw away what the student had typed there.
-    const bool chosen = Index > 0 && !Value.isEmpty();
+    const bool chosen = row > 0 && !word.isEmpty();
     // The chooser never takes the focus, so the blank that asked for it still has it.
     for (int n = 1; chosen && n <= QuestionsExercise::blankCount; ++n) {
-        QLineEdit *blank = Edit(n);
-        if (blank->hasFocus())
-            blank->setText(Value);
+        QLineEdit *edit = blank(n);
+        if (edit->hasFocus())
+            edit->setText(word);
     }
     for (int g = 1; g <= QuestionsExercise::groupCount; ++g)
         chooser(g)->hide();
 }
 
-void QuestionsPage::Edit1KeyPress(QLineEdit *Sender, QChar &Key)
+void QuestionsPage::enterMovesOn(QLineEdit *blank, QChar &key)
 {
-    if (Key != QChar(13))
+    if (key != QChar(13))
         return;
     // Enter moves on to the next blank exactly as Tab would.
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(Sender, &tab);
-    Key = QChar();
+    QCoreApplication::sendEvent(blank, &tab);
+    key = QChar();
 }
 
 namespace {
@@ -527,13 +522,6 @@ void showChooser(SelPanel *chooser, Qt::MouseButton button)
     chooser->show();
 }
 } // namespace
-
-void QuestionsPage::Edit1MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel1, Button); }
-void QuestionsPage::Edit8MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel2, Button); }
-void QuestionsPage::Edit14MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel3, Button); }
-void QuestionsPage::Edit19MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel4, Button); }
-void QuestionsPage::Edit24MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel5, Button); }
-void QuestionsPage::Edit30MouseDown(QLineEdit *, Qt::MouseButton Button) { showChooser(SelPanel6, Button); }
 
 // A blank reached from the keyboard opens its group, so that what is typed is seen; the pointer
 // opens the groups by itself.
@@ -569,17 +557,14 @@ bool QuestionsPage::eventFilter(QObject *watched, QEvent *event)
         if (text.size() != 1)
             return false;
         QChar key = text.front();
-        ErrorGuard::run([&] { Edit1KeyPress(blank, key); });
+        ErrorGuard::run([&] { enterMovesOn(blank, key); });
         return key.isNull();
     }
     case QEvent::MouseButtonPress: {
-        using MouseDown = void (QuestionsPage::*)(QLineEdit *, Qt::MouseButton);
-        static constexpr MouseDown handlers[QuestionsExercise::groupCount] = {
-            &QP::Edit1MouseDown, &QP::Edit8MouseDown, &QP::Edit14MouseDown,
-            &QP::Edit19MouseDown, &QP::Edit24MouseDown, &QP::Edit30MouseDown};
+        // A left click on a blank shows its group's word chooser.
         const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
-        const MouseDown handler = handlers[QuestionsExercise::groupOf(blankNumber(blank))];
-        ErrorGuard::run([&] { (this->*handler)(blank, button); });
+        SelPanel *words = group(QuestionsExercise::groupOf(blankNumber(blank))).chooser;
+        ErrorGuard::run([&] { showChooser(words, button); });
         return false;
     }
     case QEvent::FocusIn: {

@@ -10,8 +10,6 @@
 #include <array>
 
 class ExerciseScores;
-class QFrame;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +20,7 @@ class TabPage;
 class QuestionsPage : public QObject {
     Q_OBJECT
 public:
-    // The questions' percentage goes into the run's score object, of which TCuestPercent is
+    // The questions' percentage goes into the run's score object, of which a hidden label is
     // a view.
     QuestionsPage(TabPage *page, ExerciseScores &scores);
 
@@ -30,80 +28,46 @@ public:
     void setPanelsCollapsed(bool collapsed);
 
     // Blank n (1 ... 34), named "Edit" + n.
-    QLineEdit *Edit(int n) const { return m_blanks[std::size_t(n - 1)]; }
-    // The selection panel of group n (1 ... 6).
+    QLineEdit *blank(int n) const { return m_blanks[std::size_t(n - 1)]; }
+    // The word chooser of group n (1 ... 6).
     SelPanel *chooser(int n) const;
-
-    // Handlers.
-    void CorregirCuestionesClick();
-    void SelPanel1Change(SelPanel *Sender, const QString &Value, int Index);
-    // Every blank's key press; Key is set to 0 when the key is swallowed.
-    void Edit1KeyPress(QLineEdit *Sender, QChar &Key);
-    // Each group's blanks share one mouse-down handler.
-    void Edit1MouseDown(QLineEdit *Sender, Qt::MouseButton Button);
-    void Edit8MouseDown(QLineEdit *Sender, Qt::MouseButton Button);
-    void Edit14MouseDown(QLineEdit *Sender, Qt::MouseButton Button);
-    void Edit19MouseDown(QLineEdit *Sender, Qt::MouseButton Button);
-    void Edit24MouseDown(QLineEdit *Sender, Qt::MouseButton Button);
-    void Edit30MouseDown(QLineEdit *Sender, Qt::MouseButton Button);
-
-    // The title strip and the six question groups, stacked in this order from the top:
-    // 6, 5, 4, 1, 2, 3.
-    QFrame *Bevel11 = nullptr;
-    QLabel *Label139 = nullptr;
-    QPushButton *CorregirCuestiones = nullptr;
-    CollapsePanel *CollapsePanel1 = nullptr;
-    CollapsePanel *CollapsePanel2 = nullptr;
-    CollapsePanel *CollapsePanel3 = nullptr;
-    CollapsePanel *CollapsePanel4 = nullptr;
-    CollapsePanel *CollapsePanel5 = nullptr;
-    CollapsePanel *CollapsePanel6 = nullptr;
-    QLabel *TCuestPercent = nullptr;
-
-    // Seen below the group headers while they are folded: a picture and the results box.
-    QLabel *Image1 = nullptr;
-    QFrame *Bevel18 = nullptr;
-    QLabel *Label132 = nullptr;
-    QLabel *Label134 = nullptr;
-    QLabel *TotCuestiones = nullptr;
-    QLabel *TotCuestionesPercent = nullptr;
-    QLabel *Label138 = nullptr;
-
-    // Inside the groups, in group order 1 ... 6: the frame behind the sentences, the word
-    // chooser, and the scores ("Aciertos:", count, percentage, "%").
-    QFrame *Bevel17 = nullptr, *Bevel16 = nullptr, *Bevel15 = nullptr;
-    QFrame *Bevel12 = nullptr, *Bevel13 = nullptr, *Bevel14 = nullptr;
-    SelPanel *SelPanel1 = nullptr, *SelPanel2 = nullptr, *SelPanel3 = nullptr;
-    SelPanel *SelPanel4 = nullptr, *SelPanel5 = nullptr, *SelPanel6 = nullptr;
-    QLabel *Label34 = nullptr, *totporque = nullptr, *porquepercent = nullptr, *Label33 = nullptr;
-    QLabel *Label45 = nullptr, *TotSino = nullptr, *Sinopercent = nullptr, *Label49 = nullptr;
-    QLabel *Label61 = nullptr, *Totaun = nullptr, *Aunpercent = nullptr, *Label64 = nullptr;
-    QLabel *Label128 = nullptr, *Tothecho = nullptr, *hechopercent = nullptr, *Label131 = nullptr;
-    QLabel *Label129 = nullptr, *TotA = nullptr, *Apercent = nullptr, *Label133 = nullptr;
-    QLabel *Label130 = nullptr, *Tothaber = nullptr, *Haberpercent = nullptr, *Label135 = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the page keeps of each group after building it.
     struct GroupControls {
-        CollapsePanel *panel;
-        SelPanel *selPanel;
-        QLabel *count;
-        QLabel *percent;
+        CollapsePanel *panel = nullptr;
+        SelPanel *chooser = nullptr;
+        QLabel *count = nullptr;
+        QLabel *percent = nullptr;
     };
 
     static CollapsePanel *makeQuestionPanel(TabPage *page, const char *name, const QString &header,
                                              int expandedHeight);
     void buildResultsBox(TabPage *page);
     void buildGroups();
+    void correctAnswers();
+    // A word picked in a chooser goes into the blank that opened it.
+    void fillFromChooser(SelPanel *chooser, const QString &word, int row);
+    // Every blank's key press; the key is set to 0 when it is swallowed.
+    void enterMovesOn(QLineEdit *blank, QChar &key);
     void openGroupOf(QLineEdit *blank);
     void foldAllBut(CollapsePanel *open);
-    GroupControls group(int index) const;
+    const GroupControls &group(int index) const;
 
     ExerciseScores &m_scores;
+    // In group order 1 ... 6.
+    std::array<GroupControls, QuestionsExercise::groupCount> m_groups{};
     // The thirty-four blanks in number order, held from the page's building.
     std::array<QLineEdit *, QuestionsExercise::blankCount> m_blanks{};
+    QPushButton *m_correctButton = nullptr;
+    // The rounded questions percentage, never shown.
+    QLabel *m_percentReadout = nullptr;
+    // The results box under the folded groups: hits over all groups and their percentage.
+    QLabel *m_totalHits = nullptr;
+    QLabel *TotCuestionesPercent = nullptr;
     // Set while the window opens or folds all six at once.
     bool m_settingAll = false;
 };

@@ -16,33 +16,40 @@
 
 using namespace WindowControls;
 
+namespace {
+
+// The rules, one entry per line.
+QStringList rulesLines();
+
+} // namespace
+
 RulesPage::RulesPage(TabPage *page) : QObject(page)
 {
     // An editable box: the student may type notes into it, and none of that is ever saved.
-    RichEdit1 = new QTextEdit(page);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setGeometry(16, 20, 649, 357);
-    RichEdit1->setFrameShape(QFrame::NoFrame);
-    RichEdit1->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 13));
-    QPalette palette = RichEdit1->palette();
+    m_rulesBox = new QTextEdit(page);
+    m_rulesBox->setObjectName(QStringLiteral("RichEdit1"));
+    m_rulesBox->setGeometry(16, 20, 649, 357);
+    m_rulesBox->setFrameShape(QFrame::NoFrame);
+    m_rulesBox->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 13));
+    QPalette palette = m_rulesBox->palette();
     palette.setColor(QPalette::Base, Colors::toQColor(Colors::clBtnFace));
     palette.setColor(QPalette::Text, Colors::toQColor(Colors::clNavy));
-    RichEdit1->setPalette(palette);
-    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_rulesBox->setPalette(palette);
+    m_rulesBox->setLineWrapMode(QTextEdit::NoWrap);
+    m_rulesBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rulesBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Indents are tabs of 64 pixels; the table of word classes gets stops of its own.
-    RichEdit1->setTabStopDistance(64);
-    RichEdit1->setPlainText(rulesLines().join(QLatin1Char('\n')));
+    m_rulesBox->setTabStopDistance(64);
+    m_rulesBox->setPlainText(rulesLines().join(QLatin1Char('\n')));
     alignTable();
-    RichEdit1->document()->setModified(false);
-    RichEdit1->installEventFilter(this);
+    m_rulesBox->document()->setModified(false);
+    m_rulesBox->installEventFilter(this);
 }
 
 bool RulesPage::eventFilter(QObject *watched, QEvent *event)
 {
     // Other letters, other widths: the table is measured again.
-    if (watched == RichEdit1 && event->type() == QEvent::FontChange)
+    if (watched == m_rulesBox && event->type() == QEvent::FontChange)
         alignTable();
     return QObject::eventFilter(watched, event);
 }
@@ -54,8 +61,8 @@ bool RulesPage::eventFilter(QObject *watched, QEvent *event)
 // lead to the same column as one.
 void RulesPage::alignTable()
 {
-    QTextDocument *document = RichEdit1->document();
-    const QFontMetricsF metrics(RichEdit1->font());
+    QTextDocument *document = m_rulesBox->document();
+    const QFontMetricsF metrics(m_rulesBox->font());
     const qreal gap = metrics.horizontalAdvance(QStringLiteral("MM"));
 
     QList<QTextBlock> rows;
@@ -100,7 +107,9 @@ void RulesPage::alignTable()
     document->setUndoRedoEnabled(undo);
 }
 
-QStringList RulesPage::rulesLines()
+namespace {
+
+QStringList rulesLines()
 {
     static const char16_t *const lines[] = {
     u"                                             NORMAS DE ACENTUACIÓN.        ",
@@ -159,3 +168,5 @@ QStringList RulesPage::rulesLines()
         result.append(QString::fromUtf16(line));
     return result;
 }
+
+} // namespace

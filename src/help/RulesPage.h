@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 
 class QTextEdit;
 class TabPage;
@@ -12,15 +11,12 @@ class RulesPage : public QObject {
 public:
     explicit RulesPage(TabPage *page);
 
-    // The rules text of RichEdit1, one entry per line.
-    static QStringList rulesLines();
-
-    QTextEdit *RichEdit1 = nullptr;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Sets the tab stops of the class table from the widths of its entries in the box's font.
     void alignTable();
+
+    QTextEdit *m_rulesBox = nullptr;
 };
