@@ -3,7 +3,7 @@
 #include "help/ExamplesPage.h"
 #include "help/ExercisesWindow.h"
 
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
@@ -127,7 +127,6 @@ class TestExamplesPage : public QObject {
 private slots:
     void init()
     {
-        runScores() = RunScores{};
         m_window = std::make_unique<ExercisesWindow>();
         m_page = m_window->examplesPage;
         m_window->TabbedNotebook1->setPageIndex(ExercisesWindow::PageEjemplos);
@@ -161,7 +160,7 @@ private slots:
         ExamplesPage &page = *m_page;
         // A click on a group list before anything was ever picked moves nothing.
         click(emptyPlace(page.ListBoxAgudas));
-        QCOMPARE(runScores().exampleAttempts, 0);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 0);
 
         // Pick, then click a group list.
         click(wordAt(page.ListBox1, u"amor"_s));
@@ -188,7 +187,7 @@ private slots:
         drag(martir, inWindow(page.ListBox1, QPoint(0, 0)) + QPoint(300, -40));
         QVERIFY(page.selectedWordIndex >= 0);
         QCOMPARE(page.ListBox1->item(page.selectedWordIndex)->text(), u"mártir"_s);
-        QCOMPARE(runScores().exampleAttempts, 2);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 2);
         click(emptyPlace(page.ListBoxLlanas));
         QCOMPARE(items(page.ListBoxLlanas), (QStringList{u"joven"_s, u"mártir"_s}));
 
@@ -202,13 +201,13 @@ private slots:
         QTest::mouseDClick(handle(), Qt::LeftButton, {}, wordAt(page.ListBoxAgudas, u"tórax"_s));
         QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
         QCOMPARE(page.ListBox1->item(page.ListBox1->count() - 1)->text(), u"tórax"_s);
-        QCOMPARE(runScores().exampleAttempts, 4);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 4);
 
         // With nothing picked, a drag from one group to another moves nothing.
         drag(wordAt(page.ListBoxAgudas, u"amor"_s), emptyPlace(page.ListBoxLlanas));
         QCOMPARE(items(page.ListBoxAgudas), QStringList{u"amor"_s});
         QCOMPARE(page.ListBoxLlanas->count(), 2);
-        QCOMPARE(runScores().exampleAttempts, 4);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 4);
 
         // A drag from group A to group B takes the picked word to B, and A's end of the drag
         // then finds nothing to move.
@@ -226,7 +225,7 @@ private slots:
         QCOMPARE(page.Tllanas->text(), u"3"_s);
         QCOMPARE(page.Tllanas->accessibleName(), u"Llanas correctas: 3"_s);
         checkFigures(u"5"_s, u"6"_s, u"83"_s);
-        QCOMPARE(runScores().exampleHits, 5);
+        QCOMPARE(m_window->scores().counts().exampleHits, 5);
     }
 
     // Keys only: every word placed, a group lit, the banner, then one sent back with Delete.
@@ -235,13 +234,13 @@ private slots:
         ExamplesPage &page = *m_page;
         // A digit with nothing picked counts nothing.
         key(page.ListBox1, Qt::Key_1);
-        QCOMPARE(runScores().exampleAttempts, 0);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 0);
 
         // A wrong key first, then Delete on that group and the right key.
         pickByKeyboard(u"amor"_s);
         QTest::keyClick(page.ListBox1, Qt::Key_2);
         QCOMPARE(items(page.ListBoxLlanas), QStringList{u"amor"_s});
-        QCOMPARE(runScores().exampleAttempts, 1);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 1);
         page.ListBoxLlanas->setCurrentRow(0);
         key(page.ListBoxLlanas, Qt::Key_Delete);
         QCOMPARE(page.ListBoxLlanas->count(), 0);
@@ -252,7 +251,7 @@ private slots:
             QTest::keyClick(page.ListBox1, Qt::Key(Qt::Key_1 + groupOf(word)));
         }
         QCOMPARE(page.ListBox1->count(), 0);
-        QCOMPARE(runScores().exampleAttempts, 61);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 61);
         QCOMPARE(page.TAgudas->text(), u"0"_s);
         m_window->Timer1Timer();
         for (int group = 0; group < Exercise::groupCount; ++group) {
@@ -301,12 +300,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), page.ListBoxTriptongos);
         QTest::keyClick(page.ListBoxTriptongos, Qt::Key_Return);
         QCOMPARE(items(page.ListBoxTriptongos), (QStringList{u"aguáis"_s, u"apacigüéis"_s}));
-        QCOMPARE(runScores().exampleAttempts, 6);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 6);
         // With nothing picked, Enter on a group moves nothing and counts nothing.
         page.ListBox1->clearSelection();
         QCOMPARE(page.selectedWordIndex, -1);
         QTest::keyClick(page.ListBoxTriptongos, Qt::Key_Enter);
-        QCOMPARE(runScores().exampleAttempts, 6);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 6);
         QCOMPARE(page.ListBoxTriptongos->count(), 2);
     }
 
@@ -443,10 +442,10 @@ private slots:
     {
         QFETCH(int, hits);
         QFETCH(QString, caption);
-        runScores().porqueHits = hits / 2;
-        runScores().haberHits = hits - hits / 2;
+        m_window->scores().counts().porqueHits = hits / 2;
+        m_window->scores().counts().haberHits = hits - hits / 2;
         m_window->Timer1Timer();
-        QCOMPARE(double(runScores().questionsPercent), hits * 100.0 / 34);
+        QCOMPARE(double(m_window->scores().counts().questionsPercent), hits * 100.0 / 34);
         QCOMPARE(m_window->TCuestPercent->text(), caption);
     }
 
@@ -464,13 +463,13 @@ private slots:
         m_window->Timer1->start();
         pickByKeyboard(u"amor"_s);
         QTest::keyClick(m_page->ListBox1, Qt::Key_1);
-        runScores().porqueHits = 17;
+        m_window->scores().counts().porqueHits = 17;
         if (closeBox)
             QVERIFY(m_window->close());
         else
             m_window->Volver->click();
         QVERIFY(!m_window->Timer1->isActive());
-        QCOMPARE(runScores().exampleHits, 1);
+        QCOMPARE(m_window->scores().counts().exampleHits, 1);
         QCOMPARE(m_window->porcen1->text(), u"100"_s);
         QCOMPARE(m_window->TCuestPercent->text(), u"50"_s);
     }

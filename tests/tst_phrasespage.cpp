@@ -4,7 +4,7 @@
 
 #include "ScriptedDialogs.h"
 #include "shared/AppError.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "shared/TextFile.h"
 #include "widgets/BigText.h"
 #include "widgets/TabbedNotebook.h"
@@ -64,7 +64,6 @@ class TestPhrasesPage : public QObject {
 private slots:
     void init()
     {
-        runScores() = RunScores{};
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
         m_previous = QDir::currentPath();
@@ -141,8 +140,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), m_page->Corregir);
         QTest::keyClick(m_page->Corregir, Qt::Key_Space);
         // The blank line and the one without acute accents are no phrases to count.
-        QCOMPARE(runScores().phraseTotal, 2);
-        QCOMPARE(runScores().phraseHits, 1);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 2);
+        QCOMPARE(m_window->scores().counts().phraseHits, 1);
         QCOMPARE(m_page->Tfrases->text(), u"1/2"_s);
         QCOMPARE(m_page->Tpercentfrases->text(), u"50"_s);
         QVERIFY(!edit->isVisible());
@@ -196,7 +195,7 @@ private slots:
 
         // A second correction of the same file is ignored.
         m_page->Corregir->click();
-        QCOMPARE(runScores().phraseTotal, 2);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 2);
         QCOMPARE(viewer->Count(), looks.size());
         QVERIFY(dialogs.messages.isEmpty());
     }
@@ -274,7 +273,7 @@ private slots:
         // Restoring the accents of every line, however long, makes them all right.
         m_page->RichEdit2->setPlainText(reference.join(u'\n'));
         m_page->Corregir->click();
-        QCOMPARE(runScores().phraseHits, reference.size());
+        QCOMPARE(m_window->scores().counts().phraseHits, reference.size());
     }
 
     // Too large a phrase file is refused, naming its size, before it is read; one with too
@@ -324,8 +323,8 @@ private slots:
             student[i] = lines[i];
         m_page->RichEdit2->setPlainText(student.join(u'\n'));
         m_page->Corregir->click();
-        QCOMPARE(runScores().phraseTotal, 1200);
-        QCOMPARE(runScores().phraseHits, 600);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 1200);
+        QCOMPARE(m_window->scores().counts().phraseHits, 600);
         QCOMPARE(m_page->BigText1->Count(), 1200);
         const auto *last = static_cast<const TextAttributes *>(m_page->BigText1->AttributeStore().Get(1199));
         QCOMPARE(last->BackColor, Colors::clBtnFace);
@@ -384,8 +383,8 @@ private slots:
         QCOMPARE(edit->toPlainText(), typed);
         QCOMPARE(m_page->referenceLines(), (QStringList{u"Sí"_s, u"Tú"_s}));
         m_page->Corregir->click();
-        QCOMPARE(runScores().phraseTotal, 2);
-        QCOMPARE(runScores().phraseHits, 1);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 2);
+        QCOMPARE(m_window->scores().counts().phraseHits, 1);
         QCOMPARE(m_page->BigText1->GetLine(0), u"Sí"_s);
     }
 

@@ -5,7 +5,7 @@
 
 #include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/SelPanel.h"
 #include "widgets/TabbedNotebook.h"
@@ -64,7 +64,6 @@ class TestQuestionsPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { runScores() = RunScores{}; }
 
     void blanksAsBuilt_data()
     {
@@ -182,7 +181,7 @@ private slots:
         ExercisesWindow window;
         window.TabbedNotebook1->setPageIndex(ExercisesWindow::PageCuestiones);
         QuestionsPage *page = window.questionsPage;
-        runScores().sinoHits = 4;
+        window.scores().counts().sinoHits = 4;
         page->CorregirCuestiones->click();
         for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
             QCOMPARE(textColor(page->Edit(n)), navy);
@@ -195,7 +194,7 @@ private slots:
             QCOMPARE(percent->text(), QString());
         QCOMPARE(page->TotCuestiones->text(), u"0"_s);
         QCOMPARE(page->TotCuestionesPercent->text(), QString());
-        QCOMPARE(runScores().sinoHits, 0);
+        QCOMPARE(window.scores().counts().sinoHits, 0);
         QCOMPARE(window.TCuestPercent->text(), u"0"_s);
     }
 
@@ -278,9 +277,9 @@ private slots:
         QCOMPARE(page->totporque->text(), u"0"_s);
         QCOMPARE(page->TotCuestiones->text(), u"7"_s);
         QCOMPARE(page->TotCuestionesPercent->text(), u"20"_s + QLocale().decimalPoint() + u"6"_s);
-        QCOMPARE(runScores().hechoHits, 5);
-        QCOMPARE(runScores().sinoHits, 1);
-        QCOMPARE(runScores().haHits, 1);
+        QCOMPARE(window.scores().counts().hechoHits, 5);
+        QCOMPARE(window.scores().counts().sinoHits, 1);
+        QCOMPARE(window.scores().counts().haHits, 1);
         // Written at once, not only by the next tick: 7 of 34 is 20.59 %.
         QCOMPARE(window.TCuestPercent->text(), u"21"_s);
 
@@ -298,7 +297,7 @@ private slots:
         QCOMPARE(page->Tothecho->text(), u"4"_s);
         QCOMPARE(page->hechopercent->text(), u"80"_s);
         QCOMPARE(page->TotCuestiones->text(), u"6"_s);
-        QCOMPARE(runScores().hechoHits, 4);
+        QCOMPARE(window.scores().counts().hechoHits, 4);
         QCOMPARE(window.TCuestPercent->text(), u"18"_s);
     }
 

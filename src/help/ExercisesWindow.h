@@ -86,5 +86,3 @@ private:
     std::unique_ptr<ExerciseScores> m_ownScores;
     ExerciseScores &m_scores;
 };
-
-extern ExercisesWindow *Ayuda;

@@ -6,7 +6,7 @@
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
 #include "shared/NumberFormat.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 #include "spanish/WordExplanation.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -103,7 +103,7 @@ QString lineTip(const QString &student, const QString &model)
 } // namespace
 
 PhrasesPage::PhrasesPage(TabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores)
-    : QObject(page), m_openDialog(openDialog), m_scores(scores), m_exercise(runScores())
+    : QObject(page), m_openDialog(openDialog), m_scores(scores), m_exercise(scores.counts())
 {
     connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
         if (exercise == ExerciseScores::Phrases)
@@ -272,8 +272,8 @@ void PhrasesPage::CorregirClick()
     if (m_exercise.correct(student) != PhrasesExercise::Outcome::Corrected)
         return;
 
-    phrasePercent = PhrasesExercise::phrasePercent(runScores());
-    Tfrases->setText(PhrasesExercise::hitsCaption(runScores()));
+    phrasePercent = PhrasesExercise::phrasePercent(m_scores.counts());
+    Tfrases->setText(PhrasesExercise::hitsCaption(m_scores.counts()));
     Tfrases->adjustSize();
     m_scores.setPhrases(phrasePercent);
 

@@ -5,7 +5,7 @@
 
 #include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 #include "widgets/CollapsePanel.h"
@@ -479,7 +479,7 @@ void QuestionsPage::CorregirCuestionesClick()
         blank->setAccessibleDescription(hint);
     }
 
-    RunScores &scores = runScores();
+    RunCounts &scores = m_scores.counts();
     storeHits(judgement, scores);
     for (int g = 0; g < groupCount; ++g) {
         const GroupControls controls = group(g);
