@@ -614,14 +614,33 @@ private slots:
         QCOMPARE(box(4)->Caption(), QStringLiteral("pingüino"));
     }
 
-    void cancelledOpenChangesNothing()
+    // An open that is cancelled or fails leaves the board, its replacement words and its
+    // counters as they were.
+    void openThatDoesNotHappenChangesNothing_data()
     {
+        QTest::addColumn<QString>("chosen");
+        QTest::addRow("cancelled") << QString();
+        QTest::addRow("no such file") << "no-existe.txt";
+        QTest::addRow("unreadable") << "ilegible.txt";
+    }
+    void openThatDoesNotHappenChangesNothing()
+    {
+        QFETCH(QString, chosen);
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("ilegible.txt")));
         openWindow();
         choose(1, wrongItem);
-        m_dialogs->queueCancel();
-        m_form->openBoard();
+        if (chosen.isEmpty()) {
+            m_dialogs->queueCancel();
+            m_form->openBoard();
+        } else {
+            m_dialogs->queueFile(m_room->filePath(chosen));
+            QVERIFY_THROWS_EXCEPTION(AppError, m_form->openBoard());
+        }
         QCOMPARE(m_form->scores().counts().boardMisses, 1);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 1);
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
+        choose(2, wrongItem);
+        QCOMPARE(box(2)->Caption(), QStringLiteral("fácil"));
     }
 
     // A selector whose word runs out is left empty: it cannot be entered, chosen or missed.
@@ -720,25 +739,6 @@ private slots:
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Caption(), QStringLiteral("camión"));
         QVERIFY(box(2)->isEnabled());
-    }
-
-    void failedOpenKeepsTheBoardWords()
-    {
-        openWindow();
-        m_dialogs->queueFile(m_room->filePath(QStringLiteral("no-existe.txt")));
-        QVERIFY_THROWS_EXCEPTION(AppError, m_form->openBoard());
-        choose(1, wrongItem);
-        QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
-    }
-
-    void unreadableBoardKeepsTheCounters()
-    {
-        openWindow();
-        choose(1, wrongItem);
-        m_dialogs->queueFile(m_room->filePath(QStringLiteral("no-existe.txt")));
-        QVERIFY_THROWS_EXCEPTION(AppError, m_form->openBoard());
-        QCOMPARE(m_form->scores().counts().boardMisses, 1);
-        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 1);
     }
 
     void failedOpenFromTheToolBarIsShownAndTheBoardGoesOn()

@@ -104,6 +104,11 @@ StudentDataDialog::StudentDataDialog(ExerciseScores &scores, QWidget *parent) : 
     m_nameEdit->setFocus();
 }
 
+StudentDataDialog::StudentDataDialog(QWidget *parent) : StudentDataDialog(*new ExerciseScores, parent)
+{
+    m_scores.setParent(this);
+}
+
 void StudentDataDialog::keepToOneLine(QLineEdit *edit, const QString &field)
 {
     // A pasted line break would split the results file's student line; an overlong text is

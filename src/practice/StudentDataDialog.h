@@ -11,8 +11,10 @@ class QPushButton;
 class StudentDataDialog : public QDialog {
     Q_OBJECT
 public:
-    // What the student types is stored in the run's score object.
+    // What the student types is stored in the run's score object, or in one of the dialog's
+    // own (a test's).
     explicit StudentDataDialog(ExerciseScores &scores, QWidget *parent = nullptr);
+    explicit StudentDataDialog(QWidget *parent = nullptr);
 
 private:
     // "Salir": stores what was typed (an empty field keeps the earlier value) and closes. With

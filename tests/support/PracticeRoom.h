@@ -1,7 +1,6 @@
-// The set-up the practice room's tests share: a working folder that is also the home folder
-// (the results file and the history are written there), scripted dialogs and mail, and the
-// program's windows on one score object, the practice window made when asked for and the
-// others on their first use, as the program makes them.
+// What the practice room's tests share: a working folder that is also the home folder (the
+// results file and the history go there), scripted dialogs and mail, and the program's windows,
+// the practice window made when first asked for and the others on their first use.
 #pragma once
 
 #include "FakeMailTransport.h"
@@ -11,18 +10,13 @@
 #include "app/TildoraWindows.h"
 #include "practice/PracticeWindow.h"
 
-#include <QStringList>
-#include <QTest>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <memory>
 
-class ExerciseScores;
-class QDialog;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-// A window's control as its tests reach it: by the object name it has always had.
+// A window's control, by the object name it has always had.
 template <typename Control>
 Control *control(const QObject &window, const QString &objectName)
 {
@@ -34,21 +28,17 @@ Control *control(const QObject &window, const QString &objectName)
 
 class PracticeRoom {
 public:
-    PracticeRoom();
+    PracticeRoom() : m_previousHome(qgetenv("HOME")) { qputenv("HOME", m_folder.path().toUtf8()); }
     ~PracticeRoom();
-    PracticeRoom(const PracticeRoom &) = delete;
-    PracticeRoom &operator=(const PracticeRoom &) = delete;
 
     QString path() const { return m_folder.path(); }
     QString filePath(const QString &name) const { return m_folder.filePath(name); }
-    // A board file in the working folder: the practice window reads nivel1.txt as it is made.
+    // The practice window reads nivel1.txt as it is made.
     void writeBoard(const QStringList &lines, const QString &name = QStringLiteral("nivel1.txt"));
 
-    // The windows, made on the first call.
     TildoraWindows &windows();
     PracticeWindow &practiceWindow() { return windows().practiceWindow(); }
     ExerciseScores &scores() { return windows().scores(); }
-    // A control of the practice window.
     template <typename Control>
     Control *named(const char *objectName)
     {
@@ -69,7 +59,13 @@ private:
 
 // The student-data dialog's fields, its "Salir" and the line that asks for the name.
 struct StudentDataControls {
-    explicit StudentDataControls(const QDialog &dialog);
+    explicit StudentDataControls(const QObject &dialog)
+        : name(control<QLineEdit>(dialog, QStringLiteral("Alumno"))),
+          group(control<QLineEdit>(dialog, QStringLiteral("curso"))),
+          leave(control<QPushButton>(dialog, QStringLiteral("BitBtn1"))),
+          nameNeeded(control<QLabel>(dialog, QStringLiteral("NameNeeded")))
+    {
+    }
 
     QLineEdit *name;
     QLineEdit *group;
