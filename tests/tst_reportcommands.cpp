@@ -5,7 +5,6 @@
 #include "exercises/ExerciseScores.h"
 #include "results/ScoreHistory.h"
 #include "practice/ReportCommands.h"
-#include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
@@ -81,14 +80,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, saved);
         m_scores->setStudentName(QString());
-        StudentDataDialog &box = m_room->windows().studentDataDialog();
-        const StudentDataControls data(box);
-        m_dialogs->queueModal([&](QDialog &dialog) {
-            data.name->setText(typed);
-            if (!typed.isEmpty())
-                data.leave->click();
-            return dialog.result();
-        });
+        m_room->answerStudentData(typed, !typed.isEmpty());
         m_dialogs->queueFile(m_room->filePath(QStringLiteral("luis.pdf")));
         m_room->named<QPushButton>("GuardarPDF")->click();
         QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});

@@ -382,8 +382,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, group);
         QFETCH(QString, message);
-        StudentDataDialog &box = m_room->windows().studentDataDialog();
-        const StudentDataControls data(box);
+        const StudentDataControls data(m_room->windows().studentDataDialog());
         data.name->setText(name);
         data.group->setText(group);
         data.leave->click();
@@ -427,14 +426,8 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, salir);
-        StudentDataDialog &box = m_room->windows().studentDataDialog();
-        const StudentDataControls data(box);
-        m_dialogs->queueModal([&](QDialog &dialog) {
-            data.name->setText(typed);
-            if (salir)
-                data.leave->click();
-            return dialog.result();
-        });
+        const StudentDataControls data(m_room->windows().studentDataDialog());
+        m_room->answerStudentData(typed, salir);
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
         QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});

@@ -135,21 +135,6 @@ StudentDataDialog &TildoraWindows::studentDataDialog()
     return madeOnFirstUse(m_studentData, *m_scores);
 }
 
-bool TildoraWindows::isBuilt(Window window) const
-{
-    switch (window) {
-    case Window::Exercises:
-        return m_exercises != nullptr;
-    case Window::PhraseEditor:
-        return m_editor != nullptr;
-    case Window::About:
-        return m_about != nullptr;
-    case Window::StudentData:
-        return m_studentData != nullptr;
-    }
-    return false;
-}
-
 void TildoraWindows::showPracticeWindow()
 {
     m_practice->show();

@@ -19,7 +19,6 @@ public:
     // How a run starts: every window at once, or the practice window alone and each other
     // window when it is first needed.
     enum class Start { AllWindows, PracticeWindowFirst };
-    enum class Window { Exercises, PhraseEditor, About, StudentData };
 
     explicit TildoraWindows(Start start = Start::AllWindows);
     ~TildoraWindows();
@@ -34,8 +33,6 @@ public:
     PhraseEditor &phraseEditor();
     AboutWindow &aboutWindow();
     StudentDataDialog &studentDataDialog();
-    // Whether the window has been made yet.
-    bool isBuilt(Window window) const;
 
     // Shows the practice window, the one the student sees first.
     void showPracticeWindow();

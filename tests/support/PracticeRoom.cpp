@@ -3,6 +3,8 @@
 
 #include "shared/TextFile.h"
 
+#include <QDialog>
+
 PracticeRoom::~PracticeRoom()
 {
     m_windows.reset();
@@ -12,6 +14,17 @@ PracticeRoom::~PracticeRoom()
 void PracticeRoom::writeBoard(const QStringList &lines, const QString &name)
 {
     TextFile::writeLines(filePath(name), lines);
+}
+
+void PracticeRoom::answerStudentData(const QString &typed, bool leave)
+{
+    dialogs.queueModal([typed, leave](QDialog &dialog) {
+        const StudentDataControls data(dialog);
+        data.name->setText(typed);
+        if (leave)
+            data.leave->click();
+        return dialog.result();
+    });
 }
 
 TildoraWindows &PracticeRoom::windows()

@@ -36,6 +36,9 @@ public:
     // The practice window reads nivel1.txt as it is made.
     void writeBoard(const QStringList &lines, const QString &name = QStringLiteral("nivel1.txt"));
 
+    // The next student-data dialog: this name typed, then "Salir" or the close box.
+    void answerStudentData(const QString &typed, bool leave);
+
     TildoraWindows &windows();
     PracticeWindow &practiceWindow() { return windows().practiceWindow(); }
     ExerciseScores &scores() { return windows().scores(); }
