@@ -3,7 +3,7 @@
 #include "exercises/BoardExercise.h"
 #include "practice/PracticeWindow.h"
 #include "richtext/RichTextFile.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,8 +64,8 @@ BENCHMARK(BM_PlainLineRead)->Unit(benchmark::kMillisecond);
 
 static void BM_BoardLoad(benchmark::State &state)
 {
-    RunScores scores;
-    BoardExercise board(scores);
+    RunCounts counts;
+    BoardExercise board(counts);
     for (auto _ : state) {
         board.start(RichTextFile::readText(bigBoard()));
         benchmark::DoNotOptimize(board.wordAt(bigBoardLines));

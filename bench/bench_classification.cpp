@@ -3,7 +3,7 @@
 #include "exercises/ClassificationExercise.h"
 #include "help/ExamplesPage.h"
 #include "help/ExercisesWindow.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "widgets/TabbedNotebook.h"
 
 #include <QApplication>
@@ -31,9 +31,9 @@ ClassificationExercise::GroupItems allPlaced()
 
 static void BM_RecountAllPlaced(benchmark::State &state)
 {
-    RunScores scores;
-    scores.exampleAttempts = 60;
-    ClassificationExercise exercise(scores);
+    RunCounts counts;
+    counts.exampleAttempts = 60;
+    ClassificationExercise exercise(counts);
     const ClassificationExercise::GroupItems groups = allPlaced();
     for (auto _ : state)
         benchmark::DoNotOptimize(exercise.recount(groups));
@@ -43,7 +43,6 @@ BENCHMARK(BM_RecountAllPlaced)->Unit(benchmark::kMicrosecond);
 // One tick of the help window with nothing changed since the last one, the page on view.
 static void BM_IdleTick(benchmark::State &state)
 {
-    runScores() = RunScores{};
     ExercisesWindow window;
     window.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
     window.findChild<TabbedNotebook *>()->setPageIndex(ExercisesWindow::PageEjemplos);
@@ -53,7 +52,7 @@ static void BM_IdleTick(benchmark::State &state)
     window.findChild<QListWidget *>(QStringLiteral("ListBox1"))->clear();
     for (int group = 0; group < ClassificationExercise::groupCount; ++group)
         page->groupList(group)->addItems(groups[std::size_t(group)]);
-    runScores().exampleAttempts = 60;
+    window.scores().counts().exampleAttempts = 60;
     window.refreshFigures();
     QCoreApplication::processEvents();
     for (auto _ : state) {

@@ -30,7 +30,7 @@ static void BM_TildoraWindows(benchmark::State &state)
     QDir::setCurrent(folder.path());
     for (auto _ : state) {
         TildoraWindows windows;
-        windows.form1->show();
+        windows.showPracticeWindow();
         QCoreApplication::processEvents();
     }
     QDir::setCurrent(previous);

@@ -7,7 +7,7 @@
 #include "exercises/PhrasesExercise.h"
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 #include "shared/TextFile.h"
 
 #include <QCoreApplication>
@@ -37,7 +37,7 @@ bool readOrRefuse(Read read)
 
 void loadBoard(const QString &text)
 {
-    RunScores scores;
+    RunCounts scores;
     BoardExercise board(scores);
     board.start(text);
     for (int line = 1; line <= BoardExercise::boardSize; ++line)
@@ -49,7 +49,7 @@ void loadBoard(const QString &text)
 
 void loadPhrases(const QStringList &lines)
 {
-    RunScores scores;
+    RunCounts scores;
     PhrasesExercise phrases(scores);
     phrases.open(lines);
     const QString copy = phrases.studentCopy();

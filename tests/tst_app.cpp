@@ -14,10 +14,12 @@
 #include "shared/AppError.h"
 #include "ui/ErrorGuard.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -29,12 +31,13 @@ class WindowsAtOpen : public ScriptedDialogs {
 public:
     FileDialogResult openFile(QWidget *parent, const FileDialogRequest &request) override
     {
-        othersExisted = MainForm || AboutBox || Ayuda || DatosBox;
-        practiceWindowSet = Form1 != nullptr;
+        const QStringList others = {"MainForm", "AboutBox", "Ayuda", "DatosBox"};
+        othersExisted = false;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            othersExisted = othersExisted || others.contains(window->objectName());
         return ScriptedDialogs::openFile(parent, request);
     }
     bool othersExisted = true;
-    bool practiceWindowSet = true;
 };
 
 // A handler that fails the first time it runs.
@@ -109,74 +112,83 @@ private slots:
     {
         TemporaryWorkingFolder folder;
         WindowsAtOpen dialogs;
+        QPointer<QWidget> practiceLeft;
         {
             TildoraWindows windows;
             QVERIFY(!dialogs.othersExisted);
             QCOMPARE(dialogs.openRequests.size(), 1);
-            QCOMPARE(Form1, windows.form1.get());
-            QCOMPARE(Ayuda, windows.ayuda.get());
-            QCOMPARE(Form1->windowTitle(), QStringLiteral("Tildora"));
+            PracticeWindow *practice = &windows.practiceWindow();
+            practiceLeft = practice;
+            ExercisesWindow *exercises = &windows.exercisesWindow();
+            StudentDataDialog *studentData = &windows.studentDataDialog();
+            QCOMPARE(practice->windowTitle(), QStringLiteral("Tildora"));
             // The editor's designed caption gives way at creation to its document's name.
-            QCOMPARE(MainForm->windowTitle(), QStringLiteral("Sin título - Tildora"));
-            QCOMPARE(AboutBox->windowTitle(), QStringLiteral("Información"));
-            QCOMPARE(Ayuda->windowTitle(), QStringLiteral("Ayuda y ejemplos"));
-            QCOMPARE(DatosBox->windowTitle(), QStringLiteral("Datos del alumno"));
+            QCOMPARE(windows.phraseEditor().windowTitle(), QStringLiteral("Sin título - Tildora"));
+            QCOMPARE(windows.aboutWindow().windowTitle(), QStringLiteral("Información"));
+            QCOMPARE(exercises->windowTitle(), QStringLiteral("Ayuda y ejemplos"));
+            QCOMPARE(studentData->windowTitle(), QStringLiteral("Datos del alumno"));
             // Every window, and a dialog shown over any of them, carries the program's icon.
             const QImage icon = QIcon(QStringLiteral(":/resources/tildora.png")).pixmap(32).toImage();
-            QDialog dialogOverHelp(Ayuda);
+            QDialog dialogOverHelp(exercises);
             for (const QWidget *window : std::initializer_list<const QWidget *>{
-                     Form1, MainForm, AboutBox, Ayuda, DatosBox, &dialogOverHelp})
+                     practice, &windows.phraseEditor(), &windows.aboutWindow(), exercises, studentData, &dialogOverHelp})
                 QCOMPARE(window->windowIcon().pixmap(32).toImage(), icon);
-            QVERIFY(!Ayuda->isVisible());
-            QVERIFY(Form1->testAttribute(Qt::WA_QuitOnClose));
-            QVERIFY(!Ayuda->testAttribute(Qt::WA_QuitOnClose));
+            QVERIFY(!exercises->isVisible());
+            QVERIFY(practice->testAttribute(Qt::WA_QuitOnClose));
+            QVERIFY(!exercises->testAttribute(Qt::WA_QuitOnClose));
 
-            // "Ejercicios" shows the help window and leaves the practice window usable.
-            Form1->show();
-            Form1->SpeedButton3Click();
-            QVERIFY(Ayuda->isVisible());
-            QVERIFY(!Ayuda->isModal());
+            // "Ejercicios" shows the exercises window and leaves the practice window usable.
+            practice->show();
+            QAction *showExercises = practice->findChild<QAction *>(QStringLiteral("Ejercicios1"));
+            showExercises->trigger();
+            QVERIFY(exercises->isVisible());
+            QVERIFY(!exercises->isModal());
             // Given again while the window is minimised, the command brings it back.
-            Ayuda->setWindowState(Qt::WindowMinimized);
-            Form1->SpeedButton3Click();
-            QVERIFY(!(Ayuda->windowState() & Qt::WindowMinimized));
-            QVERIFY(Ayuda->isVisible());
-            Form1->DatosClick();
-            QVERIFY(DatosBox->isVisible());
-            QVERIFY(!DatosBox->isModal());
+            exercises->setWindowState(Qt::WindowMinimized);
+            showExercises->trigger();
+            QVERIFY(!(exercises->windowState() & Qt::WindowMinimized));
+            QVERIFY(exercises->isVisible());
+            practice->findChild<QAction *>(QStringLiteral("Datos"))->trigger();
+            QVERIFY(studentData->isVisible());
+            QVERIFY(!studentData->isModal());
         }
-        QCOMPARE(Form1, nullptr);
+        QVERIFY(practiceLeft.isNull());
     }
 
-    // A real start shows the practice window before the other four exist; they follow its
-    // first frame, or come at once when one of its commands needs them.
-    void otherWindowsFollowThePracticeWindow_data()
+    // A real start shows the practice window alone; another window is made by the first
+    // command that needs it, and only that one.
+    void otherWindowsAreMadeOnFirstUse_data()
     {
-        QTest::addColumn<bool>("commandFirst");
-        QTest::addRow("after the first frame") << false;
-        QTest::addRow("a command needs them sooner") << true;
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("made");
+        QTest::addRow("after the first frame") << QString() << QStringList{"Form1"};
+        QTest::addRow("Ejercicios") << "Ejercicios1" << QStringList{"Ayuda", "Form1"};
     }
-    void otherWindowsFollowThePracticeWindow()
+    void otherWindowsAreMadeOnFirstUse()
     {
-        QFETCH(bool, commandFirst);
+        QFETCH(QString, command);
+        QFETCH(QStringList, made);
         TemporaryWorkingFolder folder;
         ScriptedDialogs dialogs;
         TildoraWindows windows(TildoraWindows::Start::PracticeWindowFirst);
-        QCOMPARE(Form1, windows.form1.get());
-        QVERIFY(!MainForm && !AboutBox && !Ayuda && !DatosBox);
-        if (commandFirst) {
-            Form1->SpeedButton3Click();
-            QVERIFY(Ayuda && Ayuda->isVisible());
-        } else {
-            windows.showPracticeWindow();
-            QVERIFY(QTest::qWaitForWindowExposed(Form1));
-            QTRY_VERIFY(Ayuda != nullptr);
+        windows.showPracticeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.practiceWindow()));
+        QTest::qWait(300);
+        if (!command.isEmpty())
+            windows.practiceWindow().findChild<QAction *>(command)->trigger();
+        QStringList windowNames;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            if (!window->parentWidget() && !window->objectName().isEmpty())
+                windowNames << window->objectName();
+        windowNames.sort();
+        QCOMPARE(windowNames, made);
+        QCOMPARE(&windows.practiceWindow().scores(), &windows.scores());
+        if (!command.isEmpty()) {
+            QVERIFY(windows.exercisesWindow().isVisible());
+            QVERIFY(!windows.exercisesWindow().testAttribute(Qt::WA_QuitOnClose));
+            // The two windows share the run's one score object.
+            QCOMPARE(&windows.exercisesWindow().scores(), &windows.scores());
         }
-        QVERIFY(MainForm && AboutBox && DatosBox);
-        QVERIFY(!Ayuda->testAttribute(Qt::WA_QuitOnClose));
-        // The two windows share the run's one score object.
-        QCOMPARE(&Ayuda->scores(), windows.scores.get());
-        QCOMPARE(&Form1->scores(), windows.scores.get());
     }
 
     // Fontconfig read ahead as the program starts: one left to the end is waited for, a

@@ -2,7 +2,7 @@
 // words, the counters' scale, and the line store the words live in.
 #include "exercises/AccentVariants.h"
 #include "exercises/BoardExercise.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "shared/TextLines.h"
 
 #include <QTest>
@@ -78,8 +78,8 @@ private slots:
         QFETCH(int, misses);
         QFETCH(QString, percent);
         QFETCH(bool, complete);
-        RunScores scores;
-        BoardExercise board(scores);
+        ExerciseScores scores;
+        BoardExercise board(scores.counts());
         board.start(QString());
         for (int i = 0; i < misses; ++i)
             board.countMiss();
@@ -87,8 +87,10 @@ private slots:
         for (int n = 0; n < hits; ++n)
             right[(n * 7) % BoardExercise::boardSize] = true;
         QCOMPARE(board.recount(right), hits);
-        QCOMPARE(scores.boardHits, hits);
-        QCOMPARE(board.hitPercentText(QLocale(QLocale::Spanish, QLocale::Spain)), percent);
+        QCOMPARE(scores.counts().boardHits, hits);
+        // The percentage the window shows comes from the counts the board keeps.
+        scores.setBoard(scores.counts().boardHits, scores.counts().boardMisses, QLocale(QLocale::Spanish, QLocale::Spain));
+        QCOMPARE(scores.boardCaption(), percent);
         QCOMPARE(board.complete(), complete);
     }
 
@@ -96,7 +98,7 @@ private slots:
     // typed as a letter and a combining mark come out composed.
     void loadTrimsTheEndAndComposesAccents()
     {
-        RunScores scores;
+        RunCounts scores;
         BoardExercise board(scores);
         board.load(QStringLiteral("cami\u00f3n\nleo\u0301n\n\n \n"), QStringLiteral("t.txt"));
         QCOMPARE(board.wordCount(), 2);
@@ -106,7 +108,7 @@ private slots:
 
     void missesHandOutReplacementWords()
     {
-        RunScores scores;
+        RunCounts scores;
         scores.boardHits = 5;
         scores.boardMisses = 9;
         BoardExercise board(scores);
@@ -141,7 +143,7 @@ private slots:
         QFETCH(int, misses);
         QFETCH(int, maximum);
         QFETCH(int, expected);
-        RunScores scores;
+        RunCounts scores;
         BoardExercise board(scores);
         scores.boardMisses = misses;
         QCOMPARE(board.scaledMaximum(maximum), expected);

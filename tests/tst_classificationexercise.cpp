@@ -1,6 +1,6 @@
 // The word classification's judgement: word order, answer key, move rule and recount.
 #include "exercises/ClassificationExercise.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 
 #include <QTest>
 
@@ -128,7 +128,7 @@ private slots:
         QFETCH(int, attemptsBefore);
         QFETCH(bool, moved);
         QFETCH(int, attemptsAfter);
-        RunScores scores;
+        RunCounts scores;
         scores.exampleAttempts = attemptsBefore;
         Exercise exercise(scores);
         QCOMPARE(exercise.move(word, items) == Exercise::MoveResult::Moved, moved);
@@ -191,7 +191,7 @@ private slots:
         QFETCH(QList<bool>, lit);
         QFETCH(int, percent);
         QFETCH(QString, banner);
-        RunScores scores;
+        RunCounts scores;
         scores.exampleAttempts = attempts;
         scores.exampleHits = 12345;
         Exercise exercise(scores);

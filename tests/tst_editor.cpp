@@ -81,6 +81,14 @@ private:
 
     QString messageText(int n = 0) const { return m_dialogs->messages.value(n).text; }
 
+    // What a practice window opens beside it here: this test's editor, and nothing else.
+    PracticeWindow::Neighbours besideTheEditor()
+    {
+        PracticeWindow::Neighbours neighbours;
+        neighbours.phraseEditor = neighbours.builtPhraseEditor = [this] { return m_editor.get(); };
+        return neighbours;
+    }
+
 private slots:
     void init()
     {
@@ -89,14 +97,12 @@ private slots:
         QDir::setCurrent(m_folder->path());
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_editor = std::make_unique<PhraseEditor>();
-        MainForm = m_editor.get();
         TextFile::writeLines(path(QStringLiteral("frases.txt")),
                              {QStringLiteral("El camión llegó tarde."), QStringLiteral("¿Qué día es hoy?")});
     }
 
     void cleanup()
     {
-        MainForm = nullptr;
         m_editor.reset();
         m_dialogs.reset();
         QDir::setCurrent(m_previousFolder);
@@ -761,6 +767,7 @@ private slots:
         QFETCH(bool, opened);
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
+        practice.setNeighbours(besideTheEditor());
         m_editor->show();
         type(QStringLiteral("texto anterior"));
         m_dialogs->queueAnswer(answer);
@@ -768,7 +775,7 @@ private slots:
         if (answer == MessageAnswer::Yes)
             m_dialogs->queueCancel();
         m_dialogs->queueFile(phrases);
-        practice.Modificar1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
         QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(m_dialogs->openRequests.size(), opened ? 1 : 0);
         QVERIFY(m_editor->isVisible());
@@ -792,10 +799,11 @@ private slots:
     {
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
+        practice.setNeighbours(besideTheEditor());
         practice.show();
         QVERIFY(QTest::qWaitForWindowActive(&practice));
         QTRY_COMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("AboutBox")});
-        QVERIFY(practice.aboutShown);
+        QVERIFY(practice.aboutShown());
         QWidget other;
         other.show();
         other.activateWindow();
@@ -804,7 +812,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&practice));
         QTest::qWait(20);
         QCOMPARE(m_dialogs->modalWindows.size(), 1);
-        practice.Info->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Info"))->trigger();
         QCOMPARE(m_dialogs->modalWindows.size(), 2);
     }
 
@@ -825,7 +833,8 @@ private slots:
         QFETCH(bool, closes);
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
-        practice.aboutShown = true;
+        practice.setNeighbours(besideTheEditor());
+        practice.setAboutShown(true);
         practice.show();
         QVERIFY(QTest::qWaitForWindowExposed(&practice));
         m_editor->show();
@@ -834,7 +843,7 @@ private slots:
         m_dialogs->queueAnswer(answer);
         if (chooseFile)
             m_dialogs->queueFile(path(QStringLiteral("nuevas.rtf")));
-        practice.Salir1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Salir1"))->trigger();
         QCOMPARE(m_dialogs->messages.size(), 2);
         QCOMPARE(messageText(1), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(practice.isVisible(), !closes);
@@ -851,21 +860,22 @@ private slots:
     {
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
-        practice.aboutShown = true;
+        practice.setNeighbours(besideTheEditor());
+        practice.setAboutShown(true);
         practice.show();
         QVERIFY(QTest::qWaitForWindowExposed(&practice));
         m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
-        practice.Modificar1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
         type(QStringLiteral(" cambiada"));
         m_dialogs->queueAnswer(MessageAnswer::No);
         m_editor->FileExitItem->trigger();
         QVERIFY(!m_editor->isVisible());
 
         m_dialogs->queueCancel();
-        practice.Modificar1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
         QCOMPARE(m_dialogs->openRequests.size(), 2);
         m_dialogs->queueAnswer(MessageAnswer::Yes); // "Vas a salir del programa..."
-        practice.Salir1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Salir1"))->trigger();
         QCOMPARE(m_dialogs->messages.size(), 2);
         QVERIFY(!practice.isVisible());
         QVERIFY(m_dialogs->saveRequests.isEmpty());
@@ -877,9 +887,10 @@ private slots:
     {
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
+        practice.setNeighbours(besideTheEditor());
         QVERIFY(QDir::currentPath() != QCoreApplication::applicationDirPath());
         m_editor->FileOpenItem->trigger();
-        practice.Modificar1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
         m_editor->FileSaveAsItem->trigger();
         QCOMPARE(m_dialogs->openRequests.size(), 2);
         for (const FileDialogRequest &request : {m_dialogs->openRequests[0], m_dialogs->openRequests[1],

@@ -4,7 +4,7 @@
 #include "help/ExercisesWindow.h"
 
 #include "ExercisesWindowParts.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
@@ -145,7 +145,6 @@ class TestExamplesPage : public QObject {
 private slots:
     void init()
     {
-        runScores() = RunScores{};
         m_window = std::make_unique<ExercisesWindow>();
         m_page = pageOf<ExamplesPage>(*m_window);
         tabs(*m_window)->setPageIndex(ExercisesWindow::PageEjemplos);
@@ -178,7 +177,7 @@ private slots:
         ExamplesPage &page = *m_page;
         // A click on a group list before anything was ever picked moves nothing.
         click(emptyPlace(page.groupList(Exercise::Agudas)));
-        QCOMPARE(runScores().exampleAttempts, 0);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 0);
 
         // Pick, then click a group list.
         click(wordAt(words(), u"amor"_s));
@@ -205,7 +204,7 @@ private slots:
         drag(martir, inWindow(words(), QPoint(0, 0)) + QPoint(300, -40));
         QVERIFY(picked() >= 0);
         QCOMPARE(words()->item(picked())->text(), u"mártir"_s);
-        QCOMPARE(runScores().exampleAttempts, 2);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 2);
         click(emptyPlace(page.groupList(Exercise::Llanas)));
         QCOMPARE(items(page.groupList(Exercise::Llanas)), (QStringList{u"joven"_s, u"mártir"_s}));
 
@@ -219,13 +218,13 @@ private slots:
         QTest::mouseDClick(handle(), Qt::LeftButton, {}, wordAt(page.groupList(Exercise::Agudas), u"tórax"_s));
         QCOMPARE(items(page.groupList(Exercise::Agudas)), QStringList{u"amor"_s});
         QCOMPARE(words()->item(words()->count() - 1)->text(), u"tórax"_s);
-        QCOMPARE(runScores().exampleAttempts, 4);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 4);
 
         // With nothing picked, a drag from one group to another moves nothing.
         drag(wordAt(page.groupList(Exercise::Agudas), u"amor"_s), emptyPlace(page.groupList(Exercise::Llanas)));
         QCOMPARE(items(page.groupList(Exercise::Agudas)), QStringList{u"amor"_s});
         QCOMPARE(page.groupList(Exercise::Llanas)->count(), 2);
-        QCOMPARE(runScores().exampleAttempts, 4);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 4);
 
         // A drag from group A to group B takes the picked word to B, and A's end of the drag
         // then finds nothing to move.
@@ -243,7 +242,7 @@ private slots:
         QCOMPARE(counter(Exercise::Llanas)->text(), u"3"_s);
         QCOMPARE(counter(Exercise::Llanas)->accessibleName(), u"Llanas correctas: 3"_s);
         checkFigures(u"5"_s, u"6"_s, u"83"_s);
-        QCOMPARE(runScores().exampleHits, 5);
+        QCOMPARE(m_window->scores().counts().exampleHits, 5);
     }
 
     // Keys only: every word placed, a group lit, the banner, then one sent back with Delete.
@@ -252,13 +251,13 @@ private slots:
         ExamplesPage &page = *m_page;
         // A digit with nothing picked counts nothing.
         key(words(), Qt::Key_1);
-        QCOMPARE(runScores().exampleAttempts, 0);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 0);
 
         // A wrong key first, then Delete on that group and the right key.
         pickByKeyboard(u"amor"_s);
         QTest::keyClick(words(), Qt::Key_2);
         QCOMPARE(items(page.groupList(Exercise::Llanas)), QStringList{u"amor"_s});
-        QCOMPARE(runScores().exampleAttempts, 1);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 1);
         page.groupList(Exercise::Llanas)->setCurrentRow(0);
         key(page.groupList(Exercise::Llanas), Qt::Key_Delete);
         QCOMPARE(page.groupList(Exercise::Llanas)->count(), 0);
@@ -269,7 +268,7 @@ private slots:
             QTest::keyClick(words(), Qt::Key(Qt::Key_1 + groupOf(word)));
         }
         QCOMPARE(words()->count(), 0);
-        QCOMPARE(runScores().exampleAttempts, 61);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 61);
         QCOMPARE(counter(Exercise::Agudas)->text(), u"0"_s);
         m_window->refreshFigures();
         for (int group = 0; group < Exercise::groupCount; ++group) {
@@ -318,12 +317,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), page.groupList(Exercise::Triptongos));
         QTest::keyClick(page.groupList(Exercise::Triptongos), Qt::Key_Return);
         QCOMPARE(items(page.groupList(Exercise::Triptongos)), (QStringList{u"aguáis"_s, u"apacigüéis"_s}));
-        QCOMPARE(runScores().exampleAttempts, 6);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 6);
         // With nothing picked, Enter on a group moves nothing and counts nothing.
         words()->clearSelection();
         QCOMPARE(picked(), -1);
         QTest::keyClick(page.groupList(Exercise::Triptongos), Qt::Key_Enter);
-        QCOMPARE(runScores().exampleAttempts, 6);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 6);
         QCOMPARE(page.groupList(Exercise::Triptongos)->count(), 2);
     }
 
@@ -442,10 +441,10 @@ private slots:
     {
         QFETCH(int, hits);
         QFETCH(QString, caption);
-        runScores().porqueHits = hits / 2;
-        runScores().haberHits = hits - hits / 2;
+        m_window->scores().counts().porqueHits = hits / 2;
+        m_window->scores().counts().haberHits = hits - hits / 2;
         m_window->refreshFigures();
-        QCOMPARE(double(runScores().questionsPercent), hits * 100.0 / 34);
+        QCOMPARE(double(m_window->scores().counts().questionsPercent), hits * 100.0 / 34);
         QCOMPARE(label(u"TCuestPercent"_s)->text(), caption);
     }
 
@@ -464,7 +463,7 @@ private slots:
         timer()->start();
         pickByKeyboard(u"amor"_s);
         QTest::keyClick(words(), Qt::Key_1);
-        runScores().porqueHits = 17;
+        m_window->scores().counts().porqueHits = 17;
         if (hiding.isEmpty()) {
             QCOMPARE(label(u"Taciertos"_s)->text(), u"0"_s);
             QTRY_COMPARE_WITH_TIMEOUT(label(u"Taciertos"_s)->text(), u"1"_s, 1500);
@@ -474,7 +473,7 @@ private slots:
             else
                 part<QToolButton>(*m_window, hiding)->click();
             QVERIFY(!timer()->isActive());
-            QCOMPARE(runScores().exampleHits, 1);
+            QCOMPARE(m_window->scores().counts().exampleHits, 1);
         }
         QCOMPARE(label(u"porcen1"_s)->text(), u"100"_s);
         QCOMPARE(label(u"TCuestPercent"_s)->text(), u"50"_s);

@@ -71,6 +71,67 @@ private slots:
         QCOMPARE(strip.count(), 1);
     }
 
+    // The strip reads each percentage as the whole number its caption begins with, keeps a
+    // figure that would read negative, and averages the four with halves to the even neighbour.
+    void stripReading_data()
+    {
+        QTest::addColumn<int>("boardHits");
+        QTest::addColumn<int>("boardMisses");
+        QTest::addColumn<int>("examples");
+        QTest::addColumn<double>("phrases");
+        QTest::addColumn<double>("questions");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::addRow("example") << 3 << 1 << 80 << 75.0 << 50.0 << QList<int>{75, 80, 75, 50, 70};
+        QTest::addRow("decimals are cut") << 999 << 1 << 0 << 200.0 / 3 << 0.0 << QList<int>{99, 0, 66, 0, 41};
+        QTest::addRow("rounded up before the cut") << 2499 << 1 << 0 << 99.996 << 0.0 << QList<int>{100, 0, 100, 0, 50};
+        QTest::addRow("nothing yet") << 0 << 0 << 0 << 0.0 << 0.0 << QList<int>{0, 0, 0, 0, 0};
+        QTest::addRow("37.5 to even 38") << 1 << 0 << 50 << 0.0 << 0.0 << QList<int>{100, 50, 0, 0, 38};
+        QTest::addRow("12.5 to even 12") << 1 << 1 << 0 << 0.0 << 0.0 << QList<int>{50, 0, 0, 0, 12};
+        QTest::addRow("62.5 to 62") << 1 << 0 << 50 << 0.0 << 100.0 << QList<int>{100, 50, 0, 100, 62};
+        QTest::addRow("63.5 to 64") << 1 << 0 << 54 << 0.0 << 100.0 << QList<int>{100, 54, 0, 100, 64};
+        // The earlier reading (7 each) stays for a figure that would read negative.
+        QTest::addRow("negative keeps the earlier figure") << 1 << 4 << -3 << -2.5 << -0.4 << QList<int>{20, 7, 7, 0, 8};
+    }
+    void stripReading()
+    {
+        QFETCH(int, boardHits);
+        QFETCH(int, boardMisses);
+        QFETCH(int, examples);
+        QFETCH(double, phrases);
+        QFETCH(double, questions);
+        QFETCH(QList<int>, expected);
+        ExerciseScores scores;
+        scores.setBoard(7, 93);
+        scores.setExamples(7);
+        scores.setPhrases(7);
+        scores.setQuestions(7);
+        scores.takeStripReading();
+        scores.setBoard(boardHits, boardMisses);
+        scores.setExamples(examples);
+        scores.setPhrases(phrases);
+        scores.setQuestions(questions);
+        const ResultsSummary::StripFigures f = scores.takeStripReading();
+        QCOMPARE((QList<int>{f.board, f.examples, f.phrases, f.questions, f.total}), expected);
+    }
+
+    void resultsFiguresComeFromTheRun()
+    {
+        ExerciseScores scores;
+        scores.setStudentName(u"Luis"_s);
+        RunCounts &counts = scores.counts();
+        counts.boardHits = 3;
+        counts.boardMisses = 4;
+        counts.exampleHits = 5;
+        counts.exampleAttempts = 6;
+        counts.phraseHits = 1;
+        counts.phraseTotal = 2;
+        scores.setExamples(2);
+        scores.takeStripReading();
+        QCOMPARE(ResultsSummary::fileLines(scores.resultsFigures()).mid(2, 6),
+                 (QStringList{u"Luis de "_s, QString(46, u'_'), u"Tablero: 3 aciertos y 4 fallos = 0 %"_s,
+                              u"Ejemplos: 5 aciertos de 6 = 2 %"_s, u"Frases: 1/2 = 0 %"_s, u"Cuestiones: 0 %"_s}));
+    }
+
     void changesAreSignalledOncePerNewCaption()
     {
         ExerciseScores scores;

@@ -6,7 +6,7 @@
 #include "ExercisesWindowParts.h"
 #include "ScriptedDialogs.h"
 #include "TemporaryWorkingFolder.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
@@ -111,7 +111,6 @@ class TestExercisesWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { runScores() = RunScores{}; }
     void cleanupTestCase() { m_shared.reset(); }
 
     void instructionsPerPage_data()
@@ -438,14 +437,15 @@ private slots:
 
     void creationZeroesThePhraseFigures()
     {
-        runScores().phraseHits = 4;
-        runScores().phraseTotal = 9;
-        runScores().exampleAttempts = 3;
-        ExercisesWindow window;
-        QCOMPARE(runScores().phraseHits, 0);
-        QCOMPARE(runScores().phraseTotal, 0);
+        ExerciseScores scores;
+        scores.counts().phraseHits = 4;
+        scores.counts().phraseTotal = 9;
+        scores.counts().exampleAttempts = 3;
+        ExercisesWindow window(scores);
+        QCOMPARE(scores.counts().phraseHits, 0);
+        QCOMPARE(scores.counts().phraseTotal, 0);
         QCOMPARE(pageOf<PhrasesPage>(window)->phrasePercent, 0.0L);
-        QCOMPARE(runScores().exampleAttempts, 3);
+        QCOMPARE(scores.counts().exampleAttempts, 3);
     }
 
     void readOutsForThePracticeWindow_data()

@@ -1,7 +1,7 @@
 // The phrase exercise without its page: the accent-free copy, the line-by-line judgement and
 // the run's totals and captions.
 #include "exercises/PhrasesExercise.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 
 #include <QTest>
 
@@ -35,7 +35,7 @@ private slots:
 
     void studentCopyIsTheReferenceWithoutAccents()
     {
-        RunScores scores;
+        RunCounts scores;
         PhrasesExercise exercise(scores);
         exercise.open({u"Él está aquí."_s, QString(), u"Sin tildes."_s});
         QCOMPARE(exercise.studentCopy(), u"El esta aqui.\n\nSin tildes."_s);
@@ -85,7 +85,7 @@ private slots:
         QFETCH(Verdicts, verdicts);
         QFETCH(int, hits);
         QFETCH(int, counted);
-        RunScores scores;
+        RunCounts scores;
         scores.phraseHits = 1;
         scores.phraseTotal = 2;
         PhrasesExercise exercise(scores);
@@ -118,7 +118,7 @@ private slots:
         QFETCH(QList<int>, linesPerFile);
         QFETCH(QStringList, hitsCaptions);
         QFETCH(QStringList, percentCaptions);
-        RunScores scores;
+        RunCounts scores;
         PhrasesExercise exercise(scores);
         for (int file = 0; file < rightPerFile.size(); ++file) {
             QStringList reference;
@@ -142,7 +142,7 @@ private slots:
 
     void secondCorrectionIgnoredUntilReopened()
     {
-        RunScores scores;
+        RunCounts scores;
         PhrasesExercise exercise(scores);
         const QStringList file = {u"Sí"_s, u"Tú"_s};
         exercise.open(file);
@@ -160,7 +160,7 @@ private slots:
 
     void nothingChangesBeforeAnyPhrase()
     {
-        RunScores scores;
+        RunCounts scores;
         PhrasesExercise exercise(scores);
         exercise.open({});
         QCOMPARE(exercise.correct({u"lo que escribió"_s}), PhrasesExercise::Outcome::NothingYet);
@@ -172,7 +172,7 @@ private slots:
 
     void totalsStopAtTheLargestCount()
     {
-        RunScores scores;
+        RunCounts scores;
         scores.phraseTotal = INT_MAX - 1;
         scores.phraseHits = INT_MAX - 1;
         PhrasesExercise exercise(scores);

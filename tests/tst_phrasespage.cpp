@@ -5,7 +5,7 @@
 #include "ExercisesWindowParts.h"
 #include "ScriptedDialogs.h"
 #include "shared/AppError.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "shared/TextFile.h"
 #include "widgets/BigText.h"
 #include "widgets/TabbedNotebook.h"
@@ -66,7 +66,6 @@ class TestPhrasesPage : public QObject {
 private slots:
     void init()
     {
-        runScores() = RunScores{};
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
         m_previous = QDir::currentPath();
@@ -142,8 +141,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), button(u"Corregir"_s));
         QTest::keyClick(button(u"Corregir"_s), Qt::Key_Space);
         // The blank line and the one without acute accents are no phrases to count.
-        QCOMPARE(runScores().phraseTotal, 2);
-        QCOMPARE(runScores().phraseHits, 1);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 2);
+        QCOMPARE(m_window->scores().counts().phraseHits, 1);
         QCOMPARE(label(u"Tfrases"_s)->text(), u"1/2"_s);
         QCOMPARE(label(u"Tpercentfrases"_s)->text(), u"50"_s);
         QVERIFY(!edit->isVisible());
@@ -197,7 +196,7 @@ private slots:
 
         // A second correction of the same file is ignored.
         button(u"Corregir"_s)->click();
-        QCOMPARE(runScores().phraseTotal, 2);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 2);
         QCOMPARE(viewer->Count(), looks.size());
         QVERIFY(dialogs.messages.isEmpty());
     }
@@ -275,7 +274,7 @@ private slots:
         // correct text shown afterwards is the file's.
         box()->setPlainText(reference.join(u'\n'));
         button(u"Corregir"_s)->click();
-        QCOMPARE(runScores().phraseHits, reference.size());
+        QCOMPARE(m_window->scores().counts().phraseHits, reference.size());
         QCOMPARE(box()->toPlainText(), reference.join(u'\n'));
     }
 
@@ -326,8 +325,8 @@ private slots:
             student[i] = lines[i];
         box()->setPlainText(student.join(u'\n'));
         button(u"Corregir"_s)->click();
-        QCOMPARE(runScores().phraseTotal, 1200);
-        QCOMPARE(runScores().phraseHits, 600);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 1200);
+        QCOMPARE(m_window->scores().counts().phraseHits, 600);
         QCOMPARE(viewer()->Count(), 1200);
         const auto *last = static_cast<const TextAttributes *>(viewer()->AttributeStore().Get(1199));
         QCOMPARE(last->BackColor, Colors::clBtnFace);
@@ -380,8 +379,8 @@ private slots:
         QVERIFY(edit->isVisible());
         QCOMPARE(edit->toPlainText(), typed);
         button(u"Corregir"_s)->click();
-        QCOMPARE(runScores().phraseTotal, 2);
-        QCOMPARE(runScores().phraseHits, 1);
+        QCOMPARE(m_window->scores().counts().phraseTotal, 2);
+        QCOMPARE(m_window->scores().counts().phraseHits, 1);
         QCOMPARE(viewer()->GetLine(0), u"Sí"_s);
         QCOMPARE(edit->toPlainText(), u"Sí\nTú"_s);
     }

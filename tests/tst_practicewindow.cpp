@@ -1,7 +1,6 @@
 // The practice window and its board: loading, hits, misses, replacement words, counters,
 // the completion banner, the exit question and the instructions.
-#include "ScriptedDialogs.h"
-#include "TemporaryWorkingFolder.h"
+#include "PracticeRoom.h"
 
 #include "help/ExercisesWindow.h"
 #include "practice/PracticeWindow.h"
@@ -9,13 +8,12 @@
 #include "reports/ProgressWindow.h"
 #include "shared/AppError.h"
 #include "shared/FontSubstitutes.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "shared/TextFile.h"
 #include "ui/WindowControls.h"
 #include "widgets/BoolComboBox.h"
 #include "widgets/Gauges.h"
 #include "widgets/LCDControl.h"
-#include "widgets/FilledBox.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -53,18 +51,18 @@ class TestPracticeWindow : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporaryWorkingFolder> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<PracticeWindow> m_form;
+    std::unique_ptr<PracticeRoom> m_room;
+    ScriptedDialogs *m_dialogs = nullptr;
+    PracticeWindow *m_form = nullptr;
 
     BoolComboBox *box(int n) { return m_form->selector(n); }
 
     void openWindow()
     {
-        m_form = std::make_unique<PracticeWindow>();
+        m_form = &m_room->practiceWindow();
         m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
     }
 
     // The student picks an item in selector n: it is entered, the list choice is made.
@@ -77,24 +75,23 @@ private:
 
     void writeBoard(const QString &name, const QStringList &lines)
     {
-        TextFile::writeLines(m_folder->filePath(name), lines);
+        m_room->writeBoard(lines, name);
     }
 
 private slots:
     void init()
     {
-        runScores() = RunScores{};
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        m_folder = std::make_unique<TemporaryWorkingFolder>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_room = std::make_unique<PracticeRoom>();
+        m_dialogs = &m_room->dialogs;
         writeBoard(QStringLiteral("nivel1.txt"), boardLines(QStringLiteral("camión"), 60));
     }
 
     void cleanup()
     {
-        m_form.reset();
-        m_dialogs.reset();
-        m_folder.reset();
+        m_form = nullptr;
+        m_dialogs = nullptr;
+        m_room.reset();
     }
 
     void startupLoadsTheBoardWithoutADialog()
@@ -106,9 +103,9 @@ private slots:
             QCOMPARE(box(n)->Caption(), QStringLiteral("camión"));
             QCOMPARE(box(n)->currentIndex(), 0);
         }
-        QCOMPARE(runScores().nextWordLine, 40);
-        QCOMPARE(m_form->LCDControl1->NumberMax(), 40);
-        QCOMPARE(m_form->LCDControl2->Number(), 0);
+        QCOMPARE(m_form->scores().counts().nextWordLine, 40);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl1")->NumberMax(), 40);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 0);
         // The banner's large font is not loaded for a window that does not show it yet.
         QVERIFY(!m_form->findChild<QLineEdit *>(QStringLiteral("multishape")));
         QVERIFY(m_form->completionBanner()->text().isEmpty());
@@ -159,11 +156,11 @@ private slots:
             QCOMPARE(box(n)->Caption(), QString());
             QVERIFY(!box(n)->isEnabled());
         }
-        QTest::keyClick(m_form->OK, Qt::Key_Tab);
+        QTest::keyClick(m_room->named<QPushButton>("OK"), Qt::Key_Tab);
         QVERIFY(!qobject_cast<BoolComboBox *>(QApplication::focusWidget()));
         writeBoard(QStringLiteral("otro.txt"), boardLines(QStringLiteral("sol"), 0));
-        m_dialogs->queueFile(m_folder->filePath(QStringLiteral("otro.txt")));
-        m_form->Abrir1Click();
+        m_dialogs->queueFile(m_room->filePath(QStringLiteral("otro.txt")));
+        m_form->openBoard();
         QVERIFY(box(40)->isEnabled());
         QCOMPARE(box(40)->Caption(), QStringLiteral("sol"));
     }
@@ -202,7 +199,7 @@ private slots:
     // board written with separate accent marks shows composed words, and every text shown is.
     void textsAreComposedAndDrawnUnshaped()
     {
-        QFile board(m_folder->filePath(QStringLiteral("nivel1.txt")));
+        QFile board(m_room->filePath(QStringLiteral("nivel1.txt")));
         QVERIFY(board.open(QIODevice::WriteOnly | QIODevice::Truncate));
         const QString decomposed = boardLines(QStringLiteral("camión"), 60).join(u"\r\n").normalized(QString::NormalizationForm_D);
         board.write("\xEF\xBB\xBF" + decomposed.toUtf8());
@@ -262,11 +259,11 @@ private slots:
     void toolButtonsShowTheMenuCommands()
     {
         openWindow();
-        QCOMPARE(m_form->SpeedButton1->defaultAction(), m_form->Abrir1);
-        QCOMPARE(m_form->SpeedButton2->defaultAction(), m_form->Salir1);
-        QCOMPARE(m_form->SpeedButton1->objectName(), QStringLiteral("SpeedButton1"));
-        QCOMPARE(m_form->SpeedButton1->toolTip(), QStringLiteral("Abrir un tablero"));
-        QCOMPARE(m_form->SpeedButton2->toolTip(), QStringLiteral("Salir"));
+        QCOMPARE(m_room->named<QToolButton>("SpeedButton1")->defaultAction(), m_room->named<QAction>("Abrir1"));
+        QCOMPARE(m_room->named<QToolButton>("SpeedButton2")->defaultAction(), m_room->named<QAction>("Salir1"));
+        QCOMPARE(m_room->named<QToolButton>("SpeedButton1")->objectName(), QStringLiteral("SpeedButton1"));
+        QCOMPARE(m_room->named<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral("Abrir un tablero"));
+        QCOMPARE(m_room->named<QToolButton>("SpeedButton2")->toolTip(), QStringLiteral("Salir"));
     }
 
     void selectorsAsDesigned()
@@ -289,8 +286,8 @@ private slots:
         for (int step = 0; step < 3; ++step)
             QApplication::sendEvent(box(1), &wheel);
         QCOMPARE(box(1)->currentIndex(), 0);
-        QCOMPARE(runScores().boardHits, 0);
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(m_form->scores().counts().boardHits, 0);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
     }
 
     void rightChoice()
@@ -301,12 +298,12 @@ private slots:
         choose(1, rightItem);
         QVERIFY(box(1)->IsRight);
         QCOMPARE(box(1)->Color(), Colors::clLime);
-        QCOMPARE(m_form->LCDControl1->Number(), 1);
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
-        QCOMPARE(runScores().boardHits, 1);
-        QCOMPARE(runScores().boardMisses, 0);
-        QCOMPARE(m_form->LCDControl2->Number(), 0);
-        QCOMPARE(m_form->Label1->text(), QStringLiteral("100"));
+        QCOMPARE(m_room->named<LCDControl>("LCDControl1")->Number(), 1);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
+        QCOMPARE(m_form->scores().counts().boardHits, 1);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 0);
+        QCOMPARE(m_room->named<QLabel>("Label1")->text(), QStringLiteral("100"));
         QCOMPARE(box(1)->Caption(), QStringLiteral("camión"));
     }
 
@@ -327,13 +324,13 @@ private slots:
         openWindow();
         choose(2, wrongItem);
         QVERIFY(!box(2)->IsRight);
-        QCOMPARE(runScores().boardMisses, 1);
-        QCOMPARE(m_form->LCDControl2->Number(), 1);
-        QCOMPARE(m_form->Label2->text(), QStringLiteral("1"));
-        QCOMPARE(runScores().nextWordLine, 41);
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 1);
+        QCOMPARE(m_room->named<QLabel>("Label2")->text(), QStringLiteral("1"));
+        QCOMPARE(m_form->scores().counts().nextWordLine, 41);
         QCOMPARE(box(2)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Color(), Colors::clWindow);
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
     }
 
     // The line under the board says what the missed word was and why; a selector chosen
@@ -363,23 +360,23 @@ private slots:
         connect(box(9), &BoolComboBox::OnExit, this, [&] {
             events << QStringLiteral("exit right=%1 hits=%2 focus=%3")
                           .arg(box(9)->IsRight)
-                          .arg(runScores().boardHits)
+                          .arg(m_form->scores().counts().boardHits)
                           .arg(QApplication::focusWidget()->objectName());
         });
         choose(9, rightItem);
         QCOMPARE(events, QStringList{"exit right=1 hits=1 focus=OK"});
-        QCOMPARE(runScores().boardMisses, 0);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
     }
 
     void tabbingThroughUntouchedSelectorsCountsMisses()
     {
         openWindow();
-        QTest::keyClick(m_form->OK, Qt::Key_Tab);
+        QTest::keyClick(m_room->named<QPushButton>("OK"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), box(1));
         for (int n = 1; n <= 3; ++n)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), box(4));
-        QCOMPARE(runScores().boardMisses, 3);
+        QCOMPARE(m_form->scores().counts().boardMisses, 3);
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Caption(), QStringLiteral("fácil"));
         QCOMPARE(box(3)->Caption(), QStringLiteral("sofá"));
@@ -393,7 +390,7 @@ private slots:
         QTest::mouseClick(selector, Qt::LeftButton);
         QCOMPARE(selector->Color(), Colors::clAqua);
         QTRY_VERIFY(selector->view()->isVisible());
-        QCOMPARE(runScores().boardMisses, 0);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
         QAbstractItemView *list = selector->view();
         const QRect item = list->visualRect(list->model()->index(rightItem, 0));
         // The list ignores the release of the click that opened it for a moment.
@@ -402,9 +399,9 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
         QTRY_VERIFY(!list->isVisible());
         QVERIFY(selector->IsRight);
-        QCOMPARE(runScores().boardHits, 1);
-        QCOMPARE(runScores().boardMisses, 0);
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(m_form->scores().counts().boardHits, 1);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
         QCOMPARE(selector->Color(), Colors::clLime);
     }
 
@@ -412,8 +409,8 @@ private slots:
     {
         openWindow();
         box(5)->setFocus(Qt::MouseFocusReason);
-        m_form->OK->setFocus(Qt::PopupFocusReason);
-        QCOMPARE(runScores().boardMisses, 0);
+        m_room->named<QPushButton>("OK")->setFocus(Qt::PopupFocusReason);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
     }
 
     void fortyFirstMissDoublesBothMaxima()
@@ -421,12 +418,12 @@ private slots:
         openWindow();
         for (int miss = 1; miss <= 41; ++miss) {
             box(miss % 40 + 1)->setFocus(Qt::TabFocusReason);
-            m_form->OK->setFocus(Qt::TabFocusReason);
-            QCOMPARE(m_form->LCDControl2->NumberMax(), miss <= 40 ? 40 : 80);
+            m_room->named<QPushButton>("OK")->setFocus(Qt::TabFocusReason);
+            QCOMPARE(m_room->named<LCDControl>("LCDControl2")->NumberMax(), miss <= 40 ? 40 : 80);
         }
-        QCOMPARE(runScores().boardMisses, 41);
-        QCOMPARE(m_form->LCDControl2->Number(), 41);
-        QCOMPARE(m_form->LCDControl1->NumberMax(), 80);
+        QCOMPARE(m_form->scores().counts().boardMisses, 41);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 41);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl1")->NumberMax(), 80);
     }
 
     // The percentage follows every change of either count, the last miss included, and the
@@ -452,10 +449,10 @@ private slots:
         openWindow();
         for (const QPoint &choice : choices)
             choose(choice.x(), choice.y());
-        QCOMPARE(runScores().boardHits, hits);
-        QCOMPARE(runScores().boardMisses, misses);
-        QCOMPARE(m_form->Label1->text(), percent);
-        QCOMPARE(m_form->Gauge1->Progress(), int(hits * 100 / (hits + misses)));
+        QCOMPARE(m_form->scores().counts().boardHits, hits);
+        QCOMPARE(m_form->scores().counts().boardMisses, misses);
+        QCOMPARE(m_room->named<QLabel>("Label1")->text(), percent);
+        QCOMPARE(m_room->named<Gauge>("Gauge1")->Progress(), int(hits * 100 / (hits + misses)));
     }
 
     // After a choice the focus rests on "Resultados"; Tab goes on beside the selector just
@@ -483,20 +480,20 @@ private slots:
         openWindow();
         for (int n : rights)
             choose(n, rightItem);
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
         for (const QString &expected : path) {
             QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
                             backwards ? Qt::ShiftModifier : Qt::NoModifier);
             QCOMPARE(QApplication::focusWidget()->objectName(), expected);
         }
-        QCOMPARE(runScores().boardMisses, 0);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
         for (int n : rights)
             QCOMPARE(box(n)->Color(), Colors::clLime);
         // Leaving without the right word is still a miss.
         QVERIFY(qobject_cast<BoolComboBox *>(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
-        QCOMPARE(runScores().boardMisses, 1);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
     }
 
     // The windows beside the practice window open and close from the keyboard: Ctrl+E (shown
@@ -516,16 +513,14 @@ private slots:
         QFETCH(QKeySequence, close);
         QStandardPaths::setTestModeEnabled(true);
         openWindow();
-        ExercisesWindow help;
-        Ayuda = &help;
         QWidget *opened = nullptr;
         if (window == QStringLiteral("Ayuda")) {
-            QVERIFY(m_form->Ejercicios1->text().contains(QStringLiteral("Ejercicios")));
-            QVERIFY(m_form->SpeedButton3->toolTip().contains(m_form->Ejercicios1->shortcut().toString(QKeySequence::NativeText)));
-            QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_E));
-            opened = &help;
+            QVERIFY(m_room->named<QAction>("Ejercicios1")->text().contains(QStringLiteral("Ejercicios")));
+            QVERIFY(m_room->named<QToolButton>("SpeedButton3")->toolTip().contains(m_room->named<QAction>("Ejercicios1")->shortcut().toString(QKeySequence::NativeText)));
+            QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_E));
+            opened = &m_room->windows().exercisesWindow();
         } else {
-            (window == QStringLiteral("Progreso") ? m_form->Progreso1 : m_form->Clase1)->trigger();
+            (window == QStringLiteral("Progreso") ? m_room->named<QAction>("Progreso1") : m_room->named<QAction>("Clase1"))->trigger();
             opened = m_form->findChild<QWidget *>(window);
         }
         QVERIFY(opened && opened->isVisible());
@@ -534,7 +529,6 @@ private slots:
         QTest::keySequence(opened, close);
         QVERIFY(!opened->isVisible());
         QVERIFY(m_form->isVisible());
-        Ayuda = nullptr;
     }
 
     void noRightSelectorLeftShowsZero()
@@ -542,9 +536,9 @@ private slots:
         openWindow();
         choose(1, rightItem);
         choose(1, wrongItem);
-        QCOMPARE(runScores().boardHits, 0);
-        QCOMPARE(m_form->LCDControl1->Number(), 0);
-        QCOMPARE(m_form->Label1->text(), QStringLiteral("0"));
+        QCOMPARE(m_form->scores().counts().boardHits, 0);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl1")->Number(), 0);
+        QCOMPARE(m_room->named<QLabel>("Label1")->text(), QStringLiteral("0"));
     }
 
     void completeBoardBanner()
@@ -554,12 +548,12 @@ private slots:
             QVERIFY(!m_form->completionBanner()->isVisible());
             choose(n, rightItem);
         }
-        QCOMPARE(runScores().boardHits, 40);
+        QCOMPARE(m_form->scores().counts().boardHits, 40);
         QVERIFY(m_form->completionBanner()->isVisible());
         QCOMPARE(m_form->completionBanner()->text(), QStringLiteral("¡TABLERO COMPLETO!"));
         choose(17, wrongItem);
         QVERIFY(!m_form->completionBanner()->isVisible());
-        QCOMPARE(runScores().boardHits, 39);
+        QCOMPARE(m_form->scores().counts().boardHits, 39);
     }
 
     void openingABoardResetsTheCounters()
@@ -567,29 +561,29 @@ private slots:
         openWindow();
         for (int miss = 1; miss <= 41; ++miss) {
             box(1)->setFocus(Qt::TabFocusReason);
-            m_form->OK->setFocus(Qt::TabFocusReason);
+            m_room->named<QPushButton>("OK")->setFocus(Qt::TabFocusReason);
         }
         choose(2, rightItem);
         writeBoard(QStringLiteral("otro.TXT"), boardLines(QStringLiteral("árbol"), 1));
-        m_dialogs->queueFile(m_folder->filePath(QStringLiteral("otro.TXT")));
-        m_form->Abrir1Click();
+        m_dialogs->queueFile(m_room->filePath(QStringLiteral("otro.TXT")));
+        m_form->openBoard();
 
         QCOMPARE(m_dialogs->openRequests.size(), 1);
         const FileDialogRequest &request = m_dialogs->openRequests[0];
         QCOMPARE(request.filter, QStringLiteral("Archivos de texto (*.txt)|*.txt|Archivos RTF (*.rtf)|*.rtf"));
         QCOMPARE(request.filterIndex, 1);
         QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
-        QCOMPARE(QDir(request.initialFolder), QDir(m_folder->path()));
+        QCOMPARE(QDir(request.initialFolder), QDir(m_room->path()));
 
-        for (LCDControl *counter : {m_form->LCDControl1, m_form->LCDControl2}) {
+        for (LCDControl *counter : {m_room->named<LCDControl>("LCDControl1"), m_room->named<LCDControl>("LCDControl2")}) {
             QCOMPARE(counter->Number(), 0);
             QCOMPARE(counter->NumberMax(), 40);
         }
-        QCOMPARE(runScores().boardHits, 0);
-        QCOMPARE(runScores().boardMisses, 0);
-        QCOMPARE(runScores().nextWordLine, 40);
-        QCOMPARE(m_form->Label1->text(), QStringLiteral("0"));
-        QCOMPARE(m_form->Label2->text(), QStringLiteral("0"));
+        QCOMPARE(m_form->scores().counts().boardHits, 0);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
+        QCOMPARE(m_form->scores().counts().nextWordLine, 40);
+        QCOMPARE(m_room->named<QLabel>("Label1")->text(), QStringLiteral("0"));
+        QCOMPARE(m_room->named<QLabel>("Label2")->text(), QStringLiteral("0"));
         QCOMPARE(box(2)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Color(), Colors::clWindow);
         QVERIFY(!box(2)->IsRight);
@@ -605,12 +599,12 @@ private slots:
         for (int n = 3; n <= 41; ++n)
             rtf += "\\cf1 sol\\par ";
         rtf += "ping\\'fcino}";
-        QFile file(m_folder->filePath(QStringLiteral("tablero.rtf")));
+        QFile file(m_room->filePath(QStringLiteral("tablero.rtf")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(rtf);
         file.close();
         m_dialogs->queueFile(file.fileName());
-        m_form->Abrir1Click();
+        m_form->openBoard();
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Caption(), QStringLiteral("camión"));
         QCOMPARE(box(40)->Caption(), QStringLiteral("sol"));
@@ -620,14 +614,33 @@ private slots:
         QCOMPARE(box(4)->Caption(), QStringLiteral("pingüino"));
     }
 
-    void cancelledOpenChangesNothing()
+    // An open that is cancelled or fails leaves the board, its replacement words and its
+    // counters as they were.
+    void openThatDoesNotHappenChangesNothing_data()
     {
+        QTest::addColumn<QString>("chosen");
+        QTest::addRow("cancelled") << QString();
+        QTest::addRow("no such file") << "no-existe.txt";
+        QTest::addRow("unreadable") << "ilegible.txt";
+    }
+    void openThatDoesNotHappenChangesNothing()
+    {
+        QFETCH(QString, chosen);
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("ilegible.txt")));
         openWindow();
         choose(1, wrongItem);
-        m_dialogs->queueCancel();
-        m_form->Abrir1Click();
-        QCOMPARE(runScores().boardMisses, 1);
+        if (chosen.isEmpty()) {
+            m_dialogs->queueCancel();
+            m_form->openBoard();
+        } else {
+            m_dialogs->queueFile(m_room->filePath(chosen));
+            QVERIFY_THROWS_EXCEPTION(AppError, m_form->openBoard());
+        }
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 1);
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
+        choose(2, wrongItem);
+        QCOMPARE(box(2)->Caption(), QStringLiteral("fácil"));
     }
 
     // A selector whose word runs out is left empty: it cannot be entered, chosen or missed.
@@ -636,15 +649,15 @@ private slots:
         writeBoard(QStringLiteral("nivel1.txt"), boardLines(QStringLiteral("camión"), 0));
         openWindow();
         choose(2, wrongItem);
-        QCOMPARE(runScores().boardMisses, 1);
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
         QCOMPARE(box(2)->Caption(), QString());
         QVERIFY(!box(2)->isEnabled());
         QTest::mouseClick(box(2), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
         // Tab from "Resultados" passes over it.
-        QTest::keyClick(m_form->OK, Qt::Key_Tab);
+        QTest::keyClick(m_room->named<QPushButton>("OK"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), box(3));
-        QCOMPARE(runScores().boardMisses, 1);
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
     }
 
     // Going to another window and back hands the focus to "Resultados": the selector the
@@ -658,19 +671,19 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QCOMPARE(runScores().boardMisses, 0);
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
         m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        QCOMPARE(QApplication::focusWidget(), m_form->OK);
-        QCOMPARE(runScores().boardMisses, 1);
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
         QCOMPARE(box(4)->Color(), Colors::clWindow);
         QCOMPARE(box(4)->Caption(), QStringLiteral("árbol"));
         // Once more with nothing entered: nothing counted.
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        QCOMPARE(runScores().boardMisses, 1);
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
     }
 
     // Screen readers hear the counters with their figures and each selector's place.
@@ -680,11 +693,11 @@ private slots:
         auto name = [](QWidget *widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
-        QCOMPARE(name(m_form->LCDControl1), QStringLiteral("Aciertos: 0"));
+        QCOMPARE(name(m_room->named<LCDControl>("LCDControl1")), QStringLiteral("Aciertos: 0"));
         choose(1, rightItem);
         choose(2, wrongItem);
-        QCOMPARE(name(m_form->LCDControl1), QStringLiteral("Aciertos: 1"));
-        QCOMPARE(name(m_form->LCDControl2), QStringLiteral("Fallos: 1"));
+        QCOMPARE(name(m_room->named<LCDControl>("LCDControl1")), QStringLiteral("Aciertos: 1"));
+        QCOMPARE(name(m_room->named<LCDControl>("LCDControl2")), QStringLiteral("Fallos: 1"));
         auto description = [](QWidget *widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
         };
@@ -712,53 +725,34 @@ private slots:
         QFETCH(QString, reason);
         openWindow();
         choose(1, wrongItem);
-        const QString path = m_folder->filePath(QStringLiteral("malo.txt"));
+        const QString path = m_room->filePath(QStringLiteral("malo.txt"));
         writeBoard(QStringLiteral("malo.txt"), lines);
         m_dialogs->queueFile(path);
-        QTest::mouseClick(m_form->SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(m_room->named<QToolButton>("SpeedButton1"), Qt::LeftButton);
         QCOMPARE(m_dialogs->messages.size(), 1);
         const QString file = QDir::toNativeSeparators(path);
         QCOMPARE(m_dialogs->messages[0].text,
                  reason.isEmpty() ? QStringLiteral("El archivo %1 no tiene ninguna palabra: no es un tablero.").arg(file)
                                   : QStringLiteral("El archivo %1 no es un tablero: %2").arg(file, reason));
-        QCOMPARE(runScores().boardMisses, 1);
-        QCOMPARE(m_form->LCDControl2->Number(), 1);
+        QCOMPARE(m_form->scores().counts().boardMisses, 1);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 1);
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Caption(), QStringLiteral("camión"));
         QVERIFY(box(2)->isEnabled());
     }
 
-    void failedOpenKeepsTheBoardWords()
-    {
-        openWindow();
-        m_dialogs->queueFile(m_folder->filePath(QStringLiteral("no-existe.txt")));
-        QVERIFY_THROWS_EXCEPTION(AppError, m_form->Abrir1Click());
-        choose(1, wrongItem);
-        QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
-    }
-
-    void unreadableBoardKeepsTheCounters()
-    {
-        openWindow();
-        choose(1, wrongItem);
-        m_dialogs->queueFile(m_folder->filePath(QStringLiteral("no-existe.txt")));
-        QVERIFY_THROWS_EXCEPTION(AppError, m_form->Abrir1Click());
-        QCOMPARE(runScores().boardMisses, 1);
-        QCOMPARE(m_form->LCDControl2->Number(), 1);
-    }
-
     void failedOpenFromTheToolBarIsShownAndTheBoardGoesOn()
     {
         openWindow();
-        const QString missing = m_folder->filePath(QStringLiteral("no-existe.txt"));
+        const QString missing = m_room->filePath(QStringLiteral("no-existe.txt"));
         m_dialogs->queueFile(missing);
-        QTest::mouseClick(m_form->SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(m_room->named<QToolButton>("SpeedButton1"), Qt::LeftButton);
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
         QCOMPARE(m_dialogs->messages[0].text,
                  QStringLiteral("No se puede abrir el archivo %1.").arg(QDir::toNativeSeparators(missing)));
         choose(1, rightItem);
-        QCOMPARE(runScores().boardHits, 1);
+        QCOMPARE(m_form->scores().counts().boardHits, 1);
     }
 
     // A short board says so; its empty cells are out of play and never a hit.
@@ -766,13 +760,13 @@ private slots:
     {
         openWindow();
         writeBoard(QStringLiteral("corto.txt"), {QStringLiteral("sol"), QStringLiteral("mar"), QString()});
-        m_dialogs->queueFile(m_folder->filePath(QStringLiteral("corto.txt")));
-        m_form->Abrir1Click();
+        m_dialogs->queueFile(m_room->filePath(QStringLiteral("corto.txt")));
+        m_form->openBoard();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].text,
                  QStringLiteral("El archivo %1 solo tiene 2 palabras para las 40 casillas del tablero.\r"
                                 "Las casillas sin palabra quedan vacías y no cuentan.")
-                     .arg(QDir::toNativeSeparators(m_folder->filePath(QStringLiteral("corto.txt")))));
+                     .arg(QDir::toNativeSeparators(m_room->filePath(QStringLiteral("corto.txt")))));
         QCOMPARE(box(2)->Caption(), QStringLiteral("mar"));
         QCOMPARE(box(3)->Caption(), QString());
         QVERIFY(!box(3)->isEnabled());
@@ -782,15 +776,15 @@ private slots:
         for (int n = 3; n <= 5; ++n)
             choose(n, 0);
         choose(1, 0);
-        QCOMPARE(runScores().boardHits, 1);
-        QCOMPARE(m_form->Label1->text(), QStringLiteral("100"));
+        QCOMPARE(m_form->scores().counts().boardHits, 1);
+        QCOMPARE(m_room->named<QLabel>("Label1")->text(), QStringLiteral("100"));
         QCOMPARE(box(4)->Color(), Colors::clWindow);
     }
 
     void scoreStripLiesWithinTheWindow()
     {
         openWindow();
-        QVERIFY(m_form->centralWidget()->rect().contains(m_form->Shape1->geometry()));
+        QVERIFY(m_form->centralWidget()->rect().contains(m_room->named<QWidget>("scoreStrip")->geometry()));
     }
 
     void exitQuestion_data()
@@ -807,20 +801,20 @@ private slots:
         openWindow();
         choose(1, rightItem);
         m_dialogs->queueAnswer(MessageAnswer(answer));
-        m_form->Salir1Click();
+        m_room->named<QAction>("Salir1")->trigger();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].text, QStringLiteral("Vas a salir del programa. ¿Quieres terminar ahora?"));
         QCOMPARE(m_dialogs->messages[0].buttons, MessageButtons::YesNo);
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Information);
         QCOMPARE(m_form->isVisible(), stillOpen);
-        QCOMPARE(runScores().boardHits, 1);
+        QCOMPARE(m_form->scores().counts().boardHits, 1);
         QCOMPARE(box(1)->Color(), Colors::clLime);
     }
 
     void instructionsText()
     {
         openWindow();
-        m_form->Instrucciones1Click();
+        m_room->named<QAction>("Instrucciones1")->trigger();
         QCOMPARE(m_dialogs->messages.size(), 1);
         const ShownMessage &shown = m_dialogs->messages[0];
         QCOMPARE(shown.caption, QStringLiteral("INSTRUCCIONES"));

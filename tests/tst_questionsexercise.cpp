@@ -1,7 +1,7 @@
 // The questions' judgement without widgets: each blank's rule, the counts per group, the
 // percentages and the hints for wrong answers.
 #include "exercises/QuestionsExercise.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 
 #include <QTest>
 
@@ -86,7 +86,7 @@ private slots:
 
     void allRightCountsEveryGroup()
     {
-        RunScores scores;
+        RunCounts scores;
         const QuestionsExercise::Judgement judgement = QuestionsExercise::judge(allRight);
         QCOMPARE(judgement.hits, (std::array<int, 6>{7, 6, 5, 5, 6, 5}));
         QCOMPARE(judgement.total(), 34);
@@ -126,7 +126,7 @@ private slots:
 
     void nothingAnswered()
     {
-        RunScores scores;
+        RunCounts scores;
         scores.aunHits = 3;
         QuestionsExercise::storeHits(QuestionsExercise::judge({}), scores);
         QCOMPARE(scores.aunHits, 0);
@@ -166,7 +166,7 @@ private slots:
         QFETCH(int, hits);
         QFETCH(QString, shown);
         QFETCH(QString, rounded);
-        RunScores scores;
+        RunCounts scores;
         scores.haHits = hits;
         const long double percent = QuestionsExercise::percent(scores);
         QCOMPARE(QuestionsExercise::totalPercentText(percent, QLocale(u"es"_s)), shown);

@@ -6,7 +6,7 @@
 #include "exercises/QuestionsExercise.h"
 #include "ExercisesWindowParts.h"
 #include "shared/Colors.h"
-#include "shared/RunScores.h"
+#include "exercises/ExerciseScores.h"
 #include "widgets/CollapsePanel.h"
 #include "widgets/SelPanel.h"
 #include "widgets/TabbedNotebook.h"
@@ -68,7 +68,6 @@ class TestQuestionsPage : public QObject {
 private slots:
     void init()
     {
-        runScores() = RunScores{};
         m_window = std::make_unique<ExercisesWindow>();
         m_page = pageOf<QuestionsPage>(*m_window);
     }
@@ -182,7 +181,7 @@ private slots:
     void correctingAnEmptyPage()
     {
         tabs(*m_window)->setPageIndex(ExercisesWindow::PageCuestiones);
-        runScores().sinoHits = 4;
+        m_window->scores().counts().sinoHits = 4;
         correct();
         for (int n = 1; n <= QuestionsExercise::blankCount; ++n) {
             QCOMPARE(textColor(m_page->blank(n)), navy);
@@ -194,7 +193,7 @@ private slots:
             QCOMPARE(label(QString::fromUtf16(percent))->text(), QString());
         QCOMPARE(label(u"TotCuestiones"_s)->text(), u"0"_s);
         QCOMPARE(label(u"TotCuestionesPercent"_s)->text(), QString());
-        QCOMPARE(runScores().sinoHits, 0);
+        QCOMPARE(m_window->scores().counts().sinoHits, 0);
         QCOMPARE(label(u"TCuestPercent"_s)->text(), u"0"_s);
     }
 
@@ -273,9 +272,9 @@ private slots:
         QCOMPARE(label(u"totporque"_s)->text(), u"0"_s);
         QCOMPARE(label(u"TotCuestiones"_s)->text(), u"7"_s);
         QCOMPARE(label(u"TotCuestionesPercent"_s)->text(), u"20"_s + QLocale().decimalPoint() + u"6"_s);
-        QCOMPARE(runScores().hechoHits, 5);
-        QCOMPARE(runScores().sinoHits, 1);
-        QCOMPARE(runScores().haHits, 1);
+        QCOMPARE(m_window->scores().counts().hechoHits, 5);
+        QCOMPARE(m_window->scores().counts().sinoHits, 1);
+        QCOMPARE(m_window->scores().counts().haHits, 1);
         // Written at once, not only by the next tick: 7 of 34 is 20.59 %.
         QCOMPARE(label(u"TCuestPercent"_s)->text(), u"21"_s);
 
@@ -293,7 +292,7 @@ private slots:
         QCOMPARE(label(u"Tothecho"_s)->text(), u"4"_s);
         QCOMPARE(label(u"hechopercent"_s)->text(), u"80"_s);
         QCOMPARE(label(u"TotCuestiones"_s)->text(), u"6"_s);
-        QCOMPARE(runScores().hechoHits, 4);
+        QCOMPARE(m_window->scores().counts().hechoHits, 4);
         QCOMPARE(label(u"TCuestPercent"_s)->text(), u"18"_s);
     }
 

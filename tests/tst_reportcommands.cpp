@@ -1,16 +1,14 @@
 // The practice window's report commands: "Guardar PDF", the history record of each saved
 // result, and the windows "Progreso" and "Resultados de la clase" from the menu.
-#include "FakeMailTransport.h"
-#include "ScriptedDialogs.h"
+#include "PracticeRoom.h"
 
+#include "exercises/ExerciseScores.h"
 #include "results/ScoreHistory.h"
 #include "practice/ReportCommands.h"
-#include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
 #include "shared/AppError.h"
-#include "shared/RunScores.h"
 #include "ui/StoredPicture.h"
 
 #include <QAction>
@@ -18,54 +16,45 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestReportCommands : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<FakeMailTransport> m_transport;
-    std::unique_ptr<PracticeWindow> m_form;
-    QByteArray m_previousHome;
+    std::unique_ptr<PracticeRoom> m_room;
+    ScriptedDialogs *m_dialogs = nullptr;
+    ExerciseScores *m_scores = nullptr;
+    PracticeWindow *m_form = nullptr;
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init()
     {
-        runScores() = RunScores{};
-        runScores().studentName = QStringLiteral("Ana Núñez");
-        runScores().studentGroup = QStringLiteral("2º B");
-        m_home = std::make_unique<QTemporaryDir>();
-        m_previousHome = qgetenv("HOME");
-        qputenv("HOME", m_home->path().toUtf8());
+        m_room = std::make_unique<PracticeRoom>();
         QFile::remove(ScoreHistory::defaultPath());
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_transport = std::make_unique<FakeMailTransport>();
+        m_dialogs = &m_room->dialogs;
         m_dialogs->queueCancel(); // no board file at start
-        m_form = std::make_unique<PracticeWindow>();
+        m_form = &m_room->practiceWindow();
+        m_scores = &m_room->scores();
+        m_scores->setStudentName(QStringLiteral("Ana Núñez"));
+        m_scores->setStudentGroup(QStringLiteral("2º B"));
         m_dialogs->messages.clear();
     }
 
     void cleanup()
     {
-        m_form.reset();
-        m_transport.reset();
-        m_dialogs.reset();
         QFile::remove(ScoreHistory::defaultPath());
-        qputenv("HOME", m_previousHome);
-        m_home.reset();
+        m_room.reset();
     }
 
     void guardarPdfWritesThePage()
     {
-        const QString path = m_home->filePath(QStringLiteral("ana"));
+        const QString path = m_room->filePath(QStringLiteral("ana"));
         m_dialogs->queueFile(path);
-        QVERIFY(!m_form->GuardarPDF->icon().isNull());
-        m_form->GuardarPDF->click();
+        QVERIFY(!m_room->named<QPushButton>("GuardarPDF")->icon().isNull());
+        m_room->named<QPushButton>("GuardarPDF")->click();
         QCOMPARE(m_dialogs->saveRequests.size(), 1);
         QCOMPARE(m_dialogs->saveRequests.at(0).fileName,
                  QStringLiteral("Resultados de Ana Núñez %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
@@ -74,7 +63,7 @@ private slots:
         QVERIFY(pdf.readAll().startsWith("%PDF-"));
         QVERIFY(m_dialogs->messages.isEmpty());
         // The window says where the page went, and the session is in the history.
-        QCOMPARE(m_form->Explicacion->text(), QStringLiteral("Resultados guardados en %1.pdf").arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(m_room->named<QLabel>("Explicacion")->text(), QStringLiteral("Resultados guardados en %1.pdf").arg(QDir::toNativeSeparators(path)));
         QCOMPARE(ScoreHistory::read(ScoreHistory::defaultPath()).records.size(), 1);
     }
 
@@ -90,23 +79,15 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, saved);
-        runScores().studentName.clear();
-        StudentDataDialog box;
-        DatosBox = &box;
-        m_dialogs->queueModal([&](QDialog &dialog) {
-            box.Alumno->setText(typed);
-            if (!typed.isEmpty())
-                box.BitBtn1Click();
-            return dialog.result();
-        });
-        m_dialogs->queueFile(m_home->filePath(QStringLiteral("luis.pdf")));
-        m_form->GuardarPDF->click();
-        DatosBox = nullptr;
+        m_scores->setStudentName(QString());
+        m_room->answerStudentData(typed, !typed.isEmpty());
+        m_dialogs->queueFile(m_room->filePath(QStringLiteral("luis.pdf")));
+        m_room->named<QPushButton>("GuardarPDF")->click();
         QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});
         QCOMPARE(m_dialogs->saveRequests.size(), saved ? 1 : 0);
         if (saved)
             QVERIFY(m_dialogs->saveRequests.at(0).fileName.startsWith(QStringLiteral("Resultados de Luis Ortiz ")));
-        QCOMPARE(QFile::exists(m_home->filePath(QStringLiteral("luis.pdf"))), saved);
+        QCOMPARE(QFile::exists(m_room->filePath(QStringLiteral("luis.pdf"))), saved);
         QCOMPARE(QFile::exists(ScoreHistory::defaultPath()), saved);
     }
 
@@ -132,9 +113,9 @@ private slots:
 
     void guardarPdfInAnUnwritablePlaceSaysSo()
     {
-        const QString path = m_home->filePath(QStringLiteral("no-existe/r.pdf"));
+        const QString path = m_room->filePath(QStringLiteral("no-existe/r.pdf"));
         m_dialogs->queueFile(path);
-        m_form->GuardarPDF1->trigger();
+        m_room->named<QAction>("GuardarPDF1")->trigger();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages.at(0).text,
                  QStringLiteral("No se puede crear el archivo %1. Elige otra carpeta, por ejemplo tu carpeta personal.")
@@ -159,40 +140,40 @@ private slots:
         QFETCH(int, records);
         for (const QString &step : steps.split(QLatin1Char(' '))) {
             if (step == QLatin1String("pdf")) {
-                m_dialogs->queueFile(m_home->filePath(QStringLiteral("ana.pdf")));
-                m_form->GuardarPDFClick();
+                m_dialogs->queueFile(m_room->filePath(QStringLiteral("ana.pdf")));
+                m_form->saveResultsPdf();
             } else if (step == QLatin1String("rename")) {
-                runScores().studentName = QStringLiteral("Ana Núñez Gil");
+                m_scores->setStudentName(QStringLiteral("Ana Núñez Gil"));
             } else {
                 m_dialogs->queueAnswer(step == QLatin1String("send") ? MessageAnswer::Ok : MessageAnswer::Cancel);
-                m_form->Op1Click();
+                m_form->sendResults();
             }
         }
         const ScoreHistory::Contents history = ScoreHistory::read(ScoreHistory::defaultPath());
         QCOMPARE(history.records.size(), records);
         if (records > 0)
-            QCOMPARE(history.records.last().total, m_form->gaugeFigures().total);
+            QCOMPARE(history.records.last().total, m_scores->strip().total);
     }
 
     void unsavedResultsAddNoRecord()
     {
         // A folder where the results file should be: the save fails, so no session is recorded.
-        QVERIFY(QDir(m_home->path()).mkdir(QStringLiteral("result.txt")));
+        QVERIFY(QDir(m_room->path()).mkdir(QStringLiteral("result.txt")));
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        QVERIFY_THROWS_EXCEPTION(AppError, m_form->Op1Click());
+        QVERIFY_THROWS_EXCEPTION(AppError, m_form->sendResults());
         QVERIFY(!QFile::exists(ScoreHistory::defaultPath()));
     }
 
     void aHistoryThatIsALinkIsLeftAloneAndSaysSo()
     {
-        const QString other = m_home->filePath(QStringLiteral("notas.csv"));
+        const QString other = m_room->filePath(QStringLiteral("notas.csv"));
         QFile file(other);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("nombre;nota\n") == 12);
         file.close();
         QVERIFY(QDir().mkpath(QFileInfo(ScoreHistory::defaultPath()).absolutePath()));
         QVERIFY(QFile::link(other, ScoreHistory::defaultPath()));
-        m_dialogs->queueFile(m_home->filePath(QStringLiteral("ana.pdf")));
-        m_form->GuardarPDFClick();
+        m_dialogs->queueFile(m_room->filePath(QStringLiteral("ana.pdf")));
+        m_form->saveResultsPdf();
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("nombre;nota\n"));
         QCOMPARE(m_dialogs->messages.size(), 1);
@@ -203,16 +184,16 @@ private slots:
     {
         ScoreHistory::append(ScoreHistory::defaultPath(),
                              {{{1, 2, 3, 4, 3}, QStringLiteral("Ana"), QString()}, QDateTime(QDate(2026, 3, 14), QTime(9, 5))});
-        m_form->Progreso1->trigger();
+        m_room->named<QAction>("Progreso1")->trigger();
         auto *progress = m_form->findChild<ProgressWindow *>();
         QVERIFY(progress && progress->isVisible());
         QVERIFY(progress->LastSession->text().contains(QStringLiteral("14/03/2026 09:05")));
 
-        m_dialogs->queueFile(m_home->filePath(QStringLiteral("cualquiera.txt")));
-        m_form->Clase1->trigger();
+        m_dialogs->queueFile(m_room->filePath(QStringLiteral("cualquiera.txt")));
+        m_room->named<QAction>("Clase1")->trigger();
         auto *classView = m_form->findChild<ClassResultsWindow *>();
         QVERIFY(classView && classView->isVisible());
-        QCOMPARE(classView->folder(), m_home->path());
+        QCOMPARE(classView->folder(), m_room->path());
     }
 };
 

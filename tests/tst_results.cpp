@@ -1,14 +1,12 @@
 // The practice window's score strip, results summary, student data and results mail.
-#include "FakeMailTransport.h"
 #include "FullDisk.h"
-#include "ScriptedDialogs.h"
+#include "PracticeRoom.h"
 
 #include "exercises/ExerciseScores.h"
 #include "help/ExercisesWindow.h"
 #include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"
 #include "results/ScoreHistory.h"
-#include "shared/RunScores.h"
 #include "shared/TextFile.h"
 #include "widgets/Gauges.h"
 #include "platform/ResultsMail.h"
@@ -16,10 +14,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTest>
 #include <QTimer>
 
@@ -49,16 +44,14 @@ class TestResults : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<FakeMailTransport> m_transport;
-    std::unique_ptr<ExerciseScores> m_scores;
-    std::unique_ptr<ExercisesWindow> m_ayuda;
-    std::unique_ptr<PracticeWindow> m_form;
-    QString m_previousFolder;
-    QByteArray m_previousHome;
+    std::unique_ptr<PracticeRoom> m_room;
+    ScriptedDialogs *m_dialogs = nullptr;
+    FakeMailTransport *m_transport = nullptr;
+    ExerciseScores *m_scores = nullptr;
+    ExercisesWindow *m_ayuda = nullptr;
+    PracticeWindow *m_form = nullptr;
 
-    QString resultsPath() const { return m_folder->filePath(QStringLiteral("result.txt")); }
+    QString resultsPath() const { return m_room->filePath(QStringLiteral("result.txt")); }
 
     // The four percentages as the exercises hand them to the score object.
     void write(int boardHits, int boardMisses, int examples, long double phrases, long double questions)
@@ -73,24 +66,24 @@ private:
     void tick(int boardHits, int boardMisses, int examples, long double phrases, long double questions)
     {
         write(boardHits, boardMisses, examples, phrases, questions);
-        m_form->Timer1Timer();
+        m_scores->takeStripReading();
     }
 
     QList<int> gauges() const
     {
-        return {m_form->Gauge1->Progress(), m_form->Gauge2->Progress(), m_form->Gauge3->Progress(),
-                m_form->Gauge4->Progress(), m_form->Gaugetot->Progress()};
+        return {m_room->named<Gauge>("Gauge1")->Progress(), m_room->named<Gauge>("Gauge2")->Progress(), m_room->named<Gauge>("Gauge3")->Progress(),
+                m_room->named<Gauge>("Gauge4")->Progress(), m_room->named<Gauge>("Gaugetot")->Progress()};
     }
 
     void setExampleRun()
     {
-        RunScores &scores = runScores();
-        scores.boardHits = 30;
-        scores.boardMisses = 10;
-        scores.exampleHits = 40;
-        scores.exampleAttempts = 50;
-        scores.phraseHits = 6;
-        scores.phraseTotal = 8;
+        RunCounts &counts = m_scores->counts();
+        counts.boardHits = 30;
+        counts.boardMisses = 10;
+        counts.exampleHits = 40;
+        counts.exampleAttempts = 50;
+        counts.phraseHits = 6;
+        counts.phraseTotal = 8;
         tick(3, 1, 80, 75, 50);
     }
 
@@ -105,69 +98,52 @@ private:
 private slots:
     void init()
     {
-        runScores() = RunScores{};
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        m_folder = std::make_unique<QTemporaryDir>();
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(m_folder->path());
-        m_previousHome = qgetenv("HOME");
-        qputenv("HOME", m_folder->path().toUtf8());
-        QStringList board;
-        for (int n = 0; n < 50; ++n)
-            board << QStringLiteral("camión");
-        TextFile::writeLines(m_folder->filePath(QStringLiteral("nivel1.txt")), board);
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_transport = std::make_unique<FakeMailTransport>();
-        m_scores = std::make_unique<ExerciseScores>();
-        m_form = std::make_unique<PracticeWindow>(*m_scores);
-        m_ayuda = std::make_unique<ExercisesWindow>(*m_scores);
-        Ayuda = m_ayuda.get();
-        // The help window's own tick recounts its exercises into these labels; here the tests
-        // write them.
-        m_ayuda->findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+        m_room = std::make_unique<PracticeRoom>();
+        m_room->writeBoard(QStringList(50, QStringLiteral("camión")));
+        m_dialogs = &m_room->dialogs;
+        m_transport = &m_room->transport;
+        m_form = &m_room->practiceWindow();
+        m_scores = &m_room->scores();
+        m_ayuda = &m_room->windows().exercisesWindow();
+        // The exercises window's own tick recounts its exercises into these labels; here the
+        // tests write them.
+        m_ayuda->Timer1->stop();
     }
 
     void cleanup()
     {
-        m_form.reset();
-        Ayuda = nullptr;
-        m_ayuda.reset();
-        m_scores.reset();
-        m_transport.reset();
-        m_dialogs.reset();
-        qputenv("HOME", m_previousHome);
-        QDir::setCurrent(m_previousFolder);
-        m_folder.reset();
+        m_room.reset();
     }
 
     void stripStartsAtTheDesignValueAndFollowsTheLabels()
     {
         QCOMPARE(gauges(), (QList<int>{44, 44, 44, 44, 44}));
-        QVERIFY(m_form->Timer1->isActive());
-        QCOMPARE(m_form->Timer1->interval(), 1000);
+        QVERIFY(m_room->named<QTimer>("Timer1")->isActive());
+        QCOMPARE(m_room->named<QTimer>("Timer1")->interval(), 1000);
         write(2, 1, 80, 0, 50);
         // The percentage labels of both windows are views of the one score object.
-        QCOMPARE(m_form->Label1->text(), QStringLiteral("66,7"));
-        QCOMPARE(m_ayuda->findChild<QLabel *>(QStringLiteral("porcen1"))->text(), QStringLiteral("80"));
-        QCOMPARE(m_ayuda->findChild<QLabel *>(QStringLiteral("Tpercentfrases"))->text(), QString());
-        QCOMPARE(m_ayuda->findChild<QLabel *>(QStringLiteral("TCuestPercent"))->text(), QStringLiteral("50"));
+        QCOMPARE(m_room->named<QLabel>("Label1")->text(), QStringLiteral("66,7"));
+        QCOMPARE(m_ayuda->porcen1->text(), QStringLiteral("80"));
+        QCOMPARE(m_ayuda->Tpercentfrases->text(), QString());
+        QCOMPARE(m_ayuda->TCuestPercent->text(), QStringLiteral("50"));
         // The real tick, within its second.
         QTRY_COMPARE_WITH_TIMEOUT(gauges(), (QList<int>{66, 80, 0, 50, 49}), 2500);
-        QCOMPARE(m_form->Gauge1->accessibleName(), QStringLiteral("Tablero: 66 %"));
-        QCOMPARE(m_form->Gaugetot->accessibleName(), QStringLiteral("Total: 49 %"));
+        QCOMPARE(m_room->named<Gauge>("Gauge1")->accessibleName(), QStringLiteral("Tablero: 66 %"));
+        QCOMPARE(m_room->named<Gauge>("Gaugetot")->accessibleName(), QStringLiteral("Total: 49 %"));
     }
 
     void anUnchangedTickPaintsNothing()
     {
         m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_form));
         tick(3, 1, 80, 75, 50);
         QCoreApplication::processEvents();
         PaintCounter counter;
-        for (Gauge *gauge : {m_form->Gauge1, m_form->Gauge2, m_form->Gauge3, m_form->Gauge4, m_form->Gaugetot})
+        for (Gauge *gauge : {m_room->named<Gauge>("Gauge1"), m_room->named<Gauge>("Gauge2"), m_room->named<Gauge>("Gauge3"), m_room->named<Gauge>("Gauge4"), m_room->named<Gauge>("Gaugetot")})
             gauge->installEventFilter(&counter);
-        m_form->Timer1Timer();
-        m_form->Timer1Timer();
+        m_scores->takeStripReading();
+        m_scores->takeStripReading();
         QCoreApplication::processEvents();
         QCOMPARE(counter.count, 0);
         tick(19, 6, 80, 75, 50);
@@ -177,7 +153,7 @@ private slots:
     void summaryBox()
     {
         setExampleRun();
-        QTest::mouseClick(m_form->OK, Qt::LeftButton);
+        QTest::mouseClick(m_room->named<QPushButton>("OK"), Qt::LeftButton);
         QCOMPARE(m_dialogs->messages.size(), 1);
         const ShownMessage shown = m_dialogs->messages.first();
         QCOMPARE(shown.caption, QStringLiteral("PUNTUACIÓN"));
@@ -192,22 +168,21 @@ private slots:
     void sendingWritesTheFileAndHandsItOver()
     {
         setExampleRun();
-        runScores().studentName = QStringLiteral("José Peña");
-        runScores().studentGroup = QStringLiteral("3º A");
+        m_scores->setStudentName(QStringLiteral("José Peña"));
+        m_scores->setStudentGroup(QStringLiteral("3º A"));
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
 
         const QByteArray bytes = readFile(resultsPath());
         QVERIFY(bytes.startsWith(" Resultados del test de acentos del alumno:\r\n"));
         QVERIFY(bytes.contains("\r\nJos\xE9 Pe\xF1" "a de 3\xBA A\r\n"));
         QVERIFY(bytes.endsWith("\r\nPromedio: 70 %\r\n"));
-        QCOMPARE(m_form->Memo2->document()->blockCount(), 10);
-        QCOMPARE(m_form->Memo2->document()->lastBlock().text(), QStringLiteral("Promedio: 70 %"));
+        QCOMPARE(bytes.count("\r\n"), 10);
 
         QCOMPARE(m_transport->messages.size(), 1);
         const SimpleMapi::MapiMessage &m = m_transport->messages.first();
         QCOMPARE(m.lpFiles.first().lpszPathName, resultsPath());
-        QCOMPARE(m.lpszNoteText, QLatin1Char(' ') + m_folder->path() + QLatin1Char('/'));
+        QCOMPARE(m.lpszNoteText, QLatin1Char(' ') + m_room->path() + QLatin1Char('/'));
         QCOMPARE(m.lpRecips.first().lpszName, PracticeWindow::placeholderRecipient);
         QVERIFY(QRegularExpression(QStringLiteral("^Resultados del test de acentos: / \\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$"))
                     .match(m.lpszSubject)
@@ -235,13 +210,15 @@ private slots:
 
     void sendingTwiceOverwritesWithTheCurrentFigures()
     {
+        // With a name: the student-data dialog does not come first.
+        m_scores->setStudentName(QStringLiteral("Ana"));
         setExampleRun();
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
-        runScores().boardHits = 31;
+        m_form->sendResults();
+        m_scores->counts().boardHits = 31;
         tick(1, 0, 100, 100, 100);
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
+        m_form->sendResults();
         QCOMPARE(m_transport->messages.size(), 2);
         QVERIFY(m_transport->attachments[0].contains("Promedio: 70 %"));
         QVERIFY(m_transport->attachments[1].contains("Tablero: 31 aciertos y 10 fallos = 100 %"));
@@ -252,9 +229,9 @@ private slots:
 
     void aNameOutsideWindows1252IsKept()
     {
-        runScores().studentName = QStringLiteral("Łucja Nowak");
+        m_scores->setStudentName(QStringLiteral("Łucja Nowak"));
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
+        m_form->sendResults();
         const QByteArray bytes = readFile(resultsPath());
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         QVERIFY(QString::fromUtf8(bytes).contains(QStringLiteral("\r\nŁucja Nowak de \r\n")));
@@ -288,6 +265,7 @@ private slots:
 
     void handOffOutcomes()
     {
+        m_scores->setStudentName(QStringLiteral("Ana"));
         QFETCH(quint32, code);
         QFETCH(bool, serviceMissing);
         QFETCH(QString, detail);
@@ -295,7 +273,7 @@ private slots:
         QFETCH(bool, endBox);
         m_transport->result = {code, serviceMissing, detail};
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
+        m_form->sendResults();
         QStringList texts;
         for (const ShownMessage &shown : m_dialogs->messages)
             texts << shown.text;
@@ -308,13 +286,14 @@ private slots:
 
     void cancellingBeforeSendingSendsNothing()
     {
+        m_scores->setStudentName(QStringLiteral("Ana"));
         QFile earlier(resultsPath());
         QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("Promedio: 90 %\r\n") == 16);
         earlier.close();
         setExampleRun();
         // "Cancelar", Esc and the close box all answer Cancel.
         m_dialogs->queueAnswer(MessageAnswer::Cancel);
-        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
         QVERIFY(m_transport->messages.isEmpty());
         QCOMPARE(captions(), QStringList{"Enviar correo"});
         // A send called off writes nothing: the earlier results stay, and no session is recorded.
@@ -324,6 +303,7 @@ private slots:
 
     void fullDiskKeepsTheResultsFileAndSendsNothing()
     {
+        m_scores->setStudentName(QStringLiteral("Ana"));
         FullDisk disk;
         if (!disk.ready())
             QSKIP(disk.reason());
@@ -336,7 +316,7 @@ private slots:
 
         setExampleRun();
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
         QCOMPARE(readFile(path), QByteArray("Promedio: 90 %\r\n"));
         QVERIFY(m_transport->messages.isEmpty());
         QCOMPARE(m_dialogs->messages.size(), 2);
@@ -348,14 +328,15 @@ private slots:
 
     void aLinkAtTheResultsPathIsReplacedNotFollowed()
     {
-        const QString elsewhere = m_folder->filePath(QStringLiteral("trabajo.txt"));
+        m_scores->setStudentName(QStringLiteral("Ana"));
+        const QString elsewhere = m_room->filePath(QStringLiteral("trabajo.txt"));
         QFile work(elsewhere);
         QVERIFY(work.open(QIODevice::WriteOnly) && work.write("trabajo del alumno") == 18);
         work.close();
         QVERIFY(QFile::link(elsewhere, resultsPath()));
 
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
+        m_form->sendResults();
         QCOMPARE(readFile(elsewhere), QByteArray("trabajo del alumno"));
         QVERIFY(!QFileInfo(resultsPath()).isSymLink());
         QVERIFY(readFile(resultsPath()).startsWith(" Resultados del test de acentos del alumno:\r\n"));
@@ -377,10 +358,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, group);
         QFETCH(QString, line);
-        runScores().studentName = name;
-        runScores().studentGroup = group;
+        m_scores->setStudentName(name);
+        m_scores->setStudentGroup(group);
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        m_form->Op1Click();
+        m_form->sendResults();
         const QStringList lines = QString::fromLatin1(readFile(resultsPath())).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines[2], line);
@@ -401,26 +382,27 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, group);
         QFETCH(QString, message);
-        StudentDataDialog box;
-        box.Alumno->setText(name);
-        box.curso->setText(group);
-        box.BitBtn1Click();
-        QCOMPARE(runScores().studentName, name.left(80));
-        QCOMPARE(box.Alumno->text(), name.left(80));
-        QCOMPARE(runScores().studentGroup, group.left(80));
-        QCOMPARE(box.curso->text(), group.left(80));
+        const StudentDataControls data(m_room->windows().studentDataDialog());
+        data.name->setText(name);
+        data.group->setText(group);
+        data.leave->click();
+        QCOMPARE(m_scores->studentName(), name.left(80));
+        QCOMPARE(data.name->text(), name.left(80));
+        QCOMPARE(m_scores->studentGroup(), group.left(80));
+        QCOMPARE(data.group->text(), group.left(80));
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages.first().text, message);
     }
 
     void anUnwritableResultsFileSendsNothing()
     {
+        m_scores->setStudentName(QStringLiteral("Ana"));
         // A home folder that is a plain file: nothing can be written under it.
-        const QString notAFolder = m_folder->filePath(QStringLiteral("casa"));
+        const QString notAFolder = m_room->filePath(QStringLiteral("casa"));
         TextFile::writeLines(notAFolder, {QStringLiteral("x")});
         qputenv("HOME", notAFolder.toUtf8());
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
+        QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
         QVERIFY(m_transport->messages.isEmpty());
         QCOMPARE(m_dialogs->messages.size(), 2);
         QCOMPARE(m_dialogs->messages.first().caption, QStringLiteral("Enviar correo"));
@@ -444,21 +426,14 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, salir);
-        StudentDataDialog box;
-        DatosBox = &box;
-        m_dialogs->queueModal([&](QDialog &dialog) {
-            box.Alumno->setText(typed);
-            if (salir)
-                box.BitBtn1Click();
-            return dialog.result();
-        });
+        const StudentDataControls data(m_room->windows().studentDataDialog());
+        m_room->answerStudentData(typed, salir);
         m_dialogs->queueAnswer(MessageAnswer::Ok);
-        QTest::mouseClick(m_form->Op1, Qt::LeftButton);
-        DatosBox = nullptr;
+        QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
         QCOMPARE(m_dialogs->modalWindows, QStringList{"DatosBox"});
         const bool sent = salir && !typed.isEmpty();
         // "Salir" without a name keeps the dialog and says that the name is needed.
-        QCOMPARE(!box.NameNeeded->isHidden(), salir && typed.isEmpty());
+        QCOMPARE(!data.nameNeeded->isHidden(), salir && typed.isEmpty());
         QCOMPARE(m_transport->messages.size(), sent ? 1 : 0);
         QCOMPARE(QFile::exists(resultsPath()), sent);
         if (sent)
@@ -467,49 +442,48 @@ private slots:
 
     void studentData()
     {
-        StudentDataDialog box;
-        DatosBox = &box;
-        m_form->Datos->trigger();
+        StudentDataDialog &box = m_room->windows().studentDataDialog();
+        const StudentDataControls data(box);
+        m_room->named<QAction>("Datos")->trigger();
         QVERIFY(box.isVisible());
         QVERIFY(!box.isModal());
         QVERIFY(QTest::qWaitForWindowActive(&box));
 
         // Tab order: name, class, "Salir".
-        box.Alumno->setFocus();
+        data.name->setFocus();
         QTest::keyClick(&box, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), box.curso);
+        QCOMPARE(QApplication::focusWidget(), data.group);
         QTest::keyClick(&box, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), box.BitBtn1);
+        QCOMPARE(QApplication::focusWidget(), data.leave);
 
         // No name yet: "Salir" keeps the dialog open with the line asking for it.
-        QTest::keyClick(box.BitBtn1, Qt::Key_Space);
+        QTest::keyClick(data.leave, Qt::Key_Space);
         QVERIFY(box.isVisible());
-        QVERIFY(box.NameNeeded->isVisible());
-        QCOMPARE(box.BitBtn1->text(), QStringLiteral("Salir"));
-        QCOMPARE(QApplication::focusWidget(), box.Alumno);
+        QVERIFY(data.nameNeeded->isVisible());
+        QCOMPARE(data.leave->text(), QStringLiteral("Salir"));
+        QCOMPARE(QApplication::focusWidget(), data.name);
 
-        box.Alumno->setText(QStringLiteral("Ana Núñez"));
-        box.curso->setText(QStringLiteral("2º B"));
-        QVERIFY(!box.NameNeeded->isVisible());
-        QTest::mouseClick(box.BitBtn1, Qt::LeftButton);
+        data.name->setText(QStringLiteral("Ana Núñez"));
+        data.group->setText(QStringLiteral("2º B"));
+        QVERIFY(!data.nameNeeded->isVisible());
+        QTest::mouseClick(data.leave, Qt::LeftButton);
         QVERIFY(!box.isVisible());
-        QCOMPARE(runScores().studentName, QStringLiteral("Ana Núñez"));
-        QCOMPARE(runScores().studentGroup, QStringLiteral("2º B"));
+        QCOMPARE(m_scores->studentName(), QStringLiteral("Ana Núñez"));
+        QCOMPARE(m_scores->studentGroup(), QStringLiteral("2º B"));
 
         // An emptied field keeps what was stored before.
-        m_form->DatosClick();
-        box.Alumno->clear();
-        box.curso->setText(QStringLiteral("3º A"));
-        box.BitBtn1Click();
-        QCOMPARE(runScores().studentName, QStringLiteral("Ana Núñez"));
-        QCOMPARE(runScores().studentGroup, QStringLiteral("3º A"));
+        m_room->named<QAction>("Datos")->trigger();
+        data.name->clear();
+        data.group->setText(QStringLiteral("3º A"));
+        data.leave->click();
+        QCOMPARE(m_scores->studentName(), QStringLiteral("Ana Núñez"));
+        QCOMPARE(m_scores->studentGroup(), QStringLiteral("3º A"));
 
         // The close box hides the dialog without storing.
-        m_form->DatosClick();
-        box.curso->setText(QStringLiteral("4º C"));
+        m_room->named<QAction>("Datos")->trigger();
+        data.group->setText(QStringLiteral("4º C"));
         box.close();
-        QCOMPARE(runScores().studentGroup, QStringLiteral("3º A"));
-        DatosBox = nullptr;
+        QCOMPARE(m_scores->studentGroup(), QStringLiteral("3º A"));
     }
 };
 

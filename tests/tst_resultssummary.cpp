@@ -1,6 +1,5 @@
-// The scores gathered: the strip's readings and average, the summary box and the results file.
+// The scores gathered: the summary box and the results file.
 #include "results/ResultsSummary.h"
-#include "shared/RunScores.h"
 
 #include <QTest>
 
@@ -27,30 +26,6 @@ class TestResultsSummary : public QObject {
     Q_OBJECT
 
 private slots:
-    void strip_data()
-    {
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QList<int>>("expected");
-        QTest::addRow("example") << QStringList{"75", "80", "75", "50"} << QList<int>{75, 80, 75, 50, 70};
-        QTest::addRow("decimal comma is cut") << QStringList{"99,9", "0", "66.67", "0"} << QList<int>{99, 0, 66, 0, 41};
-        QTest::addRow("empty phrase caption") << QStringList{"", "", "", ""} << QList<int>{0, 0, 0, 0, 0};
-        QTest::addRow("37.5 to even 38") << QStringList{"100", "50", "0", "0"} << QList<int>{100, 50, 0, 0, 38};
-        QTest::addRow("12.5 to even 12") << QStringList{"50", "0", "0", "0"} << QList<int>{50, 0, 0, 0, 12};
-        QTest::addRow("62.5 to 62") << QStringList{"100", "50", "0", "100"} << QList<int>{100, 50, 0, 100, 62};
-        QTest::addRow("63.5 to 64") << QStringList{"100", "54", "0", "100"} << QList<int>{100, 54, 0, 100, 64};
-        // A negative reading is not taken: the previous figure (7) stays and counts.
-        QTest::addRow("negative keeps previous") << QStringList{" -3", "20", "+40", "x"} << QList<int>{7, 20, 40, 0, 17};
-    }
-
-    void strip()
-    {
-        QFETCH(QStringList, captions);
-        QFETCH(QList<int>, expected);
-        const StripFigures previous{7, 7, 7, 7, 7};
-        const StripFigures f = readStrip(captions[0], captions[1], captions[2], captions[3], previous);
-        QCOMPARE((QList<int>{f.board, f.examples, f.phrases, f.questions, f.total}), expected);
-    }
-
     void summaryBox_data()
     {
         QTest::addColumn<bool>("zero");
@@ -86,22 +61,6 @@ private slots:
                                                QString(48, QLatin1Char('_'))}));
         QCOMPARE(lines.mid(4, 8), expectedLines5to12);
         QCOMPARE(lines.mid(12), (QStringList{"  ", "  "}));
-    }
-
-    void figuresComeFromTheRun()
-    {
-        RunScores scores;
-        scores.studentName = QStringLiteral("Luis");
-        scores.boardHits = 3;
-        scores.boardMisses = 4;
-        scores.exampleHits = 5;
-        scores.exampleAttempts = 6;
-        scores.phraseHits = 1;
-        scores.phraseTotal = 2;
-        const Figures f = figures(scores, {1, 2, 3, 4, 5});
-        QCOMPARE(fileLines(f).mid(2, 6),
-                 (QStringList{"Luis de ", QString(46, QLatin1Char('_')), "Tablero: 3 aciertos y 4 fallos = 1 %",
-                              "Ejemplos: 5 aciertos de 6 = 2 %", "Frases: 1/2 = 3 %", "Cuestiones: 4 %"}));
     }
 
     void resultsFileBytes()

@@ -1,48 +1,25 @@
-// Start-up: the application object, the five windows in their order, the message loop.
+// Start-up: the application object, the practice window and the windows it opens, the message
+// loop.
 #include "app/TildoraWindows.h"
 
 #include "app/ClassCommandLine.h"
 #include "app/CommandLine.h"
 #include "app/ProgramStart.h"
 #include "editor/PhraseEditor.h"
-#include "exercises/ExerciseScores.h"
 #include "editor/AboutWindow.h"
+#include "exercises/ExerciseScores.h"
 #include "help/ExercisesWindow.h"
-#include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"
-#include "ui/ErrorGuard.h"
+#include "practice/StudentDataDialog.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QMutex>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace {
-
-// Runs a step once the watched window has painted its first frame, after that frame is out.
-class AfterFirstFrame : public QObject {
-public:
-    AfterFirstFrame(QWidget *window, std::function<void()> step) : m_step(std::move(step))
-    {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] { ErrorGuard::run(m_step); });
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_step;
-};
 
 // While the application object connects to the display, the toolkit's messages are held back:
 // when there is no display it ends the program with an English abort of its own, which the
@@ -101,57 +78,66 @@ private:
 
 } // namespace
 
-TildoraWindows::TildoraWindows(Start start)
-{
-    // Each window's creation runs as it is made: the practice window's (which may ask for a
-    // board file) runs before the others exist.
-    scores = std::make_unique<ExerciseScores>();
-    form1 = std::make_unique<PracticeWindow>(*scores);
-    Form1 = form1.get();
-    if (start == Start::AllWindows) {
-        createOtherWindows();
-        return;
-    }
-    // The student sees the practice window first; the others follow in their order as soon
-    // as it is on screen, or sooner if one of its commands needs them. Until then the help
-    // window's figures are the score object's starting captions, as its labels would be.
-    form1->setOtherWindowsBuilder([this] { createOtherWindows(); });
-    m_firstFrameWatch = std::make_unique<AfterFirstFrame>(form1.get(), [this] {
-        form1->setOtherWindowsBuilder(nullptr);
-        createOtherWindows();
-    });
-}
+namespace {
 
-void TildoraWindows::createOtherWindows()
+// Made on first use and kept. Closing the practice window ends the program, whichever other
+// windows are open.
+template <typename Window, typename... Arguments>
+Window &madeOnFirstUse(std::unique_ptr<Window> &window, Arguments &&...arguments)
 {
-    if (mainForm)
-        return;
-    mainForm = std::make_unique<PhraseEditor>();
-    MainForm = mainForm.get();
-    aboutBox = std::make_unique<AboutWindow>();
-    AboutBox = aboutBox.get();
-    ayuda = std::make_unique<ExercisesWindow>(*scores);
-    Ayuda = ayuda.get();
-    datosBox = std::make_unique<StudentDataDialog>();
-    DatosBox = datosBox.get();
-
-    // Closing the practice window ends the program, whichever other windows are open.
-    for (QWidget *window : std::initializer_list<QWidget *>{MainForm, AboutBox, Ayuda, DatosBox})
+    if (!window) {
+        window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
         window->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    return *window;
 }
 
-TildoraWindows::~TildoraWindows()
+} // namespace
+
+TildoraWindows::TildoraWindows(Start start) : m_scores(std::make_unique<ExerciseScores>())
 {
-    DatosBox = nullptr;
-    Ayuda = nullptr;
-    AboutBox = nullptr;
-    MainForm = nullptr;
-    Form1 = nullptr;
+    // The practice window's creation (which may ask for a board file) runs before any other
+    // window exists.
+    m_practice = std::make_unique<PracticeWindow>(*m_scores);
+    PracticeWindow::Neighbours neighbours;
+    neighbours.exercisesWindow = [this] { return &exercisesWindow(); };
+    neighbours.studentDataDialog = [this] { return &studentDataDialog(); };
+    neighbours.phraseEditor = [this] { return &phraseEditor(); };
+    neighbours.builtPhraseEditor = [this] { return m_editor.get(); };
+    m_practice->setNeighbours(std::move(neighbours));
+    if (start == Start::AllWindows) {
+        phraseEditor();
+        aboutWindow();
+        exercisesWindow();
+        studentDataDialog();
+    }
+}
+
+TildoraWindows::~TildoraWindows() = default;
+
+ExercisesWindow &TildoraWindows::exercisesWindow()
+{
+    return madeOnFirstUse(m_exercises, *m_scores);
+}
+
+PhraseEditor &TildoraWindows::phraseEditor()
+{
+    return madeOnFirstUse(m_editor);
+}
+
+AboutWindow &TildoraWindows::aboutWindow()
+{
+    return madeOnFirstUse(m_about);
+}
+
+StudentDataDialog &TildoraWindows::studentDataDialog()
+{
+    return madeOnFirstUse(m_studentData, *m_scores);
 }
 
 void TildoraWindows::showPracticeWindow()
 {
-    form1->show();
+    m_practice->show();
 }
 
 int runTildora(int argc, char **argv)

@@ -17,8 +17,6 @@
 #include <QScreen>
 #include <QStyleOptionFocusRect>
 
-AboutWindow *AboutBox = nullptr;
-
 using namespace WindowControls;
 
 const QString AboutWindow::authorName = QStringLiteral("Equipo de Tildora");

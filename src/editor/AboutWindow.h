@@ -59,5 +59,3 @@ public slots:
     void OKButtonClick();
     void Label6Click();
 };
-
-extern AboutWindow *AboutBox;

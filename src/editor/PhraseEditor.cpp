@@ -36,8 +36,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-PhraseEditor *MainForm = nullptr;
-
 using namespace WindowControls;
 
 const QString PhraseEditor::Untitled = QStringLiteral("Sin título");

@@ -197,5 +197,3 @@ private:
     AccentCheck *m_accentCheck = nullptr;
     QString m_hint;
 };
-
-extern PhraseEditor *MainForm;

@@ -1,10 +1,8 @@
 // The board exercise without its controls.
 #include "exercises/BoardExercise.h"
 
-#include "exercises/ExerciseScores.h"
-
+#include "exercises/RunCounts.h"
 #include "shared/AppError.h"
-#include "shared/RunScores.h"
 
 #include <climits>
 
@@ -19,7 +17,7 @@ QString quoted(const QString &line)
 
 } // namespace
 
-BoardExercise::BoardExercise(RunScores &scores) : m_scores(scores) {}
+BoardExercise::BoardExercise(RunCounts &counts) : m_counts(counts) {}
 
 void BoardExercise::start(QString text)
 {
@@ -51,9 +49,9 @@ void BoardExercise::adopt(TextLines lines, qsizetype words)
 {
     m_lines = std::move(lines);
     m_wordCount = words;
-    m_scores.boardHits = 0;
-    m_scores.boardMisses = 0;
-    m_scores.nextWordLine = boardSize;
+    m_counts.boardHits = 0;
+    m_counts.boardMisses = 0;
+    m_counts.nextWordLine = boardSize;
 }
 
 qsizetype BoardExercise::lastWordLine(const TextLines &lines)
@@ -93,31 +91,26 @@ QString BoardExercise::wordAt(int line) const
 
 int BoardExercise::recount(const QList<bool> &right)
 {
-    m_scores.boardHits = int(right.count(true));
-    return m_scores.boardHits;
-}
-
-QString BoardExercise::hitPercentText(const QLocale &locale) const
-{
-    return ExerciseScores::boardCaptionFor(m_scores.boardHits, m_scores.boardMisses, locale);
+    m_counts.boardHits = int(right.count(true));
+    return m_counts.boardHits;
 }
 
 bool BoardExercise::complete() const
 {
-    return m_scores.boardHits >= boardSize;
+    return m_counts.boardHits >= boardSize;
 }
 
 QString BoardExercise::countMiss()
 {
-    ++m_scores.boardMisses;
-    if (m_scores.nextWordLine < INT_MAX)
-        ++m_scores.nextWordLine;
-    return wordAt(m_scores.nextWordLine);
+    ++m_counts.boardMisses;
+    if (m_counts.nextWordLine < INT_MAX)
+        ++m_counts.nextWordLine;
+    return wordAt(m_counts.nextWordLine);
 }
 
 int BoardExercise::scaledMaximum(int maximum) const
 {
-    if (maximum >= m_scores.boardMisses || maximum > INT_MAX / 2)
+    if (maximum >= m_counts.boardMisses || maximum > INT_MAX / 2)
         return maximum;
     return maximum * 2;
 }

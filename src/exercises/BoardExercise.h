@@ -5,10 +5,9 @@
 #include "shared/TextLines.h"
 
 #include <QList>
-#include <QLocale>
 #include <QString>
 
-struct RunScores;
+struct RunCounts;
 
 class BoardExercise {
 public:
@@ -16,7 +15,7 @@ public:
     // Both counters start with this maximum.
     static constexpr int counterMaximum = 40;
 
-    explicit BoardExercise(RunScores &scores);
+    explicit BoardExercise(RunCounts &counts);
 
     // A new board from the text of a board file: its first forty lines are on the board, the
     // rest replace missed words in order. Hits, misses and the word handed out last start
@@ -35,14 +34,11 @@ public:
 
     // The word on line n of the file (1-based), empty past its last word.
     QString wordAt(int line) const;
-    qsizetype lineCount() const { return m_lines.count(); }
     // Lines up to the last that holds a word: blank lines at the end hold none.
     qsizetype wordCount() const { return m_wordCount; }
 
     // Counts the right selectors (one flag per selector, in board order) into boardHits.
     int recount(const QList<bool> &right);
-    // The hit percentage with the picture "###.#"; "0" while there is no hit.
-    QString hitPercentText(const QLocale &locale = QLocale()) const;
     bool complete() const;
 
     // Counts a miss and hands out the next replacement word (empty once they run out).
@@ -56,7 +52,7 @@ private:
     void adopt(TextLines lines, qsizetype words);
     static qsizetype lastWordLine(const TextLines &lines);
 
-    RunScores &m_scores;
+    RunCounts &m_counts;
     TextLines m_lines;
     qsizetype m_wordCount = 0;
 };

@@ -2,7 +2,7 @@
 #include "exercises/ClassificationExercise.h"
 
 #include "shared/NumberFormat.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -27,7 +27,7 @@ const QCollator &spanishCollator()
 
 } // namespace
 
-ClassificationExercise::ClassificationExercise(RunScores &scores) : m_scores(scores) {}
+ClassificationExercise::ClassificationExercise(RunCounts &scores) : m_scores(scores) {}
 
 const QStringList &ClassificationExercise::startingWords()
 {

@@ -10,7 +10,7 @@
 #include <array>
 #include <optional>
 
-struct RunScores;
+struct RunCounts;
 
 class ClassificationExercise {
 public:
@@ -37,7 +37,7 @@ public:
 
     enum class MoveResult { Moved, Refused };
 
-    explicit ClassificationExercise(RunScores &scores);
+    explicit ClassificationExercise(RunCounts &scores);
 
     // The sixty words as the word list starts, already in its order.
     static const QStringList &startingWords();
@@ -64,5 +64,5 @@ public:
     Figures recount(const GroupItems &groups);
 
 private:
-    RunScores &m_scores;
+    RunCounts &m_scores;
 };

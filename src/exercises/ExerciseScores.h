@@ -1,7 +1,9 @@
-// The score object: the four exercise percentages of a run, the captions that show them, the
-// strip's readings of them and their average. The exercises write it, the windows view it.
+// The score object: the run's counts, the four exercise percentages as numbers, the captions
+// that show them, the strip's readings of them and their average, and who the student is.
+// The exercises write it, the windows view it.
 #pragma once
 
+#include "exercises/RunCounts.h"
 #include "results/ResultsSummary.h"
 
 #include <QLocale>
@@ -11,10 +13,11 @@
 #include <array>
 
 // One per run, owned with the windows and handed to each by reference: the board and the
-// help window's three exercises write their figures here, every percentage label is a view
-// of a caption, and the practice window's one-second tick takes the strip's reading from here
-// (so the gauges, the summary and the results file lag the captions by up to a second, as
-// the student has always seen them). No window reads another window's controls for a score.
+// exercises window's three exercises keep their counts and write their percentages here, every
+// percentage label is a view of a caption, and the practice window's one-second tick takes the
+// strip's reading from here (so the gauges, the summary and the results file lag the captions
+// by up to a second, as the student has always seen them). No window reads another window's
+// controls for a score.
 class ExerciseScores : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString boardCaption READ boardCaption NOTIFY changed)
@@ -30,10 +33,19 @@ public:
 
     explicit ExerciseScores(QObject *parent = nullptr);
 
+    // The counts the exercises keep as the student plays; each exercise is handed them.
+    RunCounts &counts() { return m_counts; }
+    const RunCounts &counts() const { return m_counts; }
+
+    // Who the student is, as the results print it.
+    QString studentName() const { return m_studentName; }
+    QString studentGroup() const { return m_studentGroup; }
+    void setStudentName(const QString &name) { m_studentName = name; }
+    void setStudentGroup(const QString &group) { m_studentGroup = group; }
+
     // The board's hit percentage after either count changed, picture "###.#" (2 hits and
     // 1 miss give 66.7 with the locale's separator; "0" while there is no hit).
     void setBoard(int hits, int misses, const QLocale &locale = QLocale());
-    static QString boardCaptionFor(int hits, int misses, const QLocale &locale = QLocale());
     // A new board: the caption goes back to "0".
     void resetBoard();
     // The classification's whole percentage (hits per attempt, halves to the even neighbour).
@@ -50,13 +62,18 @@ public:
     QString phrasesCaption() const { return caption(Phrases); }
     QString questionsCaption() const { return caption(Questions); }
 
-    // Takes the strip's reading of the four captions now: each read as its leading whole
-    // number (66.7 gives 66), a negative one not taken, and the average of the four with
-    // halves to the even neighbour. Returns the new figures.
+    // Takes the strip's reading of the four percentages now: each as the whole number its
+    // caption begins with (66.7 gives 66, 99.96 shown as 100 gives 100), a negative one not
+    // taken, and the average of the four with halves to the even neighbour. Returns the new
+    // figures.
     ResultsSummary::StripFigures takeStripReading();
     // The figures of the last reading (the design value 44 before the first): what the
     // gauges show and what the summary and the results file print.
     const ResultsSummary::StripFigures &strip() const { return m_strip; }
+
+    // The counts and the student with the strip's last reading: what the summary box, the
+    // results file, the history and the PDF print.
+    ResultsSummary::Figures resultsFigures() const;
 
 signals:
     // A caption changed; `exercise` says whose.
@@ -67,6 +84,14 @@ signals:
 private:
     void setCaption(Exercise exercise, const QString &caption);
 
+    RunCounts m_counts;
+    QString m_studentName;
+    QString m_studentGroup;
+    // The percentages as set; the board's is 0 while there is no hit.
+    double m_boardPercent = 0;
+    int m_examplesPercent = 0;
+    long double m_phrasesPercent = 0;
+    long double m_questionsPercent = 0;
     std::array<QString, exerciseCount> m_captions;
     ResultsSummary::StripFigures m_strip{designProgress, designProgress, designProgress, designProgress,
                                          designProgress};

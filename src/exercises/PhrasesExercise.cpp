@@ -4,7 +4,7 @@
 #include "shared/Accents.h"
 
 #include "shared/NumberFormat.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 
 #include <algorithm>
 #include <climits>
@@ -23,7 +23,7 @@ int saturatedSum(int a, qsizetype b)
 
 } // namespace
 
-PhrasesExercise::PhrasesExercise(RunScores &scores) : m_scores(scores) {}
+PhrasesExercise::PhrasesExercise(RunCounts &scores) : m_scores(scores) {}
 
 QString PhrasesExercise::StripAccents(QString text)
 {
@@ -86,14 +86,14 @@ PhrasesExercise::Outcome PhrasesExercise::correct(const QStringList &student)
     return Outcome::Corrected;
 }
 
-long double PhrasesExercise::phrasePercent(const RunScores &scores)
+long double PhrasesExercise::phrasePercent(const RunCounts &scores)
 {
     if (scores.phraseTotal == 0)
         return 0;
     return (long double)scores.phraseHits * 100 / scores.phraseTotal;
 }
 
-QString PhrasesExercise::hitsCaption(const RunScores &scores)
+QString PhrasesExercise::hitsCaption(const RunCounts &scores)
 {
     return QStringLiteral("%1/%2").arg(scores.phraseHits).arg(scores.phraseTotal);
 }

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-struct RunScores;
+struct RunCounts;
 
 class PhrasesExercise {
 public:
@@ -25,7 +25,7 @@ public:
         NotCounted, // nothing to put back (a blank line, a line without acute accents), left as it was
     };
 
-    explicit PhrasesExercise(RunScores &scores);
+    explicit PhrasesExercise(RunCounts &scores);
 
     // The ten acute vowels á é í ó ú Á É Í Ó Ú become plain vowels; every other character,
     // ü and ñ included, stays, so the length never changes.
@@ -55,14 +55,14 @@ public:
     const QList<Verdict> &lineResults() const { return m_results; }
 
     // Right lines in percent of all lines corrected in the run; 0 before any.
-    static long double phrasePercent(const RunScores &scores);
+    static long double phrasePercent(const RunCounts &scores);
     // "3/5": right lines of all lines corrected.
-    static QString hitsCaption(const RunScores &scores);
+    static QString hitsCaption(const RunCounts &scores);
     // The percentage with the picture "###.##": 66.67, 70, and an empty text for 0.
     static QString percentCaption(long double percent, const QLocale &locale = QLocale());
 
 private:
-    RunScores &m_scores;
+    RunCounts &m_scores;
     QStringList m_reference;
     qsizetype m_countedLines = 0;
     QList<Verdict> m_results;

@@ -2,7 +2,7 @@
 #include "exercises/QuestionsExercise.h"
 
 #include "shared/NumberFormat.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 
 namespace QuestionsExercise {
 
@@ -111,7 +111,7 @@ Judgement judge(const QStringList &answers)
     return judgement;
 }
 
-void storeHits(const Judgement &judgement, RunScores &scores)
+void storeHits(const Judgement &judgement, RunCounts &scores)
 {
     scores.porqueHits = judgement.hits[0];
     scores.sinoHits = judgement.hits[1];
@@ -122,7 +122,7 @@ void storeHits(const Judgement &judgement, RunScores &scores)
     scores.questionsPercent = percent(scores);
 }
 
-long double percent(const RunScores &scores)
+long double percent(const RunCounts &scores)
 {
     const long double hits = (long double)scores.porqueHits + scores.sinoHits + scores.aunHits
                              + scores.hechoHits + scores.haHits + scores.haberHits;

@@ -8,7 +8,7 @@
 
 #include <array>
 
-struct RunScores;
+struct RunCounts;
 
 namespace QuestionsExercise {
 
@@ -53,10 +53,10 @@ struct Judgement {
 Judgement judge(const QStringList &answers);
 
 // Writes the six group counts and the questions percentage of a correction.
-void storeHits(const Judgement &judgement, RunScores &scores);
+void storeHits(const Judgement &judgement, RunCounts &scores);
 
 // The six groups' hit counts as a share of all blanks, in percent.
-long double percent(const RunScores &scores);
+long double percent(const RunCounts &scores);
 
 // The percentage as the whole number the practice window reads, halves to the even neighbour.
 QString roundedPercentText(long double percent);

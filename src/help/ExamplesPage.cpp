@@ -4,7 +4,7 @@
 #include "exercises/ExerciseScores.h"
 
 #include "shared/Colors.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 #include "spanish/WordExplanation.h"
 #include "ui/ErrorGuard.h"
 #include "ui/ListDragController.h"
@@ -158,7 +158,7 @@ const QRect percentFrame(144, 5, 29, 29);
 } // namespace
 
 ExamplesPage::ExamplesPage(TabPage *page, Banner *banner, ExerciseScores &scores)
-    : QObject(page), m_banner(banner), m_scores(scores), m_exercise(runScores())
+    : QObject(page), m_banner(banner), m_scores(scores), m_exercise(scores.counts())
 {
     m_wordList = placeList(page, "ListBox1", QRect(8, 72, 113, 289), 15, 17);
     m_wordList->setAccessibleName(u"Palabras"_s);

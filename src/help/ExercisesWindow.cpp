@@ -11,7 +11,7 @@
 #include "shared/Colors.h"
 #include "ui/AccentBar.h"
 #include "ui/ErrorGuard.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 #include "ui/WindowControls.h"
 #include "widgets/ControlAlign.h"
 #include "widgets/Banner.h"
@@ -29,8 +29,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-
-ExercisesWindow *Ayuda = nullptr;
 
 using namespace WindowControls;
 
@@ -253,8 +251,8 @@ void ExercisesWindow::hideEvent(QHideEvent *event)
 
 void ExercisesWindow::zeroPhraseFigures()
 {
-    runScores().phraseHits = 0;
-    runScores().phraseTotal = 0;
+    m_scores.counts().phraseHits = 0;
+    m_scores.counts().phraseTotal = 0;
     phrasesPage->phrasePercent = 0;
 }
 
@@ -278,9 +276,9 @@ void ExercisesWindow::beforePageChange(int, bool &allowChange)
 void ExercisesWindow::refreshFigures()
 {
     examplesPage->recountClassification();
-    runScores().questionsPercent = QuestionsExercise::percent(runScores());
+    m_scores.counts().questionsPercent = QuestionsExercise::percent(m_scores.counts());
     // The caption changes, and its label repaints, only when the rounded figure does.
-    m_scores.setQuestions(runScores().questionsPercent);
+    m_scores.setQuestions(m_scores.counts().questionsPercent);
 }
 
 namespace {

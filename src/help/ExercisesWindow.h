@@ -66,5 +66,3 @@ private:
     std::unique_ptr<ExerciseScores> m_ownScores;
     ExerciseScores &m_scores;
 };
-
-extern ExercisesWindow *Ayuda;

@@ -6,7 +6,7 @@
 #include "richtext/RichTextFile.h"
 #include "shared/AppError.h"
 #include "shared/NumberFormat.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 #include "spanish/WordExplanation.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -103,7 +103,7 @@ QString lineTip(const QString &student, const QString &model)
 } // namespace
 
 PhrasesPage::PhrasesPage(TabPage *page, FileDialogRequest &openDialog, ExerciseScores &scores)
-    : QObject(page), m_openDialog(openDialog), m_scores(scores), m_exercise(runScores())
+    : QObject(page), m_openDialog(openDialog), m_scores(scores), m_exercise(scores.counts())
 {
     connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
         if (exercise == ExerciseScores::Phrases)
@@ -163,7 +163,7 @@ PhrasesPage::PhrasesPage(TabPage *page, FileDialogRequest &openDialog, ExerciseS
     placeBevel(page, "Bevel7", QRect(184, 352, 489, 33));
 
     placeLabel(page, "Label12", 192, resultRowTop, QStringLiteral("Frases correctas:"), resultFont, Colors::clBlack);
-    Tfrases = placeLabel(page, "Tfrases", 328, resultRowTop, QStringLiteral("0"), resultFont, Colors::clRed);
+    m_hitsFigure = placeLabel(page, "Tfrases", 328, resultRowTop, QStringLiteral("0"), resultFont, Colors::clRed);
     // The phrase percentage, as the score object holds it.
     m_percentFigure = placeLabel(page, "Tpercentfrases", 417, resultRowTop, QStringLiteral("0"), resultFont, Colors::clTeal);
     m_percentFigure->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -273,9 +273,9 @@ void PhrasesPage::correctPhrases()
     if (m_exercise.correct(student) != PhrasesExercise::Outcome::Corrected)
         return;
 
-    phrasePercent = PhrasesExercise::phrasePercent(runScores());
-    Tfrases->setText(PhrasesExercise::hitsCaption(runScores()));
-    Tfrases->adjustSize();
+    phrasePercent = PhrasesExercise::phrasePercent(m_scores.counts());
+    m_hitsFigure->setText(PhrasesExercise::hitsCaption(m_scores.counts()));
+    m_hitsFigure->adjustSize();
     m_scores.setPhrases(phrasePercent);
 
     m_viewer->Clear();

@@ -83,7 +83,7 @@ private:
     // "Comprobar respuestas": the correct text over the student's lines, and away again.
     QPushButton *m_answersButton = nullptr;
     // The phrases right so far over those counted, and their percentage.
-    QLabel *Tfrases = nullptr;
+    QLabel *m_hitsFigure = nullptr;
     QLabel *m_percentFigure = nullptr;
     // Shown once the file is corrected, when "Corregir" has nothing more to do: how to go on.
     QLabel *m_nextStepHint = nullptr;

@@ -5,7 +5,7 @@
 
 #include "exercises/QuestionsExercise.h"
 #include "shared/Colors.h"
-#include "shared/RunScores.h"
+#include "exercises/RunCounts.h"
 #include "ui/ErrorGuard.h"
 #include "ui/WindowControls.h"
 #include "widgets/CollapsePanel.h"
@@ -363,7 +363,7 @@ void QuestionsPage::buildResultsBox(TabPage *page)
     heading->resize(145, 32);
     placeLabel(page, "Label134", 488, 310, u"Aciertos:"_s, comic(13), Colors::clBlack);
     m_totalHits = placeCount(page, "TotCuestiones", 552, 305);
-    TotCuestionesPercent = placeRightAligned(page, "TotCuestionesPercent", 547, 329, Colors::clTeal);
+    m_totalPercent = placeRightAligned(page, "TotCuestionesPercent", 547, 329, Colors::clTeal);
     placeLabel(page, "Label138", 552, 329, u"%"_s, comic(16), Colors::clTeal);
 }
 
@@ -474,7 +474,7 @@ void QuestionsPage::correctAnswers()
         edit->setAccessibleDescription(hint);
     }
 
-    RunScores &scores = runScores();
+    RunCounts &scores = m_scores.counts();
     storeHits(judgement, scores);
     for (int g = 0; g < groupCount; ++g) {
         const GroupControls &controls = group(g);
@@ -482,7 +482,7 @@ void QuestionsPage::correctAnswers()
         controls.percent->setText(groupPercentText(g, judgement.hits[g]));
     }
     m_totalHits->setText(QString::number(judgement.total()));
-    TotCuestionesPercent->setText(totalPercentText(scores.questionsPercent));
+    m_totalPercent->setText(totalPercentText(scores.questionsPercent));
     // Written here as well as by the help window's tick, so that the practice window has the
     // new figure even when this window is closed before the next tick.
     m_scores.setQuestions(scores.questionsPercent);

@@ -67,7 +67,7 @@ private:
     QLabel *m_percentReadout = nullptr;
     // The results box under the folded groups: hits over all groups and their percentage.
     QLabel *m_totalHits = nullptr;
-    QLabel *TotCuestionesPercent = nullptr;
+    QLabel *m_totalPercent = nullptr;
     // Set while the window opens or folds all six at once.
     bool m_settingAll = false;
 };

@@ -1,6 +1,7 @@
 // The practice window's report commands: PDF, history, progress and class windows.
 #include "practice/ReportCommands.h"
 
+#include "practice/ScoreStrip.h"
 #include "results/ResultsPdf.h"
 #include "results/ScoreHistory.h"
 #include "reports/ClassResultsWindow.h"
@@ -39,7 +40,7 @@ void bringUp(QWidget *window)
 
 } // namespace
 
-QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip)
+QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, ScoreStrip &strip)
 {
     const QDateTime now = QDateTime::currentDateTime();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -56,7 +57,7 @@ QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const Q
     if (!chosen.accepted)
         return QString();
     const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
-    const TextFile::SaveStatus saved = ResultsPdf::write(path, figures, now, strip);
+    const TextFile::SaveStatus saved = ResultsPdf::write(path, figures, now, strip.picture());
     if (saved == TextFile::SaveStatus::CannotCreate)
         throw AppError(TextFile::saveErrorMessage(path, saved)
                        + QStringLiteral(" Elige otra carpeta, por ejemplo tu carpeta personal."));

@@ -4,18 +4,18 @@
 
 #include "results/ResultsSummary.h"
 
-#include <QImage>
 #include <QRect>
 
 class QLabel;
+class ScoreStrip;
 class QWidget;
 
 namespace ReportCommands {
 
 // Asks where to save (the student's name and the date as the default name) and writes the
-// PDF page; an unwritable place raises a Spanish error naming the file. The path written, or
+// PDF page with the strip's picture as the student sees it; an unwritable place raises a Spanish error naming the file. The path written, or
 // nothing when the student cancelled.
-QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QImage &strip);
+QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, ScoreStrip &strip);
 
 // Appends one dated record to the progress history, unless its figures are those of the last
 // record; a failure, or a history refused, is told in a warning box saying why.

@@ -1,8 +1,8 @@
 // The student-data dialog StudentDataDialog.
 #include "practice/StudentDataDialog.h"
 
+#include "exercises/ExerciseScores.h"
 #include "results/ResultsSummary.h"
-#include "shared/RunScores.h"
 #include "ui/AccentBar.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -14,8 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-
-StudentDataDialog *DatosBox = nullptr;
 
 using namespace WindowControls;
 
@@ -34,7 +32,7 @@ QLineEdit *placeEdit(QWidget *parent, const char *name, int top, const QFont &fo
 
 } // namespace
 
-StudentDataDialog::StudentDataDialog(QWidget *parent) : QDialog(parent)
+StudentDataDialog::StudentDataDialog(ExerciseScores &scores, QWidget *parent) : QDialog(parent), m_scores(scores)
 {
     setObjectName(QStringLiteral("DatosBox"));
     setWindowTitle(QStringLiteral("Datos del alumno"));
@@ -46,64 +44,69 @@ StudentDataDialog::StudentDataDialog(QWidget *parent) : QDialog(parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(523 / 2, 366 / 2));
 
-    ProgramIcon = new QLabel(this);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setGeometry(40, 20, 64, 64);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/resources/tildora.png")));
-    ProgramIcon->setScaledContents(true);
+    auto *programIcon = new QLabel(this);
+    programIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    programIcon->setGeometry(40, 20, 64, 64);
+    programIcon->setPixmap(QPixmap(QStringLiteral(":/resources/tildora.png")));
+    programIcon->setScaledContents(true);
 
-    Label2 = placeLabel(this, "Label2", 145, 14, QStringLiteral("Tildora"),
+    placeLabel(this, "Label2", 145, 14, QStringLiteral("Tildora"),
                         pixelFont(QStringLiteral("MS Sans Serif"), 19, true), Colors::clNavy);
-    Label3 = placeLabel(this, "Label3", 137, 45, QStringLiteral("Práctica de la acentuación ortográfica"),
+    placeLabel(this, "Label3", 137, 45, QStringLiteral("Práctica de la acentuación ortográfica"),
                         font(), Colors::clBlack);
-    Label5 = placeLabel(this, "Label5", 128, 72,
+    auto *activitiesCaption = placeLabel(this, "Label5", 128, 72,
                         QStringLiteral("Actividades interdisciplinares con Lengua y Literatura"),
                         pixelFont(QStringLiteral("MS Sans Serif"), 13, true), Colors::clRed);
-    Label5->setWordWrap(true);
-    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label5->setGeometry(128, 72, 243, 49);
+    activitiesCaption->setWordWrap(true);
+    activitiesCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    activitiesCaption->setGeometry(128, 72, 243, 49);
 
-    Bevel1 = placeBevel(this, "Bevel1", QRect(32, 112, 449, 2), QFrame::HLine);
+    placeBevel(this, "Bevel1", QRect(32, 112, 449, 2), QFrame::HLine);
 
     const QFont dataFont = pixelFont(QStringLiteral("Comic Sans MS"), 15, true);
-    Label1 = placeLabel(this, "Label1", 32, 128,
+    placeLabel(this, "Label1", 32, 128,
                         QStringLiteral("Introduce tus datos personales antes de enviar los resultados:"), dataFont,
                         Colors::clTeal);
-    Label4 = placeLabel(this, "Label4", 56, 160, QStringLiteral("Nombre y apellidos:"), dataFont, Colors::clTeal);
-    Alumno = placeEdit(this, "Alumno", 184, dataFont, QStringLiteral("Nombre y apellidos"));
-    Label4->setBuddy(Alumno);
-    Label6 = placeLabel(this, "Label6", 56, 224, QStringLiteral("Curso y grupo:"), dataFont, Colors::clTeal);
-    curso = placeEdit(this, "curso", 248, dataFont, QStringLiteral("Curso y grupo"));
-    Label6->setBuddy(curso);
+    auto *nameCaption = placeLabel(this, "Label4", 56, 160, QStringLiteral("Nombre y apellidos:"), dataFont, Colors::clTeal);
+    m_nameEdit = placeEdit(this, "Alumno", 184, dataFont, QStringLiteral("Nombre y apellidos"));
+    nameCaption->setBuddy(m_nameEdit);
+    auto *groupCaption = placeLabel(this, "Label6", 56, 224, QStringLiteral("Curso y grupo:"), dataFont, Colors::clTeal);
+    m_groupEdit = placeEdit(this, "curso", 248, dataFont, QStringLiteral("Curso y grupo"));
+    groupCaption->setBuddy(m_groupEdit);
 
-    BitBtn1 = new QPushButton(QIcon(StoredPicture::pixmap(QStringLiteral(":/resources/salir.rgba"))),
+    m_leaveButton = new QPushButton(QIcon(StoredPicture::pixmap(QStringLiteral(":/resources/salir.rgba"))),
                               QStringLiteral("Salir"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(208, 288, 105, 33);
-    BitBtn1->setIconSize(QSize(20, 20));
+    m_leaveButton->setObjectName(QStringLiteral("BitBtn1"));
+    m_leaveButton->setGeometry(208, 288, 105, 33);
+    m_leaveButton->setIconSize(QSize(20, 20));
     // Enter in either field stores and closes, as a click on "Salir" does.
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, ErrorGuard::guarded(this, &StudentDataDialog::BitBtn1Click));
+    m_leaveButton->setDefault(true);
+    connect(m_leaveButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &StudentDataDialog::storeAndClose));
 
-    NameNeeded = new QLabel(QStringLiteral("Falta tu nombre: escríbelo arriba para seguir."), this);
-    NameNeeded->setObjectName(QStringLiteral("NameNeeded"));
-    NameNeeded->setGeometry(321, 286, 170, 37);
-    NameNeeded->setWordWrap(true);
-    NameNeeded->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
-    setTextColor(NameNeeded, Colors::clRed);
-    NameNeeded->hide();
+    m_nameNeeded = new QLabel(QStringLiteral("Falta tu nombre: escríbelo arriba para seguir."), this);
+    m_nameNeeded->setObjectName(QStringLiteral("NameNeeded"));
+    m_nameNeeded->setGeometry(321, 286, 170, 37);
+    m_nameNeeded->setWordWrap(true);
+    m_nameNeeded->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    setTextColor(m_nameNeeded, Colors::clRed);
+    m_nameNeeded->hide();
     // Gone as soon as there is a name to store.
-    connect(Alumno, &QLineEdit::textChanged, NameNeeded, [this](const QString &text) {
+    connect(m_nameEdit, &QLineEdit::textChanged, m_nameNeeded, [this](const QString &text) {
         if (!text.trimmed().isEmpty())
-            NameNeeded->hide();
+            m_nameNeeded->hide();
     });
 
     auto *accents = new AccentBar(this);
     accents->setGeometry(56, 332, 409, 28);
 
-    setTabOrder(Alumno, curso);
-    setTabOrder(curso, BitBtn1);
-    Alumno->setFocus();
+    setTabOrder(m_nameEdit, m_groupEdit);
+    setTabOrder(m_groupEdit, m_leaveButton);
+    m_nameEdit->setFocus();
+}
+
+StudentDataDialog::StudentDataDialog(QWidget *parent) : StudentDataDialog(*new ExerciseScores, parent)
+{
+    m_scores.setParent(this);
 }
 
 void StudentDataDialog::keepToOneLine(QLineEdit *edit, const QString &field)
@@ -121,25 +124,24 @@ void StudentDataDialog::keepToOneLine(QLineEdit *edit, const QString &field)
             windowTitle(), MessageIcon::Information, MessageButtons::Ok);
 }
 
-void StudentDataDialog::BitBtn1Click()
+void StudentDataDialog::storeAndClose()
 {
-    RunScores &scores = runScores();
-    keepToOneLine(Alumno, QStringLiteral("Nombre y apellidos"));
-    keepToOneLine(curso, QStringLiteral("Curso y grupo"));
+    keepToOneLine(m_nameEdit, QStringLiteral("Nombre y apellidos"));
+    keepToOneLine(m_groupEdit, QStringLiteral("Curso y grupo"));
     // A name of blanks is no name.
-    if (!Alumno->text().trimmed().isEmpty())
-        scores.studentName = Alumno->text();
-    if (!curso->text().isEmpty())
-        scores.studentGroup = curso->text();
+    if (!m_nameEdit->text().trimmed().isEmpty())
+        m_scores.setStudentName(m_nameEdit->text());
+    if (!m_groupEdit->text().isEmpty())
+        m_scores.setStudentGroup(m_groupEdit->text());
     // Results without a name cannot go to the teacher: rather than close without a word, the
     // dialog stays and says what is missing. The close box and Esc still leave it.
-    if (scores.studentName.isEmpty()) {
-        NameNeeded->show();
-        Alumno->setAccessibleDescription(NameNeeded->text());
-        Alumno->setFocus();
+    if (m_scores.studentName().isEmpty()) {
+        m_nameNeeded->show();
+        m_nameEdit->setAccessibleDescription(m_nameNeeded->text());
+        m_nameEdit->setFocus();
         return;
     }
-    NameNeeded->hide();
-    Alumno->setAccessibleDescription(QString());
+    m_nameNeeded->hide();
+    m_nameEdit->setAccessibleDescription(QString());
     close();
 }

@@ -2,7 +2,6 @@
 #include "results/ResultsSummary.h"
 
 #include "shared/NumberFormat.h"
-#include "shared/RunScores.h"
 #include "shared/TextFile.h"
 
 namespace ResultsSummary {
@@ -70,37 +69,6 @@ int average(int board, int examples, int phrases, int questions)
     // In floating point: four percentages cannot overflow, four saturated readings could.
     const double sum = double(board) + double(examples) + double(phrases) + double(questions);
     return NumberFormat::roundHalfEven(sum / 4);
-}
-
-StripFigures readStrip(const QString &board, const QString &examples, const QString &phrases,
-                       const QString &questions, const StripFigures &previous)
-{
-    const auto reading = [](const QString &caption, int kept) {
-        const int value = NumberFormat::leadingInteger(caption);
-        return value >= 0 ? value : kept;
-    };
-    StripFigures figures;
-    figures.board = reading(board, previous.board);
-    figures.examples = reading(examples, previous.examples);
-    figures.phrases = reading(phrases, previous.phrases);
-    figures.questions = reading(questions, previous.questions);
-    figures.total = average(figures.board, figures.examples, figures.phrases, figures.questions);
-    return figures;
-}
-
-Figures figures(const RunScores &scores, const StripFigures &percentages)
-{
-    Figures f;
-    f.studentName = scores.studentName;
-    f.studentGroup = scores.studentGroup;
-    f.boardHits = scores.boardHits;
-    f.boardMisses = scores.boardMisses;
-    f.exampleHits = scores.exampleHits;
-    f.exampleAttempts = scores.exampleAttempts;
-    f.phraseHits = scores.phraseHits;
-    f.phraseTotal = scores.phraseTotal;
-    f.percentages = percentages;
-    return f;
 }
 
 QString summaryText(const Figures &figures)

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-struct RunScores;
-
 namespace ResultsSummary {
 
 // The strip's five figures: the four exercise percentages and their average.
@@ -24,12 +22,6 @@ struct StripFigures {
 // The average of the four percentages, halves to the even neighbour (62.5 -> 62, 63.5 -> 64):
 // each exercise weighs a quarter.
 int average(int board, int examples, int phrases, int questions);
-
-// The strip's figures from the four percentage captions, each read as its leading whole
-// number ("66,7" -> 66, "" -> 0). A caption that reads as a negative number is not taken:
-// that figure stays as it was in `previous`.
-StripFigures readStrip(const QString &board, const QString &examples, const QString &phrases,
-                       const QString &questions, const StripFigures &previous);
 
 // Everything the summary and the results file print.
 struct Figures {
@@ -53,9 +45,6 @@ inline constexpr qsizetype maxStudentField = 80;
 QString studentField(const QString &typed);
 // Whether studentField had to cut the text.
 bool studentFieldTooLong(const QString &typed);
-
-// The run's counters and student data with the percentages the strip shows.
-Figures figures(const RunScores &scores, const StripFigures &percentages);
 
 // The fourteen lines of the box "PUNTUACIÓN", joined by a lone CR.
 QString summaryText(const Figures &figures);

@@ -1,9 +1,7 @@
-// The scores of one run, shared by every exercise window and never saved.
+// The counts of one run that the exercises keep as the student plays, never saved.
 #pragma once
 
-#include <QString>
-
-struct RunScores {
+struct RunCounts {
     // Board
     int boardHits = 0;
     int boardMisses = 0;
@@ -22,10 +20,4 @@ struct RunScores {
     int haHits = 0;
     int haberHits = 0;
     long double questionsPercent = 0;
-    // Student data
-    QString studentName;
-    QString studentGroup;
 };
-
-// The one instance of the run; tests reset it with `runScores() = RunScores{}`.
-RunScores &runScores();

@@ -1,0 +1,44 @@
+// How the practice window and its score strip place their controls: at fixed places in the
+// window's design, in a font that is drawn without shaping.
+#pragma once
+
+#include "ui/StoredPicture.h"
+#include "ui/WindowControls.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+namespace PracticeControls {
+
+// The practice window shows the program's own texts and words read in composed form (the
+// loaders compose them): none needs OpenType shaping, and unshaped text draws in a fraction of
+// the time, which is most of the window's first frame.
+inline QFont unshapedFont(const QString &family, int pixels, bool bold = false, bool italic = false)
+{
+    QFont font = WindowControls::pixelFont(family, pixels, bold, italic);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+template <typename Widget>
+Widget *place(QWidget *parent, const char *name, int left, int top, int width = -1, int height = -1)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->move(left, top);
+    if (width >= 0)
+        widget->resize(width, height);
+    return widget;
+}
+
+inline QLabel *placePicture(QWidget *parent, const char *name, int left, int top, int width, int height,
+                            const QString &resource)
+{
+    auto *picture = place<QLabel>(parent, name, left, top, width, height);
+    picture->setPixmap(StoredPicture::pixmap(resource));
+    picture->setScaledContents(true);
+    return picture;
+}
+
+} // namespace PracticeControls

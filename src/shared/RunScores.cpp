@@ -1,8 +1,0 @@
-// The one RunScores instance of the program.
-#include "shared/RunScores.h"
-
-RunScores &runScores()
-{
-    static RunScores scores;
-    return scores;
-}
