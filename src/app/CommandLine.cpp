@@ -201,7 +201,9 @@ QString parserFault(const QStringList &arguments)
     parser.parse(arguments);
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
         const auto given = std::find_if(arguments.cbegin() + 1, arguments.cend(),
-                                        [&](const QString &argument) { return optionName(argument) == unknown.first(); });
+                                        [&](const QString &argument) {
+                                            return optionName(argument) == unknown.first();
+                                        });
         return unknownOption(given != arguments.cend() ? *given : u"--"_s + unknown.first());
     }
     if (const QStringList stray = parser.positionalArguments(); !stray.isEmpty())
