@@ -151,24 +151,13 @@ void ExercisesWindow::buildTopPanel()
     connect(Volver, &QToolButton::clicked, this, ErrorGuard::guarded(this, &ExercisesWindow::VolverClick));
 
     // The banner: one red text, centred, over an aqua copy two pixels lower and to the right.
-    // The cell follows the control while the shape is not repeated, so the shadow is set
-    // before the cell size, which then gives the control its 275 x 37.
     MultiShape2 = new Banner(Panel1);
     MultiShape2->setObjectName(QStringLiteral("MultiShape2"));
-    MultiShape2->setBounds(232, 2, 275, 37);
-    MultiShape2->setParentColor(false);
+    MultiShape2->setGeometry(232, 2, 275, 37);
     MultiShape2->setFont(pixelFont(QStringLiteral("Arial"), 35));
     MultiShape2->setColor(Colors::clRed);
-    MultiShape2->setShapeType(Banner::msText);
-    MultiShape2->setAngle(0);
-    MultiShape2->setRepeatMode(Banner::rpNone);
-    MultiShape2->setXMargin(0);
-    MultiShape2->setYMargin(0);
-    MultiShape2->setBorder(false);
     MultiShape2->setShadowColor(Colors::clAqua);
     MultiShape2->setShadow(true);
-    MultiShape2->setShapeW(273);
-    MultiShape2->setShapeH(35);
 }
 
 void ExercisesWindow::buildNotebook()
