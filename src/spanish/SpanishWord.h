@@ -54,8 +54,6 @@ public:
     // for the rules: every vowel letter but a y after another vowel, which is a glide (hoy,
     // estoy); a y after a consonant is the vowel i (rugby).
     bool isFullVowel(int at) const;
-    // Where a prefix sub- ends (3) when the word is on the reviewed list, else 0.
-    int prefixLength() const { return m_prefixLength; }
 
     int syllableCount() const { return m_syllableCount; }
     int syllableStart(int syllable) const { return m_syllableStart[std::size_t(syllable)]; }
@@ -121,6 +119,7 @@ private:
     int m_stressedVowel = -1;
     int m_accent = -1;
     int m_menteStem = 0;
+    // Where a prefix sub- ends (3) when the word is on the reviewed list, else 0.
     int m_prefixLength = 0;
     bool m_accentHiatus = false;
     StressClass m_class = StressClass::Monosilaba;
