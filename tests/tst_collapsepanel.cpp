@@ -465,7 +465,7 @@ void TestCollapsePanel::headerTakesLighterShadeWhenPainted()
     CollapsePanel panel;
     panel.resize(300, 100);
     const QColor atCreation = panel.Header()->palette().color(QPalette::Window);
-    QCOMPARE(Colors::fromQColor(atCreation), CollapsePanel::Darken(Colors::clBtnFace, 100, panel.palette()));
+    QCOMPARE(atCreation, Colors::toQColor(CollapsePanel::Darken(Colors::clBtnFace, 100, panel.palette())));
 
     panel.setColor(pageColour);
     QImage image(panel.size(), QImage::Format_RGB32);

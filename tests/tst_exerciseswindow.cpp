@@ -476,14 +476,10 @@ private slots:
         Banner *banner = part<Banner>(window, u"MultiShape2"_s);
         QCOMPARE(banner->parentWidget(), part(window, u"Panel1"_s));
         QCOMPARE(banner->geometry(), QRect(232, 2, 275, 37));
-        QCOMPARE(banner->ShapeW(), 273);
-        QCOMPARE(banner->ShapeH(), 35);
-        QCOMPARE(banner->ShapeType(), Banner::msText);
-        QCOMPARE(banner->RepeatMode(), Banner::rpNone);
+        QCOMPARE(banner->cell(), QRect(0, 0, 273, 35));
         QCOMPARE(banner->Color(), Colors::clRed);
         QCOMPARE(banner->ShadowColor(), Colors::clAqua);
         QVERIFY(banner->Shadow());
-        QVERIFY(!banner->Border());
         QCOMPARE(banner->font().pixelSize(), 35);
         QCOMPARE(banner->Text(), QString());
     }

@@ -87,23 +87,6 @@ private slots:
         QVERIFY2(fields[5].contains(u"dos tildes"_s), qPrintable(fields[5]));
     }
 
-    void helpIsInSpanish()
-    {
-        const Run result = run({u"--help"_s});
-        QCOMPARE(result.status, 0);
-        const QString text = result.lines.join(u'\n');
-        QVERIFY(text.startsWith(u"Uso: tildora"_s));
-        QVERIFY(text.contains(u"--explicar PALABRA"_s));
-    }
-
-    void noWordIsAnError()
-    {
-        const Run result = run({u"--explicar"_s});
-        QCOMPARE(result.status, 2);
-        QVERIFY(result.lines.isEmpty());
-        QVERIFY2(result.errors.contains(u"al menos una palabra"_s), qPrintable(result.errors));
-    }
-
     // Each run ends by itself, with a Spanish message where something is wrong, display or not.
     void commandLineRuns_data()
     {
@@ -114,6 +97,10 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("errors");
         const QString usage = u"Uso: tildora"_s;
+        QTest::addRow("help in Spanish") << QStringList{u"--help"_s} << false << QString() << 0
+                                         << u"Uso: tildora [--explicar PALABRA…] [--clase CARPETA]\n"_s << QString();
+        QTest::addRow("no word") << QStringList{u"--explicar"_s} << false << QString() << 2 << QString()
+                                 << u"--explicar necesita al menos una palabra"_s;
         QTest::addRow("unknown option") << QStringList{u"--bogus"_s} << false << QString() << 2 << QString()
                                         << u"opción desconocida: «--bogus»"_s;
         QTest::addRow("unknown option with a display") << QStringList{u"--bogus"_s} << true << QString() << 2
@@ -169,21 +156,34 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("action");
         QTest::addColumn<QString>("folder");
-        QTest::addRow("nothing") << QStringList() << int(Action::PracticeWindow) << QString();
+        QTest::addColumn<QString>("error");
+        QTest::addRow("nothing") << QStringList() << int(Action::PracticeWindow) << QString() << QString();
         QTest::addRow("toolkit options left to it")
             << QStringList{u"-platform"_s, u"offscreen"_s, u"--style=fusion"_s, u"-reverse"_s}
-            << int(Action::PracticeWindow) << QString();
+            << int(Action::PracticeWindow) << QString() << QString();
         QTest::addRow("class view and a toolkit option") << QStringList{u"--clase"_s, u"2B"_s, u"-style"_s, u"x"_s}
-                                                         << int(Action::ClassView) << u"2B"_s;
-        QTest::addRow("help ends the reading") << QStringList{u"-h"_s, u"--bogus"_s} << int(Action::Help) << QString();
+                                                         << int(Action::ClassView) << u"2B"_s << QString();
+        QTest::addRow("help ends the reading")
+            << QStringList{u"-h"_s, u"--bogus"_s} << int(Action::Help) << QString() << QString();
         QTest::addRow("unknown before help") << QStringList{u"--bogus"_s, u"--help"_s} << int(Action::Refused)
-                                             << QString();
+                                             << QString() << u"«--bogus»"_s;
         QTest::addRow("--help after --explicar is a word") << QStringList{u"--explicar"_s, u"--help"_s}
-                                                           << int(Action::Explain) << QString();
+                                                           << int(Action::Explain) << QString() << QString();
         QTest::addRow("class view and explain together")
-            << QStringList{u"--clase"_s, u"2B"_s, u"--explicar"_s, u"sol"_s} << int(Action::Refused) << QString();
+            << QStringList{u"--clase"_s, u"2B"_s, u"--explicar"_s, u"sol"_s} << int(Action::Refused) << QString()
+            << u"no van juntas"_s;
         QTest::addRow("class view twice") << QStringList{u"--clase=a"_s, u"--clase=b"_s} << int(Action::Refused)
-                                          << QString();
+                                          << QString() << u"solo se puede dar una vez"_s;
+        QTest::addRow("the first fault from the left: no folder")
+            << QStringList{u"--clase"_s, u"--bogus"_s} << int(Action::Refused) << QString() << u"Falta la carpeta"_s;
+        QTest::addRow("the first fault from the left: stray argument")
+            << QStringList{u"nivel1.txt"_s, u"--bogus"_s} << int(Action::Refused) << QString() << u"«nivel1.txt»"_s;
+        QTest::addRow("an option spelt otherwise") << QStringList{u"-clase"_s, u"2B"_s} << int(Action::Refused)
+                                                   << QString() << u"opción desconocida: «-clase»."_s;
+        QTest::addRow("the help's option with a value") << QStringList{u"--help=x"_s} << int(Action::Refused)
+                                                        << QString() << u"¿Querías decir «--help»?"_s;
+        QTest::addRow("a toolkit option left without its value")
+            << QStringList{u"--clase=2B"_s, u"-platform"_s} << int(Action::ClassView) << u"2B"_s << QString();
     }
     void argumentsRead()
     {
@@ -193,7 +193,9 @@ private slots:
         const CommandLine::Request request = CommandLine::parse(QStringList{u"tildora"_s} + arguments);
         QCOMPARE(int(request.action), action);
         QCOMPARE(request.folder, folder);
+        QFETCH(QString, error);
         QCOMPARE(request.error.isEmpty(), action != int(CommandLine::Request::Action::Refused));
+        QVERIFY2(request.error.contains(error), qPrintable(request.error));
     }
 };
 

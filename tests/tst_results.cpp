@@ -108,7 +108,7 @@ private slots:
         m_ayuda = &m_room->windows().exercisesWindow();
         // The exercises window's own tick recounts its exercises into these labels; here the
         // tests write them.
-        m_ayuda->Timer1->stop();
+        m_ayuda->findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
     }
 
     void cleanup()
@@ -124,9 +124,9 @@ private slots:
         write(2, 1, 80, 0, 50);
         // The percentage labels of both windows are views of the one score object.
         QCOMPARE(m_room->named<QLabel>("Label1")->text(), QStringLiteral("66,7"));
-        QCOMPARE(m_ayuda->porcen1->text(), QStringLiteral("80"));
-        QCOMPARE(m_ayuda->Tpercentfrases->text(), QString());
-        QCOMPARE(m_ayuda->TCuestPercent->text(), QStringLiteral("50"));
+        QCOMPARE(m_ayuda->findChild<QLabel *>(QStringLiteral("porcen1"))->text(), QStringLiteral("80"));
+        QCOMPARE(m_ayuda->findChild<QLabel *>(QStringLiteral("Tpercentfrases"))->text(), QString());
+        QCOMPARE(m_ayuda->findChild<QLabel *>(QStringLiteral("TCuestPercent"))->text(), QStringLiteral("50"));
         // The real tick, within its second.
         QTRY_COMPARE_WITH_TIMEOUT(gauges(), (QList<int>{66, 80, 0, 50, 49}), 2500);
         QCOMPARE(m_room->named<Gauge>("Gauge1")->accessibleName(), QStringLiteral("Tablero: 66 %"));

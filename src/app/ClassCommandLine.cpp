@@ -11,41 +11,15 @@
 
 namespace ClassCommandLine {
 
-namespace {
-
-// Where the folder is among the arguments: its argument's index and where in it the folder
-// starts; index -1 when "--clase" is not given, -2 when it is given without a folder.
-struct FolderArgument {
-    qsizetype index = -1;
-    qsizetype start = 0;
-};
-
-FolderArgument findFolder(const QStringList &arguments)
-{
-    const QString option = QStringLiteral("--clase");
-    for (qsizetype n = 1; n < arguments.size(); ++n) {
-        const QString &argument = arguments.at(n);
-        if (argument == option) {
-            if (n + 1 < arguments.size() && !arguments.at(n + 1).startsWith(QStringLiteral("--")))
-                return {n + 1, 0};
-            return {-2, 0};
-        }
-        if (argument.startsWith(option + QLatin1Char('=')))
-            return {n, option.size() + 1};
-    }
-    return {};
-}
-
-} // namespace
-
 QString missingFolderMessage()
 {
     return QStringLiteral("Falta la carpeta: tildora --clase CARPETA");
 }
 
-Request parse(const QStringList &arguments)
+namespace {
+
+Request fromLine(const CommandLine::Request &line)
 {
-    const CommandLine::Request line = CommandLine::parse(arguments);
     Request request;
     if (line.action == CommandLine::Request::Action::ClassView) {
         request.requested = true;
@@ -58,17 +32,21 @@ Request parse(const QStringList &arguments)
     return request;
 }
 
+} // namespace
+
+Request parse(const QStringList &arguments)
+{
+    return fromLine(CommandLine::parse(arguments));
+}
+
 Request parse(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int n = 0; n < argc; ++n)
-        arguments << QString::fromLocal8Bit(argv[n]);
-    Request request = parse(arguments);
+    const CommandLine::Request line = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
+    Request request = fromLine(line);
 #ifdef Q_OS_UNIX
     // "--clase=" is ASCII, so the folder starts at the same byte as at the same character.
-    const FolderArgument found = findFolder(arguments);
-    if (found.index >= 0)
-        request.nativeFolder = QByteArray(argv[found.index]).mid(found.start);
+    if (line.folderArgument > 0)
+        request.nativeFolder = QByteArray(argv[line.folderArgument]).mid(line.folderStart);
 #endif
     return request;
 }

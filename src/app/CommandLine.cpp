@@ -4,36 +4,121 @@
 #include "app/ClassCommandLine.h"
 #include "spanish/ExplainCommand.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace CommandLine {
 
 namespace {
 
-const QString explainOption = QStringLiteral("--explicar");
-const QString classOption = QStringLiteral("--clase");
-const QStringList helpOptions = {QStringLiteral("--help"), QStringLiteral("-h")};
-
 // Options the toolkit reads and takes out of the arguments itself when the application object
 // is made; the first group takes a value in the next argument (or after "=").
 const QStringList toolkitOptionsWithValue = {
-    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-    QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("session"), QStringLiteral("style"),
-    QStringLiteral("stylesheet"), QStringLiteral("display"), QStringLiteral("geometry"),
-    QStringLiteral("title"), QStringLiteral("name"), QStringLiteral("visual")};
-const QStringList toolkitFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
-                                  QStringLiteral("dograb"), QStringLiteral("sync")};
+    u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s, u"qwindowgeometry"_s,
+    u"qwindowicon"_s, u"qwindowtitle"_s, u"session"_s, u"style"_s, u"stylesheet"_s, u"display"_s,
+    u"geometry"_s, u"title"_s, u"name"_s, u"visual"_s};
+const QStringList toolkitFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s};
 
-// The toolkit's option name in "-style", "--style" or "-style=fusion", or nothing.
-QString toolkitOptionName(const QString &argument)
+const QString explainName = u"explicar"_s;
+const QString classViewName = u"clase"_s;
+const QString helpName = u"help"_s;
+const QString explainOption = u"--explicar"_s;
+const QString classViewOption = u"--clase"_s;
+const QStringList helpOptions = {u"--help"_s, u"-h"_s};
+
+// The program's own options, in the order the help lists them; each description is the help's
+// own text for it, already broken to the help's width.
+QList<QCommandLineOption> programOptions()
 {
-    if (!argument.startsWith(QLatin1Char('-')))
+    return {
+        QCommandLineOption(explainName,
+                           u"Explica cada palabra sin abrir ninguna ventana: escribe una\n"
+                           "línea por palabra con seis campos separados por tabuladores:\n"
+                           "la palabra; sus sílabas separadas por guiones; la posición\n"
+                           "de la sílaba tónica contada desde el final (1 = la última);\n"
+                           "la clase (monosílaba, aguda, llana, esdrújula o\n"
+                           "sobresdrújula); los diptongos, triptongos e hiatos (o «-»);\n"
+                           "y la regla que le pide o le quita la tilde. Si la palabra\n"
+                           "no está bien escrita, ese último campo empieza por su forma\n"
+                           "correcta («\"arbol\" se escribe \"árbol\"…») y explica esa\n"
+                           "forma; los otros cinco describen la palabra tal como se ha\n"
+                           "dado. El diccionario es el de hunspell (paquete\n"
+                           "hunspell-es) y la lista de palabras del sistema (wspanish),\n"
+                           "corregidos según la Ortografía de 2010.\n"
+                           "Una palabra que no se puede analizar muestra «error» en el\n"
+                           "segundo campo y el motivo en el último; entonces el programa\n"
+                           "termina con el código 1. Todo lo que sigue a --explicar\n"
+                           "es una palabra, también lo que empieza por «-». Los\n"
+                           "caracteres de control se muestran como \\t, \\n o \\u{001b}."_s,
+                           u"PALABRA…"_s),
+        QCommandLineOption(classViewName,
+                           u"Abre «Resultados de la clase» con los archivos de resultados\n"
+                           "de la carpeta, sin la ventana de práctica."_s,
+                           u"CARPETA"_s),
+        QCommandLineOption({u"h"_s, helpName}, u"Muestra esta ayuda."_s),
+    };
+}
+
+// The parser knows the toolkit's options too, hidden from the help, so that none of them is
+// taken for an unknown option. Options are long words after one dash or two, as the toolkit
+// writes its own.
+void addOptions(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(programOptions());
+    for (const QStringList *names : {&toolkitOptionsWithValue, &toolkitFlags}) {
+        for (const QString &name : *names) {
+            QCommandLineOption option(name);
+            if (names == &toolkitOptionsWithValue)
+                option.setValueName(u"valor"_s);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+}
+
+// An option as the help writes it: "--clase CARPETA".
+QString shownSyntax(const QCommandLineOption &option)
+{
+    const QString name = u"--"_s + option.names().constLast();
+    return option.valueName().isEmpty() ? name : name + u' ' + option.valueName();
+}
+
+// The option's name in "-style", "--style" or "-style=fusion" as the parser reads it, or nothing.
+QString optionName(const QString &argument)
+{
+    if (!argument.startsWith(u'-') || argument.size() < 2)
         return QString();
-    QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
-    name = name.section(QLatin1Char('='), 0, 0);
-    return toolkitOptionsWithValue.contains(name) || toolkitFlags.contains(name) ? name : QString();
+    return argument.mid(argument.startsWith(u"--"_s) ? 2 : 1).section(u'=', 0, 0);
+}
+
+// The program's own options are taken only as the help writes them ("-clase", "--h" and
+// "--help=x" are refused, as is a bare "--"); whether --clase has its folder is told apart.
+bool isMisspeltOption(const QString &argument)
+{
+    if (argument == u"--"_s)
+        return true;
+    const QString name = optionName(argument);
+    if (name == classViewName)
+        return argument != classViewOption && !argument.startsWith(classViewOption + u'=');
+    return name == explainName || name == helpName || name == u"h"_s;
+}
+
+// Whether the argument is an option whose value is the next argument. A folder never begins
+// with "--": "--clase --explicar" lacks its folder rather than taking the option for one.
+bool takesNext(const QString &argument, const QString &next)
+{
+    if (argument.contains(u'='))
+        return false;
+    if (argument == classViewOption)
+        return !next.startsWith(u"--"_s);
+    return toolkitOptionsWithValue.contains(optionName(argument));
 }
 
 Request refused(const QString &error)
@@ -47,61 +132,126 @@ Request refused(const QString &error)
 // A near miss such as "--explica" is most likely the option it begins.
 QString unknownOption(const QString &argument)
 {
-    QString error = QStringLiteral("tildora: opción desconocida: «%1».").arg(argument);
-    if (argument.size() > 3 && argument.startsWith(QStringLiteral("--"))) {
-        for (const QString &known : {explainOption, classOption, helpOptions.first()}) {
+    QString error = u"tildora: opción desconocida: «%1»."_s.arg(argument);
+    if (argument.size() > 3 && argument.startsWith(u"--"_s)) {
+        for (const QString &known : {explainOption, classViewOption, helpOptions.first()}) {
             if (known.startsWith(argument) || argument.startsWith(known))
-                return error + QStringLiteral(" ¿Querías decir «%1»?").arg(known);
+                return error + u" ¿Querías decir «%1»?"_s.arg(known);
         }
     }
     return error;
+}
+
+// What the arguments before --explicar or the help hold, read left to right: the arguments for
+// the parser, where --clase was given, and the first fault the parser cannot see (an option of
+// the program spelt otherwise, --clase twice or without its folder) with how many arguments
+// the parser had been given by then.
+struct Options {
+    QStringList forParser;
+    qsizetype end = -1;
+    qsizetype classView = -1;
+    QString fault;
+    qsizetype faultAt = -1;
+};
+
+Options readOptions(const QStringList &arguments)
+{
+    Options options;
+    options.forParser << arguments.value(0);
+    const auto fault = [&](const QString &message) {
+        if (options.faultAt < 0) {
+            options.fault = message;
+            options.faultAt = options.forParser.size();
+        }
+    };
+    for (qsizetype n = 1; n < arguments.size(); ++n) {
+        const QString &argument = arguments.at(n);
+        if (argument == explainOption || helpOptions.contains(argument)) {
+            options.end = n;
+            break;
+        }
+        if (isMisspeltOption(argument))
+            fault(unknownOption(argument));
+        const bool hasNext = n + 1 < arguments.size() && takesNext(argument, arguments.at(n + 1));
+        if (argument == classViewOption || argument.startsWith(classViewOption + u'=')) {
+            if (options.classView >= 0)
+                fault(u"tildora: «--clase» solo se puede dar una vez."_s);
+            options.classView = n;
+            if (argument == classViewOption + u'=' || (argument == classViewOption && !hasNext)) {
+                fault(ClassCommandLine::missingFolderMessage());
+                continue;
+            }
+        } else if (!hasNext && takesNext(argument, QString())) {
+            // A toolkit option left without its value is the toolkit's to judge.
+            continue;
+        }
+        options.forParser << argument;
+        if (hasNext)
+            options.forParser << arguments.at(++n);
+    }
+    return options;
+}
+
+// An unknown option or a stray argument among the arguments, or nothing. The toolkit judges a
+// value given to one of its flags.
+QString parserFault(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.parse(arguments);
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+        const auto given = std::find_if(arguments.cbegin() + 1, arguments.cend(),
+                                        [&](const QString &argument) {
+                                            return optionName(argument) == unknown.first();
+                                        });
+        return unknownOption(given != arguments.cend() ? *given : u"--"_s + unknown.first());
+    }
+    if (const QStringList stray = parser.positionalArguments(); !stray.isEmpty())
+        return u"tildora: no se esperaba «%1»."_s.arg(stray.first());
+    return QString();
 }
 
 } // namespace
 
 Request parse(const QStringList &arguments)
 {
-    Request request;
-    bool classSeen = false;
-    for (qsizetype n = 1; n < arguments.size(); ++n) {
-        const QString &argument = arguments.at(n);
-        if (helpOptions.contains(argument)) {
-            request = Request();
-            request.action = Request::Action::Help;
-            return request;
+    const Options options = readOptions(arguments);
+    // Of several faults the first from the left is named: the parser is given one more
+    // argument at a time until it finds one, or reaches the fault found while reading.
+    QString fault = options.fault;
+    for (qsizetype given = 2; given <= options.forParser.size() && (options.faultAt < 0 || given <= options.faultAt);
+         ++given) {
+        if (const QString found = parserFault(options.forParser.first(given)); !found.isEmpty()) {
+            fault = found;
+            break;
         }
-        if (argument == explainOption) {
-            if (classSeen)
-                return refused(QStringLiteral("tildora: «--clase» y «--explicar» no van juntas."));
-            request.action = Request::Action::Explain;
-            request.words = arguments.mid(n + 1);
-            if (request.words.isEmpty())
-                return refused(QStringLiteral("tildora: --explicar necesita al menos una palabra."));
-            return request;
-        }
-        if (argument == classOption || argument.startsWith(classOption + QLatin1Char('='))) {
-            if (classSeen)
-                return refused(QStringLiteral("tildora: «--clase» solo se puede dar una vez."));
-            classSeen = true;
-            request.action = Request::Action::ClassView;
-            if (argument != classOption)
-                request.folder = argument.mid(classOption.size() + 1);
-            else if (n + 1 < arguments.size() && !arguments.at(n + 1).startsWith(QStringLiteral("--")))
-                request.folder = arguments.at(++n);
-            if (request.folder.isEmpty())
-                return refused(ClassCommandLine::missingFolderMessage());
-            continue;
-        }
-        if (const QString name = toolkitOptionName(argument); !name.isEmpty()) {
-            // Its value, when given apart, belongs to it.
-            if (toolkitOptionsWithValue.contains(name) && !argument.contains(QLatin1Char('=')))
-                ++n;
-            continue;
-        }
-        if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
-            return refused(unknownOption(argument));
-        return refused(QStringLiteral("tildora: no se esperaba «%1».").arg(argument));
     }
+    if (!fault.isEmpty())
+        return refused(fault);
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.parse(options.forParser);
+    Request request;
+    if (options.classView >= 0) {
+        request.action = Request::Action::ClassView;
+        request.folder = parser.value(classViewName);
+        const bool joined = arguments.at(options.classView) != classViewOption;
+        request.folderArgument = joined ? options.classView : options.classView + 1;
+        request.folderStart = joined ? classViewOption.size() + 1 : 0;
+    }
+    if (options.end < 0)
+        return request;
+    if (arguments.at(options.end) != explainOption) {
+        request = Request();
+        request.action = Request::Action::Help;
+        return request;
+    }
+    if (request.action == Request::Action::ClassView)
+        return refused(u"tildora: «--clase» y «--explicar» no van juntas."_s);
+    request.action = Request::Action::Explain;
+    request.words = arguments.mid(options.end + 1);
+    if (request.words.isEmpty())
+        return refused(u"tildora: --explicar necesita al menos una palabra."_s);
     return request;
 }
 
@@ -111,6 +261,33 @@ QStringList argumentsOf(int argc, char **argv)
     for (int n = 0; n < argc; ++n)
         arguments << QString::fromLocal8Bit(argv[n]);
     return arguments;
+}
+
+QString helpText()
+{
+    const QList<QCommandLineOption> options = programOptions();
+    QString usage = u"Uso: tildora"_s;
+    QString described;
+    for (const QCommandLineOption &option : options) {
+        if (!option.valueName().isEmpty())
+            usage += u" ["_s + shownSyntax(option) + u']';
+        // The descriptions' lines continue under their first.
+        QString description = option.description();
+        description.replace(u'\n', u'\n' + QString(23, u' '));
+        described += u"  "_s + shownSyntax(option).leftJustified(21) + description + u'\n';
+    }
+    return usage + u"\n\nSin opciones, abre la ventana de práctica de la acentuación.\n\n"_s + described
+        + u"\n"
+          "En un adverbio en -mente con tilde (fácilmente), la posición de la sílaba tónica y\n"
+          "la clase son las del adjetivo, que conserva su tilde: se cuentan desde el final\n"
+          "del adjetivo (fá-cil: 2, llana).\n"
+          "\n"
+          "Las palabras con prefijo se dividen por las reglas generales (de-sam-pa-ro), salvo\n"
+          "las que llevan sub- ante l o r, en las que la b cierra la sílaba (y la r suena\n"
+          "fuerte): las familias de sublevar, sublingual, sublunar, subrayar, subregión,\n"
+          "subreino, subrepticio y subrogar (sub-le-var, sub-ra-yar). En sublime y sublimar\n"
+          "no hay prefijo, y en subranquial y subrigadier la br es la de branquial y\n"
+          "brigadier: su-bli-me, su-bran-quial.\n"_s;
 }
 
 } // namespace CommandLine
@@ -141,8 +318,7 @@ bool finishOutput(bool written)
 
 QString usage()
 {
-    return ExplainCommand::helpText().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n')
-        + QStringLiteral("Prueba «tildora --help».\n");
+    return CommandLine::helpText().section(u'\n', 0, 0) + u"\nPrueba «tildora --help».\n"_s;
 }
 
 } // namespace
@@ -158,7 +334,7 @@ std::optional<int> runCommandLine(const CommandLine::Request &request)
         write(stderr, request.error + QLatin1Char('\n') + usage());
         return 2;
     case Action::Help:
-        return finishOutput(write(stdout, ExplainCommand::helpText())) ? 0 : 1;
+        return finishOutput(write(stdout, CommandLine::helpText())) ? 0 : 1;
     case Action::Explain:
         break;
     }

@@ -21,18 +21,25 @@ struct Request {
     // The words to explain: every argument after --explicar, whatever it looks like.
     QStringList words;
     QString folder;
+    // For ClassView: where the folder is among the arguments, its argument's index and where in
+    // it the folder starts, so that its bytes can be taken as the system gave them.
+    qsizetype folderArgument = -1;
+    qsizetype folderStart = 0;
     // For Refused: the Spanish message, without the usage.
     QString error;
 };
 
 // Reads the arguments (the first being the program itself) from left to right: --help ends
-// the reading, --explicar takes every argument after it as a word, and the first argument the
+// the reading, --explicar takes every argument after it as a word, and an argument the
 // program does not know refuses the whole command line. The toolkit's own options (-platform,
 // -style…) are left to it.
 Request parse(const QStringList &arguments);
 
 // The arguments as the system passed them, decoded without an application object.
 QStringList argumentsOf(int argc, char **argv);
+
+// The text of "tildora --help"; its first line is the usage.
+QString helpText();
 
 } // namespace CommandLine
 

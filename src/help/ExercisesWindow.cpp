@@ -152,24 +152,13 @@ void ExercisesWindow::buildTopPanel()
     connect(returnButton, &QToolButton::clicked, this, &QWidget::hide);
 
     // The banner: one red text, centred, over an aqua copy two pixels lower and to the right.
-    // The cell follows the control while the shape is not repeated, so the shadow is set
-    // before the cell size, which then gives the control its 275 x 37.
     banner = new Banner(topBar);
     banner->setObjectName(QStringLiteral("MultiShape2"));
-    banner->setBounds(232, 2, 275, 37);
-    banner->setParentColor(false);
+    banner->setGeometry(232, 2, 275, 37);
     banner->setFont(pixelFont(QStringLiteral("Arial"), 35));
     banner->setColor(Colors::clRed);
-    banner->setShapeType(Banner::msText);
-    banner->setAngle(0);
-    banner->setRepeatMode(Banner::rpNone);
-    banner->setXMargin(0);
-    banner->setYMargin(0);
-    banner->setBorder(false);
     banner->setShadowColor(Colors::clAqua);
     banner->setShadow(true);
-    banner->setShapeW(273);
-    banner->setShapeH(35);
 }
 
 void ExercisesWindow::buildNotebook()

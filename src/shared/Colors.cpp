@@ -29,9 +29,4 @@ QColor toQColor(TColor color)
     return toQColor(color, QGuiApplication::palette());
 }
 
-TColor fromQColor(const QColor &color)
-{
-    return rgb(color.red(), color.green(), color.blue());
-}
-
 } // namespace Colors

@@ -51,7 +51,5 @@ constexpr bool isSystemColor(TColor color) { return (color & systemColorFlag) !=
 QColor toQColor(TColor color, const QPalette &palette);
 // The same with the application's palette.
 QColor toQColor(TColor color);
-// A plain QColor as a stored colour.
-TColor fromQColor(const QColor &color);
 
 } // namespace Colors

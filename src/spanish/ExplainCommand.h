@@ -19,7 +19,4 @@ QString shown(QStringView text);
 // Why the spelling is not checked ("" when it is), said once before the lines.
 QString spellingNotice();
 
-// The text of "tildora --help".
-QString helpText();
-
 } // namespace ExplainCommand

@@ -38,8 +38,6 @@ public:
 
     bool isValid() const { return m_problem == Problem::None; }
     Problem problem() const { return m_problem; }
-    // The character that made the word unusable (a digit or a sign), when that was the problem.
-    QString offendingCharacter() const { return m_offending; }
     // The reason in Spanish, for a word that is not valid ("" for a valid one).
     QString problemText() const;
 
@@ -56,8 +54,6 @@ public:
     // for the rules: every vowel letter but a y after another vowel, which is a glide (hoy,
     // estoy); a y after a consonant is the vowel i (rugby).
     bool isFullVowel(int at) const;
-    // Where a prefix sub- ends (3) when the word is on the reviewed list, else 0.
-    int prefixLength() const { return m_prefixLength; }
 
     int syllableCount() const { return m_syllableCount; }
     int syllableStart(int syllable) const { return m_syllableStart[std::size_t(syllable)]; }
@@ -65,7 +61,6 @@ public:
     // The syllables joined by the separator, letters as given.
     QString syllables(QChar separator = QLatin1Char('-')) const;
 
-    int stressedSyllable() const { return m_stressedSyllable; }
     // 1 for the last syllable, 2 for the one before, and so on. An adverb in -mente counts from
     // the end of its adjective, as its class does (fácilmente: 2, as fácil).
     int stressFromEnd() const { return m_syllableCount - m_stressedSyllable - (m_menteStem > 0 ? 2 : 0); }
@@ -119,14 +114,17 @@ private:
     int m_length = 0;
     int m_syllableCount = 0;
     int m_sequenceCount = 0;
+    // Counted from the first syllable, 0 for the first.
     int m_stressedSyllable = 0;
     int m_stressedVowel = -1;
     int m_accent = -1;
     int m_menteStem = 0;
+    // Where a prefix sub- ends (3) when the word is on the reviewed list, else 0.
     int m_prefixLength = 0;
     bool m_accentHiatus = false;
     StressClass m_class = StressClass::Monosilaba;
     Problem m_problem = Problem::None;
-    // Whole, even when it lies outside the basic plane (two UTF-16 units).
+    // The character that made the word unusable (a digit or a sign), for the reason's text;
+    // whole, even when it lies outside the basic plane (two UTF-16 units).
     QString m_offending;
 };

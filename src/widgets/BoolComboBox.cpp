@@ -327,23 +327,10 @@ int BoolComboBox::FindItemByPrefix(const QString &text) const
     auto prefixOf = [&](int index) {
         return Accents::upperAsciiLetters(itemText(index).left(wanted.size()));
     };
-    if (!m_sorted) {
-        for (int i = 0; i < count(); ++i)
-            if (prefixOf(i) == wanted)
-                return i;
-        return -1;
-    }
-    // Bisection for the first item whose prefix is not below the text.
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (prefixOf(middle) < wanted)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low < count() && prefixOf(low) == wanted ? low : -1;
+    for (int i = 0; i < count(); ++i)
+        if (prefixOf(i) == wanted)
+            return i;
+    return -1;
 }
 
 void BoolComboBox::focusInEvent(QFocusEvent *event)

@@ -63,9 +63,6 @@ public:
 
     // First item starting with text (compared with a-z upper-cased), or -1.
     int FindItemByPrefix(const QString &text) const;
-    // Whether the list is searched as sorted (by bisection) or item by item.
-    bool Sorted() const { return m_sorted; }
-    void setSorted(bool sorted) { m_sorted = sorted; }
 
     // Whether the control's exit step is running: a change it raises comes from leaving the
     // control, and must not move the focus again.
@@ -118,7 +115,6 @@ private:
     bool m_allowNull = false;
     QString m_caption;
     int m_maxLength = 0;
-    bool m_sorted = false;
     TColor m_color = Colors::clWindow;
     int m_itemHeight = 0;
     bool m_listMade = false;

@@ -16,7 +16,7 @@ class SelPanel : public QWidget {
     Q_PROPERTY(QImage IcoBMP READ IcoBMP WRITE setIcoBMP)
     Q_PROPERTY(bool Activa READ Activa WRITE setActiva)
     Q_PROPERTY(bool XP READ XP WRITE setXP)
-    Q_PROPERTY(QString Resp READ Resp WRITE setResp)
+    Q_PROPERTY(QString Resp READ Resp)
 
 public:
     explicit SelPanel(QWidget *parent = nullptr);
@@ -34,7 +34,6 @@ public:
     bool XP() const { return m_xp; }
     void setXP(bool xp);
     const QString &Resp() const { return m_resp; }
-    void setResp(const QString &resp) { m_resp = resp; }
 
     int ItemCount() const { return int(m_items.size()); }
     int SelIndex() const { return m_selIndex; }
