@@ -1,6 +1,6 @@
 // The board's judgement without widgets: accent variants, recount, misses and replacement
 // words, the counters' scale, and the line store the words live in.
-#include "exercises/AccentVariants.h"
+#include "spanish/AccentVariants.h"
 #include "exercises/BoardExercise.h"
 #include "exercises/ExerciseScores.h"
 #include "shared/TextLines.h"

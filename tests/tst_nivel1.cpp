@@ -2,7 +2,7 @@
 // correctly written Spanish word that fits the selectors, and a fair one: of the variants its
 // selector offers, the word itself is the only real word, so a student who picks another real
 // word is never charged a miss.
-#include "exercises/AccentVariants.h"
+#include "spanish/AccentVariants.h"
 #include "shared/Accents.h"
 #include "shared/TextFile.h"
 #include "spanish/SpellingDictionary.h"

@@ -1,7 +1,7 @@
 // Whether a word is a real Spanish word as written.
 #include "spanish/SpellingDictionary.h"
 
-#include "exercises/AccentVariants.h"
+#include "spanish/AccentVariants.h"
 #include "shared/Accents.h"
 #include "spanish/SpanishWord.h"
 #include "spanish/TildeRule.h"

@@ -1,7 +1,7 @@
 // BoolComboBox: two-value and accent-variant drop-down list.
 #include "widgets/BoolComboBox.h"
 
-#include "exercises/AccentVariants.h"
+#include "spanish/AccentVariants.h"
 #include "shared/Accents.h"
 
 #include <QAbstractItemView>

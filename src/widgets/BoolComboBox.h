@@ -3,7 +3,7 @@
 // was chosen.
 #pragma once
 
-#include "exercises/AccentVariants.h"
+#include "spanish/AccentVariants.h"
 #include "shared/Colors.h"
 
 #include <QComboBox>

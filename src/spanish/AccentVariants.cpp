@@ -1,5 +1,5 @@
 // The accent variants of a board word.
-#include "exercises/AccentVariants.h"
+#include "spanish/AccentVariants.h"
 
 #include "shared/Accents.h"
 
