@@ -41,6 +41,19 @@ qint64 meminfoKb(const QByteArray &text, const char *name)
     return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
+LinkLabel *webLink(const AboutWindow &about)
+{
+    return about.findChild<LinkLabel *>(QStringLiteral("Label6"));
+}
+
+// Shows the window and clicks its web link, as the student does.
+void clickWebLink(AboutWindow &about)
+{
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(webLink(about), Qt::LeftButton);
+}
+
 } // namespace
 
 class TestAboutWindow : public QObject {
@@ -132,7 +145,8 @@ private slots:
             dialogs.queueModal([&shown](QDialog &dialog) {
                 auto &about = static_cast<AboutWindow &>(dialog);
                 // The first figure is the whole of the memory, not what is free.
-                shown << about.Label3->text() + about.PhysMem->text() + QLatin1Char('/') + about.FreeRes->text();
+                const auto text = [&about](const char *name) { return about.findChild<QLabel *>(QLatin1String(name))->text(); };
+                shown << text("Label3") + text("PhysMem") + QLatin1Char('/') + text("FreeRes");
                 return int(QDialog::Rejected);
             });
             AboutWindow::open(&owner);
@@ -190,9 +204,7 @@ private slots:
         ShellOpen::setShell(&shell);
         ScriptedDialogs dialogs;
         AboutWindow about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.Label6, Qt::LeftButton);
+        clickWebLink(about);
 
         const QString address = AboutWindow::webAddress;
         const QStringList all = {QStringLiteral("open ") + address, QStringLiteral("x-www-browser ") + address,
@@ -203,7 +215,7 @@ private slots:
             QCOMPARE(dialogs.messages[0].text, QStringLiteral("Lo siento, no se encontró tu navegador"));
         // The window stays open.
         QVERIFY(about.isVisible());
-        QVERIFY(about.Label6->text().contains(address));
+        QVERIFY(webLink(about)->text().contains(address));
     }
 
     // The real shell with a desktop opener that finds no handler and says so only on the error
@@ -228,9 +240,7 @@ private slots:
 
         ScriptedDialogs dialogs;
         AboutWindow about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.Label6, Qt::LeftButton);
+        clickWebLink(about);
         QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), 1, 10000);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("Lo siento, no se encontró tu navegador"));
         QVERIFY(about.isVisible());
@@ -285,7 +295,7 @@ private slots:
 
         ScriptedDialogs dialogs;
         AboutWindow about;
-        about.Label6Click();
+        clickWebLink(about);
         QVERIFY(dialogs.messages.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 15000);
         QFile recorded(record);

@@ -4,7 +4,6 @@
 #include "FullDisk.h"
 #include "ScriptedDialogs.h"
 
-#include "editor/AccentCheck.h"
 #include "editor/EditorControls.h"
 #include "editor/PhraseEditor.h"
 #include "platform/HelpViewer.h"
@@ -19,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -62,12 +62,42 @@ private:
     QString m_previousFolder;
 
     QString path(const QString &name) const { return m_folder->filePath(name); }
-    QTextDocument *document() const { return m_editor->RichEdit1->document(); }
+    RichEdit *box() const { return m_editor->textBox(); }
+    QTextDocument *document() const { return box()->document(); }
+
+    // The editor's controls and commands, by the names the window gives them.
+    template <typename T>
+    T *control(const char *name) const
+    {
+        T *found = m_editor->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("The editor has no %s", name);
+        return found;
+    }
+    QAction *command(const char *name) const { return control<QAction>(name); }
+    QToolButton *button(const char *name) const { return control<QToolButton>(name); }
+    RulerMarker *marker(const char *name) const { return control<RulerMarker>(name); }
+
+    // A mouse event on a ruler marker at x, as the student's drag sends them.
+    static void mouse(RulerMarker *marker, QEvent::Type type, int x)
+    {
+        const QPointF at(x, marker->height() / 2);
+        QMouseEvent event(type, at, marker->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(marker, &event);
+    }
+    // Drags the marker from x by some pixels and lets it go there.
+    static void drag(RulerMarker *marker, int x, int by)
+    {
+        mouse(marker, QEvent::MouseButtonPress, x);
+        mouse(marker, QEvent::MouseMove, x + by);
+        mouse(marker, QEvent::MouseButtonRelease, x + by);
+    }
 
     void type(const QString &text)
     {
-        m_editor->RichEdit1->moveCursor(QTextCursor::End);
-        m_editor->RichEdit1->insertPlainText(text);
+        box()->moveCursor(QTextCursor::End);
+        box()->insertPlainText(text);
     }
 
     // Puts the cursor in paragraph n (0 ...), optionally selecting it whole.
@@ -76,7 +106,7 @@ private:
         QTextCursor cursor(document()->findBlockByNumber(n));
         if (whole)
             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        m_editor->RichEdit1->setTextCursor(cursor);
+        box()->setTextCursor(cursor);
     }
 
     QString messageText(int n = 0) const { return m_dialogs->messages.value(n).text; }
@@ -106,17 +136,16 @@ private slots:
     void freshEditor()
     {
         QCOMPARE(m_editor->windowTitle(), QStringLiteral("Sin título - ") + QCoreApplication::applicationName());
-        QCOMPARE(m_editor->DocumentName, QStringLiteral("Sin título"));
+        QCOMPARE(m_editor->documentName(), QStringLiteral("Sin título"));
         QVERIFY(!document()->isModified());
         QVERIFY(!m_editor->isVisible());
-        QCOMPARE(m_editor->Ruler->caption(), QStringLiteral("\t|").repeated(100));
-        QVERIFY(m_editor->FontName->count() > 1);
-        for (int i = 1; i < m_editor->FontName->count(); ++i)
-            QVERIFY(m_editor->FontName->itemText(i - 1).compare(m_editor->FontName->itemText(i), Qt::CaseInsensitive) <= 0);
-        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("8"));
+        QVERIFY(control<QComboBox>("FontName")->count() > 1);
+        for (int i = 1; i < control<QComboBox>("FontName")->count(); ++i)
+            QVERIFY(control<QComboBox>("FontName")->itemText(i - 1).compare(control<QComboBox>("FontName")->itemText(i), Qt::CaseInsensitive) <= 0);
+        QCOMPARE(control<QLineEdit>("FontSize")->text(), QStringLiteral("8"));
 
         // "&Guardar" on a document without a file asks for a name, with both filters.
-        m_editor->FileSaveItem->trigger();
+        command("FileSaveItem")->trigger();
         QCOMPARE(m_dialogs->saveRequests.size(), 1);
         QCOMPARE(m_dialogs->saveRequests[0].filter, PhraseEditor::EditorFilter);
         QCOMPARE(m_dialogs->saveRequests[0].filterIndex, 1);
@@ -126,8 +155,8 @@ private slots:
     // A teacher reads every menu text and status-bar hint: all of them Spanish, the filter too.
     void menusAndHintsAreSpanish()
     {
-        QCOMPARE(m_editor->FileSaveAsItem->text(), QStringLiteral("Guardar &como..."));
-        QCOMPARE(m_editor->HelpAboutItem->text(), QStringLiteral("&Sobre..."));
+        QCOMPARE(command("FileSaveAsItem")->text(), QStringLiteral("Guardar &como..."));
+        QCOMPARE(command("HelpAboutItem")->text(), QStringLiteral("&Sobre..."));
         QVERIFY(PhraseEditor::EditorFilter.startsWith(QStringLiteral("Archivos de texto (*.txt)|")));
         const QRegularExpression english(QStringLiteral("\\b(the|an|file|current|new|open|save|print|exit|"
                                                         "undo|delete|copy|paste|help|show|search|display|Rich)\\b"),
@@ -162,7 +191,7 @@ private slots:
         if (saveDialogs)
             m_dialogs->queueCancel();
         m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
-        m_editor->FileOpenItem->trigger();
+        command("FileOpenItem")->trigger();
 
         QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(m_dialogs->messages[0].buttons, MessageButtons::YesNoCancel);
@@ -172,7 +201,7 @@ private slots:
                  replaced ? QStringLiteral("El camión llegó tarde.\n¿Qué día es hoy?") : QStringLiteral("borrador"));
         if (replaced) {
             QCOMPARE(m_dialogs->openRequests[0].filter, PhraseEditor::EditorFilter);
-            QCOMPARE(m_editor->DocumentName, path(QStringLiteral("frases.txt")));
+            QCOMPARE(m_editor->documentName(), path(QStringLiteral("frases.txt")));
             QCOMPARE(m_editor->windowTitle(), QStringLiteral("frases.txt - ") + QCoreApplication::applicationName());
             QVERIFY(!document()->isModified());
         }
@@ -198,11 +227,11 @@ private slots:
         m_dialogs->queueAnswer(answer);
         if (chooseFile)
             m_dialogs->queueFile(path(QStringLiteral("guardado.rtf")));
-        m_editor->FileNewItem->trigger();
+        command("FileNewItem")->trigger();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(document()->toPlainText().isEmpty(), cleared);
         QCOMPARE(document()->isModified(), !cleared);
-        QCOMPARE(m_editor->DocumentName, QStringLiteral("Sin título"));
+        QCOMPARE(m_editor->documentName(), QStringLiteral("Sin título"));
         if (chooseFile)
             QCOMPARE(RichTextFile::readLines(path(QStringLiteral("guardado.rtf"))),
                      QStringList{QStringLiteral("trabajo sin guardar")});
@@ -223,15 +252,15 @@ private slots:
         type(QStringLiteral("Nueva frase."));
         m_dialogs->queueFile(target);
         m_dialogs->queueAnswer(answer);
-        m_editor->FileSaveAsItem->trigger();
+        command("FileSaveAsItem")->trigger();
         QCOMPARE(messageText(), QStringLiteral("¿Quieres sobrescribir %1?").arg(QDir::toNativeSeparators(target)));
         if (answer == MessageAnswer::Yes) {
             QVERIFY(RichTextFile::isRtf(fileBytes(target)));
-            QCOMPARE(m_editor->DocumentName, target);
+            QCOMPARE(m_editor->documentName(), target);
             QVERIFY(!document()->isModified());
         } else {
             QCOMPARE(fileBytes(target), before);
-            QCOMPARE(m_editor->DocumentName, QStringLiteral("Sin título"));
+            QCOMPARE(m_editor->documentName(), QStringLiteral("Sin título"));
             QVERIFY(document()->isModified());
         }
     }
@@ -242,9 +271,9 @@ private slots:
     {
         const QString phrases = path(QStringLiteral("frases.txt"));
         m_dialogs->queueFile(phrases);
-        m_editor->FileOpen();
+        command("FileOpenItem")->trigger();
         type(QStringLiteral("\nAún no.")); 
-        m_editor->SaveButton->click();
+        button("SaveButton")->click();
         QVERIFY(m_dialogs->saveRequests.isEmpty());
         QVERIFY(fileBytes(phrases).startsWith("{\\rtf"));
         QCOMPARE(RichTextFile::readLines(phrases),
@@ -255,16 +284,20 @@ private slots:
 
     void failedSaveChangesNothing()
     {
-        m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
-        m_editor->FileOpen();
+        const QString opened = path(QStringLiteral("carpeta/frases.txt"));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("carpeta"))));
+        QVERIFY(QFile::copy(path(QStringLiteral("frases.txt")), opened));
+        m_dialogs->queueFile(opened);
+        command("FileOpenItem")->trigger();
         type(QStringLiteral(" más"));
-        // A file where the folder should be: nothing can be created there.
-        m_editor->DocumentName = path(QStringLiteral("frases.txt/otra.txt"));
-        m_editor->SaveButton->click();
+        // The folder gives way to a file of its name: nothing can be created there.
+        QVERIFY(QDir(path(QStringLiteral("carpeta"))).removeRecursively());
+        TextFile::writeLines(path(QStringLiteral("carpeta")), {QStringLiteral("no es una carpeta")});
+        button("SaveButton")->click();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
         QVERIFY(document()->isModified());
-        QCOMPARE(m_editor->DocumentName, path(QStringLiteral("frases.txt/otra.txt")));
+        QCOMPARE(m_editor->documentName(), opened);
     }
 
     // A short document fits the write buffer, where a full disk used to go unnoticed: the file
@@ -279,9 +312,9 @@ private slots:
         const QByteArray saved = fileBytes(phrases);
         QVERIFY(disk.fill());
         m_dialogs->queueFile(phrases);
-        m_editor->FileOpen();
+        command("FileOpenItem")->trigger();
         type(QStringLiteral(" más"));
-        m_editor->FileSaveItem->trigger();
+        command("FileSaveItem")->trigger();
         QCOMPARE(fileBytes(phrases), saved);
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
@@ -295,18 +328,15 @@ private slots:
     {
         type(QStringLiteral("Frases con tilde\nÁrbol\nCamión\nUna frase con sangría que ocupa su línea."));
         selectParagraph(0);
-        m_editor->BoldButton->click();
-        m_editor->CenterAlign->click();
+        button("BoldButton")->click();
+        button("CenterAlign")->click();
         QTextCursor bullets(document()->findBlockByNumber(1));
         bullets.setPosition(document()->findBlockByNumber(2).position() + 2, QTextCursor::KeepAnchor);
-        m_editor->RichEdit1->setTextCursor(bullets);
-        m_editor->BulletsButton->click();
+        box()->setTextCursor(bullets);
+        button("BulletsButton")->click();
         selectParagraph(3, false);
-        m_editor->RulerItemMouseDown(m_editor->FirstInd, 5);
-        m_editor->RulerItemMouseMove(m_editor->FirstInd, 45);
-        m_editor->FirstIndMouseUp();
-        m_editor->RightInd->move(m_editor->RightInd->x() - 16, m_editor->RightInd->y());
-        m_editor->RightIndMouseUp();
+        drag(marker("FirstInd"), 5, 40);
+        drag(marker("RightInd"), 5, -16);
         const PhraseEditor::Indents set = m_editor->paragraphIndents();
         QCOMPARE(set.first, 30);
         QCOMPARE(set.left, -30);
@@ -314,11 +344,11 @@ private slots:
 
         const QString saved = path(QStringLiteral("formato.rtf"));
         m_dialogs->queueFile(saved);
-        m_editor->FileSaveAs();
-        m_editor->FileNew();
+        command("FileSaveAsItem")->trigger();
+        command("FileNewItem")->trigger();
         QVERIFY(document()->toPlainText().isEmpty());
         m_dialogs->queueFile(saved);
-        m_editor->FileOpen();
+        command("FileOpenItem")->trigger();
 
         QCOMPARE(document()->blockCount(), 4);
         const QTextBlock title = document()->findBlockByNumber(0);
@@ -337,8 +367,8 @@ private slots:
         QCOMPARE(read.left, -30);
         QCOMPARE(read.right, 12);
         selectParagraph(0);
-        QVERIFY(m_editor->BoldButton->isChecked());
-        QVERIFY(m_editor->CenterAlign->isChecked());
+        QVERIFY(button("BoldButton")->isChecked());
+        QVERIFY(button("CenterAlign")->isChecked());
     }
 
     void printsToPdf()
@@ -347,19 +377,25 @@ private slots:
         if (pdftotext.isEmpty())
             QSKIP("pdftotext (package poppler-utils) is not installed: the printed text cannot be read back.");
         m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
-        m_editor->FileOpen();
+        command("FileOpenItem")->trigger();
         const QString pdf = path(QStringLiteral("frases.pdf"));
-        m_editor->printer().setOutputFormat(QPrinter::PdfFormat);
-        m_editor->printer().setOutputFileName(pdf);
-
-        // Cancelled print dialog: nothing printed.
-        m_editor->FilePrint();
+        // The student sets the printer up to print into a PDF file, then cancels: nothing printed.
+        QPrinter *printer = nullptr;
+        m_dialogs->queueModal([&printer, &pdf](QDialog &dialog) {
+            printer = static_cast<QPrintDialog &>(dialog).printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            return int(QDialog::Rejected);
+        });
+        command("FilePrintItem")->trigger();
         QCOMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("PrintDialog")});
+        QVERIFY(printer);
         QVERIFY(!QFile::exists(pdf));
 
+        // The printer keeps its set-up for the next job.
         m_dialogs->queueModal([](QDialog &) { return int(QDialog::Accepted); });
-        m_editor->PrintButton->click();
-        QCOMPARE(m_editor->printer().docName(), path(QStringLiteral("frases.txt")));
+        button("PrintButton")->click();
+        QCOMPARE(printer->docName(), path(QStringLiteral("frases.txt")));
         QProcess reader;
         reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
         QVERIFY(reader.waitForFinished(30000));
@@ -372,27 +408,27 @@ private slots:
     {
         type(QStringLiteral("Centrada\nIzquierda"));
         selectParagraph(0);
-        m_editor->CenterAlign->click();
+        button("CenterAlign")->click();
         selectParagraph(1);
-        QVERIFY(m_editor->LeftAlign->isChecked());
-        QVERIFY(!m_editor->CenterAlign->isChecked());
+        QVERIFY(button("LeftAlign")->isChecked());
+        QVERIFY(!button("CenterAlign")->isChecked());
         selectParagraph(0);
-        QVERIFY(m_editor->CenterAlign->isChecked());
-        QVERIFY(!m_editor->LeftAlign->isChecked() && !m_editor->RightAlign->isChecked());
+        QVERIFY(button("CenterAlign")->isChecked());
+        QVERIFY(!button("LeftAlign")->isChecked() && !button("RightAlign")->isChecked());
         // Pressed again, the button is released and the alignment stays centred.
-        m_editor->CenterAlign->click();
-        QVERIFY(!m_editor->CenterAlign->isChecked());
+        button("CenterAlign")->click();
+        QVERIFY(!button("CenterAlign")->isChecked());
         QVERIFY(document()->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHCenter);
-        m_editor->RightAlign->click();
+        button("RightAlign")->click();
         QVERIFY(document()->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignRight);
-        QVERIFY(!m_editor->CenterAlign->isChecked() && !m_editor->LeftAlign->isChecked());
+        QVERIFY(!button("CenterAlign")->isChecked() && !button("LeftAlign")->isChecked());
     }
 
     // Reading the selection into the tool bar never writes formatting back.
     void selectionChangeWritesNothingBack()
     {
         m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
-        m_editor->FileOpen();
+        command("FileOpenItem")->trigger();
         QTextCharFormat large;
         large.setFontPointSize(20);
         large.setFontFamilies({QStringLiteral("DejaVu Serif")});
@@ -402,17 +438,16 @@ private slots:
         second.mergeCharFormat(large);
         document()->setModified(false);
         selectParagraph(1);
-        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("20"));
-        QCOMPARE(m_editor->FontName->currentText(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(control<QLineEdit>("FontSize")->text(), QStringLiteral("20"));
+        QCOMPARE(control<QComboBox>("FontName")->currentText(), QStringLiteral("DejaVu Serif"));
         selectParagraph(0);
-        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("8"));
+        QCOMPARE(control<QLineEdit>("FontSize")->text(), QStringLiteral("8"));
         QVERIFY(!document()->isModified());
-        QVERIFY(!m_editor->SyncingControls);
     }
 
     void sizeAndFontNameInput_data()
     {
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
         QTest::addRow("emptied size") << "FontSize" << "" << "'' no es un número entero válido";
@@ -423,24 +458,24 @@ private slots:
     }
     void sizeAndFontNameInput()
     {
-        QFETCH(QString, control);
+        QFETCH(QString, field);
         QFETCH(QString, text);
         QFETCH(QString, error);
         m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
-        m_editor->FileOpen();
+        command("FileOpenItem")->trigger();
         selectParagraph(0);
         const QTextCharFormat before = QTextCursor(document()->findBlockByNumber(0)).charFormat();
-        if (control == QLatin1String("FontSize"))
-            m_editor->FontSize->setText(text);
+        if (field == QLatin1String("FontSize"))
+            control<QLineEdit>("FontSize")->setText(text);
         else
-            m_editor->FontName->setEditText(text);
+            control<QComboBox>("FontName")->setEditText(text);
         QCOMPARE(messageText(), error);
         QTextCursor inside(document()->findBlockByNumber(0));
         inside.movePosition(QTextCursor::NextCharacter);
         const QTextCharFormat after = inside.charFormat();
         if (!error.isEmpty())
             QCOMPARE(after, before);
-        else if (control == QLatin1String("FontSize"))
+        else if (field == QLatin1String("FontSize"))
             QCOMPARE(after.fontPointSize(), 14.0);
         else
             QCOMPARE(after.fontFamilies().toStringList().value(0), QStringLiteral("DejaVu Serif"));
@@ -452,33 +487,33 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
         type(QStringLiteral("Una frase."));
         selectParagraph(0);
-        m_editor->RichEdit1->setFocus();
+        box()->setFocus();
         // A button's key presses it as a click would, a moment later.
-        QTest::keyClick(m_editor->RichEdit1, Qt::Key_B, Qt::ControlModifier);
-        QTRY_VERIFY(m_editor->BoldButton->isChecked());
-        QTest::keyClick(m_editor->RichEdit1, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(box(), Qt::Key_B, Qt::ControlModifier);
+        QTRY_VERIFY(button("BoldButton")->isChecked());
+        QTest::keyClick(box(), Qt::Key_E, Qt::ControlModifier);
         QTRY_VERIFY(document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
         QTextCursor inside(document()->firstBlock());
         inside.movePosition(QTextCursor::NextCharacter);
         QCOMPARE(inside.charFormat().fontWeight(), int(QFont::Bold));
         // A ruler marker takes the focus and steps three points a key.
-        m_editor->FirstInd->setFocus();
-        QTest::keyClick(m_editor->FirstInd, Qt::Key_Right);
-        QTest::keyClick(m_editor->FirstInd, Qt::Key_Right);
+        marker("FirstInd")->setFocus();
+        QTest::keyClick(marker("FirstInd"), Qt::Key_Right);
+        QTest::keyClick(marker("FirstInd"), Qt::Key_Right);
         QCOMPARE(m_editor->paragraphIndents().first, 6);
         QCOMPARE(m_editor->paragraphIndents().left, -6);
     }
 
     void upDownSteps()
     {
-        m_editor->FontSize->setText(QStringLiteral("11"));
-        m_editor->UpDown1->step(1);
-        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("12"));
-        m_editor->FontSize->setText(QStringLiteral("100"));
-        m_editor->UpDown1->step(1);
-        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("100"));
-        QTest::keyClick(m_editor->FontSize, Qt::Key_Down);
-        QCOMPARE(m_editor->FontSize->text(), QStringLiteral("99"));
+        control<QLineEdit>("FontSize")->setText(QStringLiteral("11"));
+        control<UpDown>("UpDown1")->step(1);
+        QCOMPARE(control<QLineEdit>("FontSize")->text(), QStringLiteral("12"));
+        control<QLineEdit>("FontSize")->setText(QStringLiteral("100"));
+        control<UpDown>("UpDown1")->step(1);
+        QCOMPARE(control<QLineEdit>("FontSize")->text(), QStringLiteral("100"));
+        QTest::keyClick(control<QLineEdit>("FontSize"), Qt::Key_Down);
+        QCOMPARE(control<QLineEdit>("FontSize")->text(), QStringLiteral("99"));
     }
 
     // Releasing a marker where it stands gives back the indents it shows.
@@ -504,14 +539,15 @@ private slots:
         format.setLeftMargin((first + left) * 4.0 / 3.0);
         format.setTextIndent(-left * 4.0 / 3.0);
         format.setRightMargin(right * 4.0 / 3.0);
-        m_editor->RichEdit1->textCursor().setBlockFormat(format);
-        m_editor->SelectionChange();
+        box()->textCursor().setBlockFormat(format);
+        // The cursor moved into the paragraph: the ruler shows its indents.
+        selectParagraph(0, false);
         if (right == 0)
-            QCOMPARE(m_editor->RightInd->x(), m_editor->Ruler->width() - 14);
-        for (RulerMarker *marker : {m_editor->FirstInd, m_editor->LeftInd, m_editor->RightInd}) {
-            const QPoint centre(marker->width() / 2, marker->height() / 2);
-            QTest::mousePress(marker, Qt::LeftButton, {}, centre);
-            QTest::mouseRelease(marker, Qt::LeftButton, {}, centre);
+            QCOMPARE(marker("RightInd")->x(), control<RulerPanel>("Ruler")->width() - 14);
+        for (RulerMarker *each : {marker("FirstInd"), marker("LeftInd"), marker("RightInd")}) {
+            const QPoint centre(each->width() / 2, each->height() / 2);
+            QTest::mousePress(each, Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(each, Qt::LeftButton, {}, centre);
             const PhraseEditor::Indents now = m_editor->paragraphIndents();
             QCOMPARE(now.first, first);
             QCOMPARE(now.left, left);
@@ -523,19 +559,21 @@ private slots:
     void firstLineMarkerDrag()
     {
         type(QStringLiteral("Una frase."));
-        QCOMPARE(m_editor->FirstInd->x(), 2);
-        m_editor->RulerItemMouseDown(m_editor->FirstInd, 5);
-        QCOMPARE(m_editor->FirstInd->x(), 2);
-        m_editor->RulerItemMouseMove(m_editor->FirstInd, 45);
-        QCOMPARE(m_editor->FirstInd->x(), 42);
-        m_editor->FirstIndMouseUp();
-        QVERIFY(!m_editor->DraggingMarker);
+        RulerMarker *first = marker("FirstInd");
+        QCOMPARE(first->x(), 2);
+        mouse(first, QEvent::MouseButtonPress, 5);
+        QCOMPARE(first->x(), 2);
+        mouse(first, QEvent::MouseMove, 45);
+        QCOMPARE(first->x(), 42);
+        mouse(first, QEvent::MouseButtonRelease, 45);
+        // Let go, the marker no longer follows the mouse.
+        mouse(first, QEvent::MouseMove, 20);
         const PhraseEditor::Indents indents = m_editor->paragraphIndents();
         QCOMPARE(indents.first, 30);
         QCOMPARE(indents.left, -30);
-        QCOMPARE(m_editor->FirstInd->x(), 42);
-        QCOMPARE(m_editor->LeftInd->x(), 2);
-        QCOMPARE(m_editor->FirstInd->accessibleName(), QStringLiteral("Sangría de primera línea: 30 puntos"));
+        QCOMPARE(marker("FirstInd")->x(), 42);
+        QCOMPARE(marker("LeftInd")->x(), 2);
+        QCOMPARE(marker("FirstInd")->accessibleName(), QStringLiteral("Sangría de primera línea: 30 puntos"));
         const QTextBlockFormat format = document()->firstBlock().blockFormat();
         QCOMPARE(format.leftMargin(), 0.0);
         QCOMPARE(format.textIndent(), 40.0);
@@ -565,7 +603,7 @@ private slots:
         type(QStringLiteral("sin guardar"));
         m_dialogs->queueAnswer(answer);
         if (salir)
-            m_editor->FileExitItem->trigger();
+            command("FileExitItem")->trigger();
         else
             m_editor->close();
         QCOMPARE(m_dialogs->messages.size(), 1);
@@ -604,9 +642,9 @@ private slots:
             return;
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
-        m_editor->RichEdit1->setFocus();
+        box()->setFocus();
         QSignalSpy triggered(action, &QAction::triggered);
-        QTest::keySequence(m_editor->RichEdit1, keys);
+        QTest::keySequence(box(), keys);
         QCOMPARE(triggered.size(), 1);
     }
 
@@ -615,14 +653,15 @@ private slots:
     void checkAccentsMarksAndMends()
     {
         type(QStringLiteral("El arbol del jardin.\nTres examenes y un árbol, xyzzy."));
-        m_editor->EditCheckAccentsItem->trigger();
-        AccentCheck *check = m_editor->accentCheck();
-        QCOMPARE(check->markCount(), 3);
-        QCOMPARE(m_editor->RichEdit1->textCursor().selectedText(), QStringLiteral("arbol"));
-        QVERIFY2(m_editor->applicationHint().contains(QStringLiteral("3 palabras")), qPrintable(m_editor->applicationHint()));
-        m_editor->EditCheckAccentsItem->trigger();
-        QCOMPARE(m_editor->RichEdit1->textCursor().selectedText(), QStringLiteral("jardin"));
-        QCOMPARE(check->formsAt(m_editor->RichEdit1->textCursor().selectionStart()), QStringList(QStringLiteral("jardín")));
+        command("EditCheckAccentsItem")->trigger();
+        // The marks are the red underlines of the box.
+        const auto marks = [this] { return box()->extraSelections().size(); };
+        QCOMPARE(marks(), 3);
+        QCOMPARE(box()->textCursor().selectedText(), QStringLiteral("arbol"));
+        const QString hint = m_editor->statusBar()->currentMessage();
+        QVERIFY2(hint.contains(QStringLiteral("3 palabras")), qPrintable(hint));
+        command("EditCheckAccentsItem")->trigger();
+        QCOMPARE(box()->textCursor().selectedText(), QStringLiteral("jardin"));
 
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
@@ -634,18 +673,18 @@ private slots:
             offered = menu->activeAction()->text();
             QTest::keyClick(menu, Qt::Key_Return);
         });
-        const QPoint caret = m_editor->RichEdit1->cursorRect().center();
-        QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, caret, m_editor->RichEdit1->mapToGlobal(caret));
-        QApplication::sendEvent(m_editor->RichEdit1, &byKeyboard);
+        const QPoint caret = box()->cursorRect().center();
+        QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, caret, box()->mapToGlobal(caret));
+        QApplication::sendEvent(box(), &byKeyboard);
         QCOMPARE(offered, QStringLiteral("jardín"));
         QCOMPARE(document()->toPlainText(), QStringLiteral("El arbol del jardín.\nTres examenes y un árbol, xyzzy."));
-        QCOMPARE(check->markCount(), 2);
+        QCOMPARE(marks(), 2);
 
         // Undone, the word is marked again; the text cleared, no mark is left.
-        m_editor->RichEdit1->undo();
-        QCOMPARE(check->markCount(), 3);
-        m_editor->RichEdit1->clear();
-        QCOMPARE(check->markCount(), 0);
+        box()->undo();
+        QCOMPARE(marks(), 3);
+        box()->clear();
+        QCOMPARE(marks(), 0);
     }
 
     // A tool button shows its menu item's command, and each toggle has one of its own: state,
@@ -653,25 +692,25 @@ private slots:
     void toolButtonsShowTheCommands()
     {
         const QList<std::pair<QToolButton *, QAction *>> shared = {
-            {m_editor->OpenButton, m_editor->FileOpenItem},   {m_editor->SaveButton, m_editor->FileSaveItem},
-            {m_editor->PrintButton, m_editor->FilePrintItem}, {m_editor->UndoButton, m_editor->EditUndoItem},
-            {m_editor->CutButton, m_editor->EditCutItem},     {m_editor->CopyButton, m_editor->EditCopyItem},
-            {m_editor->PasteButton, m_editor->EditPasteItem}};
+            {button("OpenButton"), command("FileOpenItem")},   {button("SaveButton"), command("FileSaveItem")},
+            {button("PrintButton"), command("FilePrintItem")}, {button("UndoButton"), command("EditUndoItem")},
+            {button("CutButton"), command("EditCutItem")},     {button("CopyButton"), command("EditCopyItem")},
+            {button("PasteButton"), command("EditPasteItem")}};
         for (const auto &[button, item] : shared)
             QCOMPARE(button->defaultAction(), item);
-        QCOMPARE(m_editor->OpenButton->objectName(), QStringLiteral("OpenButton"));
+        QCOMPARE(button("OpenButton")->objectName(), QStringLiteral("OpenButton"));
 
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
-        m_editor->RichEdit1->setFocus();
-        QTest::keySequence(m_editor->RichEdit1, QKeySequence::Bold);
-        QVERIFY(m_editor->BoldButton->isChecked());
-        QCOMPARE(m_editor->RichEdit1->currentCharFormat().fontWeight(), int(QFont::Bold));
+        box()->setFocus();
+        QTest::keySequence(box(), QKeySequence::Bold);
+        QVERIFY(button("BoldButton")->isChecked());
+        QCOMPARE(box()->currentCharFormat().fontWeight(), int(QFont::Bold));
         // The alignment keys are one group: one key presses its button and releases the others.
-        QTest::keySequence(m_editor->RichEdit1, QKeySequence(Qt::CTRL | Qt::Key_E));
-        QVERIFY(m_editor->CenterAlign->isChecked());
-        QVERIFY(!m_editor->LeftAlign->isChecked() && !m_editor->RightAlign->isChecked());
-        QVERIFY(m_editor->RichEdit1->alignment() & Qt::AlignHCenter);
+        QTest::keySequence(box(), QKeySequence(Qt::CTRL | Qt::Key_E));
+        QVERIFY(button("CenterAlign")->isChecked());
+        QVERIFY(!button("LeftAlign")->isChecked() && !button("RightAlign")->isChecked());
+        QVERIFY(box()->alignment() & Qt::AlignHCenter);
     }
 
     void hintsReachTheStatusBar()
@@ -682,20 +721,20 @@ private slots:
             QEvent enter(QEvent::Enter);
             QCoreApplication::sendEvent(control, &enter);
         };
-        hover(m_editor->BoldButton);
-        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Negrita"));
-        QCOMPARE(m_editor->BoldButton->toolTip(), QStringLiteral("Negrita"));
+        hover(button("BoldButton"));
+        QCOMPARE(m_editor->statusBar()->currentMessage(), QStringLiteral("Negrita"));
+        QCOMPARE(button("BoldButton")->toolTip(), QStringLiteral("Negrita"));
         // "Abrir|": a tooltip and an empty status hint.
-        hover(m_editor->OpenButton);
-        QCOMPARE(m_editor->OpenButton->toolTip(), QStringLiteral("Abrir"));
-        QCOMPARE(m_editor->StatusBar->currentMessage(), QString());
-        m_editor->FileOpenItem->showStatusText(m_editor->menuBar());
-        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Abre un archivo existente"));
+        hover(button("OpenButton"));
+        QCOMPARE(button("OpenButton")->toolTip(), QStringLiteral("Abrir"));
+        QCOMPARE(m_editor->statusBar()->currentMessage(), QString());
+        command("FileOpenItem")->showStatusText(m_editor->menuBar());
+        QCOMPARE(m_editor->statusBar()->currentMessage(), QStringLiteral("Abre un archivo existente"));
         // Another window's hints show here too.
         QToolButton elsewhere;
         elsewhere.setToolTip(QStringLiteral("Abrir un tablero"));
         hover(&elsewhere);
-        QCOMPARE(m_editor->StatusBar->currentMessage(), QStringLiteral("Abrir un tablero"));
+        QCOMPARE(m_editor->statusBar()->currentMessage(), QStringLiteral("Abrir un tablero"));
     }
 
     // No help file shows anything: each command shows the editor's own short help instead,
@@ -704,20 +743,20 @@ private slots:
     {
         RecordingViewer viewer;
         HelpViewer::setViewer(&viewer);
-        m_editor->HelpContentsItem->trigger();
+        command("HelpContentsItem")->trigger();
         // The search asks for a word, found without its accent or capitals.
         m_dialogs->queueModal([](QDialog &dialog) {
             static_cast<QInputDialog &>(dialog).setTextValue(QStringLiteral("VINETAS"));
             return int(QDialog::Accepted);
         });
-        m_editor->HelpSearchItem->trigger();
-        m_editor->HelpHowToUseItem->trigger();
+        command("HelpSearchItem")->trigger();
+        command("HelpHowToUseItem")->trigger();
         m_dialogs->queueModal([](QDialog &dialog) {
             static_cast<QInputDialog &>(dialog).setTextValue(QStringLiteral("zarzuela"));
             return int(QDialog::Accepted);
         });
-        m_editor->HelpSearchItem->trigger();
-        m_editor->HelpSearchItem->trigger(); // cancelled: nothing shown
+        command("HelpSearchItem")->trigger();
+        command("HelpSearchItem")->trigger(); // cancelled: nothing shown
         HelpViewer::setViewer(nullptr);
         QCOMPARE(viewer.requests, QStringList({"3:", "105:", "4:", "105:", "105:"}));
         QCOMPARE(m_dialogs->modalWindows, QStringList(3, QStringLiteral("BuscarAyuda")));
@@ -726,9 +765,9 @@ private slots:
         QCOMPARE(contents.caption, QStringLiteral("Ayuda del editor"));
         // The keys read as the menus show them.
         QVERIFY(contents.text.contains(
-            QStringLiteral("Guardar (%1)").arg(m_editor->FileSaveItem->shortcut().toString(QKeySequence::NativeText))));
+            QStringLiteral("Guardar (%1)").arg(command("FileSaveItem")->shortcut().toString(QKeySequence::NativeText))));
         // The bullets button is called as the help calls it.
-        QCOMPARE(m_editor->BulletsButton->toolTip(), QStringLiteral("Viñetas"));
+        QCOMPARE(button("BulletsButton")->toolTip(), QStringLiteral("Viñetas"));
         QVERIFY(contents.text.contains(QStringLiteral("viñetas")));
         const ShownMessage &search = m_dialogs->messages[1];
         QCOMPARE(search.caption, QStringLiteral("Buscar ayuda sobre..."));
@@ -739,7 +778,7 @@ private slots:
         QVERIFY(howTo.text != contents.text);
         QCOMPARE(m_dialogs->messages[3].text, QStringLiteral("La ayuda del editor no dice nada de «zarzuela»."));
         m_dialogs->modalWindows.clear();
-        m_editor->HelpAboutItem->trigger();
+        command("HelpAboutItem")->trigger();
         QCOMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("AboutBox")});
     }
 
@@ -768,7 +807,7 @@ private slots:
         if (answer == MessageAnswer::Yes)
             m_dialogs->queueCancel();
         m_dialogs->queueFile(phrases);
-        practice.Modificar1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
         QCOMPARE(messageText(), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(m_dialogs->openRequests.size(), opened ? 1 : 0);
         QVERIFY(m_editor->isVisible());
@@ -778,12 +817,12 @@ private slots:
             return;
         }
         QCOMPARE(m_dialogs->openRequests[0].filter, PhraseEditor::ModifyFilter);
-        QCOMPARE(m_editor->DocumentName, phrases);
+        QCOMPARE(m_editor->documentName(), phrases);
         QCOMPARE(m_editor->windowTitle(), QStringLiteral("frases.txt - ") + QCoreApplication::applicationName());
         QVERIFY(!document()->isModified());
         // "&Guardar" writes into the opened file, without asking for a name.
         type(QStringLiteral("\nOtra más."));
-        m_editor->FileSaveItem->trigger();
+        command("FileSaveItem")->trigger();
         QVERIFY(m_dialogs->saveRequests.isEmpty());
         QCOMPARE(RichTextFile::readLines(phrases).size(), 3);
     }
@@ -795,7 +834,6 @@ private slots:
         practice.show();
         QVERIFY(QTest::qWaitForWindowActive(&practice));
         QTRY_COMPARE(m_dialogs->modalWindows, QStringList{QStringLiteral("AboutBox")});
-        QVERIFY(practice.aboutShown);
         QWidget other;
         other.show();
         other.activateWindow();
@@ -804,7 +842,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&practice));
         QTest::qWait(20);
         QCOMPARE(m_dialogs->modalWindows.size(), 1);
-        practice.Info->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Info"))->trigger();
         QCOMPARE(m_dialogs->modalWindows.size(), 2);
     }
 
@@ -825,7 +863,6 @@ private slots:
         QFETCH(bool, closes);
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
-        practice.aboutShown = true;
         practice.show();
         QVERIFY(QTest::qWaitForWindowExposed(&practice));
         m_editor->show();
@@ -834,7 +871,7 @@ private slots:
         m_dialogs->queueAnswer(answer);
         if (chooseFile)
             m_dialogs->queueFile(path(QStringLiteral("nuevas.rtf")));
-        practice.Salir1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Salir1"))->trigger();
         QCOMPARE(m_dialogs->messages.size(), 2);
         QCOMPARE(messageText(1), QStringLiteral("¿Guardar cambios en Sin título?"));
         QCOMPARE(practice.isVisible(), !closes);
@@ -851,21 +888,20 @@ private slots:
     {
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
-        practice.aboutShown = true;
         practice.show();
         QVERIFY(QTest::qWaitForWindowExposed(&practice));
         m_dialogs->queueFile(path(QStringLiteral("frases.txt")));
-        practice.Modificar1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
         type(QStringLiteral(" cambiada"));
         m_dialogs->queueAnswer(MessageAnswer::No);
-        m_editor->FileExitItem->trigger();
+        command("FileExitItem")->trigger();
         QVERIFY(!m_editor->isVisible());
 
         m_dialogs->queueCancel();
-        practice.Modificar1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
         QCOMPARE(m_dialogs->openRequests.size(), 2);
         m_dialogs->queueAnswer(MessageAnswer::Yes); // "Vas a salir del programa..."
-        practice.Salir1->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Salir1"))->trigger();
         QCOMPARE(m_dialogs->messages.size(), 2);
         QVERIFY(!practice.isVisible());
         QVERIFY(m_dialogs->saveRequests.isEmpty());
@@ -878,9 +914,9 @@ private slots:
         TextFile::writeLines(path(QStringLiteral("nivel1.txt")), QStringList(50, QStringLiteral("camión")));
         PracticeWindow practice;
         QVERIFY(QDir::currentPath() != QCoreApplication::applicationDirPath());
-        m_editor->FileOpenItem->trigger();
-        practice.Modificar1->trigger();
-        m_editor->FileSaveAsItem->trigger();
+        command("FileOpenItem")->trigger();
+        practice.findChild<QAction *>(QStringLiteral("Modificar1"))->trigger();
+        command("FileSaveAsItem")->trigger();
         QCOMPARE(m_dialogs->openRequests.size(), 2);
         for (const FileDialogRequest &request : {m_dialogs->openRequests[0], m_dialogs->openRequests[1],
                                                  m_dialogs->saveRequests.value(0)})
@@ -910,11 +946,11 @@ private slots:
         type(QStringLiteral("lo de antes"));
         document()->setModified(false);
         m_dialogs->queueFile(unfit);
-        m_editor->FileOpenItem->trigger();
+        command("FileOpenItem")->trigger();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QVERIFY2(messageText().startsWith(message.arg(QDir::toNativeSeparators(unfit))), qPrintable(messageText()));
         QCOMPARE(document()->toPlainText(), QStringLiteral("lo de antes"));
-        QCOMPARE(m_editor->DocumentName, PhraseEditor::Untitled);
+        QCOMPARE(m_editor->documentName(), PhraseEditor::Untitled);
     }
 };
 

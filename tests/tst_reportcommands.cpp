@@ -206,7 +206,7 @@ private slots:
         m_form->Progreso1->trigger();
         auto *progress = m_form->findChild<ProgressWindow *>();
         QVERIFY(progress && progress->isVisible());
-        QVERIFY(progress->LastSession->text().contains(QStringLiteral("14/03/2026 09:05")));
+        QVERIFY(progress->findChild<QLabel *>(QStringLiteral("LastSession"))->text().contains(QStringLiteral("14/03/2026 09:05")));
 
         m_dialogs->queueFile(m_home->filePath(QStringLiteral("cualquiera.txt")));
         m_form->Clase1->trigger();
