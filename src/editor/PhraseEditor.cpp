@@ -971,8 +971,9 @@ void PhraseEditor::showEvent(QShowEvent *event)
 
 void PhraseEditor::closeEvent(QCloseEvent *event)
 {
-    // Closing asks about unsaved text: any failure, Cancel's silent abort included, keeps the window open, and
-    // so does a save that was asked for but not made: hidden, the text could not be reached.
+    // Closing asks about unsaved text: any failure, Cancel's silent abort included, keeps the
+    // window open, and so does a save that was asked for but not made: hidden, the text could
+    // not be reached.
     try {
         if (saveDeclined(confirmSaveChanges())) {
             event->ignore();
