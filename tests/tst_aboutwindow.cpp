@@ -41,6 +41,15 @@ qint64 meminfoKb(const QByteArray &text, const char *name)
     return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
+// Writes the file; a script is made executable.
+bool writeFile(const QString &path, const QByteArray &bytes, bool script = false)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    return !script || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 LinkLabel *webLink(const AboutWindow &about)
 {
     return about.findChild<LinkLabel *>(QStringLiteral("Label6"));
@@ -228,12 +237,8 @@ private slots:
 #endif
         QTemporaryDir bin;
         QVERIFY(bin.isValid());
-        const QString opener = bin.filePath(QStringLiteral("xdg-open"));
-        QFile script(opener);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
-        script.close();
-        QFile::setPermissions(opener, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QVERIFY(writeFile(bin.filePath(QStringLiteral("xdg-open")),
+                          "#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n", true));
         const QByteArray savedPath = qgetenv("PATH");
         const auto restore = qScopeGuard([&savedPath] { qputenv("PATH", savedPath); });
         qputenv("PATH", QFile::encodeName(bin.path()));
@@ -260,18 +265,13 @@ private slots:
         const QString script = home.filePath(QStringLiteral("record.sh"));
         QVERIFY(QDir().mkpath(home.filePath(QStringLiteral(".local/share/applications"))));
         QVERIFY(QDir().mkpath(home.filePath(QStringLiteral(".config"))));
-        const auto write = [](const QString &path, const QByteArray &text) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-        };
-        QVERIFY(write(script, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + record.toUtf8() + ".part\" && mv \""
-                                  + record.toUtf8() + ".part\" \"" + record.toUtf8() + "\"\n"));
-        QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(write(home.filePath(QStringLiteral(".local/share/applications/tildora-recorder.desktop")),
-                      "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + script.toUtf8()
-                          + " %u\nMimeType=x-scheme-handler/https;\n"));
-        QVERIFY(write(home.filePath(QStringLiteral(".config/mimeapps.list")),
-                      "[Default Applications]\nx-scheme-handler/https=tildora-recorder.desktop\n"));
+        QVERIFY(writeFile(script, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + record.toUtf8() + ".part\" && mv \""
+                              + record.toUtf8() + ".part\" \"" + record.toUtf8() + "\"\n", true));
+        QVERIFY(writeFile(home.filePath(QStringLiteral(".local/share/applications/tildora-recorder.desktop")),
+                          "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + script.toUtf8()
+                              + " %u\nMimeType=x-scheme-handler/https;\n"));
+        QVERIFY(writeFile(home.filePath(QStringLiteral(".config/mimeapps.list")),
+                          "[Default Applications]\nx-scheme-handler/https=tildora-recorder.desktop\n"));
 
         const QProcessEnvironment saved = QProcessEnvironment::systemEnvironment();
         const auto restore = qScopeGuard([&saved] {
