@@ -186,10 +186,11 @@ private slots:
         QTest::addColumn<bool>("opened");
         QTest::addRow("Abrir, Cancel: no dialog, text kept") << false << MessageAnswer::Cancel << false;
         QTest::addRow("Abrir, No: changes dropped") << false << MessageAnswer::No << true;
-        QTest::addRow("Abrir, Yes untitled: save dialog first") << false << MessageAnswer::Yes << true;
+        // Mended: the file was loaded over the text whose save had just been cancelled.
+        QTest::addRow("Abrir, Yes, save dialog cancelled: nothing opened") << false << MessageAnswer::Yes << false;
         QTest::addRow("Modificar, Cancel: no dialog") << true << MessageAnswer::Cancel << false;
         QTest::addRow("Modificar, No: the file is opened") << true << MessageAnswer::No << true;
-        // Mended: the file was loaded over the text whose save had just been cancelled.
+        // Mended likewise.
         QTest::addRow("Modificar, Yes, save dialog cancelled: nothing opened") << true << MessageAnswer::Yes << false;
     }
     void openingAsksAboutChanges()

@@ -587,7 +587,9 @@ void PhraseEditor::loadDocument(const QString &path)
 
 void PhraseEditor::openDocument()
 {
-    confirmSaveChanges();
+    // As with "Nuevo": a save asked for but not made keeps the text, and nothing is opened.
+    if (saveDeclined(confirmSaveChanges()))
+        return;
     const FileDialogResult chosen = DialogService::instance().openFile(this, openDialogRequest(EditorFilter));
     if (!chosen.accepted)
         return;
