@@ -282,7 +282,9 @@ void PhraseEditor::createSpeedBar(QWidget *client)
                                            std::pair{m_alignRightButton, Qt::AlignRight}}) {
         alignGroup->addAction(align->defaultAction());
         connect(align->defaultAction(), &QAction::triggered, this,
-                [this, alignment] { ErrorGuard::run([&] { alignParagraphs(alignment); }); });
+                [this, paragraphAlignment = alignment] {
+                    ErrorGuard::run([&] { alignParagraphs(paragraphAlignment); });
+                });
     }
 
     m_fontNameBox = new QComboBox(m_toolBar);
