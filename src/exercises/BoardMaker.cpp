@@ -78,6 +78,28 @@ std::array<double, BoardRules::count> BoardMaker::weights(const RuleMisses &miss
     for (BoardRule rule : rules)
         weights[std::size_t(rule)] = missed > 0 ? floor + 0.5 * std::max(0, misses.value(rule)) / missed
                                                 : 1.0 / double(rules.size());
+    // A rule short of fair words for its share of the board keeps what it has; the rest goes
+    // to the others in proportion to their weights, until every share fits.
+    std::array<bool, BoardRules::count> capped{};
+    for (;;) {
+        double excess = 0;
+        double open = 0;
+        for (std::size_t rule = 0; rule < weights.size(); ++rule) {
+            const double most = double(m_pools[rule].size()) / BoardExercise::boardSize;
+            if (!capped[rule] && weights[rule] > most) {
+                excess += weights[rule] - most;
+                weights[rule] = most;
+                capped[rule] = true;
+            }
+        }
+        for (std::size_t rule = 0; rule < weights.size(); ++rule)
+            open += capped[rule] ? 0 : weights[rule];
+        if (excess <= 0 || open <= 0)
+            break;
+        for (std::size_t rule = 0; rule < weights.size(); ++rule)
+            if (!capped[rule])
+                weights[rule] += excess * weights[rule] / open;
+    }
     return weights;
 }
 

@@ -38,13 +38,16 @@ struct NewBoard {
 //
 // The weighting: with n rules that have fair words, each gets a floor of 1/(2n) of the board,
 // and the other half goes to the rules in proportion to the student's misses on them; with no
-// miss on any of them it is shared evenly, so every rule has 1/n. The forty board words and
-// the replacements are each divided by these weights, by largest remainder (a tie goes to the
-// rule listed first), so that each rule's count is within one word of its share; a rule whose
-// fair words run out gives the rest of its share to the others in proportion to their
-// weights. Within a rule the words are drawn evenly by a Mersenne Twister seeded with the
-// seed, through the maker's own arithmetic, so a seed gives the same board with any standard
-// library; the board words and the replacements are then shuffled the same way.
+// miss on any of them it is shared evenly, so every rule has 1/n. A rule never gets more of the
+// forty board words than it has fair words (the llanas with a tilde are few: most llanas end in
+// a vowel, -n or -s): what it cannot take goes to the others in proportion to their weights.
+// The forty board words and the replacements are each divided by these weights, by largest
+// remainder (a tie goes to the rule listed first), so that each rule's count is within one
+// word of its share; a rule whose fair words run out among the replacements leaves the rest to
+// the others the same way. Within a rule the words are drawn evenly by a Mersenne Twister
+// seeded with the seed, through the maker's own arithmetic, so a seed gives the same board
+// with any standard library; the board words and the replacements are then shuffled the same
+// way.
 class BoardMaker {
 public:
     // As many as the shipped board file has after its forty words.
@@ -53,9 +56,12 @@ public:
     // The lexicon must outlive the maker.
     explicit BoardMaker(const Lexicon &lexicon);
 
+    // How many fair words of the rule the lexicon has.
+    qsizetype fairWordCount(BoardRule rule) const { return m_pools[std::size_t(rule)].size(); }
     // The rules that have fair words in the lexicon, in the program's order.
     QList<BoardRule> practisedRules() const;
     // The share of the board each rule gets (they add up to 1; 0 for a rule without fair words).
+    // For a lexicon without any fair word, all are 0.
     std::array<double, BoardRules::count> weights(const RuleMisses &misses) const;
     // "Practica sobre todo: hiato con vocal cerrada tónica; aguda con tilde." for the rules
     // missed, most missed first; every rule, evenly, without a miss on any of them.

@@ -54,6 +54,10 @@ int main(int argc, char **argv)
     // Each word is judged by the spelling check once, whatever the list says of it.
     QHash<QString, bool> judged;
     const BoardMaker maker(lexicon);
+    QStringList pools;
+    for (BoardRule rule : BoardRules::all())
+        pools << u"%1 %2"_s.arg(BoardRules::name(rule)).arg(maker.fairWordCount(rule));
+    print(u"Palabras justas del léxico por regla: %1."_s.arg(pools.join(u", "_s)));
     qint64 words = 0;
     qint64 unfair = 0;
     qint64 repeated = 0;
@@ -86,6 +90,12 @@ int main(int argc, char **argv)
             const double gap = std::abs(onBoard[rule] - weights[rule] * BoardExercise::boardSize);
             worstGap = std::max(worstGap, gap);
             offMix = offMix || gap > 1.0;
+        }
+        if (offMix && boardsOffMix == 0) {
+            QStringList figures;
+            for (std::size_t rule = 0; rule < onBoard.size(); ++rule)
+                figures << u"%1 %2 de %3"_s.arg(BoardRules::key(BoardRule(rule))).arg(onBoard[rule]).arg(weights[rule] * BoardExercise::boardSize, 0, 'f', 2);
+            print(u"Primer tablero fuera de lo pedido, semilla %1: %2."_s.arg(seed).arg(figures.join(u", "_s)));
         }
         boardsOffMix += offMix;
     }

@@ -69,12 +69,18 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments().mid(1);
     int limit = std::numeric_limits<int>::max();
-    if (arguments.size() >= 2 && arguments[0] == u"--palabras") {
-        limit = arguments[1].toInt();
+    int minimumCount = 1;
+    while (arguments.size() >= 2 && arguments[0].startsWith(u"--")) {
+        if (arguments[0] == u"--palabras")
+            limit = arguments[1].toInt();
+        else if (arguments[0] == u"--minimo")
+            minimumCount = arguments[1].toInt();
+        else
+            break;
         arguments = arguments.mid(2);
     }
     if (arguments.isEmpty() || limit < 1) {
-        print(u"uso: tildora_makelexicon [--palabras N] TEXTO... > lexico.tsv"_s);
+        print(u"uso: tildora_makelexicon [--palabras N] [--minimo VECES] TEXTO... > lexico.tsv"_s);
         return 2;
     }
     const SpellingDictionary &dictionary = SpellingDictionary::shared();
@@ -117,9 +123,9 @@ int main(int argc, char **argv)
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const QString &word = it.key();
         const Count &count = it.value();
-        // Seen once, it may be a misprint; seen only capitalised, a name; mostly before a full
-        // stop and short, an abbreviation.
-        if (count.total < 2 || count.lowerCase == 0 || count.digits)
+        // Seen only capitalised, a name; mostly before a full stop and short, an abbreviation.
+        // A misprint seen once is no word for the spelling check below.
+        if (count.total < minimumCount || count.lowerCase == 0 || count.digits)
             continue;
         if (word.size() <= 4 && count.beforeStop * 2 > count.total)
             continue;
@@ -158,7 +164,7 @@ int main(int argc, char **argv)
         u"Comprobación ortográfica: hunspell-es (MPL-2.0), wspanish (dominio público) y la lista revisada"_s,
         u"ortografia-2010.tsv del programa. Se quitan los nombres propios (solo vistos con mayúscula), las"_s,
         u"abreviaturas, las palabras con cifras, las de menos de tres letras (salvo los monosílabos"_s,
-        u"diacríticos), las de más de doce, las de aspecto extranjero, las malsonantes y las vistas una sola vez."_s,
+        u"diacríticos), las de más de doce, las de aspecto extranjero y las malsonantes."_s,
     };
     std::fputs(Lexicon::fileText(header, entries).toUtf8().constData(), stdout);
     print(u"%1 palabras, %2 justas."_s.arg(entries.size()).arg(fair));
