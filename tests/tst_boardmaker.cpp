@@ -137,6 +137,11 @@ private slots:
             readWords << entry.word;
         QCOMPARE(readWords, words);
         QCOMPARE(problems.size(), problem.isEmpty() ? 0 : 1);
+        // A list this short still makes a board, of each fair word once; none when none is fair.
+        const auto fair = std::count_if(read.entries().begin(), read.entries().end(), [](const Lexicon::Entry &e) { return e.fair; });
+        const NewBoard board = BoardMaker(read).make(1);
+        QCOMPARE(board.words.size(), fair);
+        QCOMPARE(board.practiceLine.isEmpty(), fair == 0);
         if (!problem.isEmpty())
             QVERIFY2(problems[0].contains(problem), qPrintable(problems[0]));
     }

@@ -111,6 +111,8 @@ QString BoardMaker::practiceLine(const RuleMisses &misses) const
             missed.append(rule);
     std::stable_sort(missed.begin(), missed.end(),
                      [&](BoardRule a, BoardRule b) { return misses.value(a) > misses.value(b); });
+    if (practisedRules().isEmpty())
+        return {}; // a lexicon without a fair word makes no board to speak of
     const bool evenly = missed.isEmpty();
     QStringList names;
     for (BoardRule rule : evenly ? practisedRules() : missed)

@@ -64,7 +64,8 @@ public:
     // For a lexicon without any fair word, all are 0.
     std::array<double, BoardRules::count> weights(const RuleMisses &misses) const;
     // "Practica sobre todo: hiato con vocal cerrada tónica; aguda con tilde." for the rules
-    // missed, most missed first; every rule, evenly, without a miss on any of them.
+    // missed, most missed first; every rule, evenly, without a miss on any of them; empty when
+    // the lexicon has no fair word.
     QString practiceLine(const RuleMisses &misses) const;
 
     NewBoard make(std::uint32_t seed, const RuleMisses &misses = {}) const;
