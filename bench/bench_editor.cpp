@@ -55,13 +55,13 @@ void openInEditor(benchmark::State &state, bool rtf)
     for (auto _ : state) {
         // The box's own load, past the editor's size check, so that sizes beyond the limit
         // show what the limit spares.
-        RichTextFile::load(*editor.RichEdit1->document(), path);
+        RichTextFile::load(*editor.textBox()->document(), path);
         // The window answers again only once every paragraph is laid out.
-        benchmark::DoNotOptimize(editor.RichEdit1->document()->documentLayout()->documentSize());
+        benchmark::DoNotOptimize(editor.textBox()->document()->documentLayout()->documentSize());
         QCoreApplication::processEvents();
     }
     state.counters["underLimit"] = state.range(0) * 1024 <= PhraseEditor::MaxDocumentBytes;
-    state.counters["paragraphs"] = editor.RichEdit1->document()->blockCount();
+    state.counters["paragraphs"] = editor.textBox()->document()->blockCount();
     state.SetBytesProcessed(state.iterations() * state.range(0) * 1024);
 }
 

@@ -8,6 +8,7 @@
 #include "reports/ProgressWindow.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QElapsedTimer>
 #include <QLineSeries>
 #include <QDir>
@@ -47,7 +48,8 @@ int drawnSessions(const QString &path)
     window.loadHistory(path);
     window.repaint();
     QCoreApplication::processEvents();
-    return int(window.series(0)->count());
+    const QChartView *chart = window.findChild<QChartView *>(QStringLiteral("ProgressChart"));
+    return int(static_cast<QLineSeries *>(chart->chart()->series().at(0))->count());
 }
 
 } // namespace
@@ -63,7 +65,7 @@ static void BM_ClassViewOpensFolder(benchmark::State &state)
         window.openFolder(folder.path());
         window.repaint();
         QCoreApplication::processEvents();
-        if (window.Table->rowCount() != students)
+        if (window.findChild<QTableWidget *>(QStringLiteral("Table"))->rowCount() != students)
             state.SkipWithError("the class view did not list every student");
     }
 }

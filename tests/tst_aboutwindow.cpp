@@ -41,6 +41,28 @@ qint64 meminfoKb(const QByteArray &text, const char *name)
     return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
+// Writes the file; a script is made executable.
+bool writeFile(const QString &path, const QByteArray &bytes, bool script = false)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    return !script || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+LinkLabel *webLink(const AboutWindow &about)
+{
+    return about.findChild<LinkLabel *>(QStringLiteral("Label6"));
+}
+
+// Shows the window and clicks its web link, as the student does.
+void clickWebLink(AboutWindow &about)
+{
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(webLink(about), Qt::LeftButton);
+}
+
 } // namespace
 
 class TestAboutWindow : public QObject {
@@ -132,7 +154,8 @@ private slots:
             dialogs.queueModal([&shown](QDialog &dialog) {
                 auto &about = static_cast<AboutWindow &>(dialog);
                 // The first figure is the whole of the memory, not what is free.
-                shown << about.Label3->text() + about.PhysMem->text() + QLatin1Char('/') + about.FreeRes->text();
+                const auto text = [&about](const char *name) { return about.findChild<QLabel *>(QLatin1String(name))->text(); };
+                shown << text("Label3") + text("PhysMem") + QLatin1Char('/') + text("FreeRes");
                 return int(QDialog::Rejected);
             });
             AboutWindow::open(&owner);
@@ -190,9 +213,7 @@ private slots:
         ShellOpen::setShell(&shell);
         ScriptedDialogs dialogs;
         AboutWindow about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.Label6, Qt::LeftButton);
+        clickWebLink(about);
 
         const QString address = AboutWindow::webAddress;
         const QStringList all = {QStringLiteral("open ") + address, QStringLiteral("x-www-browser ") + address,
@@ -203,7 +224,7 @@ private slots:
             QCOMPARE(dialogs.messages[0].text, QStringLiteral("Lo siento, no se encontró tu navegador"));
         // The window stays open.
         QVERIFY(about.isVisible());
-        QVERIFY(about.Label6->text().contains(address));
+        QVERIFY(webLink(about)->text().contains(address));
     }
 
     // The real shell with a desktop opener that finds no handler and says so only on the error
@@ -216,21 +237,15 @@ private slots:
 #endif
         QTemporaryDir bin;
         QVERIFY(bin.isValid());
-        const QString opener = bin.filePath(QStringLiteral("xdg-open"));
-        QFile script(opener);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
-        script.close();
-        QFile::setPermissions(opener, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QVERIFY(writeFile(bin.filePath(QStringLiteral("xdg-open")),
+                          "#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n", true));
         const QByteArray savedPath = qgetenv("PATH");
         const auto restore = qScopeGuard([&savedPath] { qputenv("PATH", savedPath); });
         qputenv("PATH", QFile::encodeName(bin.path()));
 
         ScriptedDialogs dialogs;
         AboutWindow about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.Label6, Qt::LeftButton);
+        clickWebLink(about);
         QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), 1, 10000);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("Lo siento, no se encontró tu navegador"));
         QVERIFY(about.isVisible());
@@ -250,18 +265,13 @@ private slots:
         const QString script = home.filePath(QStringLiteral("record.sh"));
         QVERIFY(QDir().mkpath(home.filePath(QStringLiteral(".local/share/applications"))));
         QVERIFY(QDir().mkpath(home.filePath(QStringLiteral(".config"))));
-        const auto write = [](const QString &path, const QByteArray &text) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-        };
-        QVERIFY(write(script, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + record.toUtf8() + ".part\" && mv \""
-                                  + record.toUtf8() + ".part\" \"" + record.toUtf8() + "\"\n"));
-        QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(write(home.filePath(QStringLiteral(".local/share/applications/tildora-recorder.desktop")),
-                      "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + script.toUtf8()
-                          + " %u\nMimeType=x-scheme-handler/https;\n"));
-        QVERIFY(write(home.filePath(QStringLiteral(".config/mimeapps.list")),
-                      "[Default Applications]\nx-scheme-handler/https=tildora-recorder.desktop\n"));
+        QVERIFY(writeFile(script, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + record.toUtf8() + ".part\" && mv \""
+                              + record.toUtf8() + ".part\" \"" + record.toUtf8() + "\"\n", true));
+        QVERIFY(writeFile(home.filePath(QStringLiteral(".local/share/applications/tildora-recorder.desktop")),
+                          "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + script.toUtf8()
+                              + " %u\nMimeType=x-scheme-handler/https;\n"));
+        QVERIFY(writeFile(home.filePath(QStringLiteral(".config/mimeapps.list")),
+                          "[Default Applications]\nx-scheme-handler/https=tildora-recorder.desktop\n"));
 
         const QProcessEnvironment saved = QProcessEnvironment::systemEnvironment();
         const auto restore = qScopeGuard([&saved] {
@@ -285,7 +295,7 @@ private slots:
 
         ScriptedDialogs dialogs;
         AboutWindow about;
-        about.Label6Click();
+        clickWebLink(about);
         QVERIFY(dialogs.messages.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 15000);
         QFile recorded(record);

@@ -84,6 +84,32 @@ ResultsSummary::StripFigures scoresOf(int n)
     return {b, e, f, q, ResultsSummary::average(b, e, f, q)};
 }
 
+template <typename T>
+T *part(const ClassResultsWindow &window, const char *name)
+{
+    return window.findChild<T *>(QLatin1String(name));
+}
+
+// Chooses the column in "Ordenar por" from the keyboard, as the list offers it.
+QString sortFromKeyboard(const ClassResultsWindow &window, const QString &column)
+{
+    auto *chooser = part<QComboBox>(window, "OrdenarPor");
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_End);
+    while (chooser->currentText() != column && chooser->currentIndex() > 0)
+        QTest::keyClick(chooser, Qt::Key_Up);
+    return chooser->currentText();
+}
+
+// "Exportar CSV" into the file chosen, and what it wrote.
+QByteArray exportedCsv(const ClassResultsWindow &window, ScriptedDialogs &dialogs, const QString &path)
+{
+    dialogs.queueFile(path);
+    part<QPushButton>(window, "ExportarCSV")->click();
+    QFile csv(path);
+    return csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestClassResults : public QObject {
@@ -192,36 +218,29 @@ private slots:
         ScriptedDialogs dialogs;
         ClassResultsWindow window;
         window.openFolder(m_class.path());
-        QCOMPARE(window.Table->rowCount(), 30);
-        QCOMPARE(window.Rejected->count(), 4);
-        QVERIFY(window.ClassAverages->text().startsWith(QStringLiteral("Media de la clase (30 alumnos)")));
+        auto *table = part<QTableWidget>(window, "Table");
+        QCOMPARE(table->rowCount(), 30);
+        QCOMPARE(part<QListWidget>(window, "Rejected")->count(), 4);
+        QVERIFY(part<QLabel>(window, "ClassAverages")->text().startsWith(QStringLiteral("Media de la clase (30 alumnos)")));
 
         // Sorting by the average, highest first, chosen from the keyboard.
-        window.OrdenarPor->setFocus();
-        QTest::keyClick(window.OrdenarPor, Qt::Key_End);
-        QTest::keyClick(window.OrdenarPor, Qt::Key_Up);
-        QCOMPARE(window.OrdenarPor->currentText(), QStringLiteral("Promedio"));
+        QCOMPARE(sortFromKeyboard(window, QStringLiteral("Promedio")), QStringLiteral("Promedio"));
         const QList<ClassResults::Row> shown = window.shownRows();
         for (int r = 1; r < shown.size(); ++r)
             QVERIFY(shown.at(r - 1).total >= shown.at(r).total);
-        QCOMPARE(window.Table->item(0, 6)->data(Qt::DisplayRole).toInt(), shown.at(0).total);
+        QCOMPARE(table->item(0, 6)->data(Qt::DisplayRole).toInt(), shown.at(0).total);
 
         // The export writes the rows in the order shown.
         QTemporaryDir out;
-        const QString csvPath = out.filePath(QStringLiteral("clase.csv"));
-        dialogs.queueFile(csvPath);
-        window.ExportarCSV->click();
-        QFile csv(csvPath);
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll(), ClassResults::csv(shown));
+        QCOMPARE(exportedCsv(window, dialogs, out.filePath(QStringLiteral("clase.csv"))), ClassResults::csv(shown));
 
         const QString pdfPath = out.filePath(QStringLiteral("clase.pdf"));
         dialogs.queueFile(pdfPath);
-        window.ExportarPDF->click();
+        part<QPushButton>(window, "ExportarPDF")->click();
         QVERIFY(QFileInfo(pdfPath).size() > 1000);
 
         // Names in Spanish order: an accented capital sorts with its letter.
-        window.Table->sortByColumn(0, Qt::AscendingOrder);
+        table->sortByColumn(0, Qt::AscendingOrder);
         const QList<ClassResults::Row> byName = window.shownRows();
         for (int r = 1; r < byName.size(); ++r)
             QVERIFY(QString::localeAwareCompare(byName.at(r - 1).name, byName.at(r).name) <= 0);
@@ -294,7 +313,7 @@ private slots:
         ::unlink((path + "/ana.txt").constData());
         ::rmdir(path.constData());
         QCOMPARE(shown, message.isEmpty() ? QString() : message.arg(ClassResultsFolder::shownName(path)));
-        QCOMPARE(window.Table->rowCount(), message.isEmpty() ? 1 : 0);
+        QCOMPARE(part<QTableWidget>(window, "Table")->rowCount(), message.isEmpty() ? 1 : 0);
     }
 
     void readerRefuses_data()
@@ -302,17 +321,15 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("name");
+        const auto notAScore = [](int line, const char *shown) {
+            return QStringLiteral("La línea %1 tiene «%2» y una nota es un número entero de 0 a 100.").arg(line).arg(QString::fromUtf8(shown));
+        };
         QTest::addRow("as written") << alteredFile(0, {}) << QString() << QStringLiteral("Ana");
-        QTest::addRow("negative") << alteredFile(5, QStringLiteral("Tablero: 3 aciertos  y 1 fallos = -5 %"))
-                                  << QStringLiteral("La línea 5 tiene «-5 %» y una nota es un número entero de 0 a 100.") << QString();
-        QTest::addRow("past an int") << alteredFile(6, QStringLiteral("Ejemplos: 4 aciertos de 5= 99999999999 %"))
-                                     << QStringLiteral("La línea 6 tiene «99999999999 %» y una nota es un número entero de 0 a 100.") << QString();
-        QTest::addRow("decimal comma") << alteredFile(7, QStringLiteral("Frases: 6/8= 50,5 %"))
-                                       << QStringLiteral("La línea 7 tiene «50,5 %» y una nota es un número entero de 0 a 100.") << QString();
-        QTest::addRow("decimal point") << alteredFile(8, QStringLiteral("Cuestiones: 70.9 %"))
-                                       << QStringLiteral("La línea 8 tiene «70.9 %» y una nota es un número entero de 0 a 100.") << QString();
-        QTest::addRow("over 100") << alteredFile(8, QStringLiteral("Cuestiones: 101 %"))
-                                  << QStringLiteral("La línea 8 tiene «101 %» y una nota es un número entero de 0 a 100.") << QString();
+        QTest::addRow("negative") << alteredFile(5, QStringLiteral("Tablero: 3 aciertos  y 1 fallos = -5 %")) << notAScore(5, "-5 %") << QString();
+        QTest::addRow("past an int") << alteredFile(6, QStringLiteral("Ejemplos: 4 aciertos de 5= 99999999999 %")) << notAScore(6, "99999999999 %") << QString();
+        QTest::addRow("decimal comma") << alteredFile(7, QStringLiteral("Frases: 6/8= 50,5 %")) << notAScore(7, "50,5 %") << QString();
+        QTest::addRow("decimal point") << alteredFile(8, QStringLiteral("Cuestiones: 70.9 %")) << notAScore(8, "70.9 %") << QString();
+        QTest::addRow("over 100") << alteredFile(8, QStringLiteral("Cuestiones: 101 %")) << notAScore(8, "101 %") << QString();
         QTest::addRow("average not of the scores") << alteredFile(10, QStringLiteral("Promedio: 100 %"))
                                                    << QStringLiteral("La línea 10 da un promedio de 100 % y el de las cuatro notas es 70 %.") << QString();
         QTest::addRow("no name") << alteredFile(3, QStringLiteral(" de 2B")) << QStringLiteral("Sin nombre del alumno.") << QString();
@@ -405,23 +422,15 @@ private slots:
         ScriptedDialogs dialogs;
         ClassResultsWindow window;
         window.openFolder(folder.path());
-        // Chosen from the keyboard, as the list offers it.
-        window.OrdenarPor->setFocus();
-        QTest::keyClick(window.OrdenarPor, Qt::Key_End);
-        while (window.OrdenarPor->currentText() != column && window.OrdenarPor->currentIndex() > 0)
-            QTest::keyClick(window.OrdenarPor, Qt::Key_Up);
-        QCOMPARE(window.OrdenarPor->currentText(), column);
+        QCOMPARE(sortFromKeyboard(window, column), column);
         QStringList shown;
         for (const ClassResults::Row &row : window.shownRows())
             shown << row.name;
         QCOMPARE(shown, names);
         // The CSV follows the table.
         QTemporaryDir out;
-        dialogs.queueFile(out.filePath(QStringLiteral("clase.csv")));
-        window.ExportarCSV->click();
-        QFile csv(out.filePath(QStringLiteral("clase.csv")));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = csv.readAll().split('\n');
+        const QList<QByteArray> lines = exportedCsv(window, dialogs, out.filePath(QStringLiteral("clase.csv"))).split('\n');
+        QVERIFY(lines.size() > 1);
         QVERIFY(lines.at(1).startsWith(names.first().toUtf8() + ';'));
     }
 

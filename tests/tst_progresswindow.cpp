@@ -7,6 +7,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// What the window shows: the chart's line n, and the labels under it.
+QLineSeries *line(const ProgressWindow &window, int n)
+{
+    return static_cast<QLineSeries *>(window.findChild<QChartView *>(QStringLiteral("ProgressChart"))->chart()->series().at(n));
+}
+
+QString label(const ProgressWindow &window, const char *name)
+{
+    return window.findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+} // namespace
+
 class TestProgressWindow : public QObject {
     Q_OBJECT
 
@@ -20,18 +35,26 @@ private slots:
         // Added by hand at the end, yet older: the last session is the latest by date.
         history.records << ScoreHistory::Record{{{1, 1, 1, 1, 1}, QStringLiteral("Ana"), QStringLiteral("2B")},
                                                 QDateTime(QDate(2026, 2, 1), QTime(9, 0))};
-        history.damaged = 2;
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("historial.csv"));
+        // Two damaged lines among the sessions.
+        QByteArray bytes = ScoreHistory::header() + '\n';
+        for (qsizetype n = 0; n < history.records.size(); ++n)
+            bytes += ScoreHistory::line(history.records.at(n)) + (n < 2 ? "\nlínea rota\n" : "\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
         ProgressWindow window;
-        window.setHistory(history, QStringLiteral("/tmp/historial.csv"));
+        window.loadHistory(path);
         for (int n = 0; n < ProgressWindow::seriesCount; ++n)
-            QCOMPARE(window.series(n)->count(), 5);
-        QCOMPARE(window.series(0)->at(3).y(), 40.0);
-        QCOMPARE(window.series(4)->at(0).y(), 51.0);
-        QCOMPARE(window.LastSession->text(),
+            QCOMPARE(line(window, n)->count(), 5);
+        QCOMPARE(line(window, 0)->at(3).y(), 40.0);
+        QCOMPARE(line(window, 4)->at(0).y(), 51.0);
+        QCOMPARE(label(window, "LastSession"),
                  QStringLiteral("Última sesión (04/03/2026 09:00): Tablero 40 %, Ejemplos 80 %, Frases 20 %, Cuestiones 4 %, "
                                 "Promedio 54 %."));
-        QCOMPARE(window.HistoryNote->text(), QStringLiteral("Se han saltado 2 líneas dañadas del historial /tmp/historial.csv."));
-        QCOMPARE(window.ProgressChart->accessibleDescription(), window.LastSession->text());
+        QCOMPARE(label(window, "HistoryNote"), QStringLiteral("Se han saltado 2 líneas dañadas del historial %1.").arg(path));
+        QCOMPARE(window.findChild<QChartView *>()->accessibleDescription(), label(window, "LastSession"));
     }
 
     void longHistoriesKeepTheirPeaks()
@@ -92,8 +115,8 @@ private slots:
         }
         ProgressWindow window;
         window.loadHistory(path);
-        QVERIFY2(window.LastSession->text().startsWith(start.arg(path)), qPrintable(window.LastSession->text()));
-        QCOMPARE(window.series(0)->count(), 0);
+        QVERIFY2(label(window, "LastSession").startsWith(start.arg(path)), qPrintable(label(window, "LastSession")));
+        QCOMPARE(line(window, 0)->count(), 0);
     }
 };
 

@@ -187,7 +187,7 @@ private slots:
         m_room->named<QAction>("Progreso1")->trigger();
         auto *progress = m_form->findChild<ProgressWindow *>();
         QVERIFY(progress && progress->isVisible());
-        QVERIFY(progress->LastSession->text().contains(QStringLiteral("14/03/2026 09:05")));
+        QVERIFY(progress->findChild<QLabel *>(QStringLiteral("LastSession"))->text().contains(QStringLiteral("14/03/2026 09:05")));
 
         m_dialogs->queueFile(m_room->filePath(QStringLiteral("cualquiera.txt")));
         m_room->named<QAction>("Clase1")->trigger();

@@ -70,59 +70,58 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
 
-    ProgramIcon = new QLabel(this);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/resources/tildora.png"))
+    auto *programIcon = new QLabel(this);
+    programIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    programIcon->setPixmap(QPixmap(QStringLiteral(":/resources/tildora.png"))
                                .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    ProgramIcon->setGeometry(16, 12, 64, 64);
+    programIcon->setGeometry(16, 12, 64, 64);
 
-    Label1 = placeLabel(this, "Label1", 105, 14, QStringLiteral("Tildora"),
-                        pixelFont(QStringLiteral("MS Sans Serif"), 16, true), Colors::clNavy);
+    placeLabel(this, "Label1", 105, 14, QStringLiteral("Tildora"), pixelFont(QStringLiteral("MS Sans Serif"), 16, true), Colors::clNavy);
 
-    Label6 = new LinkLabel(QStringLiteral("%1 (%2)").arg(authorName, webAddress), this);
-    Label6->setObjectName(QStringLiteral("Label6"));
+    m_webLink = new LinkLabel(QStringLiteral("%1 (%2)").arg(authorName, webAddress), this);
+    m_webLink->setObjectName(QStringLiteral("Label6"));
     QFont linkFont = pixelFont(QStringLiteral("Arial"), 12);
     linkFont.setUnderline(true);
-    Label6->setFont(linkFont);
-    Label6->setTextFormat(Qt::PlainText);
-    setTextColor(Label6, Colors::clBlue);
-    Label6->setCursor(Qt::WhatsThisCursor);
+    m_webLink->setFont(linkFont);
+    m_webLink->setTextFormat(Qt::PlainText);
+    setTextColor(m_webLink, Colors::clBlue);
+    m_webLink->setCursor(Qt::WhatsThisCursor);
     // Reached with Tab; Enter still belongs to the default button when the window opens.
-    Label6->setFocusPolicy(Qt::TabFocus);
-    Label6->setAccessibleName(QStringLiteral("Página web: %1").arg(webAddress));
-    Label6->adjustSize();
-    Label6->move(105, 37);
-    connect(Label6, &LinkLabel::clicked, this, ErrorGuard::guarded(this, &AboutWindow::Label6Click));
+    m_webLink->setFocusPolicy(Qt::TabFocus);
+    m_webLink->setAccessibleName(QStringLiteral("Página web: %1").arg(webAddress));
+    m_webLink->adjustSize();
+    m_webLink->move(105, 37);
+    connect(m_webLink, &LinkLabel::clicked, this, ErrorGuard::guarded(this, &AboutWindow::openWebPage));
 
-    Label2 = placeLabel(this, "Label2", 105, 61, creditLine, font(), Colors::clWindowText);
+    placeLabel(this, "Label2", 105, 61, creditLine, font(), Colors::clWindowText);
 
-    Label5 = new QLabel(subjectLine, this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13, true));
-    setTextColor(Label5, Colors::clRed);
-    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label5->setWordWrap(true);
-    Label5->setGeometry(96, 96, 243, 41);
+    auto *subject = new QLabel(subjectLine, this);
+    subject->setObjectName(QStringLiteral("Label5"));
+    subject->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13, true));
+    setTextColor(subject, Colors::clRed);
+    subject->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    subject->setWordWrap(true);
+    subject->setGeometry(96, 96, 243, 41);
 
-    Bevel1 = placeBevel(this, "Bevel1", QRect(64, 142, 297, 3), QFrame::HLine);
+    placeBevel(this, "Bevel1", QRect(64, 142, 297, 3), QFrame::HLine);
 
-    Label3 = placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física total:"), font(),
-                        Colors::clWindowText);
-    PhysMem = placeLabel(this, "PhysMem", 259, 153, QStringLiteral("0"), font(), Colors::clWindowText);
-    Label4 = placeLabel(this, "Label4", 107, 175, QStringLiteral("Memoria usada:"), font(), Colors::clWindowText);
-    FreeRes = placeLabel(this, "FreeRes", 260, 175, QStringLiteral("0"), font(), Colors::clWindowText);
+    placeLabel(this, "Label3", 107, 153, QStringLiteral("Memoria física total:"), font(), Colors::clWindowText);
+    m_totalMemory = placeLabel(this, "PhysMem", 259, 153, QStringLiteral("0"), font(), Colors::clWindowText);
+    placeLabel(this, "Label4", 107, 175, QStringLiteral("Memoria usada:"), font(), Colors::clWindowText);
+    m_memoryLoad = placeLabel(this, "FreeRes", 260, 175, QStringLiteral("0"), font(), Colors::clWindowText);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(157, 216, 108, 33);
-    OKButton->setDefault(true);
-    OKButton->setFocus();
-    connect(OKButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &AboutWindow::OKButtonClick));
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setGeometry(157, 216, 108, 33);
+    okButton->setDefault(true);
+    okButton->setFocus();
+    // The window is modal: closing it ends its loop with the result cancel.
+    connect(okButton, &QPushButton::clicked, this, &QDialog::reject);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    ErrorGuard::run([this] { FormCreate(); });
+    ErrorGuard::run([this] { showMemoryFigures(); });
 }
 
 void AboutWindow::open(QWidget *owner)
@@ -141,28 +140,16 @@ QString AboutWindow::physicalMemoryCaption(quint64 bytes, const QLocale &locale)
     return digits + QStringLiteral(" KB");
 }
 
-QString AboutWindow::memoryLoadCaption(int load)
-{
-    return QStringLiteral("%1 %").arg(load);
-}
-
-void AboutWindow::FormCreate()
+void AboutWindow::showMemoryFigures()
 {
     const MemoryStatus::Figures figures = MemoryStatus::current();
-    PhysMem->setText(physicalMemoryCaption(figures.totalPhysical, QLocale()));
-    PhysMem->adjustSize();
-    FreeRes->setText(memoryLoadCaption(figures.memoryLoad));
-    FreeRes->adjustSize();
-    Label5->setText(subjectLine);
+    m_totalMemory->setText(physicalMemoryCaption(figures.totalPhysical, QLocale()));
+    m_totalMemory->adjustSize();
+    m_memoryLoad->setText(QStringLiteral("%1 %").arg(figures.memoryLoad));
+    m_memoryLoad->adjustSize();
 }
 
-void AboutWindow::OKButtonClick()
-{
-    // The window is modal: closing it ends its loop with the result cancel.
-    reject();
-}
-
-void AboutWindow::Label6Click()
+void AboutWindow::openWebPage()
 {
     // The desktop's opener may report its failure a moment later, when this window can be gone.
     const QPointer<QWidget> window(this);

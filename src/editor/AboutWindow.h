@@ -5,9 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 
-class QFrame;
 class QLocale;
-class QPushButton;
 
 // A label that acts on a click, and on Enter or Space when it has the focus.
 class LinkLabel : public QLabel {
@@ -38,24 +36,15 @@ public:
     static void open(QWidget *owner);
 
     // Total physical memory as "#,###" kilobytes with the locale's thousands separator, then
-    // " KB"; the memory load as "%d %".
+    // " KB".
     static QString physicalMemoryCaption(quint64 bytes, const QLocale &locale);
-    static QString memoryLoadCaption(int load);
 
-    QLabel *ProgramIcon = nullptr;
-    QLabel *Label1 = nullptr;
-    LinkLabel *Label6 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label5 = nullptr;
-    QFrame *Bevel1 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *PhysMem = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *FreeRes = nullptr;
-    QPushButton *OKButton = nullptr;
+private:
+    // The memory figures of this moment, read at each opening.
+    void showMemoryFigures();
+    void openWebPage();
 
-public slots:
-    void FormCreate();
-    void OKButtonClick();
-    void Label6Click();
+    LinkLabel *m_webLink = nullptr;
+    QLabel *m_totalMemory = nullptr;
+    QLabel *m_memoryLoad = nullptr;
 };

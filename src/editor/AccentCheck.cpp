@@ -129,18 +129,6 @@ int AccentCheck::markIndexAt(int position) const
     return -1;
 }
 
-QStringList AccentCheck::formsAt(int position) const
-{
-    const int at = markIndexAt(position);
-    return at < 0 ? QStringList() : m_marks[at].forms;
-}
-
-QString AccentCheck::wordAt(int position) const
-{
-    const int at = markIndexAt(position);
-    return at < 0 ? QString() : m_marks[at].word.selectedText();
-}
-
 bool AccentCheck::replaceAt(int position, const QString &form)
 {
     const int at = markIndexAt(position);

@@ -19,19 +19,10 @@ public:
     // gives how many. The dictionary must outlive the check. Marks follow the edits: a word
     // changed by hand is checked again; a change of the whole document takes them away.
     int check(const SpellingDictionary &dictionary);
-    void clear();
-    int markCount() const { return int(m_marks.size()); }
-    // The right forms offered for the marked word at the document position (empty if none).
-    QStringList formsAt(int position) const;
-    // The marked word at the position, or "".
-    QString wordAt(int position) const;
-    // Replaces the marked word at the position by the form, as one step of "Deshacer".
-    bool replaceAt(int position, const QString &form);
     // Selects the first marked word after the cursor, from the start again past the last one.
     bool selectNextMark();
     // What the status bar says after a check or a step to a mark.
     QString summary() const;
-    QString describeMarkAt(int position) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,6 +32,11 @@ private:
         QTextCursor word; // selects the word; moves with the edits around it
         QStringList forms;
     };
+    void clear();
+    int markCount() const { return int(m_marks.size()); }
+    // Replaces the marked word at the position by the form, as one step of "Deshacer".
+    bool replaceAt(int position, const QString &form);
+    QString describeMarkAt(int position) const;
     void markRange(int from, int to);
     void documentChanged(int position, int removed, int added);
     void showMarks();

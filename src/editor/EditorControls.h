@@ -25,7 +25,6 @@ class RulerPanel : public QFrame {
     Q_OBJECT
 public:
     explicit RulerPanel(QWidget *parent = nullptr);
-    QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
     // The distance between two tab stops: eight average characters of the ruler's font.
     int tabStopWidth() const;
@@ -71,7 +70,6 @@ public:
     explicit UpDown(QWidget *parent = nullptr);
     void setBuddy(QLineEdit *buddy);
     void step(int delta);
-    int position() const { return m_position; }
 
     static constexpr int minimum = 0;
     static constexpr int maximum = 100;

@@ -167,41 +167,41 @@ PhraseEditor::PhraseEditor(QWidget *parent) : QMainWindow(parent)
     createSpeedBar(client);
     createRuler(client);
 
-    RichEdit1 = new RichEdit(client);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAcceptRichText(true);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_textBox = new RichEdit(client);
+    m_textBox->setObjectName(QStringLiteral("RichEdit1"));
+    m_textBox->setAcceptRichText(true);
+    m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Documents are measured in points: the box's own font is "MS Sans Serif" of 8 points,
     // the window's 11 pixels.
-    RichEdit1->document()->setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    RichEdit1->document()->setDocumentMargin(0);
-    RichEdit1->document()->setModified(false);
-    layout->addWidget(SpeedBar);
-    layout->addWidget(Ruler);
-    layout->addWidget(RichEdit1, 1);
+    m_textBox->document()->setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    m_textBox->document()->setDocumentMargin(0);
+    m_textBox->document()->setModified(false);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_ruler);
+    layout->addWidget(m_textBox, 1);
     // Letters a keyboard without Spanish keys lacks, typed into the text.
     auto *accents = new AccentBar(client);
     accents->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(accents);
-    m_accentCheck = new AccentCheck(RichEdit1);
+    m_accentCheck = new AccentCheck(m_textBox);
     // The text has the focus whenever the window is shown.
-    RichEdit1->setFocus();
-    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this,
-            ErrorGuard::guarded(this, &PhraseEditor::SelectionChange));
-    connect(RichEdit1, &QTextEdit::selectionChanged, this, ErrorGuard::guarded(this, &PhraseEditor::SelectionChange));
+    m_textBox->setFocus();
+    connect(m_textBox, &QTextEdit::cursorPositionChanged, this,
+            ErrorGuard::guarded(this, &PhraseEditor::showSelectionFormat));
+    connect(m_textBox, &QTextEdit::selectionChanged, this, ErrorGuard::guarded(this, &PhraseEditor::showSelectionFormat));
 
-    StatusBar = new QStatusBar(this);
-    StatusBar->setObjectName(QStringLiteral("StatusBar"));
-    StatusBar->setFixedHeight(19);
-    StatusBar->setSizeGripEnabled(false);
-    setStatusBar(StatusBar);
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar"));
+    m_statusBar->setFixedHeight(19);
+    m_statusBar->setSizeGripEnabled(false);
+    setStatusBar(m_statusBar);
 
     resize(784, 525);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    ErrorGuard::run([this] { FormCreate(); });
+    ErrorGuard::run([this] { initialize(); });
 }
 
 PhraseEditor::~PhraseEditor()
@@ -211,20 +211,20 @@ PhraseEditor::~PhraseEditor()
 
 void PhraseEditor::createSpeedBar(QWidget *client)
 {
-    SpeedBar = new QFrame(client);
-    SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
-    SpeedBar->setFixedHeight(32);
-    Bevel1 = new QFrame(SpeedBar);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    Bevel1->setGeometry(0, 0, 784, 2);
+    m_toolBar = new QFrame(client);
+    m_toolBar->setObjectName(QStringLiteral("SpeedBar"));
+    m_toolBar->setFixedHeight(32);
+    m_toolBarEdge = new QFrame(m_toolBar);
+    m_toolBarEdge->setObjectName(QStringLiteral("Bevel1"));
+    m_toolBarEdge->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    m_toolBarEdge->setGeometry(0, 0, 784, 2);
 
     // Each button shows one command: the menu item's when it has one, else a command of its
     // own. The command holds the picture, the tooltip, the checked state and the shortcut;
     // the button keeps its name and its own status hint ("Abrir|": none).
     const auto button = [this](const char *name, int left, const QString &hint, const char *picture,
                                QAction *command = nullptr) {
-        QToolButton *speed = placeSpeedButton(SpeedBar, name, QRect(left, 5, 25, 25),
+        QToolButton *speed = placeSpeedButton(m_toolBar, name, QRect(left, 5, 25, 25),
                                               EditorPictures::picture(QLatin1String(picture)), QSize(18, 18));
         setControlHint(speed, hint);
         if (!command) {
@@ -239,100 +239,99 @@ void PhraseEditor::createSpeedBar(QWidget *client)
         speed->setAccessibleName(speed->toolTip());
         return speed;
     };
-    OpenButton = button("OpenButton", 8, QStringLiteral("Abrir|"), "open", FileOpenItem);
-    SaveButton = button("SaveButton", 33, QStringLiteral("Guardar|"), "save", FileSaveItem);
-    PrintButton = button("PrintButton", 58, QStringLiteral("Imprimir|"), "print", FilePrintItem);
-    UndoButton = button("UndoButton", 89, QStringLiteral("Deshacer|"), "undo", EditUndoItem);
-    CutButton = button("CutButton", 114, QStringLiteral("Cortar|"), "cut", EditCutItem);
-    CopyButton = button("CopyButton", 139, QStringLiteral("Copiar|"), "copy", EditCopyItem);
-    PasteButton = button("PasteButton", 164, QStringLiteral("Pegar|"), "paste", EditPasteItem);
-    BoldButton = button("BoldButton", 380, QStringLiteral("Negrita"), "bold");
-    ItalicButton = button("ItalicButton", 406, QStringLiteral("Cursiva"), "italic");
-    UnderlineButton = button("UnderlineButton", 432, QStringLiteral("Subrayado"), "underline");
-    LeftAlign = button("LeftAlign", 464, QStringLiteral("Alinear izquierda"), "left");
-    CenterAlign = button("CenterAlign", 490, QStringLiteral("Centrar"), "center");
-    RightAlign = button("RightAlign", 516, QStringLiteral("Alinear derecha"), "right");
+    button("OpenButton", 8, QStringLiteral("Abrir|"), "open", m_openAction);
+    button("SaveButton", 33, QStringLiteral("Guardar|"), "save", m_saveAction);
+    button("PrintButton", 58, QStringLiteral("Imprimir|"), "print", m_printAction);
+    button("UndoButton", 89, QStringLiteral("Deshacer|"), "undo", m_undoAction);
+    button("CutButton", 114, QStringLiteral("Cortar|"), "cut", m_cutAction);
+    button("CopyButton", 139, QStringLiteral("Copiar|"), "copy", m_copyAction);
+    button("PasteButton", 164, QStringLiteral("Pegar|"), "paste", m_pasteAction);
+    m_boldButton = button("BoldButton", 380, QStringLiteral("Negrita"), "bold");
+    m_italicButton = button("ItalicButton", 406, QStringLiteral("Cursiva"), "italic");
+    m_underlineButton = button("UnderlineButton", 432, QStringLiteral("Subrayado"), "underline");
+    m_alignLeftButton = button("LeftAlign", 464, QStringLiteral("Alinear izquierda"), "left");
+    m_centerButton = button("CenterAlign", 490, QStringLiteral("Centrar"), "center");
+    m_alignRightButton = button("RightAlign", 516, QStringLiteral("Alinear derecha"), "right");
     // Named as the editor's help names it: the button makes a bulleted list.
-    BulletsButton = button("BulletsButton", 547, QStringLiteral("Viñetas"), "bullets");
+    m_bulletsButton = button("BulletsButton", 547, QStringLiteral("Viñetas"), "bullets");
     // The toggles from the keyboard, with the word processors' usual keys.
-    BoldButton->defaultAction()->setShortcut(QKeySequence::Bold);
-    ItalicButton->defaultAction()->setShortcut(QKeySequence::Italic);
-    UnderlineButton->defaultAction()->setShortcut(QKeySequence::Underline);
-    LeftAlign->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    CenterAlign->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    RightAlign->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    BulletsButton->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
-    LeftAlign->setProperty("Tag", 0);
-    RightAlign->setProperty("Tag", 1);
-    CenterAlign->setProperty("Tag", 2);
+    m_boldButton->defaultAction()->setShortcut(QKeySequence::Bold);
+    m_italicButton->defaultAction()->setShortcut(QKeySequence::Italic);
+    m_underlineButton->defaultAction()->setShortcut(QKeySequence::Underline);
+    m_alignLeftButton->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_centerButton->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_alignRightButton->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_bulletsButton->defaultAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
     // Toggles: a click (or the key) flips the command before its handler runs. They may all
     // be up; within the alignment group pressing one releases the other two.
-    for (QToolButton *toggle : {BoldButton, ItalicButton, UnderlineButton, LeftAlign, CenterAlign, RightAlign,
-                                BulletsButton})
+    for (QToolButton *toggle : {m_boldButton, m_italicButton, m_underlineButton, m_alignLeftButton, m_centerButton, m_alignRightButton,
+                                m_bulletsButton})
         toggle->defaultAction()->setCheckable(true);
     const auto handle = [this](QToolButton *toggle, void (PhraseEditor::*handler)()) {
         connect(toggle->defaultAction(), &QAction::triggered, this, ErrorGuard::guarded(this, handler));
     };
-    handle(BoldButton, &PhraseEditor::BoldButtonClick);
-    handle(ItalicButton, &PhraseEditor::ItalicButtonClick);
-    handle(UnderlineButton, &PhraseEditor::UnderlineButtonClick);
-    handle(BulletsButton, &PhraseEditor::BulletsButtonClick);
+    handle(m_boldButton, &PhraseEditor::applyBold);
+    handle(m_italicButton, &PhraseEditor::applyItalic);
+    handle(m_underlineButton, &PhraseEditor::applyUnderline);
+    handle(m_bulletsButton, &PhraseEditor::applyBullets);
     auto *alignGroup = new QActionGroup(this);
     alignGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (QToolButton *align : {LeftAlign, CenterAlign, RightAlign}) {
+    for (const auto &[align, alignment] : {std::pair{m_alignLeftButton, Qt::AlignLeft},
+                                           std::pair{m_centerButton, Qt::AlignHCenter},
+                                           std::pair{m_alignRightButton, Qt::AlignRight}}) {
         alignGroup->addAction(align->defaultAction());
         connect(align->defaultAction(), &QAction::triggered, this,
-                [this, align] { ErrorGuard::run([&] { AlignButtonClick(align); }); });
+                [this, alignment] { ErrorGuard::run([&] { alignParagraphs(alignment); }); });
     }
 
-    FontName = new QComboBox(SpeedBar);
-    FontName->setObjectName(QStringLiteral("FontName"));
-    FontName->setAccessibleName(QStringLiteral("Fuente"));
-    FontName->setEditable(true);
-    FontName->setInsertPolicy(QComboBox::NoInsert);
+    m_fontNameBox = new QComboBox(m_toolBar);
+    m_fontNameBox->setObjectName(QStringLiteral("FontName"));
+    m_fontNameBox->setAccessibleName(QStringLiteral("Fuente"));
+    m_fontNameBox->setEditable(true);
+    m_fontNameBox->setInsertPolicy(QComboBox::NoInsert);
     // The list is chosen from, not completed into: a name typed in part selects nothing.
-    FontName->setCompleter(nullptr);
-    FontName->setGeometry(194, 6, 131, 21);
+    m_fontNameBox->setCompleter(nullptr);
+    m_fontNameBox->setGeometry(194, 6, 131, 21);
 
-    FontSize = new QLineEdit(QStringLiteral("0"), SpeedBar);
-    FontSize->setObjectName(QStringLiteral("FontSize"));
-    FontSize->setAccessibleName(QStringLiteral("Tamaño"));
-    FontSize->setGeometry(328, 6, 31, 21);
-    UpDown1 = new UpDown(SpeedBar);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->setGeometry(359, 6, 20, 21);
-    UpDown1->setBuddy(FontSize);
+    m_fontSizeBox = new QLineEdit(QStringLiteral("0"), m_toolBar);
+    m_fontSizeBox->setObjectName(QStringLiteral("FontSize"));
+    m_fontSizeBox->setAccessibleName(QStringLiteral("Tamaño"));
+    m_fontSizeBox->setGeometry(328, 6, 31, 21);
+    auto *sizeArrows = new UpDown(m_toolBar);
+    sizeArrows->setObjectName(QStringLiteral("UpDown1"));
+    sizeArrows->setGeometry(359, 6, 20, 21);
+    sizeArrows->setBuddy(m_fontSizeBox);
 }
 
 void PhraseEditor::createRuler(QWidget *client)
 {
-    Ruler = new RulerPanel(client);
-    Ruler->setObjectName(QStringLiteral("Ruler"));
-    Ruler->setFixedHeight(26);
-    Ruler->setFont(pixelFont(QStringLiteral("Arial"), 12));
-    Ruler->setAccessibleName(QStringLiteral("Regla"));
+    m_ruler = new RulerPanel(client);
+    m_ruler->setObjectName(QStringLiteral("Ruler"));
+    m_ruler->setFixedHeight(26);
+    m_ruler->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    m_ruler->setAccessibleName(QStringLiteral("Regla"));
 
     const auto marker = [this](const char *name, RulerMarker::Shape shape, const QRect &geometry) {
-        auto *item = new RulerMarker(shape, Ruler);
+        auto *item = new RulerMarker(shape, m_ruler);
         item->setObjectName(QLatin1String(name));
         item->setGeometry(geometry);
         connect(item, &RulerMarker::mouseDown, this,
-                [this, item](int x) { ErrorGuard::run([&] { RulerItemMouseDown(item, x); }); });
+                [this, item](int x) { ErrorGuard::run([&] { startMarkerDrag(item, x); }); });
         connect(item, &RulerMarker::mouseMove, this,
-                [this, item](int x) { ErrorGuard::run([&] { RulerItemMouseMove(item, x); }); });
+                [this, item](int x) { ErrorGuard::run([&] { dragMarker(item, x); }); });
         connect(item, &RulerMarker::stepped, this,
-                [this, item](int step) { ErrorGuard::run([&] { RulerMarkerStepped(item, step); }); });
+                [this, item](int step) { ErrorGuard::run([&] { stepMarker(item, step); }); });
         return item;
     };
-    FirstInd = marker("FirstInd", RulerMarker::PointingDown, QRect(2, 2, 10, 9));
-    LeftInd = marker("LeftInd", RulerMarker::PointingUp, QRect(2, 12, 10, 11));
-    RulerLine = placeBevel(Ruler, "RulerLine", QRect(4, 12, 579, 2), QFrame::HLine);
-    RulerLine->lower();
-    RightInd = marker("RightInd", RulerMarker::PointingUp, QRect(575, 14, 10, 11));
-    connect(FirstInd, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::FirstIndMouseUp));
-    connect(LeftInd, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::LeftIndMouseUp));
-    connect(RightInd, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::RightIndMouseUp));
+    m_firstIndentMarker = marker("FirstInd", RulerMarker::PointingDown, QRect(2, 2, 10, 9));
+    m_leftIndentMarker = marker("LeftInd", RulerMarker::PointingUp, QRect(2, 12, 10, 11));
+    m_rulerLine = placeBevel(m_ruler, "RulerLine", QRect(4, 12, 579, 2), QFrame::HLine);
+    m_rulerLine->lower();
+    m_rightIndentMarker = marker("RightInd", RulerMarker::PointingUp, QRect(575, 14, 10, 11));
+    connect(m_firstIndentMarker, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::firstIndentReleased));
+    connect(m_leftIndentMarker, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::leftIndentReleased));
+    connect(m_rightIndentMarker, &RulerMarker::mouseUp, this, ErrorGuard::guarded(this, &PhraseEditor::rightIndentReleased));
 }
 
 void PhraseEditor::createMenus()
@@ -342,79 +341,87 @@ void PhraseEditor::createMenus()
     };
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&Fichero"));
     fileMenu->setObjectName(QStringLiteral("FileMenu"));
-    FileNewItem = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Crea un archivo nuevo"),
+    m_newAction = addItem(fileMenu, "FileNewItem", QStringLiteral("&Nuevo"), QStringLiteral("Crea un archivo nuevo"),
                           QKeySequence(Qt::CTRL | Qt::Key_N));
-    FileOpenItem = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Abre un archivo existente"),
+    m_openAction = addItem(fileMenu, "FileOpenItem", QStringLiteral("&Abrir"), QStringLiteral("Abre un archivo existente"),
                            QKeySequence(Qt::CTRL | Qt::Key_O));
-    FileSaveItem = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Guarda el archivo actual"),
+    m_saveAction = addItem(fileMenu, "FileSaveItem", QStringLiteral("&Guardar"), QStringLiteral("Guarda el archivo actual"),
                            QKeySequence(Qt::CTRL | Qt::Key_S));
-    FileSaveAsItem = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar &como..."),
+    QAction *saveAsAction = addItem(fileMenu, "FileSaveAsItem", QStringLiteral("Guardar &como..."),
                              QStringLiteral("Guarda el archivo actual con otro nombre"));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    FilePrintItem = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Imprime el archivo actual"),
+    m_printAction = addItem(fileMenu, "FilePrintItem", QStringLiteral("Im&primir"), QStringLiteral("Imprime el archivo actual"),
                             QKeySequence(Qt::CTRL | Qt::Key_P));
     fileMenu->addSeparator()->setObjectName(QStringLiteral("N4"));
-    FileExitItem = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Cierra el editor"),
+    m_exitAction = addItem(fileMenu, "FileExitItem", QStringLiteral("&Salir"), QStringLiteral("Cierra el editor"),
                            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Editar"));
     editMenu->setObjectName(QStringLiteral("EditMenu"));
-    EditUndoItem = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Deshace la última acción"),
+    m_undoAction = addItem(editMenu, "EditUndoItem", QStringLiteral("&Deshacer"), QStringLiteral("Deshace la última acción"),
                            QKeySequence(Qt::CTRL | Qt::Key_Z));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    EditCutItem = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Corta la selección y la pasa al portapapeles"),
+    m_cutAction = addItem(editMenu, "EditCutItem", QStringLiteral("Co&rtar"), QStringLiteral("Corta la selección y la pasa al portapapeles"),
                           QKeySequence(Qt::CTRL | Qt::Key_X));
-    EditCopyItem = addItem(editMenu, "EditCopyItem", QStringLiteral("&Copiar"),
+    m_copyAction = addItem(editMenu, "EditCopyItem", QStringLiteral("&Copiar"),
                            QStringLiteral("Copia la selección al portapapeles"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    EditPasteItem = addItem(editMenu, "EditPasteItem", QStringLiteral("&Pegar"),
+    m_pasteAction = addItem(editMenu, "EditPasteItem", QStringLiteral("&Pegar"),
                             QStringLiteral("Pega el contenido del portapapeles"), QKeySequence(Qt::CTRL | Qt::Key_V));
     editMenu->addSeparator()->setObjectName(QStringLiteral("N5"));
-    miEditFont = addItem(editMenu, "miEditFont", QStringLiteral("&Fuentes..."), QString());
+    QAction *fontAction = addItem(editMenu, "miEditFont", QStringLiteral("&Fuentes..."), QString());
     editMenu->addSeparator()->setObjectName(QStringLiteral("N6"));
-    EditCheckAccentsItem = addItem(editMenu, "EditCheckAccentsItem", QStringLiteral("Comprobar &tildes"),
+    m_checkAccentsAction = addItem(editMenu, "EditCheckAccentsItem", QStringLiteral("Comprobar &tildes"),
                                    QStringLiteral("Subraya las palabras con las tildes mal puestas y va a la siguiente"),
                                    QKeySequence(Qt::Key_F7));
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    HelpContentsItem = addItem(helpMenu, "HelpContentsItem", QStringLiteral("&Contenidos"),
+    QAction *helpContentsAction = addItem(helpMenu, "HelpContentsItem", QStringLiteral("&Contenidos"),
                                QStringLiteral("Muestra el índice de la ayuda"));
-    HelpSearchItem = addItem(helpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
+    QAction *helpSearchAction = addItem(helpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
                              QStringLiteral("Busca un tema en la ayuda"));
-    HelpHowToUseItem = addItem(helpMenu, "HelpHowToUseItem", QStringLiteral("&Cómo usar la ayuda"),
+    QAction *helpHowToAction = addItem(helpMenu, "HelpHowToUseItem", QStringLiteral("&Cómo usar la ayuda"),
                                QStringLiteral("Explica cómo usar la ayuda"));
     helpMenu->addSeparator()->setObjectName(QStringLiteral("N3"));
-    HelpAboutItem = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre..."),
+    QAction *aboutAction = addItem(helpMenu, "HelpAboutItem", QStringLiteral("&Sobre..."),
                             QStringLiteral("Muestra la información del programa"));
 
-    handle(FileNewItem, &PhraseEditor::FileNew);
-    handle(FileOpenItem, &PhraseEditor::FileOpen);
-    handle(FileSaveItem, &PhraseEditor::FileSave);
-    handle(FileSaveAsItem, &PhraseEditor::FileSaveAs);
-    handle(FilePrintItem, &PhraseEditor::FilePrint);
-    handle(FileExitItem, &PhraseEditor::FileExit);
-    handle(EditUndoItem, &PhraseEditor::EditUndo);
-    handle(EditCutItem, &PhraseEditor::EditCut);
-    handle(EditCopyItem, &PhraseEditor::EditCopy);
-    handle(EditPasteItem, &PhraseEditor::EditPaste);
-    handle(miEditFont, &PhraseEditor::SelectFont);
-    handle(EditCheckAccentsItem, &PhraseEditor::CheckAccents);
-    handle(HelpContentsItem, &PhraseEditor::HelpContents);
-    handle(HelpSearchItem, &PhraseEditor::HelpSearch);
-    handle(HelpHowToUseItem, &PhraseEditor::HelpHowToUse);
-    handle(HelpAboutItem, &PhraseEditor::HelpAbout);
+    handle(m_newAction, &PhraseEditor::newDocument);
+    handle(m_openAction, &PhraseEditor::openDocument);
+    handle(m_saveAction, &PhraseEditor::save);
+    handle(saveAsAction, &PhraseEditor::saveAs);
+    handle(m_printAction, &PhraseEditor::print);
+    // As the close box: unsaved text is offered for saving before the window goes.
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    // The box comes after the menus: each command reaches it when it runs.
+    const auto boxCommand = [this](QAction *action, void (QTextEdit::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] { (m_textBox->*command)(); });
+    };
+    boxCommand(m_undoAction, &QTextEdit::undo);
+    boxCommand(m_cutAction, &QTextEdit::cut);
+    boxCommand(m_copyAction, &QTextEdit::copy);
+    boxCommand(m_pasteAction, &QTextEdit::paste);
+    handle(fontAction, &PhraseEditor::chooseFont);
+    handle(m_checkAccentsAction, &PhraseEditor::checkAccents);
+    const auto help = [this](QAction *action, unsigned command) {
+        connect(action, &QAction::triggered, this, [this, command] { ErrorGuard::run([&] { showHelp(command); }); });
+    };
+    help(helpContentsAction, HelpViewer::Contents);
+    help(helpSearchAction, HelpViewer::PartialKey);
+    help(helpHowToAction, HelpViewer::HelpOnHelp);
+    connect(aboutAction, &QAction::triggered, this, [this] { ErrorGuard::run([this] { AboutWindow::open(this); }); });
 }
 
-void PhraseEditor::FormCreate()
+void PhraseEditor::initialize()
 {
     // Every hint shown anywhere in the program is mirrored in this window's status bar.
     qApp->installEventFilter(this);
-    AssignDocumentName(Untitled);
-    LoadFontNames();
-    BuildRulerTicks();
-    connect(FontSize, &QLineEdit::textChanged, this, ErrorGuard::guarded(this, &PhraseEditor::FontSizeChange));
-    connect(FontName, &QComboBox::editTextChanged, this, ErrorGuard::guarded(this, &PhraseEditor::FontNameChange));
-    SelectionChange();
+    setDocumentName(Untitled);
+    loadFontNames();
+    buildRulerTicks();
+    connect(m_fontSizeBox, &QLineEdit::textChanged, this, ErrorGuard::guarded(this, &PhraseEditor::applyFontSize));
+    connect(m_fontNameBox, &QComboBox::editTextChanged, this, ErrorGuard::guarded(this, &PhraseEditor::applyFontName));
+    showSelectionFormat();
 }
 
 bool PhraseEditor::eventFilter(QObject *watched, QEvent *event)
@@ -441,10 +448,10 @@ bool PhraseEditor::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::Resize:
-        if (watched == Ruler)
-            ErrorGuard::run([this] { RulerResize(); });
-        else if (watched == SpeedBar)
-            Bevel1->resize(SpeedBar->width(), Bevel1->height());
+        if (watched == m_ruler)
+            ErrorGuard::run([this] { fitRulerLine(); });
+        else if (watched == m_toolBar)
+            m_toolBarEdge->resize(m_toolBar->width(), m_toolBarEdge->height());
         break;
     default:
         break;
@@ -457,55 +464,50 @@ void PhraseEditor::setHint(const QString &hint)
     if (hint == m_hint)
         return;
     m_hint = hint;
-    ShowHint();
+    m_statusBar->showMessage(m_hint);
 }
 
-void PhraseEditor::ShowHint()
-{
-    StatusBar->showMessage(m_hint);
-}
-
-void PhraseEditor::LoadFontNames()
+void PhraseEditor::loadFontNames()
 {
     QStringList families = QFontDatabase::families();
     std::sort(families.begin(), families.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    const QSignalBlocker quiet(FontName);
-    FontName->clear();
-    FontName->addItems(families);
-    FontName->setCurrentIndex(-1);
+    const QSignalBlocker quiet(m_fontNameBox);
+    m_fontNameBox->clear();
+    m_fontNameBox->addItems(families);
+    m_fontNameBox->setCurrentIndex(-1);
 }
 
-void PhraseEditor::BuildRulerTicks()
+void PhraseEditor::buildRulerTicks()
 {
-    Ruler->setCaption(QStringLiteral("\t|").repeated(100));
+    m_ruler->setCaption(QStringLiteral("\t|").repeated(100));
 }
 
-void PhraseEditor::ApplyEditMargins()
+void PhraseEditor::applyEditMargins()
 {
-    RichEdit1->setFormattingMargins(EditMargin, EditMargin);
+    m_textBox->setFormattingMargins(EditMargin, EditMargin);
 }
 
-void PhraseEditor::AssignDocumentName(const QString &name)
+void PhraseEditor::setDocumentName(const QString &name)
 {
-    DocumentName = name;
+    m_documentName = name;
     setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(name).fileName(), QCoreApplication::applicationName()));
 }
 
 MessageAnswer PhraseEditor::askToSave()
 {
     return DialogService::instance().message(
-        this, QStringLiteral("¿Guardar cambios en %1?").arg(QDir::toNativeSeparators(DocumentName)),
+        this, QStringLiteral("¿Guardar cambios en %1?").arg(QDir::toNativeSeparators(m_documentName)),
         QStringLiteral("Confirmar"), MessageIcon::Question, MessageButtons::YesNoCancel);
 }
 
-MessageAnswer PhraseEditor::ConfirmSaveChanges()
+MessageAnswer PhraseEditor::confirmSaveChanges()
 {
-    if (!RichEdit1->document()->isModified())
+    if (!m_textBox->document()->isModified())
         return MessageAnswer::Ok;
     const MessageAnswer answer = askToSave();
     switch (answer) {
-    case MessageAnswer::Yes: FileSave(); break;
+    case MessageAnswer::Yes: save(); break;
     case MessageAnswer::No: break;
     default: throw SilentAbort();
     }
@@ -515,17 +517,17 @@ MessageAnswer PhraseEditor::ConfirmSaveChanges()
 // A save that was wanted but not made (its dialog cancelled) leaves the text unsaved.
 bool PhraseEditor::saveDeclined(MessageAnswer answer) const
 {
-    return answer == MessageAnswer::Yes && RichEdit1->document()->isModified();
+    return answer == MessageAnswer::Yes && m_textBox->document()->isModified();
 }
 
-bool PhraseEditor::CanLeaveProgram()
+bool PhraseEditor::canLeaveProgram()
 {
     // Text in the hidden editor was already answered for when the editor was closed; the
     // student cannot see it, so there is nothing to ask about.
     if (!isVisible())
         return true;
     try {
-        if (saveDeclined(ConfirmSaveChanges()))
+        if (saveDeclined(confirmSaveChanges()))
             return false;
     } catch (...) {
         // Cancel, or a save that failed: the program stays open with the text.
@@ -533,27 +535,27 @@ bool PhraseEditor::CanLeaveProgram()
         return false;
     }
     // Answered: closing this window as the program ends must not ask again.
-    RichEdit1->document()->setModified(false);
+    m_textBox->document()->setModified(false);
     return true;
 }
 
-bool PhraseEditor::MayReplaceDocument()
+bool PhraseEditor::mayReplaceDocument()
 {
     // A hidden editor's text was answered for when it was closed.
     if (!isVisible())
         return true;
-    return !saveDeclined(ConfirmSaveChanges());
+    return !saveDeclined(confirmSaveChanges());
 }
 
-void PhraseEditor::FileNew()
+void PhraseEditor::newDocument()
 {
     // Unsaved text is not dropped without asking, nor when the save asked for was not made.
-    if (saveDeclined(ConfirmSaveChanges()))
+    if (saveDeclined(confirmSaveChanges()))
         return;
-    AssignDocumentName(Untitled);
-    RichEdit1->clear();
-    RichEdit1->document()->setModified(false);
-    SelectionChange();
+    setDocumentName(Untitled);
+    m_textBox->clear();
+    m_textBox->document()->setModified(false);
+    showSelectionFormat();
 }
 
 FileDialogRequest PhraseEditor::openDialogRequest(const QString &filter) const
@@ -568,7 +570,7 @@ FileDialogRequest PhraseEditor::openDialogRequest(const QString &filter) const
     return request;
 }
 
-void PhraseEditor::LoadDocument(const QString &path)
+void PhraseEditor::loadDocument(const QString &path)
 {
     // Laying out every paragraph of a long document keeps the window from answering: such a
     // file is refused before it is read.
@@ -577,41 +579,41 @@ void PhraseEditor::LoadDocument(const QString &path)
         throw AppError(QStringLiteral("El archivo %1 ocupa %2 y el editor solo abre archivos de hasta %3.")
                            .arg(QDir::toNativeSeparators(path), NumberFormat::dataSize(size),
                                 NumberFormat::dataSize(MaxDocumentBytes)));
-    RichTextFile::load(*RichEdit1->document(), path);
-    AssignDocumentName(path);
-    RichEdit1->document()->setModified(false);
-    SelectionChange();
+    RichTextFile::load(*m_textBox->document(), path);
+    setDocumentName(path);
+    m_textBox->document()->setModified(false);
+    showSelectionFormat();
 }
 
-void PhraseEditor::FileOpen()
+void PhraseEditor::openDocument()
 {
-    ConfirmSaveChanges();
+    confirmSaveChanges();
     const FileDialogResult chosen = DialogService::instance().openFile(this, openDialogRequest(EditorFilter));
     if (!chosen.accepted)
         return;
-    LoadDocument(chosen.path);
-    RichEdit1->setFocus();
+    loadDocument(chosen.path);
+    m_textBox->setFocus();
     // The open dialog offers no read-only choice: the box stays editable.
-    RichEdit1->setReadOnly(false);
+    m_textBox->setReadOnly(false);
 }
 
 void PhraseEditor::saveTo(const QString &path)
 {
     // Always RTF, whatever the extension: the exercise loaders read the text lines of RTF.
-    RichTextFile::save(*RichEdit1->document(), path);
+    RichTextFile::save(*m_textBox->document(), path);
 }
 
-void PhraseEditor::FileSave()
+void PhraseEditor::save()
 {
-    if (DocumentName == Untitled) {
-        FileSaveAs();
+    if (m_documentName == Untitled) {
+        saveAs();
         return;
     }
-    saveTo(DocumentName);
-    RichEdit1->document()->setModified(false);
+    saveTo(m_documentName);
+    m_textBox->document()->setModified(false);
 }
 
-void PhraseEditor::FileSaveAs()
+void PhraseEditor::saveAs()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Guardar como");
@@ -632,49 +634,23 @@ void PhraseEditor::FileSaveAs()
             return;
     }
     saveTo(path);
-    AssignDocumentName(path);
-    RichEdit1->document()->setModified(false);
+    setDocumentName(path);
+    m_textBox->document()->setModified(false);
 }
 
-void PhraseEditor::FilePrint()
+void PhraseEditor::print()
 {
     QPrintDialog dialog(&m_printer, this);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     if (DialogService::instance().execModal(dialog) != QDialog::Accepted)
         return;
-    m_printer.setDocName(DocumentName);
-    RichEdit1->document()->print(&m_printer);
+    m_printer.setDocName(m_documentName);
+    m_textBox->document()->print(&m_printer);
     if (m_printer.printerState() == QPrinter::Error)
-        throw AppError(QStringLiteral("No se pudo imprimir %1.").arg(QDir::toNativeSeparators(DocumentName)));
+        throw AppError(QStringLiteral("No se pudo imprimir %1.").arg(QDir::toNativeSeparators(m_documentName)));
 }
 
-void PhraseEditor::FileExit()
-{
-    // As the close box: unsaved text is offered for saving before the window goes.
-    close();
-}
-
-void PhraseEditor::EditUndo()
-{
-    RichEdit1->undo();
-}
-
-void PhraseEditor::EditCut()
-{
-    RichEdit1->cut();
-}
-
-void PhraseEditor::EditCopy()
-{
-    RichEdit1->copy();
-}
-
-void PhraseEditor::EditPaste()
-{
-    RichEdit1->paste();
-}
-
-void PhraseEditor::CheckAccents()
+void PhraseEditor::checkAccents()
 {
     // The dictionary is read the first time it is needed, not when the program starts.
     const SpellingDictionary *dictionary = nullptr;
@@ -692,7 +668,7 @@ void PhraseEditor::CheckAccents()
     }
     m_accentCheck->selectNextMark();
     setHint(m_accentCheck->summary());
-    RichEdit1->setFocus();
+    m_textBox->setFocus();
 }
 
 QString PhraseEditor::editorHelpText() const
@@ -702,21 +678,21 @@ QString PhraseEditor::editorHelpText() const
                        "por línea, escrita con sus tildes; en los del tablero, una palabra por línea."),
         QString(),
         QStringLiteral("Fichero: Nuevo (%1), Abrir (%2), Guardar (%3), Guardar como, Imprimir (%4) y Salir (%5).")
-            .arg(keys(FileNewItem->shortcut()), keys(FileOpenItem->shortcut()), keys(FileSaveItem->shortcut()),
-                 keys(FilePrintItem->shortcut()), keys(FileExitItem->shortcut())),
+            .arg(keys(m_newAction->shortcut()), keys(m_openAction->shortcut()), keys(m_saveAction->shortcut()),
+                 keys(m_printAction->shortcut()), keys(m_exitAction->shortcut())),
         QStringLiteral("Editar: Deshacer (%1), Cortar (%2), Copiar (%3), Pegar (%4) y Fuentes.")
-            .arg(keys(EditUndoItem->shortcut()), keys(EditCutItem->shortcut()), keys(EditCopyItem->shortcut()),
-                 keys(EditPasteItem->shortcut())),
+            .arg(keys(m_undoAction->shortcut()), keys(m_cutAction->shortcut()), keys(m_copyAction->shortcut()),
+                 keys(m_pasteAction->shortcut())),
         QStringLiteral("Formato: Negrita (%1), Cursiva (%2), Subrayado (%3); alinear a la izquierda (%4), "
                        "centrar (%5), alinear a la derecha (%6); viñetas (%7).")
-            .arg(keys(BoldButton->defaultAction()->shortcut()), keys(ItalicButton->defaultAction()->shortcut()),
-                 keys(UnderlineButton->defaultAction()->shortcut()), keys(LeftAlign->defaultAction()->shortcut()),
-                 keys(CenterAlign->defaultAction()->shortcut()), keys(RightAlign->defaultAction()->shortcut()),
-                 keys(BulletsButton->defaultAction()->shortcut())),
+            .arg(keys(m_boldButton->defaultAction()->shortcut()), keys(m_italicButton->defaultAction()->shortcut()),
+                 keys(m_underlineButton->defaultAction()->shortcut()), keys(m_alignLeftButton->defaultAction()->shortcut()),
+                 keys(m_centerButton->defaultAction()->shortcut()), keys(m_alignRightButton->defaultAction()->shortcut()),
+                 keys(m_bulletsButton->defaultAction()->shortcut())),
         QStringLiteral("Comprobar tildes (%1) subraya en rojo cada palabra que solo está mal por sus tildes y "
                        "lleva el cursor a la siguiente; la tecla Menú o Mayús+F10 (o el botón derecho del ratón) "
                        "ofrece su forma correcta.")
-            .arg(keys(EditCheckAccentsItem->shortcut())),
+            .arg(keys(m_checkAccentsAction->shortcut())),
         QStringLiteral("La regla muestra las sangrías del párrafo: arrastra sus marcas con el ratón o, con "
                        "Tab hasta una marca, muévela con las flechas."),
         QString(),
@@ -788,26 +764,6 @@ void PhraseEditor::searchHelp()
                                       MessageButtons::Ok);
 }
 
-void PhraseEditor::HelpContents()
-{
-    showHelp(HelpViewer::Contents);
-}
-
-void PhraseEditor::HelpSearch()
-{
-    showHelp(HelpViewer::PartialKey);
-}
-
-void PhraseEditor::HelpHowToUse()
-{
-    showHelp(HelpViewer::HelpOnHelp);
-}
-
-void PhraseEditor::HelpAbout()
-{
-    AboutWindow::open(this);
-}
-
 namespace {
 
 // The selection's font with what its format leaves unset taken from the document.
@@ -825,9 +781,9 @@ int pointSize(const QFont &font)
 
 } // namespace
 
-void PhraseEditor::SelectFont()
+void PhraseEditor::chooseFont()
 {
-    QFontDialog dialog(selectionFont(RichEdit1), this);
+    QFontDialog dialog(selectionFont(m_textBox), this);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
     if (DialogService::instance().execModal(dialog) == QDialog::Accepted) {
         const QFont chosen = dialog.currentFont();
@@ -840,98 +796,98 @@ void PhraseEditor::SelectFont()
         format.setFontUnderline(chosen.underline());
         format.setFontStrikeOut(chosen.strikeOut());
         mergeTargetAttributes(format);
-        SelectionChange();
+        showSelectionFormat();
     }
-    RichEdit1->setFocus();
+    m_textBox->setFocus();
 }
 
 void PhraseEditor::mergeTargetAttributes(const QTextCharFormat &format)
 {
-    QTextCursor cursor = RichEdit1->textCursor();
+    QTextCursor cursor = m_textBox->textCursor();
     if (cursor.hasSelection())
         cursor.mergeCharFormat(format);
     else
-        RichEdit1->mergeCurrentCharFormat(format);
+        m_textBox->mergeCurrentCharFormat(format);
 }
 
 PhraseEditor::Indents PhraseEditor::paragraphIndents() const
 {
-    const QTextBlockFormat format = RichEdit1->textCursor().blockFormat();
+    const QTextBlockFormat format = m_textBox->textCursor().blockFormat();
     const LineStarts starts = lineStarts(format);
     return {starts.first / 20, (starts.others - starts.first) / 20, twips(format.rightMargin()) / 20};
 }
 
-void PhraseEditor::SelectionChange()
+void PhraseEditor::showSelectionFormat()
 {
-    SyncingControls = true;
-    const auto done = qScopeGuard([this] { SyncingControls = false; });
+    m_syncingControls = true;
+    const auto done = qScopeGuard([this] { m_syncingControls = false; });
 
     const Indents indents = paragraphIndents();
-    FirstInd->move(pointsToRuler(indents.first) + 2, FirstInd->y());
-    LeftInd->move(pointsToRuler(indents.left + indents.first) + 2, LeftInd->y());
-    RightInd->move((Ruler->width() - EditMargin) - pointsToRuler(indents.right + EditMargin), RightInd->y());
-    FirstInd->setAccessibleName(QStringLiteral("Sangría de primera línea: %1 puntos").arg(indents.first));
-    LeftInd->setAccessibleName(QStringLiteral("Sangría izquierda: %1 puntos").arg(indents.left));
-    RightInd->setAccessibleName(QStringLiteral("Sangría derecha: %1 puntos").arg(indents.right));
+    m_firstIndentMarker->move(pointsToRuler(indents.first) + 2, m_firstIndentMarker->y());
+    m_leftIndentMarker->move(pointsToRuler(indents.left + indents.first) + 2, m_leftIndentMarker->y());
+    m_rightIndentMarker->move((m_ruler->width() - EditMargin) - pointsToRuler(indents.right + EditMargin), m_rightIndentMarker->y());
+    m_firstIndentMarker->setAccessibleName(QStringLiteral("Sangría de primera línea: %1 puntos").arg(indents.first));
+    m_leftIndentMarker->setAccessibleName(QStringLiteral("Sangría izquierda: %1 puntos").arg(indents.left));
+    m_rightIndentMarker->setAccessibleName(QStringLiteral("Sangría derecha: %1 puntos").arg(indents.right));
 
-    const QFont font = selectionFont(RichEdit1);
-    BoldButton->defaultAction()->setChecked(font.bold());
-    ItalicButton->defaultAction()->setChecked(font.italic());
-    UnderlineButton->defaultAction()->setChecked(font.underline());
-    const QTextCursor cursor = RichEdit1->textCursor();
-    BulletsButton->defaultAction()->setChecked(cursor.currentList() != nullptr);
-    FontSize->setText(QString::number(pointSize(font)));
-    FontName->setEditText(font.family());
+    const QFont font = selectionFont(m_textBox);
+    m_boldButton->defaultAction()->setChecked(font.bold());
+    m_italicButton->defaultAction()->setChecked(font.italic());
+    m_underlineButton->defaultAction()->setChecked(font.underline());
+    const QTextCursor cursor = m_textBox->textCursor();
+    m_bulletsButton->defaultAction()->setChecked(cursor.currentList() != nullptr);
+    m_fontSizeBox->setText(QString::number(pointSize(font)));
+    m_fontNameBox->setEditText(font.family());
 
     const Qt::Alignment alignment = cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-    QToolButton *pressed = LeftAlign;
+    QToolButton *pressed = m_alignLeftButton;
     if (alignment & Qt::AlignHCenter)
-        pressed = CenterAlign;
+        pressed = m_centerButton;
     else if (alignment & (Qt::AlignRight | Qt::AlignTrailing))
-        pressed = RightAlign;
-    for (QToolButton *align : {LeftAlign, CenterAlign, RightAlign})
+        pressed = m_alignRightButton;
+    for (QToolButton *align : {m_alignLeftButton, m_centerButton, m_alignRightButton})
         align->defaultAction()->setChecked(align == pressed);
 }
 
 void PhraseEditor::applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off)
 {
-    if (SyncingControls)
+    if (m_syncingControls)
         return;
     mergeTargetAttributes(button->defaultAction()->isChecked() ? on : off);
 }
 
-void PhraseEditor::BoldButtonClick()
+void PhraseEditor::applyBold()
 {
     QTextCharFormat on, off;
     on.setFontWeight(QFont::Bold);
     off.setFontWeight(QFont::Normal);
-    applyStyleButton(BoldButton, on, off);
+    applyStyleButton(m_boldButton, on, off);
 }
 
-void PhraseEditor::ItalicButtonClick()
+void PhraseEditor::applyItalic()
 {
     QTextCharFormat on, off;
     on.setFontItalic(true);
     off.setFontItalic(false);
-    applyStyleButton(ItalicButton, on, off);
+    applyStyleButton(m_italicButton, on, off);
 }
 
-void PhraseEditor::UnderlineButtonClick()
+void PhraseEditor::applyUnderline()
 {
     QTextCharFormat on, off;
     on.setFontUnderline(true);
     off.setFontUnderline(false);
-    applyStyleButton(UnderlineButton, on, off);
+    applyStyleButton(m_underlineButton, on, off);
 }
 
-void PhraseEditor::FontSizeChange()
+void PhraseEditor::applyFontSize()
 {
-    if (SyncingControls)
+    if (m_syncingControls)
         return;
     bool ok = false;
-    const int size = FontSize->text().toInt(&ok);
+    const int size = m_fontSizeBox->text().toInt(&ok);
     if (!ok)
-        throw AppError(QStringLiteral("'%1' no es un número entero válido").arg(FontSize->text()));
+        throw AppError(QStringLiteral("'%1' no es un número entero válido").arg(m_fontSizeBox->text()));
     // A size of no points draws nothing: the box keeps the size it has.
     if (size <= 0)
         return;
@@ -940,40 +896,36 @@ void PhraseEditor::FontSizeChange()
     mergeTargetAttributes(format);
 }
 
-void PhraseEditor::FontNameChange()
+void PhraseEditor::applyFontName()
 {
-    if (SyncingControls)
+    if (m_syncingControls)
         return;
-    const int index = FontName->findText(FontName->currentText(), Qt::MatchExactly);
+    const int index = m_fontNameBox->findText(m_fontNameBox->currentText(), Qt::MatchExactly);
     if (index < 0)
         throw AppError(QStringLiteral("Índice de lista fuera de rango (%1)").arg(index));
     QTextCharFormat format;
-    format.setFontFamilies({FontName->itemText(index)});
+    format.setFontFamilies({m_fontNameBox->itemText(index)});
     mergeTargetAttributes(format);
 }
 
-void PhraseEditor::AlignButtonClick(QToolButton *sender)
+void PhraseEditor::alignParagraphs(Qt::Alignment alignment)
 {
-    if (SyncingControls)
+    if (m_syncingControls)
         return;
-    switch (sender->property("Tag").toInt()) {
-    case 1: RichEdit1->setAlignment(Qt::AlignRight); break;
-    case 2: RichEdit1->setAlignment(Qt::AlignHCenter); break;
-    default: RichEdit1->setAlignment(Qt::AlignLeft); break;
-    }
+    m_textBox->setAlignment(alignment);
 }
 
-void PhraseEditor::BulletsButtonClick()
+void PhraseEditor::applyBullets()
 {
-    if (SyncingControls)
+    if (m_syncingControls)
         return;
-    QTextCursor cursor = RichEdit1->textCursor();
-    if (BulletsButton->defaultAction()->isChecked()) {
+    QTextCursor cursor = m_textBox->textCursor();
+    if (m_bulletsButton->defaultAction()->isChecked()) {
         if (!cursor.currentList())
             cursor.createList(QTextListFormat::ListDisc);
         return;
     }
-    QTextDocument *document = RichEdit1->document();
+    QTextDocument *document = m_textBox->document();
     QTextBlock block = document->findBlock(cursor.selectionStart());
     const QTextBlock last = document->findBlock(cursor.selectionEnd());
     cursor.beginEditBlock();
@@ -993,37 +945,35 @@ void PhraseEditor::BulletsButtonClick()
     cursor.endEditBlock();
 }
 
-void PhraseEditor::RulerResize()
+void PhraseEditor::fitRulerLine()
 {
-    RulerLine->resize(Ruler->width() - 2 * RulerLine->x(), RulerLine->height());
-}
-
-void PhraseEditor::FormResize()
-{
-    ApplyEditMargins();
-    SelectionChange();
+    m_rulerLine->resize(m_ruler->width() - 2 * m_rulerLine->x(), m_rulerLine->height());
 }
 
 void PhraseEditor::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    ErrorGuard::run([this] { FormResize(); });
+    ErrorGuard::run([this] {
+        applyEditMargins();
+        showSelectionFormat();
+    });
 }
 
 void PhraseEditor::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    ApplyEditMargins();
+    applyEditMargins();
     // The ruler has its final width only now: place the right marker from it.
-    ErrorGuard::run([this] { SelectionChange(); });
+    ErrorGuard::run([this] { showSelectionFormat(); });
 }
 
 void PhraseEditor::closeEvent(QCloseEvent *event)
 {
-    // FormCloseQuery: any failure, Cancel's silent abort included, keeps the window open, and
-    // so does a save that was asked for but not made: hidden, the text could not be reached.
+    // Closing asks about unsaved text: any failure, Cancel's silent abort included, keeps the
+    // window open, and so does a save that was asked for but not made: hidden, the text could
+    // not be reached.
     try {
-        if (saveDeclined(ConfirmSaveChanges())) {
+        if (saveDeclined(confirmSaveChanges())) {
             event->ignore();
             return;
         }
@@ -1036,22 +986,22 @@ void PhraseEditor::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void PhraseEditor::RulerItemMouseDown(RulerMarker *sender, int x)
+void PhraseEditor::startMarkerDrag(RulerMarker *sender, int x)
 {
-    DragOffset = sender->width() / 2;
-    sender->move(sender->x() + x - DragOffset, sender->y());
-    DraggingMarker = true;
+    m_dragOffset = sender->width() / 2;
+    sender->move(sender->x() + x - m_dragOffset, sender->y());
+    m_draggingMarker = true;
 }
 
-void PhraseEditor::RulerItemMouseMove(RulerMarker *sender, int x)
+void PhraseEditor::dragMarker(RulerMarker *sender, int x)
 {
-    if (DraggingMarker)
-        sender->move(sender->x() + x - DragOffset, sender->y());
+    if (m_draggingMarker)
+        sender->move(sender->x() + x - m_dragOffset, sender->y());
 }
 
 void PhraseEditor::setFirstIndent(int points)
 {
-    changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
+    changeParagraphs(m_textBox, [points](QTextBlockFormat &format) {
         // The other lines keep their distance from the first.
         const LineStarts starts = lineStarts(format);
         const int first = qMax(0, points * 20);
@@ -1061,7 +1011,7 @@ void PhraseEditor::setFirstIndent(int points)
 
 void PhraseEditor::setLeftIndent(int points)
 {
-    changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
+    changeParagraphs(m_textBox, [points](QTextBlockFormat &format) {
         const LineStarts starts = lineStarts(format);
         setLineStarts(format, {starts.first, starts.first + points * 20});
     });
@@ -1069,45 +1019,45 @@ void PhraseEditor::setLeftIndent(int points)
 
 void PhraseEditor::setRightIndent(int points)
 {
-    changeParagraphs(RichEdit1, [points](QTextBlockFormat &format) {
+    changeParagraphs(m_textBox, [points](QTextBlockFormat &format) {
         format.setRightMargin(pixels(qMax(0, points * 20)));
     });
 }
 
-void PhraseEditor::FirstIndMouseUp()
+void PhraseEditor::firstIndentReleased()
 {
-    DraggingMarker = false;
-    setFirstIndent(rulerToPoints(FirstInd->x() + DragOffset - EditMargin));
-    LeftIndMouseUp();
+    m_draggingMarker = false;
+    setFirstIndent(rulerToPoints(m_firstIndentMarker->x() + m_dragOffset - EditMargin));
+    leftIndentReleased();
 }
 
-void PhraseEditor::LeftIndMouseUp()
+void PhraseEditor::leftIndentReleased()
 {
-    DraggingMarker = false;
-    setLeftIndent(rulerToPoints(LeftInd->x() + DragOffset - EditMargin) - paragraphIndents().first);
-    SelectionChange();
+    m_draggingMarker = false;
+    setLeftIndent(rulerToPoints(m_leftIndentMarker->x() + m_dragOffset - EditMargin) - paragraphIndents().first);
+    showSelectionFormat();
 }
 
-void PhraseEditor::RightIndMouseUp()
+void PhraseEditor::rightIndentReleased()
 {
-    DraggingMarker = false;
-    setRightIndent(rulerToPoints(Ruler->width() - RightInd->x() + DragOffset - 2) - 2 * EditMargin);
-    SelectionChange();
+    m_draggingMarker = false;
+    setRightIndent(rulerToPoints(m_ruler->width() - m_rightIndentMarker->x() + m_dragOffset - 2) - 2 * EditMargin);
+    showSelectionFormat();
 }
 
-void PhraseEditor::RulerMarkerStepped(RulerMarker *sender, int pixelStep)
+void PhraseEditor::stepMarker(RulerMarker *sender, int pixelStep)
 {
-    DragOffset = sender->width() / 2;
+    m_dragOffset = sender->width() / 2;
     sender->move(sender->x() + pixelStep, sender->y());
     markerReleased(sender);
 }
 
 void PhraseEditor::markerReleased(RulerMarker *marker)
 {
-    if (marker == FirstInd)
-        FirstIndMouseUp();
-    else if (marker == LeftInd)
-        LeftIndMouseUp();
+    if (marker == m_firstIndentMarker)
+        firstIndentReleased();
+    else if (marker == m_leftIndentMarker)
+        leftIndentReleased();
     else
-        RightIndMouseUp();
+        rightIndentReleased();
 }

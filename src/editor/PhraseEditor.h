@@ -10,7 +10,6 @@
 
 class AccentCheck;
 class QAction;
-class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLineEdit;
@@ -20,7 +19,6 @@ class QToolButton;
 class RichEdit;
 class RulerMarker;
 class RulerPanel;
-class UpDown;
 
 class PhraseEditor : public QMainWindow {
     Q_OBJECT
@@ -41,30 +39,22 @@ public:
     explicit PhraseEditor(QWidget *parent = nullptr);
     ~PhraseEditor() override;
 
-    // Fields of the window.
-    QString DocumentName;
-    bool SyncingControls = false;
-    int DragOffset = 0;
-    bool DraggingMarker = false;
-
-    // The printer the print dialog sets up, kept between jobs.
-    QPrinter &printer() { return m_printer; }
-    // The application-wide hint: what the status bar shows.
-    QString applicationHint() const { return m_hint; }
-    // The marks of "Comprobar tildes".
-    AccentCheck *accentCheck() const { return m_accentCheck; }
+    // The file the text was read from or last saved to, or Untitled.
+    QString documentName() const { return m_documentName; }
+    // The box the text is written in.
+    RichEdit *textBox() const { return m_textBox; }
 
     // The open dialog's request with the filter given (its first entry selected).
     FileDialogRequest openDialogRequest(const QString &filter) const;
     // Loads a file into the box and takes its name; the document stays as it was when the
     // file cannot be read.
-    void LoadDocument(const QString &path);
+    void loadDocument(const QString &path);
     // Asked when the program ends: offers to save the unsaved text of the shown editor. False
     // keeps the program open (Cancel, a failed save, or a save whose dialog was cancelled).
-    bool CanLeaveProgram();
+    bool canLeaveProgram();
     // Before "&Modificar" replaces the document: offers to save the shown editor's unsaved
     // text. False when the replacing must not happen (Cancel, or a save not made).
-    bool MayReplaceDocument();
+    bool mayReplaceDocument();
 
     // Paragraph indents in whole points, as the box keeps them.
     struct Indents {
@@ -73,93 +63,6 @@ public:
         int right = 0;
     };
     Indents paragraphIndents() const;
-
-    // Controls, named as in the window's layout.
-    QFrame *SpeedBar = nullptr;
-    QFrame *Bevel1 = nullptr;
-    QToolButton *OpenButton = nullptr;
-    QToolButton *SaveButton = nullptr;
-    QToolButton *PrintButton = nullptr;
-    QToolButton *UndoButton = nullptr;
-    QToolButton *CutButton = nullptr;
-    QToolButton *CopyButton = nullptr;
-    QToolButton *PasteButton = nullptr;
-    QComboBox *FontName = nullptr;
-    QLineEdit *FontSize = nullptr;
-    UpDown *UpDown1 = nullptr;
-    QToolButton *BoldButton = nullptr;
-    QToolButton *ItalicButton = nullptr;
-    QToolButton *UnderlineButton = nullptr;
-    QToolButton *LeftAlign = nullptr;
-    QToolButton *CenterAlign = nullptr;
-    QToolButton *RightAlign = nullptr;
-    QToolButton *BulletsButton = nullptr;
-    RulerPanel *Ruler = nullptr;
-    RulerMarker *FirstInd = nullptr;
-    RulerMarker *LeftInd = nullptr;
-    QFrame *RulerLine = nullptr;
-    RulerMarker *RightInd = nullptr;
-    RichEdit *RichEdit1 = nullptr;
-    QStatusBar *StatusBar = nullptr;
-
-    QAction *FileNewItem = nullptr;
-    QAction *FileOpenItem = nullptr;
-    QAction *FileSaveItem = nullptr;
-    QAction *FileSaveAsItem = nullptr;
-    QAction *FilePrintItem = nullptr;
-    QAction *FileExitItem = nullptr;
-    QAction *EditUndoItem = nullptr;
-    QAction *EditCutItem = nullptr;
-    QAction *EditCopyItem = nullptr;
-    QAction *EditPasteItem = nullptr;
-    QAction *miEditFont = nullptr;
-    QAction *EditCheckAccentsItem = nullptr;
-    QAction *HelpContentsItem = nullptr;
-    QAction *HelpSearchItem = nullptr;
-    QAction *HelpHowToUseItem = nullptr;
-    QAction *HelpAboutItem = nullptr;
-
-public slots:
-    void FormCreate();
-    void ShowHint();
-    void FileNew();
-    void FileOpen();
-    void FileSave();
-    void FileSaveAs();
-    void FilePrint();
-    void FileExit();
-    void EditUndo();
-    void EditCut();
-    void EditCopy();
-    void EditPaste();
-    void HelpContents();
-    void HelpSearch();
-    void HelpHowToUse();
-    void HelpAbout();
-    void SelectFont();
-    // "Comprobar tildes": marks the words misspelt only by their accents, selects the next one.
-    void CheckAccents();
-    void SelectionChange();
-    void BoldButtonClick();
-    void ItalicButtonClick();
-    void UnderlineButtonClick();
-    void FontSizeChange();
-    void FontNameChange();
-    void AlignButtonClick(QToolButton *sender);
-    void BulletsButtonClick();
-    void RulerResize();
-    void FormResize();
-    void RulerItemMouseDown(RulerMarker *sender, int x);
-    void RulerItemMouseMove(RulerMarker *sender, int x);
-    void FirstIndMouseUp();
-    void LeftIndMouseUp();
-    void RightIndMouseUp();
-
-    void AssignDocumentName(const QString &name);
-    // Only for a modified document: asks whether to save it. Cancel throws SilentAbort; Yes
-    // saves; No goes on. Gives the answer (Ok when there was nothing to ask).
-    MessageAnswer ConfirmSaveChanges();
-    void ApplyEditMargins();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -171,13 +74,43 @@ private:
     void createSpeedBar(QWidget *client);
     void createRuler(QWidget *client);
     void createMenus();
-    void LoadFontNames();
-    void BuildRulerTicks();
+    void initialize();
+    void loadFontNames();
+    void buildRulerTicks();
     void setHint(const QString &hint);
+
+    // The file commands.
+    void newDocument();
+    void openDocument();
+    void save();
+    void saveAs();
+    void print();
+    void setDocumentName(const QString &name);
+    // Only for a modified document: asks whether to save it. Cancel throws SilentAbort; Yes
+    // saves; No goes on. Gives the answer (Ok when there was nothing to ask).
+    MessageAnswer confirmSaveChanges();
+    MessageAnswer askToSave();
+    bool saveDeclined(MessageAnswer answer) const;
+    void saveTo(const QString &path);
+
+    // The format commands, and the tool bar and ruler showing the selection's format.
+    void chooseFont();
+    void showSelectionFormat();
     // Merges the format into the selection, or into what is typed next when nothing is selected.
     void mergeTargetAttributes(const QTextCharFormat &format);
     void applyStyleButton(QToolButton *button, const QTextCharFormat &on, const QTextCharFormat &off);
-    MessageAnswer askToSave();
+    void applyBold();
+    void applyItalic();
+    void applyUnderline();
+    void applyFontSize();
+    void applyFontName();
+    void alignParagraphs(Qt::Alignment alignment);
+    void applyBullets();
+    void applyEditMargins();
+
+    // "Comprobar tildes": marks the words misspelt only by their accents, selects the next one.
+    void checkAccents();
+
     // The help command through the help viewer, or the editor's own short help when no help
     // file shows it: each command its own text.
     void showHelp(unsigned command);
@@ -185,13 +118,57 @@ private:
     QString howToUseHelpText() const;
     // Asks for a word and shows the lines of the editor's help that speak of it.
     void searchHelp();
-    bool saveDeclined(MessageAnswer answer) const;
-    void saveTo(const QString &path);
-    void RulerMarkerStepped(RulerMarker *sender, int pixels);
+
+    // The ruler's markers: dragged with the mouse or stepped with the arrow keys, each sets
+    // its indent where it is released.
+    void fitRulerLine();
+    void startMarkerDrag(RulerMarker *marker, int x);
+    void dragMarker(RulerMarker *marker, int x);
+    void stepMarker(RulerMarker *marker, int pixels);
     void markerReleased(RulerMarker *marker);
+    void firstIndentReleased();
+    void leftIndentReleased();
+    void rightIndentReleased();
     void setFirstIndent(int points);
     void setLeftIndent(int points);
     void setRightIndent(int points);
+
+    QString m_documentName;
+    // Set while the tool bar is brought in line with the selection: its changes then write
+    // nothing back.
+    bool m_syncingControls = false;
+    int m_dragOffset = 0;
+    bool m_draggingMarker = false;
+
+    QFrame *m_toolBar = nullptr;
+    QFrame *m_toolBarEdge = nullptr;
+    QComboBox *m_fontNameBox = nullptr;
+    QLineEdit *m_fontSizeBox = nullptr;
+    QToolButton *m_boldButton = nullptr;
+    QToolButton *m_italicButton = nullptr;
+    QToolButton *m_underlineButton = nullptr;
+    QToolButton *m_alignLeftButton = nullptr;
+    QToolButton *m_centerButton = nullptr;
+    QToolButton *m_alignRightButton = nullptr;
+    QToolButton *m_bulletsButton = nullptr;
+    RulerPanel *m_ruler = nullptr;
+    RulerMarker *m_firstIndentMarker = nullptr;
+    RulerMarker *m_leftIndentMarker = nullptr;
+    QFrame *m_rulerLine = nullptr;
+    RulerMarker *m_rightIndentMarker = nullptr;
+    RichEdit *m_textBox = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_cutAction = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_pasteAction = nullptr;
+    QAction *m_checkAccentsAction = nullptr;
 
     QPrinter m_printer;
     AccentCheck *m_accentCheck = nullptr;

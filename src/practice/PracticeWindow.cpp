@@ -452,13 +452,13 @@ void PracticeWindow::editPhrases()
     if (!m_neighbours.phraseEditor)
         return;
     PhraseEditor *editor = m_neighbours.phraseEditor();
-    if (!editor->MayReplaceDocument())
+    if (!editor->mayReplaceDocument())
         return;
     const FileDialogResult chosen =
         DialogService::instance().openFile(this, editor->openDialogRequest(PhraseEditor::ModifyFilter));
     if (!chosen.accepted)
         return;
-    editor->LoadDocument(chosen.path);
+    editor->loadDocument(chosen.path);
     showInFront(editor);
 }
 
@@ -471,7 +471,7 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
 {
     // Closing this window ends the program: the editor's unsaved text is offered for saving.
     PhraseEditor *editor = m_neighbours.builtPhraseEditor ? m_neighbours.builtPhraseEditor() : nullptr;
-    if (editor && !editor->CanLeaveProgram()) {
+    if (editor && !editor->canLeaveProgram()) {
         event->ignore();
         return;
     }

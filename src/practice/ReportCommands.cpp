@@ -96,7 +96,7 @@ void showClassResults(QWidget *parent)
     ClassResultsWindow *window = windowOf<ClassResultsWindow>(parent);
     bringUp(window);
     if (window->folder().isEmpty())
-        window->AbrirCarpetaClick();
+        window->chooseFolder();
 }
 
 void fitBanner(QLabel *banner, const QRect &geometry)

@@ -66,32 +66,32 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     setWindowIcon(QIcon(QStringLiteral(":/resources/tildora.png")));
     resize(1120, 660);
 
-    AbrirCarpeta = new QPushButton(QStringLiteral("&Abrir carpeta…"), this);
-    AbrirCarpeta->setObjectName(QStringLiteral("AbrirCarpeta"));
-    ExportarCSV = new QPushButton(QStringLiteral("Exportar &CSV…"), this);
-    ExportarCSV->setObjectName(QStringLiteral("ExportarCSV"));
-    ExportarPDF = new QPushButton(QStringLiteral("Exportar &PDF…"), this);
-    ExportarPDF->setObjectName(QStringLiteral("ExportarPDF"));
-    connect(AbrirCarpeta, &QPushButton::clicked, this, ErrorGuard::guarded(this, &ClassResultsWindow::AbrirCarpetaClick));
-    connect(ExportarCSV, &QPushButton::clicked, this, ErrorGuard::guarded(this, &ClassResultsWindow::ExportarCSVClick));
-    connect(ExportarPDF, &QPushButton::clicked, this, ErrorGuard::guarded(this, &ClassResultsWindow::ExportarPDFClick));
-    FolderLabel = new QLabel(QStringLiteral("Elige la carpeta donde guardas los archivos de resultados de tus alumnos."), this);
-    FolderLabel->setObjectName(QStringLiteral("FolderLabel"));
-    FolderLabel->setWordWrap(true);
+    auto *openFolderButton = new QPushButton(QStringLiteral("&Abrir carpeta…"), this);
+    openFolderButton->setObjectName(QStringLiteral("AbrirCarpeta"));
+    m_exportCsvButton = new QPushButton(QStringLiteral("Exportar &CSV…"), this);
+    m_exportCsvButton->setObjectName(QStringLiteral("ExportarCSV"));
+    m_exportPdfButton = new QPushButton(QStringLiteral("Exportar &PDF…"), this);
+    m_exportPdfButton->setObjectName(QStringLiteral("ExportarPDF"));
+    connect(openFolderButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &ClassResultsWindow::chooseFolder));
+    connect(m_exportCsvButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &ClassResultsWindow::exportCsv));
+    connect(m_exportPdfButton, &QPushButton::clicked, this, ErrorGuard::guarded(this, &ClassResultsWindow::exportPdf));
+    m_folderCaption = new QLabel(QStringLiteral("Elige la carpeta donde guardas los archivos de resultados de tus alumnos."), this);
+    m_folderCaption->setObjectName(QStringLiteral("FolderLabel"));
+    m_folderCaption->setWordWrap(true);
 
-    Table = new QTableWidget(0, ClassResults::headings().size(), this);
-    Table->setObjectName(QStringLiteral("Table"));
-    Table->setAccessibleName(QStringLiteral("Tabla de resultados de la clase"));
-    Table->setHorizontalHeaderLabels(ClassResults::headings());
-    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->verticalHeader()->hide();
-    Table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    m_table = new QTableWidget(0, ClassResults::headings().size(), this);
+    m_table->setObjectName(QStringLiteral("Table"));
+    m_table->setAccessibleName(QStringLiteral("Tabla de resultados de la clase"));
+    m_table->setHorizontalHeaderLabels(ClassResults::headings());
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
-    ClassAverages = new QLabel(this);
-    ClassAverages->setObjectName(QStringLiteral("ClassAverages"));
-    ClassAverages->setWordWrap(true);
-    ClassAverages->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_classAverages = new QLabel(this);
+    m_classAverages->setObjectName(QStringLiteral("ClassAverages"));
+    m_classAverages->setWordWrap(true);
+    m_classAverages->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("Reparto de los promedios"));
@@ -119,45 +119,45 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     chart->addAxis(countAxis, Qt::AlignLeft);
     bars->attachAxis(rangeAxis);
     bars->attachAxis(countAxis);
-    Histogram = new QChartView(chart, this);
-    Histogram->setObjectName(QStringLiteral("Histogram"));
-    Histogram->setAccessibleName(QStringLiteral("Histograma de los promedios"));
-    Histogram->setMinimumWidth(320);
+    m_histogram = new QChartView(chart, this);
+    m_histogram->setObjectName(QStringLiteral("Histogram"));
+    m_histogram->setAccessibleName(QStringLiteral("Histograma de los promedios"));
+    m_histogram->setMinimumWidth(320);
 
-    Rejected = new QListWidget(this);
-    Rejected->setObjectName(QStringLiteral("Rejected"));
-    Rejected->setAccessibleName(QStringLiteral("Archivos que no entran en la tabla"));
-    Rejected->setMaximumHeight(70);
+    m_rejectedList = new QListWidget(this);
+    m_rejectedList->setObjectName(QStringLiteral("Rejected"));
+    m_rejectedList->setAccessibleName(QStringLiteral("Archivos que no entran en la tabla"));
+    m_rejectedList->setMaximumHeight(70);
 
-    OrdenarPor = new QComboBox(this);
-    OrdenarPor->setObjectName(QStringLiteral("OrdenarPor"));
-    OrdenarPor->addItems(ClassResults::headings());
+    m_sortChooser = new QComboBox(this);
+    m_sortChooser->setObjectName(QStringLiteral("OrdenarPor"));
+    m_sortChooser->addItems(ClassResults::headings());
     auto *sortLabel = new QLabel(QStringLiteral("&Ordenar por:"), this);
-    sortLabel->setBuddy(OrdenarPor);
-    connect(OrdenarPor, &QComboBox::activated, this, ErrorGuard::guarded(this, &ClassResultsWindow::OrdenarPorChange));
+    sortLabel->setBuddy(m_sortChooser);
+    connect(m_sortChooser, &QComboBox::activated, this, ErrorGuard::guarded(this, &ClassResultsWindow::sortBy));
     // A click on a heading shows in the list too.
-    connect(Table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, OrdenarPor,
-            [this](int column) { OrdenarPor->setCurrentIndex(column); });
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, m_sortChooser,
+            [this](int column) { m_sortChooser->setCurrentIndex(column); });
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(AbrirCarpeta);
-    buttons->addWidget(ExportarCSV);
-    buttons->addWidget(ExportarPDF);
+    buttons->addWidget(openFolderButton);
+    buttons->addWidget(m_exportCsvButton);
+    buttons->addWidget(m_exportPdfButton);
     buttons->addStretch();
     buttons->addWidget(sortLabel);
-    buttons->addWidget(OrdenarPor);
+    buttons->addWidget(m_sortChooser);
     auto *middle = new QHBoxLayout;
-    middle->addWidget(Table, 2);
-    middle->addWidget(Histogram, 1);
+    middle->addWidget(m_table, 2);
+    middle->addWidget(m_histogram, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(FolderLabel);
+    layout->addWidget(m_folderCaption);
     layout->addLayout(middle, 1);
-    layout->addWidget(ClassAverages);
+    layout->addWidget(m_classAverages);
     auto *rejectedTitle = new QLabel(QStringLiteral("Archivos que no entran en la tabla, con el motivo:"), this);
-    rejectedTitle->setBuddy(Rejected);
+    rejectedTitle->setBuddy(m_rejectedList);
     layout->addWidget(rejectedTitle);
-    layout->addWidget(Rejected);
+    layout->addWidget(m_rejectedList);
     fillTable();
 }
 
@@ -181,27 +181,27 @@ void ClassResultsWindow::openFolder(const ClassResultsFolder::Path &folder)
 void ClassResultsWindow::fillTable()
 {
     const QList<ClassResults::Row> &rows = m_contents.rows;
-    Table->setSortingEnabled(false);
-    Table->setRowCount(int(rows.size()));
+    m_table->setSortingEnabled(false);
+    m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const ClassResults::Row &row = rows.at(r);
         const QVariant values[] = {row.name, row.group, row.board, row.examples, row.phrases, row.questions,
                                    row.total, row.date.toString(QStringLiteral("dd/MM/yyyy HH:mm"))};
         for (int c = 0; c < int(std::size(values)); ++c)
-            Table->setItem(r, c, item(values[c], r));
-        Table->item(r, int(std::size(values)) - 1)->setData(dateRole, row.date);
+            m_table->setItem(r, c, item(values[c], r));
+        m_table->item(r, int(std::size(values)) - 1)->setData(dateRole, row.date);
     }
-    Table->setSortingEnabled(true);
-    Table->sortByColumn(Table->horizontalHeader()->sortIndicatorSection(), Table->horizontalHeader()->sortIndicatorOrder());
-    Table->resizeColumnsToContents();
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(m_table->horizontalHeader()->sortIndicatorSection(), m_table->horizontalHeader()->sortIndicatorOrder());
+    m_table->resizeColumnsToContents();
 
     const ClassResults::Averages a = ClassResults::averages(rows);
     if (m_folder.isEmpty()) {
-        ClassAverages->clear();
+        m_classAverages->clear();
     } else if (rows.isEmpty()) {
-        ClassAverages->setText(QStringLiteral("No hay ningún archivo de resultados en esta carpeta."));
+        m_classAverages->setText(QStringLiteral("No hay ningún archivo de resultados en esta carpeta."));
     } else {
-        ClassAverages->setText(
+        m_classAverages->setText(
             QStringLiteral("Media de la clase (%1 alumnos): Tablero %2 %, Ejemplos %3 %, Frases %4 %, Cuestiones %5 %, "
                            "Promedio %6 %.")
                 .arg(rows.size())
@@ -210,7 +210,7 @@ void ClassResultsWindow::fillTable()
                      ClassResults::averageText(a.average)));
     }
     if (!m_folder.isEmpty())
-        FolderLabel->setText(QStringLiteral("Carpeta: %1").arg(QDir::toNativeSeparators(m_folder)));
+        m_folderCaption->setText(QStringLiteral("Carpeta: %1").arg(QDir::toNativeSeparators(m_folder)));
 
     const QList<int> bins = ClassResults::histogram(rows);
     QList<qreal> counts;
@@ -221,7 +221,7 @@ void ClassResultsWindow::fillTable()
     }
     m_bars->remove(0, m_bars->count());
     m_bars->append(counts);
-    if (auto *axis = qobject_cast<QValueAxis *>(Histogram->chart()->axes(Qt::Vertical).value(0)))
+    if (auto *axis = qobject_cast<QValueAxis *>(m_histogram->chart()->axes(Qt::Vertical).value(0)))
     {
         // Whole students only on the scale.
         axis->setRange(0, highest + 1);
@@ -232,30 +232,30 @@ void ClassResultsWindow::fillTable()
     QStringList spread;
     for (int n = 0; n < bins.size(); ++n)
         spread << QStringLiteral("%1 a %2: %3").arg(n * 10).arg(n == 9 ? 100 : n * 10 + 9).arg(bins.at(n));
-    Histogram->setAccessibleDescription(spread.join(QStringLiteral("; ")));
+    m_histogram->setAccessibleDescription(spread.join(QStringLiteral("; ")));
 
-    Rejected->clear();
+    m_rejectedList->clear();
     for (const ClassResults::Rejected &file : m_contents.rejected)
-        Rejected->addItem(QStringLiteral("%1: %2").arg(file.file, file.reason));
-    ExportarCSV->setEnabled(!rows.isEmpty());
-    ExportarPDF->setEnabled(!rows.isEmpty());
+        m_rejectedList->addItem(QStringLiteral("%1: %2").arg(file.file, file.reason));
+    m_exportCsvButton->setEnabled(!rows.isEmpty());
+    m_exportPdfButton->setEnabled(!rows.isEmpty());
 }
 
 QList<ClassResults::Row> ClassResultsWindow::shownRows() const
 {
     QList<ClassResults::Row> rows;
-    for (int r = 0; r < Table->rowCount(); ++r)
-        rows << m_contents.rows.at(Table->item(r, 0)->data(rowIndexRole).toInt());
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        rows << m_contents.rows.at(m_table->item(r, 0)->data(rowIndexRole).toInt());
     return rows;
 }
 
-void ClassResultsWindow::OrdenarPorChange(int column)
+void ClassResultsWindow::sortBy(int column)
 {
     const bool text = column <= 1;
-    Table->sortByColumn(column, text ? Qt::AscendingOrder : Qt::DescendingOrder);
+    m_table->sortByColumn(column, text ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-void ClassResultsWindow::AbrirCarpetaClick()
+void ClassResultsWindow::chooseFolder()
 {
     // The dialog service opens files; any file of the folder names the folder.
     FileDialogRequest request;
@@ -281,7 +281,7 @@ QString ClassResultsWindow::askSavePath(const QString &title, const QString &fil
     return chosen.accepted ? DialogText::withDefaultExtension(chosen.path, extension) : QString();
 }
 
-void ClassResultsWindow::ExportarCSVClick()
+void ClassResultsWindow::exportCsv()
 {
     const QString path = askSavePath(QStringLiteral("Exportar la tabla a CSV"),
                                      QStringLiteral("Hoja de cálculo CSV (*.csv)|*.csv"), QStringLiteral("csv"));
@@ -292,7 +292,7 @@ void ClassResultsWindow::ExportarCSVClick()
         throw AppError(TextFile::saveErrorMessage(path, saved));
 }
 
-void ClassResultsWindow::ExportarPDFClick()
+void ClassResultsWindow::exportPdf()
 {
     const QString path = askSavePath(QStringLiteral("Exportar la tabla a PDF"), QStringLiteral("Documento PDF (*.pdf)|*.pdf"),
                                      QStringLiteral("pdf"));

@@ -25,35 +25,32 @@ public:
     // the view keeps what it showed.
     void openFolder(const QString &folder);
     void openFolder(const ClassResultsFolder::Path &folder);
-    const ClassResults::Folder &contents() const { return m_contents; }
     QString folder() const { return m_folder; }
 
     // The table's rows in the order the table shows them now (after any sorting).
     QList<ClassResults::Row> shownRows() const;
 
-    QPushButton *AbrirCarpeta = nullptr;
-    QPushButton *ExportarCSV = nullptr;
-    QPushButton *ExportarPDF = nullptr;
-    QLabel *FolderLabel = nullptr;
-    // Sorting from the keyboard: names and groups from A to Z, scores from the highest, dates
-    // from the newest. A click on a heading sorts as well, either way.
-    QComboBox *OrdenarPor = nullptr;
-    QTableWidget *Table = nullptr;
-    QLabel *ClassAverages = nullptr;
-    QChartView *Histogram = nullptr;
-    QListWidget *Rejected = nullptr;
-
-public slots:
-    void AbrirCarpetaClick();
-    void ExportarCSVClick();
-    void ExportarPDFClick();
-    void OrdenarPorChange(int column);
+    // "Abrir carpeta": asks for one of the folder's files and opens the folder it is in.
+    void chooseFolder();
 
 private:
     void fillTable();
+    // Sorting from the keyboard: names and groups from A to Z, scores from the highest, dates
+    // from the newest. A click on a heading sorts as well, either way.
+    void sortBy(int column);
+    void exportCsv();
+    void exportPdf();
     QString askSavePath(const QString &title, const QString &filter, const QString &extension);
 
     ClassResults::Folder m_contents;
     QString m_folder;
     QBarSet *m_bars = nullptr;
+    QPushButton *m_exportCsvButton = nullptr;
+    QPushButton *m_exportPdfButton = nullptr;
+    QLabel *m_folderCaption = nullptr;
+    QComboBox *m_sortChooser = nullptr;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_classAverages = nullptr;
+    QChartView *m_histogram = nullptr;
+    QListWidget *m_rejectedList = nullptr;
 };

@@ -31,6 +31,26 @@ int score(const ScoreHistory::Record &record, int n)
     return scores[n];
 }
 
+// The latest session's figures as text, or the note that there is no history yet.
+QString lastSessionText(const ScoreHistory::Contents &history)
+{
+    if (history.records.isEmpty())
+        return QStringLiteral("Todavía no hay ninguna sesión guardada. Cada vez que guardes o envíes los resultados "
+                              "se añadirá una aquí.");
+    // The latest by its date: a history put together by hand need not be in order.
+    const auto last = *std::max_element(history.records.cbegin(), history.records.cend(),
+                                        [](const ScoreHistory::Record &a, const ScoreHistory::Record &b) {
+                                            return a.when < b.when;
+                                        });
+    return QStringLiteral("Última sesión (%1): Tablero %2 %, Ejemplos %3 %, Frases %4 %, Cuestiones %5 %, Promedio %6 %.")
+        .arg(last.when.toString(QStringLiteral("dd/MM/yyyy HH:mm")))
+        .arg(last.board)
+        .arg(last.examples)
+        .arg(last.phrases)
+        .arg(last.questions)
+        .arg(last.total);
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -64,21 +84,21 @@ ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    ProgressChart = new QChartView(chart, this);
-    ProgressChart->setObjectName(QStringLiteral("ProgressChart"));
-    ProgressChart->setRenderHint(QPainter::Antialiasing);
-    ProgressChart->setAccessibleName(QStringLiteral("Gráfico del progreso"));
-    LastSession = new QLabel(this);
-    LastSession->setObjectName(QStringLiteral("LastSession"));
-    LastSession->setWordWrap(true);
-    LastSession->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    HistoryNote = new QLabel(this);
-    HistoryNote->setObjectName(QStringLiteral("HistoryNote"));
-    HistoryNote->setWordWrap(true);
+    m_chart = new QChartView(chart, this);
+    m_chart->setObjectName(QStringLiteral("ProgressChart"));
+    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setAccessibleName(QStringLiteral("Gráfico del progreso"));
+    m_lastSession = new QLabel(this);
+    m_lastSession->setObjectName(QStringLiteral("LastSession"));
+    m_lastSession->setWordWrap(true);
+    m_lastSession->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_historyNote = new QLabel(this);
+    m_historyNote->setObjectName(QStringLiteral("HistoryNote"));
+    m_historyNote->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(ProgressChart, 1);
-    layout->addWidget(LastSession);
-    layout->addWidget(HistoryNote);
+    layout->addWidget(m_chart, 1);
+    layout->addWidget(m_lastSession);
+    layout->addWidget(m_historyNote);
 }
 
 QList<QPointF> ProgressWindow::linePoints(const ScoreHistory::Contents &history, int n, int maxPoints)
@@ -117,25 +137,6 @@ QList<QPointF> ProgressWindow::linePoints(const ScoreHistory::Contents &history,
     return points;
 }
 
-QString ProgressWindow::lastSessionText(const ScoreHistory::Contents &history)
-{
-    if (history.records.isEmpty())
-        return QStringLiteral("Todavía no hay ninguna sesión guardada. Cada vez que guardes o envíes los resultados "
-                              "se añadirá una aquí.");
-    // The latest by its date: a history put together by hand need not be in order.
-    const auto last = *std::max_element(history.records.cbegin(), history.records.cend(),
-                                        [](const ScoreHistory::Record &a, const ScoreHistory::Record &b) {
-                                            return a.when < b.when;
-                                        });
-    return QStringLiteral("Última sesión (%1): Tablero %2 %, Ejemplos %3 %, Frases %4 %, Cuestiones %5 %, Promedio %6 %.")
-        .arg(last.when.toString(QStringLiteral("dd/MM/yyyy HH:mm")))
-        .arg(last.board)
-        .arg(last.examples)
-        .arg(last.phrases)
-        .arg(last.questions)
-        .arg(last.total);
-}
-
 QString ProgressWindow::historyNote(const ScoreHistory::Contents &history, const QString &path)
 {
     const QString file = QDir::toNativeSeparators(path);
@@ -148,10 +149,10 @@ QString ProgressWindow::historyNote(const ScoreHistory::Contents &history, const
 
 void ProgressWindow::loadHistory(const QString &path)
 {
-    setHistory(ScoreHistory::read(path), path);
+    showHistory(ScoreHistory::read(path), path);
 }
 
-void ProgressWindow::setHistory(const ScoreHistory::Contents &history, const QString &path)
+void ProgressWindow::showHistory(const ScoreHistory::Contents &history, const QString &path)
 {
     // The time range from the points drawn: each holds its session's time in milliseconds.
     qreal firstMs = std::numeric_limits<qreal>::max();
@@ -167,7 +168,7 @@ void ProgressWindow::setHistory(const ScoreHistory::Contents &history, const QSt
         m_series[n]->setPointsVisible(history.records.size() <= 60);
     }
     // Thousands of sessions draw as one dense band: smoothing them costs more than it shows.
-    ProgressChart->setRenderHint(QPainter::Antialiasing, history.records.size() <= maxPointsPerLine);
+    m_chart->setRenderHint(QPainter::Antialiasing, history.records.size() <= maxPointsPerLine);
     QDateTime first = QDateTime::currentDateTime();
     QDateTime last = first;
     if (!history.records.isEmpty()) {
@@ -183,7 +184,7 @@ void ProgressWindow::setHistory(const ScoreHistory::Contents &history, const QSt
     const QString text = history.problem == ScoreHistory::Problem::None
         ? lastSessionText(history)
         : ScoreHistory::problemText(history.problem, path);
-    LastSession->setText(text);
-    ProgressChart->setAccessibleDescription(text);
-    HistoryNote->setText(historyNote(history, path));
+    m_lastSession->setText(text);
+    m_chart->setAccessibleDescription(text);
+    m_historyNote->setText(historyNote(history, path));
 }

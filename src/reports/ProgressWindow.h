@@ -22,10 +22,7 @@ public:
     // Reads the history file and draws it; a damaged line is skipped and counted, and a file
     // that cannot be read says why in place of the last session.
     void loadHistory(const QString &path);
-    void setHistory(const ScoreHistory::Contents &history, const QString &path);
 
-    // The latest session's figures as text, or the note that there is no history yet.
-    static QString lastSessionText(const ScoreHistory::Contents &history);
     // The line under the chart: the history's file, and how many damaged lines were skipped.
     static QString historyNote(const ScoreHistory::Contents &history, const QString &path);
 
@@ -37,13 +34,13 @@ public:
     // Line n (0 board ... 4 average) of the chart: one point per session, or for a longer
     // history each run of sessions' lowest and highest score in their order.
     static QList<QPointF> linePoints(const ScoreHistory::Contents &history, int n, int maxPoints);
-    QLineSeries *series(int n) const { return m_series[n]; }
-
-    QChartView *ProgressChart = nullptr;
-    QLabel *LastSession = nullptr;
-    QLabel *HistoryNote = nullptr;
 
 private:
+    void showHistory(const ScoreHistory::Contents &history, const QString &path);
+
+    QChartView *m_chart = nullptr;
+    QLabel *m_lastSession = nullptr;
+    QLabel *m_historyNote = nullptr;
     QLineSeries *m_series[seriesCount] = {};
     QDateTimeAxis *m_timeAxis = nullptr;
     QValueAxis *m_scoreAxis = nullptr;
