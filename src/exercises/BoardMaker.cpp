@@ -208,3 +208,22 @@ NewBoard BoardMaker::make(std::uint32_t seed, const RuleMisses &misses) const
     }
     return made;
 }
+
+RuleMisses BoardMaker::historyMisses(const QList<ScoreHistory::Record> &records)
+{
+    RuleMisses total;
+    for (const ScoreHistory::Record &record : records)
+        for (auto miss = record.misses.cbegin(); miss != record.misses.cend(); ++miss)
+            if (const std::optional<BoardRule> rule = BoardRules::fromKey(miss.key()))
+                total[*rule] += miss.value();
+    return total;
+}
+
+QMap<QString, int> BoardMaker::keyedMisses(const RuleMisses &misses)
+{
+    QMap<QString, int> keyed;
+    for (auto miss = misses.cbegin(); miss != misses.cend(); ++miss)
+        if (miss.value() > 0)
+            keyed.insert(BoardRules::key(miss.key()), miss.value());
+    return keyed;
+}

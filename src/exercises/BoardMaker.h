@@ -5,6 +5,7 @@
 #include "exercises/BoardExercise.h"
 #include "exercises/BoardRule.h"
 #include "exercises/Lexicon.h"
+#include "results/ScoreHistory.h"
 
 #include <QByteArray>
 #include <QList>
@@ -69,6 +70,12 @@ public:
     QString practiceLine(const RuleMisses &misses) const;
 
     NewBoard make(std::uint32_t seed, const RuleMisses &misses = {}) const;
+
+    // The misses per rule summed over a student's sessions; a key this program does not know
+    // (one a later program wrote) is left out.
+    static RuleMisses historyMisses(const QList<ScoreHistory::Record> &records);
+    // A session's misses as the history keeps them, under the rules' file keys.
+    static QMap<QString, int> keyedMisses(const RuleMisses &misses);
 
 private:
     using Counts = std::array<int, BoardRules::count>;
