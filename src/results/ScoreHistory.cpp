@@ -316,7 +316,7 @@ AppendStatus append(const QString &path, const Record &record, Problem *problem)
     if (found != Problem::None)
         return AppendStatus::Refused;
     const Contents old = parse(bytes);
-    if (!old.records.isEmpty() && sameFigures(old.records.constLast(), record))
+    if (!old.records.isEmpty() && sameFigures(old.records.constLast(), record) && record.misses.isEmpty())
         return AppendStatus::AlreadyRecorded;
 
     QByteArray newLine = line(record);

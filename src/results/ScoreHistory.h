@@ -86,8 +86,10 @@ bool sameFigures(const StudentScores &a, const StudentScores &b);
 // Adds the record at the end of the file, creating it (and its folder) with the header when
 // needed. The whole file is written anew through a save file, so a failed write loses no
 // earlier record. A file that cannot be read, or is a link or no history, is refused and left
-// alone (why in *problem). A record with the same figures as the last one is not added again:
-// saving and then sending the same results is one session.
+// alone (why in *problem). A record with the same figures as the last one and no misses of its
+// own is not added again: saving and then sending the same results is one session. Misses
+// make it a record of its own even with the same figures (a miss before the first hit leaves
+// the board's percentage at 0), or they would be lost.
 enum class AppendStatus { Ok, AlreadyRecorded, Refused, CannotWrite };
 AppendStatus append(const QString &path, const Record &record, Problem *problem = nullptr);
 
