@@ -371,7 +371,7 @@ void PracticeWindow::openBoard()
     showBoard(RichTextFile::readText(chosen.path), fileName);
     // The rules a made board practised say nothing of a board file.
     if (m_boardSeed)
-        m_explanation->clear();
+        showExplanation(QString());
     m_boardSeed.reset();
     showShortBoardNotice(fileName);
 }
@@ -425,7 +425,7 @@ void PracticeWindow::newBoard(std::uint32_t seed)
         throw AppError(QStringLiteral("No se puede hacer un tablero nuevo: la lista de palabras del programa está vacía."));
     showBoard(board.fileText(), QStringLiteral("tablero nuevo"));
     m_boardSeed = seed;
-    m_explanation->setText(board.practiceLine);
+    showExplanation(board.practiceLine);
 }
 
 void PracticeWindow::saveBoard()
@@ -455,7 +455,20 @@ void PracticeWindow::saveBoard()
         TextFile::trySaveBytes(path, TextFile::encodeKeepingEveryLetter(TextFile::joinCrLf(words)));
     if (saved != TextFile::SaveStatus::Ok)
         throw AppError(TextFile::saveErrorMessage(path, saved));
-    m_explanation->setText(QStringLiteral("Tablero guardado en %1").arg(QDir::toNativeSeparators(path)));
+    showExplanation(QStringLiteral("Tablero guardado en %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void PracticeWindow::showExplanation(const QString &text)
+{
+    // The window keeps its size: a line longer than the status bar ends in "…", and the whole
+    // of it is in the tip and told to a screen reader (the rules a new board practises may
+    // run past the edge).
+    const int room = m_explanation->contentsRect().width();
+    const QString shown = room > 0 ? m_explanation->fontMetrics().elidedText(text, Qt::ElideRight, room) : text;
+    m_explanation->setText(shown);
+    const QString whole = shown == text ? QString() : text;
+    m_explanation->setToolTip(whole);
+    m_explanation->setAccessibleDescription(whole);
 }
 
 void PracticeWindow::setBoardWord(BoolComboBox *box, const QString &word)
@@ -609,7 +622,7 @@ void PracticeWindow::selectorLeft(BoolComboBox *sender)
     sender->IsRight = false;
     sender->setColor(Colors::clWindow);
     describeSelector(m_lastLeft);
-    m_explanation->setText(WordExplanation::ofMissedWord(missed));
+    showExplanation(WordExplanation::ofMissedWord(missed));
 }
 
 void PracticeWindow::showHitPercent()
@@ -847,7 +860,7 @@ void PracticeWindow::saveResultsPdf()
     if (path.isEmpty())
         return;
     recordHistory(figures);
-    m_explanation->setText(QStringLiteral("Resultados guardados en %1").arg(QDir::toNativeSeparators(path)));
+    showExplanation(QStringLiteral("Resultados guardados en %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void PracticeWindow::recordHistory(const ResultsSummary::Figures &figures)

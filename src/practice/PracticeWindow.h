@@ -137,6 +137,8 @@ private:
     void recordHistory(const ResultsSummary::Figures &figures);
     // The board's misses not yet in the history.
     RuleMisses unrecordedMisses() const;
+    // The line under the board.
+    void showExplanation(const QString &text);
     // A selector takes a board word; a selector without one cannot be played.
     void setBoardWord(BoolComboBox *box, const QString &word);
     // The hit percentage after either count changed, and the strip with it.
