@@ -158,6 +158,9 @@ private slots:
             if (Lexicon::isFair(entry.word, SpellingDictionary::shared()) != entry.fair)
                 wrong << entry.word;
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", "_s)));
+        // Words a play of new boards found that have no place in a classroom.
+        for (const Lexicon::Entry &entry : shipped.entries())
+            QVERIFY2(!QStringList({u"cabrón"_s, u"testículos"_s, u"estúpido"_s}).contains(entry.word), qPrintable(entry.word));
     }
 
     void aimed_data()

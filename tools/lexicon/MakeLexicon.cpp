@@ -46,14 +46,29 @@ bool looksForeign(const QString &word)
     return !QStringView(u"aeiouáéíóúdjlnrsxyz").contains(word.back());
 }
 
-// Words the sayings and graffiti of the source use that have no place in a classroom's board.
+// Words the sayings and graffiti of the source use that have no place in a classroom's board:
+// vulgar words, insults, sex, drunkenness and suicide, reviewed by hand over the fair words.
 bool rude(const QString &word)
 {
     static const QStringList words = {
-        u"caga"_s, u"cagando"_s, u"cagar"_s, u"cagaste"_s, u"cago"_s, u"carajo"_s, u"coño"_s, u"culo"_s,
-        u"culos"_s, u"gilipollas"_s, u"joda"_s, u"joder"_s, u"jodido"_s, u"marica"_s, u"masturbación"_s,
-        u"mea"_s, u"meado"_s, u"mean"_s, u"mear"_s, u"mierda"_s, u"orgasmo"_s, u"pedo"_s, u"pendejos"_s,
-        u"polla"_s, u"puta"_s, u"putas"_s, u"teta"_s, u"tetas"_s};
+        u"adulterar"_s, u"adulterio"_s, u"alcohólicas"_s, u"alcohólico"_s, u"asesinarse"_s,
+        u"asquerosa"_s, u"asqueroso"_s, u"borrachera"_s, u"borracho"_s, u"borrachos"_s,
+        u"braguero"_s, u"cabronadas"_s, u"cabrón"_s, u"caga"_s, u"cagad"_s, u"cagado"_s, u"cagan"_s,
+        u"cagando"_s, u"cagar"_s, u"cagaste"_s, u"cago"_s, u"cagón"_s, u"carajo"_s, u"chupetón"_s,
+        u"concha"_s, u"cornudo"_s, u"coño"_s, u"culo"_s, u"culos"_s, u"desnudan"_s, u"desnudarse"_s,
+        u"desnudos"_s, u"erección"_s, u"estupidez"_s, u"estúpida"_s, u"estúpidas"_s, u"estúpido"_s,
+        u"estúpidos"_s, u"gilipollas"_s, u"gilipolleces"_s, u"hostias"_s, u"idiota"_s, u"idiotas"_s,
+        u"idioteces"_s, u"imbécil"_s, u"imbéciles"_s, u"joda"_s, u"joder"_s, u"jodida"_s,
+        u"jodidas"_s, u"jodido"_s, u"jodiendo"_s, u"mamar"_s, u"mamones"_s, u"marica"_s,
+        u"masturbación"_s, u"matarlos"_s, u"matarme"_s, u"matarte"_s, u"mea"_s, u"meaba"_s,
+        u"meado"_s, u"mean"_s, u"mear"_s, u"mierda"_s, u"mongol"_s, u"nalgas"_s, u"obscenas"_s,
+        u"orgasmo"_s, u"orgasmos"_s, u"orina"_s, u"pedo"_s, u"pedos"_s, u"pendejos"_s, u"penetra"_s,
+        u"penetración"_s, u"penetrar"_s, u"perra"_s, u"pezón"_s, u"pijota"_s, u"polla"_s,
+        u"prostitución"_s, u"prostituta"_s, u"puta"_s, u"putas"_s, u"puto"_s, u"ramera"_s,
+        u"retrasados"_s, u"sexual"_s, u"sexuales"_s, u"sexualidad"_s, u"suicidarse"_s,
+        u"suicidio"_s, u"testículos"_s, u"teta"_s, u"tetas"_s, u"viciosa"_s, u"viola"_s,
+        u"violación"_s, u"zorra"_s, u"zorras"_s, u"zorrera"_s
+    };
     return words.contains(word);
 }
 
