@@ -53,7 +53,7 @@ bool rude(const QString &word)
     static const QStringList words = {
         u"adulterar"_s, u"adulterio"_s, u"alcohólicas"_s, u"alcohólico"_s, u"asesinarse"_s,
         u"asquerosa"_s, u"asqueroso"_s, u"borrachera"_s, u"borracho"_s, u"borrachos"_s,
-        u"braguero"_s, u"cabronadas"_s, u"cabrón"_s, u"caga"_s, u"cagad"_s, u"cagado"_s, u"cagan"_s,
+        u"braga"_s, u"bragas"_s, u"braguero"_s, u"cabronadas"_s, u"cabrón"_s, u"caga"_s, u"cagad"_s, u"cagado"_s, u"cagan"_s,
         u"cagando"_s, u"cagar"_s, u"cagaste"_s, u"cago"_s, u"cagón"_s, u"carajo"_s, u"chupetón"_s,
         u"concha"_s, u"cornudo"_s, u"coño"_s, u"culo"_s, u"culos"_s, u"desnudan"_s, u"desnudarse"_s,
         u"desnudos"_s, u"erección"_s, u"estupidez"_s, u"estúpida"_s, u"estúpidas"_s, u"estúpido"_s,
