@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -14,6 +15,9 @@ class TestExplicar : public QObject {
     Q_OBJECT
 
 private:
+    // Where the new boards look for a history: none there, so a seed gives one board.
+    QTemporaryDir m_dataHome;
+
     struct Run {
         int status = -1;
         QStringList lines;
@@ -48,6 +52,30 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dataHome.isValid());
+        qputenv("XDG_DATA_HOME", m_dataHome.path().toUtf8());
+    }
+
+    // The board saved is the board printed for the same seed, in the shipped boards' code page.
+    void aNewBoardSavedIsTheOnePrinted()
+    {
+        const Run printed = run({u"--tablero-nuevo"_s, u"--semilla"_s, u"7"_s});
+        QCOMPARE(printed.status, 0);
+        const QString path = m_dataHome.filePath(u"tablero.txt"_s);
+        const Run saved = run({u"--tablero-nuevo"_s, u"--guardar"_s, path, u"--semilla=7"_s});
+        QCOMPARE(saved.status, 0);
+        QCOMPARE(saved.lines, printed.lines.mid(printed.lines.size() - 2));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.endsWith("\r\n"));
+        const QStringList words = QString::fromLatin1(bytes).split(u"\r\n"_s, Qt::SkipEmptyParts);
+        QCOMPARE(words.size(), 40 + 251);
+        QCOMPARE(words, printed.lines.mid(0, words.size()));
+    }
+
     void explainsEachWordOnOneLine()
     {
         const Run result = run({u"--explicar"_s, u"árbol"_s, u"país"_s, u"buey"_s, u"CAMIÓN"_s});
@@ -128,6 +156,19 @@ private slots:
                                      << QString() << u"no se ha podido escribir la salida"_s;
         QTest::addRow("full output for the help") << QStringList{u"--help"_s} << false << u"/dev/full"_s << 1
                                                   << QString() << u"no queda espacio"_s;
+        QTest::addRow("help names the new board") << QStringList{u"--help"_s} << false << QString() << 0
+                                                  << u"tildora --tablero-nuevo [--semilla N] [--guardar ARCHIVO]\n"_s
+                                                  << QString();
+        QTest::addRow("new board without a display")
+            << QStringList{u"--tablero-nuevo"_s, u"--semilla"_s, u"42"_s} << false << QString() << 0
+            << u"\nPractica todas las reglas por igual: aguda con tilde; "_s << QString();
+        QTest::addRow("new board, bad seed") << QStringList{u"--tablero-nuevo"_s, u"--semilla"_s, u"-3"_s} << false
+                                             << QString() << 2 << QString() << u"no «-3»"_s;
+        QTest::addRow("new board, unwritable file")
+            << QStringList{u"--tablero-nuevo"_s, u"--guardar"_s, u"/nonexistent/tablero.txt"_s} << false << QString()
+            << 1 << QString() << u"No se puede crear el archivo /nonexistent/tablero.txt."_s;
+        QTest::addRow("new board, full output") << QStringList{u"--tablero-nuevo"_s} << false << u"/dev/full"_s << 1
+                                                << QString() << u"no queda espacio"_s;
     }
     void commandLineRuns()
     {
@@ -182,6 +223,19 @@ private slots:
                                                    << QString() << u"opción desconocida: «-clase»."_s;
         QTest::addRow("the help's option with a value") << QStringList{u"--help=x"_s} << int(Action::Refused)
                                                         << QString() << u"¿Querías decir «--help»?"_s;
+        QTest::addRow("new board") << QStringList{u"--tablero-nuevo"_s, u"--semilla"_s, u"7"_s, u"--guardar=t.txt"_s}
+                                   << int(Action::NewBoard) << QString() << QString();
+        QTest::addRow("new board's seed without it") << QStringList{u"--semilla=7"_s} << int(Action::Refused)
+                                                     << QString() << u"solo va con «--tablero-nuevo»"_s;
+        QTest::addRow("seed past 32 bits") << QStringList{u"--tablero-nuevo"_s, u"--semilla"_s, u"4294967296"_s}
+                                           << int(Action::Refused) << QString() << u"de 0 a 4294967295"_s;
+        QTest::addRow("seed twice") << QStringList{u"--tablero-nuevo"_s, u"--semilla=1"_s, u"--semilla=2"_s}
+                                    << int(Action::Refused) << QString() << u"solo se puede dar una vez"_s;
+        QTest::addRow("file left without its name") << QStringList{u"--tablero-nuevo"_s, u"--guardar"_s}
+                                                    << int(Action::Refused) << QString() << u"falta el valor"_s;
+        QTest::addRow("new board and class view together")
+            << QStringList{u"--clase"_s, u"2B"_s, u"--tablero-nuevo"_s} << int(Action::Refused) << QString()
+            << u"no van juntas"_s;
         QTest::addRow("a toolkit option left without its value")
             << QStringList{u"--clase=2B"_s, u"-platform"_s} << int(Action::ClassView) << u"2B"_s << QString();
     }

@@ -1,11 +1,14 @@
 // The practice window and its board: loading, hits, misses, replacement words, counters,
 // the completion banner, the exit question and the instructions.
+#include "FileFixtures.h"
 #include "PracticeRoom.h"
 
+#include "exercises/BoardMaker.h"
 #include "help/ExercisesWindow.h"
 #include "practice/PracticeWindow.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
+#include "results/ScoreHistory.h"
 #include "shared/AppError.h"
 #include "shared/FontSubstitutes.h"
 #include "exercises/ExerciseScores.h"
@@ -233,6 +236,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addRow("Archivo1") << "Archivo1" << "Archivo";
         QTest::addRow("Abrir1") << "Abrir1" << "&Abrir";
+        QTest::addRow("TableroNuevo1") << "TableroNuevo1" << "Tablero &nuevo";
+        QTest::addRow("GuardarTablero1") << "GuardarTablero1" << "Guardar &tablero…";
         QTest::addRow("Salir1") << "Salir1" << "&Salir";
         QTest::addRow("Edicin1") << "Edicin1" << "Edición";
         QTest::addRow("Datos") << "Datos" << "Datos alumno";
@@ -588,6 +593,116 @@ private slots:
         QCOMPARE(box(2)->Color(), Colors::clWindow);
         QVERIFY(!box(2)->IsRight);
         QCOMPARE(box(2)->currentText(), QStringLiteral("arbol"));
+    }
+
+    // Ctrl+N loads a made board as "Abrir" loads a file, aimed at the misses of the history and
+    // of the board on view; the line under the board names the rules until a miss explains
+    // itself there. The same seed gives the same board.
+    void newBoard_data()
+    {
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<bool>("missFirst");
+        QTest::addColumn<QString>("lineStart");
+        // The one miss on the board on view is "camión".
+        QTest::addRow("no history") << QByteArray() << true << "Practica sobre todo: aguda con tilde.";
+        QTest::addRow("a history of missed hiatos")
+            << ScoreHistory::header() + "\n2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;hiato=9\n" << true
+            << "Practica sobre todo: hiato con vocal cerrada tónica; aguda con tilde.";
+        // Every rule named: longer than the status bar.
+        QTest::addRow("no miss anywhere") << QByteArray() << false << "Practica todas las reglas por igual: aguda";
+    }
+    void newBoard()
+    {
+        QFETCH(QByteArray, history);
+        QFETCH(bool, missFirst);
+        QFETCH(QString, lineStart);
+        QStandardPaths::setTestModeEnabled(true);
+        const QString historyPath = ScoreHistory::defaultPath();
+        QVERIFY(QDir().mkpath(QFileInfo(historyPath).absolutePath()));
+        QFile::remove(historyPath);
+        if (!history.isEmpty())
+            writeFile(historyPath, history);
+        openWindow();
+        if (missFirst)
+            choose(1, wrongItem);
+        QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_N));
+        QFile::remove(historyPath);
+
+        // A line cut at the window's edge is whole in its tip.
+        auto *line = m_room->named<QLabel>("Explicacion");
+        const QString whole = line->toolTip().isEmpty() ? line->text() : line->toolTip();
+        QVERIFY2(whole.startsWith(lineStart) && whole.endsWith(u'.'), qPrintable(whole));
+        QVERIFY(line->text() == whole || line->text().endsWith(u'…'));
+        QCOMPARE(m_form->scores().counts().boardMisses, 0);
+        QCOMPARE(m_form->scores().counts().nextWordLine, 40);
+        QCOMPARE(m_room->named<LCDControl>("LCDControl2")->Number(), 0);
+        QCOMPARE(m_room->named<QLabel>("Label2")->text(), QStringLiteral("0"));
+        QVERIFY(m_form->ruleMisses().isEmpty());
+        for (int n = 1; n <= 40; ++n) {
+            QVERIFY(box(n)->isEnabled());
+            QVERIFY(BoardRules::of(box(n)->Caption()).has_value());
+        }
+
+        QStringList first;
+        for (int round = 0; round < 2; ++round) {
+            m_form->newBoard(2026);
+            QStringList words;
+            for (int n = 1; n <= 40; ++n)
+                words << box(n)->Caption();
+            if (round == 0)
+                first = words;
+            QCOMPARE(words, first);
+        }
+        QCOMPARE(first, BoardMaker(Lexicon::shared()).make(2026).boardWords());
+
+        // The first miss takes the line, and counts under its word's rule.
+        int missed = 1;
+        while (box(missed)->IsRight)
+            ++missed;
+        const QString word = box(missed)->Caption();
+        box(missed)->setFocus(Qt::TabFocusReason);
+        m_room->named<QPushButton>("OK")->setFocus(Qt::TabFocusReason);
+        QVERIFY2(line->text().startsWith(QStringLiteral("Era \"") + word), qPrintable(line->text()));
+        QCOMPARE(m_form->ruleMisses(), (RuleMisses{{*BoardRules::of(word), 1}}));
+    }
+
+    // "Guardar tablero" writes the board's words, replacements too, as a board file; a place
+    // that cannot be written says so, naming the file.
+    void saveBoard_data()
+    {
+        QTest::addColumn<bool>("made");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("error");
+        QTest::addRow("made board") << true << "tablero" << QString();
+        QTest::addRow("board file") << false << "copia.txt" << QString();
+        QTest::addRow("cancelled") << true << QString() << QString();
+        QTest::addRow("no such folder") << true << "no-existe/tablero.txt" << "No se puede crear el archivo";
+    }
+    void saveBoard()
+    {
+        QFETCH(bool, made);
+        QFETCH(QString, chosen);
+        QFETCH(QString, error);
+        openWindow();
+        if (made)
+            m_form->newBoard(99);
+        QByteArray expected = made ? BoardMaker(Lexicon::shared()).make(99).fileBytes()
+                                   : fileBytes(m_room->filePath(QStringLiteral("nivel1.txt")));
+        if (chosen.isEmpty())
+            m_dialogs->queueCancel();
+        else
+            m_dialogs->queueFile(m_room->filePath(chosen));
+        m_room->named<QAction>("GuardarTablero1")->trigger();
+        QCOMPARE(m_dialogs->saveRequests.size(), 1);
+        QCOMPARE(m_dialogs->saveRequests.at(0).fileName, made ? QStringLiteral("tablero-99.txt") : QStringLiteral("tablero.txt"));
+        if (!error.isEmpty()) {
+            QCOMPARE(m_dialogs->messages.size(), 1);
+            QVERIFY(m_dialogs->messages.at(0).text.startsWith(error));
+            QVERIFY(m_dialogs->messages.at(0).text.contains(m_room->filePath(chosen)));
+        } else if (!chosen.isEmpty()) {
+            QCOMPARE(fileBytes(DialogText::withDefaultExtension(m_room->filePath(chosen), QStringLiteral("txt"))), expected);
+            QVERIFY(m_dialogs->messages.isEmpty());
+        }
     }
 
     void richTextBoardContributesItsLines()

@@ -2,6 +2,7 @@
 // result, and the windows "Progreso" and "Resultados de la clase" from the menu.
 #include "PracticeRoom.h"
 
+#include "exercises/BoardMaker.h"
 #include "exercises/ExerciseScores.h"
 #include "results/ScoreHistory.h"
 #include "practice/ReportCommands.h"
@@ -10,6 +11,7 @@
 #include "reports/ProgressWindow.h"
 #include "shared/AppError.h"
 #include "ui/StoredPicture.h"
+#include "widgets/BoolComboBox.h"
 
 #include <QAction>
 #include <QLabel>
@@ -123,7 +125,8 @@ private slots:
     }
 
     // One record per session saved or sent: none for a send called off, one for the same
-    // figures saved and sent, a new one once the figures change.
+    // figures saved and sent, a new one once the figures change. Each record holds the board's
+    // misses by rule since the last one, so the history counts every miss once.
     void historyRecords_data()
     {
         QTest::addColumn<QString>("steps");
@@ -133,6 +136,7 @@ private slots:
         QTest::addRow("sent twice") << "send send" << 1;
         QTest::addRow("saved as PDF, then sent") << "pdf send" << 1;
         QTest::addRow("sent, new name, sent") << "send rename send" << 2;
+        QTest::addRow("new board, a miss saved, another sent") << "new miss pdf miss send" << 2;
     }
     void historyRecords()
     {
@@ -142,6 +146,20 @@ private slots:
             if (step == QLatin1String("pdf")) {
                 m_dialogs->queueFile(m_room->filePath(QStringLiteral("ana.pdf")));
                 m_form->saveResultsPdf();
+            } else if (step == QLatin1String("new")) {
+                m_form->newBoard(7);
+                m_form->setAboutShown(true);
+                m_form->show();
+                QVERIFY(QTest::qWaitForWindowActive(m_form));
+            } else if (step == QLatin1String("miss")) {
+                // A word still to answer entered and left untouched: a miss if it needs a tilde.
+                BoolComboBox *missed = nullptr;
+                for (int n = 1; n <= PracticeWindow::boardSize && !missed; ++n)
+                    if (!m_form->selector(n)->IsRight)
+                        missed = m_form->selector(n);
+                QVERIFY(missed);
+                missed->setFocus(Qt::TabFocusReason);
+                m_room->named<QPushButton>("OK")->setFocus(Qt::TabFocusReason);
             } else if (step == QLatin1String("rename")) {
                 m_scores->setStudentName(QStringLiteral("Ana Núñez Gil"));
             } else {
@@ -153,6 +171,8 @@ private slots:
         QCOMPARE(history.records.size(), records);
         if (records > 0)
             QCOMPARE(history.records.last().total, m_scores->strip().total);
+        QCOMPARE(BoardMaker::historyMisses(history.records), m_form->ruleMisses());
+        QCOMPARE(m_form->ruleMisses().size() > 0, steps.contains(QLatin1String("miss")));
     }
 
     void unsavedResultsAddNoRecord()

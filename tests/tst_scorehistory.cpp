@@ -37,6 +37,13 @@ private slots:
         QCOMPARE(contents.records.at(1).name, QStringLiteral("Ana; \"la de 2º\""));
         QCOMPARE(contents.records.at(1).when, record(15, {}, 0).when);
         QCOMPARE(contents.records.at(1).total, 71);
+
+        // A session with board misses adds them after the eight fields, and they read back.
+        ScoreHistory::Record missed = record(16, QStringLiteral("Ana"), 72);
+        missed.misses = {{QStringLiteral("hiato"), 2}, {QStringLiteral("aguda-con-tilde"), 1}};
+        QCOMPARE(ScoreHistory::append(path, missed), ScoreHistory::AppendStatus::Ok);
+        QVERIFY(fileBytes(path).endsWith(";2\xC2\xBA B;75;80;75;50;72;aguda-con-tilde=1 hiato=2\n"));
+        QCOMPARE(ScoreHistory::read(path).records.value(2).misses, missed.misses);
     }
 
     void damagedLines_data()
@@ -50,6 +57,14 @@ private slots:
         QTest::addRow("not a number") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;ochenta;75;50;70") << 1;
         QTest::addRow("cut quote") << QByteArray("2026-03-14 09:05:00;\"Ana;2B;75;80;75;50;70") << 1;
         QTest::addRow("scores of exactly 100 and 0") << QByteArray("2026-03-14 09:05:00;Ana;2B;100;0;100;0;50") << 0;
+        QTest::addRow("misses by rule") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;hiato=2 aguda-con-tilde=1") << 0;
+        QTest::addRow("misses of a rule not known yet") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;regla-nueva=3") << 0;
+        QTest::addRow("empty misses field") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;") << 0;
+        QTest::addRow("a miss without its count") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;hiato") << 1;
+        QTest::addRow("no misses counted as some") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;hiato=0") << 1;
+        QTest::addRow("a rule twice") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;hiato=1 hiato=2") << 1;
+        QTest::addRow("a key that is no key") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;Hiato=1") << 1;
+        QTest::addRow("ten fields") << QByteArray("2026-03-14 09:05:00;Ana;2B;75;80;75;50;70;hiato=1;x") << 1;
     }
     void damagedLines()
     {
@@ -107,6 +122,9 @@ private slots:
         QTest::addRow("same figures a day later") << record(15, QStringLiteral("Ana"), 70) << ScoreHistory::AppendStatus::AlreadyRecorded;
         QTest::addRow("another average") << record(14, QStringLiteral("Ana"), 71) << ScoreHistory::AppendStatus::Ok;
         QTest::addRow("another student") << record(14, QStringLiteral("Luis"), 70) << ScoreHistory::AppendStatus::Ok;
+        ScoreHistory::Record missed = record(15, QStringLiteral("Ana"), 70);
+        missed.misses.insert(QStringLiteral("hiato"), 1);
+        QTest::addRow("same figures with new board misses") << missed << ScoreHistory::AppendStatus::Ok;
     }
     void sameFiguresAreRecordedOnce()
     {

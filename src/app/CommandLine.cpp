@@ -2,10 +2,16 @@
 #include "app/CommandLine.h"
 
 #include "app/ClassCommandLine.h"
+#include "exercises/BoardMaker.h"
+#include "results/ScoreHistory.h"
+#include "shared/TextFile.h"
 #include "spanish/ExplainCommand.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 
 #include <algorithm>
 #include <cerrno>
@@ -28,9 +34,17 @@ const QStringList toolkitFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u
 const QString explainName = u"explicar"_s;
 const QString classViewName = u"clase"_s;
 const QString helpName = u"help"_s;
+const QString newBoardName = u"tablero-nuevo"_s;
+const QString seedName = u"semilla"_s;
+const QString saveName = u"guardar"_s;
 const QString explainOption = u"--explicar"_s;
 const QString classViewOption = u"--clase"_s;
+const QString newBoardOption = u"--tablero-nuevo"_s;
+const QString seedOption = u"--semilla"_s;
+const QString saveOption = u"--guardar"_s;
 const QStringList helpOptions = {u"--help"_s, u"-h"_s};
+// The options whose value is the next argument, or follows "=".
+const QStringList valueOptions = {classViewOption, seedOption, saveOption};
 
 // The program's own options, in the order the help lists them; each description is the help's
 // own text for it, already broken to the help's width.
@@ -61,6 +75,22 @@ QList<QCommandLineOption> programOptions()
                            u"Abre «Resultados de la clase» con los archivos de resultados\n"
                            "de la carpeta, sin la ventana de práctica."_s,
                            u"CARPETA"_s),
+        QCommandLineOption(newBoardName,
+                           u"Hace un tablero nuevo sin abrir ninguna ventana, como\n"
+                           "«Archivo › Tablero nuevo»: 40 palabras y sus repuestos, con\n"
+                           "más sitio para las reglas que más fallas según tu historial.\n"
+                           "Escribe sus palabras, una por línea, y después la línea de\n"
+                           "las reglas que practica y la semilla."_s),
+        QCommandLineOption(seedName,
+                           u"Con --tablero-nuevo: la semilla, un número entero de 0 a\n"
+                           "4294967295. La misma semilla con el mismo historial da el\n"
+                           "mismo tablero; sin ella, se toma del reloj."_s,
+                           u"N"_s),
+        QCommandLineOption(saveName,
+                           u"Con --tablero-nuevo: guarda el tablero en ARCHIVO, en el\n"
+                           "formato de nivel1.txt (Windows-1252, una palabra por línea),\n"
+                           "en lugar de escribir sus palabras."_s,
+                           u"ARCHIVO"_s),
         QCommandLineOption({u"h"_s, helpName}, u"Muestra esta ayuda."_s),
     };
 }
@@ -105,18 +135,20 @@ bool isMisspeltOption(const QString &argument)
     if (argument == u"--"_s)
         return true;
     const QString name = optionName(argument);
-    if (name == classViewName)
-        return argument != classViewOption && !argument.startsWith(classViewOption + u'=');
+    if (valueOptions.contains(u"--"_s + name))
+        return argument != u"--"_s + name && !argument.startsWith(u"--"_s + name + u'=');
+    if (name == newBoardName)
+        return argument != newBoardOption;
     return name == explainName || name == helpName || name == u"h"_s;
 }
 
-// Whether the argument is an option whose value is the next argument. A folder never begins
+// Whether the argument is an option whose value is the next argument. A value never begins
 // with "--": "--clase --explicar" lacks its folder rather than taking the option for one.
 bool takesNext(const QString &argument, const QString &next)
 {
     if (argument.contains(u'='))
         return false;
-    if (argument == classViewOption)
+    if (valueOptions.contains(argument))
         return !next.startsWith(u"--"_s);
     return toolkitOptionsWithValue.contains(optionName(argument));
 }
@@ -134,7 +166,7 @@ QString unknownOption(const QString &argument)
 {
     QString error = u"tildora: opción desconocida: «%1»."_s.arg(argument);
     if (argument.size() > 3 && argument.startsWith(u"--"_s)) {
-        for (const QString &known : {explainOption, classViewOption, helpOptions.first()}) {
+        for (const QString &known : {explainOption, classViewOption, newBoardOption, seedOption, saveOption, helpOptions.first()}) {
             if (known.startsWith(argument) || argument.startsWith(known))
                 return error + u" ¿Querías decir «%1»?"_s.arg(known);
         }
@@ -181,6 +213,9 @@ Options readOptions(const QStringList &arguments)
                 fault(ClassCommandLine::missingFolderMessage());
                 continue;
             }
+        } else if ((argument == seedOption || argument == saveOption) && !hasNext) {
+            fault(u"tildora: falta el valor de «%1»."_s.arg(argument));
+            continue;
         } else if (!hasNext && takesNext(argument, QString())) {
             // A toolkit option left without its value is the toolkit's to judge.
             continue;
@@ -239,13 +274,41 @@ Request parse(const QStringList &arguments)
         request.folderArgument = joined ? options.classView : options.classView + 1;
         request.folderStart = joined ? classViewOption.size() + 1 : 0;
     }
-    if (options.end < 0)
-        return request;
-    if (arguments.at(options.end) != explainOption) {
+    if (options.end >= 0 && arguments.at(options.end) != explainOption) {
         request = Request();
         request.action = Request::Action::Help;
         return request;
     }
+    if (parser.isSet(newBoardName)) {
+        if (request.action == Request::Action::ClassView)
+            return refused(u"tildora: «--clase» y «--tablero-nuevo» no van juntas."_s);
+        if (options.end >= 0)
+            return refused(u"tildora: «--tablero-nuevo» y «--explicar» no van juntas."_s);
+        request.action = Request::Action::NewBoard;
+        for (const QString &name : {seedName, saveName})
+            if (parser.values(name).size() > 1)
+                return refused(u"tildora: «--%1» solo se puede dar una vez."_s.arg(name));
+        if (parser.isSet(seedName)) {
+            const QString seed = parser.value(seedName);
+            // Digits only: the number reader would also take "+5" or " 5".
+            const bool digits =
+                !seed.isEmpty() && std::all_of(seed.cbegin(), seed.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+            bool ok = false;
+            const uint value = seed.toUInt(&ok, 10);
+            if (!digits || !ok)
+                return refused(u"tildora: la semilla tiene que ser un número entero de 0 a 4294967295, no «%1»."_s.arg(seed));
+            request.seed = value;
+        }
+        request.boardFile = parser.value(saveName);
+        if (parser.isSet(saveName) && request.boardFile.isEmpty())
+            return refused(u"tildora: falta el valor de «--guardar»."_s);
+        return request;
+    }
+    for (const QString &name : {seedName, saveName})
+        if (parser.isSet(name))
+            return refused(u"tildora: «--%1» solo va con «--tablero-nuevo»."_s.arg(name));
+    if (options.end < 0)
+        return request;
     if (request.action == Request::Action::ClassView)
         return refused(u"tildora: «--clase» y «--explicar» no van juntas."_s);
     request.action = Request::Action::Explain;
@@ -267,16 +330,19 @@ QString helpText()
 {
     const QList<QCommandLineOption> options = programOptions();
     QString usage = u"Uso: tildora"_s;
+    // The new board's options make a command of their own, on a second line.
+    QString boardUsage = u"\n     tildora "_s + newBoardOption;
     QString described;
     for (const QCommandLineOption &option : options) {
+        const bool forBoard = option.names().contains(seedName) || option.names().contains(saveName);
         if (!option.valueName().isEmpty())
-            usage += u" ["_s + shownSyntax(option) + u']';
+            (forBoard ? boardUsage : usage) += u" ["_s + shownSyntax(option) + u']';
         // The descriptions' lines continue under their first.
         QString description = option.description();
         description.replace(u'\n', u'\n' + QString(23, u' '));
         described += u"  "_s + shownSyntax(option).leftJustified(21) + description + u'\n';
     }
-    return usage + u"\n\nSin opciones, abre la ventana de práctica de la acentuación.\n\n"_s + described
+    return usage + boardUsage + u"\n\nSin opciones, abre la ventana de práctica de la acentuación.\n\n"_s + described
         + u"\n"
           "En un adverbio en -mente con tilde (fácilmente), la posición de la sílaba tónica y\n"
           "la clase son las del adjetivo, que conserva su tilde: se cuentan desde el final\n"
@@ -318,7 +384,35 @@ bool finishOutput(bool written)
 
 QString usage()
 {
-    return CommandLine::helpText().section(u'\n', 0, 0) + u"\nPrueba «tildora --help».\n"_s;
+    return CommandLine::helpText().section(u'\n', 0, 1) + u"\nPrueba «tildora --help».\n"_s;
+}
+
+// A new board printed (one word a line, then the rules it practises and its seed) or saved as
+// a board file. Aimed at the history of the user running it, as the window's command is.
+int runNewBoard(const CommandLine::Request &request)
+{
+    // The history's place is named after the program, which no application object names yet.
+    QCoreApplication::setApplicationName(QStringLiteral("Tildora"));
+    const QString historyPath = ScoreHistory::defaultPath();
+    const ScoreHistory::Contents history = ScoreHistory::read(historyPath);
+    if (history.problem != ScoreHistory::Problem::None)
+        write(stderr, QStringLiteral("tildora: %1 El tablero no tiene en cuenta tus fallos.\n")
+                          .arg(ScoreHistory::problemText(history.problem, historyPath)));
+    const std::uint32_t seed = request.seed.value_or(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
+    const NewBoard board = BoardMaker(Lexicon::shared()).make(seed, BoardMaker::historyMisses(history.records));
+    if (board.words.isEmpty()) {
+        write(stderr, QStringLiteral("tildora: no se puede hacer un tablero nuevo: la lista de palabras del programa está vacía.\n"));
+        return 1;
+    }
+    const QString about = board.practiceLine + QStringLiteral("\nSemilla: %1.\n").arg(seed);
+    if (request.boardFile.isEmpty())
+        return finishOutput(write(stdout, board.words.join(u'\n') + u"\n\n"_s + about)) ? 0 : 1;
+    const TextFile::SaveStatus saved = TextFile::trySaveBytes(request.boardFile, board.fileBytes());
+    if (saved != TextFile::SaveStatus::Ok) {
+        write(stderr, QStringLiteral("tildora: ") + TextFile::saveErrorMessage(request.boardFile, saved) + u'\n');
+        return 1;
+    }
+    return finishOutput(write(stdout, about)) ? 0 : 1;
 }
 
 } // namespace
@@ -335,6 +429,8 @@ std::optional<int> runCommandLine(const CommandLine::Request &request)
         return 2;
     case Action::Help:
         return finishOutput(write(stdout, CommandLine::helpText())) ? 0 : 1;
+    case Action::NewBoard:
+        return runNewBoard(request);
     case Action::Explain:
         break;
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 
 namespace CommandLine {
@@ -14,6 +15,7 @@ struct Request {
         PracticeWindow, // no option: the program as the student knows it
         ClassView,      // --clase CARPETA
         Explain,        // --explicar PALABRA…
+        NewBoard,       // --tablero-nuevo [--semilla N] [--guardar ARCHIVO]
         Help,           // --help or -h
         Refused,        // an option or argument the program does not know, or one left incomplete
     };
@@ -25,6 +27,9 @@ struct Request {
     // it the folder starts, so that its bytes can be taken as the system gave them.
     qsizetype folderArgument = -1;
     qsizetype folderStart = 0;
+    // For NewBoard: the seed given, and the board file to write instead of printing the board.
+    std::optional<std::uint32_t> seed;
+    QString boardFile;
     // For Refused: the Spanish message, without the usage.
     QString error;
 };
@@ -43,6 +48,7 @@ QString helpText();
 
 } // namespace CommandLine
 
-// Handles a command line that needs no display (--explicar, --help, or one that is refused)
+// Handles a command line that needs no display (--explicar, --tablero-nuevo, --help, or one
+// that is refused)
 // and gives the exit status; gives nothing when a window is to be opened.
 std::optional<int> runCommandLine(const CommandLine::Request &request);

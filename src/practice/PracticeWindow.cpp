@@ -3,6 +3,7 @@
 
 #include "editor/PhraseEditor.h"
 #include "exercises/ExerciseScores.h"
+#include "exercises/Lexicon.h"
 #include "editor/AboutWindow.h"
 #include "help/ExercisesWindow.h"
 #include "practice/StudentDataDialog.h"
@@ -12,6 +13,7 @@
 #include "platform/ResultsFilePath.h"
 #include "platform/ResultsMail.h"
 #include "platform/SystemBeep.h"
+#include "results/ScoreHistory.h"
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -24,6 +26,7 @@
 #include "widgets/LCDControl.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -268,6 +271,11 @@ void PracticeWindow::createMenus()
     archivo->setObjectName(QStringLiteral("Archivo1"));
     m_openBoardAction = archivo->addAction(QStringLiteral("&Abrir"), this, ErrorGuard::guarded(this, &PracticeWindow::openBoard));
     m_openBoardAction->setObjectName(QStringLiteral("Abrir1"));
+    m_newBoardAction = archivo->addAction(QStringLiteral("Tablero &nuevo"), this, ErrorGuard::guarded(this, &PracticeWindow::newBoardFromClock));
+    m_newBoardAction->setObjectName(QStringLiteral("TableroNuevo1"));
+    m_newBoardAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_saveBoardAction = archivo->addAction(QStringLiteral("Guardar &tablero…"), this, ErrorGuard::guarded(this, &PracticeWindow::saveBoard));
+    m_saveBoardAction->setObjectName(QStringLiteral("GuardarTablero1"));
     m_quitAction = archivo->addAction(QStringLiteral("&Salir"), this, ErrorGuard::guarded(this, &PracticeWindow::confirmQuit));
     m_quitAction->setObjectName(QStringLiteral("Salir1"));
 
@@ -360,7 +368,19 @@ void PracticeWindow::openBoard()
     // Read and checked first: a file that cannot be read, or is no board, leaves the board as
     // it was.
     const QString fileName = QDir::toNativeSeparators(chosen.path);
-    m_board.load(RichTextFile::readText(chosen.path), fileName);
+    showBoard(RichTextFile::readText(chosen.path), fileName);
+    // The rules a made board practised say nothing of a board file.
+    if (m_boardSeed)
+        showExplanation(QString());
+    m_boardSeed.reset();
+    showShortBoardNotice(fileName);
+}
+
+void PracticeWindow::showBoard(const QString &text, const QString &fileName)
+{
+    m_board.load(text, fileName);
+    m_ruleMisses.clear();
+    m_recordedMisses.clear();
     m_lastLeft = 0;
     {
         // A selector the student was in is left for the new board without being judged.
@@ -384,7 +404,71 @@ void PracticeWindow::openBoard()
     }
     if (m_completionBanner)
         m_completionBanner->hide();
-    showShortBoardNotice(fileName);
+}
+
+void PracticeWindow::newBoardFromClock()
+{
+    newBoard(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void PracticeWindow::newBoard(std::uint32_t seed)
+{
+    // Aimed at every miss the student has made: those of the sessions in the history and
+    // those of the board on view not yet in it. A history that cannot be read only leaves the
+    // board aimed at this board's misses.
+    RuleMisses misses = BoardMaker::historyMisses(ScoreHistory::read(ScoreHistory::defaultPath()).records);
+    const RuleMisses unrecorded = unrecordedMisses();
+    for (auto miss = unrecorded.cbegin(); miss != unrecorded.cend(); ++miss)
+        misses[miss.key()] += miss.value();
+    const NewBoard board = BoardMaker(Lexicon::shared()).make(seed, misses);
+    if (board.words.isEmpty())
+        throw AppError(QStringLiteral("No se puede hacer un tablero nuevo: la lista de palabras del programa está vacía."));
+    showBoard(board.fileText(), QStringLiteral("tablero nuevo"));
+    m_boardSeed = seed;
+    showExplanation(board.practiceLine);
+}
+
+void PracticeWindow::saveBoard()
+{
+    QStringList words;
+    for (int line = 1; line <= m_board.wordCount(); ++line)
+        words << m_board.wordAt(line);
+    if (words.isEmpty()) {
+        DialogService::instance().message(this, QStringLiteral("No hay ningún tablero que guardar."),
+                                          QStringLiteral("Guardar tablero"), MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Guardar tablero");
+    request.initialFolder = QDir::currentPath();
+    request.filter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
+    request.defaultExtension = QStringLiteral("txt");
+    request.fileName = m_boardSeed ? QStringLiteral("tablero-%1.txt").arg(*m_boardSeed) : QStringLiteral("tablero.txt");
+    request.mustExist = false;
+    const FileDialogResult chosen = DialogService::instance().saveFile(this, request);
+    if (!chosen.accepted)
+        return;
+    const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
+    // Windows-1252 like the shipped boards; a word from a rich-text board with a letter that
+    // code page lacks keeps it, in UTF-8, which the board reads as well.
+    const TextFile::SaveStatus saved =
+        TextFile::trySaveBytes(path, TextFile::encodeKeepingEveryLetter(TextFile::joinCrLf(words)));
+    if (saved != TextFile::SaveStatus::Ok)
+        throw AppError(TextFile::saveErrorMessage(path, saved));
+    showExplanation(QStringLiteral("Tablero guardado en %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void PracticeWindow::showExplanation(const QString &text)
+{
+    // The window keeps its size: a line longer than the status bar ends in "…", and the whole
+    // of it is in the tip and told to a screen reader (the rules a new board practises may
+    // run past the edge).
+    const int room = m_explanation->contentsRect().width();
+    const QString shown = room > 0 ? m_explanation->fontMetrics().elidedText(text, Qt::ElideRight, room) : text;
+    m_explanation->setText(shown);
+    const QString whole = shown == text ? QString() : text;
+    m_explanation->setToolTip(whole);
+    m_explanation->setAccessibleDescription(whole);
 }
 
 void PracticeWindow::setBoardWord(BoolComboBox *box, const QString &word)
@@ -530,13 +614,15 @@ void PracticeWindow::selectorLeft(BoolComboBox *sender)
     showHitPercent();
 
     const QString missed = sender->Caption();
+    if (const std::optional<BoardRule> rule = BoardRules::of(missed))
+        ++m_ruleMisses[*rule];
     // The new word starts on its form without accent, whatever was chosen in the old one.
     sender->SetValue(bFalse);
     setBoardWord(sender, replacement);
     sender->IsRight = false;
     sender->setColor(Colors::clWindow);
     describeSelector(m_lastLeft);
-    m_explanation->setText(WordExplanation::ofMissedWord(missed));
+    showExplanation(WordExplanation::ofMissedWord(missed));
 }
 
 void PracticeWindow::showHitPercent()
@@ -774,12 +860,24 @@ void PracticeWindow::saveResultsPdf()
     if (path.isEmpty())
         return;
     recordHistory(figures);
-    m_explanation->setText(QStringLiteral("Resultados guardados en %1").arg(QDir::toNativeSeparators(path)));
+    showExplanation(QStringLiteral("Resultados guardados en %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void PracticeWindow::recordHistory(const ResultsSummary::Figures &figures)
 {
-    ReportCommands::recordHistory(this, figures);
+    // A board may be saved and later sent with more misses: each record holds only the misses
+    // since the board's last one, or a new board, which sums the history, would count the
+    // first ones twice.
+    if (ReportCommands::recordHistory(this, figures, BoardMaker::keyedMisses(unrecordedMisses())))
+        m_recordedMisses = m_ruleMisses;
+}
+
+RuleMisses PracticeWindow::unrecordedMisses() const
+{
+    RuleMisses misses = m_ruleMisses;
+    for (auto recorded = m_recordedMisses.cbegin(); recorded != m_recordedMisses.cend(); ++recorded)
+        misses[recorded.key()] -= recorded.value();
+    return misses;
 }
 
 void PracticeWindow::showProgress()

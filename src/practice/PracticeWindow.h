@@ -3,13 +3,16 @@
 #pragma once
 
 #include "exercises/BoardExercise.h"
+#include "exercises/BoardMaker.h"
 #include "results/ResultsSummary.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -51,6 +54,10 @@ public:
 
     void setNeighbours(Neighbours neighbours) { m_neighbours = std::move(neighbours); }
 
+    // The misses of the board on view by the rule of each missed word; they go into the
+    // history with the session.
+    const RuleMisses &ruleMisses() const { return m_ruleMisses; }
+
     // The run's counts and percentages: the board writes its own, the strip reads all four.
     ExerciseScores &scores() const { return m_scores; }
 
@@ -74,6 +81,13 @@ public:
     // menus give them.
     // "Abrir": a board file the student chooses.
     void openBoard();
+    // "Tablero nuevo": a board made from the seed and aimed at the rules the student's history
+    // misses most, loaded as an opened board is; the line under the board says which rules it
+    // practises until a miss explains itself there.
+    void newBoard(std::uint32_t seed);
+    // "Guardar tablero": the board's words, replacements included, as a board file the student
+    // chooses (Windows-1252, one word a line, as the shipped boards).
+    void saveBoard();
     // "Enviar resultados": the results file written, recorded in the history and mailed.
     void sendResults();
     // "Guardar PDF": the results as a PDF page, recorded in the history.
@@ -97,6 +111,11 @@ private:
 
     // The handlers of the window, its controls and its mail.
     void loadStartingBoard();
+    // The board file's text on the selectors, its counters afresh; a text that is no board
+    // throws and leaves the board as it was.
+    void showBoard(const QString &text, const QString &fileName);
+    // "Tablero nuevo" from the menu: a seed from the clock.
+    void newBoardFromClock();
     void returnFocusOnActivation();
     void confirmQuit();
     void showExercises();
@@ -116,6 +135,10 @@ private:
 
     // One dated record in the progress history; a failure is told, the results stay saved.
     void recordHistory(const ResultsSummary::Figures &figures);
+    // The board's misses not yet in the history.
+    RuleMisses unrecordedMisses() const;
+    // The line under the board.
+    void showExplanation(const QString &text);
     // A selector takes a board word; a selector without one cannot be played.
     void setBoardWord(BoolComboBox *box, const QString &word);
     // The hit percentage after either count changed, and the strip with it.
@@ -144,6 +167,11 @@ private:
     std::unique_ptr<ExerciseScores> m_ownScores;
     ExerciseScores &m_scores;
     BoardExercise m_board;
+    RuleMisses m_ruleMisses;
+    // Those of m_ruleMisses already in the history.
+    RuleMisses m_recordedMisses;
+    // The seed of a board made here, for the name it is saved under; none for a board file.
+    std::optional<std::uint32_t> m_boardSeed;
     Neighbours m_neighbours;
 
     QFrame *m_toolBar = nullptr;
@@ -172,6 +200,8 @@ private:
     ResultsMail *m_mail = nullptr;
 
     QAction *m_openBoardAction = nullptr;
+    QAction *m_newBoardAction = nullptr;
+    QAction *m_saveBoardAction = nullptr;
     QAction *m_quitAction = nullptr;
     QAction *m_studentDataAction = nullptr;
     QAction *m_editPhrasesAction = nullptr;

@@ -66,14 +66,15 @@ QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, ScoreSt
     return path;
 }
 
-void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures)
+bool recordHistory(QWidget *parent, const ResultsSummary::Figures &figures, const QMap<QString, int> &misses)
 {
     const QString path = ScoreHistory::defaultPath();
     ScoreHistory::Problem problem = ScoreHistory::Problem::None;
-    const ScoreHistory::AppendStatus status =
-        ScoreHistory::append(path, ScoreHistory::fromFigures(figures, QDateTime::currentDateTime()), &problem);
+    ScoreHistory::Record record = ScoreHistory::fromFigures(figures, QDateTime::currentDateTime());
+    record.misses = misses;
+    const ScoreHistory::AppendStatus status = ScoreHistory::append(path, record, &problem);
     if (status == ScoreHistory::AppendStatus::Ok || status == ScoreHistory::AppendStatus::AlreadyRecorded)
-        return;
+        return true;
     const QString why = status == ScoreHistory::AppendStatus::Refused ? ScoreHistory::problemText(problem, path)
                                                                       : QDir::toNativeSeparators(path);
     DialogService::instance().message(
@@ -82,6 +83,7 @@ void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures)
                        "Los resultados sí están guardados; el historial anterior sigue como estaba.")
             .arg(why),
         QStringLiteral("Progreso"), MessageIcon::Warning, MessageButtons::Ok);
+    return false;
 }
 
 void showProgress(QWidget *parent)

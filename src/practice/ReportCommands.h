@@ -4,6 +4,7 @@
 
 #include "results/ResultsSummary.h"
 
+#include <QMap>
 #include <QRect>
 
 class QLabel;
@@ -17,9 +18,10 @@ namespace ReportCommands {
 // nothing when the student cancelled.
 QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, ScoreStrip &strip);
 
-// Appends one dated record to the progress history, unless its figures are those of the last
-// record; a failure, or a history refused, is told in a warning box saying why.
-void recordHistory(QWidget *parent, const ResultsSummary::Figures &figures);
+// Appends one dated record, with the board's misses by rule, to the progress history, unless
+// its figures are those of the last record; a failure, or a history refused, is told in a
+// warning box saying why. True when the history holds the session (added now or before).
+bool recordHistory(QWidget *parent, const ResultsSummary::Figures &figures, const QMap<QString, int> &misses);
 
 // The "Progreso" window, one per parent, with the history read afresh.
 void showProgress(QWidget *parent);

@@ -18,6 +18,8 @@ namespace {
 
 const QString dateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 constexpr int fieldCount = 8;
+// The misses by rule follow the eight scores when there are any.
+constexpr int fieldCountWithMisses = 9;
 
 // "yyyy-MM-dd HH:mm:ss" read by hand: the general date parser costs more than the rest of a
 // line, and a history may hold thousands of them. The time is the zone's wall-clock time, as
@@ -47,6 +49,29 @@ bool readScore(const QString &text, int &score)
     bool ok = false;
     score = text.trimmed().toInt(&ok);
     return ok && score >= 0 && score <= 100;
+}
+
+// "hiato=2 aguda-con-tilde=1": keys of lowercase ASCII letters, digits and hyphens, each with a
+// positive count, at most once. An empty field is a session without misses. Keys are not
+// checked against the rules the program knows: a later program may know more, and its lines
+// must still read.
+bool readMisses(const QString &text, QMap<QString, int> &misses)
+{
+    for (const QString &pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const qsizetype equals = pair.indexOf(QLatin1Char('='));
+        const QString key = pair.left(equals);
+        if (equals <= 0 || misses.contains(key))
+            return false;
+        for (const QChar c : key)
+            if (!(c.isDigit() || c == QLatin1Char('-') || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))))
+                return false;
+        bool ok = false;
+        const int count = pair.mid(equals + 1).toInt(&ok);
+        if (!ok || count <= 0)
+            return false;
+        misses.insert(key, count);
+    }
+    return true;
 }
 
 // A text field as it will be written back: half of a UTF-16 pair (a file saved as "Unicode"
@@ -177,6 +202,12 @@ QByteArray line(const Record &record)
     QStringList fields = {record.when.toString(dateFormat), CsvField::cell(record.name), CsvField::cell(record.group)};
     for (int score : {record.board, record.examples, record.phrases, record.questions, record.total})
         fields << QString::number(score);
+    QStringList misses;
+    for (auto miss = record.misses.cbegin(); miss != record.misses.cend(); ++miss)
+        if (miss.value() > 0)
+            misses << miss.key() + QLatin1Char('=') + QString::number(miss.value());
+    if (!misses.isEmpty())
+        fields << misses.join(QLatin1Char(' '));
     return fields.join(QLatin1Char(';')).toUtf8();
 }
 
@@ -238,14 +269,15 @@ Contents parse(const QByteArray &bytes)
             continue;
         const QStringList fields = splitLine(lineText);
         Record record;
-        bool ok = fields.size() == fieldCount;
+        bool ok = fields.size() == fieldCount || fields.size() == fieldCountWithMisses;
         if (ok) {
             record.when = readDate(fields.at(0), zone);
             record.name = wholeCharacters(CsvField::text(fields.at(1)));
             record.group = wholeCharacters(CsvField::text(fields.at(2)));
             ok = record.when.isValid() && readScore(fields.at(3), record.board) && readScore(fields.at(4), record.examples)
                 && readScore(fields.at(5), record.phrases) && readScore(fields.at(6), record.questions)
-                && readScore(fields.at(7), record.total);
+                && readScore(fields.at(7), record.total)
+                && (fields.size() == fieldCount || readMisses(fields.at(8), record.misses));
         }
         if (ok)
             contents.records << record;
@@ -284,7 +316,7 @@ AppendStatus append(const QString &path, const Record &record, Problem *problem)
     if (found != Problem::None)
         return AppendStatus::Refused;
     const Contents old = parse(bytes);
-    if (!old.records.isEmpty() && sameFigures(old.records.constLast(), record))
+    if (!old.records.isEmpty() && sameFigures(old.records.constLast(), record) && record.misses.isEmpty())
         return AppendStatus::AlreadyRecorded;
 
     QByteArray newLine = line(record);

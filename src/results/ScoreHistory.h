@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,10 @@ namespace ScoreHistory {
 
 struct Record : StudentScores {
     QDateTime when;
+    // The board's misses by the rule of the missed word, each rule under its file key
+    // ("hiato", "aguda-con-tilde"); empty for a session without any, and in lines written
+    // before they were kept.
+    QMap<QString, int> misses = {};
 };
 
 // Why a history file cannot be used at all (a damaged line is no such reason: it is skipped).
@@ -54,6 +59,9 @@ QByteArray header();
 Record fromFigures(const ResultsSummary::Figures &figures, const QDateTime &when);
 
 // One record as a CSV line (fields separated by ";", quoted when they need it), no line break.
+// The eight fields the header names come first, as they always have; a session with board
+// misses adds a ninth, "hiato=2 aguda-con-tilde=1", so that a reader of the eight fields reads
+// on as before.
 QByteArray line(const Record &record);
 
 // The fields of one CSV line; quoted fields may hold ";" and doubled quotes.
@@ -61,8 +69,8 @@ QStringList splitLine(const QString &line);
 
 // The text as the program's text files are read: UTF-8 as the program writes it, or
 // Windows-1252 as a spreadsheet or an editor may save it by hand. The header line is skipped.
-// A line whose fields do not make a record (wrong count, bad date, a score outside 0 ... 100)
-// is skipped and counted.
+// A line whose fields do not make a record (wrong count, bad date, a score outside 0 ... 100,
+// a ninth field that is not "key=count ...") is skipped and counted.
 Contents parse(const QByteArray &bytes);
 
 // Whether the first line of the bytes is this file's header.
@@ -78,8 +86,10 @@ bool sameFigures(const StudentScores &a, const StudentScores &b);
 // Adds the record at the end of the file, creating it (and its folder) with the header when
 // needed. The whole file is written anew through a save file, so a failed write loses no
 // earlier record. A file that cannot be read, or is a link or no history, is refused and left
-// alone (why in *problem). A record with the same figures as the last one is not added again:
-// saving and then sending the same results is one session.
+// alone (why in *problem). A record with the same figures as the last one and no misses of its
+// own is not added again: saving and then sending the same results is one session. Misses
+// make it a record of its own even with the same figures (a miss before the first hit leaves
+// the board's percentage at 0), or they would be lost.
 enum class AppendStatus { Ok, AlreadyRecorded, Refused, CannotWrite };
 AppendStatus append(const QString &path, const Record &record, Problem *problem = nullptr);
 
