@@ -119,6 +119,11 @@ void ClassificationExercise::useKey(const GroupItems &key)
     m_loadedKey = key;
 }
 
+void ClassificationExercise::useStartingKey()
+{
+    m_loadedKey.reset();
+}
+
 const QStringList &ClassificationExercise::keyOf(int group) const
 {
     Q_ASSERT(group >= 0 && group < groupCount);

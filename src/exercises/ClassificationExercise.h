@@ -63,6 +63,9 @@ public:
     // matched whole: an item counts, or refuses a move, only when it is the word itself, so
     // that "amor" is not found inside "amoroso".
     void useKey(const GroupItems &key);
+    // Back to the sixty words' key.
+    void useStartingKey();
+    bool hasLoadedKey() const { return m_loadedKey.has_value(); }
     // What count() does, under the key in use.
     int hits(int group, const QStringList &items) const;
     // A group's size and the number of words, under the key in use.
