@@ -4,10 +4,15 @@
 #include "help/ExercisesWindow.h"
 
 #include "ExercisesWindowParts.h"
+#include "FileFixtures.h"
+#include "ScriptedDialogs.h"
+#include "TemporaryWorkingFolder.h"
 #include "exercises/ExerciseScores.h"
+#include "spanish/SpellingDictionary.h"
 #include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -401,6 +406,118 @@ private slots:
         key(page.groupList(Exercise::Hiatos), Qt::Key_Delete);
         QCOMPARE(items(words()), Exercise::startingWords());
         QCOMPARE(words()->item(picked())->text(), u"pelea"_s);
+    }
+
+    // A word list opened from the page replaces the sixty words; what cannot be used changes
+    // nothing and says why, naming the file.
+    void loadsAWordList_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: the dialog is cancelled
+        QTest::addColumn<bool>("wordsPlaced");
+        QTest::addColumn<int>("answer"); // to "words already placed": -1 none asked
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("message"); // how the one message begins, empty: none
+        const QStringList sixty = Exercise::startingWords();
+        QTest::addRow("text, some left out")
+            << QByteArray("ratón\r\n  amor \n\nsol\namoroso\nc\xc3\xa1saa\n") << false << -1
+            << QStringList{u"amor"_s, u"amoroso"_s, u"ratón"_s}
+            << u"De %1 se han cargado 3 palabras; se han dejado fuera 2 palabras:\n«sol»: es monosílaba"_s;
+        QTest::addRow("RTF, all taken") << QByteArray("{\\rtf1\\ansi cami\\'f3n\\par poeta\\par}") << false << -1
+                                        << QStringList{u"camión"_s, u"poeta"_s} << QString();
+        QByteArray tooMany;
+        for (int i = 0; i <= 200; ++i)
+            tooMany += "amor\n";
+        QTest::addRow("201 words") << tooMany << false << -1 << sixty
+                                   << u"El archivo %1 tiene 201 palabras y una lista puede tener hasta 200: no se ha cargado ninguna."_s;
+        QTest::addRow("no word fits") << QByteArray("sol\npor qué\n") << false << -1 << sixty
+                                      << u"El archivo %1 no tiene ninguna palabra que se pueda clasificar"_s;
+        QTest::addRow("cancelled") << QByteArray() << false << -1 << sixty << QString();
+        QTest::addRow("words placed, answered no") << QByteArray("poeta\n") << true << int(MessageAnswer::No)
+                                                   << sixty.mid(1) << QString();
+        QTest::addRow("words placed, answered yes") << QByteArray("poeta\n") << true << int(MessageAnswer::Yes)
+                                                    << QStringList{u"poeta"_s} << QString();
+    }
+    void loadsAWordList()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, wordsPlaced);
+        QFETCH(int, answer);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, message);
+        if (!SpellingDictionary::shared().isAvailable())
+            QSKIP(qPrintable(SpellingDictionary::shared().unavailableText()));
+        TemporaryWorkingFolder folder;
+        const QString path = folder.filePath(u"lista.txt"_s);
+        ScriptedDialogs dialogs;
+        if (wordsPlaced) {
+            pickByKeyboard(u"acercáis"_s);
+            QTest::keyClick(words(), Qt::Key_4);
+        }
+        if (file.isEmpty()) {
+            dialogs.queueCancel();
+        } else {
+            writeFile(path, file);
+            dialogs.queueFile(path);
+        }
+        if (answer >= 0)
+            dialogs.queueAnswer(MessageAnswer(answer));
+        // The keyboard's way in: Ctrl+O on the page.
+        words()->setFocus();
+        QTest::keyClick(words(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(dialogs.openRequests.size(), 1);
+        QCOMPARE(items(words()), listed);
+        QStringList shown;
+        for (const ShownMessage &box : dialogs.messages) {
+            if (box.buttons != MessageButtons::YesNo)
+                shown << box.text;
+        }
+        QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(shown.first().startsWith(message.arg(path)), qPrintable(shown.first()));
+        QCOMPARE(m_page->groupList(Exercise::Diptongos)->count(), wordsPlaced && answer != int(MessageAnswer::Yes) ? 1 : 0);
+    }
+
+    // A loaded list plays as the sixty do, by its own key and matching its words whole; the
+    // sixty come back when asked for.
+    void playsTheLoadedList()
+    {
+        if (!SpellingDictionary::shared().isAvailable())
+            QSKIP(qPrintable(SpellingDictionary::shared().unavailableText()));
+        TemporaryWorkingFolder folder;
+        const QString path = folder.filePath(u"lista.txt"_s);
+        writeFile(path, "amor\namoroso\nrat\xc3\xb3n\npoeta\n");
+        ScriptedDialogs dialogs;
+        dialogs.queueFile(path);
+        m_page->openWordList();
+        QVERIFY(dialogs.messages.isEmpty());
+
+        // amoroso among the agudas is no hit for amor there, and says why it is wrong.
+        for (const auto &[word, group] : {std::pair{u"amor"_s, 1}, {u"amoroso"_s, 1}, {u"poeta"_s, 5}, {u"ratón"_s, 1}}) {
+            pickByKeyboard(word);
+            QTest::keyClick(words(), Qt::Key(Qt::Key_0 + group));
+        }
+        QCOMPARE(words()->count(), 0);
+        QCOMPARE(m_page->groupList(Exercise::Agudas)->item(1)->toolTip(), u"amoroso: a-mo-ro-so, es llana y no tiene diptongo, hiato ni triptongo"_s);
+        m_window->refreshFigures();
+        QCOMPARE(counter(Exercise::Agudas)->text(), u"2"_s);
+        QCOMPARE(counterColor(Exercise::Agudas), QColor(0, 255, 0));
+        QCOMPARE(counterColor(Exercise::Llanas), QColor(128, 0, 0));
+        QCOMPARE(counter(Exercise::Hiatos)->text(), u"1"_s);
+        checkFigures(u"3"_s, u"4"_s, u"75"_s);
+
+        // Back to the sixty, after saying yes to losing the placed words.
+        QAction *restore = nullptr;
+        for (QAction *action : words()->actions())
+            if (action->text() == u"Volver a las sesenta palabras"_s)
+                restore = action;
+        QVERIFY(restore && restore->isEnabled());
+        dialogs.queueAnswer(MessageAnswer::Yes);
+        restore->trigger();
+        QCOMPARE(items(words()), Exercise::startingWords());
+        QVERIFY(!restore->isEnabled());
+        QCOMPARE(m_page->groupList(Exercise::Agudas)->count(), 0);
+        QCOMPARE(counter(Exercise::Agudas)->text(), u"0"_s);
+        QCOMPARE(m_window->scores().counts().exampleAttempts, 4);
     }
 
     // An idle tick repaints nothing; a tick that changes a figure repaints it.

@@ -95,7 +95,7 @@ ClassificationExercise::MoveResult ClassificationExercise::move(const QString &w
     if (m_scores.exampleAttempts < INT_MAX)
         ++m_scores.exampleAttempts;
     for (const QString &item : groupItems) {
-        if (item.contains(word))
+        if (matches(item, word))
             return MoveResult::Refused;
     }
     return MoveResult::Moved;
@@ -114,9 +114,51 @@ int ClassificationExercise::count(int group, const QStringList &items)
     return found;
 }
 
-TColor ClassificationExercise::counterColor(int group, int count)
+void ClassificationExercise::useKey(const GroupItems &key)
 {
-    return count == groupSize(group) ? Colors::clLime : Colors::clMaroon;
+    m_loadedKey = key;
+}
+
+void ClassificationExercise::useStartingKey()
+{
+    m_loadedKey.reset();
+}
+
+const QStringList &ClassificationExercise::keyOf(int group) const
+{
+    Q_ASSERT(group >= 0 && group < groupCount);
+    return m_loadedKey ? (*m_loadedKey)[std::size_t(group)] : keyWords(group);
+}
+
+bool ClassificationExercise::matches(const QString &item, const QString &keyWord) const
+{
+    return m_loadedKey ? item == keyWord : item.contains(keyWord);
+}
+
+int ClassificationExercise::hits(int group, const QStringList &items) const
+{
+    if (!m_loadedKey)
+        return count(group, items);
+    const QStringList &key = keyOf(group);
+    return int(std::count_if(items.cbegin(), items.cend(), [&](const QString &item) { return key.contains(item); }));
+}
+
+int ClassificationExercise::size(int group) const
+{
+    return int(keyOf(group).size());
+}
+
+int ClassificationExercise::keyWordTotal() const
+{
+    int total = 0;
+    for (int group = 0; group < groupCount; ++group)
+        total += size(group);
+    return total;
+}
+
+TColor ClassificationExercise::counterColor(int group, int count) const
+{
+    return count == size(group) ? Colors::clLime : Colors::clMaroon;
 }
 
 std::optional<int> ClassificationExercise::percent(int hits, int attempts)
@@ -126,16 +168,16 @@ std::optional<int> ClassificationExercise::percent(int hits, int attempts)
     return NumberFormat::roundHalfEven(double(hits) * 100.0 / double(attempts));
 }
 
-QString ClassificationExercise::bannerText(int hits)
+QString ClassificationExercise::bannerText(int hits) const
 {
-    return hits == wordCount ? u"¡COMPLETADO!"_s : QString();
+    return hits == keyWordTotal() ? u"¡COMPLETADO!"_s : QString();
 }
 
 ClassificationExercise::Figures ClassificationExercise::recount(const GroupItems &groups)
 {
     Figures figures;
     for (int group = 0; group < groupCount; ++group) {
-        const int found = count(group, groups[std::size_t(group)]);
+        const int found = hits(group, groups[std::size_t(group)]);
         figures.counts[std::size_t(group)] = found;
         figures.colors[std::size_t(group)] = counterColor(group, found);
         figures.hits += found;

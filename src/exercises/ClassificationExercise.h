@@ -1,5 +1,6 @@
-// The word classification without its controls: the sixty words and their answer key, the
-// order of the word list, the move rule and the recount of the six group lists.
+// The word classification without its controls: the sixty words and their answer key (or the
+// key of a loaded word list), the order of the word list, the move rule and the recount of the
+// six group lists.
 #pragma once
 
 #include "shared/Colors.h"
@@ -56,13 +57,31 @@ public:
 
     // How many of the items hold one of the group's key words (each key word found counts).
     static int count(int group, const QStringList &items);
-    static TColor counterColor(int group, int count);
     static std::optional<int> percent(int hits, int attempts);
-    static QString bannerText(int hits);
+
+    // From now on the key of a loaded word list replaces the sixty words' key. Its words are
+    // matched whole: an item counts, or refuses a move, only when it is the word itself, so
+    // that "amor" is not found inside "amoroso".
+    void useKey(const GroupItems &key);
+    // Back to the sixty words' key.
+    void useStartingKey();
+    bool hasLoadedKey() const { return m_loadedKey.has_value(); }
+    // What count() does, under the key in use.
+    int hits(int group, const QStringList &items) const;
+    // A group's size and the number of words, under the key in use.
+    int size(int group) const;
+    int keyWordTotal() const;
+    TColor counterColor(int group, int count) const;
+    QString bannerText(int hits) const;
 
     // Counts the six lists, stores the hits in exampleHits and gives everything the page shows.
     Figures recount(const GroupItems &groups);
 
 private:
+    // Whether the word, or the item, is the key word under the key in use.
+    bool matches(const QString &item, const QString &keyWord) const;
+    const QStringList &keyOf(int group) const;
+
     RunCounts &m_scores;
+    std::optional<GroupItems> m_loadedKey;
 };

@@ -3,8 +3,13 @@
 
 #include "exercises/ExerciseScores.h"
 
+#include "exercises/WordListClassifier.h"
+#include "richtext/RichTextFile.h"
+#include "shared/AppError.h"
 #include "shared/Colors.h"
+#include "shared/NumberFormat.h"
 #include "exercises/RunCounts.h"
+#include "spanish/SpellingDictionary.h"
 #include "spanish/WordExplanation.h"
 #include "ui/ErrorGuard.h"
 #include "ui/ListDragController.h"
@@ -12,6 +17,9 @@
 #include "widgets/Banner.h"
 #include "widgets/TabbedNotebook.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +30,8 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace WindowControls;
@@ -165,6 +175,7 @@ ExamplesPage::ExamplesPage(TabPage *page, Banner *banner, ExerciseScores &scores
     m_wordList->addItems(Exercise::startingWords());
     buildGroups(page);
     buildFigures(page);
+    buildListActions(page);
     connectMoves();
     connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
         if (exercise != ExerciseScores::Examples)
@@ -246,6 +257,103 @@ void ExamplesPage::buildFigures(TabPage *page)
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(false);
     m_progressBar->setAccessibleName(u"Progreso de aciertos"_s);
+}
+
+void ExamplesPage::buildListActions(TabPage *page)
+{
+    m_listDialog.title = u"Abrir lista de palabras"_s;
+    m_listDialog.filter = u"Listas de palabras (*.txt;*.rtf)|*.txt;*.rtf|Todos los archivos (*)|*"_s;
+    m_listDialog.defaultExtension = u"txt"_s;
+
+    // In the word list's context menu (the menu key reaches it too); the shortcut works anywhere
+    // on the page.
+    auto *open = new QAction(u"Abrir lista de palabras…"_s, page);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    open->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(open, &QAction::triggered, this, [this] { ErrorGuard::run([this] { openWordList(); }); });
+    m_restoreAction = new QAction(u"Volver a las sesenta palabras"_s, page);
+    m_restoreAction->setEnabled(false);
+    connect(m_restoreAction, &QAction::triggered, this, [this] { ErrorGuard::run([this] { restoreStartingWords(); }); });
+    page->addAction(open);
+    m_wordList->addActions({open, m_restoreAction});
+    m_wordList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_wordList->setAccessibleDescription(
+        u"Ctrl+O o el menú contextual: abrir una lista de palabras, una por línea, en lugar de estas."_s);
+}
+
+QStringList ExamplesPage::readWordList(const QString &path)
+{
+    const qint64 size = QFileInfo(path).size();
+    if (size > MaxListBytes)
+        throw AppError(u"El archivo %1 ocupa %2 y una lista de palabras puede ocupar hasta %3."_s.arg(
+            QDir::toNativeSeparators(path), NumberFormat::dataSize(size), NumberFormat::dataSize(MaxListBytes)));
+    QStringList lines = RichTextFile::readLines(path);
+    const int words = WordListClassifier::wordCount(lines);
+    if (words > WordListClassifier::maxWords)
+        throw AppError(u"El archivo %1 tiene %2 palabras y una lista puede tener hasta %3: no se ha cargado ninguna."_s.arg(
+            QDir::toNativeSeparators(path)).arg(words).arg(WordListClassifier::maxWords));
+    return lines;
+}
+
+void ExamplesPage::openWordList()
+{
+    if (m_listDialog.initialFolder.isEmpty())
+        m_listDialog.initialFolder = QDir::currentPath();
+    const FileDialogResult chosen = DialogService::instance().openFile(m_wordList->window(), m_listDialog);
+    if (!chosen.accepted)
+        return;
+    const QString path = DialogText::openedPath(chosen.path, m_listDialog.defaultExtension);
+    const QFileInfo file(path);
+    m_listDialog.initialFolder = file.absolutePath();
+    m_listDialog.fileName = file.fileName();
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const WordListClassifier::Result list = WordListClassifier::classify(readWordList(path), &SpellingDictionary::shared());
+    const QString leftOut = WordListClassifier::leftOutText(list, shownPath);
+    if (list.words.isEmpty())
+        throw AppError(u"El archivo %1 no tiene ninguna palabra que se pueda clasificar: la página sigue como estaba."_s.arg(shownPath)
+                       + (leftOut.isEmpty() ? QString() : u'\n' + leftOut));
+    if (!mayReplaceWords(u"¿Abrir %1 de todos modos?"_s.arg(shownPath)))
+        return;
+    m_exercise.useKey(list.key);
+    m_restoreAction->setEnabled(true);
+    showWords(list.words);
+    if (!leftOut.isEmpty())
+        DialogService::instance().message(m_wordList->window(), leftOut, u"Lista de palabras"_s, MessageIcon::Information,
+                                          MessageButtons::Ok);
+}
+
+void ExamplesPage::restoreStartingWords()
+{
+    if (!m_exercise.hasLoadedKey() || !mayReplaceWords(u"¿Volver a las sesenta palabras de todos modos?"_s))
+        return;
+    m_exercise.useStartingKey();
+    m_restoreAction->setEnabled(false);
+    showWords(Exercise::startingWords());
+}
+
+bool ExamplesPage::mayReplaceWords(const QString &question) const
+{
+    const bool placed = std::any_of(m_groupLists.cbegin(), m_groupLists.cend(), [](const QListWidget *list) { return list->count() > 0; });
+    return !placed
+        || DialogService::instance().message(m_wordList->window(),
+                                             u"Las palabras que ya has clasificado se quitarán de los grupos y sus aciertos dejarán de contar. "_s + question,
+                                             u"Confirmar"_s, MessageIcon::Question, MessageButtons::YesNo)
+        == MessageAnswer::Yes;
+}
+
+void ExamplesPage::showWords(const QStringList &words)
+{
+    for (QListWidget *list : m_groupLists)
+        list->clear();
+    {
+        const QSignalBlocker quiet(m_wordList);
+        m_wordList->clear();
+        m_wordList->addItems(words);
+    }
+    forgetPick();
+    // The counters show the new groups at once; the attempts made so far stay counted.
+    recountClassification();
+    m_wordList->setFocus(Qt::OtherFocusReason);
 }
 
 void ExamplesPage::connectMoves()
@@ -349,7 +457,7 @@ void ExamplesPage::moveInto(Group group)
     auto *placed = new QListWidgetItem(word, list);
     placed->setToolTip(word);
     // A word in a group that is not its own says why it belongs elsewhere.
-    if (Exercise::count(group, {word}) == 0) {
+    if (m_exercise.hits(group, {word}) == 0) {
         const QString why = WordExplanation::ofGroup(word);
         placed->setToolTip(why);
         placed->setData(Qt::AccessibleDescriptionRole, why);

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "exercises/ClassificationExercise.h"
+#include "ui/DialogService.h"
 
 #include <QObject>
 
 #include <array>
 
 class ExerciseScores;
+class QAction;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -20,6 +22,10 @@ class TabPage;
 // a group whose every word is in place. The keys 1 to 6 move the picked word as a click on the
 // group would, so do Enter and Space on a group list, and Delete on a group list sends its
 // marked word back, so that no step needs the mouse.
+//
+// Instead of the sixty words the page can play a word list of the teacher's (the word list's
+// context menu, or Ctrl+O anywhere on the page): the engine sorts it into the groups, and its
+// key replaces the sixty words' key until the sixty are asked for again.
 class ExamplesPage : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +36,20 @@ public:
 
     // One step of the window's timer tick.
     void recountClassification();
+
+    // What "Abrir lista de palabras…" does: a word list chosen in the open dialog, sorted by
+    // the engine, replaces the words on the page and the groups start empty; the words the
+    // engine or the dictionary cannot place are listed in a message. Throws AppError when the
+    // file cannot be used; nothing changes then.
+    void openWordList();
+    // What "Volver a las sesenta palabras" does.
+    void restoreStartingWords();
+
+    // The lines of a word-list file, RTF or plain text. Throws AppError naming the file when it
+    // cannot be read, is larger than MaxListBytes or has more words than a list may have.
+    static QStringList readWordList(const QString &path);
+    // A list of two hundred words takes a few kilobytes, even as RTF.
+    static constexpr qint64 MaxListBytes = 1024 * 1024;
 
     // A group's list, by ClassificationExercise::Group.
     QListWidget *groupList(int group) const { return m_groupLists[std::size_t(group)]; }
@@ -45,6 +65,11 @@ private:
     using Group = ClassificationExercise::Group;
 
     void buildGroups(TabPage *page);
+    void buildListActions(TabPage *page);
+    // Whether the student has words in the groups, which a new list takes away; asks first.
+    bool mayReplaceWords(const QString &question) const;
+    // The words on the page start again: all in the word list, nothing picked, the groups empty.
+    void showWords(const QStringList &words);
     void buildFigures(TabPage *page);
     void connectMoves();
     void rememberPick();
@@ -73,4 +98,6 @@ private:
     std::array<QLabel *, ClassificationExercise::groupCount> m_counters{};
     std::array<QLabel *, ClassificationExercise::groupCount> m_titles{};
     std::array<TColor, ClassificationExercise::groupCount> m_counterColors{};
+    FileDialogRequest m_listDialog;
+    QAction *m_restoreAction = nullptr;
 };
