@@ -880,10 +880,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         const QString unfit = path(QStringLiteral("raro.txt"));
-        QFile file(unfit);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-        file.close();
+        writeFile(unfit, bytes);
         type(QStringLiteral("lo de antes"));
         document()->setModified(false);
         m_dialogs->queueFile(unfit);

@@ -1,5 +1,6 @@
 // The practice window and its board: loading, hits, misses, replacement words, counters,
 // the completion banner, the exit question and the instructions.
+#include "FileFixtures.h"
 #include "PracticeRoom.h"
 
 #include "help/ExercisesWindow.h"
@@ -199,11 +200,8 @@ private slots:
     // board written with separate accent marks shows composed words, and every text shown is.
     void textsAreComposedAndDrawnUnshaped()
     {
-        QFile board(m_room->filePath(QStringLiteral("nivel1.txt")));
-        QVERIFY(board.open(QIODevice::WriteOnly | QIODevice::Truncate));
         const QString decomposed = boardLines(QStringLiteral("camión"), 60).join(u"\r\n").normalized(QString::NormalizationForm_D);
-        board.write("\xEF\xBB\xBF" + decomposed.toUtf8());
-        board.close();
+        writeFile(m_room->filePath(QStringLiteral("nivel1.txt")), "\xEF\xBB\xBF" + decomposed.toUtf8());
         openWindow();
         QCOMPARE(box(1)->Caption(), QStringLiteral("camión"));
         const auto composed = [](const QString &text) {
@@ -599,11 +597,9 @@ private slots:
         for (int n = 3; n <= 41; ++n)
             rtf += "\\cf1 sol\\par ";
         rtf += "ping\\'fcino}";
-        QFile file(m_room->filePath(QStringLiteral("tablero.rtf")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rtf);
-        file.close();
-        m_dialogs->queueFile(file.fileName());
+        const QString path = m_room->filePath(QStringLiteral("tablero.rtf"));
+        writeFile(path, rtf);
+        m_dialogs->queueFile(path);
         m_form->openBoard();
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Caption(), QStringLiteral("camión"));
