@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QProcessEnvironment>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -11,7 +11,6 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 

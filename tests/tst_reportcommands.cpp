@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
