@@ -26,7 +26,6 @@ using namespace ExercisesWindowParts;
 
 namespace {
 
-
 int groupOf(const QString &word)
 {
     for (int group = 0; group < Exercise::groupCount; ++group) {

@@ -4,6 +4,7 @@
 
 #include "DoubledPixels.h"
 #include "ExercisesWindowParts.h"
+#include "FileFixtures.h"
 #include "ScriptedDialogs.h"
 #include "shared/AppError.h"
 #include "exercises/ExerciseScores.h"
@@ -461,9 +462,7 @@ private:
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
         const QString path = QDir(m_folder->path()).filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
+        ::writeFile(path, bytes);
         return path;
     }
 
