@@ -1,5 +1,6 @@
 // The information window and the layers it reads: memory figures against /proc/meminfo, the
 // web link's order of attempts (a fake shell, and once the real one with a recording browser).
+#include "FileFixtures.h"
 #include "ScriptedDialogs.h"
 
 #include "editor/AboutWindow.h"
@@ -8,7 +9,6 @@
 
 #include <QLabel>
 #include <QProcessEnvironment>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -41,13 +41,11 @@ qint64 meminfoKb(const QByteArray &text, const char *name)
     return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
-// Writes the file; a script is made executable.
-bool writeFile(const QString &path, const QByteArray &bytes, bool script = false)
+// Writes the file and makes it executable.
+void writeScript(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return false;
-    return !script || file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    writeFile(path, bytes);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }
 
 LinkLabel *webLink(const AboutWindow &about)
@@ -237,8 +235,8 @@ private slots:
 #endif
         QTemporaryDir bin;
         QVERIFY(bin.isValid());
-        QVERIFY(writeFile(bin.filePath(QStringLiteral("xdg-open")),
-                          "#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n", true));
+        writeScript(bin.filePath(QStringLiteral("xdg-open")),
+                    "#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
         const QByteArray savedPath = qgetenv("PATH");
         const auto restore = qScopeGuard([&savedPath] { qputenv("PATH", savedPath); });
         qputenv("PATH", QFile::encodeName(bin.path()));
@@ -265,13 +263,12 @@ private slots:
         const QString script = home.filePath(QStringLiteral("record.sh"));
         QVERIFY(QDir().mkpath(home.filePath(QStringLiteral(".local/share/applications"))));
         QVERIFY(QDir().mkpath(home.filePath(QStringLiteral(".config"))));
-        QVERIFY(writeFile(script, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + record.toUtf8() + ".part\" && mv \""
-                              + record.toUtf8() + ".part\" \"" + record.toUtf8() + "\"\n", true));
-        QVERIFY(writeFile(home.filePath(QStringLiteral(".local/share/applications/tildora-recorder.desktop")),
-                          "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + script.toUtf8()
-                              + " %u\nMimeType=x-scheme-handler/https;\n"));
-        QVERIFY(writeFile(home.filePath(QStringLiteral(".config/mimeapps.list")),
-                          "[Default Applications]\nx-scheme-handler/https=tildora-recorder.desktop\n"));
+        writeScript(script, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + record.toUtf8() + ".part\" && mv \"" + record.toUtf8()
+                                + ".part\" \"" + record.toUtf8() + "\"\n");
+        writeFile(home.filePath(QStringLiteral(".local/share/applications/tildora-recorder.desktop")),
+                  "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + script.toUtf8() + " %u\nMimeType=x-scheme-handler/https;\n");
+        writeFile(home.filePath(QStringLiteral(".config/mimeapps.list")),
+                  "[Default Applications]\nx-scheme-handler/https=tildora-recorder.desktop\n");
 
         const QProcessEnvironment saved = QProcessEnvironment::systemEnvironment();
         const auto restore = qScopeGuard([&saved] {
@@ -298,9 +295,7 @@ private slots:
         clickWebLink(about);
         QVERIFY(dialogs.messages.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 15000);
-        QFile recorded(record);
-        QVERIFY(recorded.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(recorded.readAll()), AboutWindow::webAddress);
+        QCOMPARE(QString::fromUtf8(fileBytes(record)), AboutWindow::webAddress);
     }
 };
 

@@ -1,5 +1,6 @@
 // The large text viewer and its segmented store: loading, line limits, scrolling and painting.
 #include "AppErrorText.h"
+#include "DoubledPixels.h"
 #include "FileFixtures.h"
 
 #include "widgets/BigList.h"
@@ -10,7 +11,6 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,19 +57,6 @@ bool fontEightWide(QFont &font)
         }
     }
     return false;
-}
-
-// Pixels close to the colour: anti-aliased glyph edges blend into their background.
-int countColour(const QImage &image, const QRect &area, const QColor &colour)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            n += qAbs(pixel.red() - colour.red()) < 60 && qAbs(pixel.green() - colour.green()) < 60
-                && qAbs(pixel.blue() - colour.blue()) < 60;
-        }
-    return n;
 }
 
 // Records the areas the viewer repaints.
@@ -468,7 +455,7 @@ private slots:
         // The last line still shows its text.
         const QImage image = viewer.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QRect lastRow(0, (viewer.Count() - 1) * viewer.LineHeight(), image.width(), viewer.LineHeight());
-        QVERIFY(countColour(image, lastRow, QColor(0, 0, 0)) > 10);
+        QVERIFY(countColour(image, lastRow, QColor(0, 0, 0), 60) > 10);
     }
 
     void fontChangeRemeasures()
@@ -529,9 +516,9 @@ private slots:
         const int lineHeight = viewer.LineHeight();
         const int textWidth = QFontMetrics(viewer.font()).horizontalAdvance(QStringLiteral("WWWW"));
         const QRect cells(0, 0, textWidth, lineHeight);
-        QVERIFY(countColour(image, cells, QColor(255, 0, 0)) > 10);
-        QVERIFY(countColour(image, cells, QColor(0, 255, 0)) > 10);
-        QCOMPARE(countColour(image, cells, QColor(0, 0, 128)), 0);
+        QVERIFY(countColour(image, cells, QColor(255, 0, 0), 60) > 10);
+        QVERIFY(countColour(image, cells, QColor(0, 255, 0), 60) > 10);
+        QCOMPARE(countColour(image, cells, QColor(0, 0, 128), 60), 0);
         QCOMPARE(image.pixelColor(image.width() - 3, lineHeight / 2), restOfRow);
         // Below the lines the window colour shows.
         QCOMPARE(image.pixelColor(5, lineHeight * 3), QColor(0, 0, 128));

@@ -1,4 +1,5 @@
 // The teacher's class view: reading a folder of results files, averages, sorting, exports.
+#include "FileFixtures.h"
 #include "ScriptedDialogs.h"
 
 #include "app/ClassCommandLine.h"
@@ -24,13 +25,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray resultsFile(const QString &name, const QString &group, const ResultsSummary::StripFigures &p)
 {
@@ -106,8 +100,7 @@ QByteArray exportedCsv(const ClassResultsWindow &window, ScriptedDialogs &dialog
 {
     dialogs.queueFile(path);
     part<QPushButton>(window, "ExportarCSV")->click();
-    QFile csv(path);
-    return csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+    return fileBytes(path);
 }
 
 } // namespace

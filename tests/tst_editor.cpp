@@ -1,6 +1,7 @@
 // The phrase-file editor driven through its handlers with scripted dialogs: asking before
 // losing text, saving and overwriting, formatting and the tool bar, the ruler, printing, hints,
 // the help commands, and the practice window's "&Modificar", "Información" and exit.
+#include "FileFixtures.h"
 #include "FullDisk.h"
 #include "ScriptedDialogs.h"
 
@@ -45,12 +46,6 @@ public:
     }
     QStringList requests;
 };
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -885,10 +880,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         const QString unfit = path(QStringLiteral("raro.txt"));
-        QFile file(unfit);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-        file.close();
+        writeFile(unfit, bytes);
         type(QStringLiteral("lo de antes"));
         document()->setModified(false);
         m_dialogs->queueFile(unfit);

@@ -3,6 +3,7 @@
 #include "help/ExamplesPage.h"
 #include "help/ExercisesWindow.h"
 
+#include "DoubledPixels.h"
 #include "ExercisesWindowParts.h"
 #include "FileFixtures.h"
 #include "ScriptedDialogs.h"
@@ -29,25 +30,6 @@ using Exercise = ClassificationExercise;
 using namespace ExercisesWindowParts;
 
 namespace {
-
-// Counts the paint events of the widgets it watches.
-class PaintCounter : public QObject {
-public:
-    void watch(QWidget *widget) { widget->installEventFilter(this); }
-    int total() const { return m_total; }
-    void reset() { m_total = 0; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++m_total;
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    int m_total = 0;
-};
 
 int groupOf(const QString &word)
 {

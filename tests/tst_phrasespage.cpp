@@ -2,7 +2,9 @@
 #include "help/PhrasesPage.h"
 #include "help/ExercisesWindow.h"
 
+#include "DoubledPixels.h"
 #include "ExercisesWindowParts.h"
+#include "FileFixtures.h"
 #include "ScriptedDialogs.h"
 #include "shared/AppError.h"
 #include "exercises/ExerciseScores.h"
@@ -35,20 +37,6 @@ const QStringList phrases = {
     u""_s,
     u"El pingüino y la cigüeña."_s,
 };
-
-// Pixels of about a colour within a rectangle of the image: text edges are smoothed.
-int countColour(const QImage &image, const QRect &rect, const QColor &colour)
-{
-    int n = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            n += qAbs(pixel.red() - colour.red()) < 50 && qAbs(pixel.green() - colour.green()) < 50
-                && qAbs(pixel.blue() - colour.blue()) < 50;
-        }
-    }
-    return n;
-}
 
 // Replaces line i of the student's copy as typing would.
 void retype(QTextEdit *edit, int line, const QString &text)
@@ -474,9 +462,7 @@ private:
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
         const QString path = QDir(m_folder->path()).filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
+        ::writeFile(path, bytes);
         return path;
     }
 

@@ -76,18 +76,13 @@ private:
         emit box(n)->activated(item);
     }
 
-    void writeBoard(const QString &name, const QStringList &lines)
-    {
-        m_room->writeBoard(lines, name);
-    }
-
 private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         m_room = std::make_unique<PracticeRoom>();
         m_dialogs = &m_room->dialogs;
-        writeBoard(QStringLiteral("nivel1.txt"), boardLines(QStringLiteral("camión"), 60));
+        m_room->writeBoard(boardLines(QStringLiteral("camión"), 60));
     }
 
     void cleanup()
@@ -150,7 +145,7 @@ private slots:
         if (unreadable) // a file that opens but cannot be read
             QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("nivel1.txt")));
         else
-            writeBoard(QStringLiteral("nivel1.txt"), {QStringLiteral("Érase una vez")});
+            m_room->writeBoard({QStringLiteral("Érase una vez")});
         openWindow();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Error);
@@ -161,7 +156,7 @@ private slots:
         }
         QTest::keyClick(m_room->named<QPushButton>("OK"), Qt::Key_Tab);
         QVERIFY(!qobject_cast<BoolComboBox *>(QApplication::focusWidget()));
-        writeBoard(QStringLiteral("otro.txt"), boardLines(QStringLiteral("sol"), 0));
+        m_room->writeBoard(boardLines(QStringLiteral("sol"), 0), QStringLiteral("otro.txt"));
         m_dialogs->queueFile(m_room->filePath(QStringLiteral("otro.txt")));
         m_form->openBoard();
         QVERIFY(box(40)->isEnabled());
@@ -202,11 +197,8 @@ private slots:
     // board written with separate accent marks shows composed words, and every text shown is.
     void textsAreComposedAndDrawnUnshaped()
     {
-        QFile board(m_room->filePath(QStringLiteral("nivel1.txt")));
-        QVERIFY(board.open(QIODevice::WriteOnly | QIODevice::Truncate));
         const QString decomposed = boardLines(QStringLiteral("camión"), 60).join(u"\r\n").normalized(QString::NormalizationForm_D);
-        board.write("\xEF\xBB\xBF" + decomposed.toUtf8());
-        board.close();
+        writeFile(m_room->filePath(QStringLiteral("nivel1.txt")), "\xEF\xBB\xBF" + decomposed.toUtf8());
         openWindow();
         QCOMPARE(box(1)->Caption(), QStringLiteral("camión"));
         const auto composed = [](const QString &text) {
@@ -569,7 +561,7 @@ private slots:
             m_room->named<QPushButton>("OK")->setFocus(Qt::TabFocusReason);
         }
         choose(2, rightItem);
-        writeBoard(QStringLiteral("otro.TXT"), boardLines(QStringLiteral("árbol"), 1));
+        m_room->writeBoard(boardLines(QStringLiteral("árbol"), 1), QStringLiteral("otro.TXT"));
         m_dialogs->queueFile(m_room->filePath(QStringLiteral("otro.TXT")));
         m_form->openBoard();
 
@@ -714,11 +706,9 @@ private slots:
         for (int n = 3; n <= 41; ++n)
             rtf += "\\cf1 sol\\par ";
         rtf += "ping\\'fcino}";
-        QFile file(m_room->filePath(QStringLiteral("tablero.rtf")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rtf);
-        file.close();
-        m_dialogs->queueFile(file.fileName());
+        const QString path = m_room->filePath(QStringLiteral("tablero.rtf"));
+        writeFile(path, rtf);
+        m_dialogs->queueFile(path);
         m_form->openBoard();
         QCOMPARE(box(1)->Caption(), QStringLiteral("árbol"));
         QCOMPARE(box(2)->Caption(), QStringLiteral("camión"));
@@ -761,7 +751,7 @@ private slots:
     // A selector whose word runs out is left empty: it cannot be entered, chosen or missed.
     void emptyCellsAreOutOfPlay()
     {
-        writeBoard(QStringLiteral("nivel1.txt"), boardLines(QStringLiteral("camión"), 0));
+        m_room->writeBoard(boardLines(QStringLiteral("camión"), 0));
         openWindow();
         choose(2, wrongItem);
         QCOMPARE(m_form->scores().counts().boardMisses, 1);
@@ -841,7 +831,7 @@ private slots:
         openWindow();
         choose(1, wrongItem);
         const QString path = m_room->filePath(QStringLiteral("malo.txt"));
-        writeBoard(QStringLiteral("malo.txt"), lines);
+        m_room->writeBoard(lines, QStringLiteral("malo.txt"));
         m_dialogs->queueFile(path);
         QTest::mouseClick(m_room->named<QToolButton>("SpeedButton1"), Qt::LeftButton);
         QCOMPARE(m_dialogs->messages.size(), 1);
@@ -874,7 +864,7 @@ private slots:
     void fewerLinesThanSelectorsGiveEmptyCells()
     {
         openWindow();
-        writeBoard(QStringLiteral("corto.txt"), {QStringLiteral("sol"), QStringLiteral("mar"), QString()});
+        m_room->writeBoard({QStringLiteral("sol"), QStringLiteral("mar"), QString()}, QStringLiteral("corto.txt"));
         m_dialogs->queueFile(m_room->filePath(QStringLiteral("corto.txt")));
         m_form->openBoard();
         QCOMPARE(m_dialogs->messages.size(), 1);

@@ -1,6 +1,8 @@
 // The window "Progreso": five series from the history, the last session as text, the notes.
 #include "reports/ProgressWindow.h"
 
+#include "FileFixtures.h"
+
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
@@ -41,9 +43,7 @@ private slots:
         QByteArray bytes = ScoreHistory::header() + '\n';
         for (qsizetype n = 0; n < history.records.size(); ++n)
             bytes += ScoreHistory::line(history.records.at(n)) + (n < 2 ? "\nlínea rota\n" : "\n");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        writeFile(path, bytes);
         ProgressWindow window;
         window.loadHistory(path);
         for (int n = 0; n < ProgressWindow::seriesCount; ++n)
@@ -109,10 +109,8 @@ private slots:
         QFETCH(QString, start);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("historial.csv"));
-        if (!bytes.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
+        if (!bytes.isEmpty())
+            writeFile(path, bytes);
         ProgressWindow window;
         window.loadHistory(path);
         QVERIFY2(label(window, "LastSession").startsWith(start.arg(path)), qPrintable(label(window, "LastSession")));

@@ -1,5 +1,6 @@
 // The practice window's report commands: "Guardar PDF", the history record of each saved
 // result, and the windows "Progreso" and "Resultados de la clase" from the menu.
+#include "FileFixtures.h"
 #include "PracticeRoom.h"
 
 #include "exercises/BoardMaker.h"
@@ -15,7 +16,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -60,9 +60,7 @@ private slots:
         QCOMPARE(m_dialogs->saveRequests.size(), 1);
         QCOMPARE(m_dialogs->saveRequests.at(0).fileName,
                  QStringLiteral("Resultados de Ana Núñez %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
-        QFile pdf(path + QStringLiteral(".pdf"));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.readAll().startsWith("%PDF-"));
+        QVERIFY(fileBytes(path + QStringLiteral(".pdf")).startsWith("%PDF-"));
         QVERIFY(m_dialogs->messages.isEmpty());
         // The window says where the page went, and the session is in the history.
         QCOMPARE(m_room->named<QLabel>("Explicacion")->text(), QStringLiteral("Resultados guardados en %1.pdf").arg(QDir::toNativeSeparators(path)));
@@ -187,15 +185,12 @@ private slots:
     void aHistoryThatIsALinkIsLeftAloneAndSaysSo()
     {
         const QString other = m_room->filePath(QStringLiteral("notas.csv"));
-        QFile file(other);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("nombre;nota\n") == 12);
-        file.close();
+        writeFile(other, "nombre;nota\n");
         QVERIFY(QDir().mkpath(QFileInfo(ScoreHistory::defaultPath()).absolutePath()));
         QVERIFY(QFile::link(other, ScoreHistory::defaultPath()));
         m_dialogs->queueFile(m_room->filePath(QStringLiteral("ana.pdf")));
         m_form->saveResultsPdf();
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("nombre;nota\n"));
+        QCOMPARE(fileBytes(other), QByteArray("nombre;nota\n"));
         QCOMPARE(m_dialogs->messages.size(), 1);
         QVERIFY(m_dialogs->messages.at(0).text.contains(QStringLiteral("es un enlace a otro archivo")));
     }

@@ -1,4 +1,6 @@
 // The practice window's score strip, results summary, student data and results mail.
+#include "DoubledPixels.h"
+#include "FileFixtures.h"
 #include "FullDisk.h"
 #include "PracticeRoom.h"
 
@@ -13,32 +15,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    int count = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestResults : public QObject {
     Q_OBJECT
@@ -141,13 +120,13 @@ private slots:
         QCoreApplication::processEvents();
         PaintCounter counter;
         for (Gauge *gauge : {m_room->named<Gauge>("Gauge1"), m_room->named<Gauge>("Gauge2"), m_room->named<Gauge>("Gauge3"), m_room->named<Gauge>("Gauge4"), m_room->named<Gauge>("Gaugetot")})
-            gauge->installEventFilter(&counter);
+            counter.watch(gauge);
         m_scores->takeStripReading();
         m_scores->takeStripReading();
         QCoreApplication::processEvents();
-        QCOMPARE(counter.count, 0);
+        QCOMPARE(counter.total(), 0);
         tick(19, 6, 80, 75, 50);
-        QTRY_VERIFY(counter.count > 0);
+        QTRY_VERIFY(counter.total() > 0);
     }
 
     void summaryBox()
@@ -173,7 +152,7 @@ private slots:
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
 
-        const QByteArray bytes = readFile(resultsPath());
+        const QByteArray bytes = fileBytes(resultsPath());
         QVERIFY(bytes.startsWith(" Resultados del test de acentos del alumno:\r\n"));
         QVERIFY(bytes.contains("\r\nJos\xE9 Pe\xF1" "a de 3\xBA A\r\n"));
         QVERIFY(bytes.endsWith("\r\nPromedio: 70 %\r\n"));
@@ -224,7 +203,7 @@ private slots:
         QVERIFY(m_transport->attachments[1].contains("Tablero: 31 aciertos y 10 fallos = 100 %"));
         QVERIFY(m_transport->attachments[1].contains("Promedio: 100 %"));
         QVERIFY(!m_transport->attachments[1].contains("70 %"));
-        QCOMPARE(readFile(resultsPath()), m_transport->attachments[1]);
+        QCOMPARE(fileBytes(resultsPath()), m_transport->attachments[1]);
     }
 
     void aNameOutsideWindows1252IsKept()
@@ -232,7 +211,7 @@ private slots:
         m_scores->setStudentName(QStringLiteral("Łucja Nowak"));
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->sendResults();
-        const QByteArray bytes = readFile(resultsPath());
+        const QByteArray bytes = fileBytes(resultsPath());
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         QVERIFY(QString::fromUtf8(bytes).contains(QStringLiteral("\r\nŁucja Nowak de \r\n")));
     }
@@ -287,9 +266,7 @@ private slots:
     void cancellingBeforeSendingSendsNothing()
     {
         m_scores->setStudentName(QStringLiteral("Ana"));
-        QFile earlier(resultsPath());
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("Promedio: 90 %\r\n") == 16);
-        earlier.close();
+        writeFile(resultsPath(), "Promedio: 90 %\r\n");
         setExampleRun();
         // "Cancelar", Esc and the close box all answer Cancel.
         m_dialogs->queueAnswer(MessageAnswer::Cancel);
@@ -297,7 +274,7 @@ private slots:
         QVERIFY(m_transport->messages.isEmpty());
         QCOMPARE(captions(), QStringList{"Enviar correo"});
         // A send called off writes nothing: the earlier results stay, and no session is recorded.
-        QCOMPARE(readFile(resultsPath()), QByteArray("Promedio: 90 %\r\n"));
+        QCOMPARE(fileBytes(resultsPath()), QByteArray("Promedio: 90 %\r\n"));
         QVERIFY(!QFile::exists(ScoreHistory::defaultPath()));
     }
 
@@ -309,15 +286,13 @@ private slots:
             QSKIP(disk.reason());
         qputenv("HOME", disk.path().toUtf8());
         const QString path = disk.filePath(QStringLiteral("result.txt"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("Promedio: 90 %\r\n") == 16);
-        earlier.close();
+        writeFile(path, "Promedio: 90 %\r\n");
         QVERIFY(disk.fill());
 
         setExampleRun();
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         QTest::mouseClick(m_room->named<QPushButton>("Op1"), Qt::LeftButton);
-        QCOMPARE(readFile(path), QByteArray("Promedio: 90 %\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("Promedio: 90 %\r\n"));
         QVERIFY(m_transport->messages.isEmpty());
         QCOMPARE(m_dialogs->messages.size(), 2);
         QCOMPARE(m_dialogs->messages.last().text,
@@ -330,17 +305,15 @@ private slots:
     {
         m_scores->setStudentName(QStringLiteral("Ana"));
         const QString elsewhere = m_room->filePath(QStringLiteral("trabajo.txt"));
-        QFile work(elsewhere);
-        QVERIFY(work.open(QIODevice::WriteOnly) && work.write("trabajo del alumno") == 18);
-        work.close();
+        writeFile(elsewhere, "trabajo del alumno");
         QVERIFY(QFile::link(elsewhere, resultsPath()));
 
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->sendResults();
-        QCOMPARE(readFile(elsewhere), QByteArray("trabajo del alumno"));
+        QCOMPARE(fileBytes(elsewhere), QByteArray("trabajo del alumno"));
         QVERIFY(!QFileInfo(resultsPath()).isSymLink());
-        QVERIFY(readFile(resultsPath()).startsWith(" Resultados del test de acentos del alumno:\r\n"));
-        QCOMPARE(m_transport->attachments.value(0), readFile(resultsPath()));
+        QVERIFY(fileBytes(resultsPath()).startsWith(" Resultados del test de acentos del alumno:\r\n"));
+        QCOMPARE(m_transport->attachments.value(0), fileBytes(resultsPath()));
     }
 
     void studentDataStaysOnOneLine_data()
@@ -362,7 +335,7 @@ private slots:
         m_scores->setStudentGroup(group);
         m_dialogs->queueAnswer(MessageAnswer::Ok);
         m_form->sendResults();
-        const QStringList lines = QString::fromLatin1(readFile(resultsPath())).split(QStringLiteral("\r\n"));
+        const QStringList lines = QString::fromLatin1(fileBytes(resultsPath())).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines[2], line);
     }

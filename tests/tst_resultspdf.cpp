@@ -1,6 +1,8 @@
 // The results page as PDF: read back with pdftotext; its default name; an unwritable place.
 #include "results/ResultsPdf.h"
 
+#include "FileFixtures.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -48,9 +50,7 @@ private slots:
     void unwritablePlaceFails()
     {
         QTemporaryDir folder;
-        QFile blocker(folder.filePath(QStringLiteral("archivo")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        writeFile(folder.filePath(QStringLiteral("archivo")), {});
         // A folder that is really a file: nothing can be created in it, not even by root.
         QCOMPARE(ResultsPdf::write(folder.filePath(QStringLiteral("archivo/r.pdf")), {}, QDateTime::currentDateTime(), {}),
                  TextFile::SaveStatus::CannotCreate);

@@ -1,7 +1,10 @@
-// Widgets drawn for screens of a given pixel ratio, and a test that tells a picture drawn for a
-// screen of pixel ratio 2 from one of half the size with each pixel merely doubled.
+// Widgets drawn for screens of a given pixel ratio, a test that tells a picture drawn for a
+// screen of pixel ratio 2 from one of half the size with each pixel merely doubled, pixels of a
+// colour counted, and paint events counted.
 #pragma once
 
+#include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -34,3 +37,36 @@ inline int blocksFinerThanDoubled(const QImage &image, QRect area = QRect())
         }
     return finer;
 }
+
+// Pixels within the area whose channels each lie closer than the tolerance to the colour's:
+// anti-aliased glyph edges blend into their background.
+inline int countColour(const QImage &image, const QRect &area, const QColor &colour, int tolerance = 50)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            n += qAbs(pixel.red() - colour.red()) < tolerance && qAbs(pixel.green() - colour.green()) < tolerance
+                && qAbs(pixel.blue() - colour.blue()) < tolerance;
+        }
+    return n;
+}
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    void watch(QWidget *widget) { widget->installEventFilter(this); }
+    int total() const { return m_total; }
+    void reset() { m_total = 0; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_total;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int m_total = 0;
+};
