@@ -562,14 +562,7 @@ void PhraseEditor::newDocument()
 
 FileDialogRequest PhraseEditor::openDialogRequest(const QString &filter) const
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Abrir");
-    // The exercise files live in the program's working folder, not beside the executable.
-    request.initialFolder = QDir::currentPath();
-    request.filter = filter;
-    request.filterIndex = 1;
-    request.defaultExtension = QStringLiteral("txt");
-    return request;
+    return FileDialogRequest::forExerciseFiles(QStringLiteral("Abrir"), filter);
 }
 
 void PhraseEditor::loadDocument(const QString &path)
@@ -619,13 +612,7 @@ void PhraseEditor::save()
 
 void PhraseEditor::saveAs()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Guardar como");
-    // The exercise files live in the program's working folder, not beside the executable.
-    request.initialFolder = QDir::currentPath();
-    request.filter = EditorFilter;
-    request.filterIndex = 1;
-    request.defaultExtension = QStringLiteral("txt");
+    const FileDialogRequest request = FileDialogRequest::forExerciseFiles(QStringLiteral("Guardar como"), EditorFilter);
     const FileDialogResult chosen = DialogService::instance().saveFile(this, request);
     if (!chosen.accepted)
         return;

@@ -355,13 +355,8 @@ void PracticeWindow::returnFocusOnActivation()
 
 void PracticeWindow::openBoard()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Abrir");
-    request.initialFolder = QDir::currentPath();
-    request.filter = boardFilter;
-    request.filterIndex = 1;
-    request.defaultExtension = QStringLiteral("txt");
-    const FileDialogResult chosen = DialogService::instance().openFile(this, request);
+    const FileDialogResult chosen =
+        DialogService::instance().openFile(this, FileDialogRequest::forExerciseFiles(QStringLiteral("Abrir"), boardFilter));
     if (!chosen.accepted)
         return;
 
@@ -438,11 +433,8 @@ void PracticeWindow::saveBoard()
                                           QStringLiteral("Guardar tablero"), MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    FileDialogRequest request;
-    request.title = QStringLiteral("Guardar tablero");
-    request.initialFolder = QDir::currentPath();
-    request.filter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
-    request.defaultExtension = QStringLiteral("txt");
+    FileDialogRequest request =
+        FileDialogRequest::forExerciseFiles(QStringLiteral("Guardar tablero"), QStringLiteral("Archivos de texto (*.txt)|*.txt"));
     request.fileName = m_boardSeed ? QStringLiteral("tablero-%1.txt").arg(*m_boardSeed) : QStringLiteral("tablero.txt");
     request.mustExist = false;
     const FileDialogResult chosen = DialogService::instance().saveFile(this, request);

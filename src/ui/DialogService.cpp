@@ -1,6 +1,8 @@
 // The dialog service and its real Qt implementation.
 #include "ui/DialogService.h"
 
+#include <QDir>
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -175,3 +177,13 @@ QString openedPath(const QString &path, const QString &extension)
 }
 
 } // namespace DialogText
+
+FileDialogRequest FileDialogRequest::forExerciseFiles(const QString &title, const QString &filter)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.initialFolder = QDir::currentPath();
+    request.filter = filter;
+    request.defaultExtension = QStringLiteral("txt");
+    return request;
+}

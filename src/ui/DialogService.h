@@ -21,6 +21,10 @@ struct FileDialogRequest {
     QString fileName;
     // An open dialog that accepts only files that exist; a save dialog ignores it.
     bool mustExist = true;
+
+    // A dialog for the exercise files, which live in the program's working folder, not beside
+    // the executable: it starts there, on the filter's first entry, adding ".txt" to a bare name.
+    static FileDialogRequest forExerciseFiles(const QString &title, const QString &filter);
 };
 
 struct FileDialogResult {
