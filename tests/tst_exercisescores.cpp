@@ -132,6 +132,25 @@ private slots:
                               u"Ejemplos: 5 aciertos de 6 = 2 %"_s, u"Frases: 1/2 = 0 %"_s, u"Cuestiones: 0 %"_s}));
     }
 
+    void aCheckReplacesItsExercisesMissesOnly()
+    {
+        using SessionDetail::Exercise;
+        const auto miss = [](Exercise exercise, const char *word) {
+            return SessionDetail::Miss{exercise, QString(), QString(), QString::fromUtf8(word), QStringLiteral("hiato"), {}, {}};
+        };
+        ExerciseScores scores;
+        scores.addMiss(miss(Exercise::Board, "país"));
+        scores.replaceMisses(Exercise::Phrases, {miss(Exercise::Phrases, "río"), miss(Exercise::Phrases, "baúl")});
+        scores.addMiss(miss(Exercise::Board, "raíz"));
+        scores.replaceMisses(Exercise::Phrases, {miss(Exercise::Phrases, "oído")});
+        scores.setStudentName(QStringLiteral("Ana"));
+        const SessionDetail::Detail detail = scores.detail(QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        QCOMPARE(detail.misses, (QList<SessionDetail::Miss>{miss(Exercise::Board, "país"), miss(Exercise::Board, "raíz"),
+                                                             miss(Exercise::Phrases, "oído")}));
+        QCOMPARE(detail.scores.name, QStringLiteral("Ana"));
+        QCOMPARE(detail.scores.total, ExerciseScores::designProgress);
+    }
+
     void changesAreSignalledOncePerNewCaption()
     {
         ExerciseScores scores;

@@ -105,3 +105,25 @@ ResultsSummary::Figures ExerciseScores::resultsFigures() const
     f.percentages = m_strip;
     return f;
 }
+
+void ExerciseScores::addMiss(const SessionDetail::Miss &miss)
+{
+    m_misses.append(miss);
+}
+
+void ExerciseScores::replaceMisses(SessionDetail::Exercise exercise, const QList<SessionDetail::Miss> &misses)
+{
+    m_misses.removeIf([exercise](const SessionDetail::Miss &miss) { return miss.exercise == exercise; });
+    m_misses.append(misses);
+}
+
+SessionDetail::Detail ExerciseScores::detail(const QDateTime &when) const
+{
+    SessionDetail::Detail detail;
+    static_cast<ResultsSummary::StripFigures &>(detail.scores) = m_strip;
+    detail.scores.name = m_studentName;
+    detail.scores.group = m_studentGroup;
+    detail.when = when;
+    detail.misses = m_misses;
+    return detail;
+}

@@ -5,6 +5,7 @@
 
 #include "exercises/RunCounts.h"
 #include "results/ResultsSummary.h"
+#include "results/SessionDetail.h"
 
 #include <QLocale>
 #include <QObject>
@@ -71,6 +72,16 @@ public:
     // gauges show and what the summary and the results file print.
     const ResultsSummary::StripFigures &strip() const { return m_strip; }
 
+    // The run's misses, answer by answer with their rules, in the order they were made: what
+    // the detail file, the results page and the class view say was missed. The board and the
+    // classification add each miss as it is made, as their counts do; the phrases and the
+    // questions are judged whole at each check, so a check replaces that exercise's misses.
+    const QList<SessionDetail::Miss> &misses() const { return m_misses; }
+    void addMiss(const SessionDetail::Miss &miss);
+    void replaceMisses(SessionDetail::Exercise exercise, const QList<SessionDetail::Miss> &misses);
+    // The student, the strip's last reading, the moment and the misses: the detail file.
+    SessionDetail::Detail detail(const QDateTime &when) const;
+
     // The counts and the student with the strip's last reading: what the summary box, the
     // results file, the history and the PDF print.
     ResultsSummary::Figures resultsFigures() const;
@@ -93,6 +104,7 @@ private:
     long double m_phrasesPercent = 0;
     long double m_questionsPercent = 0;
     std::array<QString, exerciseCount> m_captions;
+    QList<SessionDetail::Miss> m_misses;
     ResultsSummary::StripFigures m_strip{designProgress, designProgress, designProgress, designProgress,
                                          designProgress};
 };
