@@ -1,8 +1,10 @@
 // The board exercise without its controls.
 #include "exercises/BoardExercise.h"
 
+#include "exercises/MissRule.h"
 #include "exercises/RunCounts.h"
 #include "shared/AppError.h"
+#include "spanish/AccentVariants.h"
 
 #include <climits>
 
@@ -106,6 +108,11 @@ QString BoardExercise::countMiss()
     if (m_counts.nextWordLine < INT_MAX)
         ++m_counts.nextWordLine;
     return wordAt(m_counts.nextWordLine);
+}
+
+std::optional<SessionDetail::Miss> BoardExercise::missOf(const QString &chosen, const QString &word)
+{
+    return MissRule::ofRightWord(SessionDetail::Exercise::Board, AccentVariants::variants(word).value(0), chosen, word);
 }
 
 int BoardExercise::scaledMaximum(int maximum) const

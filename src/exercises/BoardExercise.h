@@ -2,10 +2,13 @@
 // misses with their replacement words, and the counters' common scale.
 #pragma once
 
+#include "results/SessionDetail.h"
 #include "shared/TextLines.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 struct RunCounts;
 
@@ -43,6 +46,10 @@ public:
 
     // Counts a miss and hands out the next replacement word (empty once they run out).
     QString countMiss();
+    // What the results keep of that miss: the word as its selector first shows it (without
+    // accent), the form left chosen and the word, with the rule the engine gives the word;
+    // nothing for a word no rule explains.
+    static std::optional<SessionDetail::Miss> missOf(const QString &chosen, const QString &word);
 
     // A counter's maximum for the misses counted so far: doubled when the misses outgrow it,
     // so both bars keep one scale (40, 80, 160 ...); it stays where doubling would overflow.

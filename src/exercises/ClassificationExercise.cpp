@@ -1,8 +1,10 @@
 // The word classification without its controls.
 #include "exercises/ClassificationExercise.h"
 
+#include "exercises/MissRule.h"
 #include "shared/NumberFormat.h"
 #include "exercises/RunCounts.h"
+#include "spanish/WordExplanation.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -28,6 +30,14 @@ const QCollator &spanishCollator()
 } // namespace
 
 ClassificationExercise::ClassificationExercise(RunCounts &scores) : m_scores(scores) {}
+
+QString ClassificationExercise::groupName(int group)
+{
+    static const std::array<QString, groupCount> names = {u"Agudas"_s, u"Llanas"_s, u"Esdrújulas"_s,
+                                                          u"Diptongos"_s, u"Hiatos"_s, u"Triptongos"_s};
+    Q_ASSERT(group >= 0 && group < groupCount);
+    return names[std::size_t(group)];
+}
 
 const QStringList &ClassificationExercise::startingWords()
 {
@@ -171,6 +181,18 @@ std::optional<int> ClassificationExercise::percent(int hits, int attempts)
 QString ClassificationExercise::bannerText(int hits) const
 {
     return hits == keyWordTotal() ? u"¡COMPLETADO!"_s : QString();
+}
+
+std::optional<SessionDetail::Miss> ClassificationExercise::missOf(const QString &word, int chosenGroup) const
+{
+    if (hits(chosenGroup, {word}) > 0)
+        return std::nullopt;
+    for (int group = 0; group < groupCount; ++group) {
+        if (hits(group, {word}) > 0)
+            return MissRule::withRule(SessionDetail::Exercise::Examples, word.trimmed(), groupName(chosenGroup),
+                                      groupName(group), MissRule::ofGroup(group), WordExplanation::ofGroup(word));
+    }
+    return std::nullopt;
 }
 
 ClassificationExercise::Figures ClassificationExercise::recount(const GroupItems &groups)

@@ -3,6 +3,7 @@
 // six group lists.
 #pragma once
 
+#include "results/SessionDetail.h"
 #include "shared/Colors.h"
 
 #include <QString>
@@ -40,6 +41,9 @@ public:
 
     explicit ClassificationExercise(RunCounts &scores);
 
+    // "Agudas", "Llanas", "Esdrújulas", "Diptongos", "Hiatos", "Triptongos": the lists' titles.
+    static QString groupName(int group);
+
     // The sixty words as the word list starts, already in its order.
     static const QStringList &startingWords();
     // A group's key words; a group's size is their number.
@@ -73,6 +77,11 @@ public:
     int keyWordTotal() const;
     TColor counterColor(int group, int count) const;
     QString bannerText(int hits) const;
+
+    // A word just put into a group that is not its own, under the key in use: the word, the
+    // group chosen and its own, with the rule of recognising its own group and why it belongs
+    // there. Nothing when the group is the word's, or when the key has the word in no group.
+    std::optional<SessionDetail::Miss> missOf(const QString &word, int chosenGroup) const;
 
     // Counts the six lists, stores the hits in exampleHits and gives everything the page shows.
     Figures recount(const GroupItems &groups);

@@ -5,6 +5,7 @@
 #include "exercises/QuestionsExercise.h"
 #include "shared/NumberFormat.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -106,15 +107,23 @@ ResultsSummary::Figures ExerciseScores::resultsFigures() const
     return f;
 }
 
+int ExerciseScores::missRoom(SessionDetail::Exercise exercise) const
+{
+    const qsizetype kept = std::count_if(m_misses.cbegin(), m_misses.cend(),
+                                         [exercise](const SessionDetail::Miss &miss) { return miss.exercise == exercise; });
+    return int(std::max<qsizetype>(0, missesKept - kept));
+}
+
 void ExerciseScores::addMiss(const SessionDetail::Miss &miss)
 {
-    m_misses.append(miss);
+    if (missRoom(miss.exercise) > 0)
+        m_misses.append(miss);
 }
 
 void ExerciseScores::replaceMisses(SessionDetail::Exercise exercise, const QList<SessionDetail::Miss> &misses)
 {
     m_misses.removeIf([exercise](const SessionDetail::Miss &miss) { return miss.exercise == exercise; });
-    m_misses.append(misses);
+    m_misses.append(misses.first(std::min<qsizetype>(misses.size(), missesKept)));
 }
 
 SessionDetail::Detail ExerciseScores::detail(const QDateTime &when) const

@@ -73,12 +73,20 @@ public:
     const ResultsSummary::StripFigures &strip() const { return m_strip; }
 
     // The run's misses, answer by answer with their rules, in the order they were made: what
-    // the detail file, the results page and the class view say was missed. The board and the
-    // classification add each miss as it is made, as their counts do; the phrases and the
-    // questions are judged whole at each check, so a check replaces that exercise's misses.
+    // the detail file, the results page and the class view say was missed. They follow the
+    // counts: the board and the classification add each miss as it is made, the phrases add
+    // the misses of each file corrected (as they add its lines), the questions are judged
+    // whole at each check, so a check replaces their misses; a new board drops the board's.
     const QList<SessionDetail::Miss> &misses() const { return m_misses; }
     void addMiss(const SessionDetail::Miss &miss);
     void replaceMisses(SessionDetail::Exercise exercise, const QList<SessionDetail::Miss> &misses);
+    // The misses an exercise keeps at most. A teacher reads the weak rules from far fewer, and
+    // a student clicking away at the board or leaving a long phrase file unaccented would
+    // otherwise write thousands, and a detail file larger than its readers take. Misses past
+    // it are not kept; the figures count them all the same.
+    static constexpr int missesKept = 200;
+    // How many more misses the exercise keeps.
+    int missRoom(SessionDetail::Exercise exercise) const;
     // The student, the strip's last reading, the moment and the misses: the detail file.
     SessionDetail::Detail detail(const QDateTime &when) const;
 

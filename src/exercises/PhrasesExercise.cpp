@@ -3,8 +3,11 @@
 
 #include "shared/Accents.h"
 
+#include "exercises/MissRule.h"
 #include "shared/NumberFormat.h"
 #include "exercises/RunCounts.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <climits>
@@ -19,6 +22,16 @@ int saturatedSum(int a, qsizetype b)
 {
     const long long sum = (long long)a + b;
     return sum > INT_MAX ? INT_MAX : int(sum);
+}
+
+// The words of a line, as the explanations of a wrong line pair them with the model's.
+QStringList wordsOf(const QString &line)
+{
+    static const QRegularExpression letters(QStringLiteral("\\p{L}+"));
+    QStringList words;
+    for (auto match = letters.globalMatch(line); match.hasNext();)
+        words << match.next().captured();
+    return words;
 }
 
 } // namespace
@@ -84,6 +97,26 @@ PhrasesExercise::Outcome PhrasesExercise::correct(const QStringList &student)
         return Outcome::NothingYet;
     m_corrected = true;
     return Outcome::Corrected;
+}
+
+QList<SessionDetail::Miss> PhrasesExercise::misses(const QStringList &student, int limit) const
+{
+    QList<SessionDetail::Miss> found;
+    for (qsizetype line = 0; line < m_reference.size() && found.size() < limit; ++line) {
+        if (m_results.value(line) != Verdict::Wrong)
+            continue;
+        const QStringList written = wordsOf(student.value(line));
+        const QStringList expected = wordsOf(m_reference.at(line));
+        for (qsizetype i = 0; i < expected.size() && found.size() < limit; ++i) {
+            const QString typed = written.value(i);
+            const QString &right = expected.at(i);
+            if (typed.compare(right, Qt::CaseInsensitive) == 0)
+                continue;
+            if (const auto miss = MissRule::ofRightWord(SessionDetail::Exercise::Phrases, StripAccents(right), typed, right))
+                found << *miss;
+        }
+    }
+    return found;
 }
 
 long double PhrasesExercise::phrasePercent(const RunCounts &scores)

@@ -2,6 +2,8 @@
 // student edits, the line-by-line judgement and the running totals of the run.
 #pragma once
 
+#include "results/SessionDetail.h"
+
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -53,6 +55,13 @@ public:
     // After a correction, one verdict per line: the reference's lines, then any lines the
     // student added beyond them, which are always wrong.
     const QList<Verdict> &lineResults() const { return m_results; }
+    // After a correction, the words of the wrong lines that the student wrote otherwise than
+    // the model, word by word as the line's tip explains them, in line order and at most
+    // `limit`: the model's word without its accents (as the student's copy showed it), the
+    // word typed (empty when it is missing) and the model's word, with the rule of the
+    // model's word. A word wrong only in its capitals breaks no accent rule and is left out,
+    // as are words the student added and words the engine has no rule for.
+    QList<SessionDetail::Miss> misses(const QStringList &student, int limit) const;
 
     // Right lines in percent of all lines corrected in the run; 0 before any.
     static long double phrasePercent(const RunCounts &scores);

@@ -1,6 +1,7 @@
 // The questions on confusable words without their controls.
 #include "exercises/QuestionsExercise.h"
 
+#include "exercises/MissRule.h"
 #include "shared/NumberFormat.h"
 #include "exercises/RunCounts.h"
 
@@ -163,6 +164,49 @@ QString groupHint(int group)
         u"preposición \"a\" con el verbo \"ver\" (\"vamos a ver\")."_s,
     };
     return hints[qBound(0, group, groupCount - 1)];
+}
+
+const QStringList &groupWords(int group)
+{
+    static const std::array<QStringList, groupCount> words{{
+        {u"porque"_s, u"por qué"_s, u"porqué"_s, u"por que"_s},
+        {u"si no"_s, u"sino"_s},
+        {u"aun"_s, u"aún"_s},
+        {u"hecho"_s, u"echo"_s},
+        {u"a"_s, u"ha"_s},
+        {u"a ver"_s, u"haber"_s},
+    }};
+    return words[std::size_t(qBound(0, group, groupCount - 1))];
+}
+
+QString rightAnswer(int blank)
+{
+    // A rule that asks only for the end of a word ("or qué") is a blank that starts its
+    // sentence: the whole word, with its capital.
+    const QString asked = ruleFor(blank).words.value(0);
+    for (const QString &word : groupWords(groupOf(blank))) {
+        if (word == asked)
+            return word;
+    }
+    for (const QString &word : groupWords(groupOf(blank))) {
+        if (word.endsWith(asked))
+            return word.front().toUpper() + word.mid(1);
+    }
+    return asked;
+}
+
+QList<SessionDetail::Miss> misses(const QStringList &answers, const Judgement &judgement)
+{
+    QList<SessionDetail::Miss> found;
+    for (int blank = 1; blank <= blankCount; ++blank) {
+        if (judgement.right[std::size_t(blank - 1)])
+            continue;
+        const int group = groupOf(blank);
+        found << MissRule::withRule(SessionDetail::Exercise::Questions, groupWords(group).join(u" / "_s),
+                                    answers.value(blank - 1), rightAnswer(blank), MissRule::ofQuestionGroup(group),
+                                    groupHint(group));
+    }
+    return found;
 }
 
 } // namespace QuestionsExercise

@@ -2,6 +2,9 @@
 // judgement of the student's answers per group, and the share of the blanks answered right.
 #pragma once
 
+#include "results/SessionDetail.h"
+
+#include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -68,5 +71,14 @@ QString totalPercentText(long double percent, const QLocale &locale = QLocale())
 
 // The one-line rule a wrong answer of the group is explained with.
 QString groupHint(int group);
+
+// The words a group's chooser offers, in lower case: "porque", "por qué", "porqué", "por que".
+const QStringList &groupWords(int group);
+// What blank n (1 ... 34) should hold, as a student would write it: the group's word its rule
+// asks for, with a capital where the sentence starts with it ("Por qué").
+QString rightAnswer(int blank);
+// The blanks a correction found wrong, in blank order: the group's words as a pair
+// ("si no / sino"), the answer (as typed, or empty) and the right one, with the pair's rule.
+QList<SessionDetail::Miss> misses(const QStringList &answers, const Judgement &judgement);
 
 } // namespace QuestionsExercise

@@ -46,19 +46,18 @@ struct GroupLayout {
     const char *bevel;
     const char *title;
     const char *counter;
-    const char16_t *caption;
     int listLeft;
     int bevelLeft;
     int titleLeft;
     int counterLeft;
 };
 const GroupLayout groupLayouts[Exercise::groupCount] = {
-    {"ListBoxAgudas", "Bevel1", "Label1", "TAgudas", u"Agudas", 136, 128, 136, 176},
-    {"ListBoxLlanas", "Bevel2", "Label2", "Tllanas", u"Llanas", 224, 216, 232, 264},
-    {"ListBoxEsdrujulas", "Bevel3", "Label3", "Tesdrujulas", u"Esdrújulas", 312, 304, 304, 344},
-    {"ListBoxDiptongos", "Bevel4", "Label4", "Tdiptongos", u"Diptongos", 400, 392, 400, 440},
-    {"ListBoxHiatos", "Bevel5", "Label5", "Thiatos", u"Hiatos", 488, 480, 496, 528},
-    {"ListBoxTriptongos", "Bevel6", "Label6", "Ttriptongos", u"Triptongos", 576, 568, 576, 616},
+    {"ListBoxAgudas", "Bevel1", "Label1", "TAgudas", 136, 128, 136, 176},
+    {"ListBoxLlanas", "Bevel2", "Label2", "Tllanas", 224, 216, 232, 264},
+    {"ListBoxEsdrujulas", "Bevel3", "Label3", "Tesdrujulas", 312, 304, 304, 344},
+    {"ListBoxDiptongos", "Bevel4", "Label4", "Tdiptongos", 400, 392, 400, 440},
+    {"ListBoxHiatos", "Bevel5", "Label5", "Thiatos", 488, 480, 496, 528},
+    {"ListBoxTriptongos", "Bevel6", "Label6", "Ttriptongos", 576, 568, 576, 616},
 };
 
 // Every row of a list as high as the layout says, whatever the font asks for, and every word
@@ -194,7 +193,7 @@ void ExamplesPage::buildGroups(TabPage *page)
     const QFont counterFont = pixelFont(u"MS Sans Serif"_s, 16, true);
     for (int group = 0; group < Exercise::groupCount; ++group) {
         const GroupLayout &layout = groupLayouts[group];
-        const QString caption = QString::fromUtf16(layout.caption);
+        const QString caption = Exercise::groupName(group);
         const std::size_t at = std::size_t(group);
 
         placeBevel(page, layout.bevel, QRect(layout.bevelLeft, 72, 89, 292), QFrame::Panel);
@@ -456,11 +455,14 @@ void ExamplesPage::moveInto(Group group)
     // The tip shows the word in the list's own size.
     auto *placed = new QListWidgetItem(word, list);
     placed->setToolTip(word);
-    // A word in a group that is not its own says why it belongs elsewhere.
+    // A word in a group that is not its own says why it belongs elsewhere, and is kept
+    // among the run's misses.
     if (m_exercise.hits(group, {word}) == 0) {
         const QString why = WordExplanation::ofGroup(word);
         placed->setToolTip(why);
         placed->setData(Qt::AccessibleDescriptionRole, why);
+        if (const std::optional<SessionDetail::Miss> miss = m_exercise.missOf(word, group))
+            m_scores.addMiss(*miss);
     }
     const QSignalBlocker quiet(m_wordList);
     delete m_wordList->takeItem(m_pickedRow);
@@ -506,7 +508,7 @@ void ExamplesPage::recountClassification()
         const std::size_t at = std::size_t(group);
         QLabel *counter = m_counters[at];
         if (showCaption(counter, QString::number(figures.counts[at])))
-            counter->setAccessibleName(u"%1 correctas: %2"_s.arg(QString::fromUtf16(groupLayouts[group].caption)).arg(figures.counts[at]));
+            counter->setAccessibleName(u"%1 correctas: %2"_s.arg(Exercise::groupName(group)).arg(figures.counts[at]));
         if (m_counterColors[at] != figures.colors[at]) {
             m_counterColors[at] = figures.colors[at];
             setTextColor(counter, figures.colors[at]);

@@ -272,6 +272,9 @@ void PhrasesPage::correctPhrases()
     const QStringList student = studentLines();
     if (m_exercise.correct(student) != PhrasesExercise::Outcome::Corrected)
         return;
+    // The file's misses join the run's, as its lines join the counts.
+    for (const SessionDetail::Miss &miss : m_exercise.misses(student, m_scores.missRoom(SessionDetail::Exercise::Phrases)))
+        m_scores.addMiss(miss);
 
     phrasePercent = PhrasesExercise::phrasePercent(m_scores.counts());
     m_hitsFigure->setText(PhrasesExercise::hitsCaption(m_scores.counts()));

@@ -107,7 +107,6 @@ struct GroupLayout {
     Placed bevel;
     Placed chooser;
     int chooserWidth;
-    std::array<const char16_t *, 4> words;
     int maxLength;
     TColor color;
     TColor background;
@@ -119,28 +118,22 @@ struct GroupLayout {
 };
 
 const GroupLayout groupLayouts[QuestionsExercise::groupCount] = {
-    {{"Bevel17", 72, 23}, {"SelPanel1", 568, 24}, 104,
-     {u"porque", u"por qué", u"porqué", u"por que"}, 7, Colors::clNavy, Colors::clBtnFace,
+    {{"Bevel17", 72, 23}, {"SelPanel1", 568, 24}, 104, 7, Colors::clNavy, Colors::clBtnFace,
      {"Label34", 584, 209}, {"totporque", 648, 204},
      {"porquepercent", 635, 236}, {"Label33", 648, 236}, porqueSentences},
-    {{"Bevel16", 72, 23}, {"SelPanel2", 568, 32}, 104,
-     {u"si no", u"sino"}, 5, Colors::clNavy, Colors::clBtnFace,
+    {{"Bevel16", 72, 23}, {"SelPanel2", 568, 32}, 104, 5, Colors::clNavy, Colors::clBtnFace,
      {"Label45", 584, 219}, {"TotSino", 648, 214},
      {"Sinopercent", 635, 238}, {"Label49", 648, 238}, sinoSentences},
-    {{"Bevel15", 64, 23}, {"SelPanel3", 560, 32}, 105,
-     {u"aun", u"aún"}, 3, Colors::clNavy, Colors::clBtnFace,
+    {{"Bevel15", 64, 23}, {"SelPanel3", 560, 32}, 105, 3, Colors::clNavy, Colors::clBtnFace,
      {"Label61", 576, 222}, {"Totaun", 640, 217},
      {"Aunpercent", 635, 241}, {"Label64", 640, 241}, aunSentences},
-    {{"Bevel12", 64, 31}, {"SelPanel4", 560, 40}, 105,
-     {u"hecho", u"echo"}, 5, Colors::clTeal, Colors::clSilver,
+    {{"Bevel12", 64, 31}, {"SelPanel4", 560, 40}, 105, 5, Colors::clTeal, Colors::clSilver,
      {"Label128", 576, 222}, {"Tothecho", 640, 217},
      {"hechopercent", 635, 241}, {"Label131", 640, 241}, hechoSentences},
-    {{"Bevel13", 64, 23}, {"SelPanel5", 568, 32}, 65,
-     {u"a", u"ha"}, 3, Colors::clTeal, Colors::clBtnFace,
+    {{"Bevel13", 64, 23}, {"SelPanel5", 568, 32}, 65, 3, Colors::clTeal, Colors::clBtnFace,
      {"Label129", 576, 222}, {"TotA", 640, 217},
      {"Apercent", 635, 241}, {"Label133", 640, 241}, haSentences},
-    {{"Bevel14", 64, 23}, {"SelPanel6", 568, 32}, 81,
-     {u"a ver", u"haber"}, 5, Colors::clTeal, Colors::clBtnFace,
+    {{"Bevel14", 64, 23}, {"SelPanel6", 568, 32}, 81, 5, Colors::clTeal, Colors::clBtnFace,
      {"Label130", 576, 222}, {"Tothaber", 640, 217},
      {"Haberpercent", 635, 241}, {"Label135", 640, 241}, haberSentences},
 };
@@ -414,10 +407,7 @@ void QuestionsPage::buildGroups()
         chooser->setFont(comic(19, true));
         chooser->setBitmap(background);
         chooser->setActiva(false);
-        QStringList words;
-        for (const char16_t *word : layout.words)
-            if (word)
-                words << QString::fromUtf16(word);
+        const QStringList &words = QuestionsExercise::groupWords(g);
         chooser->setStringListValues(words);
         chooser->move(layout.chooser.x, layout.chooser.y);
         chooser->resize(layout.chooserWidth, chooser->height());
@@ -463,6 +453,7 @@ void QuestionsPage::correctAnswers()
         answers << edit->text();
     }
     const Judgement judgement = judge(answers);
+    m_scores.replaceMisses(SessionDetail::Exercise::Questions, misses(answers, judgement));
     for (int n = 1; n <= blankCount; ++n) {
         QLineEdit *edit = blank(n);
         const bool right = judgement.right[n - 1];

@@ -17,6 +17,9 @@ using namespace SimpleMapi;
 
 namespace {
 
+// An attachment that replaces no character of the message text.
+constexpr quint32 noPosition = 0xFFFFFFFF;
+
 const QString credit = QStringLiteral("TTalvoMail: envío de archivos por correo electrónico para Tildora");
 
 // The first separator a locale's short format puts between its fields.
@@ -146,6 +149,14 @@ void ResultsMail::SendAsAttachment()
     message.flFlags = 0;
     message.lpRecips = {recipient()};
     message.lpFiles = {file};
+    // The first file takes the note's leading space; the others have no place in the text.
+    for (const QString &path : m_attachments) {
+        if (!QFileInfo(path).isFile())
+            continue;
+        file.nPosition = noPosition;
+        file.lpszPathName = path;
+        message.lpFiles.append(file);
+    }
     DeliverMessage(message);
 }
 

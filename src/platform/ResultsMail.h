@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -42,6 +43,10 @@ public:
     void setSubject(const QString &value);
     // The path of the file to send; a file that does not exist leaves it empty.
     void setSource(const QString &value);
+    // Further files attached after Source, in this order, in attachment mode (the message-text
+    // mode sends Source alone); one that does not exist when the mail goes is left out.
+    QStringList Attachments() const { return m_attachments; }
+    void setAttachments(const QStringList &paths) { m_attachments = paths; }
     void setAbout(const QString &value);
     void setAddDate(bool value) { m_addDate = value; }
     void setAttachment(bool value) { m_attachment = value; }
@@ -88,6 +93,7 @@ private:
     bool m_attachment = false;
     QString m_about;
     QString m_source;
+    QStringList m_attachments;
     QString m_destinatary;
     QString m_direction;
     QString m_subject;

@@ -14,6 +14,7 @@
 #include "platform/ResultsMail.h"
 #include "platform/SystemBeep.h"
 #include "results/ScoreHistory.h"
+#include "results/SessionDetail.h"
 #include "richtext/RichTextFile.h"
 #include "ui/DialogService.h"
 #include "ui/ErrorGuard.h"
@@ -28,6 +29,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -375,6 +377,7 @@ void PracticeWindow::showBoard(const QString &text, const QString &fileName)
 {
     m_board.load(text, fileName);
     m_ruleMisses.clear();
+    m_scores.replaceMisses(SessionDetail::Exercise::Board, {});
     m_recordedMisses.clear();
     m_lastLeft = 0;
     {
@@ -608,6 +611,8 @@ void PracticeWindow::selectorLeft(BoolComboBox *sender)
     const QString missed = sender->Caption();
     if (const std::optional<BoardRule> rule = BoardRules::of(missed))
         ++m_ruleMisses[*rule];
+    if (const std::optional<SessionDetail::Miss> miss = BoardExercise::missOf(sender->currentText(), missed))
+        m_scores.addMiss(*miss);
     // The new word starts on its form without accent, whatever was chosen in the old one.
     sender->SetValue(bFalse);
     setBoardWord(sender, replacement);
@@ -742,14 +747,41 @@ void PracticeWindow::sendResults()
                                              "No se ha enviado nada.")
                             : QStringLiteral("No se puede escribir el archivo de resultados %1. No se ha enviado nada."))
                            .arg(QDir::toNativeSeparators(path)));
+    const QString detailPath = SessionDetail::pathBeside(path);
+    const bool detailSaved = saveSessionDetail(detailPath);
     recordHistory(figures);
 
     m_mail->setSource(path);
+    m_mail->setAttachments(detailSaved ? QStringList{detailPath} : QStringList());
     m_mail->setAddDate(true);
     m_mail->setAttachment(true);
     m_mail->setDestinatary(placeholderRecipient);
     m_mail->setSubject(QStringLiteral("Resultados del test de acentos:"));
     m_mail->Send();
+}
+
+bool PracticeWindow::saveSessionDetail(const QString &path)
+{
+    // The program's own name again: a link there is replaced, never followed.
+    const TextFile::SaveStatus saved = TextFile::trySaveBytes(
+        path, SessionDetail::toJson(m_scores.detail(QDateTime::currentDateTime())), TextFile::Links::ReplaceLink);
+    if (saved == TextFile::SaveStatus::Ok)
+        return true;
+    // The results file beside it is new: a detail of an earlier session would pass for this
+    // one's, so it goes.
+    const QFileInfo earlier(path);
+    const bool earlierStays = (earlier.isFile() || earlier.isSymLink()) && !QFile::remove(path);
+    const QString why = saved == TextFile::SaveStatus::DiskFull ? QStringLiteral("el disco está lleno")
+                        : saved == TextFile::SaveStatus::CannotCreate ? QStringLiteral("no se puede crear")
+                                                                      : QStringLiteral("ha fallado la escritura");
+    QString text = QStringLiteral("No se ha podido escribir el archivo de detalle %1 (%2).\r"
+                                  "Tus resultados se guardan y se envían igual, pero sin la lista de tus fallos.")
+                       .arg(QDir::toNativeSeparators(path), why);
+    if (earlierStays)
+        text += QStringLiteral("\rEl archivo de detalle que había no se ha podido borrar: es de una sesión anterior.");
+    DialogService::instance().message(this, text, QStringLiteral("Enviar resultados"), MessageIcon::Warning,
+                                      MessageButtons::Ok);
+    return false;
 }
 
 bool PracticeWindow::confirmSend()
@@ -803,13 +835,16 @@ void PracticeWindow::mailCancelled(ResultsMail *mail, const QString &document)
     // student would think the results had gone.
     if (!mail->LastResult().serviceMissing)
         return;
-    DialogService::instance().message(
-        this,
-        QStringLiteral("No hay ningún programa de correo en este equipo.\r"
-                       "Los resultados están guardados en el archivo\r%1\r"
-                       "Adjúntalo a un mensaje para enviárselo a tu profesor.")
-            .arg(QDir::toNativeSeparators(document)),
-        QStringLiteral("Envío de correo"), MessageIcon::Information, MessageButtons::Ok);
+    QString text = QStringLiteral("No hay ningún programa de correo en este equipo.\r"
+                                  "Los resultados están guardados en el archivo\r%1\r"
+                                  "Adjúntalo a un mensaje para enviárselo a tu profesor.")
+                       .arg(QDir::toNativeSeparators(document));
+    // The detail goes by hand as well, or the teacher never sees what was missed.
+    for (const QString &attached : mail->Attachments())
+        text += QStringLiteral("\rAdjunta también el archivo\r%1\rcon la lista de tus fallos.")
+                    .arg(QDir::toNativeSeparators(attached));
+    DialogService::instance().message(this, text, QStringLiteral("Envío de correo"), MessageIcon::Information,
+                                      MessageButtons::Ok);
 }
 
 void PracticeWindow::createReportCommands()

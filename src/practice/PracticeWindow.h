@@ -157,6 +157,9 @@ private:
     bool haveStudentName();
     // The box "Enviar correo" before a send: true when the student goes ahead.
     bool confirmSend();
+    // The session's misses written to the detail file beside the results file; a failure is
+    // told in a warning and leaves no earlier detail there. True when written.
+    bool saveSessionDetail(const QString &path);
 
     // The selector the student left last (1 ... 40), 0 on a fresh board or once the keyboard
     // has gone round the tool bar: keyboard play goes on beside it from "Resultados".
