@@ -345,27 +345,42 @@ private slots:
             QVERIFY(page.groupList(Exercise::Diptongos)->verticalScrollBar()->isVisible());
     }
 
-    // A word in a wrong group tells why it belongs elsewhere; in its own group, only its name.
+    // A word in a wrong group tells why it belongs elsewhere, and is kept among the run's
+    // misses under the rule of its own group; in its own group, only its name.
     void wrongGroupExplains_data()
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("tip");
-        QTest::addRow("diphthong among the agudas") << u"caimán"_s << int(Exercise::Agudas) << u"caimán: cai-mán, tiene el diptongo ai"_s;
-        QTest::addRow("aguda among the llanas") << u"amor"_s << int(Exercise::Llanas) << u"amor: a-mor, es aguda y no tiene diptongo, hiato ni triptongo"_s;
-        QTest::addRow("in its own group") << u"amor"_s << int(Exercise::Agudas) << u"amor"_s;
+        QTest::addColumn<QString>("missedRule");
+        QTest::addRow("diphthong among the agudas") << u"caimán"_s << int(Exercise::Agudas) << u"caimán: cai-mán, tiene el diptongo ai"_s << u"grupo-diptongo"_s;
+        QTest::addRow("aguda among the llanas") << u"amor"_s << int(Exercise::Llanas) << u"amor: a-mor, es aguda y no tiene diptongo, hiato ni triptongo"_s << u"grupo-aguda"_s;
+        QTest::addRow("in its own group") << u"amor"_s << int(Exercise::Agudas) << u"amor"_s << QString();
+        QTest::addRow("a word with a space at its end") << u"geógrafo "_s << int(Exercise::Esdrujulas) << u"geógrafo: ge-ó-gra-fo, tiene el hiato e-ó"_s << u"grupo-hiato"_s;
     }
     void wrongGroupExplains()
     {
         QFETCH(QString, word);
         QFETCH(int, group);
         QFETCH(QString, tip);
+        QFETCH(QString, missedRule);
         pickByKeyboard(word);
         QTest::keyClick(words(), Qt::Key(Qt::Key_1 + group));
         const QListWidgetItem *placed = m_page->groupList(group)->item(0);
         QVERIFY(placed);
         QCOMPARE(placed->toolTip(), tip);
         QCOMPARE(placed->data(Qt::AccessibleDescriptionRole).toString(), tip == word ? QString() : tip);
+        const QList<SessionDetail::Miss> misses = m_window->scores().misses();
+        QCOMPARE(misses.size(), missedRule.isEmpty() ? 0 : 1);
+        if (missedRule.isEmpty())
+            return;
+        const SessionDetail::Miss &miss = misses.first();
+        QCOMPARE(miss.exercise, SessionDetail::Exercise::Examples);
+        QCOMPARE(miss.rule, missedRule);
+        QCOMPARE(miss.shown, word.trimmed());
+        QCOMPARE(miss.answer, Exercise::groupName(group));
+        QCOMPARE(miss.right, Exercise::groupName(groupOf(word)));
+        QCOMPARE(miss.explanation, tip);
     }
 
     // A word sent back keeps the list in order, and a word picked meanwhile stays picked.

@@ -215,6 +215,40 @@ private slots:
         QTRY_VERIFY(QToolTip::text().isEmpty());
     }
 
+    // Each word of a wrong line written otherwise than the model is kept among the run's
+    // misses, with the rule of the model's word; a capital alone breaks no accent rule.
+    void wrongWordsAreKeptWithTheirRules_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("misses");
+        QTest::addRow("a tilde missing") << u"Él dice que si."_s << QStringList{u"si|si|sí|diacritico"_s};
+        QTest::addRow("a tilde too many and one missing")
+            << u"El díce que sí."_s << QStringList{u"El|El|Él|diacritico"_s, u"dice|díce|dice|llana-sin-tilde"_s};
+        QTest::addRow("a word left out") << u"Él dice que."_s << QStringList{u"si||sí|diacritico"_s};
+        QTest::addRow("a capital only") << u"él dice que sí."_s << QStringList();
+        QTest::addRow("a word added") << u"Él dice que sí, sí."_s << QStringList();
+        QTest::addRow("right") << u"Él dice que sí."_s << QStringList();
+    }
+    void wrongWordsAreKeptWithTheirRules()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, misses);
+        ScriptedDialogs dialogs;
+        dialogs.queueFile(writeFile(u"Frases.txt"_s, TextFile::encodeWindows1252(phrases.join(u"\r\n"_s))));
+        button(u"Abrefrases"_s)->click();
+        retype(box(), 0, phrases[0]);
+        retype(box(), 1, typed);
+        retype(box(), 3, phrases[3]);
+        button(u"Corregir"_s)->click();
+        QStringList kept;
+        for (const SessionDetail::Miss &miss : m_window->scores().misses()) {
+            QCOMPARE(miss.exercise, SessionDetail::Exercise::Phrases);
+            QVERIFY(miss.explanation.startsWith(u'"' + miss.right + u'"'));
+            kept << QStringList{miss.shown, miss.answer, miss.right, miss.rule}.join(u'|');
+        }
+        QCOMPARE(kept, misses);
+    }
+
     void totalsAddUpOverFilesAndThePercentGrowsLeft()
     {
         ScriptedDialogs dialogs;
@@ -229,6 +263,8 @@ private slots:
             button(u"Corregir"_s)->click();
         }
         QCOMPARE(label(u"Tfrases"_s)->text(), u"4/6"_s);
+        // The misses add up with the counts: "tres" for the line "trés", once per file.
+        QCOMPARE(m_window->scores().misses().size(), 2);
         QCOMPARE(label(u"Tpercentfrases"_s)->text(), QLocale().toString(66.67, 'f', 2));
         QCOMPARE(label(u"Tpercentfrases"_s)->geometry().right() + 1, 427);
         QVERIFY(label(u"Tpercentfrases"_s)->x() < 417);

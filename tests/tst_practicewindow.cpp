@@ -330,6 +330,39 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
     }
 
+    // A word left without its right form is kept among the run's misses as it was left, with
+    // the rule and the explanation of the right form; a word got right is none.
+    void missesAreKeptWithTheirRules_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("answer");
+        QTest::addRow("the form without accent chosen") << wrongItem << QStringLiteral("camion");
+        QTest::addRow("a tilde on the wrong vowel") << 2 << QStringLiteral("camíon");
+        QTest::addRow("left untouched") << -1 << QStringLiteral("camion");
+        QTest::addRow("right") << rightItem << QString();
+    }
+    void missesAreKeptWithTheirRules()
+    {
+        QFETCH(int, item);
+        QFETCH(QString, answer);
+        openWindow();
+        if (item < 0) {
+            box(4)->setFocus(Qt::TabFocusReason);
+            m_room->named<QPushButton>("OK")->setFocus(Qt::TabFocusReason);
+        } else {
+            choose(4, item);
+        }
+        const QList<SessionDetail::Miss> misses = m_form->scores().misses();
+        QCOMPARE(misses.size(), answer.isEmpty() ? 0 : 1);
+        if (answer.isEmpty())
+            return;
+        const SessionDetail::Miss expected{SessionDetail::Exercise::Board, QStringLiteral("camion"), answer,
+                                           QStringLiteral("camión"), QStringLiteral("aguda-n"),
+                                           QStringLiteral("aguda terminada en -n"),
+                                           QStringLiteral("\"camión\" (ca-mión): aguda terminada en -n, lleva tilde.")};
+        QCOMPARE(misses.first(), expected);
+    }
+
     // The line under the board says what the missed word was and why; a selector chosen
     // right says why in its tip and to a screen reader, and stops once it holds a new word.
     void explanations()
@@ -578,6 +611,8 @@ private slots:
         }
         QCOMPARE(m_form->scores().counts().boardHits, 0);
         QCOMPARE(m_form->scores().counts().boardMisses, 0);
+        // The misses go with the counts they were counted in.
+        QVERIFY(m_form->scores().misses().isEmpty());
         QCOMPARE(m_form->scores().counts().nextWordLine, 40);
         QCOMPARE(m_room->named<QLabel>("Label1")->text(), QStringLiteral("0"));
         QCOMPARE(m_room->named<QLabel>("Label2")->text(), QStringLiteral("0"));

@@ -149,6 +149,43 @@ private slots:
         QCOMPARE(textColor(m_page->blank(blank)), lime);
     }
 
+    // With every other blank right, one wrong answer is the one miss kept, under its pair's
+    // rule; a later correction replaces it, so a blank put right leaves no miss behind.
+    void wrongAnswersAreKeptWithTheirPairs_data()
+    {
+        QTest::addColumn<int>("blank");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("miss");
+        QTest::addRow("1d, the sentence's start") << 4 << u"porque"_s << u"porque / por qué / porqué / por que|porque|Por qué|porque"_s;
+        QTest::addRow("2b") << 9 << u"sino"_s << u"si no / sino|sino|si no|sino"_s;
+        QTest::addRow("3d, the sentence's start") << 17 << u"aun"_s << u"aun / aún|aun|Aún|aun"_s;
+        QTest::addRow("4a") << 19 << u"hecho"_s << u"hecho / echo|hecho|echo|hecho"_s;
+        QTest::addRow("5a, left empty") << 24 << QString() << u"a / ha||a|ha"_s;
+        QTest::addRow("6b") << 31 << u"haber"_s << u"a ver / haber|haber|A ver|haber"_s;
+    }
+    void wrongAnswersAreKeptWithTheirPairs()
+    {
+        QFETCH(int, blank);
+        QFETCH(QString, typed);
+        QFETCH(QString, miss);
+        tabs(*m_window)->setPageIndex(ExercisesWindow::PageCuestiones);
+        for (int n = 1; n <= QuestionsExercise::blankCount; ++n)
+            m_page->blank(n)->setText(QuestionsExercise::rightAnswer(n));
+        m_page->blank(blank)->setText(typed);
+        correct();
+        QCOMPARE(label(u"TotCuestiones"_s)->text(), u"33"_s);
+        const QList<SessionDetail::Miss> misses = m_window->scores().misses();
+        QCOMPARE(misses.size(), 1);
+        const SessionDetail::Miss &kept = misses.first();
+        QCOMPARE(QStringList({kept.shown, kept.answer, kept.right, kept.rule}).join(u'|'), miss);
+        QCOMPARE(kept.exercise, SessionDetail::Exercise::Questions);
+        QCOMPARE(kept.explanation, QuestionsExercise::groupHint(QuestionsExercise::groupOf(blank)));
+
+        m_page->blank(blank)->setText(QuestionsExercise::rightAnswer(blank));
+        correct();
+        QVERIFY(m_window->scores().misses().isEmpty());
+    }
+
     void correctedSentences_data()
     {
         QTest::addColumn<QString>("label");

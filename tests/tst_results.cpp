@@ -4,11 +4,13 @@
 #include "FullDisk.h"
 #include "PracticeRoom.h"
 
+#include "exercises/BoardExercise.h"
 #include "exercises/ExerciseScores.h"
 #include "help/ExercisesWindow.h"
 #include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"
 #include "results/ScoreHistory.h"
+#include "results/SessionDetail.h"
 #include "shared/TextFile.h"
 #include "widgets/Gauges.h"
 #include "platform/ResultsMail.h"
@@ -18,6 +20,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 class TestResults : public QObject {
     Q_OBJECT
@@ -31,6 +37,7 @@ private:
     PracticeWindow *m_form = nullptr;
 
     QString resultsPath() const { return m_room->filePath(QStringLiteral("result.txt")); }
+    QString detailPath() const { return m_room->filePath(QStringLiteral("result.json")); }
 
     // The four percentages as the exercises hand them to the score object.
     void write(int boardHits, int boardMisses, int examples, long double phrases, long double questions)
@@ -239,7 +246,8 @@ private slots:
         QTest::addRow("no mail program") << 1u << true << QString()
                                          << "No hay ningún programa de correo en este equipo.\r"
                                             "Los resultados están guardados en el archivo\r%1\r"
-                                            "Adjúntalo a un mensaje para enviárselo a tu profesor." << false;
+                                            "Adjúntalo a un mensaje para enviárselo a tu profesor.\r"
+                                            "Adjunta también el archivo\r%2\rcon la lista de tus fallos." << false;
     }
 
     void handOffOutcomes()
@@ -259,8 +267,79 @@ private slots:
         QCOMPARE(texts.size(), 1 + !shownBeforeTheEnd.isEmpty() + endBox);
         QCOMPARE(texts.last() == QStringLiteral("Mensaje de correo finalizado"), endBox);
         if (!shownBeforeTheEnd.isEmpty())
-            QCOMPARE(texts[1], shownBeforeTheEnd.contains(QLatin1String("%1")) ? shownBeforeTheEnd.arg(resultsPath())
-                                                                                 : shownBeforeTheEnd);
+            QCOMPARE(texts[1], shownBeforeTheEnd.contains(QLatin1String("%1"))
+                                   ? shownBeforeTheEnd.arg(resultsPath(), detailPath())
+                                   : shownBeforeTheEnd);
+    }
+
+    // Each send writes the session's misses beside the results file and attaches both. A
+    // detail that cannot be written is told, naming it, and the results go out all the same;
+    // an earlier detail never stays behind to pass for this session's.
+    void detailBesideTheResults_data()
+    {
+        QTest::addColumn<QString>("inTheWay");
+        QTest::addColumn<bool>("written");
+        QTest::addRow("nothing in the way") << QString() << true;
+        QTest::addRow("an earlier detail") << u"earlier"_s << true;
+        QTest::addRow("a link to another file") << u"link"_s << true;
+        QTest::addRow("a folder") << u"folder"_s << false;
+        QTest::addRow("an earlier detail, and the new one fails part-way") << u"earlier, too large"_s << false;
+    }
+    void detailBesideTheResults()
+    {
+        QFETCH(QString, inTheWay);
+        QFETCH(bool, written);
+        setExampleRun();
+        m_scores->setStudentName(u"Ana Núñez"_s);
+        for (const char16_t *word : {u"país", u"camión", u"árbol", u"pájaro", u"raíz", u"búho", u"sofá", u"tú"})
+            m_scores->addMiss(*BoardExercise::missOf(u"?"_s, QString::fromUtf16(word)));
+        const QString other = m_room->filePath(u"trabajo.txt"_s);
+        writeFile(other, "trabajo del alumno");
+        if (inTheWay.startsWith(u"earlier"_s))
+            writeFile(detailPath(), "{\"formato\": \"tildora-detalle\", \"version\": 1, \"fallos\": []}");
+        else if (inTheWay == u"link"_s)
+            QVERIFY(QFile::link(other, detailPath()));
+        else if (inTheWay == u"folder"_s)
+            QVERIFY(QDir(m_room->path()).mkdir(u"result.json"_s));
+        // The results file and the history fit under the limit; the detail of eight misses does not.
+        std::optional<FileSizeLimit> limit;
+        if (inTheWay.endsWith(u"too large"_s)) {
+            limit.emplace(1500);
+            QVERIFY(limit->isSet());
+        }
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
+        m_form->sendResults();
+        limit.reset();
+
+        QVERIFY(fileBytes(resultsPath()).endsWith("\r\nPromedio: 70 %\r\n"));
+        QCOMPARE(ScoreHistory::read(ScoreHistory::defaultPath()).records.size(), 1);
+        QCOMPARE(fileBytes(other), QByteArray("trabajo del alumno"));
+        QCOMPARE(m_transport->messages.size(), 1);
+        QStringList attached;
+        for (const SimpleMapi::MapiFileDesc &file : m_transport->messages.first().lpFiles)
+            attached << file.lpszPathName;
+        QStringList expected{resultsPath()};
+        QStringList boxes{u"Enviar correo"_s, u"Envío de correo"_s};
+        if (written)
+            expected << detailPath();
+        else
+            boxes.insert(1, u"Enviar resultados"_s);
+        QCOMPARE(attached, expected);
+        QCOMPARE(captions(), boxes);
+        if (!written) {
+            QCOMPARE(m_dialogs->messages[1].icon, MessageIcon::Warning);
+            QVERIFY2(m_dialogs->messages[1].text.startsWith(u"No se ha podido escribir el archivo de detalle %1 ("_s.arg(detailPath())),
+                     qPrintable(m_dialogs->messages[1].text));
+            QVERIFY(!QFileInfo(detailPath()).isFile());
+            return;
+        }
+        QVERIFY(!QFileInfo(detailPath()).isSymLink());
+        const SessionDetail::Reading reading = SessionDetail::read(detailPath());
+        QCOMPARE(reading.status, SessionDetail::Reading::Ok);
+        QCOMPARE(reading.detail.misses, m_scores->misses());
+        QCOMPARE(reading.detail.scores.name, u"Ana Núñez"_s);
+        QCOMPARE(reading.detail.scores.total, 70);
+        QCOMPARE(reading.detail.scores.board, m_scores->strip().board);
     }
 
     void cancellingBeforeSendingSendsNothing()
