@@ -1,6 +1,8 @@
 // The score object: captions in their number formats, the strip's reading with its lag, and
 // the change signals the views follow.
 #include "exercises/ExerciseScores.h"
+#include "exercises/MissRule.h"
+#include "exercises/QuestionsExercise.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -149,6 +151,43 @@ private slots:
                                                              miss(Exercise::Phrases, "oído")}));
         QCOMPARE(detail.scores.name, QStringLiteral("Ana"));
         QCOMPARE(detail.scores.total, ExerciseScores::designProgress);
+    }
+
+    // Each exercise keeps its first misses up to the cap, whatever the others keep, and a run
+    // with every exercise at the cap, each miss as long as a miss gets, still writes a detail
+    // file its readers take.
+    void missesKeptUpToTheCap_data()
+    {
+        QTest::addColumn<QList<int>>("made");
+        QTest::addColumn<QList<int>>("kept");
+        const int cap = ExerciseScores::missesKept;
+        QTest::addRow("a few") << QList<int>{3, 0, 2, 1} << QList<int>{3, 0, 2, 1};
+        QTest::addRow("the board clicked past the cap") << QList<int>{cap + 50, 1, 0, 0} << QList<int>{cap, 1, 0, 0};
+        QTest::addRow("every exercise past it") << QList<int>{cap + 1, cap + 2, 5000, cap} << QList<int>{cap, cap, cap, cap};
+    }
+    void missesKeptUpToTheCap()
+    {
+        QFETCH(QList<int>, made);
+        QFETCH(QList<int>, kept);
+        // The longest texts a miss keeps: a typed text cut at its limit, the longest rule name
+        // and explanation the program writes.
+        const QString longest = MissRule::kept(QString(1000, u'ñ'));
+        const QString explanation = QuestionsExercise::groupHint(0) + QuestionsExercise::groupHint(0);
+        ExerciseScores scores;
+        for (int exercise = 0; exercise < 4; ++exercise) {
+            const auto which = SessionDetail::Exercise(exercise);
+            for (int n = 0; n < made[exercise]; ++n)
+                scores.addMiss(MissRule::withRule(which, longest, longest, longest, u"llana-con-tilde"_s, explanation));
+        }
+        QList<int> counted(4, 0);
+        for (const SessionDetail::Miss &miss : scores.misses())
+            ++counted[int(miss.exercise)];
+        QCOMPARE(counted, kept);
+        for (int exercise = 0; exercise < 4; ++exercise)
+            QCOMPARE(scores.missRoom(SessionDetail::Exercise(exercise)), ExerciseScores::missesKept - kept[exercise]);
+        const QByteArray file = SessionDetail::toJson(scores.detail(QDateTime(QDate(2026, 12, 8), QTime(10, 0))));
+        QVERIFY2(file.size() <= SessionDetail::maxBytes, QByteArray::number(file.size()));
+        QCOMPARE(SessionDetail::parse(file, u"result.json"_s).detail.misses, scores.misses());
     }
 
     void changesAreSignalledOncePerNewCaption()

@@ -43,6 +43,7 @@ private slots:
         QTest::addRow("solo") << u"solo"_s << u"solo-demostrativo"_s;
         QTest::addRow("demonstrative") << u"aquella"_s << u"solo-demostrativo"_s;
         QTest::addRow("adverb in -mente") << u"fácilmente"_s << u"adverbio-mente"_s;
+        QTest::addRow("the longest explanation") << u"cuántos"_s << u"interrogativo"_s;
         QTest::addRow("no word: empty") << QString() << QString();
         QTest::addRow("no word: a digit") << u"mar3"_s << QString();
         QTest::addRow("no word: no vowel") << u"sr"_s << QString();
@@ -60,6 +61,9 @@ private slots:
         if (miss) {
             QCOMPARE(miss->ruleName, MissRules::name(rule));
             QVERIFY(miss->explanation.startsWith(u'"' + word + u"\" ("_s));
+            // The detail file gives it back whole.
+            const SessionDetail::Detail detail{{}, {}, {*miss}};
+            QCOMPARE(SessionDetail::parse(SessionDetail::toJson(detail), u"result.json"_s).detail.misses, detail.misses);
         }
     }
 

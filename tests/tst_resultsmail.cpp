@@ -6,7 +6,9 @@
 #include "platform/ResultsFilePath.h"
 #include "platform/ResultsMail.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -123,6 +125,50 @@ private slots:
         QCOMPARE(m.lpFiles.first().nPosition, 0u);
         QCOMPARE(m.lpFiles.first().lpszPathName, m_file);
         QVERIFY(m.lpFiles.first().lpszFileName.isNull());
+    }
+
+    // Files attached after the results file: each one that exists, in order, with no place in
+    // the message text; xdg-email is handed every one. The message-text mode sends the text alone.
+    void furtherAttachments_data()
+    {
+        QTest::addColumn<QStringList>("further");
+        QTest::addColumn<bool>("attachment");
+        QTest::addColumn<QStringList>("attached");
+        QTest::addRow("none") << QStringList() << true << QStringList{"result.txt"};
+        QTest::addRow("the detail") << QStringList{"result.json"} << true << QStringList{"result.txt", "result.json"};
+        QTest::addRow("one missing is left out") << QStringList{"perdido.json", "result.json"} << true
+                                                 << QStringList{"result.txt", "result.json"};
+        QTest::addRow("a folder is left out") << QStringList{"carpeta"} << true << QStringList{"result.txt"};
+        QTest::addRow("message-text mode") << QStringList{"result.json"} << false << QStringList();
+    }
+    void furtherAttachments()
+    {
+        QFETCH(QStringList, further);
+        QFETCH(bool, attachment);
+        QFETCH(QStringList, attached);
+        writeFile(m_folder.filePath(QStringLiteral("result.json")), "{}");
+        QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("carpeta")));
+        FakeMailTransport transport;
+        ResultsMail mail;
+        mail.setSource(m_file);
+        mail.setAttachment(attachment);
+        QStringList paths;
+        for (const QString &name : further)
+            paths << m_folder.filePath(name);
+        mail.setAttachments(paths);
+        QCOMPARE(mail.Attachments(), paths);
+        mail.Send();
+        QCOMPARE(transport.messages.size(), 1);
+        const MapiMessage &m = transport.messages.first();
+        QStringList names;
+        QStringList xdgAttached;
+        for (const MapiFileDesc &file : m.lpFiles) {
+            names << QFileInfo(file.lpszPathName).fileName();
+            xdgAttached << QStringLiteral("--attach") << file.lpszPathName;
+            QCOMPARE(file.nPosition, names.size() == 1 ? 0u : 0xFFFFFFFFu);
+        }
+        QCOMPARE(names, attached);
+        QVERIFY(XdgEmailTransport::arguments(m).join(u'\n').contains(xdgAttached.join(u'\n')));
     }
 
     void folderPart_data()

@@ -21,8 +21,9 @@ namespace {
 const QString formatName = QStringLiteral("tildora-detalle");
 
 // No field of a detail file is longer than a phrase: a longer one is cut, never kept whole
-// to grow every window and page it is shown in.
-constexpr qsizetype maxField = 200;
+// to grow every window and page it is shown in. The longest explanation the program writes
+// (an interrogative's, with the word and its syllables) passes 200 characters.
+constexpr qsizetype maxField = 400;
 
 struct ExerciseText {
     Exercise exercise;
