@@ -356,11 +356,8 @@ private slots:
         QCOMPARE(misses.size(), answer.isEmpty() ? 0 : 1);
         if (answer.isEmpty())
             return;
-        const SessionDetail::Miss expected{SessionDetail::Exercise::Board, QStringLiteral("camion"), answer,
-                                           QStringLiteral("camión"), QStringLiteral("aguda-n"),
-                                           QStringLiteral("aguda terminada en -n"),
-                                           QStringLiteral("\"camión\" (ca-mión): aguda terminada en -n, lleva tilde.")};
-        QCOMPARE(misses.first(), expected);
+        QCOMPARE(misses.first(), (SessionDetail::Miss{SessionDetail::Exercise::Board, "camion", answer, "camión", "aguda-n",
+                                                      "aguda terminada en -n", "\"camión\" (ca-mión): aguda terminada en -n, lleva tilde."}));
     }
 
     // The line under the board says what the missed word was and why; a selector chosen
