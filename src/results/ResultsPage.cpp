@@ -247,10 +247,11 @@ void ResultsPage::layOut(const QDateTime &when)
     layOutMisses();
 
     m_pages = m_page + 1;
-    const QString who = QStringLiteral("Tildora · %1 · %2").arg(m_figures.studentName, longDate(when.date()));
+    QStringList who{QStringLiteral("Tildora"), m_figures.studentName, longDate(when.date())};
+    who.removeAll(QString());
     for (int page = 0; page < m_pages; ++page)
         m_blocks.append({Kind::Footer, page, QRectF(0, m_bottom, m_area.width(), m_area.height() - m_bottom),
-                         {{who}, {QStringLiteral("Página %1 de %2").arg(page + 1).arg(m_pages)}}});
+                         {{who.join(QStringLiteral(" · "))}, {QStringLiteral("Página %1 de %2").arg(page + 1).arg(m_pages)}}});
 }
 
 void ResultsPage::layOutMisses()
@@ -444,14 +445,20 @@ void ResultsPage::drawStrip(QPainter &painter, const Block &block) const
     painter.setPen(Qt::NoPen);
     painter.setBrush(blue);
     painter.drawRoundedRect(r, millimetres(4), millimetres(4));
+    // The light frame the gauges stand in on screen.
+    painter.setPen(QPen(QColor(0xd8, 0xe0, 0xea), millimetres(0.4)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r.adjusted(millimetres(2.5), millimetres(2.5), -millimetres(2.5), -millimetres(2.5)));
 
     const std::array percents{m_figures.percentages.board, m_figures.percentages.examples, m_figures.percentages.phrases,
                               m_figures.percentages.questions, m_figures.percentages.total};
     const qreal slot = r.width() / qreal(percents.size());
     const qreal captionHeight = lineHeight(m_fonts.strip);
     const qreal totalScale = 57.0 / 49.0;
-    const qreal diameter = std::min(slot * 0.5, r.height() - 2 * m_pad - 2 * captionHeight - millimetres(3)) / totalScale;
-    const qreal centreY = r.top() + millimetres(3) + diameter * totalScale / 2;
+    // Inside the frame: 2 mm above the largest pie, 2 mm under the figures.
+    const qreal inset = millimetres(4.5);
+    const qreal diameter = std::min(slot * 0.5, r.height() - 2 * inset - 2 * captionHeight - millimetres(1)) / totalScale;
+    const qreal centreY = r.top() + inset + diameter * totalScale / 2;
     for (std::size_t g = 0; g < percents.size(); ++g) {
         const bool total = g + 1 == percents.size();
         const QColor fill = colour(total ? Colors::stripTotalGreen : Colors::clAqua);
