@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -51,8 +52,26 @@ private slots:
         m_room.reset();
     }
 
+    // The page carries the misses the score object keeps, grouped under their rule.
+    void guardarPdfWritesThePage_data()
+    {
+        QTest::addColumn<QList<SessionDetail::Miss>>("misses");
+        QTest::addColumn<QString>("listed");
+        QTest::addRow("no misses") << QList<SessionDetail::Miss>() << QString();
+        QTest::addRow("a board miss")
+            << QList<SessionDetail::Miss>{{SessionDetail::Exercise::Board, QStringLiteral("raiz"), QStringLiteral("raiz"),
+                                           QStringLiteral("raíz"), QStringLiteral("hiato"), QString(), QString()}}
+            << QStringLiteral("Hiato con vocal cerrada tónica: 1 fallo");
+    }
     void guardarPdfWritesThePage()
     {
+        QFETCH(QList<SessionDetail::Miss>, misses);
+        QFETCH(QString, listed);
+        for (const SessionDetail::Miss &miss : misses)
+            m_scores->addMiss(miss);
+        // On screen, as the student uses it: the status bar has its width.
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form));
         const QString path = m_room->filePath(QStringLiteral("ana"));
         m_dialogs->queueFile(path);
         QVERIFY(!m_room->named<QPushButton>("GuardarPDF")->icon().isNull());
@@ -65,6 +84,12 @@ private slots:
         // The window says where the page went, and the session is in the history.
         QCOMPARE(m_room->named<QLabel>("Explicacion")->text(), QStringLiteral("Resultados guardados en %1.pdf").arg(QDir::toNativeSeparators(path)));
         QCOMPARE(ScoreHistory::read(ScoreHistory::defaultPath()).records.size(), 1);
+        if (listed.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            return;
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {path + QStringLiteral(".pdf"), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(60000));
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(listed));
     }
 
     // Without a name the page asks for it first, as the mail does; no name, no page.

@@ -883,7 +883,7 @@ void PracticeWindow::saveResultsPdf()
     if (!haveStudentName())
         return;
     const ResultsSummary::Figures figures = m_scores.resultsFigures();
-    const QString path = ReportCommands::savePdf(this, figures, *m_strip);
+    const QString path = ReportCommands::savePdf(this, figures, m_scores.misses());
     if (path.isEmpty())
         return;
     recordHistory(figures);

@@ -1,7 +1,6 @@
 // The practice window's report commands: PDF, history, progress and class windows.
 #include "practice/ReportCommands.h"
 
-#include "practice/ScoreStrip.h"
 #include "results/ResultsPdf.h"
 #include "results/ScoreHistory.h"
 #include "reports/ClassResultsWindow.h"
@@ -40,7 +39,7 @@ void bringUp(QWidget *window)
 
 } // namespace
 
-QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, ScoreStrip &strip)
+QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QList<SessionDetail::Miss> &misses)
 {
     const QDateTime now = QDateTime::currentDateTime();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -57,7 +56,7 @@ QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, ScoreSt
     if (!chosen.accepted)
         return QString();
     const QString path = DialogText::withDefaultExtension(chosen.path, request.defaultExtension);
-    const TextFile::SaveStatus saved = ResultsPdf::write(path, figures, now, strip.picture());
+    const TextFile::SaveStatus saved = ResultsPdf::write(path, figures, misses, now);
     if (saved == TextFile::SaveStatus::CannotCreate)
         throw AppError(TextFile::saveErrorMessage(path, saved)
                        + QStringLiteral(" Elige otra carpeta, por ejemplo tu carpeta personal."));

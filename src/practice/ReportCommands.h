@@ -3,20 +3,20 @@
 #pragma once
 
 #include "results/ResultsSummary.h"
+#include "results/SessionDetail.h"
 
 #include <QMap>
 #include <QRect>
 
 class QLabel;
-class ScoreStrip;
 class QWidget;
 
 namespace ReportCommands {
 
 // Asks where to save (the student's name and the date as the default name) and writes the
-// PDF page with the strip's picture as the student sees it; an unwritable place raises a Spanish error naming the file. The path written, or
-// nothing when the student cancelled.
-QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, ScoreStrip &strip);
+// results page with the run's misses by rule; an unwritable place raises a Spanish error
+// naming the file. The path written, or nothing when the student cancelled.
+QString savePdf(QWidget *parent, const ResultsSummary::Figures &figures, const QList<SessionDetail::Miss> &misses);
 
 // Appends one dated record, with the board's misses by rule, to the progress history, unless
 // its figures are those of the last record; a failure, or a history refused, is told in a

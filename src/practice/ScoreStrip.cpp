@@ -13,7 +13,7 @@ ScoreStrip::ScoreStrip(const ExerciseScores &scores, QWidget *parent) : QWidget(
 {
     setObjectName(QStringLiteral("scoreStrip"));
     resize(705, 117);
-    const TColor stripColor = Colors::rgb(0, 64, 128);
+    const TColor stripColor = Colors::stripBlue;
     auto *box = place<FilledBox>(this, "Shape1", 0, 0, 705, 117);
     box->setRounded(true);
     box->setBrushColor(stripColor);
@@ -36,7 +36,7 @@ ScoreStrip::ScoreStrip(const ExerciseScores &scores, QWidget *parent) : QWidget(
         {"Gauge2", "Label7", 120, 120, 49, Colors::clAqua, QStringLiteral("Ejemplos"), QStringLiteral("Ejemplos")},
         {"Gauge3", "Label8", 192, 192, 49, Colors::clAqua, QStringLiteral("Frases"), QStringLiteral("Frases")},
         {"Gauge4", "Label9", 264, 256, 49, Colors::clAqua, QStringLiteral("Cuestiones"), QStringLiteral("Cuestiones")},
-        {"Gaugetot", "Label5", 376, 384, 57, Colors::rgb(0, 255, 64), QStringLiteral("Total"), QStringLiteral("TOTAL")},
+        {"Gaugetot", "Label5", 376, 384, 57, Colors::stripTotalGreen, QStringLiteral("Total"), QStringLiteral("TOTAL")},
     }};
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const Part &part = parts[i];
@@ -69,9 +69,4 @@ void ScoreStrip::showReading()
                                     figures.total};
     for (std::size_t i = 0; i < values.size(); ++i)
         m_gauges[i]->setProgress(values[i]);
-}
-
-QImage ScoreStrip::picture()
-{
-    return grab().toImage();
 }

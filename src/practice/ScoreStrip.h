@@ -2,7 +2,6 @@
 // captions, on a rounded box between the student's picture and the medal.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -16,9 +15,6 @@ class ScoreStrip : public QWidget {
 public:
     // The gauges show the score object's last strip reading and follow each new one.
     explicit ScoreStrip(const ExerciseScores &scores, QWidget *parent = nullptr);
-
-    // The strip exactly as the student sees it, for a page of results.
-    QImage picture();
 
 private:
     void showReading();

@@ -1,11 +1,11 @@
-// The results as one A4 PDF page, for schools without a mail program.
+// The results as an A4 PDF, for schools without a mail program and for the student's folder.
 #pragma once
 
 #include "results/ResultsSummary.h"
+#include "results/SessionDetail.h"
 #include "shared/TextFile.h"
 
 #include <QDateTime>
-#include <QImage>
 #include <QString>
 
 class QPdfWriter;
@@ -19,10 +19,10 @@ QString defaultFileName(const QString &studentName, const QDate &date);
 // Sets a program's PDF up as A4 portrait at 300 dpi with even margins, its title and creator.
 void setUpA4(QPdfWriter &pdf, qreal marginMillimetres, const QString &title);
 
-// Writes the page: the student's data, the date, the fourteen lines of the summary and the
-// picture of the score strip. Through the program's safe save, so a failed write (a full disk
-// too) leaves an earlier file whole.
-TextFile::SaveStatus write(const QString &path, const ResultsSummary::Figures &figures, const QDateTime &when,
-           const QImage &strip);
+// Writes the results page (ResultsPage: the student, the date, the strip, the exercises' table,
+// the rules to practise and the misses by rule, on as many pages as they take). Through the
+// program's safe save, so a failed write (a full disk too) leaves an earlier file whole.
+TextFile::SaveStatus write(const QString &path, const ResultsSummary::Figures &figures,
+                           const QList<SessionDetail::Miss> &misses, const QDateTime &when);
 
 } // namespace ResultsPdf

@@ -45,6 +45,10 @@ constexpr TColor rgb(int red, int green, int blue)
     return TColor(red & 0xFF) | (TColor(green & 0xFF) << 8) | (TColor(blue & 0xFF) << 16);
 }
 
+// The score strip's box and its total gauge, on screen and on the printed results page.
+constexpr TColor stripBlue = rgb(0, 64, 128);
+constexpr TColor stripTotalGreen = rgb(0, 255, 64);
+
 constexpr bool isSystemColor(TColor color) { return (color & systemColorFlag) != 0; }
 
 // A stored colour as a QColor; system colours come from the given palette.
