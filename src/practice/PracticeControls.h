@@ -59,6 +59,9 @@ inline QLabel *placeListenControls(QStatusBar *bar, QAction *listen)
     button->setDefaultAction(listen);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFocusPolicy(Qt::NoFocus);
+    // No taller than the line's text: the window keeps the height it had without it.
+    button->setAutoRaise(true);
+    button->setMaximumHeight(syllables->fontMetrics().height());
     button->setAccessibleName(QStringLiteral("Escuchar"));
     bar->addPermanentWidget(syllables);
     bar->addPermanentWidget(button);
