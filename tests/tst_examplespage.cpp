@@ -400,12 +400,7 @@ private slots:
         QFETCH(QString, word);
         QFETCH(QString, how);
         QFETCH(QString, shown);
-        qputenv(EspeakSpeech::silenceVariable, "1");
-        CountingVoice *counting = nullptr;
-        if (TestVoice(voice) == TestVoice::Counting)
-            counting = useVoice(std::make_unique<CountingVoice>());
-        else
-            useVoice(std::make_unique<EspeakSpeech>());
+        CountingVoice *counting = useVoice(TestVoice(voice)).counting;
         pickByKeyboard(word);
         if (how == u"moved"_s) {
             QTest::keyClick(words(), Qt::Key_1);

@@ -967,14 +967,7 @@ private slots:
         QFETCH(bool, miss);
         QFETCH(QString, syllables);
         QFETCH(QString, tip);
-        qputenv(EspeakSpeech::silenceVariable, "1");
-        CountingVoice *counting = nullptr;
-        EspeakSpeech *engine = nullptr;
-        if (TestVoice(voice) == TestVoice::Counting)
-            counting = useVoice(std::make_unique<CountingVoice>());
-        else
-            engine = useVoice(std::make_unique<EspeakSpeech>(TestVoice(voice) == TestVoice::EspeakBuffer
-                                                                 ? EspeakSpeech::Output::Buffer : EspeakSpeech::Output::Device));
+        const auto [counting, engine] = useVoice(TestVoice(voice));
         m_room->writeBoard(boardLines(boardWord, 60));
         openWindow();
         if (miss)

@@ -56,3 +56,18 @@ Backend *useVoice(std::unique_ptr<Backend> backend)
         qFatal("the voice did not start");
     return kept;
 }
+
+// The voice a row asks for, with the program's sound off whatever the test was started with.
+struct RowVoice {
+    CountingVoice *counting = nullptr;
+    EspeakSpeech *engine = nullptr;
+};
+
+inline RowVoice useVoice(TestVoice voice)
+{
+    qputenv(EspeakSpeech::silenceVariable, "1");
+    if (voice == TestVoice::Counting)
+        return {useVoice(std::make_unique<CountingVoice>()), nullptr};
+    const auto output = voice == TestVoice::EspeakBuffer ? EspeakSpeech::Output::Buffer : EspeakSpeech::Output::Device;
+    return {nullptr, useVoice(std::make_unique<EspeakSpeech>(output))};
+}
