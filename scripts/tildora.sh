@@ -10,7 +10,7 @@ build=${TILDORA_BUILD_DIR:-"$here/build"}
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-translations-l10n
           libgl1-mesa-dev libfontconfig-dev fonts-comic-neue fonts-liberation2 fonts-dancingscript
-          xdg-utils xvfb xauth wspanish hunspell hunspell-es libhunspell-dev espeak-ng appstream desktop-file-utils
+          xdg-utils xvfb xauth wspanish hunspell hunspell-es libhunspell-dev espeak-ng libespeak-ng-dev appstream desktop-file-utils
           poppler-utils clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,8 @@
 #include "FileFixtures.h"
 #include "ScriptedDialogs.h"
 #include "TemporaryWorkingFolder.h"
+#include "TestVoices.h"
+#include "platform/ListenAction.h"
 #include "exercises/ExerciseScores.h"
 #include "spanish/SpellingDictionary.h"
 #include "widgets/Banner.h"
@@ -18,6 +20,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QToolTip>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -353,10 +357,16 @@ private slots:
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("tip");
         QTest::addColumn<QString>("missedRule");
-        QTest::addRow("diphthong among the agudas") << u"caimán"_s << int(Exercise::Agudas) << u"caimán: cai-mán, tiene el diptongo ai"_s << u"grupo-diptongo"_s;
-        QTest::addRow("aguda among the llanas") << u"amor"_s << int(Exercise::Llanas) << u"amor: a-mor, es aguda y no tiene diptongo, hiato ni triptongo"_s << u"grupo-aguda"_s;
-        QTest::addRow("in its own group") << u"amor"_s << int(Exercise::Agudas) << u"amor"_s << QString();
-        QTest::addRow("a word with a space at its end") << u"geógrafo "_s << int(Exercise::Esdrujulas) << u"geógrafo: ge-ó-gra-fo, tiene el hiato e-ó"_s << u"grupo-hiato"_s;
+        // The tip as shown: its text, then the syllables with the stressed one in bold.
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("diphthong among the agudas") << u"caimán"_s << int(Exercise::Agudas) << u"caimán: cai-mán, tiene el diptongo ai"_s
+                                                    << u"grupo-diptongo"_s << u"<p>caimán: cai-mán, tiene el diptongo ai</p><p>cai-<b>mán</b></p>"_s;
+        QTest::addRow("aguda among the llanas") << u"amor"_s << int(Exercise::Llanas) << u"amor: a-mor, es aguda y no tiene diptongo, hiato ni triptongo"_s
+                                                << u"grupo-aguda"_s << u"<p>amor: a-mor, es aguda y no tiene diptongo, hiato ni triptongo</p><p>a-<b>mor</b></p>"_s;
+        QTest::addRow("in its own group") << u"amor"_s << int(Exercise::Agudas) << u"amor"_s << QString() << u"<p>amor</p><p>a-<b>mor</b></p>"_s;
+        QTest::addRow("hiatus in its own group") << u"búho"_s << int(Exercise::Hiatos) << u"búho"_s << QString() << u"<p>búho</p><p><b>bú</b>-ho</p>"_s;
+        QTest::addRow("a word with a space at its end") << u"geógrafo "_s << int(Exercise::Esdrujulas) << u"geógrafo: ge-ó-gra-fo, tiene el hiato e-ó"_s
+                                                        << u"grupo-hiato"_s << u"<p>geógrafo: ge-ó-gra-fo, tiene el hiato e-ó</p><p>ge-<b>ó</b>-gra-fo</p>"_s;
     }
     void wrongGroupExplains()
     {
@@ -370,6 +380,7 @@ private slots:
         QVERIFY(placed);
         QCOMPARE(placed->toolTip(), tip);
         QCOMPARE(placed->data(Qt::AccessibleDescriptionRole).toString(), tip == word ? QString() : tip);
+        QTEST(m_page->shownTip(m_page->groupList(group), 0), "shown");
         const QList<SessionDetail::Miss> misses = m_window->scores().misses();
         QCOMPARE(misses.size(), missedRule.isEmpty() ? 0 : 1);
         if (missedRule.isEmpty())
@@ -381,6 +392,58 @@ private slots:
         QCOMPARE(miss.answer, Exercise::groupName(group));
         QCOMPARE(miss.right, Exercise::groupName(groupOf(word)));
         QCOMPARE(miss.explanation, tip);
+    }
+
+    // "Escuchar" says the word list's current word, by its key or the list's context menu, and
+    // shows its tip with the stressed syllable in bold while it is said; it follows the list
+    // when words leave it. With no sound device it is disabled and its tip says why.
+    void listenOnTheWordList_data()
+    {
+        QTest::addColumn<int>("voice");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("no sound device") << int(TestVoice::SoundOff) << u"geógrafo "_s << u"key"_s
+                                         << u"<p>geógrafo</p><p>ge-<b>ó</b>-gra-fo</p>"_s;
+        QTest::addRow("by its key") << int(TestVoice::Counting) << u"Luisa"_s << u"key"_s << u"<p>Luisa</p><p><b>Lui</b>-sa</p>"_s;
+        QTest::addRow("from the context menu") << int(TestVoice::Counting) << u"Mediterráneo"_s << u"menu"_s
+                                               << u"<p>Mediterráneo</p><p>Me-di-te-<b>rrá</b>-ne-o</p>"_s;
+        QTest::addRow("after the word has gone to a group") << int(TestVoice::Counting) << u"amor"_s << u"moved"_s << QString();
+    }
+    void listenOnTheWordList()
+    {
+        QFETCH(int, voice);
+        QFETCH(QString, word);
+        QFETCH(QString, how);
+        QFETCH(QString, shown);
+        CountingVoice *counting = useVoice(TestVoice(voice)).counting;
+        pickByKeyboard(word);
+        if (how == u"moved"_s) {
+            QTest::keyClick(words(), Qt::Key_1);
+            QTRY_VERIFY(m_page->listenAction()->word() != word);
+            word = words()->currentItem()->text();
+            shown = m_page->shownTip(words(), words()->currentRow());
+        }
+        QCOMPARE(m_page->listenAction()->word(), word.trimmed());
+        QCOMPARE(m_page->shownTip(words(), words()->currentRow()), shown);
+        QVERIFY(words()->actions().contains(m_page->listenAction()));
+        if (!counting) {
+            QVERIFY(!m_page->listenAction()->isEnabled());
+            QVERIFY(m_page->listenAction()->toolTip().startsWith(u"No hay ningún dispositivo de sonido: "_s));
+        }
+        QSignalSpy heard(&Speech::shared(), &Speech::finished);
+        if (how == u"menu"_s)
+            m_page->listenAction()->trigger();
+        else
+            QTest::keyClick(words(), Qt::Key_F8);
+        if (!counting) {
+            QCOMPARE(Speech::shared().word(), QString());
+            return;
+        }
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), shown);
+        QTRY_COMPARE(heard.count(), 1);
+        QCOMPARE(counting->said(), QStringList{word.trimmed()});
     }
 
     // A word sent back keeps the list in order, and a word picked meanwhile stays picked.

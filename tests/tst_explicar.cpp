@@ -1,6 +1,7 @@
 // The command line: "tildora --explicar" and every option, on the real program started with no
 // display at all (or the offscreen one), and how the arguments are read.
 #include "app/CommandLine.h"
+#include "spanish/ExplainCommand.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -169,6 +170,19 @@ private slots:
             << 1 << QString() << u"No se puede crear el archivo /nonexistent/tablero.txt."_s;
         QTest::addRow("new board, full output") << QStringList{u"--tablero-nuevo"_s} << false << u"/dev/full"_s << 1
                                                 << QString() << u"no queda espacio"_s;
+        // The tests run with the program's sound off: the words are explained, their syllables
+        // written, and the missing voice said once.
+        QTest::addRow("voice after the words") << QStringList{u"--explicar"_s, u"árbol"_s, u"--voz"_s} << false
+                                               << QString() << 0 << u"\tllana terminada en -l, lleva tilde.\nSe pronuncia: ÁR-bol"_s
+                                               << u"tildora: No hay ningún dispositivo de sonido: el sonido del programa está apagado"_s;
+        QTest::addRow("voice before, a word it cannot take")
+            << QStringList{u"--voz"_s, u"--explicar"_s, u"2B"_s, u"CAMIÓN"_s} << false << QString() << 1
+            << u"escríbela con letras.\nCAMIÓN\tCA-MIÓN\t1\taguda\tdiptongo IÓ\taguda terminada en -n, lleva tilde.\nSe pronuncia: ca-MIÓN"_s
+            << u"Las palabras se explican sin voz."_s;
+        QTest::addRow("voice without words") << QStringList{u"--voz"_s} << false << QString() << 2 << QString()
+                                             << u"«--voz» solo va con «--explicar»"_s;
+        QTest::addRow("voice, full output") << QStringList{u"--explicar"_s, u"sol"_s, u"--voz"_s} << false
+                                            << u"/dev/full"_s << 1 << QString() << u"no queda espacio"_s;
     }
     void commandLineRuns()
     {
@@ -236,6 +250,12 @@ private slots:
         QTest::addRow("new board and class view together")
             << QStringList{u"--clase"_s, u"2B"_s, u"--tablero-nuevo"_s} << int(Action::Refused) << QString()
             << u"no van juntas"_s;
+        QTest::addRow("voice spelt otherwise") << QStringList{u"-voz"_s, u"--explicar"_s, u"sol"_s} << int(Action::Refused)
+                                               << QString() << u"opción desconocida: «-voz»."_s;
+        QTest::addRow("voice with a new board") << QStringList{u"--tablero-nuevo"_s, u"--voz"_s} << int(Action::Refused)
+                                                << QString() << u"«--voz» solo va con «--explicar»"_s;
+        QTest::addRow("voice with the class view") << QStringList{u"--clase=2B"_s, u"--voz"_s} << int(Action::Refused)
+                                                   << QString() << u"«--voz» solo va con «--explicar»"_s;
         QTest::addRow("a toolkit option left without its value")
             << QStringList{u"--clase=2B"_s, u"-platform"_s} << int(Action::ClassView) << u"2B"_s << QString();
     }
@@ -250,6 +270,35 @@ private slots:
         QFETCH(QString, error);
         QCOMPARE(request.error.isEmpty(), action != int(CommandLine::Request::Action::Refused));
         QVERIFY2(request.error.contains(error), qPrintable(request.error));
+    }
+
+    // The syllables with the stressed one marked, as the command line writes them and as the
+    // windows show them; a word the engine cannot take has none, and the reason.
+    void stressedSyllables_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("capitals");
+        QTest::addColumn<QString>("bold");
+        QTest::addColumn<QString>("problem");
+        QTest::addRow("llana") << u"árbol"_s << u"ÁR-bol"_s << u"<b>ár</b>-bol"_s << QString();
+        QTest::addRow("capitals given") << u"CAMIÓN"_s << u"ca-MIÓN"_s << u"CA-<b>MIÓN</b>"_s << QString();
+        QTest::addRow("hiatus") << u"búho"_s << u"BÚ-ho"_s << u"<b>bú</b>-ho"_s << QString();
+        QTest::addRow("adverb in -mente") << u"fácilmente"_s << u"FÁ-cil-men-te"_s << u"<b>fá</b>-cil-men-te"_s << QString();
+        QTest::addRow("spaces around, decomposed") << u" me\u0301dico "_s << u"MÉ-di-co"_s << u"<b>mé</b>-di-co"_s << QString();
+        QTest::addRow("digit") << u"2B"_s << QString() << QString() << u"la cifra «2»"_s;
+        QTest::addRow("markup") << u"<b>"_s << QString() << QString() << u"no es una letra"_s;
+        QTest::addRow("empty") << QString() << QString() << QString() << u"vacía"_s;
+    }
+    void stressedSyllables()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, problem);
+        using ExplainCommand::StressMark;
+        QString given;
+        QTEST(ExplainCommand::stressedSyllables(word, StressMark::Capitals, &given), "capitals");
+        QTEST(ExplainCommand::stressedSyllables(word, StressMark::Bold), "bold");
+        QCOMPARE(given.isEmpty(), problem.isEmpty());
+        QVERIFY2(given.contains(problem), qPrintable(given));
     }
 };
 

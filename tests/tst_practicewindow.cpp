@@ -2,6 +2,7 @@
 // the completion banner, the exit question and the instructions.
 #include "FileFixtures.h"
 #include "PracticeRoom.h"
+#include "TestVoices.h"
 
 #include "exercises/BoardMaker.h"
 #include "help/ExercisesWindow.h"
@@ -26,10 +27,13 @@
 #include <QWheelEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -965,6 +969,62 @@ private slots:
                                 "  intentos fallidos.\r"
                                 "  En el apartado <Frases> se promedian los aciertos\r"
                                 "  sobre el total de frases resueltas.\r  \r  \r  \r  "));
+    }
+
+    // "Escuchar" beside the status line says the word it explains, whose syllables show with
+    // the stressed one in bold; with no sound device, or no word it can say, it is disabled and
+    // its tip says why. Nothing waits for the voice.
+    void listenToTheExplainedWord_data()
+    {
+        QTest::addColumn<int>("voice");
+        QTest::addColumn<QString>("boardWord");
+        QTest::addColumn<bool>("miss");
+        QTest::addColumn<QString>("syllables");
+        QTest::addColumn<QString>("tip");
+        QTest::addRow("before any miss") << int(TestVoice::Counting) << u"camión"_s << false << QString()
+                                         << u"No hay ninguna palabra que escuchar."_s;
+        QTest::addRow("no sound device") << int(TestVoice::SoundOff) << u"camión"_s << true << u"ca-<b>mión</b>"_s
+                                         << u"No hay ningún dispositivo de sonido: el sonido del programa está apagado (TILDORA_SIN_SONIDO)."_s;
+        QTest::addRow("a voice") << int(TestVoice::Counting) << u"camión"_s << true << u"ca-<b>mión</b>"_s
+                                 << u"Escuchar «camión» (F8)"_s;
+        QTest::addRow("the engine into memory") << int(TestVoice::EspeakBuffer) << u"búho"_s << true
+                                                << u"<b>bú</b>-ho"_s << u"Escuchar «búho» (F8)"_s;
+        QTest::addRow("a word the engine refuses") << int(TestVoice::Counting) << u"cámión"_s << true << QString()
+                                                   << u"«cámión» no se puede escuchar. La palabra tiene dos tildes: una palabra lleva como mucho una."_s;
+    }
+    void listenToTheExplainedWord()
+    {
+        QFETCH(int, voice);
+        QFETCH(QString, boardWord);
+        QFETCH(bool, miss);
+        QFETCH(QString, syllables);
+        QFETCH(QString, tip);
+        const auto [counting, engine] = useVoice(TestVoice(voice));
+        m_room->writeBoard(boardLines(boardWord, 60));
+        openWindow();
+        if (miss)
+            choose(2, wrongItem);
+        auto *button = m_room->named<QToolButton>("EscucharBoton");
+        QCOMPARE(m_room->named<QLabel>("Silabas")->text(), syllables);
+        QCOMPARE(button->toolTip(), tip);
+        QCOMPARE(button->accessibleName(), u"Escuchar"_s);
+        const bool ready = tip.startsWith(u"Escuchar"_s);
+        QCOMPARE(button->isEnabled(), ready);
+
+        QSignalSpy heard(&Speech::shared(), &Speech::finished);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        QCOMPARE(QApplication::focusWidget(), m_room->named<QPushButton>("OK"));
+        if (!ready) {
+            QCOMPARE(Speech::shared().word(), QString());
+            return;
+        }
+        QCOMPARE(Speech::shared().word(), boardWord);
+        QTRY_COMPARE(heard.count(), 1);
+        QCOMPARE(heard.first().first().toString(), boardWord);
+        if (counting)
+            QCOMPARE(counting->said(), QStringList{boardWord});
+        else // about half a second of speech
+            QVERIFY2(engine->samples().size() > engine->sampleRate() / 4, qPrintable(QString::number(engine->samples().size())));
     }
 };
 

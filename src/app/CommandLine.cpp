@@ -3,6 +3,7 @@
 
 #include "app/ClassCommandLine.h"
 #include "exercises/BoardMaker.h"
+#include "platform/EspeakSpeech.h"
 #include "results/ScoreHistory.h"
 #include "shared/TextFile.h"
 #include "spanish/ExplainCommand.h"
@@ -37,11 +38,13 @@ const QString helpName = u"help"_s;
 const QString newBoardName = u"tablero-nuevo"_s;
 const QString seedName = u"semilla"_s;
 const QString saveName = u"guardar"_s;
+const QString voiceName = u"voz"_s;
 const QString explainOption = u"--explicar"_s;
 const QString classViewOption = u"--clase"_s;
 const QString newBoardOption = u"--tablero-nuevo"_s;
 const QString seedOption = u"--semilla"_s;
 const QString saveOption = u"--guardar"_s;
+const QString voiceOption = u"--voz"_s;
 const QStringList helpOptions = {u"--help"_s, u"-h"_s};
 // The options whose value is the next argument, or follows "=".
 const QStringList valueOptions = {classViewOption, seedOption, saveOption};
@@ -71,6 +74,12 @@ QList<QCommandLineOption> programOptions()
                            "es una palabra, también lo que empieza por «-». Los\n"
                            "caracteres de control se muestran como \\t, \\n o \\u{001b}."_s,
                            u"PALABRA…"_s),
+        QCommandLineOption(voiceName,
+                           u"Con --explicar: dice cada palabra con la voz española de\n"
+                           "espeak-ng y escribe tras su línea otra con sus sílabas y la\n"
+                           "tónica en mayúsculas («Se pronuncia: ÁR-bol»). Sin ningún\n"
+                           "dispositivo de sonido lo dice y explica igual. Puede ir\n"
+                           "también detrás de las palabras."_s),
         QCommandLineOption(classViewName,
                            u"Abre «Resultados de la clase» con los archivos de resultados\n"
                            "de la carpeta, sin la ventana de práctica."_s,
@@ -139,6 +148,8 @@ bool isMisspeltOption(const QString &argument)
         return argument != u"--"_s + name && !argument.startsWith(u"--"_s + name + u'=');
     if (name == newBoardName)
         return argument != newBoardOption;
+    if (name == voiceName)
+        return argument != voiceOption;
     return name == explainName || name == helpName || name == u"h"_s;
 }
 
@@ -166,7 +177,8 @@ QString unknownOption(const QString &argument)
 {
     QString error = u"tildora: opción desconocida: «%1»."_s.arg(argument);
     if (argument.size() > 3 && argument.startsWith(u"--"_s)) {
-        for (const QString &known : {explainOption, classViewOption, newBoardOption, seedOption, saveOption, helpOptions.first()}) {
+        for (const QString &known :
+             {explainOption, classViewOption, newBoardOption, seedOption, saveOption, voiceOption, helpOptions.first()}) {
             if (known.startsWith(argument) || argument.startsWith(known))
                 return error + u" ¿Querías decir «%1»?"_s.arg(known);
         }
@@ -284,6 +296,8 @@ Request parse(const QStringList &arguments)
             return refused(u"tildora: «--clase» y «--tablero-nuevo» no van juntas."_s);
         if (options.end >= 0)
             return refused(u"tildora: «--tablero-nuevo» y «--explicar» no van juntas."_s);
+        if (parser.isSet(voiceName))
+            return refused(u"tildora: «--voz» solo va con «--explicar»."_s);
         request.action = Request::Action::NewBoard;
         for (const QString &name : {seedName, saveName})
             if (parser.values(name).size() > 1)
@@ -307,12 +321,16 @@ Request parse(const QStringList &arguments)
     for (const QString &name : {seedName, saveName})
         if (parser.isSet(name))
             return refused(u"tildora: «--%1» solo va con «--tablero-nuevo»."_s.arg(name));
+    if (options.end < 0 && parser.isSet(voiceName))
+        return refused(u"tildora: «--voz» solo va con «--explicar»."_s);
     if (options.end < 0)
         return request;
     if (request.action == Request::Action::ClassView)
         return refused(u"tildora: «--clase» y «--explicar» no van juntas."_s);
     request.action = Request::Action::Explain;
     request.words = arguments.mid(options.end + 1);
+    // No Spanish word is written "--voz": there it is the option, also after the words.
+    request.speak = parser.isSet(voiceName) || request.words.removeAll(voiceOption) > 0;
     if (request.words.isEmpty())
         return refused(u"tildora: --explicar necesita al menos una palabra."_s);
     return request;
@@ -436,6 +454,12 @@ std::optional<int> runCommandLine(const CommandLine::Request &request)
     }
     if (const QString notice = ExplainCommand::spellingNotice(); !notice.isEmpty())
         write(stderr, QStringLiteral("tildora: ") + notice + QLatin1Char('\n'));
+    // Without a sound device the words are still explained, their syllables too: only the
+    // voice is missing, which is said once, and the exit status does not change.
+    EspeakSpeech voice;
+    const QString voiceProblem = request.speak ? voice.open() : QString();
+    if (!voiceProblem.isEmpty())
+        write(stderr, QStringLiteral("tildora: %1 Las palabras se explican sin voz.\n").arg(voiceProblem));
     int status = 0;
     bool written = true;
     for (const QString &word : request.words) {
@@ -443,6 +467,17 @@ std::optional<int> runCommandLine(const CommandLine::Request &request)
         written = write(stdout, ExplainCommand::line(word, &ok) + QLatin1Char('\n')) && written;
         if (!ok)
             status = 1;
+        if (!request.speak || !ok)
+            continue;
+        written = write(stdout, QStringLiteral("Se pronuncia: %1\n")
+                                    .arg(ExplainCommand::stressedSyllables(word, ExplainCommand::StressMark::Capitals)))
+            && written;
+        if (!voiceProblem.isEmpty())
+            continue;
+        // The line is read while the word is heard; the next word waits for it to end.
+        std::fflush(stdout);
+        voice.say(word);
+        voice.waitUntilHeard();
     }
     return finishOutput(written) ? status : 1;
 }

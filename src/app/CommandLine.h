@@ -14,14 +14,16 @@ struct Request {
     enum class Action {
         PracticeWindow, // no option: the program as the student knows it
         ClassView,      // --clase CARPETA
-        Explain,        // --explicar PALABRA…
+        Explain,        // --explicar PALABRA… [--voz]
         NewBoard,       // --tablero-nuevo [--semilla N] [--guardar ARCHIVO]
         Help,           // --help or -h
         Refused,        // an option or argument the program does not know, or one left incomplete
     };
     Action action = Action::PracticeWindow;
-    // The words to explain: every argument after --explicar, whatever it looks like.
+    // The words to explain: every argument after --explicar, whatever it looks like, but --voz.
     QStringList words;
+    // --voz, before or after the words: each word is also said aloud.
+    bool speak = false;
     QString folder;
     // For ClassView: where the folder is among the arguments, its argument's index and where in
     // it the folder starts, so that its bytes can be taken as the system gave them.

@@ -9,6 +9,8 @@
 #include "shared/Colors.h"
 #include "shared/NumberFormat.h"
 #include "exercises/RunCounts.h"
+#include "platform/ListenAction.h"
+#include "spanish/ExplainCommand.h"
 #include "spanish/SpellingDictionary.h"
 #include "spanish/WordExplanation.h"
 #include "ui/ErrorGuard.h"
@@ -21,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -30,6 +33,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -60,6 +64,22 @@ const GroupLayout groupLayouts[Exercise::groupCount] = {
     {"ListBoxTriptongos", "Bevel6", "Label6", "Ttriptongos", 576, 568, 576, 616},
 };
 
+// A row's tip as shown: its own text (the word, or why it belongs elsewhere), or the word when
+// it has none, and below it the word's syllables with the stressed one in bold. A word the
+// engine cannot take apart keeps its tip as it is.
+QString richTip(const QString &word, const QString &tip)
+{
+    const QString syllables = ExplainCommand::stressedSyllables(word, ExplainCommand::StressMark::Bold);
+    if (syllables.isEmpty())
+        return tip;
+    return u"<p>%1</p><p>%2</p>"_s.arg((tip.isEmpty() ? word.trimmed() : tip).toHtmlEscaped(), syllables);
+}
+
+QString richTip(const QModelIndex &index)
+{
+    return richTip(index.data(Qt::DisplayRole).toString(), index.data(Qt::ToolTipRole).toString());
+}
+
 // Every row of a list as high as the layout says, whatever the font asks for, and every word
 // whole: the lists are narrow, a scroll bar narrows them further, and a cut word ("Mediterr…")
 // cannot be judged. A word too wide for its row is drawn narrower, then smaller, until it fits.
@@ -84,6 +104,18 @@ public:
         initStyleOption(&shown, index);
         fitText(shown);
         return QFontMetrics(shown.font).elidedText(shown.text, shown.textElideMode, room(shown));
+    }
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString tip = richTip(index);
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(event->globalPos(), tip, view, option.rect);
+        return true;
     }
 
 private:
@@ -175,6 +207,7 @@ ExamplesPage::ExamplesPage(TabPage *page, Banner *banner, ExerciseScores &scores
     buildGroups(page);
     buildFigures(page);
     buildListActions(page);
+    buildListenAction(page);
     connectMoves();
     connect(&m_scores, &ExerciseScores::changed, this, [this](ExerciseScores::Exercise exercise) {
         if (exercise != ExerciseScores::Examples)
@@ -278,6 +311,48 @@ void ExamplesPage::buildListActions(TabPage *page)
     m_wordList->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_wordList->setAccessibleDescription(
         u"Ctrl+O o el menú contextual: abrir una lista de palabras, una por línea, en lugar de estas."_s);
+}
+
+void ExamplesPage::buildListenAction(TabPage *page)
+{
+    m_listenAction = new ListenAction(page);
+    m_listenAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    page->addAction(m_listenAction);
+    m_wordList->addAction(m_listenAction);
+    connect(m_listenAction, &QAction::triggered, this, &ExamplesPage::showSpokenWord);
+    // Moves take words out of the list with its own signals held back; the model's are not,
+    // and the current word is settled once they have been handled.
+    connect(m_wordList, &QListWidget::currentItemChanged, this, &ExamplesPage::followCurrentWord);
+    QAbstractItemModel *words = m_wordList->model();
+    for (const auto changed : {&QAbstractItemModel::rowsRemoved, &QAbstractItemModel::rowsInserted})
+        connect(words, changed, this, &ExamplesPage::followCurrentWord, Qt::QueuedConnection);
+    connect(words, &QAbstractItemModel::modelReset, this, &ExamplesPage::followCurrentWord, Qt::QueuedConnection);
+    followCurrentWord();
+}
+
+void ExamplesPage::followCurrentWord()
+{
+    const QListWidgetItem *current = m_wordList->currentItem();
+    const QString word = current ? current->text().trimmed() : QString();
+    QString refusal;
+    ExplainCommand::stressedSyllables(word, ExplainCommand::StressMark::Bold, &refusal);
+    m_listenAction->setWord(word, refusal);
+}
+
+void ExamplesPage::showSpokenWord()
+{
+    QListWidgetItem *current = m_wordList->currentItem();
+    if (!current)
+        return;
+    m_wordList->scrollToItem(current);
+    const QRect row = m_wordList->visualItemRect(current);
+    QToolTip::showText(m_wordList->viewport()->mapToGlobal(row.bottomLeft()), shownTip(m_wordList, m_wordList->row(current)),
+                       m_wordList->viewport(), row);
+}
+
+QString ExamplesPage::shownTip(const QListWidget *list, int row) const
+{
+    return richTip(list->model()->index(row, 0));
 }
 
 QStringList ExamplesPage::readWordList(const QString &path)

@@ -14,6 +14,7 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class Banner;
+class ListenAction;
 class TabPage;
 
 // The student picks a word in the word list and clicks, or drops it on, one of the six group
@@ -48,6 +49,13 @@ public:
     // The lines of a word-list file, RTF or plain text. Throws AppError naming the file when it
     // cannot be read, is larger than MaxListBytes or has more words than a list may have.
     static QStringList readWordList(const QString &path);
+    // "Escuchar" (F8 anywhere on the page, or the word list's context menu) says the word list's
+    // current word; the tips of the seven lists show a word's syllables, the stressed one in
+    // bold, below their text.
+    ListenAction *listenAction() const { return m_listenAction; }
+    // The tip of a row of one of the seven lists as it is shown (rich text).
+    QString shownTip(const QListWidget *list, int row) const;
+
     // A list of two hundred words takes a few kilobytes, even as RTF.
     static constexpr qint64 MaxListBytes = 1024 * 1024;
 
@@ -66,6 +74,10 @@ private:
 
     void buildGroups(TabPage *page);
     void buildListActions(TabPage *page);
+    // "Escuchar" follows the word list's current word; said, the word's tip shows beside it.
+    void buildListenAction(TabPage *page);
+    void followCurrentWord();
+    void showSpokenWord();
     // Whether the student has words in the groups, which a new list takes away; asks first.
     bool mayReplaceWords(const QString &question) const;
     // The words on the page start again: all in the word list, nothing picked, the groups empty.
@@ -100,4 +112,5 @@ private:
     std::array<TColor, ClassificationExercise::groupCount> m_counterColors{};
     FileDialogRequest m_listDialog;
     QAction *m_restoreAction = nullptr;
+    ListenAction *m_listenAction = nullptr;
 };

@@ -5,9 +5,12 @@
 #include "ui/StoredPicture.h"
 #include "ui/WindowControls.h"
 
+#include <QAction>
 #include <QFont>
 #include <QLabel>
+#include <QStatusBar>
 #include <QString>
+#include <QToolButton>
 
 namespace PracticeControls {
 
@@ -39,6 +42,30 @@ inline QLabel *placePicture(QWidget *parent, const char *name, int left, int top
     picture->setPixmap(StoredPicture::pixmap(resource));
     picture->setScaledContents(true);
     return picture;
+}
+
+// The syllables of the word the status line explains, then "Escuchar", at the line's right end.
+// The button never takes the focus, so the board's keyboard round stays as it was: its key
+// works anywhere in the window.
+inline QLabel *placeListenControls(QStatusBar *bar, QAction *listen)
+{
+    auto *syllables = new QLabel(bar);
+    syllables->setObjectName(QStringLiteral("Silabas"));
+    syllables->setTextFormat(Qt::RichText);
+    syllables->setAccessibleName(QStringLiteral("Sílabas"));
+    syllables->setAccessibleDescription(QStringLiteral("La sílaba tónica, en negrita"));
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QStringLiteral("EscucharBoton"));
+    button->setDefaultAction(listen);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::NoFocus);
+    // No taller than the line's text: the window keeps the height it had without it.
+    button->setAutoRaise(true);
+    button->setMaximumHeight(syllables->fontMetrics().height());
+    button->setAccessibleName(QStringLiteral("Escuchar"));
+    bar->addPermanentWidget(syllables);
+    bar->addPermanentWidget(button);
+    return syllables;
 }
 
 } // namespace PracticeControls

@@ -10,6 +10,7 @@
 #include "practice/PracticeControls.h"
 #include "practice/ReportCommands.h"
 #include "practice/ScoreStrip.h"
+#include "platform/ListenAction.h"
 #include "platform/ResultsFilePath.h"
 #include "platform/ResultsMail.h"
 #include "platform/SystemBeep.h"
@@ -21,6 +22,7 @@
 #include "ui/StoredPicture.h"
 #include "shared/AppError.h"
 #include "shared/TextFile.h"
+#include "spanish/ExplainCommand.h"
 #include "spanish/WordExplanation.h"
 #include "ui/WindowControls.h"
 #include "widgets/BoolComboBox.h"
@@ -112,6 +114,10 @@ PracticeWindow::PracticeWindow(ExerciseScores *shared, QWidget *parent)
     m_explanation->setAccessibleName(QStringLiteral("Explicación"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(m_explanation, 1);
+    m_listenAction = new ListenAction(this);
+    addAction(m_listenAction);
+    m_syllables = placeListenControls(statusBar(), m_listenAction);
+    showExplanation(QString());
     createReportCommands();
     // A fixed single border: the window keeps the size of its client area and menu.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -453,8 +459,11 @@ void PracticeWindow::saveBoard()
     showExplanation(QStringLiteral("Tablero guardado en %1").arg(QDir::toNativeSeparators(path)));
 }
 
-void PracticeWindow::showExplanation(const QString &text)
+void PracticeWindow::showExplanation(const QString &text, const QString &word)
 {
+    QString refusal;
+    m_syllables->setText(ExplainCommand::stressedSyllables(word, ExplainCommand::StressMark::Bold, &refusal));
+    m_listenAction->setWord(word, refusal);
     // The window keeps its size: a line longer than the status bar ends in "…", and the whole
     // of it is in the tip and told to a screen reader (the rules a new board practises may
     // run past the edge).
@@ -619,7 +628,7 @@ void PracticeWindow::selectorLeft(BoolComboBox *sender)
     sender->IsRight = false;
     sender->setColor(Colors::clWindow);
     describeSelector(m_lastLeft);
-    showExplanation(WordExplanation::ofMissedWord(missed));
+    showExplanation(WordExplanation::ofMissedWord(missed), missed);
 }
 
 void PracticeWindow::showHitPercent()

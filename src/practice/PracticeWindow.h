@@ -25,6 +25,7 @@ class BoolComboBox;
 class ExercisesWindow;
 class ExerciseScores;
 class LCDControl;
+class ListenAction;
 class PhraseEditor;
 class ResultsMail;
 class ScoreStrip;
@@ -137,8 +138,9 @@ private:
     void recordHistory(const ResultsSummary::Figures &figures);
     // The board's misses not yet in the history.
     RuleMisses unrecordedMisses() const;
-    // The line under the board.
-    void showExplanation(const QString &text);
+    // The line under the board; when it explains a word, that word's syllables beside it and
+    // "Escuchar" says it.
+    void showExplanation(const QString &text, const QString &word = QString());
     // A selector takes a board word; a selector without one cannot be played.
     void setBoardWord(BoolComboBox *box, const QString &word);
     // The hit percentage after either count changed, and the strip with it.
@@ -195,6 +197,9 @@ private:
     QLabel *m_missCount = nullptr;
     // The line under the board that says why a missed word is written as it is.
     QLabel *m_explanation = nullptr;
+    // The explained word's syllables, the stressed one in bold, and the command that says it.
+    QLabel *m_syllables = nullptr;
+    ListenAction *m_listenAction = nullptr;
     ScoreStrip *m_strip = nullptr;
     // The banner, once made (see completionBanner()).
     QLineEdit *m_completionBanner = nullptr;

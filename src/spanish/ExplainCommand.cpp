@@ -55,6 +55,30 @@ QString line(QStringView given, bool *ok)
         + SpellingExplanation::ruleSentence(word, SpellingDictionary::shared());
 }
 
+QString stressedSyllables(QStringView given, StressMark mark, QString *problem)
+{
+    const QString word = given.trimmed().toString().normalized(QString::NormalizationForm_C);
+    const SpanishWord analysis(word);
+    if (problem)
+        *problem = analysis.problemText();
+    if (!analysis.isValid())
+        return QString();
+    QString result;
+    for (int syllable = 0; syllable < analysis.syllableCount(); ++syllable) {
+        const int start = analysis.syllableStart(syllable);
+        const int end = analysis.syllableEnd(syllable);
+        const QString letters = analysis.text().sliced(start, end - start).toString();
+        const bool stressed = start <= analysis.stressedVowel() && analysis.stressedVowel() < end;
+        if (syllable > 0)
+            result += u'-';
+        if (mark == StressMark::Capitals)
+            result += stressed ? letters.toUpper() : letters.toLower();
+        else
+            result += stressed ? u"<b>"_s + letters.toHtmlEscaped() + u"</b>"_s : letters.toHtmlEscaped();
+    }
+    return result;
+}
+
 QString spellingNotice()
 {
     return SpellingDictionary::shared().unavailableText();

@@ -16,6 +16,17 @@ QString line(QStringView word, bool *ok = nullptr);
 // the terminal; every other character is itself.
 QString shown(QStringView text);
 
+// How the stressed syllable stands out among the others.
+enum class StressMark {
+    Capitals, // "ÁR-bol": the stressed syllable in capitals, the rest in small letters (any text)
+    Bold,     // "<b>ár</b>-bol": rich text for a label or a tip, letters as given, escaped
+};
+
+// The word's syllables joined by hyphens with the stressed one marked; "" when the engine
+// cannot take the word apart, and then problem (if given) says why. Spaces around the word
+// are not part of it.
+QString stressedSyllables(QStringView word, StressMark mark, QString *problem = nullptr);
+
 // Why the spelling is not checked ("" when it is), said once before the lines.
 QString spellingNotice();
 
