@@ -1,4 +1,5 @@
-// The class view: a sortable table over ClassResults, its averages and a histogram.
+// The class view: a sortable table over ClassResults, its averages, a histogram, and the
+// misses by rule of the class or of one student.
 #include "reports/ClassResultsWindow.h"
 
 #include "shared/AppError.h"
@@ -16,10 +17,14 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
 
@@ -56,6 +61,9 @@ QTableWidgetItem *item(const QVariant &value, int rowIndex)
         cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return cell;
 }
+
+// The chart shows the most missed rules; the table beside it lists them all.
+constexpr int chartedRules = 8;
 
 } // namespace
 
@@ -146,13 +154,24 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     buttons->addStretch();
     buttons->addWidget(sortLabel);
     buttons->addWidget(m_sortChooser);
-    auto *middle = new QHBoxLayout;
-    middle->addWidget(m_table, 2);
-    middle->addWidget(m_histogram, 1);
+    // The spread and the misses by rule share the place beside the table; the teacher can
+    // widen either side.
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(QStringLiteral("Views"));
+    m_views->addTab(m_histogram, QStringLiteral("&Reparto de los promedios"));
+    m_views->addTab(makeRulesPage(), QStringLiteral("&Fallos por regla"));
+    auto *middle = new QSplitter(Qt::Horizontal, this);
+    middle->setChildrenCollapsible(false);
+    middle->addWidget(m_table);
+    middle->addWidget(m_views);
+    middle->setStretchFactor(0, 2);
+    middle->setStretchFactor(1, 1);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            ErrorGuard::guarded(this, &ClassResultsWindow::showRules));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_folderCaption);
-    layout->addLayout(middle, 1);
+    layout->addWidget(middle, 1);
     layout->addWidget(m_classAverages);
     auto *rejectedTitle = new QLabel(QStringLiteral("Archivos que no entran en la tabla, con el motivo:"), this);
     rejectedTitle->setBuddy(m_rejectedList);
@@ -176,6 +195,8 @@ void ClassResultsWindow::openFolder(const ClassResultsFolder::Path &folder)
     m_folder = folder.shown;
     m_contents = std::move(contents);
     fillTable();
+    // A folder with details opens on what they tell; one without, on the spread as before.
+    m_views->setCurrentIndex(ClassResults::anyDetail(m_contents.rows) ? 1 : 0);
 }
 
 void ClassResultsWindow::fillTable()
@@ -239,6 +260,152 @@ void ClassResultsWindow::fillTable()
         m_rejectedList->addItem(QStringLiteral("%1: %2").arg(file.file, file.reason));
     m_exportCsvButton->setEnabled(!rows.isEmpty());
     m_exportPdfButton->setEnabled(!rows.isEmpty());
+
+    m_notesList->clear();
+    for (const ClassResults::Note &note : m_contents.notes)
+        m_notesList->addItem(note.text);
+    m_notesTitle->setVisible(!m_contents.notes.isEmpty());
+    m_notesList->setVisible(!m_contents.notes.isEmpty());
+    showRules();
+}
+
+QWidget *ClassResultsWindow::makeRulesPage()
+{
+    auto *page = new QWidget(this);
+    m_weakRules = new QLabel(page);
+    m_weakRules->setObjectName(QStringLiteral("WeakRules"));
+    m_weakRules->setWordWrap(true);
+    m_weakRules->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    auto *chart = new QChart;
+    chart->legend()->hide();
+    m_ruleBars = new QBarSet(QStringLiteral("Fallos"));
+    m_ruleBars->setColor(QColor(0x2a, 0x7d, 0xd6));
+    auto *bars = new QHorizontalBarSeries;
+    bars->append(m_ruleBars);
+    bars->setLabelsVisible(true);
+    chart->addSeries(bars);
+    auto *ruleAxis = new QBarCategoryAxis;
+    auto *countAxis = new QValueAxis;
+    countAxis->setLabelFormat(QStringLiteral("%d"));
+    countAxis->setTitleText(QStringLiteral("Fallos"));
+    chart->addAxis(ruleAxis, Qt::AlignLeft);
+    chart->addAxis(countAxis, Qt::AlignBottom);
+    bars->attachAxis(ruleAxis);
+    bars->attachAxis(countAxis);
+    m_rulesChart = new QChartView(chart, page);
+    m_rulesChart->setObjectName(QStringLiteral("RulesChart"));
+    m_rulesChart->setAccessibleName(QStringLiteral("Gráfico de los fallos por regla"));
+    m_rulesChart->setMinimumHeight(160);
+
+    m_ruleTable = new QTableWidget(0, int(ClassResults::ruleHeadings().size()), page);
+    m_ruleTable->setObjectName(QStringLiteral("RuleTable"));
+    m_ruleTable->setAccessibleName(QStringLiteral("Tabla de los fallos por regla"));
+    m_ruleTable->setHorizontalHeaderLabels(ClassResults::ruleHeadings());
+    m_ruleTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ruleTable->verticalHeader()->hide();
+    m_ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+
+    m_wholeClassButton = new QPushButton(QStringLiteral("Ver &toda la clase"), page);
+    m_wholeClassButton->setObjectName(QStringLiteral("TodaLaClase"));
+    connect(m_wholeClassButton, &QPushButton::clicked, this, [this] {
+        m_table->clearSelection();
+        m_table->setFocus();
+    });
+
+    m_notesList = new QListWidget(page);
+    m_notesList->setObjectName(QStringLiteral("Notes"));
+    m_notesList->setAccessibleName(QStringLiteral("Archivos de detalle que no se han leído"));
+    m_notesList->setMaximumHeight(60);
+    m_notesTitle = new QLabel(QStringLiteral("Archivos de detalle que no se han leído, con el motivo:"), page);
+    m_notesTitle->setBuddy(m_notesList);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_weakRules, 1);
+    top->addWidget(m_wholeClassButton, 0, Qt::AlignTop);
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(m_rulesChart, 3);
+    layout->addWidget(m_ruleTable, 2);
+    layout->addWidget(m_notesTitle);
+    layout->addWidget(m_notesList);
+    return page;
+}
+
+int ClassResultsWindow::chosenRow() const
+{
+    const QModelIndexList chosen = m_table->selectionModel()->selectedRows();
+    if (chosen.size() != 1)
+        return -1;
+    return m_table->item(chosen.first().row(), 0)->data(rowIndexRole).toInt();
+}
+
+QList<ClassResults::RuleShare> ClassResultsWindow::shownShares() const
+{
+    return m_shownShares;
+}
+
+void ClassResultsWindow::showRules()
+{
+    const int chosen = chosenRow();
+    m_wholeClassButton->setEnabled(chosen >= 0);
+    if (m_folder.isEmpty()) {
+        fillRules(QString(), QString(), {});
+    } else if (chosen >= 0) {
+        const ClassResults::Row &row = m_contents.rows.at(chosen);
+        fillRules(row.name, ClassResults::weakRules(row), ClassResults::ruleShares({row}));
+    } else {
+        fillRules(QStringLiteral("la clase"), ClassResults::weakRules(m_contents.rows),
+                  ClassResults::ruleShares(m_contents.rows));
+    }
+}
+
+void ClassResultsWindow::fillRules(const QString &whose, const QString &sentence,
+                                   const QList<ClassResults::RuleShare> &shares)
+{
+    m_shownShares = shares;
+    m_weakRules->setText(sentence);
+    m_rulesChart->chart()->setTitle(whose.isEmpty() ? QString() : QStringLiteral("Fallos por regla: %1").arg(whose));
+
+    // The most missed on top: a horizontal chart draws its first category at the bottom.
+    const QList<ClassResults::RuleShare> charted = shares.mid(0, chartedRules);
+    QStringList names;
+    QList<qreal> counts;
+    int highest = 1;
+    for (auto share = charted.crbegin(); share != charted.crend(); ++share) {
+        names << share->name;
+        counts << share->misses;
+        highest = std::max(highest, share->misses);
+    }
+    m_ruleBars->remove(0, m_ruleBars->count());
+    if (auto *axis = qobject_cast<QBarCategoryAxis *>(m_rulesChart->chart()->axes(Qt::Vertical).value(0))) {
+        axis->clear();
+        axis->append(names);
+    }
+    m_ruleBars->append(counts);
+    if (auto *axis = qobject_cast<QValueAxis *>(m_rulesChart->chart()->axes(Qt::Horizontal).value(0))) {
+        // Whole misses only on the scale, with room for the bars' labels.
+        axis->setRange(0, highest + std::max(1, highest / 8));
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(std::max(1, (highest + 4) / 5));
+    }
+
+    QStringList described;
+    m_ruleTable->setRowCount(int(shares.size()));
+    for (int r = 0; r < shares.size(); ++r) {
+        const ClassResults::RuleShare &share = shares.at(r);
+        const QString percent = ClassResults::averageText(share.percent) + QStringLiteral(" %");
+        m_ruleTable->setItem(r, 0, item(share.name, r));
+        m_ruleTable->setItem(r, 1, item(share.misses, r));
+        m_ruleTable->setItem(r, 2, item(percent, r));
+        m_ruleTable->item(r, 2)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        described << QStringLiteral("%1: %2 fallos, %3").arg(share.name).arg(share.misses).arg(percent);
+    }
+    m_ruleTable->resizeColumnToContents(1);
+    m_ruleTable->resizeColumnToContents(2);
+    m_rulesChart->setAccessibleDescription(described.isEmpty() ? sentence : described.join(QStringLiteral("; ")));
 }
 
 QList<ClassResults::Row> ClassResultsWindow::shownRows() const
