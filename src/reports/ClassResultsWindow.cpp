@@ -24,7 +24,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
 
@@ -63,7 +62,46 @@ QTableWidgetItem *item(const QVariant &value, int rowIndex)
 }
 
 // The chart shows the most missed rules; the table beside it lists them all.
-constexpr int chartedRules = 8;
+constexpr int chartedRules = 6;
+
+// One set of bars against its categories and a count in whole numbers; the count's axis runs
+// across the categories' one.
+QChart *barChart(QAbstractBarSeries *bars, QBarSet *set, QBarCategoryAxis *categories, Qt::Alignment categoriesAt,
+                 const QString &countTitle)
+{
+    auto *chart = new QChart;
+    chart->legend()->hide();
+    set->setColor(QColor(0x2a, 0x7d, 0xd6));
+    bars->append(set);
+    bars->setLabelsVisible(true);
+    chart->addSeries(bars);
+    auto *countAxis = new QValueAxis;
+    countAxis->setLabelFormat(QStringLiteral("%d"));
+    countAxis->setTickType(QValueAxis::TicksDynamic);
+    countAxis->setTickAnchor(0);
+    countAxis->setTickInterval(1);
+    countAxis->setTitleText(countTitle);
+    chart->addAxis(categories, categoriesAt);
+    chart->addAxis(countAxis, categoriesAt == Qt::AlignBottom ? Qt::AlignLeft : Qt::AlignBottom);
+    bars->attachAxis(categories);
+    bars->attachAxis(countAxis);
+    return chart;
+}
+
+// The bars' new values, on a count scale of whole numbers up to `top`, marked every `step`.
+void setBars(QChartView *view, QBarSet *set, const QList<qreal> &values, int top, int step)
+{
+    set->remove(0, set->count());
+    set->append(values);
+    for (QAbstractAxis *axis : view->chart()->axes()) {
+        if (auto *count = qobject_cast<QValueAxis *>(axis)) {
+            count->setRange(0, top);
+            count->setTickType(QValueAxis::TicksDynamic);
+            count->setTickAnchor(0);
+            count->setTickInterval(step);
+        }
+    }
+}
 
 } // namespace
 
@@ -101,15 +139,6 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     m_classAverages->setWordWrap(true);
     m_classAverages->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("Reparto de los promedios"));
-    chart->legend()->hide();
-    m_bars = new QBarSet(QStringLiteral("Alumnos"));
-    m_bars->setColor(QColor(0x2a, 0x7d, 0xd6));
-    auto *bars = new QBarSeries;
-    bars->append(m_bars);
-    bars->setLabelsVisible(true);
-    chart->addSeries(bars);
     // Each bar counts the averages from its number up to the next one (90 up to 100).
     QStringList ranges;
     for (int n = 0; n < 10; ++n)
@@ -117,16 +146,9 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     auto *rangeAxis = new QBarCategoryAxis;
     rangeAxis->append(ranges);
     rangeAxis->setTitleText(QStringLiteral("Promedio (%), de diez en diez"));
-    auto *countAxis = new QValueAxis;
-    countAxis->setLabelFormat(QStringLiteral("%d"));
-    countAxis->setTickType(QValueAxis::TicksDynamic);
-    countAxis->setTickAnchor(0);
-    countAxis->setTickInterval(1);
-    countAxis->setTitleText(QStringLiteral("Alumnos"));
-    chart->addAxis(rangeAxis, Qt::AlignBottom);
-    chart->addAxis(countAxis, Qt::AlignLeft);
-    bars->attachAxis(rangeAxis);
-    bars->attachAxis(countAxis);
+    m_bars = new QBarSet(QStringLiteral("Alumnos"));
+    QChart *chart = barChart(new QBarSeries, m_bars, rangeAxis, Qt::AlignBottom, QStringLiteral("Alumnos"));
+    chart->setTitle(QStringLiteral("Reparto de los promedios"));
     m_histogram = new QChartView(chart, this);
     m_histogram->setObjectName(QStringLiteral("Histogram"));
     m_histogram->setAccessibleName(QStringLiteral("Histograma de los promedios"));
@@ -154,29 +176,33 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     buttons->addStretch();
     buttons->addWidget(sortLabel);
     buttons->addWidget(m_sortChooser);
-    // The spread and the misses by rule share the place beside the table; the teacher can
-    // widen either side.
-    m_views = new QTabWidget(this);
-    m_views->setObjectName(QStringLiteral("Views"));
-    m_views->addTab(m_histogram, QStringLiteral("&Reparto de los promedios"));
-    m_views->addTab(makeRulesPage(), QStringLiteral("&Fallos por regla"));
-    auto *middle = new QSplitter(Qt::Horizontal, this);
-    middle->setChildrenCollapsible(false);
-    middle->addWidget(m_table);
-    middle->addWidget(m_views);
-    middle->setStretchFactor(0, 2);
-    middle->setStretchFactor(1, 1);
+    // The misses by rule under the table and the spread, across the window: the rules' names
+    // need the width. The teacher can move the line between them.
+    auto *classPart = new QWidget(this);
+    auto *classLayout = new QHBoxLayout(classPart);
+    classLayout->setContentsMargins(0, 0, 0, 0);
+    classLayout->addWidget(m_table, 2);
+    classLayout->addWidget(m_histogram, 1);
+    m_split = new QSplitter(Qt::Vertical, this);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(classPart);
+    m_split->addWidget(makeRulesPart());
+    m_split->setStretchFactor(0, 3);
+    m_split->setStretchFactor(1, 2);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             ErrorGuard::guarded(this, &ClassResultsWindow::showRules));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_folderCaption);
-    layout->addWidget(middle, 1);
+    layout->addWidget(m_split, 1);
     layout->addWidget(m_classAverages);
     auto *rejectedTitle = new QLabel(QStringLiteral("Archivos que no entran en la tabla, con el motivo:"), this);
     rejectedTitle->setBuddy(m_rejectedList);
     layout->addWidget(rejectedTitle);
     layout->addWidget(m_rejectedList);
+    // Shown once a folder brings details.
+    m_rulesFigures->hide();
+    m_split->widget(1)->setMaximumHeight(m_split->widget(1)->sizeHint().height());
     fillTable();
 }
 
@@ -195,8 +221,6 @@ void ClassResultsWindow::openFolder(const ClassResultsFolder::Path &folder)
     m_folder = folder.shown;
     m_contents = std::move(contents);
     fillTable();
-    // A folder with details opens on what they tell; one without, on the spread as before.
-    m_views->setCurrentIndex(ClassResults::anyDetail(m_contents.rows) ? 1 : 0);
 }
 
 void ClassResultsWindow::fillTable()
@@ -240,16 +264,10 @@ void ClassResultsWindow::fillTable()
         counts << count;
         highest = std::max(highest, count);
     }
-    m_bars->remove(0, m_bars->count());
-    m_bars->append(counts);
-    if (auto *axis = qobject_cast<QValueAxis *>(m_histogram->chart()->axes(Qt::Vertical).value(0)))
-    {
-        // Whole students only on the scale.
-        axis->setRange(0, highest + 1);
-        axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setTickAnchor(0);
-        axis->setTickInterval(std::max(1, (highest + 5) / 6));
-    }
+    // Whole students only on the scale.
+    // A few marks: the chart shares the window's height with the misses by rule, and a crowded
+    // scale is drawn as dots.
+    setBars(m_histogram, m_bars, counts, highest + 1, std::max(1, (highest + 3) / 4));
     QStringList spread;
     for (int n = 0; n < bins.size(); ++n)
         spread << QStringLiteral("%1 a %2: %3").arg(n * 10).arg(n == 9 ? 100 : n * 10 + 9).arg(bins.at(n));
@@ -267,9 +285,21 @@ void ClassResultsWindow::fillTable()
     m_notesTitle->setVisible(!m_contents.notes.isEmpty());
     m_notesList->setVisible(!m_contents.notes.isEmpty());
     showRules();
+
+    // Without any detail file the misses by rule are one sentence, and the class table and the
+    // spread keep the height they always had.
+    const bool figures = ClassResults::anyDetail(rows) || !m_contents.notes.isEmpty();
+    if (figures != !m_rulesFigures->isHidden()) {
+        m_rulesFigures->setVisible(figures);
+        QWidget *rulesPart = m_split->widget(1);
+        rulesPart->setMaximumHeight(figures ? QWIDGETSIZE_MAX : rulesPart->sizeHint().height());
+        // Shares of the height, whatever it is now: the window may not be laid out yet.
+        if (figures)
+            m_split->setSizes({1000, 1000});
+    }
 }
 
-QWidget *ClassResultsWindow::makeRulesPage()
+QWidget *ClassResultsWindow::makeRulesPart()
 {
     auto *page = new QWidget(this);
     m_weakRules = new QLabel(page);
@@ -277,26 +307,18 @@ QWidget *ClassResultsWindow::makeRulesPage()
     m_weakRules->setWordWrap(true);
     m_weakRules->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto *chart = new QChart;
-    chart->legend()->hide();
     m_ruleBars = new QBarSet(QStringLiteral("Fallos"));
-    m_ruleBars->setColor(QColor(0x2a, 0x7d, 0xd6));
-    auto *bars = new QHorizontalBarSeries;
-    bars->append(m_ruleBars);
-    bars->setLabelsVisible(true);
-    chart->addSeries(bars);
     auto *ruleAxis = new QBarCategoryAxis;
-    auto *countAxis = new QValueAxis;
-    countAxis->setLabelFormat(QStringLiteral("%d"));
-    countAxis->setTitleText(QStringLiteral("Fallos"));
-    chart->addAxis(ruleAxis, Qt::AlignLeft);
-    chart->addAxis(countAxis, Qt::AlignBottom);
-    bars->attachAxis(ruleAxis);
-    bars->attachAxis(countAxis);
+    // The rules' names are long: smaller than the scale's figures, they fit whole more often.
+    QFont names = ruleAxis->labelsFont();
+    names.setPointSizeF(names.pointSizeF() * 0.9);
+    ruleAxis->setLabelsFont(names);
+    QChart *chart = barChart(new QHorizontalBarSeries, m_ruleBars, ruleAxis, Qt::AlignLeft, QStringLiteral("Fallos"));
     m_rulesChart = new QChartView(chart, page);
     m_rulesChart->setObjectName(QStringLiteral("RulesChart"));
     m_rulesChart->setAccessibleName(QStringLiteral("Gráfico de los fallos por regla"));
-    m_rulesChart->setMinimumHeight(160);
+    m_rulesChart->setMinimumHeight(150);
+    chart->setMargins(QMargins(4, 4, 4, 4));
 
     m_ruleTable = new QTableWidget(0, int(ClassResults::ruleHeadings().size()), page);
     m_ruleTable->setObjectName(QStringLiteral("RuleTable"));
@@ -305,6 +327,8 @@ QWidget *ClassResultsWindow::makeRulesPage()
     m_ruleTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_ruleTable->verticalHeader()->hide();
+    // Rows as tight as the text: the table shares its height with the chart.
+    m_ruleTable->verticalHeader()->setDefaultSectionSize(m_ruleTable->fontMetrics().height() + 6);
     m_ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     m_wholeClassButton = new QPushButton(QStringLiteral("Ver &toda la clase"), page);
@@ -318,18 +342,28 @@ QWidget *ClassResultsWindow::makeRulesPage()
     m_notesList->setObjectName(QStringLiteral("Notes"));
     m_notesList->setAccessibleName(QStringLiteral("Archivos de detalle que no se han leído"));
     m_notesList->setMaximumHeight(60);
+    // A note names its file with the folder: wrapped, it is read whole.
+    m_notesList->setWordWrap(true);
+    m_notesList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_notesTitle = new QLabel(QStringLiteral("Archivos de detalle que no se han leído, con el motivo:"), page);
     m_notesTitle->setBuddy(m_notesList);
 
     auto *top = new QHBoxLayout;
     top->addWidget(m_weakRules, 1);
     top->addWidget(m_wholeClassButton, 0, Qt::AlignTop);
+    auto *side = new QVBoxLayout;
+    side->addWidget(m_ruleTable, 1);
+    side->addWidget(m_notesTitle);
+    side->addWidget(m_notesList);
+    m_rulesFigures = new QWidget(page);
+    auto *figures = new QHBoxLayout(m_rulesFigures);
+    figures->setContentsMargins(0, 0, 0, 0);
+    figures->addWidget(m_rulesChart, 3);
+    figures->addLayout(side, 2);
     auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
-    layout->addWidget(m_rulesChart, 3);
-    layout->addWidget(m_ruleTable, 2);
-    layout->addWidget(m_notesTitle);
-    layout->addWidget(m_notesList);
+    layout->addWidget(m_rulesFigures, 1);
     return page;
 }
 
@@ -351,22 +385,19 @@ void ClassResultsWindow::showRules()
     const int chosen = chosenRow();
     m_wholeClassButton->setEnabled(chosen >= 0);
     if (m_folder.isEmpty()) {
-        fillRules(QString(), QString(), {});
+        fillRules(QString(), {});
     } else if (chosen >= 0) {
         const ClassResults::Row &row = m_contents.rows.at(chosen);
-        fillRules(row.name, ClassResults::weakRules(row), ClassResults::ruleShares({row}));
+        fillRules(ClassResults::weakRules(row), ClassResults::ruleShares({row}));
     } else {
-        fillRules(QStringLiteral("la clase"), ClassResults::weakRules(m_contents.rows),
-                  ClassResults::ruleShares(m_contents.rows));
+        fillRules(ClassResults::weakRules(m_contents.rows), ClassResults::ruleShares(m_contents.rows));
     }
 }
 
-void ClassResultsWindow::fillRules(const QString &whose, const QString &sentence,
-                                   const QList<ClassResults::RuleShare> &shares)
+void ClassResultsWindow::fillRules(const QString &sentence, const QList<ClassResults::RuleShare> &shares)
 {
     m_shownShares = shares;
     m_weakRules->setText(sentence);
-    m_rulesChart->chart()->setTitle(whose.isEmpty() ? QString() : QStringLiteral("Fallos por regla: %1").arg(whose));
 
     // The most missed on top: a horizontal chart draws its first category at the bottom.
     const QList<ClassResults::RuleShare> charted = shares.mid(0, chartedRules);
@@ -378,19 +409,12 @@ void ClassResultsWindow::fillRules(const QString &whose, const QString &sentence
         counts << share->misses;
         highest = std::max(highest, share->misses);
     }
-    m_ruleBars->remove(0, m_ruleBars->count());
     if (auto *axis = qobject_cast<QBarCategoryAxis *>(m_rulesChart->chart()->axes(Qt::Vertical).value(0))) {
         axis->clear();
         axis->append(names);
     }
-    m_ruleBars->append(counts);
-    if (auto *axis = qobject_cast<QValueAxis *>(m_rulesChart->chart()->axes(Qt::Horizontal).value(0))) {
-        // Whole misses only on the scale, with room for the bars' labels.
-        axis->setRange(0, highest + std::max(1, highest / 8));
-        axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setTickAnchor(0);
-        axis->setTickInterval(std::max(1, (highest + 4) / 5));
-    }
+    // Whole misses only on the scale, with room for the bars' labels.
+    setBars(m_rulesChart, m_ruleBars, counts, highest + std::max(1, highest / 8), std::max(1, (highest + 4) / 5));
 
     QStringList described;
     m_ruleTable->setRowCount(int(shares.size()));

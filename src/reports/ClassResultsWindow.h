@@ -13,7 +13,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTabWidget;
+class QSplitter;
 class QTableWidget;
 
 class ClassResultsWindow : public QWidget {
@@ -41,10 +41,10 @@ public:
 
 private:
     void fillTable();
-    QWidget *makeRulesPage();
+    QWidget *makeRulesPart();
     // The chart, the sentence and the table of the misses by rule, for the rows given.
     void showRules();
-    void fillRules(const QString &whose, const QString &sentence, const QList<ClassResults::RuleShare> &shares);
+    void fillRules(const QString &sentence, const QList<ClassResults::RuleShare> &shares);
     // The one row chosen in the table, or -1 (none, or several).
     int chosenRow() const;
     // Sorting from the keyboard: names and groups from A to Z, scores from the highest, dates
@@ -65,7 +65,8 @@ private:
     QLabel *m_classAverages = nullptr;
     QChartView *m_histogram = nullptr;
     QListWidget *m_rejectedList = nullptr;
-    QTabWidget *m_views = nullptr;
+    QSplitter *m_split = nullptr;
+    QWidget *m_rulesFigures = nullptr;
     QLabel *m_weakRules = nullptr;
     QChartView *m_rulesChart = nullptr;
     QBarSet *m_ruleBars = nullptr;

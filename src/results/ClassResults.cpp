@@ -328,7 +328,8 @@ QString mostMissed(const QString &who, const QList<RuleShare> &shares)
 {
     QStringList parts;
     for (const RuleShare &share : shares.mid(0, 3))
-        parts << QStringLiteral("%1 (%2 %)").arg(share.name).arg(qRound(share.percent));
+        // A no-break space keeps the figure and its sign on one line.
+        parts << QStringLiteral("%1 (%2\u00a0%)").arg(share.name).arg(qRound(share.percent));
     const QString last = parts.takeLast();
     const QString list = parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" y ") + last;
     return QStringLiteral("%1 falla sobre todo: %2.").arg(who, list);
@@ -346,7 +347,7 @@ QString weakRules(const QList<Row> &rows)
                            ? QStringLiteral("Los archivos de detalle de la carpeta no anotan ningún fallo.")
                            : mostMissed(QStringLiteral("La clase"), shares);
     if (withDetail < rows.size())
-        sentence += QStringLiteral(" Solo traen el detalle %1 de los %2 alumnos.").arg(withDetail).arg(rows.size());
+        sentence += QStringLiteral(" Solo %1 de los %2 alumnos traen el detalle de los fallos.").arg(withDetail).arg(rows.size());
     return sentence;
 }
 

@@ -354,20 +354,26 @@ private:
         m_ruleWidths[0] = m_page.width() - m_ruleWidths[1] - m_ruleWidths[2] - m_ruleWidths[3];
         m_sentence = wrapped(weakRules(m_rows), m_fonts.body, &m_pdf, m_page.width());
         m_rulesIntro = m_line * 1.5 + qreal(m_sentence.size()) * m_line + m_line;
-        // The title, the sentence and the headings stay with the first row.
+        m_laidRules.clear();
+        qreal whole = m_rulesIntro + m_headingHeight;
+        for (const RuleShare &share : m_shares) {
+            LaidRule laid;
+            laid.name = wrapped(share.name, m_fonts.body, &m_pdf, m_ruleWidths[0] - 2 * m_pad);
+            laid.height = qreal(laid.name.size()) * m_line + 2 * m_pad;
+            whole += laid.height;
+            m_laidRules << laid;
+        }
+        // On the next page when it does not fit whole here but would there; the title, the
+        // sentence and the headings stay with the first row in any case.
         int page = m_chartPage;
-        if (y + m_rulesIntro + m_headingHeight + m_line + 2 * m_pad > m_bottom) {
+        if ((y + whole > m_bottom && whole <= m_bottom) || y + m_rulesIntro + m_headingHeight + m_line + 2 * m_pad > m_bottom) {
             ++page;
             y = 0;
         }
         m_rulesPage = page;
         m_rulesTop = y;
         y += m_rulesIntro + m_headingHeight;
-        m_laidRules.clear();
-        for (const RuleShare &share : m_shares) {
-            LaidRule laid;
-            laid.name = wrapped(share.name, m_fonts.body, &m_pdf, m_ruleWidths[0] - 2 * m_pad);
-            laid.height = qreal(laid.name.size()) * m_line + 2 * m_pad;
+        for (LaidRule &laid : m_laidRules) {
             if (y + laid.height > m_bottom && y > m_headingHeight) {
                 ++page;
                 y = m_headingHeight;
@@ -375,7 +381,6 @@ private:
             laid.page = page;
             laid.top = y;
             y += laid.height;
-            m_laidRules << laid;
         }
         m_pages = page + 1;
     }
