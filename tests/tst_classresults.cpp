@@ -51,7 +51,7 @@ void writeNative(const QByteArray &path, const QByteArray &bytes)
 }
 
 // A detail file of the student's session whose misses break the rules given, one miss a key
-// ("hiato hiato aguda-n"); a key the program does not know is named "=SUMA(1)".
+// ("hiato hiato aguda-n"); a key the program does not know is named "=SUMA(1) %2".
 QByteArray detailFile(const QString &name, const QString &group, const QString &rules)
 {
     SessionDetail::Detail detail;
@@ -60,7 +60,7 @@ QByteArray detailFile(const QString &name, const QString &group, const QString &
     detail.when = QDateTime(QDate(2026, 3, 14), QTime(9, 5));
     for (const QString &rule : rules.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         detail.misses << SessionDetail::Miss{SessionDetail::Exercise::Board, QStringLiteral("pais"), QStringLiteral("pais"),
-                                             QStringLiteral("país"), rule, MissRules::name(rule).isEmpty() ? QStringLiteral("=SUMA(1)") : QString(), {}};
+                                             QStringLiteral("país"), rule, MissRules::name(rule).isEmpty() ? QStringLiteral("=SUMA(1) %2") : QString(), {}};
     return SessionDetail::toJson(detail);
 }
 
@@ -621,6 +621,8 @@ private slots:
                                                   << "La clase falla sobre todo: aguda terminada en -n (33\u00a0%), hiato";
         QTest::addRow("one rule") << "Ana: hiato" << "hiato=1 (100,0)"
                                   << "La clase falla sobre todo: hiato con vocal cerrada tónica (100\u00a0%).";
+        QTest::addRow("a later program's rule, its name holding a placeholder")
+            << "Ana: regla-nueva" << "regla-nueva=1 (100,0)" << "La clase falla sobre todo: =SUMA(1) %2 (100\u00a0%).";
         QTest::addRow("details without misses") << "Ana: | Luis:" << ""
                                                 << "Los archivos de detalle de la carpeta no anotan ningún fallo.";
         QTest::addRow("no details") << "Ana | Luis" << "" << "Ningún archivo de la carpeta trae el detalle de los fallos.";
@@ -668,7 +670,7 @@ private slots:
                               "hiato con vocal cerrada t\xC3\xB3nica;5;55,6\r\n"
                               "esdr\xC3\xBAjula o sobresdr\xC3\xBAjula;2;22,2\r\n"
                               "aguda terminada en -n;1;11,1\r\n"
-                              "'=SUMA(1);1;11,1\r\n"),
+                              "'=SUMA(1) %2;1;11,1\r\n"),
                  csv.constData());
 
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())

@@ -425,7 +425,7 @@ void ClassResultsWindow::fillRules(const QString &sentence, const QList<ClassRes
         m_ruleTable->setItem(r, 1, item(share.misses, r));
         m_ruleTable->setItem(r, 2, item(percent, r));
         m_ruleTable->item(r, 2)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        described << QStringLiteral("%1: %2 fallos, %3").arg(share.name).arg(share.misses).arg(percent);
+        described << QStringLiteral("%1: %2 fallos, %3").arg(share.name, QString::number(share.misses), percent);
     }
     m_ruleTable->resizeColumnToContents(1);
     m_ruleTable->resizeColumnToContents(2);

@@ -328,8 +328,9 @@ QString mostMissed(const QString &who, const QList<RuleShare> &shares)
 {
     QStringList parts;
     for (const RuleShare &share : shares.mid(0, 3))
-        // A no-break space keeps the figure and its sign on one line.
-        parts << QStringLiteral("%1 (%2\u00a0%)").arg(share.name).arg(qRound(share.percent));
+        // A no-break space keeps the figure and its sign on one line. One arg() call: a rule
+        // named by a later program's file may hold "%2" itself.
+        parts << QStringLiteral("%1 (%2\u00a0%)").arg(share.name, QString::number(qRound(share.percent)));
     const QString last = parts.takeLast();
     const QString list = parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" y ") + last;
     return QStringLiteral("%1 falla sobre todo: %2.").arg(who, list);
