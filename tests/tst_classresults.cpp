@@ -714,6 +714,16 @@ private slots:
         QTest::keyClick(table, Qt::Key_T, Qt::AltModifier);
         QTRY_COMPARE(sentence->text(), ClassResults::weakRules(window.shownRows()));
         QCOMPARE(window.shownShares().size(), 4);
+
+        // A student chosen when another folder opens is no one there: its class, whole.
+        table->sortByColumn(0, Qt::DescendingOrder);
+        QTest::keyClick(table, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(table, Qt::Key_Space);
+        QCOMPARE(sentence->text(), QStringLiteral("El detalle de Marta no anota ningún fallo."));
+        QTemporaryDir other;
+        writeFile(other.filePath(QStringLiteral("ana.txt")), resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {75, 80, 75, 50, 70}));
+        window.openFolder(other.path());
+        QCOMPARE(sentence->text(), QStringLiteral("Ningún archivo de la carpeta trae el detalle de los fallos."));
     }
 
     void classPdfPages()

@@ -226,6 +226,8 @@ void ClassResultsWindow::openFolder(const ClassResultsFolder::Path &folder)
 void ClassResultsWindow::fillTable()
 {
     const QList<ClassResults::Row> &rows = m_contents.rows;
+    // A student chosen in the folder read before is no one in this one.
+    m_table->clearSelection();
     m_table->setSortingEnabled(false);
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
@@ -370,9 +372,9 @@ QWidget *ClassResultsWindow::makeRulesPart()
 int ClassResultsWindow::chosenRow() const
 {
     const QModelIndexList chosen = m_table->selectionModel()->selectedRows();
-    if (chosen.size() != 1)
-        return -1;
-    return m_table->item(chosen.first().row(), 0)->data(rowIndexRole).toInt();
+    const QTableWidgetItem *cell = chosen.size() == 1 ? m_table->item(chosen.first().row(), 0) : nullptr;
+    const int row = cell ? cell->data(rowIndexRole).toInt() : -1;
+    return row < m_contents.rows.size() ? row : -1;
 }
 
 QList<ClassResults::RuleShare> ClassResultsWindow::shownShares() const
