@@ -61,6 +61,19 @@ QTableWidgetItem *item(const QVariant &value, int rowIndex)
     return cell;
 }
 
+// A table the user reads and chooses rows in, never edits.
+QTableWidget *readingTable(QWidget *parent, const char *name, const QString &accessibleName, const QStringList &headings)
+{
+    auto *table = new QTableWidget(0, int(headings.size()), parent);
+    table->setObjectName(QLatin1String(name));
+    table->setAccessibleName(accessibleName);
+    table->setHorizontalHeaderLabels(headings);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    return table;
+}
+
 // The chart shows the most missed rules; the table beside it lists them all.
 constexpr int chartedRules = 6;
 
@@ -125,13 +138,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     m_folderCaption->setObjectName(QStringLiteral("FolderLabel"));
     m_folderCaption->setWordWrap(true);
 
-    m_table = new QTableWidget(0, ClassResults::headings().size(), this);
-    m_table->setObjectName(QStringLiteral("Table"));
-    m_table->setAccessibleName(QStringLiteral("Tabla de resultados de la clase"));
-    m_table->setHorizontalHeaderLabels(ClassResults::headings());
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
+    m_table = readingTable(this, "Table", QStringLiteral("Tabla de resultados de la clase"), ClassResults::headings());
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
     m_classAverages = new QLabel(this);
@@ -322,13 +329,7 @@ QWidget *ClassResultsWindow::makeRulesPart()
     m_rulesChart->setMinimumHeight(150);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
-    m_ruleTable = new QTableWidget(0, int(ClassResults::ruleHeadings().size()), page);
-    m_ruleTable->setObjectName(QStringLiteral("RuleTable"));
-    m_ruleTable->setAccessibleName(QStringLiteral("Tabla de los fallos por regla"));
-    m_ruleTable->setHorizontalHeaderLabels(ClassResults::ruleHeadings());
-    m_ruleTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_ruleTable->verticalHeader()->hide();
+    m_ruleTable = readingTable(page, "RuleTable", QStringLiteral("Tabla de los fallos por regla"), ClassResults::ruleHeadings());
     // Rows as tight as the text: the table shares its height with the chart.
     m_ruleTable->verticalHeader()->setDefaultSectionSize(m_ruleTable->fontMetrics().height() + 6);
     m_ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
