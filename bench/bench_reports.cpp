@@ -1,9 +1,12 @@
 // The report windows at a large school's scale: the class view opening a folder of 5,000
-// results files (budget 1 s) and the progress chart of 10,000 sessions (budget 200 ms), each
+// results files, without and with a detail file of ten misses beside each (budget 1 s), and
+// the progress chart of 10,000 sessions (budget 200 ms), each
 // until it is drawn; the class PDF of 5,000 rows, whose longest stretch between two pages
 // (when the window answers no one) must stay under 100 ms.
+#include "results/MissRules.h"
 #include "results/ResultsSummary.h"
 #include "results/ScoreHistory.h"
+#include "results/SessionDetail.h"
 #include "reports/ClassResultsWindow.h"
 #include "reports/ProgressWindow.h"
 
@@ -20,20 +23,38 @@
 
 namespace {
 
-// A folder of generated results files, made once for every run.
-const QTemporaryDir &classFolder(int students)
+// A folder of generated results files, made once for every run; with misses, each has its
+// detail file beside it, the misses spread over the rules.
+const QTemporaryDir &classFolder(int students, int misses)
 {
-    static QTemporaryDir folder;
-    static int made = 0;
+    static QTemporaryDir plainFolder, detailedFolder;
+    static int plainMade = 0, detailedMade = 0;
+    const QTemporaryDir &folder = misses > 0 ? detailedFolder : plainFolder;
+    int &made = misses > 0 ? detailedMade : plainMade;
+    const QStringList rules = MissRules::keys();
     for (; made < students; ++made) {
         const int b = (made * 37) % 101, e = (made * 53) % 101, f = (made * 11) % 101, q = (made * 71) % 101;
         ResultsSummary::Figures figures;
         figures.studentName = QStringLiteral("Alumna %1 Núñez").arg(made);
         figures.studentGroup = QStringLiteral("%1º B").arg(made % 4 + 1);
         figures.percentages = {b, e, f, q, ResultsSummary::average(b, e, f, q)};
-        QFile file(folder.filePath(QStringLiteral("resultado%1.txt").arg(made, 5, 10, QLatin1Char('0'))));
+        const QString name = QStringLiteral("resultado%1").arg(made, 5, 10, QLatin1Char('0'));
+        QFile file(folder.filePath(name + QStringLiteral(".txt")));
         if (file.open(QIODevice::WriteOnly))
             file.write(ResultsSummary::fileBytes(ResultsSummary::fileLines(figures)));
+        if (misses == 0)
+            continue;
+        SessionDetail::Detail detail;
+        detail.scores = {figures.percentages, figures.studentName, figures.studentGroup};
+        detail.when = QDateTime(QDate(2026, 3, 14), QTime(9, 5));
+        for (int n = 0; n < misses; ++n)
+            detail.misses << SessionDetail::Miss{SessionDetail::Exercise::Board, QStringLiteral("murcielago"),
+                                                 QStringLiteral("murcielago"), QStringLiteral("murciélago"),
+                                                 rules.at((made + n * n) % rules.size()), {},
+                                                 QStringLiteral("esdrújula: lleva tilde siempre.")};
+        QFile detailFile(folder.filePath(name + QStringLiteral(".json")));
+        if (detailFile.open(QIODevice::WriteOnly))
+            detailFile.write(SessionDetail::toJson(detail));
     }
     return folder;
 }
@@ -57,7 +78,8 @@ int drawnSessions(const QString &path)
 static void BM_ClassViewOpensFolder(benchmark::State &state)
 {
     const int students = int(state.range(0));
-    const QTemporaryDir &folder = classFolder(students);
+    const int misses = int(state.range(1));
+    const QTemporaryDir &folder = classFolder(students, misses);
     for (auto _ : state) {
         ClassResultsWindow window;
         window.resize(980, 640);
@@ -67,9 +89,14 @@ static void BM_ClassViewOpensFolder(benchmark::State &state)
         QCoreApplication::processEvents();
         if (window.findChild<QTableWidget *>(QStringLiteral("Table"))->rowCount() != students)
             state.SkipWithError("the class view did not list every student");
+        int counted = 0;
+        for (const ClassResults::RuleShare &share : window.shownShares())
+            counted += share.misses;
+        if (counted != students * misses)
+            state.SkipWithError("the class view did not count every miss");
     }
 }
-BENCHMARK(BM_ClassViewOpensFolder)->Arg(5000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ClassViewOpensFolder)->Args({5000, 0})->Args({5000, 10})->Unit(benchmark::kMillisecond)->Iterations(5);
 
 static void BM_ClassPdfExport(benchmark::State &state)
 {

@@ -1,9 +1,11 @@
-// The teacher's class view: reading a folder of results files, averages, sorting, exports.
+// The teacher's class view: reading a folder of results files and their details, averages,
+// misses by rule, sorting, exports.
 #include "FileFixtures.h"
 #include "ScriptedDialogs.h"
 
 #include "app/ClassCommandLine.h"
 #include "results/ClassResults.h"
+#include "results/MissRules.h"
 #include "results/ResultsFileReader.h"
 #include "results/ResultsSummary.h"
 #include "results/ScoreHistory.h"
@@ -11,7 +13,11 @@
 #include "shared/AppError.h"
 #include "shared/CsvField.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
+#include <QHorizontalBarSeries>
+#include <QBarSet>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -42,6 +48,61 @@ void writeNative(const QByteArray &path, const QByteArray &bytes)
     QVERIFY(file);
     QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file), size_t(bytes.size()));
     QCOMPARE(std::fclose(file), 0);
+}
+
+// A detail file of the student's session whose misses break the rules given, one miss a key
+// ("hiato hiato aguda-n"); a key the program does not know is named "=SUMA(1) %2".
+QByteArray detailFile(const QString &name, const QString &group, const QString &rules)
+{
+    SessionDetail::Detail detail;
+    detail.scores.name = name;
+    detail.scores.group = group;
+    detail.when = QDateTime(QDate(2026, 3, 14), QTime(9, 5));
+    for (const QString &rule : rules.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        detail.misses << SessionDetail::Miss{SessionDetail::Exercise::Board, QStringLiteral("pais"), QStringLiteral("pais"),
+                                             QStringLiteral("país"), rule, MissRules::name(rule).isEmpty() ? QStringLiteral("=SUMA(1) %2") : QString(), {}};
+    return SessionDetail::toJson(detail);
+}
+
+// Rows as the folder would give them: "Ana: hiato aguda-n | Eva" (Eva without a detail file).
+QList<ClassResults::Row> rowsOf(const QString &students)
+{
+    QList<ClassResults::Row> rows;
+    for (const QString &student : students.split(QLatin1Char('|'))) {
+        const QStringList parts = student.split(QLatin1Char(':'));
+        ClassResults::Row row;
+        row.name = parts.first().trimmed();
+        row.hasDetail = parts.size() > 1;
+        const SessionDetail::Reading reading = SessionDetail::parse(detailFile(row.name, {}, parts.value(1)), {});
+        row.rules = row.hasDetail ? SessionDetail::byRule(reading.detail.misses) : QList<SessionDetail::RuleCount>{};
+        rows << row;
+    }
+    return rows;
+}
+
+// The class of the misses-by-rule tests: three details (one without misses, one with a rule of
+// a later program) and a results file without one.
+void writeRulesClass(const QString &folder)
+{
+    const ResultsSummary::StripFigures scores{75, 80, 75, 50, 70};
+    const QString students[][2] = {{"Ana", "hiato hiato hiato aguda-n"},
+                                   {"Luis", "hiato hiato esdrujula esdrujula regla-nueva"},
+                                   {"Marta", ""},
+                                   {"Eva", "-"}};
+    for (const auto &[name, rules] : students) {
+        writeFile(QDir(folder).filePath(name.toLower() + QStringLiteral(".txt")), resultsFile(name, QStringLiteral("2B"), scores));
+        if (rules != QStringLiteral("-"))
+            writeFile(QDir(folder).filePath(name.toLower() + QStringLiteral(".json")), detailFile(name, QStringLiteral("2B"), rules));
+    }
+}
+
+// The misses by rule as "rule=misses (share)", most first.
+QString sharesText(const QList<ClassResults::RuleShare> &shares)
+{
+    QStringList texts;
+    for (const ClassResults::RuleShare &share : shares)
+        texts << QStringLiteral("%1=%2 (%3)").arg(share.rule).arg(share.misses).arg(ClassResults::averageText(share.percent));
+    return texts.join(QStringLiteral(", "));
 }
 
 // A results file's ten lines with one of them replaced (line numbers from 1).
@@ -482,6 +543,187 @@ private slots:
         QList<int> expected(10, 0);
         expected[bin] = 1;
         QCOMPARE(ClassResults::histogram({ClassResults::Row{{{0, 0, 0, 0, average}, QStringLiteral("Ana"), {}}, {}, {}}}), expected);
+    }
+
+    void detailBesideResults_data()
+    {
+        QTest::addColumn<QByteArray>("stem");
+        QTest::addColumn<QByteArray>("detail");
+        // -1: a pipe in its place; -2: no detail file; more: the file made sparse to that size.
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("misses");
+        QTest::addColumn<QString>("saying");
+        const QByteArray whole = detailFile(QStringLiteral("Ana"), QStringLiteral("2B"), QStringLiteral("hiato hiato aguda-n"));
+        QByteArray binary(4096, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 131) % 256);
+        QByteArray later = whole;
+        later.replace("\"version\": 1", "\"version\": 2");
+        QTest::addRow("whole") << QByteArray("ana") << whole << qint64(0) << 3 << QString();
+        QTest::addRow("same student, other spacing and case") << QByteArray("ana")
+            << detailFile(QStringLiteral(" ana "), QStringLiteral("2b"), QStringLiteral("hiato")) << qint64(0) << 1 << QString();
+        QTest::addRow("name not UTF-8") << QByteArray("Jos\xE9") << whole << qint64(0) << 3 << QString();
+        QTest::addRow("missing") << QByteArray("ana") << QByteArray() << qint64(-2) << 0 << QString();
+        QTest::addRow("truncated") << QByteArray("ana") << whole.left(whole.size() / 2) << qint64(0) << 0 << QStringLiteral("dañado");
+        QTest::addRow("binary") << QByteArray("ana") << binary << qint64(0) << 0 << QStringLiteral("dañado");
+        QTest::addRow("100 MB, sparse") << QByteArray("ana") << QByteArray() << qint64(100) * 1024 * 1024 << 0
+                                        << QStringLiteral("demasiado grande");
+        QTest::addRow("later version") << QByteArray("ana") << later << qint64(0) << 0 << QStringLiteral("versión posterior");
+        QTest::addRow("another student") << QByteArray("ana") << detailFile(QStringLiteral("Luis"), QStringLiteral("2B"), QStringLiteral("hiato"))
+                                         << qint64(0) << 0 << QStringLiteral("es de Luis (2B) y sus resultados, de Ana (2B)");
+        QTest::addRow("a pipe") << QByteArray("ana") << QByteArray() << qint64(-1) << 0 << QStringLiteral("No es un archivo normal.");
+    }
+    void detailBesideResults()
+    {
+        QFETCH(QByteArray, stem);
+        QFETCH(QByteArray, detail);
+        QFETCH(qint64, size);
+        QTemporaryDir folder;
+        const QByteArray base = QFile::encodeName(folder.path()) + '/' + stem;
+        writeNative(base + ".txt", resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {75, 80, 75, 50, 70}));
+        if (size == -1)
+            QVERIFY(::mkfifo(base + ".json", 0644) == 0);
+        else if (size != -2)
+            writeNative(base + ".json", detail);
+        if (size > 0)
+            QVERIFY(::truncate(base + ".json", size) == 0);
+        const ClassResults::Folder contents = ClassResults::readFolder(folder.path());
+        ::unlink(base + ".txt");
+        ::unlink(base + ".json");
+
+        // The results count as without a detail; the detail file is no refused file of its own.
+        QVERIFY(contents.rejected.isEmpty());
+        QCOMPARE(contents.rows.size(), 1);
+        const ClassResults::Row &row = contents.rows.first();
+        QCOMPARE(static_cast<const ResultsSummary::StripFigures &>(row), ResultsSummary::StripFigures({75, 80, 75, 50, 70}));
+        int misses = 0;
+        for (const SessionDetail::RuleCount &count : row.rules)
+            misses += count.misses;
+        QTEST(misses, "misses");
+        QFETCH(QString, saying);
+        QCOMPARE(contents.notes.size(), saying.isEmpty() ? 0 : 1);
+        if (!saying.isEmpty()) {
+            const QString text = contents.notes.first().text;
+            QVERIFY2(text.contains(saying) && text.contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("ana.json")))),
+                     qPrintable(text));
+        }
+    }
+
+    void rulesOfTheClass_data()
+    {
+        QTest::addColumn<QString>("students");
+        QTest::addColumn<QString>("shares");
+        QTest::addColumn<QString>("saying");
+        QTest::addRow("summed, most first") << "Ana: hiato hiato hiato aguda-n | Luis: hiato hiato esdrujula esdrujula | Eva"
+                                            << "hiato=5 (62,5), esdrujula=2 (25,0), aguda-n=1 (12,5)" << "La clase falla sobre todo: hiato";
+        QTest::addRow("ties in the rules' order") << "Ana: porque hiato | Luis: aguda-n"
+                                                  << "aguda-n=1 (33,3), hiato=1 (33,3), porque=1 (33,3)"
+                                                  << "La clase falla sobre todo: aguda terminada en -n (33\u00a0%), hiato";
+        QTest::addRow("one rule") << "Ana: hiato" << "hiato=1 (100,0)"
+                                  << "La clase falla sobre todo: hiato con vocal cerrada tónica (100\u00a0%).";
+        QTest::addRow("a later program's rule, its name holding a placeholder")
+            << "Ana: regla-nueva" << "regla-nueva=1 (100,0)" << "La clase falla sobre todo: =SUMA(1) %2 (100\u00a0%).";
+        QTest::addRow("details without misses") << "Ana: | Luis:" << ""
+                                                << "Los archivos de detalle de la carpeta no anotan ningún fallo.";
+        QTest::addRow("no details") << "Ana | Luis" << "" << "Ningún archivo de la carpeta trae el detalle de los fallos.";
+    }
+    void rulesOfTheClass()
+    {
+        QFETCH(QString, students);
+        const QList<ClassResults::Row> rows = rowsOf(students);
+        QTEST(sharesText(ClassResults::ruleShares(rows)), "shares");
+        QFETCH(QString, saying);
+        QVERIFY2(ClassResults::weakRules(rows).startsWith(saying), qPrintable(ClassResults::weakRules(rows)));
+    }
+
+    void studentSentence_data()
+    {
+        QTest::addColumn<QString>("student");
+        QTest::addColumn<QString>("saying");
+        QTest::addRow("misses") << "Ana: hiato hiato hiato aguda-n"
+                                << "Ana falla sobre todo: hiato con vocal cerrada tónica (75\u00a0%) y aguda terminada en -n (25\u00a0%).";
+        QTest::addRow("none missed") << "Ana:" << "El detalle de Ana no anota ningún fallo.";
+        QTest::addRow("no detail") << "Ana" << "El archivo de Ana no trae el detalle de los fallos.";
+    }
+    void studentSentence()
+    {
+        QFETCH(QString, student);
+        QTEST(ClassResults::weakRules(rowsOf(student).first()), "saying");
+    }
+
+    void classRulesReadAndExported()
+    {
+        QTemporaryDir folder;
+        writeRulesClass(folder.path());
+        const ClassResults::Folder contents = ClassResults::readFolder(folder.path());
+        QCOMPARE(contents.rows.size(), 4);
+        QVERIFY(contents.rejected.isEmpty() && contents.notes.isEmpty());
+        QCOMPARE(sharesText(ClassResults::ruleShares(contents.rows)),
+                 QStringLiteral("hiato=5 (55,6), esdrujula=2 (22,2), aguda-n=1 (11,1), regla-nueva=1 (11,1)"));
+        QCOMPARE(ClassResults::weakRules(contents.rows),
+                 QStringLiteral("La clase falla sobre todo: hiato con vocal cerrada tónica (56\u00a0%), esdrújula o "
+                                "sobresdrújula (22\u00a0%) y aguda terminada en -n (11\u00a0%). Solo 3 de los 4 alumnos traen el "
+                                "detalle de los fallos."));
+        // The CSV's rule section, after the averages; a later program's rule name is no formula.
+        const QByteArray csv = ClassResults::csv(contents.rows);
+        QVERIFY2(csv.endsWith(";\r\n\r\nRegla;Fallos;Porcentaje\r\n"
+                              "hiato con vocal cerrada t\xC3\xB3nica;5;55,6\r\n"
+                              "esdr\xC3\xBAjula o sobresdr\xC3\xBAjula;2;22,2\r\n"
+                              "aguda terminada en -n;1;11,1\r\n"
+                              "'=SUMA(1) %2;1;11,1\r\n"),
+                 csv.constData());
+
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back.");
+        const QString pdf = folder.filePath(QStringLiteral("clase.pdf"));
+        QCOMPARE(ClassResults::writePdf(pdf, contents.rows, folder.path()), TextFile::SaveStatus::Ok);
+        const QString last = pdfPages(pdf).join(QString()).remove(QLatin1Char('\n'));
+        QVERIFY2(last.contains(QStringLiteral("Fallosporregla")) && last.contains(QStringLiteral("ReglaFallosPorcentaje"))
+                     && last.contains(QStringLiteral("hiatoconvocalcerradatónica555,6%")),
+                 qPrintable(last));
+    }
+
+    void windowChoosesAStudentByKeyboard()
+    {
+        QTemporaryDir folder;
+        writeRulesClass(folder.path());
+        ClassResultsWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.openFolder(folder.path());
+        // The class first.
+        auto *sentence = part<QLabel>(window, "WeakRules");
+        QCOMPARE(sentence->text(), ClassResults::weakRules(window.shownRows()));
+        QCOMPARE(part<QTableWidget>(window, "RuleTable")->rowCount(), 4);
+        auto *bars = qobject_cast<QHorizontalBarSeries *>(part<QChartView>(window, "RulesChart")->chart()->series().value(0));
+        QVERIFY(bars);
+        QCOMPARE(bars->barSets().value(0)->count(), 4);
+
+        // Names in order: the table's focus on Ana, chosen with the space bar, then Eva below.
+        auto *table = part<QTableWidget>(window, "Table");
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Space);
+        QVERIFY(sentence->text().startsWith(QStringLiteral("Ana falla sobre todo")));
+        QCOMPARE(sharesText(window.shownShares()), QStringLiteral("hiato=3 (75,0), aguda-n=1 (25,0)"));
+        QCOMPARE(bars->barSets().value(0)->count(), 2);
+        QTest::keyClick(table, Qt::Key_Down);
+        QCOMPARE(sentence->text(), QStringLiteral("El archivo de Eva no trae el detalle de los fallos."));
+        QCOMPARE(part<QTableWidget>(window, "RuleTable")->rowCount(), 0);
+
+        // Alt+T returns to the class.
+        QTest::keyClick(table, Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(sentence->text(), ClassResults::weakRules(window.shownRows()));
+        QCOMPARE(window.shownShares().size(), 4);
+
+        // A student chosen when another folder opens is no one there: its class, whole.
+        table->sortByColumn(0, Qt::DescendingOrder);
+        QTest::keyClick(table, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(table, Qt::Key_Space);
+        QCOMPARE(sentence->text(), QStringLiteral("El detalle de Marta no anota ningún fallo."));
+        QTemporaryDir other;
+        writeFile(other.filePath(QStringLiteral("ana.txt")), resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {75, 80, 75, 50, 70}));
+        window.openFolder(other.path());
+        QCOMPARE(sentence->text(), QStringLiteral("Ningún archivo de la carpeta trae el detalle de los fallos."));
     }
 
     void classPdfPages()

@@ -1,5 +1,6 @@
 // The window "Resultados de la clase": the results files of a folder, one row per student,
-// the class averages and the spread of the averages, exported to CSV and PDF.
+// the class averages and the spread of the averages, the misses by rule of the class or of the
+// student chosen in the table, exported to CSV and PDF.
 #pragma once
 
 #include "results/ClassResults.h"
@@ -12,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class QTableWidget;
 
 class ClassResultsWindow : public QWidget {
@@ -33,8 +35,18 @@ public:
     // "Abrir carpeta": asks for one of the folder's files and opens the folder it is in.
     void chooseFolder();
 
+    // The misses by rule shown now: the class's, or those of the one student chosen in the
+    // table. Choosing none (or "Toda la clase") returns to the class.
+    QList<ClassResults::RuleShare> shownShares() const;
+
 private:
     void fillTable();
+    QWidget *makeRulesPart();
+    // The chart, the sentence and the table of the misses by rule, for the rows given.
+    void showRules();
+    void fillRules(const QString &sentence, const QList<ClassResults::RuleShare> &shares);
+    // The one row chosen in the table, or -1 (none, or several).
+    int chosenRow() const;
     // Sorting from the keyboard: names and groups from A to Z, scores from the highest, dates
     // from the newest. A click on a heading sorts as well, either way.
     void sortBy(int column);
@@ -53,4 +65,14 @@ private:
     QLabel *m_classAverages = nullptr;
     QChartView *m_histogram = nullptr;
     QListWidget *m_rejectedList = nullptr;
+    QSplitter *m_split = nullptr;
+    QWidget *m_rulesFigures = nullptr;
+    QLabel *m_weakRules = nullptr;
+    QChartView *m_rulesChart = nullptr;
+    QBarSet *m_ruleBars = nullptr;
+    QTableWidget *m_ruleTable = nullptr;
+    QPushButton *m_wholeClassButton = nullptr;
+    QLabel *m_notesTitle = nullptr;
+    QListWidget *m_notesList = nullptr;
+    QList<ClassResults::RuleShare> m_shownShares;
 };

@@ -1,5 +1,6 @@
 // The class table on A4 pages: laid out first (column widths, each row's height, which page
 // it lands on), then drawn page by page so a long class can show its progress and be stopped.
+// After the spread of the averages, when the folder brought details, the misses by rule.
 #include "results/ClassResults.h"
 #include "results/ResultsPdf.h"
 
@@ -65,6 +66,14 @@ Fonts pdfFonts()
 struct LaidRow {
     QStringList name;
     QStringList group;
+    qreal height = 0;
+    int page = 0;
+};
+
+// One rule's row as laid out: the lines of its name, where it stands and on which page.
+struct LaidRule {
+    QStringList name;
+    qreal top = 0;
     qreal height = 0;
     int page = 0;
 };
@@ -152,6 +161,8 @@ public:
             m_chartTop = 0;
         }
         m_pages = m_chartPage + 1;
+        if (anyDetail(m_rows))
+            layOutRules(m_chartTop + m_chartHeight + 2 * m_line);
         return true;
     }
 
@@ -172,6 +183,8 @@ public:
         }
         if (page == m_chartPage)
             drawChart(painter, m_chartTop);
+        if (m_rulesPage >= 0)
+            drawRules(painter, page);
         painter.setFont(m_fonts.small);
         painter.setPen(Qt::darkGray);
         painter.drawText(QRectF(0, m_bottom, m_page.width(), m_footer), Qt::AlignRight | Qt::AlignBottom,
@@ -205,28 +218,34 @@ private:
         return m_introHeight;
     }
 
-    qreal columnLeft(int column) const
+    static qreal columnLeft(const QList<qreal> &widths, int column)
     {
         qreal x = 0;
         for (int c = 0; c < column; ++c)
-            x += m_widths.at(c);
+            x += widths.at(c);
         return x;
     }
 
-    qreal drawHeadings(QPainter &painter, qreal y)
+    qreal columnLeft(int column) const { return columnLeft(m_widths, column); }
+
+    // A table's headings; the figures' columns, from `firstFigure` up to `endFigures`, to the right.
+    qreal drawHeadings(QPainter &painter, qreal y, const QStringList &texts, const QList<qreal> &widths, int firstFigure,
+                       int endFigures)
     {
         painter.setFont(m_fonts.bold);
-        const QStringList texts = headings();
         for (int c = 0; c < texts.size(); ++c) {
-            const QRectF cell(columnLeft(c), y, m_widths.at(c), m_headingHeight);
+            const QRectF cell(columnLeft(widths, c), y, widths.at(c), m_headingHeight);
             painter.fillRect(cell, QColor(0xdd, 0xe6, 0xf2));
             drawGrid(painter, cell);
             painter.setPen(Qt::black);
-            painter.drawText(cell.adjusted(m_pad, m_pad, -m_pad, -m_pad), (c >= 2 && c < 7 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+            painter.drawText(cell.adjusted(m_pad, m_pad, -m_pad, -m_pad),
+                             (c >= firstFigure && c < endFigures ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                              texts.at(c));
         }
         return y + m_headingHeight;
     }
+
+    qreal drawHeadings(QPainter &painter, qreal y) { return drawHeadings(painter, y, headings(), m_widths, 2, 7); }
 
     void drawGrid(QPainter &painter, const QRectF &cell)
     {
@@ -318,6 +337,102 @@ private:
                          QStringLiteral("Promedio (%); cada barra cuenta los alumnos de su tramo"));
     }
 
+    // The misses by rule after the chart: a title, the sentence, then the table, whose headings
+    // come again on each page it goes on to. A column of bars shows each share against the
+    // largest.
+    void layOutRules(qreal y)
+    {
+        m_shares = ruleShares(m_rows);
+        const QFontMetricsF body(m_fonts.body, &m_pdf);
+        const QFontMetricsF bold(m_fonts.bold, &m_pdf);
+        const QStringList texts = ruleHeadings();
+        m_ruleWidths = {0, std::max(bold.horizontalAdvance(texts.at(1)), body.horizontalAdvance(QStringLiteral("00000"))),
+                        std::max(bold.horizontalAdvance(texts.at(2)), body.horizontalAdvance(QStringLiteral("100,0 %"))),
+                        m_page.width() * 0.25};
+        m_ruleWidths[1] += 2 * m_pad;
+        m_ruleWidths[2] += 2 * m_pad;
+        m_ruleWidths[0] = m_page.width() - m_ruleWidths[1] - m_ruleWidths[2] - m_ruleWidths[3];
+        m_sentence = wrapped(weakRules(m_rows), m_fonts.body, &m_pdf, m_page.width());
+        m_rulesIntro = m_line * 1.5 + qreal(m_sentence.size()) * m_line + m_line;
+        m_laidRules.clear();
+        qreal whole = m_rulesIntro + m_headingHeight;
+        for (const RuleShare &share : m_shares) {
+            LaidRule laid;
+            laid.name = wrapped(share.name, m_fonts.body, &m_pdf, m_ruleWidths[0] - 2 * m_pad);
+            laid.height = qreal(laid.name.size()) * m_line + 2 * m_pad;
+            whole += laid.height;
+            m_laidRules << laid;
+        }
+        // On the next page when it does not fit whole here but would there; the title, the
+        // sentence and the headings stay with the first row in any case.
+        int page = m_chartPage;
+        if ((y + whole > m_bottom && whole <= m_bottom) || y + m_rulesIntro + m_headingHeight + m_line + 2 * m_pad > m_bottom) {
+            ++page;
+            y = 0;
+        }
+        m_rulesPage = page;
+        m_rulesTop = y;
+        y += m_rulesIntro + m_headingHeight;
+        for (LaidRule &laid : m_laidRules) {
+            if (y + laid.height > m_bottom && y > m_headingHeight) {
+                ++page;
+                y = m_headingHeight;
+            }
+            laid.page = page;
+            laid.top = y;
+            y += laid.height;
+        }
+        m_pages = page + 1;
+    }
+
+    void drawRules(QPainter &painter, int page)
+    {
+        if (page == m_rulesPage) {
+            painter.setPen(Qt::black);
+            painter.setFont(m_fonts.bold);
+            painter.drawText(QRectF(0, m_rulesTop, m_page.width(), m_line * 1.5), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("Fallos por regla"));
+            painter.setFont(m_fonts.body);
+            qreal y = m_rulesTop + m_line * 1.5;
+            for (const QString &line : m_sentence) {
+                painter.drawText(QRectF(0, y, m_page.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, line);
+                y += m_line;
+            }
+            drawHeadings(painter, m_rulesTop + m_rulesIntro, ruleHeadings() << QString(), m_ruleWidths, 1, 3);
+        } else if (page > m_rulesPage) {
+            drawHeadings(painter, 0, ruleHeadings() << QString(), m_ruleWidths, 1, 3);
+        }
+        const double largest = m_shares.isEmpty() ? 0 : m_shares.first().percent;
+        for (qsizetype r = 0; r < m_laidRules.size(); ++r) {
+            const LaidRule &laid = m_laidRules.at(r);
+            if (laid.page != page)
+                continue;
+            const RuleShare &share = m_shares.at(r);
+            if (r % 2 == 1)
+                painter.fillRect(QRectF(0, laid.top, m_page.width(), laid.height), QColor(0xf3, 0xf3, 0xf3));
+            painter.setFont(m_fonts.body);
+            const QString figures[] = {QString::number(share.misses), averageText(share.percent) + QStringLiteral(" %")};
+            for (int c = 0; c < 4; ++c) {
+                const QRectF cell(columnLeft(m_ruleWidths, c), laid.top, m_ruleWidths.at(c), laid.height);
+                drawGrid(painter, cell);
+                painter.setPen(Qt::black);
+                const QRectF inside = cell.adjusted(m_pad, m_pad, -m_pad, -m_pad);
+                if (c == 0) {
+                    for (qsizetype n = 0; n < laid.name.size(); ++n)
+                        painter.drawText(QRectF(inside.left(), inside.top() + qreal(n) * m_line, inside.width(), m_line),
+                                         Qt::AlignLeft | Qt::AlignVCenter, laid.name.at(n));
+                } else if (c < 3) {
+                    painter.drawText(QRectF(inside.left(), inside.top(), inside.width(), m_line),
+                                     Qt::AlignRight | Qt::AlignVCenter, figures[c - 1]);
+                } else if (largest > 0) {
+                    painter.fillRect(QRectF(inside.left(), inside.top() + m_line * 0.2,
+                                            inside.width() * share.percent / largest, m_line * 0.6),
+                                     QColor(0x2a, 0x7d, 0xd6));
+                }
+            }
+        }
+    }
+
     QPdfWriter &m_pdf;
     const QList<Row> &m_rows;
     QString m_folder;
@@ -335,6 +450,14 @@ private:
     int m_pages = 1;
     QList<qreal> m_widths;
     QList<LaidRow> m_laid;
+    // The misses by rule; no page holds them when m_rulesPage is -1.
+    QList<RuleShare> m_shares;
+    QStringList m_sentence;
+    QList<qreal> m_ruleWidths;
+    QList<LaidRule> m_laidRules;
+    qreal m_rulesTop = 0;
+    qreal m_rulesIntro = 0;
+    int m_rulesPage = -1;
 };
 
 } // namespace

@@ -115,8 +115,12 @@ QByteArray toJson(const Detail &detail)
 
 Reading parse(const QByteArray &bytes, const QString &path)
 {
+    // Said here, not only by read(): a caller that opens the file its own way gets it too.
     if (bytes.size() > maxBytes)
-        return refused(Reading::TooLarge, QString());
+        return refused(Reading::TooLarge,
+                       QStringLiteral("El archivo de detalle %1 es demasiado grande: no se ha leído, pero los "
+                                      "resultados cuentan.")
+                           .arg(QDir::toNativeSeparators(path)));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
@@ -195,13 +199,7 @@ Reading read(const QString &path)
         return refused(Reading::Unreadable,
                        QStringLiteral("No se puede leer el archivo de detalle %1: %2.").arg(file, input.errorString()));
     // One byte more than allowed tells a file that grew after it was measured.
-    const QByteArray bytes = input.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
-        return refused(Reading::TooLarge,
-                       QStringLiteral("El archivo de detalle %1 es demasiado grande: no se ha leído, pero los "
-                                      "resultados cuentan.")
-                           .arg(file));
-    return parse(bytes, path);
+    return parse(input.read(maxBytes + 1), path);
 }
 
 QString pathBeside(const QString &resultsFile)
