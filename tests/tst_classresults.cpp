@@ -52,9 +52,11 @@ void writeNative(const QByteArray &path, const QByteArray &bytes)
 
 // A detail file of the student's session whose misses break the rules given, one miss a key
 // ("hiato hiato aguda-n"); a key the program does not know is named "=SUMA(1) %2".
-QByteArray detailFile(const QString &name, const QString &group, const QString &rules)
+QByteArray detailFile(const QString &name, const QString &group, const QString &rules,
+                      const ResultsSummary::StripFigures &scores = {75, 80, 75, 50, 70})
 {
     SessionDetail::Detail detail;
+    static_cast<ResultsSummary::StripFigures &>(detail.scores) = scores;
     detail.scores.name = name;
     detail.scores.group = group;
     detail.when = QDateTime(QDate(2026, 3, 14), QTime(9, 5));
@@ -571,6 +573,9 @@ private slots:
         QTest::addRow("later version") << QByteArray("ana") << later << qint64(0) << 0 << QStringLiteral("versión posterior");
         QTest::addRow("another student") << QByteArray("ana") << detailFile(QStringLiteral("Luis"), QStringLiteral("2B"), QStringLiteral("hiato"))
                                          << qint64(0) << 0 << QStringLiteral("es de Luis (2B) y sus resultados, de Ana (2B)");
+        QTest::addRow("another session") << QByteArray("ana")
+                                         << detailFile(QStringLiteral("Ana"), QStringLiteral("2B"), QStringLiteral("hiato"), {75, 80, 75, 60, 73})
+                                         << qint64(0) << 0 << QStringLiteral("es de otra sesión de Ana (2B)");
         QTest::addRow("a pipe") << QByteArray("ana") << QByteArray() << qint64(-1) << 0 << QStringLiteral("No es un archivo normal.");
     }
     void detailBesideResults()

@@ -153,6 +153,15 @@ void takeDetail(const ClassResultsFolder::Path &folder, const ClassResultsFolder
                                            studentText(row.name, row.group))};
         return;
     }
+    // Saved with the results file at the same send, a detail has its very figures: other ones
+    // are another session's misses, which would be taught as this one's.
+    if (static_cast<const ResultsSummary::StripFigures &>(reading.detail.scores)
+        != static_cast<const ResultsSummary::StripFigures &>(row)) {
+        notes << Note{entry.name, QStringLiteral("El archivo de detalle %1 es de otra sesión de %2: sus notas no son las "
+                                                 "de los resultados. No se han leído sus fallos, pero los resultados cuentan.")
+                                      .arg(QDir::toNativeSeparators(path), studentText(row.name, row.group))};
+        return;
+    }
     if (!reading.problem.isEmpty())
         notes << Note{entry.name, reading.problem};
     row.rules = SessionDetail::byRule(reading.detail.misses);
@@ -306,18 +315,12 @@ QList<RuleShare> ruleShares(const QList<Row> &rows)
                 continue;
             }
             where.insert(count.rule, shares.size());
-            shares << RuleShare{count.rule, count.name, count.misses, 0};
+            shares << RuleShare{count, 0};
         }
     }
     for (RuleShare &share : shares)
         share.percent = 100.0 * share.misses / double(all);
-    std::stable_sort(shares.begin(), shares.end(), [](const RuleShare &a, const RuleShare &b) {
-        if (a.misses != b.misses)
-            return a.misses > b.misses;
-        const int orderA = MissRules::order(a.rule);
-        const int orderB = MissRules::order(b.rule);
-        return orderA != orderB ? orderA < orderB : a.rule < b.rule;
-    });
+    std::stable_sort(shares.begin(), shares.end(), SessionDetail::missedMoreOften);
     return shares;
 }
 

@@ -89,10 +89,7 @@ QStringList headings();
 bool anyDetail(const QList<Row> &rows);
 
 // A rule's misses summed over some rows, and their share of all those rows' misses.
-struct RuleShare {
-    QString rule;
-    QString name;
-    int misses = 0;
+struct RuleShare : SessionDetail::RuleCount {
     double percent = 0;
 };
 // The rows' misses by rule, the most missed first (ties in the order of MissRules).

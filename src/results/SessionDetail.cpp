@@ -225,14 +225,17 @@ QList<RuleCount> byRule(const QList<Miss> &misses)
         where.insert(miss.rule, counts.size());
         counts.append({miss.rule, MissRules::shownName(miss.rule, miss.ruleName), 1});
     }
-    std::stable_sort(counts.begin(), counts.end(), [](const RuleCount &a, const RuleCount &b) {
-        if (a.misses != b.misses)
-            return a.misses > b.misses;
-        const int orderA = MissRules::order(a.rule);
-        const int orderB = MissRules::order(b.rule);
-        return orderA != orderB ? orderA < orderB : a.rule < b.rule;
-    });
+    std::stable_sort(counts.begin(), counts.end(), missedMoreOften);
     return counts;
+}
+
+bool missedMoreOften(const RuleCount &a, const RuleCount &b)
+{
+    if (a.misses != b.misses)
+        return a.misses > b.misses;
+    const int orderA = MissRules::order(a.rule);
+    const int orderB = MissRules::order(b.rule);
+    return orderA != orderB ? orderA < orderB : a.rule < b.rule;
 }
 
 } // namespace SessionDetail

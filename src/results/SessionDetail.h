@@ -92,5 +92,7 @@ struct RuleCount {
 
 // The misses counted by rule, the most missed first; ties in the order of MissRules.
 QList<RuleCount> byRule(const QList<Miss> &misses);
+// That order: whether a comes before b.
+bool missedMoreOften(const RuleCount &a, const RuleCount &b);
 
 } // namespace SessionDetail
