@@ -1,21 +1,31 @@
 // The practice window's score strip, results summary, student data and results mail.
 #include "DoubledPixels.h"
+#include "ExercisesWindowParts.h"
 #include "FileFixtures.h"
 #include "FullDisk.h"
 #include "PracticeRoom.h"
 
 #include "exercises/BoardExercise.h"
 #include "exercises/ExerciseScores.h"
+#include "exercises/QuestionsExercise.h"
 #include "help/ExercisesWindow.h"
+#include "help/QuestionsPage.h"
 #include "practice/StudentDataDialog.h"
 #include "practice/PracticeWindow.h"
+#include "results/ClassResults.h"
+#include "results/MissRules.h"
 #include "results/ScoreHistory.h"
 #include "results/SessionDetail.h"
 #include "shared/TextFile.h"
+#include "widgets/BoolComboBox.h"
 #include "widgets/Gauges.h"
 #include "platform/ResultsMail.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -340,6 +350,64 @@ private slots:
         QCOMPARE(reading.detail.scores.name, u"Ana Núñez"_s);
         QCOMPARE(reading.detail.scores.total, 70);
         QCOMPARE(reading.detail.scores.board, m_scores->strip().board);
+    }
+
+    // A session played through the windows and sent, then filed by the teacher ("ana.txt"
+    // beside "ana.json") and read by the class view, gives the misses per rule the student made.
+    void theClassViewReadsBackTheSessionsMisses()
+    {
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        // The board: "camión" twice without its accent.
+        for (int selector : {1, 2}) {
+            m_form->selector(selector)->setFocus(Qt::MouseFocusReason);
+            m_form->selector(selector)->setCurrentIndex(0);
+            emit m_form->selector(selector)->activated(0);
+        }
+        // The classification: "caimán", with its diphthong, put among the agudas by key.
+        using namespace ExercisesWindowParts;
+        QVERIFY(showOn(*m_ayuda, ExercisesWindow::PageEjemplos));
+        auto *words = part<QListWidget>(*m_ayuda, u"ListBox1"_s);
+        words->setFocus();
+        words->setCurrentItem(words->findItems(u"caimán"_s, Qt::MatchExactly).value(0));
+        QTest::keyClick(words, Qt::Key_Space);
+        QTest::keyClick(words, Qt::Key_1);
+        // The phrases: "Tú" and "llegó" written without their accents.
+        const QString phraseFile = m_room->filePath(u"Frases.txt"_s);
+        writeFile(phraseFile, TextFile::encodeWindows1252(u"Tú sabes que tu hermano llegó tarde.\r\n"_s));
+        m_dialogs->queueFile(phraseFile);
+        tabs(*m_ayuda)->setPageIndex(ExercisesWindow::PageFrases);
+        part<QPushButton>(*m_ayuda, u"Abrefrases"_s)->click();
+        auto *phrases = part<QTextEdit>(*m_ayuda, u"RichEdit2"_s);
+        QTextCursor line(phrases->document()->firstBlock());
+        line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        line.insertText(u"Tu sabes que tu hermano llego tarde."_s);
+        part<QPushButton>(*m_ayuda, u"Corregir"_s)->click();
+        // The questions: every blank right but the first.
+        tabs(*m_ayuda)->setPageIndex(ExercisesWindow::PageCuestiones);
+        auto *questions = pageOf<QuestionsPage>(*m_ayuda);
+        for (int blank = 1; blank <= QuestionsExercise::blankCount; ++blank)
+            questions->blank(blank)->setText(blank == 1 ? u"por que"_s : QuestionsExercise::rightAnswer(blank));
+        part<QPushButton>(*m_ayuda, u"CorregirCuestiones"_s)->click();
+
+        m_scores->takeStripReading();
+        m_scores->setStudentName(u"Ana Núñez"_s);
+        m_scores->setStudentGroup(u"3º B"_s);
+        m_dialogs->queueAnswer(MessageAnswer::Ok);
+        m_form->sendResults();
+        QTemporaryDir teacher;
+        QVERIFY(QFile::copy(resultsPath(), teacher.filePath(u"ana.txt"_s)));
+        QVERIFY(QFile::copy(detailPath(), teacher.filePath(u"ana.json"_s)));
+        const ClassResults::Folder folder = ClassResults::readFolder(teacher.path());
+
+        QCOMPARE(folder.rows.size(), 1);
+        QVERIFY(folder.notes.isEmpty() && folder.rejected.isEmpty());
+        QList<SessionDetail::RuleCount> expected;
+        for (const auto &[rule, misses] : {std::pair{u"aguda-n"_s, 2}, {u"aguda-vocal"_s, 1}, {u"diacritico"_s, 1},
+                                           {u"grupo-diptongo"_s, 1}, {u"porque"_s, 1}})
+            expected << SessionDetail::RuleCount{rule, MissRules::name(rule), misses};
+        QCOMPARE(folder.rows.first().rules, expected);
+        QCOMPARE(ClassResults::ruleShares(folder.rows).first().percent, 100.0 * 2 / 6);
     }
 
     void cancellingBeforeSendingSendsNothing()
