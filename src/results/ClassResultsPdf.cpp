@@ -19,27 +19,6 @@ namespace ClassResults {
 
 namespace {
 
-// A text cut into the lines that fit a width: at spaces, inside a word only when the word
-// alone is wider than the width (a name with no space in it).
-QStringList wrapped(const QString &text, const QFont &font, QPaintDevice *device, qreal width)
-{
-    // Most names fit their column: measuring one is far cheaper than laying it out.
-    if (text.isEmpty() || QFontMetricsF(font, device).horizontalAdvance(text) <= width)
-        return {text};
-    QTextLayout layout(text, font, device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        lines << text.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return lines;
-}
-
 struct Fonts {
     QFont title;
     QFont body;
@@ -126,10 +105,10 @@ public:
             if (m_laid.size() % 250 == 249 && answer && !answer())
                 return false;
             LaidRow laid;
-            laid.name = wrapped(row.name, m_fonts.body, &m_pdf, m_widths[0] - 2 * m_pad);
+            laid.name = ResultsPdf::wrapped(row.name, m_fonts.body, &m_pdf, m_widths[0] - 2 * m_pad);
             auto group = groups.constFind(row.group);
             if (group == groups.constEnd())
-                group = groups.insert(row.group, wrapped(row.group, m_fonts.body, &m_pdf, m_widths[1] - 2 * m_pad));
+                group = groups.insert(row.group, ResultsPdf::wrapped(row.group, m_fonts.body, &m_pdf, m_widths[1] - 2 * m_pad));
             laid.group = *group;
             laid.height = qreal(std::max(laid.name.size(), laid.group.size())) * m_line + 2 * m_pad;
             m_laid << laid;
@@ -352,13 +331,13 @@ private:
         m_ruleWidths[1] += 2 * m_pad;
         m_ruleWidths[2] += 2 * m_pad;
         m_ruleWidths[0] = m_page.width() - m_ruleWidths[1] - m_ruleWidths[2] - m_ruleWidths[3];
-        m_sentence = wrapped(weakRules(m_rows), m_fonts.body, &m_pdf, m_page.width());
+        m_sentence = ResultsPdf::wrapped(weakRules(m_rows), m_fonts.body, &m_pdf, m_page.width());
         m_rulesIntro = m_line * 1.5 + qreal(m_sentence.size()) * m_line + m_line;
         m_laidRules.clear();
         qreal whole = m_rulesIntro + m_headingHeight;
         for (const RuleShare &share : m_shares) {
             LaidRule laid;
-            laid.name = wrapped(share.name, m_fonts.body, &m_pdf, m_ruleWidths[0] - 2 * m_pad);
+            laid.name = ResultsPdf::wrapped(share.name, m_fonts.body, &m_pdf, m_ruleWidths[0] - 2 * m_pad);
             laid.height = qreal(laid.name.size()) * m_line + 2 * m_pad;
             whole += laid.height;
             m_laidRules << laid;

@@ -2,6 +2,7 @@
 #include "results/ResultsPage.h"
 
 #include "results/MissRules.h"
+#include "results/ResultsPdf.h"
 #include "shared/Colors.h"
 #include "shared/FontSubstitutes.h"
 
@@ -10,7 +11,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -168,28 +168,8 @@ QList<qreal> ResultsPage::columns(Kind kind) const
 
 QStringList ResultsPage::cut(const QString &text, const QFont &font, qreal width) const
 {
-    const QFontMetricsF metrics(font, m_device);
     // Far more than the cell's lines can show is never laid out: it would only be cut away.
-    const QString kept = text.left(maxCellLines * 300).simplified();
-    if (metrics.horizontalAdvance(kept) <= width)
-        return {kept};
-    QTextLayout layout(kept, font, m_device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        if (lines.size() == maxCellLines - 1) {
-            // The last line the cell has takes the rest, shortened with an ellipsis.
-            lines << metrics.elidedText(kept.mid(line.textStart()), Qt::ElideRight, width);
-            break;
-        }
-        lines << kept.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return lines;
+    return ResultsPdf::wrapped(text.left(maxCellLines * 300).simplified(), font, m_device, width, maxCellLines);
 }
 
 void ResultsPage::add(Kind kind, qreal height, const QList<QStringList> &cells)

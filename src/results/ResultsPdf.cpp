@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextLayout>
 #include <QBuffer>
+#include <QFontMetricsF>
 
 namespace ResultsPdf {
 
@@ -21,6 +23,30 @@ QString defaultFileName(const QString &studentName, const QDate &date)
     const QString day = date.toString(QStringLiteral("yyyy-MM-dd"));
     return name.isEmpty() ? QStringLiteral("Resultados %1.pdf").arg(day)
                           : QStringLiteral("Resultados de %1 %2.pdf").arg(name, day);
+}
+
+QStringList wrapped(const QString &text, const QFont &font, QPaintDevice *device, qreal width, int maxLines)
+{
+    // Most texts fit their column: measuring one is far cheaper than laying it out.
+    const QFontMetricsF metrics(font, device);
+    if (text.isEmpty() || metrics.horizontalAdvance(text) <= width)
+        return {text};
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (maxLines > 0 && lines.size() == maxLines - 1) {
+            lines << metrics.elidedText(text.mid(line.textStart()), Qt::ElideRight, width);
+            break;
+        }
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
 }
 
 void setUpA4(QPdfWriter &pdf, qreal marginMillimetres, const QString &title)

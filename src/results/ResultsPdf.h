@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QFont;
+class QPaintDevice;
 class QPdfWriter;
 
 namespace ResultsPdf {
@@ -18,6 +20,11 @@ QString defaultFileName(const QString &studentName, const QDate &date);
 
 // Sets a program's PDF up as A4 portrait at 300 dpi with even margins, its title and creator.
 void setUpA4(QPdfWriter &pdf, qreal marginMillimetres, const QString &title);
+
+// The text cut into the lines that fit the width on the device: at spaces, inside a word only
+// when the word alone is wider (a name with no space in it). With maxLines, the last line
+// allowed takes the rest of the text, shortened with an ellipsis.
+QStringList wrapped(const QString &text, const QFont &font, QPaintDevice *device, qreal width, int maxLines = 0);
 
 // Writes the results page (ResultsPage: the student, the date, the strip, the exercises' table,
 // the rules to practise and the misses by rule, on as many pages as they take). Through the
