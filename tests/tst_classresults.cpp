@@ -729,6 +729,7 @@ private slots:
         writeFile(other.filePath(QStringLiteral("ana.txt")), resultsFile(QStringLiteral("Ana"), QStringLiteral("2B"), {75, 80, 75, 50, 70}));
         window.openFolder(other.path());
         QCOMPARE(sentence->text(), QStringLiteral("Ningún archivo de la carpeta trae el detalle de los fallos."));
+        QVERIFY(part<QLabel>(window, "ClassAverages")->text().startsWith(QStringLiteral("Media de la clase (1 alumno):")));
     }
 
     void classPdfPages()

@@ -256,9 +256,9 @@ void ClassResultsWindow::fillTable()
         m_classAverages->setText(QStringLiteral("No hay ningún archivo de resultados en esta carpeta."));
     } else {
         m_classAverages->setText(
-            QStringLiteral("Media de la clase (%1 alumnos): Tablero %2 %, Ejemplos %3 %, Frases %4 %, Cuestiones %5 %, "
+            QStringLiteral("Media de la clase (%1): Tablero %2 %, Ejemplos %3 %, Frases %4 %, Cuestiones %5 %, "
                            "Promedio %6 %.")
-                .arg(rows.size())
+                .arg(rows.size() == 1 ? QStringLiteral("1 alumno") : QStringLiteral("%1 alumnos").arg(rows.size()))
                 .arg(ClassResults::averageText(a.board), ClassResults::averageText(a.examples),
                      ClassResults::averageText(a.phrases), ClassResults::averageText(a.questions),
                      ClassResults::averageText(a.average)));
