@@ -4,6 +4,7 @@
 #include "results/ResultsPdf.h"
 
 #include "FileFixtures.h"
+#include "SampleFigures.h"
 
 #include <QPdfWriter>
 #include <QBuffer>
@@ -23,25 +24,18 @@ using SessionDetail::Miss;
 
 namespace {
 
-ResultsSummary::Figures sampleFigures()
+ResultsSummary::Figures namedFigures()
 {
-    ResultsSummary::Figures figures;
+    ResultsSummary::Figures figures = sampleFigures();
     figures.studentName = QStringLiteral("Íñigo Pérez");
     figures.studentGroup = QStringLiteral("2º B");
-    figures.boardHits = 30;
-    figures.boardMisses = 10;
-    figures.exampleHits = 40;
-    figures.exampleAttempts = 50;
-    figures.phraseHits = 6;
-    figures.phraseTotal = 8;
-    figures.percentages = {75, 80, 75, 50, 70};
     return figures;
 }
 
 // A session without a miss anywhere.
 ResultsSummary::Figures perfectFigures()
 {
-    ResultsSummary::Figures figures = sampleFigures();
+    ResultsSummary::Figures figures = namedFigures();
     figures.boardHits = 40;
     figures.boardMisses = 0;
     figures.exampleHits = figures.exampleAttempts = 60;
@@ -133,7 +127,7 @@ private slots:
     void pageReadsBack()
     {
         QFETCH(QList<Miss>, misses);
-        const ResultsSummary::Figures figures = misses.isEmpty() ? perfectFigures() : sampleFigures();
+        const ResultsSummary::Figures figures = misses.isEmpty() ? perfectFigures() : namedFigures();
         QFETCH(int, fewestPages);
         QFETCH(int, mostPages);
         QFETCH(QStringList, present);
@@ -179,7 +173,7 @@ private slots:
     void layoutFlowsOverPages()
     {
         QFETCH(QList<Miss>, misses);
-        const LaidPage laid(sampleFigures(), misses);
+        const LaidPage laid(namedFigures(), misses);
         const ResultsPage &page = *laid.page;
         using Kind = ResultsPage::Kind;
         QStringList rowsInOrder;
@@ -231,7 +225,7 @@ private slots:
         QTest::addColumn<ResultsSummary::Figures>("figures");
         QTest::addColumn<QList<Miss>>("misses");
         QTest::addColumn<QStringList>("expected");
-        const ResultsSummary::Figures played = sampleFigures();
+        const ResultsSummary::Figures played = namedFigures();
         QList<Miss> ranked = manyMisses(2); // hiato, aguda-n
         ranked << manyMisses(1) << manyMisses(1) << missesInEveryExercise().mid(1, 1);
         QTest::addRow("the two rules missed most")
@@ -275,13 +269,13 @@ private slots:
         const QString path = folder.filePath(name);
         const bool earlier = !name.contains(QLatin1Char('/'));
         if (earlier)
-            QCOMPARE(ResultsPdf::write(path, sampleFigures(), {}, QDateTime::currentDateTime()), TextFile::SaveStatus::Ok);
+            QCOMPARE(ResultsPdf::write(path, namedFigures(), {}, QDateTime::currentDateTime()), TextFile::SaveStatus::Ok);
         const QByteArray before = fileBytes(path);
         {
             FileSizeLimit limit(limitSize ? rlim_t(before.size() / 2) : RLIM_INFINITY);
             if (limitSize && !limit.isSet())
                 QSKIP("the file-size limit cannot be set here");
-            QCOMPARE(ResultsPdf::write(path, sampleFigures(), manyMisses(40), QDateTime::currentDateTime()), expected);
+            QCOMPARE(ResultsPdf::write(path, namedFigures(), manyMisses(40), QDateTime::currentDateTime()), expected);
         }
         QCOMPARE(fileBytes(path), before);
     }

@@ -1,26 +1,11 @@
 // The scores gathered: the summary box and the results file.
 #include "results/ResultsSummary.h"
 
+#include "SampleFigures.h"
+
 #include <QTest>
 
 using namespace ResultsSummary;
-
-namespace {
-
-Figures example()
-{
-    Figures f;
-    f.boardHits = 30;
-    f.boardMisses = 10;
-    f.exampleHits = 40;
-    f.exampleAttempts = 50;
-    f.phraseHits = 6;
-    f.phraseTotal = 8;
-    f.percentages = {75, 80, 75, 50, average(75, 80, 75, 50)};
-    return f;
-}
-
-} // namespace
 
 class TestResultsSummary : public QObject {
     Q_OBJECT
@@ -50,7 +35,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, group);
         QFETCH(QStringList, expectedLines5to12);
-        Figures f = zero ? Figures{} : example();
+        Figures f = zero ? Figures{} : sampleFigures();
         f.studentName = name;
         f.studentGroup = group;
         const QString text = summaryText(f);
@@ -65,7 +50,7 @@ private slots:
 
     void resultsFileBytes()
     {
-        Figures f = example();
+        Figures f = sampleFigures();
         f.studentName = QStringLiteral("José Peña");
         f.studentGroup = QStringLiteral("3º A");
         const QByteArray rule(46, '_');
@@ -81,7 +66,7 @@ private slots:
 
     void namesOutsideWindows1252KeepTheirLetters()
     {
-        Figures f = example();
+        Figures f = sampleFigures();
         f.studentName = QStringLiteral("Łucja Nowak");
         f.studentGroup = QStringLiteral("1º €");
         const QByteArray bytes = fileBytes(fileLines(f));
